@@ -1,0 +1,8 @@
+#include "NxSpeechServicePresenter.h"
+
+NxSpeechServicePresenter::NxSpeechServicePresenter(QObject* parent)
+    : QObject(parent)
+{
+}
+
+NxSpeechServicePresenter::~NxSpeechServicePresenter() = default;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Where the host keeps things, by path kind.
+class INxAppInfo
+{
+public:
+    enum PathKind {
+        VoiceListCacheFolder = 15,
+        ResourceFolder = 35,        // holds "Voice Animation" and other data
+        TextToSpeechOutputFolder = 53,
+        SpeechToTextSubtitleFolder = 54,
+    };
+
+    static INxAppInfo* getInstance();
+
+    // The folder of `kind` inside the data folder, created when missing.
+    // An unknown kind answers the data folder itself and logs an error.
+    virtual QString getPath(int kind) const;
+
+protected:
+    INxAppInfo() = default;
+    virtual ~INxAppInfo() = default;
+};

@@ -1,0 +1,29 @@
+#include "NxFactorySlot.h"
+#include "NxUnavailableServices.h"
+
+namespace
+{
+template <typename Interface, typename Default>
+NxFactorySlot<Interface>& slot()
+{
+    static NxFactorySlot<Interface> instance([] { return new Default; });
+    return instance;
+}
+
+auto& speechToTextSlot = slot<INxSpeechToTextTaskManager, NxUnavailableSpeechToTextTaskManager>;
+auto& textToSpeechSlot = slot<INxTextToSpeechTaskManager, NxUnavailableTextToSpeechTaskManager>;
+auto& querySlot = slot<INxTextToSpeechQuery, NxUnavailableTextToSpeechQuery>;
+auto& auditionSlot = slot<INxTextToSpeechAudition, NxUnavailableTextToSpeechAudition>;
+}
+
+INxSpeechToTextTaskManager* INxSpeechToTextTaskManager::create() { return speechToTextSlot().create(); }
+void INxSpeechToTextTaskManager::setFactory(Factory factory) { speechToTextSlot().install(std::move(factory)); }
+
+INxTextToSpeechTaskManager* INxTextToSpeechTaskManager::create() { return textToSpeechSlot().create(); }
+void INxTextToSpeechTaskManager::setFactory(Factory factory) { textToSpeechSlot().install(std::move(factory)); }
+
+INxTextToSpeechQuery* INxTextToSpeechQuery::create() { return querySlot().create(); }
+void INxTextToSpeechQuery::setFactory(Factory factory) { querySlot().install(std::move(factory)); }
+
+INxTextToSpeechAudition* INxTextToSpeechAudition::create() { return auditionSlot().create(); }
+void INxTextToSpeechAudition::setFactory(Factory factory) { auditionSlot().install(std::move(factory)); }
