@@ -2,6 +2,7 @@
 
 #include "NxRational.h"
 
+#include <QMetaType>
 #include <QString>
 
 class INxMediaObject;
@@ -30,3 +31,4 @@ public:
     // A position inside the clip (0 = its first frame) on the timeline.
     virtual qint64 timelinePosition(qint64 clipPosition) const = 0;
 };
+Q_DECLARE_METATYPE(INxClip*)

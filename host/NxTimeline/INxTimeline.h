@@ -3,6 +3,7 @@
 #include "NxRational.h"
 
 #include <QList>
+#include <QMetaType>
 #include <QString>
 
 class INxClip;
@@ -18,3 +19,4 @@ public:
     virtual qint64 length() const = 0;
     virtual QList<INxClip*> clips() const = 0;
 };
+Q_DECLARE_METATYPE(INxTimeline*)
