@@ -1,0 +1,424 @@
+#include "INxAppInfo.h"
+#include "INxBaseLog.h"
+#include "NxAppSettings.h"
+#include "NxConfig.h"
+#include "NxDataHome.h"
+#include "NxDir.h"
+#include "NxTestHome.h"
+#include "NxTimelineClip.h"
+#include "NxTrackEvent.h"
+#include "NxUnavailableServices.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <atomic>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace
+{
+const QString PrintConfig = QStringLiteral("--print-config"); // <section> <key>
+const QString PrintGeneral = QStringLiteral("--print-general");
+
+// The restarted process: reads back, through the host classes, what the test
+// process stored in the data folder it passed on.
+int printStored(const QStringList& args)
+{
+    const auto shown = [](const QVariant& value) { return value.isValid() ? value.toString() : QStringLiteral("<missing>"); };
+    const NxConfig& config = NxConfig::Instance();
+    const NGeneralSettings* general = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
+    const QString text = args.at(1) == PrintConfig
+        ? QStringLiteral("user=%1\nmachine=%2").arg(shown(config.GetAppValue(args.value(2), args.value(3), false, {})),
+                                                    shown(config.GetAppValue(args.value(2), args.value(3), true, {})))
+        : QStringLiteral("%1 %2 %3").arg(general->GetLanguage()).arg(int(general->GetSTTDeleteTaskNoTip()))
+              .arg(int(general->GetTTSDeleteTaskNoTip()));
+    std::fputs(text.toUtf8().constData(), stdout);
+    return 0;
+}
+
+QString runRestarted(const QStringList& arguments)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    if (!child.waitForFinished(30000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return "<restart failed: " + QString::fromUtf8(child.readAllStandardError()) + '>';
+    return QString::fromUtf8(child.readAllStandardOutput());
+}
+
+QStringList linesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
+}
+
+// Entries reach listeners on the writing thread.
+class LogCapture
+{
+public:
+    LogCapture() : m_handle(GetGlobalLogInstance()->addListener([this](const NxLogEntry& entry) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_entries.append(entry);
+    })) {}
+    ~LogCapture() { stop(); }
+    void stop() { GetGlobalLogInstance()->removeListener(m_handle); }
+    QList<NxLogEntry> entries() { std::lock_guard<std::mutex> lock(m_mutex); return m_entries; }
+
+private:
+    std::mutex m_mutex;
+    QList<NxLogEntry> m_entries;
+    const int m_handle;
+};
+
+struct NxProbeEvent : NxTrackEvent
+{
+    using NxTrackEvent::NxTrackEvent;
+    using NxTrackEvent::setProperty;
+};
+
+// The custom product lives on the stack: the default factory can never answer its address.
+template <typename Interface, typename Product>
+void checkFactorySlot()
+{
+    Product custom;
+    Interface::setFactory([&custom] { return &custom; });
+    Interface* served = Interface::create();
+    Interface::setFactory({});
+    Interface* restored = Interface::create();
+    const bool restoredIsDefault = restored && restored != &custom;
+    if (restoredIsDefault)
+        restored->release();
+    QCOMPARE(served, static_cast<Interface*>(&custom));
+    QVERIFY2(restoredIsDefault, "clearing the factory did not bring the default back");
+}
+}
+
+class NxHostServicesTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit NxHostServicesTest(const QString& home) : m_home(QDir::cleanPath(home)) {}
+
+private slots:
+    void dataFolderFollowsTheHomeVariable_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("the test home") << m_home << m_home;
+        QTest::newRow("a folder not made yet is made") << m_home + "/fresh/nested" << m_home + "/fresh/nested";
+        QTest::newRow("dot segments are cleaned away") << m_home + "/a/../b/." << m_home + "/b";
+    }
+    void dataFolderFollowsTheHomeVariable()
+    {
+        QFETCH(QString, variable); QFETCH(QString, expected);
+        const QByteArray previous = qgetenv(NxDataHome::EnvironmentVariable);
+        const auto restore = qScopeGuard([&] { qputenv(NxDataHome::EnvironmentVariable, previous); });
+        qputenv(NxDataHome::EnvironmentVariable, variable.toLocal8Bit());
+        QCOMPARE(NxDataHome::path(), expected);
+        QCOMPARE(NxDataHome::filePath("x.ini"), expected + "/x.ini");
+        QVERIFY(QFileInfo(expected).isDir());
+    }
+
+    void pathKindAnswersAFolderOfItsOwnOrTheDataFolderWithAnError_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("known");
+        QTest::newRow("voice list cache") << 15 << true;
+        QTest::newRow("resources") << 35 << true;
+        QTest::newRow("text-to-speech output") << 53 << true;
+        QTest::newRow("speech-to-text subtitles") << 54 << true;
+        QTest::newRow("unknown: zero") << 0 << false;
+        QTest::newRow("unknown: negative") << -1 << false;
+        QTest::newRow("unknown: between known kinds") << 16 << false;
+    }
+    void pathKindAnswersAFolderOfItsOwnOrTheDataFolderWithAnError()
+    {
+        QFETCH(int, kind); QFETCH(bool, known);
+        INxAppInfo* info = INxAppInfo::getInstance();
+        if (known)
+            QDir(info->getPath(kind)).removeRecursively(); // made again when asked for
+        LogCapture log;
+        const QString path = info->getPath(kind);
+        const QList<NxLogEntry> entries = log.entries();
+        QVERIFY2(QFileInfo(path).isDir(), qPrintable(path));
+        QCOMPARE(path, known ? m_home + '/' + QFileInfo(path).fileName() : m_home);
+        for (int other : {15, 35, 53, 54})
+            QVERIFY(other == kind || info->getPath(other) != path);
+        QCOMPARE(entries.size(), known ? 0 : 1);
+        if (!known) {
+            QCOMPARE(entries[0].level, NxLogEntry::Error);
+            QVERIFY2(entries[0].message.contains(QString::number(kind)), qPrintable(entries[0].message));
+        }
+    }
+
+    void missingConfigKeyAnswersTheDefault_data()
+    {
+        QTest::addColumn<bool>("machineWide");
+        QTest::addColumn<QVariant>("fallback");
+        QTest::newRow("no default answers an invalid value") << false << QVariant();
+        QTest::newRow("a given default is answered") << false << QVariant(42);
+        QTest::newRow("the machine-wide store answers defaults too") << true << QVariant("fallback");
+    }
+    void missingConfigKeyAnswersTheDefault()
+    {
+        QFETCH(bool, machineWide); QFETCH(QVariant, fallback);
+        const QVariant value = NxConfig::Instance().GetAppValue("Speech", "neverStored", machineWide, fallback);
+        QCOMPARE(value.isValid(), fallback.isValid());
+        QCOMPARE(value, fallback);
+    }
+
+    void configValueSurvivesARestartInItsOwnReadableStore_data()
+    {
+        QTest::addColumn<bool>("machineWide");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("user value") << false << "config.ini";
+        QTest::newRow("machine-wide value") << true << "system.ini";
+    }
+    void configValueSurvivesARestartInItsOwnReadableStore()
+    {
+        QFETCH(bool, machineWide); QFETCH(QString, fileName);
+        const QString key = machineWide ? "machineKey" : "userKey";
+        const QString value = "Grüße aus " + fileName;
+        NxConfig::Instance().SetAppValue("Speech", key, value, machineWide);
+        const QString missing = "<missing>";
+        QCOMPARE(runRestarted({PrintConfig, "Speech", key}),
+                 QString("user=%1\nmachine=%2").arg(machineWide ? missing : value, machineWide ? value : missing));
+        const QStringList lines = linesOf(NxDataHome::filePath(fileName));
+        QVERIFY2(lines.contains("[Speech]") && lines.contains(key + '=' + value), qPrintable(lines.join('\n')));
+    }
+
+    void generalSettingsSurviveARestart_data()
+    {
+        QTest::addColumn<bool>("store");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("sttNoTip");
+        QTest::addColumn<bool>("ttsNoTip");
+        QTest::newRow("nothing stored yet answers the defaults") << false << 1 << false << false;
+        QTest::newRow("speech-to-text flag alone") << true << 3 << true << false;
+        QTest::newRow("text-to-speech flag alone") << true << 7 << false << true;
+    }
+    void generalSettingsSurviveARestart()
+    {
+        QFETCH(bool, store); QFETCH(int, language); QFETCH(bool, sttNoTip); QFETCH(bool, ttsNoTip);
+        NGeneralSettings* general = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
+        if (store) {
+            general->SetLanguage(language);
+            general->SetSTTDeleteTaskNoTip(sttNoTip);
+            general->SetTTSDeleteTaskNoTip(ttsNoTip);
+        }
+        QCOMPARE(runRestarted({PrintGeneral}), QString("%1 %2 %3").arg(language).arg(int(sttNoTip)).arg(int(ttsNoTip)));
+    }
+
+    void logEntryCarriesSourcePositionAndMessage_data()
+    {
+        QTest::addColumn<bool>("error");
+        QTest::newRow("info") << false;
+        QTest::newRow("error") << true;
+    }
+    void logEntryCarriesSourcePositionAndMessage()
+    {
+        QFETCH(bool, error);
+        INxBaseLog* log = GetGlobalLogInstance();
+        QCOMPARE(QFileInfo(log->filePath()).absolutePath(), m_home);
+        LogCapture capture;
+        const QByteArray subject = QByteArray("queue-") + QTest::currentDataTag();
+        const int line = __LINE__;
+        if (error)
+            log->LogError(__FILE__, __func__, line, "%s has %d items", subject.constData(), 7);
+        else
+            log->LogInfo(__FILE__, __func__, line, "%s has %d items", subject.constData(), 7);
+        const QString message = subject + " has 7 items";
+
+        const QString function = "logEntryCarriesSourcePositionAndMessage";
+        const QList<NxLogEntry> entries = capture.entries();
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0].level, error ? NxLogEntry::Error : NxLogEntry::Info);
+        QCOMPARE(QStringList({entries[0].file, entries[0].function, QString::number(entries[0].line), entries[0].message}),
+                 QStringList({__FILE__, function, QString::number(line), message}));
+        const QStringList written = linesOf(log->filePath()).filter(message);
+        QCOMPARE(written.size(), 1);
+        QVERIFY2(written[0].contains(error ? " ERROR " : " INFO ")
+                     && written[0].endsWith(QString(" %1 %2:%3 %4").arg(__FILE__, function).arg(line).arg(message)),
+                 qPrintable(written[0]));
+    }
+
+    void removedLogListenerHearsNothingMore()
+    {
+        LogCapture removed;
+        LogCapture kept;
+        GetGlobalLogInstance()->LogInfo(__FILE__, __func__, __LINE__, "before removal");
+        removed.stop();
+        GetGlobalLogInstance()->LogInfo(__FILE__, __func__, __LINE__, "after removal");
+        QCOMPARE(removed.entries().size(), 1);
+        QCOMPARE(kept.entries().size(), 2);
+    }
+
+    void entriesFromConcurrentThreadsStayWholeLines()
+    {
+        constexpr int Threads = 4, EntriesPerThread = 500;
+        const QByteArray padding(200, 'x');
+        std::atomic<bool> go{false}; // released together, so that the entries overlap
+        std::vector<std::thread> writers;
+        for (int t = 0; t < Threads; ++t)
+            writers.emplace_back([t, &padding, &go] {
+                while (!go)
+                    std::this_thread::yield();
+                for (int n = 0; n < EntriesPerThread; ++n)
+                    GetGlobalLogInstance()->LogInfo(__FILE__, __func__, __LINE__, "burst t%d n%d %s", t, n, padding.constData());
+            });
+        go = true;
+        for (std::thread& writer : writers)
+            writer.join();
+
+        const QStringList lines = linesOf(GetGlobalLogInstance()->filePath()).filter("burst");
+        const QRegularExpression whole(QStringLiteral("^\\S+ INFO +\\S+ \\S+:\\d+ burst t\\d+ n\\d+ x{200}$"));
+        QSet<QString> distinct;
+        for (const QString& line : lines) {
+            QVERIFY2(whole.match(line).hasMatch(), qPrintable(line));
+            distinct.insert(line.mid(line.indexOf("burst")));
+        }
+        QCOMPARE(lines.size(), Threads * EntriesPerThread);
+        QCOMPARE(distinct.size(), Threads * EntriesPerThread);
+    }
+
+    void analyticsLineKeepsPropertiesInTheOrderSet_data()
+    {
+        QTest::addColumn<QStringList>("keysSet");
+        QTest::addColumn<QStringList>("expectedOrder");
+        QTest::newRow("keys keep the order set, not sorted") << QStringList{"zeta", "alpha", "mid"} << QStringList{"zeta", "alpha", "mid"};
+        QTest::newRow("a key set again keeps its place, with the new value") << QStringList{"zeta", "alpha", "zeta"} << QStringList{"zeta", "alpha"};
+    }
+    void analyticsLineKeepsPropertiesInTheOrderSet()
+    {
+        QFETCH(QStringList, keysSet); QFETCH(QStringList, expectedOrder);
+        const QString name = QString("probe ") + QTest::currentDataTag();
+        QMap<QString, QString> lastValue;
+        QStringList heardKeys;
+        const int handle = NxTrackEvent::addListener([&](const NxSentEvent& event) {
+            if (event.name == name)
+                for (const auto& property : event.properties)
+                    heardKeys.append(property.first);
+        });
+        NxProbeEvent event(name);
+        for (int i = 0; i < keysSet.size(); ++i)
+            event.setProperty(keysSet[i], lastValue[keysSet[i]] = keysSet[i] + QString::number(i));
+        event.sendEvent();
+        NxTrackEvent::removeListener(handle);
+        QCOMPARE(heardKeys, expectedOrder);
+
+        QStringList sent;
+        for (const QString& line : linesOf(NxDataHome::filePath("analytics.jsonl"))) {
+            QJsonParseError error;
+            const QJsonObject object = QJsonDocument::fromJson(line.toUtf8(), &error).object();
+            QVERIFY2(error.error == QJsonParseError::NoError && object.value("event").isString(), qPrintable(line));
+            if (object.value("event").toString() == name)
+                sent.append(line);
+        }
+        QCOMPARE(sent.size(), 1);
+        const QJsonObject properties = QJsonDocument::fromJson(sent[0].toUtf8()).object().value("properties").toObject();
+        QCOMPARE(properties.size(), expectedOrder.size());
+        int previous = -1;
+        for (const QString& key : expectedOrder) {
+            QCOMPARE(properties.value(key).toString(), lastValue[key]);
+            QVERIFY2(sent[0].indexOf('"' + key + "\":") > previous, qPrintable(sent[0]));
+            previous = sent[0].indexOf('"' + key + "\":");
+        }
+    }
+
+    void defaultServicesRefuseEveryRequest()
+    {
+        NxTimelineClip clip("Take", INxClip::Video, {25, 1}, nullptr, {0, 250, 0});
+        INxSpeechToTextTaskManager* stt = INxSpeechToTextTaskManager::create();
+        const bool sttUp = stt->serviceState();
+        const int clipTask = stt->addClipTask(&clip, "en");
+        stt->release();
+        int taskId = 5, sentences = 5, characters = 5;
+        QString text = "left over";
+        INxTextToSpeechTaskManager* tts = INxTextToSpeechTaskManager::create();
+        tts->addTask(NxTextToSpeechTaskRequest{}, &taskId, &sentences, &characters, &text);
+        tts->release();
+        QList<NxTextToSpeechVoiceInfo> voices{NxTextToSpeechVoiceInfo{}};
+        INxTextToSpeechQuery* query = INxTextToSpeechQuery::create();
+        const bool listed = query->getVoiceList(voices);
+        query->release();
+        INxTextToSpeechAudition* audition = INxTextToSpeechAudition::create();
+        const bool played = audition->play();
+        audition->release();
+
+        QVERIFY(!sttUp);
+        QVERIFY(clipTask < 0);
+        QVERIFY(taskId < 0);
+        QVERIFY(sentences == 0 && characters == 0 && text.isEmpty());
+        QVERIFY(!listed && voices.isEmpty());
+        QVERIFY(!played);
+    }
+
+    void installedFactoryServesCreateUntilCleared_data()
+    {
+        QTest::addColumn<int>("service");
+        QTest::newRow("speech-to-text manager") << 0;
+        QTest::newRow("text-to-speech manager") << 1;
+        QTest::newRow("voice query") << 2;
+        QTest::newRow("voice audition") << 3;
+    }
+    void installedFactoryServesCreateUntilCleared()
+    {
+        QFETCH(int, service);
+        switch (service) {
+        case 0: return checkFactorySlot<INxSpeechToTextTaskManager, NxUnavailableSpeechToTextTaskManager>();
+        case 1: return checkFactorySlot<INxTextToSpeechTaskManager, NxUnavailableTextToSpeechTaskManager>();
+        case 2: return checkFactorySlot<INxTextToSpeechQuery, NxUnavailableTextToSpeechQuery>();
+        default: return checkFactorySlot<INxTextToSpeechAudition, NxUnavailableTextToSpeechAudition>();
+        }
+    }
+
+    void slashEndsAPathWithExactlyOneSeparator_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty stays empty") << "" << "";
+        QTest::newRow("a bare name gains one") << "a" << "a/";
+        QTest::newRow("one is kept") << "a/" << "a/";
+        QTest::newRow("two collapse") << "a//" << "a/";
+        QTest::newRow("many collapse") << "a///" << "a/";
+        QTest::newRow("the root stays the root") << "/" << "/";
+    }
+    void slashEndsAPathWithExactlyOneSeparator()
+    {
+        QFETCH(QString, path); QFETCH(QString, expected);
+        QCOMPARE(NxDir::slash(path), expected);
+    }
+
+    void makeSureDirExistCreatesMissingParents()
+    {
+        const QString nested = m_home + "/made/a/b/c";
+        QVERIFY(!QFileInfo::exists(m_home + "/made"));
+        QVERIFY(NxDir::makeSureDirExist(nested));
+        QVERIFY(QFileInfo(nested).isDir());
+        QVERIFY(NxDir::makeSureDirExist(nested));
+        QVERIFY(!NxDir::makeSureDirExist(QString()));
+    }
+
+private:
+    const QString m_home;
+};
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1 && (args[1] == PrintConfig || args[1] == PrintGeneral))
+        return printStored(args); // keeps the data folder it inherited
+
+    NxTestHome home;
+    NxHostServicesTest test(home.path());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_hostservices.moc"
