@@ -248,17 +248,6 @@ private slots:
                  qPrintable(written[0]));
     }
 
-    void removedLogListenerHearsNothingMore()
-    {
-        LogCapture removed;
-        LogCapture kept;
-        GetGlobalLogInstance()->LogInfo(__FILE__, __func__, __LINE__, "before removal");
-        removed.stop();
-        GetGlobalLogInstance()->LogInfo(__FILE__, __func__, __LINE__, "after removal");
-        QCOMPARE(removed.entries().size(), 1);
-        QCOMPARE(kept.entries().size(), 2);
-    }
-
     void entriesFromConcurrentThreadsStayWholeLines()
     {
         constexpr int Threads = 4, EntriesPerThread = 500;
@@ -393,16 +382,6 @@ private slots:
     {
         QFETCH(QString, path); QFETCH(QString, expected);
         QCOMPARE(NxDir::slash(path), expected);
-    }
-
-    void makeSureDirExistCreatesMissingParents()
-    {
-        const QString nested = m_home + "/made/a/b/c";
-        QVERIFY(!QFileInfo::exists(m_home + "/made"));
-        QVERIFY(NxDir::makeSureDirExist(nested));
-        QVERIFY(QFileInfo(nested).isDir());
-        QVERIFY(NxDir::makeSureDirExist(nested));
-        QVERIFY(!NxDir::makeSureDirExist(QString()));
     }
 
 private:
