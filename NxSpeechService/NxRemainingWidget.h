@@ -1,0 +1,33 @@
+#pragma once
+
+#include "NxWidget.h"
+
+class NxLabel;
+class NxRemainingRefreshButton;
+
+// A page's balance line: "[refresh] Time Remaining: 120 Seconds Purchase more"
+// for speech-to-text (kind 0), remaining characters for text-to-speech.
+class NxRemainingWidget : public NxWidget
+{
+    Q_OBJECT
+
+public:
+    enum Kind { Seconds = 0, Characters = 1 };
+
+    NxRemainingWidget(int kind, QWidget* parent);
+
+    void setRemaining(int value);
+    int remaining() const { return m_value; }
+
+    void TranslateText() override;
+
+signals:
+    void sigLinkClicked(QString link);
+    void sigRefresh();
+
+private:
+    NxRemainingRefreshButton* m_refreshButton = nullptr;
+    NxLabel* m_label = nullptr;
+    int m_kind = Seconds;
+    int m_value = 0;
+};

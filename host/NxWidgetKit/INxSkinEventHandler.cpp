@@ -1,0 +1,8 @@
+#include "INxSkinEventHandler.h"
+
+#include "NxSkinStyle.h"
+
+INxSkinEventHandler::~INxSkinEventHandler()
+{
+    NxSkinStyle::ForgetHandler(this);
+}

@@ -1,0 +1,12 @@
+#include "NxScreen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+qreal NxScreen::devicePixelRatio() const
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return 1.0;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
