@@ -1,5 +1,7 @@
 #include "NxSpeechToTextTable.h"
 
+#include "NxSingleton.h"
+#include "NxSkinStyle.h"
 #include "NxSpeechServiceNoTaskTip.h"
 #include "NxSpeechToTextHelper.h"
 #include "NxSpeechToTextTableDelegate.h"
@@ -51,6 +53,9 @@ NxSpeechToTextTable::NxSpeechToTextTable(NxSpeechToTextHelper* controller, QWidg
 
     setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_MouseTracking);
+    applySkin();
+    connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this,
+            &NxSpeechToTextTable::applySkin);
 
     if (m_controller)
         m_controller->setModel(m_model);
@@ -76,6 +81,17 @@ NxSpeechToTextTable::~NxSpeechToTextTable()
     // A controller that outlives the table must not post rows to a dead model.
     if (m_controller)
         m_controller->setModel(nullptr);
+}
+
+void NxSpeechToTextTable::applySkin()
+{
+    const NxSkinStyle* skin = NxSingleton<NxSkinStyle>::instance();
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, skin->GetColor(NxSkinColor::Varnelo_Background_Surface1));
+    colours.setColor(QPalette::Window, skin->GetColor(NxSkinColor::Varnelo_Background_Surface1));
+    colours.setColor(QPalette::Highlight, skin->GetColor(NxSkinColor::State_Hover));
+    setPalette(colours);
+    viewport()->update();
 }
 
 void NxSpeechToTextTable::slotDataChanged(QModelIndex modelIndex)

@@ -31,6 +31,8 @@ private slots:
     void slotTaskCountChanged();
 
 private:
+    void applySkin();
+
     NxSpeechServiceNoTaskTip* m_noTaskTip = nullptr;
     QPointer<NxSpeechToTextHelper> m_controller;
     NxSpeechToTextTableModel* m_model = nullptr;

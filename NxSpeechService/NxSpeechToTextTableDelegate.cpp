@@ -231,6 +231,12 @@ void NxSpeechToTextTableDelegate::paintStatus(QPainter* painter, const QRect& ce
                                               int status, int failReason, int progress, int progressMax,
                                               const QString& failure) const
 {
+    // A retry puts the task back to waiting at once; the spinner stays in
+    // the button's place until the manager reports.
+    const bool busy = index == m_loadingIndex && m_spinner->isRuning();
+    if (busy && !NxSpeechToText::isFailedStatus(status))
+        m_spinner->draw(*painter, Geometry::actionButton(cell));
+
     switch (status) {
     case NxSpeechToText::Waiting:
         drawLimitedText(painter, m_font, cell, Geometry::plainStatusText(cell), tr("Processing"),
@@ -263,7 +269,7 @@ void NxSpeechToTextTableDelegate::paintStatus(QPainter* painter, const QRect& ce
     if (failReason == NxSpeechToText::NotEnoughTime)
         painter->drawImage(button, buttonImage(PurchaseNormal, index));
     else if (failReason != NxSpeechToText::ContentNotRecognized) {
-        if (index == m_loadingIndex && m_spinner->isRuning())
+        if (busy)
             m_spinner->draw(*painter, button);
         else
             painter->drawImage(button, buttonImage(RetryNormal, index));

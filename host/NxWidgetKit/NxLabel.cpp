@@ -28,9 +28,12 @@ NxLabel::NxLabel(QWidget* parent)
 
 void NxLabel::applySkin()
 {
+    // A style sheet rather than the palette: item views re-resolve the
+    // palettes of the widgets laid over their viewport.
     const NxSkinStyle* skin = NxSingleton<NxSkinStyle>::instance();
+    setStyleSheet(QStringLiteral("QLabel{color:%1;}")
+                      .arg(skin->GetColor(NxSkinColor::Text_Icon_Secondary).name(QColor::HexArgb)));
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, skin->GetColor(NxSkinColor::Text_Icon_Secondary));
     colours.setColor(QPalette::Link, skin->GetColor(NxSkinColor::VarneloX_Primary));
     setPalette(colours);
 }

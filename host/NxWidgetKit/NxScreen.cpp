@@ -10,3 +10,5 @@ qreal NxScreen::devicePixelRatio() const
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->devicePixelRatio() : 1.0;
 }
+
+NX_DEFINE_SINGLETON(NxScreen)

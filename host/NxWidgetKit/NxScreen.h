@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NxSingleton.h"
+
 #include <QtGlobal>
 
 // Screen facts widgets need when preparing pixmaps; reached as
@@ -11,3 +13,5 @@ public:
     // (no GUI application yet, or a headless tool).
     qreal devicePixelRatio() const;
 };
+
+NX_DECLARE_SINGLETON(NxScreen)

@@ -90,3 +90,5 @@ void NxSkinStyle::ForgetHandler(INxSkinEventHandler* handler)
     if (s_liveStyle)
         s_liveStyle->Detach(handler);
 }
+
+NX_DEFINE_SINGLETON(NxSkinStyle)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NxSingleton.h"
+
 #include "NxSkinColor.h"
 
 #include <QColor>
@@ -48,3 +50,5 @@ private:
     int m_skinKind;
     QVector<INxSkinEventHandler*> m_handlers;
 };
+
+NX_DECLARE_SINGLETON(NxSkinStyle)
