@@ -119,10 +119,7 @@ NxSpeechToTextHelper::~NxSpeechToTextHelper()
         m_manager->setCallBack(nullptr);
         m_manager->release();
     }
-    // Posted repaints die with the model or compare addresses only; nothing
-    // can reach the records any more.
     qDeleteAll(m_tasks);
-    qDeleteAll(m_retired);
 }
 
 bool NxSpeechToTextHelper::addMaterialTasks(const QList<INxAbstractMedia*>& materials, QString language,
@@ -251,7 +248,7 @@ void NxSpeechToTextHelper::clearAllTasks()
     }
     if (m_model)
         m_model->clearTasks();
-    retire(std::exchange(m_tasks, {}));
+    m_retired.retire(std::exchange(m_tasks, {}));
     emit sigDataChanged(QModelIndex());
     emit sigTaskCountChanged();
 }
@@ -399,7 +396,7 @@ void NxSpeechToTextHelper::slotRemoveTask(int index)
     if (row >= 0) {
         if (m_model)
             m_model->takeTask(row);
-        retire({m_tasks.takeAt(row)});
+        m_retired.retire({m_tasks.takeAt(row)});
         emit sigDataChanged(QModelIndex());
         emit sigTaskFinish();
     }
@@ -414,18 +411,4 @@ int NxSpeechToTextHelper::rowOfTask(int taskId) const
             return row;
     }
     return -1;
-}
-
-void NxSpeechToTextHelper::retire(const QList<Task*>& tasks)
-{
-    // Freed by a call queued behind every repaint already posted for these
-    // records, so no posted repaint outlives its record and no address is
-    // reused under one.
-    m_retired.append(tasks);
-    QMetaObject::invokeMethod(this, [this, tasks] {
-        for (Task* task : tasks) {
-            m_retired.removeOne(task);
-            delete task;
-        }
-    }, Qt::QueuedConnection);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "INxSpeechToTextTaskManager.h"
+#include "NxRetiredRecords.h"
 #include "NxSpeechToTextTask.h"
 
 #include <QList>
@@ -75,13 +76,11 @@ private:
     void handleTaskState(const NxSpeechToTextTaskInfo& info);
     void exportSubtitles(const NxSpeechToText::Task& task);
     int rowOfTask(int taskId) const;
-    void retire(const QList<NxSpeechToText::Task*>& tasks);
 
     INxSpeechToTextTaskManager* m_manager = nullptr;
     QList<NxSpeechToText::Task*> m_tasks;
     NxSpeechToTextTableModel* m_model = nullptr;
     NxSpeechServicePresenter* m_presenter = nullptr;
     bool m_purchaseTipArmed = true;
-    // Removed records, alive until the repaints already posted for them have run.
-    QList<NxSpeechToText::Task*> m_retired;
+    NxRetiredRecords<NxSpeechToText::Task> m_retired{this};
 };

@@ -1,0 +1,522 @@
+#include "NxTextToSpeechHelper.h"
+
+#include "INxAppInfo.h"
+#include "INxBaseLog.h"
+#include "INxClip.h"
+#include "INxTextClip.h"
+#include "INxTextTimelineClip.h"
+#include "NxAppSettings.h"
+#include "NxDir.h"
+#include "NxOutputFolder.h"
+#include "NxSpeechServiceEvents.h"
+#include "NxSpeechServicePresenter.h"
+#include "NxTextToSpeechParamEvent.h"
+#include "NxTextToSpeechTableModel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <memory>
+#include <utility>
+
+using NxTextToSpeech::Task;
+namespace Events = NxSpeechServiceEvents;
+
+namespace
+{
+
+constexpr const char* LogSource = "NxSpeechService/NxTextToSpeechHelper";
+constexpr int TitleNameLength = 25;
+
+// Indexed by the manager's error code.
+const char* const ErrorMessages[] = {
+    QT_TRANSLATE_NOOP("QObject", "Unknow error"),
+    QT_TRANSLATE_NOOP("QObject", "Not enough characters left"),
+    QT_TRANSLATE_NOOP("QObject", "Unrecognized file content."),
+    QT_TRANSLATE_NOOP("QObject", "Only 1500 characters can be transcribed in a single task."),
+    QT_TRANSLATE_NOOP("QObject", "Upload failure"),
+    QT_TRANSLATE_NOOP("QObject", "Network connection is broken"),
+    QT_TRANSLATE_NOOP("QObject", "Transcription  failure"),
+    QT_TRANSLATE_NOOP("QObject", "Login error"),
+};
+// Registered for translators together with the table above.
+const char* const PartialFailureMessage = QT_TRANSLATE_NOOP("QObject", "Partial text transcription failed");
+[[maybe_unused]] const char* const LegacyUnknownMessage = QT_TRANSLATE_NOOP("QObject", "Unkown error");
+
+void applyErrorCode(Task& task, int code)
+{
+    if (code >= 0 && code < int(std::size(ErrorMessages))) {
+        task.errorMessage = ErrorMessages[code];
+        return;
+    }
+    task.errorMessage = ErrorMessages[NxTextToSpeechTaskInfo::UnknownError];
+    task.errorDetail = QString::number(code);
+}
+
+int statusFromState(int state)
+{
+    switch (state) {
+    case NxTextToSpeechTaskInfo::Scanning: return NxTextToSpeech::Scanning;
+    case NxTextToSpeechTaskInfo::ScanFailed: return NxTextToSpeech::ScanFailed;
+    case NxTextToSpeechTaskInfo::Uploading: return NxTextToSpeech::Uploading;
+    case NxTextToSpeechTaskInfo::UploadFailed: return NxTextToSpeech::UploadFailed;
+    case NxTextToSpeechTaskInfo::Converting: return NxTextToSpeech::Converting;
+    case NxTextToSpeechTaskInfo::ConvertFailed: return NxTextToSpeech::ConvertFailed;
+    case NxTextToSpeechTaskInfo::Downloading: return NxTextToSpeech::Downloading;
+    case NxTextToSpeechTaskInfo::DownloadFailed: return NxTextToSpeech::DownloadFailed;
+    case NxTextToSpeechTaskInfo::Completed: return NxTextToSpeech::Completed;
+    default: return NxTextToSpeech::Waiting;
+    }
+}
+
+// Codes that mean the text itself could not be taken override the stage.
+int statusFromReport(const NxTextToSpeechTaskInfo& info)
+{
+    switch (info.code) {
+    case NxTextToSpeechTaskInfo::UnrecognizedContent:
+    case NxTextToSpeechTaskInfo::TextTooLong:
+    case NxTextToSpeechTaskInfo::NetworkBroken:
+        return NxTextToSpeech::ScanFailed;
+    default:
+        return statusFromState(info.state);
+    }
+}
+
+int failReasonFor(int status, int code)
+{
+    switch (code) {
+    case NxTextToSpeechTaskInfo::NotEnoughCharacters: return NxTextToSpeech::NoBalance;
+    case NxTextToSpeechTaskInfo::UnrecognizedContent: return NxTextToSpeech::Unrecognized;
+    case NxTextToSpeechTaskInfo::NetworkBroken: return NxTextToSpeech::Network;
+    default: return NxTextToSpeech::isFailedStatus(status) ? NxTextToSpeech::Other : NxTextToSpeech::None;
+    }
+}
+
+// The analytics value of a failure.
+int failedReasonValue(int code)
+{
+    switch (code) {
+    case NxTextToSpeechTaskInfo::NetworkBroken: return 3;
+    case NxTextToSpeechTaskInfo::UnrecognizedContent: return 1;
+    case NxTextToSpeechTaskInfo::NotEnoughCharacters: return 4;
+    case NxTextToSpeechTaskInfo::UnknownError:
+    case NxTextToSpeechTaskInfo::UploadFailure: return 2;
+    default: return 5;
+    }
+}
+
+QString clipType(const Task& task)
+{
+    return task.isSubtitle ? QStringLiteral("srt") : QStringLiteral("title");
+}
+
+void sendServeDetails(int status, const Task& task)
+{
+    QString page;
+    switch (status) {
+    case NxTextToSpeech::Scanning: page = Events::PageScan; break;
+    case NxTextToSpeech::Uploading: page = Events::PageUpload; break;
+    case NxTextToSpeech::Downloading: page = Events::PageCloudTransfer; break;
+    case NxTextToSpeech::Completed: page = Events::PageDownload; break;
+    default: return;
+    }
+    Events::sendServeDetails(Events::TextToSpeech, page, clipType(task));
+}
+
+// Characters no file name may hold on any system the host runs on.
+QString withoutIllegalCharacters(QString name)
+{
+    static const QRegularExpression illegal(QStringLiteral("[\\\\\\/\\:\\*\\?\\\"\\<\\>\\|]"));
+    return name.remove(illegal);
+}
+
+QString titleText(INxClip* clip)
+{
+    const auto* title = dynamic_cast<INxTextTimelineClip*>(clip);
+    const INxTitleDocument* document = title ? title->titleDocument() : nullptr;
+    if (!document)
+        return QString();
+    QString text;
+    const QList<INxTitleElement*> elements = document->elements();
+    for (INxTitleElement* element : elements) {
+        if (const auto* textElement = dynamic_cast<INxTextClip*>(element))
+            text += textElement->text();
+    }
+    return text.simplified();
+}
+
+QByteArray local(const QString& text)
+{
+    return text.toLocal8Bit();
+}
+
+} // namespace
+
+NxTextToSpeechHelper::NxTextToSpeechHelper(NxSpeechServicePresenter* presenter)
+    : QObject(nullptr)
+    , NxTextToSpeechCallBackRelay(this)
+    , m_presenter(presenter)
+{
+    qRegisterMetaType<NxTextToSpeechTaskInfo>("NxTextToSpeechTaskInfo");
+    qRegisterMetaType<NxSrtTaskProductInfo>("NxSrtTaskProductInfo");
+    m_manager = INxTextToSpeechTaskManager::create();
+    if (m_manager)
+        m_manager->setCallBack(this);
+    connect(this, &NxTextToSpeechHelper::sigCallbackPurchaseTip, this,
+            &NxTextToSpeechHelper::slotCallbackPurchaseTip);
+}
+
+NxTextToSpeechHelper::~NxTextToSpeechHelper()
+{
+    if (m_manager) {
+        m_manager->setCallBack(nullptr);
+        m_manager->release();
+    }
+    qDeleteAll(m_tasks);
+}
+
+bool NxTextToSpeechHelper::addTasks(const QList<INxClip*>& clips, const TextToSpeechTaskParam& param)
+{
+    NxTextToSpeechParamEvent event;
+    event.setParams(param.voiceCode, param.intonation, param.speed);
+    event.sendEvent();
+    if (!m_manager)
+        return false;
+
+    const QString outputFolder = INxAppInfo::getInstance()->getPath(INxAppInfo::TextToSpeechOutputFolder);
+    const NxOutputFolder folder(outputFolder);
+    for (INxClip* clip : clips) {
+        if (!clip)
+            continue;
+        auto task = std::make_unique<Task>();
+        const bool subtitle = clip->type() == INxClip::Subtitle;
+        if (subtitle)
+            nameSubtitleTask(*task, clip, outputFolder);
+        else
+            nameTitleTask(*task, clip, folder);
+
+        NxTextToSpeechTaskRequest request;
+        request.clip = clip;
+        request.voice = param.voiceCode;
+        request.intonation = param.intonation;
+        request.speed = param.speed;
+        request.language = param.languageCode;
+        m_manager->addTask(request, &task->taskId, &task->sentences, &task->characters, &task->text);
+        if (task->taskId < 0)
+            continue;
+
+        task->attachResult = param.attachResult;
+        task->clip = clip;
+        task->isSubtitle = subtitle;
+        task->reserved = 0;
+        task->toolTip = tr("TotalWord: ") + QString::number(task->characters) + QLatin1Char('\n')
+                        + tr("Vocalist: ") + param.voiceName + QLatin1Char('\n') + tr("Inotation: ")
+                        + param.intonationName + QLatin1Char('\n') + tr("SpeakRate: ") + param.speedName;
+        m_tasks.append(task.get());
+        if (m_model)
+            m_model->appendTask(task.get());
+        task.release();
+    }
+    emit sigTaskCountChanged();
+    m_manager->refresh();
+    return true;
+}
+
+void NxTextToSpeechHelper::nameTitleTask(Task& task, INxClip* clip, const NxOutputFolder& folder) const
+{
+    const QString text = withoutIllegalCharacters(titleText(clip));
+    const QString base = (withoutIllegalCharacters(clip->name()) + QStringLiteral(" - ") + text).left(TitleNameLength);
+    const QString candidate = folder.candidateName(base, base, Qt::CaseInsensitive);
+    task.fileName = NxOutputFolder::againstTasks(base, candidate, m_tasks);
+    task.destPath = folder.path() + task.fileName + QStringLiteral(".mp3");
+}
+
+void NxTextToSpeechHelper::nameSubtitleTask(Task& task, INxClip* clip, const QString& outputFolder) const
+{
+    const QString clipName = clip->name();
+    const auto taken = [this](const QString& name) {
+        for (const Task* other : m_tasks) {
+            if (other->fileName == name)
+                return true;
+        }
+        return false;
+    };
+    QString name = clipName;
+    for (int number = 1; taken(name); ++number)
+        name = clipName + QLatin1Char('_') + QString::number(number);
+
+    // The folder itself must be a legal name even when the clip's is not.
+    const QString folder = NxDir::slash(outputFolder) + withoutIllegalCharacters(name);
+    QString destination = folder;
+    for (int number = 1; QFileInfo::exists(destination); ++number)
+        destination = folder + QLatin1Char(' ') + QString::number(number);
+    NxDir::makeSureDirExist(destination);
+    task.fileName = name;
+    task.destPath = destination;
+}
+
+int NxTextToSpeechHelper::taskCount() const
+{
+    return m_tasks.size();
+}
+
+void NxTextToSpeechHelper::setModel(NxTextToSpeechTableModel* model)
+{
+    m_model = model;
+    if (!m_model)
+        return;
+    for (Task* task : qAsConst(m_tasks))
+        m_model->appendTask(task);
+}
+
+void NxTextToSpeechHelper::clearAllTasks()
+{
+    if (m_tasks.isEmpty())
+        return;
+    if (m_manager) {
+        m_manager->stopAll();
+        for (const Task* task : qAsConst(m_tasks))
+            m_manager->removeTask(task->taskId);
+    }
+    if (m_model)
+        m_model->clearTasks();
+    m_retired.retire(std::exchange(m_tasks, {}));
+    emit sigTaskCountChanged();
+    emit sigDataChanged(QModelIndex());
+}
+
+bool NxTextToSpeechHelper::hasUnfinishedTasks()
+{
+    if (!m_manager)
+        return false;
+    for (const Task* task : qAsConst(m_tasks)) {
+        if (!m_manager->isTaskFinished(task->taskId))
+            return true;
+    }
+    return false;
+}
+
+void NxTextToSpeechHelper::activateTab(int)
+{
+    if (m_manager)
+        m_manager->refresh();
+}
+
+bool NxTextToSpeechHelper::serviceState()
+{
+    return m_manager && m_manager->serviceState();
+}
+
+void NxTextToSpeechHelper::setCheckState(bool checked)
+{
+    m_checkState = checked;
+}
+
+void NxTextToSpeechHelper::resetPurchaseTip()
+{
+    m_purchaseTipPending = true;
+}
+
+void NxTextToSpeechHelper::onRemainingChanged(int characters)
+{
+    emit sigLastTimeChanged(characters);
+}
+
+Task* NxTextToSpeechHelper::findTask(int taskId) const
+{
+    for (Task* task : m_tasks) {
+        if (task->taskId == taskId)
+            return task;
+    }
+    return nullptr;
+}
+
+bool NxTextToSpeechHelper::isLive(const Task* task) const
+{
+    // Removed records are freed only later, so comparing addresses is safe.
+    return m_tasks.contains(const_cast<Task*>(task));
+}
+
+void NxTextToSpeechHelper::onTaskStateChanged(NxTextToSpeechTaskInfo info)
+{
+    emit sigTaskStateChanged(info.taskId);
+    Task* task = findTask(info.taskId);
+    if (!task)
+        return;
+
+    const int status = statusFromReport(info);
+    const bool statusChanged = status != task->status;
+    if (statusChanged)
+        sendServeDetails(status, *task);
+
+    task->progress = info.progress;
+    task->status = status;
+    applyErrorCode(*task, info.code);
+
+    int failedSentences = 0;
+    if (task->isSubtitle && m_manager) {
+        m_manager->querySubtitleProgress(task->taskId, &task->completedCharacters, nullptr,
+                                         &task->completedSentences, &failedSentences, nullptr);
+        task->succeededSentences = task->sentences - failedSentences;
+    }
+
+    task->failReason = failReasonFor(status, info.code);
+    if (task->failReason != NxTextToSpeech::None)
+        Events::sendFuncFailed(Events::TextToSpeech, failedReasonValue(info.code), clipType(*task));
+    task->detail = info.detail;
+
+    if (m_model) {
+        m_model->updateTask(task);
+        emit sigDataChanged(statusChanged ? m_model->indexOfTask(task) : QModelIndex());
+    }
+    emit sigProgress(info.progress);
+    if (!isLive(task))
+        return;
+
+    if (status == NxTextToSpeech::Completed) {
+        task->productStart = true;
+        dealTaskFinished(info, task);
+        if (!isLive(task) || failedSentences < 1)
+            return;
+        if (m_model) {
+            task->errorMessage = PartialFailureMessage;
+            task->status = NxTextToSpeech::ConvertFailed;
+            m_model->updateTask(task);
+            emit sigDataChanged(m_model->indexOfTask(task));
+        }
+        if (isLive(task) && task->failReason == NxTextToSpeech::None)
+            Events::sendFuncFailed(Events::TextToSpeech, failedReasonValue(info.code), clipType(*task));
+    } else if (info.code == NxTextToSpeechTaskInfo::NotEnoughCharacters) {
+        task->productStart = true;
+        if (m_purchaseTipPending) {
+            emit sigCallbackPurchaseTip(task->characters, task->taskId);
+            m_purchaseTipPending = false;
+        }
+    } else if (NxTextToSpeech::isFailedStatus(status)) {
+        task->productStart = true;
+        emit sigTaskFinish();
+    }
+}
+
+void NxTextToSpeechHelper::dealTaskFinished(const NxTextToSpeechTaskInfo& info, Task* task)
+{
+    emit sigTaskFinish();
+    if (!task || !isLive(task) || !task->clip)
+        return;
+
+    INxBaseLog* log = GetGlobalLogInstance();
+    if (!task->isSubtitle) {
+        log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "copy file : %s",
+                     local(info.filePath).constData());
+        log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "dest file : %s",
+                     local(task->destPath).constData());
+        if (!QFile::exists(info.filePath)) {
+            log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "not found source file");
+        } else if (!QFile::copy(info.filePath, task->destPath)) {
+            // An existing file is never overwritten.
+            log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "dest file failed!");
+        } else {
+            const QFileInfo destination(task->destPath);
+            QFile textFile(destination.absolutePath() + QLatin1Char('/') + destination.completeBaseName()
+                           + QStringLiteral(".kvtxt"));
+            if (textFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+                QTextStream stream(&textFile);
+                stream << task->text;
+            }
+        }
+        if (QFileInfo::exists(task->destPath) && m_presenter)
+            emit m_presenter->sigAudioFileGenerate(task->destPath, task->attachResult ? task->clip : nullptr);
+    }
+    if (isLive(task))
+        Events::sendBillDetails(Events::TextToSpeech, task->characters);
+}
+
+void NxTextToSpeechHelper::onSrtTaskProductProgress(NxSrtTaskProductInfo info)
+{
+    Task* task = findTask(info.taskId);
+    if (!task)
+        return;
+    INxBaseLog* log = GetGlobalLogInstance();
+    if (!QFile::exists(info.filePath)) {
+        log->LogError(LogSource, "NxTextToSpeechHelper::onSrtTaskProductProgress", __LINE__,
+                      "str product file no exits,path:%s,index:%d", local(info.filePath).constData(), info.index);
+        return;
+    }
+    const QString folder = NxDir::slash(task->destPath);
+    NxDir::makeSureDirExist(folder);
+    const QString clipName = task->clip ? withoutIllegalCharacters(task->clip->name()) : task->fileName;
+    const QString target = folder + clipName + QLatin1Char('_') + QString::number(info.index + 1) + QStringLiteral(".mp3");
+    log->LogInfo(LogSource, "NxTextToSpeechHelper::onSrtTaskProductProgress", __LINE__,
+                 "copy file path:%s destPath:%s", local(info.filePath).constData(), local(target).constData());
+    QFile::remove(target);
+    if (!QFile::copy(info.filePath, target)) {
+        log->LogError(LogSource, "NxTextToSpeechHelper::onSrtTaskProductProgress", __LINE__, "copy product file error");
+        return;
+    }
+
+    INxClip* clip = task->attachResult ? task->clip : nullptr;
+    const qlonglong position = clip ? clip->timelinePosition(info.position) : 0;
+    const bool start = task->productStart;
+    task->productStart = false;
+    if (m_presenter)
+        emit m_presenter->sigSrtProductFileGenerate(target, QDir(folder).dirName(), clip, position, start);
+}
+
+void NxTextToSpeechHelper::slotRemoveTask(int index)
+{
+    if (index < 0 || index >= m_tasks.size() || !m_manager)
+        return;
+    Task* task = m_tasks.at(index);
+    NGeneralSettings* settings = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
+    if (!settings->GetTTSDeleteTaskNoTip() && !NxTextToSpeech::isFinished(task->status)) {
+        bool ret = false;
+        bool noTip = false;
+        emit sigAskDelete(ret, noTip);
+        if (!ret)
+            return;
+        if (noTip)
+            settings->SetTTSDeleteTaskNoTip(true);
+    }
+    // The question's modal loop may have removed or moved the task.
+    if (!isLive(task) || !m_manager->removeTask(task->taskId))
+        return;
+    const int row = m_tasks.indexOf(task);
+    if (m_model)
+        m_model->takeTask(row);
+    m_retired.retire({m_tasks.takeAt(row)});
+    emit sigDataChanged(QModelIndex());
+    emit sigTaskFinish();
+    emit sigTaskCountChanged();
+    m_manager->refresh();
+}
+
+void NxTextToSpeechHelper::slotRefreshTask(int index)
+{
+    if (index < 0 || index >= m_tasks.size())
+        return;
+    Task* task = m_tasks.at(index);
+    if (task->failReason == NxTextToSpeech::NoBalance) {
+        bool ok = false;
+        emit sigPurchaseRefresh(task->characters, ok, false);
+        if (!ok)
+            return;
+    } else if (!NxTextToSpeech::isFailedStatus(task->status) || task->failReason == NxTextToSpeech::Unrecognized) {
+        return;
+    }
+    // The purchase may have run a modal loop in which the task went away.
+    if (!isLive(task) || !m_manager)
+        return;
+    task->status = NxTextToSpeech::Waiting;
+    m_manager->retryTask(task->taskId);
+}
+
+void NxTextToSpeechHelper::slotCallbackPurchaseTip(int characters, int taskId)
+{
+    bool ok = false;
+    emit sigPurchaseTip(characters, ok);
+    if (ok && m_manager)
+        m_manager->retryTask(taskId);
+}
