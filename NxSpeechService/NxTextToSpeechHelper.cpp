@@ -301,6 +301,11 @@ bool NxTextToSpeechHelper::hasUnfinishedTasks()
 
 void NxTextToSpeechHelper::activateTab(int)
 {
+    refresh();
+}
+
+void NxTextToSpeechHelper::refresh()
+{
     if (m_manager)
         m_manager->refresh();
 }

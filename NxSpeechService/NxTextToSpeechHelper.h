@@ -36,6 +36,8 @@ public:
     void clearAllTasks();
     bool hasUnfinishedTasks();
     void activateTab(int tab);
+    // Asks the manager for a fresh balance (the balance line's refresh).
+    void refresh();
     bool serviceState();
     void setCheckState(bool checked);
     void resetPurchaseTip();

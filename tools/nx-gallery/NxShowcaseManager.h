@@ -1,13 +1,15 @@
 #pragma once
 
 #include "INxSpeechToTextTaskManager.h"
+#include "INxTextToSpeechTaskManager.h"
 
-// A speech-to-text manager that accepts every task and reports exactly what
-// the gallery tells it to, on the caller's thread.
-class NxShowcaseManager final : public INxSpeechToTextTaskManager
+// Task managers that accept every task and report exactly what the gallery
+// tells them to, on the caller's thread.
+
+class NxShowcaseSpeechToTextManager final : public INxSpeechToTextTaskManager
 {
 public:
-    static NxShowcaseManager* latest();
+    static NxShowcaseSpeechToTextManager* latest();
     static void install();
 
     void report(int taskId, int state, int code = 0, int progress = 0);
@@ -28,4 +30,34 @@ public:
 private:
     INxSpeechToTextTaskManagerCallBack* m_callBack = nullptr;
     int m_nextId = 1;
+};
+
+class NxShowcaseTextToSpeechManager final : public INxTextToSpeechTaskManager
+{
+public:
+    static NxShowcaseTextToSpeechManager* latest();
+    static void install();
+
+    void report(int taskId, int state, int code = 0, int progress = 0);
+    // What querySubtitleProgress answers from now on.
+    void setSubtitleProgress(int completedCharacters, int failedSentences);
+
+    void release() override;
+    void setCallBack(INxTextToSpeechTaskManagerCallBack* callBack) override { m_callBack = callBack; }
+    void addTask(const NxTextToSpeechTaskRequest& request, int* taskId, int* sentences, int* characters,
+                 QString* text) override;
+    bool removeTask(int) override { return true; }
+    void retryTask(int) override {}
+    bool serviceState() override { return true; }
+    void stopAll() override {}
+    bool isTaskFinished(int) override { return false; }
+    void refresh() override;
+    void querySubtitleProgress(int, int* completedCharacters, int*, int* completedSentences, int* failedSentences,
+                               int*) override;
+
+private:
+    INxTextToSpeechTaskManagerCallBack* m_callBack = nullptr;
+    int m_nextId = 1;
+    int m_completedCharacters = 0;
+    int m_failedSentences = 0;
 };

@@ -1,22 +1,19 @@
-// Renders the speech-to-text page with a row in every state, its hover,
-// pressed and busy buttons, the empty page and the delete question, in both
-// skins:
-//   build/tools/nx-gallery/nx-gallery <output folder>
-// Works offscreen (QT_QPA_PLATFORM=offscreen).
+// Renders both task tabs with a row in every state, their hover, pressed and
+// busy buttons, the empty tabs and the delete question, in both skins:
+//   QT_QPA_PLATFORM=offscreen build/tools/nx-gallery/nx-gallery <output folder>
 
-#include "NMessageDialog.h"
-#include "NxMediaFile.h"
-#include "NxSequence.h"
 #include "NxShowcaseManager.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 #include "NxSpeechServicePresenter.h"
 #include "NxSpeechToTextHelper.h"
 #include "NxSpeechToTextTable.h"
-#include "NxSpeechToTextTableDelegate.h"
-#include "NxSpeechToTextTableModel.h"
 #include "NxSpeechToTextWidget.h"
+#include "NxTextToSpeechHelper.h"
+#include "NxTextToSpeechTable.h"
+#include "NxTextToSpeechWidget.h"
 #include "NxTimelineClip.h"
+#include "NxTitleClip.h"
 #include "NxWidget.h"
 
 #include <QApplication>
@@ -36,7 +33,7 @@ constexpr QSize PageSize(890, 640);
 
 struct Row
 {
-    QString name;
+    const char* name;
     int clipType;
     int seconds;
     int state; // 0: no report yet
@@ -44,8 +41,8 @@ struct Row
     int progress;
 };
 
-// One row per state the user can meet.
-const Row Rows[] = {
+// One row per state a user can meet.
+const Row SpeechToTextRows[] = {
     {"Interview_Take_03", INxClip::Audio, 754, 0, 0, 0},
     {"Opening scene", INxClip::Video, 95, 2, 0, 0},
     {"Drone_shot_beach", INxClip::Video, 41, 4, 0, 62},
@@ -58,84 +55,69 @@ const Row Rows[] = {
     {"Corrupted_export", INxClip::Video, 66, 5, 2, 0},
     {"Voice memo", INxClip::Audio, 37, 9, 42, 0},
 };
+enum SpeechToTextRow { SttRunning = 4, SttNetwork = 6, SttNoTime = 7 };
+
+const Row TextToSpeechRows[] = {
+    {"Intro title", INxClip::Title, 5, 0, 0, 0},
+    {"Chapter one", INxClip::Title, 5, 2, 0, 0},
+    {"Lower third", INxClip::Title, 5, 4, 0, 0},
+    {"Narration", INxClip::Subtitle, 60, 6, 0, 45},
+    {"Closing words", INxClip::Title, 5, 8, 0, 0},
+    {"Welcome", INxClip::Title, 5, 10, 0, 100},
+    {"Credits", INxClip::Title, 5, 6, 5, 0},
+    {"Long documentary narration", INxClip::Subtitle, 600, 5, 1, 0},
+    {"Symbols only", INxClip::Title, 5, 6, 2, 0},
+    {"Dialog", INxClip::Subtitle, 90, 10, 0, 100}, // one sentence failed
+};
+enum TextToSpeechRow { TtsRunning = 3, TtsNetwork = 6, TtsNoBalance = 7, TtsPartlyFailed = 9 };
+
+template <typename Helper, typename PageWidget>
+struct Page
+{
+    std::unique_ptr<NxSpeechServicePresenter> presenter = std::make_unique<NxSpeechServicePresenter>();
+    std::unique_ptr<Helper> helper = std::make_unique<Helper>(presenter.get());
+    std::unique_ptr<NxWidget> frame = std::make_unique<NxWidget>();
+    PageWidget* page = nullptr;
+
+    Page()
+    {
+        frame->SetBGColorType(NxSkinColor::Varnelo_Background_Surface1);
+        auto* layout = new QVBoxLayout(frame.get());
+        layout->setContentsMargins(0, 0, 0, 0);
+        page = new PageWidget(helper.get(), frame.get());
+        layout->addWidget(page);
+        frame->resize(PageSize);
+        frame->show();
+    }
+};
 
 class Gallery
 {
 public:
     explicit Gallery(const QString& folder) : m_folder(folder) {}
 
-    void renderSkin(int skin, const QString& skinName);
+    void render(int skin, const QString& skinName);
 
 private:
-    struct Page
-    {
-        std::unique_ptr<NxSpeechServicePresenter> presenter;
-        std::unique_ptr<NxSpeechToTextHelper> helper;
-        std::unique_ptr<NxWidget> frame;
-        NxSpeechToTextWidget* page = nullptr;
-    };
-
-    Page makePage();
-    void fill(Page& page);
+    template <typename Helper, typename PageWidget>
+    void renderTab(const QString& tab, Page<Helper, PageWidget>& page, int hoverRow, int purchaseRow, int retryRow,
+                   int runningRow);
+    void fill(NxSpeechToTextHelper* helper);
+    void fill(NxTextToSpeechHelper* helper);
     void save(QWidget* widget, const QString& name);
-    QPoint buttonCentre(NxSpeechToTextTable* table, int row, bool deleteButton) const;
-    void mouse(NxSpeechToTextTable* table, QEvent::Type type, const QPoint& at);
 
     QString m_folder;
     QString m_skin;
     std::vector<std::unique_ptr<NxTimelineClip>> m_clips;
 };
 
-Gallery::Page Gallery::makePage()
+QPoint buttonCentre(QTableView* table, int row, bool deleteButton)
 {
-    Page page;
-    page.presenter = std::make_unique<NxSpeechServicePresenter>();
-    page.helper = std::make_unique<NxSpeechToTextHelper>(page.presenter.get());
-    page.frame = std::make_unique<NxWidget>();
-    page.frame->SetBGColorType(NxSkinColor::Varnelo_Background_Surface1);
-    auto* layout = new QVBoxLayout(page.frame.get());
-    layout->setContentsMargins(0, 0, 0, 0);
-    page.page = new NxSpeechToTextWidget(page.helper.get(), page.frame.get());
-    layout->addWidget(page.page);
-    page.frame->resize(PageSize);
-    page.frame->show();
-    return page;
-}
-
-void Gallery::fill(Page& page)
-{
-    NxShowcaseManager* manager = NxShowcaseManager::latest();
-    int id = 1;
-    for (const Row& row : Rows) {
-        m_clips.push_back(std::make_unique<NxTimelineClip>(row.name, row.clipType, NxRational{25, 1}, nullptr,
-                                                           NxTimelineClip::Placement{0, qint64(row.seconds) * 25, 0}));
-        page.helper->addClipTasks({m_clips.back().get()}, QStringLiteral("en-US"), true);
-        if (row.state)
-            manager->report(id, row.state, row.code, row.progress);
-        ++id;
-    }
-    page.helper->refresh();
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
-void Gallery::save(QWidget* widget, const QString& name)
-{
-    QCoreApplication::processEvents();
-    const QString path = QStringLiteral("%1/%2-%3.png").arg(m_folder, name, m_skin);
-    widget->grab().save(path);
-    std::printf("%s\n", qPrintable(path));
-    std::fflush(stdout);
-}
-
-QPoint Gallery::buttonCentre(NxSpeechToTextTable* table, int row, bool deleteButton) const
-{
-    const QModelIndex index = table->model()->index(row, deleteButton ? 3 : 2);
-    const QRect cell = table->visualRect(index);
+    const QRect cell = table->visualRect(table->model()->index(row, deleteButton ? 3 : 2));
     return deleteButton ? QPoint(cell.x() + 20, cell.center().y()) : QPoint(cell.right() - 16, cell.y() + 16);
 }
 
-void Gallery::mouse(NxSpeechToTextTable* table, QEvent::Type type, const QPoint& at)
+void mouse(QTableView* table, QEvent::Type type, const QPoint& at)
 {
     QMouseEvent event(type, at, table->viewport()->mapToGlobal(at),
                       type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
@@ -143,51 +125,118 @@ void Gallery::mouse(NxSpeechToTextTable* table, QEvent::Type type, const QPoint&
     QApplication::sendEvent(table->viewport(), &event);
 }
 
-void Gallery::renderSkin(int skin, const QString& skinName)
+void settle()
 {
-    NxSingleton<NxSkinStyle>::instance()->SetSkinKind(skin);
-    m_skin = skinName;
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
+}
 
-    {
-        Page empty = makePage();
-        save(empty.frame.get(), QStringLiteral("stt-empty"));
+void Gallery::save(QWidget* widget, const QString& name)
+{
+    settle();
+    const QString path = QStringLiteral("%1/%2-%3.png").arg(m_folder, name, m_skin);
+    widget->grab().save(path);
+    std::printf("%s\n", qPrintable(path));
+    std::fflush(stdout);
+}
+
+void Gallery::fill(NxSpeechToTextHelper* helper)
+{
+    int id = 1;
+    for (const Row& row : SpeechToTextRows) {
+        m_clips.push_back(std::make_unique<NxTimelineClip>(QString::fromUtf8(row.name), row.clipType,
+                                                           NxRational{25, 1}, nullptr,
+                                                           NxTimelineClip::Placement{0, qint64(row.seconds) * 25, 0}));
+        helper->addClipTasks({m_clips.back().get()}, QStringLiteral("en-US"), true);
+        if (row.state)
+            NxShowcaseSpeechToTextManager::latest()->report(id, row.state, row.code, row.progress);
+        ++id;
     }
+    helper->refresh();
+}
 
-    Page page = makePage();
-    fill(page);
-    NxSpeechToTextTable* table = page.page->table();
-    save(page.frame.get(), QStringLiteral("stt-page"));
+void Gallery::fill(NxTextToSpeechHelper* helper)
+{
+    NxShowcaseTextToSpeechManager* manager = NxShowcaseTextToSpeechManager::latest();
+    TextToSpeechTaskParam param;
+    param.voiceCode = QStringLiteral("Andy");
+    int id = 1;
+    for (const Row& row : TextToSpeechRows) {
+        const QString name = QString::fromUtf8(row.name);
+        if (row.clipType == INxClip::Title) {
+            auto title = std::make_unique<NxTitleClip>(name, NxRational{25, 1}, 0, 125);
+            title->addText(QStringLiteral("Spoken words"));
+            m_clips.push_back(std::move(title));
+        } else {
+            m_clips.push_back(std::make_unique<NxTimelineClip>(name, row.clipType, NxRational{25, 1}, nullptr,
+                                                               NxTimelineClip::Placement{0, qint64(row.seconds) * 25, 0}));
+        }
+        helper->addTasks({m_clips.back().get()}, param);
+        const bool partlyFailed = id == TtsPartlyFailed + 1;
+        manager->setSubtitleProgress(id == TtsRunning + 1 ? 168 : partlyFailed ? 200 : 0, partlyFailed ? 1 : 0);
+        if (row.state)
+            manager->report(id, row.state, row.code, row.progress);
+        settle(); // the report is re-posted; answer its progress query now
+        ++id;
+    }
+    helper->refresh();
+}
 
-    // Hover over the retry button of the network failure (row 6).
-    mouse(table, QEvent::MouseMove, buttonCentre(table, 6, false));
-    save(page.frame.get(), QStringLiteral("stt-hover-retry"));
-    mouse(table, QEvent::MouseMove, buttonCentre(table, 3, true));
-    save(page.frame.get(), QStringLiteral("stt-hover-delete"));
+template <typename Helper, typename PageWidget>
+void Gallery::renderTab(const QString& tab, Page<Helper, PageWidget>& page, int hoverRow, int purchaseRow,
+                        int retryRow, int runningRow)
+{
+    fill(page.helper.get());
+    QTableView* table = page.page->table();
+    save(page.frame.get(), tab + QStringLiteral("-page"));
 
-    // The cart of the lack-of-time row (7) while pressed: taken while the
-    // purchase request is out, before the hover is cleared.
-    auto connection = QObject::connect(page.helper.get(), &NxSpeechToTextHelper::sigPurchaseRefresh,
-                                       [&](int, bool&, bool) { save(page.frame.get(), QStringLiteral("stt-pressed-cart")); });
-    mouse(table, QEvent::MouseButtonPress, buttonCentre(table, 7, false));
-    QObject::disconnect(connection);
+    mouse(table, QEvent::MouseMove, buttonCentre(table, hoverRow, false));
+    save(page.frame.get(), tab + QStringLiteral("-hover-retry"));
+    mouse(table, QEvent::MouseMove, buttonCentre(table, 1, true));
+    save(page.frame.get(), tab + QStringLiteral("-hover-delete"));
 
-    // A retry press: the spinner takes the button's place.
-    mouse(table, QEvent::MouseButtonPress, buttonCentre(table, 6, false));
+    // The cart while pressed: taken while the purchase request is out,
+    // before the delegate lets go of the button.
+    auto pressed = QObject::connect(page.helper.get(), &Helper::sigPurchaseRefresh, [&](int, bool&, bool) {
+        save(page.frame.get(), tab + QStringLiteral("-pressed-cart"));
+    });
+    mouse(table, QEvent::MouseButtonPress, buttonCentre(table, purchaseRow, false));
+    QObject::disconnect(pressed);
+
+    mouse(table, QEvent::MouseButtonPress, buttonCentre(table, retryRow, false));
     mouse(table, QEvent::MouseMove, QPoint(5, 5));
-    save(page.frame.get(), QStringLiteral("stt-retry-spinner"));
+    save(page.frame.get(), tab + QStringLiteral("-retry-spinner"));
 
-    // The question asked before deleting a running task (row 4).
-    // The press shows the pressed button first, so wait for the box itself.
+    // The question asked before deleting a running task; the press shows
+    // the pressed button first, so wait for the box itself.
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         if (QWidget* box = QApplication::activeModalWidget()) {
             watch.stop();
-            save(box, QStringLiteral("stt-delete-box"));
+            save(box, tab + QStringLiteral("-delete-box"));
             box->close();
         }
     });
     watch.start(10);
-    mouse(table, QEvent::MouseButtonPress, buttonCentre(table, 4, true));
+    mouse(table, QEvent::MouseButtonPress, buttonCentre(table, runningRow, true));
+}
+
+void Gallery::render(int skin, const QString& skinName)
+{
+    NxSingleton<NxSkinStyle>::instance()->SetSkinKind(skin);
+    m_skin = skinName;
+    {
+        Page<NxSpeechToTextHelper, NxSpeechToTextWidget> empty;
+        save(empty.frame.get(), QStringLiteral("stt-empty"));
+    }
+    {
+        Page<NxTextToSpeechHelper, NxTextToSpeechWidget> empty;
+        save(empty.frame.get(), QStringLiteral("tts-empty"));
+    }
+    Page<NxSpeechToTextHelper, NxSpeechToTextWidget> speechToText;
+    renderTab(QStringLiteral("stt"), speechToText, SttNetwork, SttNoTime, SttNetwork, SttRunning);
+    Page<NxTextToSpeechHelper, NxTextToSpeechWidget> textToSpeech;
+    renderTab(QStringLiteral("tts"), textToSpeech, TtsNetwork, TtsNoBalance, TtsNetwork, TtsRunning);
 }
 }
 
@@ -206,10 +255,11 @@ int main(int argc, char** argv)
     // Keep the user's own data folder out of it.
     QTemporaryDir home;
     qputenv("NXSPEECH_HOME", home.path().toLocal8Bit());
-    NxShowcaseManager::install();
+    NxShowcaseSpeechToTextManager::install();
+    NxShowcaseTextToSpeechManager::install();
 
     Gallery gallery(folder);
-    gallery.renderSkin(0, QStringLiteral("dark"));
-    gallery.renderSkin(1, QStringLiteral("light"));
+    gallery.render(0, QStringLiteral("dark"));
+    gallery.render(1, QStringLiteral("light"));
     return 0;
 }

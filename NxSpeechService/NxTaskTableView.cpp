@@ -1,0 +1,85 @@
+#include "NxTaskTableView.h"
+
+#include "NxSingleton.h"
+#include "NxSkinStyle.h"
+#include "NxSpeechServiceNoTaskTip.h"
+#include "NxTaskTableHeader.h"
+
+#include <QEvent>
+
+namespace
+{
+constexpr int HeaderHeight = 32;
+constexpr int ColumnWidths[] = {252, 80, 438, 120};
+enum { StretchingColumn = 2 };
+}
+
+NxTaskTableView::NxTaskTableView(QWidget* parent)
+    : QTableView(parent)
+{
+    setObjectName(QStringLiteral("NxSpeechToTextTable"));
+    // A plain list: rows are painted entirely by the delegate.
+    setShowGrid(false);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+NxTaskTableView::~NxTaskTableView() = default;
+
+void NxTaskTableView::install(QAbstractItemModel* model, NxTaskTableDelegate* delegate, NxTaskTableHeader* header)
+{
+    setModel(model);
+    setItemDelegate(delegate);
+    setHorizontalHeader(header);
+    header->setDelegate(delegate);
+    for (int column = 0; column < int(std::size(ColumnWidths)); ++column)
+        header->setSectionResizeMode(column, column == StretchingColumn ? QHeaderView::Stretch : QHeaderView::Fixed);
+    header->setFixedHeight(HeaderHeight);
+
+    m_noTaskTip = new NxSpeechServiceNoTaskTip(viewport());
+    for (int column = 0; column < int(std::size(ColumnWidths)); ++column)
+        setColumnWidth(column, ColumnWidths[column]);
+    verticalHeader()->hide();
+    // Rows are as tall as the delegate says: progress rows are taller.
+    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    header->setHighlightSections(false);
+
+    setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_MouseTracking);
+    applySkin();
+    connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this, &NxTaskTableView::applySkin);
+}
+
+void NxTaskTableView::applySkin()
+{
+    const NxSkinStyle* skin = NxSingleton<NxSkinStyle>::instance();
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, skin->GetColor(NxSkinColor::Varnelo_Background_Surface1));
+    colours.setColor(QPalette::Window, skin->GetColor(NxSkinColor::Varnelo_Background_Surface1));
+    setPalette(colours);
+    viewport()->update();
+}
+
+void NxTaskTableView::slotDataChanged(QModelIndex modelIndex)
+{
+    update();
+    viewport()->update();
+    if (modelIndex.isValid())
+        scrollTo(modelIndex, QAbstractItemView::EnsureVisible);
+}
+
+void NxTaskTableView::slotTaskCountChanged()
+{
+    m_noTaskTip->setVisible(!m_taskCount || m_taskCount() < 1);
+}
+
+bool NxTaskTableView::viewportEvent(QEvent* event)
+{
+    const bool handled = QTableView::viewportEvent(event);
+    if (event->type() == QEvent::Resize && m_noTaskTip)
+        m_noTaskTip->resize(viewport()->size());
+    return handled;
+}

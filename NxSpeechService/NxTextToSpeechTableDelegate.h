@@ -1,0 +1,35 @@
+#pragma once
+
+#include "NxTaskTableDelegate.h"
+
+namespace NxTextToSpeech
+{
+struct Task;
+}
+
+// Paints the text-to-speech table's rows and header from the task records,
+// and turns presses on the painted buttons into delete, retry and purchase
+// requests.
+class NxTextToSpeechTableDelegate : public NxTaskTableDelegate
+{
+    Q_OBJECT
+
+public:
+    explicit NxTextToSpeechTableDelegate(QObject* parent);
+    ~NxTextToSpeechTableDelegate() override;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override;
+
+    static QString failureText(const NxTextToSpeech::Task& task);
+
+protected:
+    QString headerTitle(int logicalIndex) const override;
+
+private:
+    void paintStatus(QPainter* painter, const QRect& cell, const QModelIndex& index,
+                     const NxTextToSpeech::Task& task) const;
+    void paintProgress(QPainter* painter, const QRect& cell, const NxTextToSpeech::Task& task) const;
+};

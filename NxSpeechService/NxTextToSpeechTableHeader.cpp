@@ -1,0 +1,8 @@
+#include "NxTextToSpeechTableHeader.h"
+
+NxTextToSpeechTableHeader::NxTextToSpeechTableHeader(Qt::Orientation orientation, QWidget* parent)
+    : NxTaskTableHeader(orientation, parent)
+{
+}
+
+NxTextToSpeechTableHeader::~NxTextToSpeechTableHeader() = default;
