@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QPointer>
-#include <QTableView>
+#include "NxTaskTableView.h"
 
-class NxSpeechServiceNoTaskTip;
 class NxSpeechToTextHelper;
 class NxSpeechToTextTableDelegate;
 class NxSpeechToTextTableModel;
 
-// The speech-to-text task list: owns its model, delegate and header, passes
-// the rows' button presses to the controller, and covers itself with the
-// empty-list tip while there are no tasks.
-class NxSpeechToTextTable : public QTableView
+// The speech-to-text task list: owns its model, delegate and header, and
+// passes the rows' button presses to the controller.
+class NxSpeechToTextTable : public NxTaskTableView
 {
     Q_OBJECT
 
@@ -21,19 +18,8 @@ public:
 
     NxSpeechToTextTableModel* taskModel() const { return m_model; }
     NxSpeechToTextTableDelegate* taskDelegate() const { return m_delegate; }
-    NxSpeechServiceNoTaskTip* noTaskTip() const { return m_noTaskTip; }
-
-protected:
-    bool viewportEvent(QEvent* event) override;
-
-private slots:
-    void slotDataChanged(QModelIndex modelIndex);
-    void slotTaskCountChanged();
 
 private:
-    void applySkin();
-
-    NxSpeechServiceNoTaskTip* m_noTaskTip = nullptr;
     QPointer<NxSpeechToTextHelper> m_controller;
     NxSpeechToTextTableModel* m_model = nullptr;
     NxSpeechToTextTableDelegate* m_delegate = nullptr;

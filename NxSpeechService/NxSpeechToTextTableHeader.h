@@ -1,29 +1,13 @@
 #pragma once
 
-#include <QHeaderView>
+#include "NxTaskTableHeader.h"
 
-class NxSpeechToTextTableDelegate;
-
-// The speech-to-text table's header; its sections are painted by the row
-// delegate so header and rows share one look.
-class NxSpeechToTextTableHeader : public QHeaderView
+// The speech-to-text table's header.
+class NxSpeechToTextTableHeader : public NxTaskTableHeader
 {
     Q_OBJECT
 
 public:
     NxSpeechToTextTableHeader(Qt::Orientation orientation, QWidget* parent);
     ~NxSpeechToTextTableHeader() override;
-
-    void setDelegate(NxSpeechToTextTableDelegate* delegate);
-
-signals:
-    void sigEnter();
-
-protected:
-    void enterEvent(QEvent* event) override;
-    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
-
-private:
-    QString m_text;
-    NxSpeechToTextTableDelegate* m_delegate = nullptr;
 };

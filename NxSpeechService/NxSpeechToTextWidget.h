@@ -1,16 +1,12 @@
 #pragma once
 
-#include "NxWidget.h"
+#include "NxTaskPage.h"
 
-#include <QPointer>
-
-class NxRemainingWidget;
 class NxSpeechToTextHelper;
 class NxSpeechToTextTable;
 
-// The speech-to-text tab: the task table above the balance line. It asks
-// the user what the controller cannot decide alone.
-class NxSpeechToTextWidget : public NxWidget
+// The speech-to-text tab: the task table above the remaining-time line.
+class NxSpeechToTextWidget : public NxTaskPage
 {
     Q_OBJECT
 
@@ -22,21 +18,12 @@ public:
     void closePage();
 
     NxSpeechToTextTable* table() const { return m_table; }
-    NxRemainingWidget* remainingLine() const { return m_remaining; }
-
-signals:
-    void sigProgress(int progress);
 
 private slots:
-    void slotAskDelete(bool& ret, bool& noTip);
-    void slotLastTimeChanged(int seconds);
     void slotCheckStateChanged(int state);
     void slotNoAvailableTime();
 
 private:
-    void purchaseMore();
-
     NxSpeechToTextTable* m_table = nullptr;
-    NxRemainingWidget* m_remaining = nullptr;
     QPointer<NxSpeechToTextHelper> m_controller;
 };

@@ -42,6 +42,8 @@ protected:
         connect(delegate, &NxTaskTableDelegate::sigRefreshItem, controller, &Controller::slotRefreshTask);
         connect(delegate, &NxTaskTableDelegate::sigFindMatterLocation, controller,
                 &Controller::sigFindMatterLocation);
+        // A controller may already hold tasks when its table is built.
+        slotTaskCountChanged();
     }
 
     bool viewportEvent(QEvent* event) override;

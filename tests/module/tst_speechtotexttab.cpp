@@ -1,0 +1,495 @@
+#include "INxAppInfo.h"
+#include "NMessageDialog.h"
+#include "NxAppSettings.h"
+#include "NxLoadingWidget2.h"
+#include "NxRemainingWidget.h"
+#include "NxScriptedSpeechToTextManager.h"
+#include "NxSingleton.h"
+#include "NxSkinStyle.h"
+#include "NxSpeechServiceNoTaskTip.h"
+#include "NxSpeechServicePresenter.h"
+#include "NxSpeechToTextHelper.h"
+#include "NxSpeechToTextTable.h"
+#include "NxSpeechToTextTableDelegate.h"
+#include "NxSpeechToTextTableModel.h"
+#include "NxSpeechToTextWidget.h"
+#include "NxTestHome.h"
+#include "NxTimelineClip.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+using Model = NxSpeechToTextTableModel;
+using C = NxSkinColor;
+
+namespace {
+
+QColor role(C::NxColorType type) { return NxSingleton<NxSkinStyle>::instance()->GetColor(type); }
+NGeneralSettings* settings() { return NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting(); }
+QImage shot(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_ARGB32); }
+
+// A (possibly translucent) colour as it shows laid over `g`.
+QColor seen(const QColor& c, const QColor& g)
+{
+    const qreal a = c.alphaF(), b = 1 - a;
+    return QColor::fromRgbF(c.redF() * a + g.redF() * b, c.greenF() * a + g.greenF() * b, c.blueF() * a + g.blueF() * b);
+}
+
+bool near(QRgb p, const QColor& c, int tolerance)
+{
+    return qAbs(qRed(p) - c.red()) <= tolerance && qAbs(qGreen(p) - c.green()) <= tolerance
+           && qAbs(qBlue(p) - c.blue()) <= tolerance;
+}
+
+// From the leftmost to the rightmost column of `area` showing `c`; 0 when none does.
+int extent(const QImage& image, const QRect& area, const QColor& c, int tolerance = 40)
+{
+    int left = INT_MAX, right = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (near(image.pixel(x, y), c, tolerance))
+                left = qMin(left, x), right = qMax(right, x);
+    return right < 0 ? 0 : right - left + 1;
+}
+
+// A 24 px skin image as it shows laid over `ground`; the bare ground for no name.
+QImage iconOn(const char* name, const QColor& ground)
+{
+    QImage out(24, 24, QImage::Format_ARGB32);
+    out.fill(ground);
+    const QString path = QStringLiteral(":/Resource/%1.png").arg(QLatin1String(name));
+    if (*name)
+        QPainter(&out).drawImage(out.rect(), QImage(NxSingleton<NxSkinStyle>::instance()->FormatResourceFile(path)));
+    return out;
+}
+
+bool same(const QImage& a, const QImage& b)
+{
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (!near(a.pixel(x, y), QColor(b.pixel(x, y)), 3))
+                return false;
+    return a.size() == b.size();
+}
+
+// Text widths in the cells' font: the application font at 13 px.
+int advance(const QString& text)
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(13);
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+// Whether `pixels` is the extent of `text` in that font: its advance, less a little side bearing.
+bool spans(int pixels, const QString& text) { return pixels <= advance(text) && pixels >= advance(text) - 5; }
+
+// QTest::addColumn for every type, named in order.
+template <typename... T>
+void columns(std::initializer_list<const char*> names)
+{
+    auto name = names.begin();
+    (QTest::addColumn<T>(*name++), ...);
+}
+
+class MapTranslator : public QTranslator
+{
+public:
+    QHash<QPair<QByteArray, QByteArray>, QString> texts; // (context, source) -> translation
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return texts.value({context, source});
+    }
+};
+
+} // namespace
+
+class SpeechToTextTabTest : public QObject
+{
+    Q_OBJECT
+
+    NxScriptedSpeechToTextManager* manager() const { return NxScriptedSpeechToTextManager::latest(); }
+    NxSpeechToTextTable* table() const { return m_page->table(); }
+    QWidget* viewport() const { return table()->viewport(); }
+    Model* model() const { return table()->taskModel(); }
+    NxSpeechToText::Task* task(int row) const { return Model::taskFromVariant(model()->index(row, 0).data(Qt::UserRole)); }
+    QRect cell(int row, int column) const { return table()->visualRect(model()->index(row, column)); }
+    QRect actionButton(int row) const { const QRect r = cell(row, Model::StatusColumn); return {r.right() - 28, r.y() + 4, 24, 24}; }
+    QRect deleteButton(int row) const
+    {
+        const QRect r = cell(row, Model::OperationColumn);
+        return {r.x() + 8, r.y() + (r.height() == 56 ? 16 : 4), 24, 24};
+    }
+
+    void openPage()
+    {
+        m_page = std::make_unique<NxSpeechToTextWidget>(m_helper.get(), nullptr);
+        m_page->resize(890, 500);
+        m_page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    }
+
+    int addTask(const QString& name = QStringLiteral("Intro"))
+    {
+        m_clips.push_back(std::make_unique<NxTimelineClip>(name, INxClip::Video, NxRational{25, 1}, nullptr,
+                                                           NxTimelineClip::Placement{0, 250, 0}));
+        m_helper->addClipTasks({m_clips.back().get()}, QStringLiteral("en-US"), false);
+        return manager()->addedIds.last();
+    }
+
+    // Reports from the manager's thread; true once the page has taken the report in
+    // and every row is as tall as what it shows (transcoding, uploading and
+    // transcribing rows carry a progress bar).
+    bool deliver(int taskId, int state, int code = 0, int progress = 0)
+    {
+        QSignalSpy handled(m_helper.get(), &NxSpeechToTextHelper::sigTaskStateChanged);
+        manager()->reportState(taskId, state, code, progress);
+        return handled.wait(5000) && QTest::qWaitFor([this] {
+            for (int row = 0; row < model()->rowCount(); ++row)
+                if (table()->rowHeight(row) != (QList<int>{3, 5, 7}.contains(task(row)->status) ? 56 : 32))
+                    return false;
+            return true;
+        }, 5000);
+    }
+
+    // Acts on the next message box once it is the active modal window.
+    void whenBoxOpens(const std::function<void(NMessageDialog*)>& act)
+    {
+        QTimer::singleShot(10, m_watch.get(), [this, act] {
+            if (auto* box = qobject_cast<NMessageDialog*>(QApplication::activeModalWidget()))
+                act(box);
+            else
+                whenBoxOpens(act);
+        });
+    }
+
+    NxTestHome m_home;
+    MapTranslator m_translator;
+    std::unique_ptr<QObject> m_watch; // owns the pending box watches
+    std::unique_ptr<NxSpeechServicePresenter> m_presenter;
+    std::unique_ptr<NxSpeechToTextHelper> m_helper;
+    std::unique_ptr<NxSpeechToTextWidget> m_page;
+    std::vector<std::unique_ptr<NxTimelineClip>> m_clips;
+
+private slots:
+    void initTestCase() { NxScriptedSpeechToTextManager::install(); }
+
+    void init()
+    {
+        QDir(INxAppInfo::getInstance()->getPath(INxAppInfo::SpeechToTextSubtitleFolder)).removeRecursively();
+        settings()->SetSTTDeleteTaskNoTip(false);
+        m_watch = std::make_unique<QObject>();
+        m_presenter = std::make_unique<NxSpeechServicePresenter>();
+        m_helper = std::make_unique<NxSpeechToTextHelper>(m_presenter.get());
+        openPage();
+    }
+
+    void cleanup()
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        m_translator.texts.clear();
+        m_watch.reset();
+        m_page.reset();
+        m_helper.reset();
+        m_presenter.reset();
+        m_clips.clear();
+    }
+
+    void actionButtonFollowsTheFailureReason_data()
+    {
+        // icon: the button's skin image, empty for none; buys: the answer to a purchase
+        columns<int, int, QByteArray, bool, int, bool, bool>(
+            {"state", "code", "icon", "buys", "purchaseAsks", "retries", "spins"});
+        const QByteArray retry("status-refresh-normal"), cart("cart-normal");
+        QTest::newRow("network failure: retry button retries") << 7 << 8 << retry << false << 0 << true << true;
+        QTest::newRow("lack of time: cart button asks to buy") << 9 << 1 << cart << false << 1 << false << false;
+        QTest::newRow("lack of time, bought: retries") << 9 << 1 << cart << true << 1 << true << false;
+        QTest::newRow("unrecognised content: no button") << 3 << 4 << QByteArray() << true << 0 << false << false;
+    }
+    void actionButtonFollowsTheFailureReason()
+    {
+        QFETCH(int, state); QFETCH(int, code); QFETCH(QByteArray, icon); QFETCH(bool, buys);
+        QFETCH(int, purchaseAsks); QFETCH(bool, retries); QFETCH(bool, spins);
+        const int id = addTask();
+        const int other = addTask(QStringLiteral("Other"));
+        QVERIFY(deliver(id, state, code));
+        manager()->calls.clear();
+        int asks = 0;
+        connect(m_helper.get(), &NxSpeechToTextHelper::sigPurchaseRefresh, this,
+                [&](int, bool& success, bool) { ++asks; success = buys; }, Qt::DirectConnection);
+        QSignalSpy refreshed(table()->taskDelegate(), &NxSpeechToTextTableDelegate::sigRefreshItem);
+        const QRect button = actionButton(0);
+        const QImage before = shot(viewport());
+        const QColor ground = before.pixel(button.right() + 2, button.top());
+        const QImage expected = iconOn(icon.constData(), ground);
+        QVERIFY(same(before.copy(button), expected));
+
+        QTest::mousePress(viewport(), Qt::LeftButton, {}, button.center());
+        const QImage pressed = shot(viewport()).copy(button);
+        QCOMPARE(extent(pressed, pressed.rect(), role(C::VarneloX_Primary), 24) > 0, spins); // a spinner's arc
+        if (!retries)
+            QVERIFY(same(pressed, expected));
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, button.center());
+        QCOMPARE(refreshed.count(), icon.isEmpty() ? 0 : 1);
+        if (!icon.isEmpty())
+            QCOMPARE(refreshed.at(0).at(0).toInt(), 0);
+        QCOMPARE(asks, purchaseAsks);
+        QCOMPARE(manager()->calls, retries ? QStringList{QStringLiteral("retryTask:%1").arg(id)} : QStringList());
+        if (!spins)
+            return;
+
+        // The spinner turns in the button's place until the next report of any task.
+        QTRY_VERIFY(!same(shot(viewport()).copy(button), pressed));
+        QVERIFY(deliver(other, 4, 0, 10)); // the retried task waits now, without a button
+        QVERIFY(same(shot(viewport()).copy(button), iconOn("", ground)));
+        QVERIFY(deliver(id, state, code));
+        QVERIFY(same(shot(viewport()).copy(button), expected));
+    }
+
+    void doubleClickRevealsOnlyOverTheName_data()
+    {
+        // dx is counted from the name's end when fromNameEnd, else from the cell's left
+        columns<int, bool, int, bool>({"column", "fromNameEnd", "dx", "reveals"});
+        QTest::newRow("on the type icon") << 0 << false << 12 << true;
+        QTest::newRow("on the name") << 0 << false << 45 << true;
+        QTest::newRow("on the name's last pixels") << 0 << true << -2 << true;
+        QTest::newRow("just past the name") << 0 << true << 2 << false;
+        QTest::newRow("far right in the name column") << 0 << false << 240 << false;
+        QTest::newRow("duration column") << 1 << false << 20 << false;
+        QTest::newRow("status column") << 2 << false << 20 << false;
+    }
+    void doubleClickRevealsOnlyOverTheName()
+    {
+        QFETCH(int, column); QFETCH(bool, fromNameEnd); QFETCH(int, dx); QFETCH(bool, reveals);
+        QVERIFY(deliver(addTask(), 10));
+        QSignalSpy revealed(m_helper.get(), &NxSpeechToTextHelper::sigFindMatterLocation);
+        const QRect r = cell(0, column);
+        const QPoint at(r.x() + dx + (fromNameEnd ? advance(task(0)->fileName) + 40 : 0), r.center().y());
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(revealed.count(), reveals ? 1 : 0);
+        if (reveals)
+            QCOMPARE(revealed.at(0).at(0).toString(), task(0)->destPath);
+    }
+
+    void deletePressAsksOnlyAboutRunningTasks_data()
+    {
+        // answer: a button's text, or a key or call closing the box; empty: no box expected
+        columns<int, QString, bool, bool>({"state", "answer", "tick", "removed"});
+        QTest::newRow("completed: gone unasked") << 10 << "" << false << true;
+        QTest::newRow("failed: gone unasked") << 5 << "" << false << true;
+        QTest::newRow("running, ticked and confirmed: gone, stop asking") << 8 << "Confirm" << true << true;
+        QTest::newRow("running, confirmed: gone, keep asking") << 8 << "Confirm" << false << true;
+        QTest::newRow("running, ticked, then Escape: kept") << 8 << "Escape" << true << false;
+        QTest::newRow("running, closed with its cross: kept") << 8 << "\u2715" << false << false;
+        QTest::newRow("running, rejected: kept") << 8 << "reject" << false << false;
+    }
+    void deletePressAsksOnlyAboutRunningTasks()
+    {
+        QFETCH(int, state); QFETCH(QString, answer); QFETCH(bool, tick); QFETCH(bool, removed);
+        addTask(QStringLiteral("Keep"));
+        const int id = addTask(QStringLiteral("Target"));
+        QVERIFY(deliver(id, state, 0, 20));
+        bool asked = false, ticked = false;
+        whenBoxOpens([&](NMessageDialog* box) {
+            asked = true;
+            if (auto* check = box->findChild<QCheckBox*>(); check && tick) {
+                QTest::mouseClick(check, Qt::LeftButton);
+                ticked = check->isChecked();
+            }
+            for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+                if (button->text() == answer)
+                    QTest::mouseClick(button, Qt::LeftButton);
+            if (answer == QLatin1String("Escape"))
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (answer == QLatin1String("reject") || answer.isEmpty())
+                box->reject();
+        });
+        QSignalSpy pressed(table()->taskDelegate(), &NxSpeechToTextTableDelegate::sigRemoveItem);
+        const QImage before = shot(viewport());
+        const QRect button = deleteButton(1);
+        QVERIFY(same(before.copy(button), iconOn("icon24_delete-normal", before.pixel(button.right() + 2, button.top()))));
+
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, button.center());
+        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(pressed.at(0).at(0).toInt(), 1);
+        QCOMPARE(asked, !answer.isEmpty());
+        QCOMPARE(ticked, tick);
+        QCOMPARE(model()->rowCount(), removed ? 1 : 2);
+        QCOMPARE(task(0)->fileName, QStringLiteral("Clip_Keep"));
+        QCOMPARE(manager()->calls.contains(QStringLiteral("removeTask:%1").arg(id)), removed);
+        QCOMPARE(settings()->GetSTTDeleteTaskNoTip(), tick && removed);
+    }
+
+    void transcriptionBarIsAsLongAsTheProgress_data()
+    {
+        QTest::addColumn<int>("progress");
+        for (int progress : {30, 75, 100, 0})
+            QTest::addRow("%d percent", progress) << progress;
+    }
+    void transcriptionBarIsAsLongAsTheProgress()
+    {
+        QFETCH(int, progress);
+        QVERIFY(deliver(addTask(), 8, 0, progress));
+        const QRect r = cell(0, Model::StatusColumn);
+        const QRect track(r.x() + 12, r.y() + 38, r.width() - 16, 6);
+        const QImage image = shot(viewport());
+        int filled = 0; // accent pixels along the track's middle line
+        for (int x = track.left(); x <= track.right(); ++x)
+            filled += near(image.pixel(x, track.center().y()), role(C::VarneloX_Primary), 24);
+        QVERIFY2(qAbs(filled - track.width() * progress / 100) <= 1, qPrintable(QString::number(filled)));
+    }
+
+    void failureTextIsTheTranslatedMessageAndDetail_data()
+    {
+        columns<int, int, QByteArray, QString, QString>({"state", "code", "message", "translation", "detail"});
+        QTest::newRow("known code") << 7 << 5 << QByteArray("Upload failure") << "Could not send the file to the cloud" << "";
+        QTest::newRow("unknown code adds its number")
+            << 9 << 42 << QByteArray("Unknow error") << "Something unexpected happened, code " << "42";
+    }
+    void failureTextIsTheTranslatedMessageAndDetail()
+    {
+        QFETCH(int, state); QFETCH(int, code); QFETCH(QByteArray, message); QFETCH(QString, translation); QFETCH(QString, detail);
+        QVERIFY(qAbs(advance(translation) - advance(QString::fromLatin1(message))) > 20);
+        m_translator.texts.insert({"QObject", message}, translation);
+        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(deliver(addTask(), state, code));
+        const QRect r = cell(0, Model::StatusColumn);
+        const QImage image = shot(viewport());
+        const QColor danger = seen(role(C::Alert_Danger), image.pixel(r.right() - 40, r.top() + 1));
+        // Right of the failure icon, left of the button.
+        const int shown = extent(image, QRect(r.x() + 34, r.y(), r.width() - 34 - 48, r.height()), danger);
+        QVERIFY2(spans(shown, translation + detail), qPrintable(QString::number(shown)));
+    }
+
+    void namesAreElidedToTheNameWidth_data()
+    {
+        columns<QString, int, int>({"name", "least", "most"});
+        QTest::newRow("short name in full") << "Intro" << advance("Clip_Intro") - 5 << advance("Clip_Intro");
+        QTest::newRow("60 characters cut to 155 px")
+            << QStringLiteral("Interview with the director about the making of the film 2024").left(60) << 116 << 155;
+    }
+    void namesAreElidedToTheNameWidth()
+    {
+        QFETCH(QString, name); QFETCH(int, least); QFETCH(int, most);
+        addTask(name);
+        const QRect r = cell(0, Model::FileNameColumn);
+        const QImage image = shot(viewport());
+        const QColor ink = seen(role(C::Text_Icon_Secondary), image.pixel(r.right() - 2, r.top() + 1));
+        const int shown = extent(image, QRect(r.x() + 40, r.y(), r.width() - 40, r.height()), ink);
+        QVERIFY2(shown >= least && shown <= most, qPrintable(QString::number(shown)));
+    }
+
+    void durationHeaderShowsItsTitle_data()
+    {
+        columns<QString, QString>({"translation", "shown"});
+        QTest::newRow("reads Duration") << "" << "Duration";
+        QTest::newRow("follows its translation") << "Len" << "Len";
+    }
+    void durationHeaderShowsItsTitle()
+    {
+        QFETCH(QString, translation); QFETCH(QString, shown);
+        m_translator.texts.insert({"NxSpeechToTextTableDelegate", "Duration"}, translation);
+        if (!translation.isEmpty())
+            QCoreApplication::installTranslator(&m_translator);
+        QHeaderView* header = table()->horizontalHeader();
+        const QRect section(header->sectionViewportPosition(1), 0, header->sectionSize(1) - 2, header->height());
+        const QImage image = shot(header);
+        const int width = extent(image, section, seen(role(C::Text_Icon_Secondary), image.pixel(section.x() + 2, 2)));
+        QVERIFY2(spans(width, shown), qPrintable(QString::number(width)));
+    }
+
+    void noTaskTipCoversTheListWhileItIsEmpty()
+    {
+        QWidget* tip = table()->noTaskTip();
+        QVERIFY(tip->isVisible());
+        QCOMPARE(tip->geometry(), viewport()->rect());
+        m_page->resize(700, 420);
+        QTRY_COMPARE(viewport()->width(), 700);
+        QTRY_COMPARE(tip->geometry(), viewport()->rect());
+
+        const int id = addTask();
+        QVERIFY(!tip->isVisible());
+        QVERIFY(deliver(id, 10));
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, deleteButton(0).center());
+        QCOMPARE(model()->rowCount(), 0);
+        QVERIFY(tip->isVisible());
+
+        addTask(); // a page opened over the tasks the controller kept
+        openPage();
+        QCOMPARE(model()->rowCount(), 1);
+        QVERIFY(!table()->noTaskTip()->isVisible());
+    }
+
+    void balanceLineReadsTheRemainder_data()
+    {
+        columns<int, int, QString, QString>({"kind", "value", "information", "link"});
+        QTest::newRow("seconds, none left") << 0 << 0 << "Time Remaining: 0 Seconds " << "Purchase more";
+        QTest::newRow("seconds left") << 0 << 125 << "Time Remaining: 125 Seconds " << "Purchase more";
+        QTest::newRow("characters, none left") << 1 << 0 << "Remaining available characters: 0 " << "Purchase more characters";
+    }
+    void balanceLineReadsTheRemainder()
+    {
+        QFETCH(int, kind); QFETCH(int, value); QFETCH(QString, information); QFETCH(QString, link);
+        NxRemainingWidget characters(NxRemainingWidget::Characters, nullptr);
+        NxRemainingWidget* line = kind == NxRemainingWidget::Seconds ? m_page->remainingLine() : &characters;
+        line->setRemaining(value);
+        QTextDocument document;
+        document.setHtml(line->findChild<QLabel*>()->text());
+        QString before, anchor;
+        for (auto fragment = document.begin().begin(); !fragment.atEnd(); ++fragment)
+            (fragment.fragment().charFormat().isAnchor() ? anchor : before) += fragment.fragment().text();
+        QCOMPARE(before, information);
+        QCOMPARE(anchor, link);
+    }
+
+    void refreshSpinsUntilTheBalanceArrives_data()
+    {
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("balance set on the line") << false;
+        QTest::newRow("balance reported by the manager") << true;
+    }
+    void refreshSpinsUntilTheBalanceArrives()
+    {
+        QFETCH(bool, reported);
+        NxRemainingWidget* line = m_page->remainingLine();
+        auto* button = line->findChild<QToolButton*>();
+        auto* spinner = line->findChild<NxLoadingWidget2*>();
+        QVERIFY(button->isVisible() && !spinner->isVisible());
+        QSignalSpy refresh(line, &NxRemainingWidget::sigRefresh);
+        manager()->calls.clear();
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(refresh.count(), 1);
+        QCOMPARE(manager()->calls, QStringList{QStringLiteral("refresh:0")});
+        QVERIFY(spinner->isVisible() && spinner->isSpinning() && !button->isVisible());
+        const QImage spinning = shot(spinner);
+        QVERIFY(extent(spinning, spinning.rect(), role(C::VarneloX_Primary), 24) > 0);
+
+        if (reported)
+            manager()->reportRemainingFromWorker(30);
+        else
+            line->setRemaining(30);
+        QTRY_COMPARE(line->remaining(), 30);
+        QVERIFY(!spinner->isVisible() && !spinner->isSpinning() && button->isVisible());
+    }
+};
+
+QTEST_MAIN(SpeechToTextTabTest)
+#include "tst_speechtotexttab.moc"
