@@ -13,6 +13,7 @@
 #include "NxSpeechToTextTableDelegate.h"
 #include "NxSpeechToTextTableModel.h"
 #include "NxSpeechToTextWidget.h"
+#include "NxPaintProbe.h"
 #include "NxTestHome.h"
 #include "NxTimelineClip.h"
 
@@ -37,66 +38,12 @@
 using Model = NxSpeechToTextTableModel;
 using C = NxSkinColor;
 
+using namespace NxPaintProbe;
+using MapTranslator = NxMapTranslator;
+
 namespace {
 
-QColor role(C::NxColorType type) { return NxSingleton<NxSkinStyle>::instance()->GetColor(type); }
 NGeneralSettings* settings() { return NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting(); }
-QImage shot(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_ARGB32); }
-
-// A (possibly translucent) colour as it shows laid over `g`.
-QColor seen(const QColor& c, const QColor& g)
-{
-    const qreal a = c.alphaF(), b = 1 - a;
-    return QColor::fromRgbF(c.redF() * a + g.redF() * b, c.greenF() * a + g.greenF() * b, c.blueF() * a + g.blueF() * b);
-}
-
-bool near(QRgb p, const QColor& c, int tolerance)
-{
-    return qAbs(qRed(p) - c.red()) <= tolerance && qAbs(qGreen(p) - c.green()) <= tolerance
-           && qAbs(qBlue(p) - c.blue()) <= tolerance;
-}
-
-// From the leftmost to the rightmost column of `area` showing `c`; 0 when none does.
-int extent(const QImage& image, const QRect& area, const QColor& c, int tolerance = 40)
-{
-    int left = INT_MAX, right = -1;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (near(image.pixel(x, y), c, tolerance))
-                left = qMin(left, x), right = qMax(right, x);
-    return right < 0 ? 0 : right - left + 1;
-}
-
-// A 24 px skin image as it shows laid over `ground`; the bare ground for no name.
-QImage iconOn(const char* name, const QColor& ground)
-{
-    QImage out(24, 24, QImage::Format_ARGB32);
-    out.fill(ground);
-    const QString path = QStringLiteral(":/Resource/%1.png").arg(QLatin1String(name));
-    if (*name)
-        QPainter(&out).drawImage(out.rect(), QImage(NxSingleton<NxSkinStyle>::instance()->FormatResourceFile(path)));
-    return out;
-}
-
-bool same(const QImage& a, const QImage& b)
-{
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (!near(a.pixel(x, y), QColor(b.pixel(x, y)), 3))
-                return false;
-    return a.size() == b.size();
-}
-
-// Text widths in the cells' font: the application font at 13 px.
-int advance(const QString& text)
-{
-    QFont font = QApplication::font();
-    font.setPixelSize(13);
-    return QFontMetrics(font).horizontalAdvance(text);
-}
-
-// Whether `pixels` is the extent of `text` in that font: its advance, less a little side bearing.
-bool spans(int pixels, const QString& text) { return pixels <= advance(text) && pixels >= advance(text) - 5; }
 
 // QTest::addColumn for every type, named in order.
 template <typename... T>
@@ -105,17 +52,6 @@ void columns(std::initializer_list<const char*> names)
     auto name = names.begin();
     (QTest::addColumn<T>(*name++), ...);
 }
-
-class MapTranslator : public QTranslator
-{
-public:
-    QHash<QPair<QByteArray, QByteArray>, QString> texts; // (context, source) -> translation
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        return texts.value({context, source});
-    }
-};
 
 } // namespace
 
