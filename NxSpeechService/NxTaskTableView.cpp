@@ -6,6 +6,7 @@
 #include "NxTaskTableHeader.h"
 
 #include <QEvent>
+#include <QScrollBar>
 
 namespace
 {
@@ -60,6 +61,14 @@ void NxTaskTableView::applySkin()
     colours.setColor(QPalette::Base, skin->GetColor(NxSkinColor::Varnelo_Background_Surface1));
     colours.setColor(QPalette::Window, skin->GetColor(NxSkinColor::Varnelo_Background_Surface1));
     setPalette(colours);
+    // A slim scroll bar in the skin's colours instead of the platform's.
+    const QString handle = skin->GetColor(NxSkinColor::Component_Control_Stroke).name(QColor::HexArgb);
+    const QString scrollBar = QStringLiteral(
+        "QScrollBar:vertical{background:transparent;width:8px;margin:2px;}"
+        "QScrollBar::handle:vertical{background:%1;border-radius:2px;min-height:24px;}"
+        "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0;}"
+        "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:transparent;}");
+    verticalScrollBar()->setStyleSheet(scrollBar.arg(handle));
     viewport()->update();
 }
 

@@ -1,8 +1,10 @@
 // Renders both task tabs with a row in every state, their hover, pressed and
-// busy buttons, the empty tabs and the delete question, in both skins:
+// busy buttons, the empty tabs, the delete question, and the whole service
+// window on each tab with its purchase tip and close question, in both skins:
 //   QT_QPA_PLATFORM=offscreen build/tools/nx-gallery/nx-gallery <output folder>
 
 #include "NxShowcaseManager.h"
+#include "NxSpeechServiceDialog.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 #include "NxSpeechServicePresenter.h"
@@ -19,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -102,6 +105,9 @@ private:
     template <typename Helper, typename PageWidget>
     void renderTab(const QString& tab, Page<Helper, PageWidget>& page, int hoverRow, int purchaseRow, int retryRow,
                    int runningRow);
+    void renderDialog();
+    // Saves the next modal box to open as `name`, then presses its button `code`.
+    void answerNextBox(QTimer& watch, const QString& name, int code);
     void fill(NxSpeechToTextHelper* helper);
     void fill(NxTextToSpeechHelper* helper);
     void save(QWidget* widget, const QString& name);
@@ -207,18 +213,52 @@ void Gallery::renderTab(const QString& tab, Page<Helper, PageWidget>& page, int 
     mouse(table, QEvent::MouseMove, QPoint(5, 5));
     save(page.frame.get(), tab + QStringLiteral("-retry-spinner"));
 
-    // The question asked before deleting a running task; the press shows
-    // the pressed button first, so wait for the box itself.
+    // The question asked before deleting a running task.
     QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            watch.stop();
-            save(box, tab + QStringLiteral("-delete-box"));
+    answerNextBox(watch, tab + QStringLiteral("-delete-box"), 3);
+    mouse(table, QEvent::MouseButtonPress, buttonCentre(table, runningRow, true));
+}
+
+void Gallery::answerNextBox(QTimer& watch, const QString& name, int code)
+{
+    // Presses show their pressed look first, so wait for the box itself.
+    QObject::connect(&watch, &QTimer::timeout, [this, &watch, name, code] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        watch.stop();
+        save(box, name);
+        if (auto* button = box->findChild<QPushButton*>(QStringLiteral("NMessageDialogButton_%1").arg(code)))
+            button->click();
+        else
             box->close();
-        }
     });
     watch.start(10);
-    mouse(table, QEvent::MouseButtonPress, buttonCentre(table, runningRow, true));
+}
+
+void Gallery::renderDialog()
+{
+    NxSpeechServiceDialog dialog(nullptr);
+    dialog.show();
+    auto* presenter = dynamic_cast<NxSpeechServicePresenter*>(dialog.presenter());
+    // Each tab has a row whose balance ran out: its purchase tip opens.
+    QTimer sttTip;
+    answerNextBox(sttTip, QStringLiteral("dialog-stt-purchase-tip"), 3);
+    fill(presenter->speechToTextHelper());
+    settle();
+    QTimer ttsTip;
+    answerNextBox(ttsTip, QStringLiteral("dialog-tts-purchase-tip"), 3);
+    fill(presenter->textToSpeechHelper());
+    settle();
+
+    dialog.showTab(NxSpeechServiceDialog::SpeechToText);
+    save(&dialog, QStringLiteral("dialog-stt"));
+    dialog.showTab(NxSpeechServiceDialog::TextToSpeech);
+    save(&dialog, QStringLiteral("dialog-tts"));
+
+    QTimer closeWatch;
+    answerNextBox(closeWatch, QStringLiteral("dialog-close-question"), 4);
+    dialog.close();
 }
 
 void Gallery::render(int skin, const QString& skinName)
@@ -237,6 +277,7 @@ void Gallery::render(int skin, const QString& skinName)
     renderTab(QStringLiteral("stt"), speechToText, SttNetwork, SttNoTime, SttNetwork, SttRunning);
     Page<NxTextToSpeechHelper, NxTextToSpeechWidget> textToSpeech;
     renderTab(QStringLiteral("tts"), textToSpeech, TtsNetwork, TtsNoBalance, TtsNetwork, TtsRunning);
+    renderDialog();
 }
 }
 
