@@ -163,6 +163,9 @@ void NxSpeechServicePanel::showPurchaseTip(Service service, int amount, bool& su
     box.Init(params);
     box.setFixedHeight(PurchaseTipHeight);
     Events::sendWindowPopup(window);
+    // A tip may open inside another one's modal loop: the outer tip keeps
+    // the block until it closes itself.
+    const bool wasBlocked = m_presenter && m_presenter->isTaskFinishBlocked();
     if (m_presenter)
         m_presenter->setTaskFinishBlocked(true);
     const bool purchase = box.ShowModel() == Confirm;
@@ -176,5 +179,5 @@ void NxSpeechServicePanel::showPurchaseTip(Service service, int amount, bool& su
             emit m_presenter->sigTTSPurchaseRefresh(amount, success, false);
     }
     if (m_presenter)
-        m_presenter->setTaskFinishBlocked(false);
+        m_presenter->setTaskFinishBlocked(wasBlocked);
 }

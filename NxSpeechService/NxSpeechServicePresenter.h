@@ -37,6 +37,7 @@ public:
     void clearAllTasks();
     // While a purchase tip is open, the end of tasks is not passed on.
     void setTaskFinishBlocked(bool blocked);
+    bool isTaskFinishBlocked() const { return m_taskFinishBlocked; }
     // Tab 1 is text-to-speech; any other is speech-to-text.
     void activateTab(int tab);
 

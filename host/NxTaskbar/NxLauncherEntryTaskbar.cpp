@@ -25,18 +25,29 @@ void NxLauncherEntryTaskbar::Release()
 bool NxLauncherEntryTaskbar::SetProgressState(WId, NxTaskbarProgressState state)
 {
     m_visible = state != TBPF_NOPROGRESS;
-    return publish();
+    return schedulePublish();
 }
 
 bool NxLauncherEntryTaskbar::SetProgressValue(WId, quint64 completed, quint64 total)
 {
     m_progress = total == 0 ? 0.0 : qBound(0.0, double(completed) / double(total), 1.0);
     m_visible = true;
-    return publish();
+    return schedulePublish();
 }
 
-bool NxLauncherEntryTaskbar::publish()
+bool NxLauncherEntryTaskbar::schedulePublish()
 {
+    if (!m_publishPending) {
+        m_publishPending = true;
+        // Queued on this object: a release before it runs cancels it.
+        QMetaObject::invokeMethod(this, [this] { publish(); }, Qt::QueuedConnection);
+    }
+    return true;
+}
+
+void NxLauncherEntryTaskbar::publish()
+{
+    m_publishPending = false;
     // One object path per application, as the convention asks.
     const QString uri = applicationUri();
     const QByteArray id = QCryptographicHash::hash(uri.toUtf8(), QCryptographicHash::Md5).toHex();
@@ -47,5 +58,5 @@ bool NxLauncherEntryTaskbar::publish()
     properties.insert(QStringLiteral("progress"), m_progress);
     properties.insert(QStringLiteral("progress-visible"), m_visible);
     signal << uri << properties;
-    return QDBusConnection::sessionBus().send(signal);
+    QDBusConnection::sessionBus().send(signal);
 }

@@ -2,12 +2,16 @@
 
 #include "INxTaskbarList3.h"
 
+#include <QObject>
 #include <QString>
 
 // Publishes taskbar progress the way KDE Plasma and GNOME docks read it:
 // the launcher-entry "Update" signal on the session bus, naming the
 // application's desktop file.
-class NxLauncherEntryTaskbar final : public INxTaskbarList3
+//
+// Changes made in one go (a state and then a value) are published once, on
+// the next turn of the event loop, so docks do not flicker.
+class NxLauncherEntryTaskbar final : public QObject, public INxTaskbarList3
 {
 public:
     static constexpr const char* Interface = "com.canonical.Unity.LauncherEntry";
@@ -20,8 +24,10 @@ public:
     bool SetProgressValue(WId window, quint64 completed, quint64 total) override;
 
 private:
-    bool publish();
+    bool schedulePublish();
+    void publish();
 
     double m_progress = 0.0;
     bool m_visible = false;
+    bool m_publishPending = false;
 };

@@ -1,0 +1,365 @@
+#include "INxTaskbarList3.h"
+#include "NMessageDialog.h"
+#include "NxEventRecorder.h"
+#include "NxScriptedSpeechToTextManager.h"
+#include "NxScriptedTextToSpeechManager.h"
+#include "NxSpeechServiceDialog.h"
+#include "NxSpeechServicePanel.h"
+#include "NxSpeechServicePresenter.h"
+#include "NxSpeechToTextHelper.h"
+#include "NxSpeechToTextTable.h"
+#include "NxSpeechToTextTableModel.h"
+#include "NxSpeechToTextWidget.h"
+#include "NxTabButton.h"
+#include "NxTestHome.h"
+#include "NxTextToSpeechHelper.h"
+#include "NxTextToSpeechTable.h"
+#include "NxTextToSpeechTableModel.h"
+#include "NxTextToSpeechWidget.h"
+#include "NxTitleClip.h"
+#include "NxTopLevelWindowTitleBar.h"
+
+#include <QApplication>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// The service window as the host uses it, on a desktop without a session bus
+// (so without taskbar progress).
+class ServiceWindowTest : public QObject
+{
+    Q_OBJECT
+
+    NxScriptedSpeechToTextManager* stt() const { return NxScriptedSpeechToTextManager::latest(); }
+    NxScriptedTextToSpeechManager* tts() const { return NxScriptedTextToSpeechManager::latest(); }
+    NxSpeechServicePanel* panel() const { return m_dialog->findChild<NxSpeechServicePanel*>(); }
+    auto* presenter() const { return dynamic_cast<NxSpeechServicePresenter*>(m_dialog->presenter()); }
+    int sttRows() const { return panel()->speechToTextPage()->table()->taskModel()->rowCount(); }
+    int ttsRows() const { return panel()->textToSpeechPage()->table()->taskModel()->rowCount(); }
+
+    int addTask(bool speechToText, const QString& name)
+    {
+        if (speechToText) {
+            m_clips.push_back(std::make_unique<NxTimelineClip>(name, INxClip::Video, NxRational{25, 1}, nullptr,
+                                                               NxTimelineClip::Placement{0, 250, 0})); // 10 s
+            m_dialog->presenter()->addClipTasks({m_clips.back().get()}, QStringLiteral("en-US"), true);
+            return stt()->addedIds.last();
+        }
+        m_clips.push_back(std::make_unique<NxTitleClip>(name, NxRational{25, 1}, 100, 250));
+        TextToSpeechTaskParam param;
+        param.attachResult = true;
+        m_dialog->presenter()->addTextToSpeechTasks({m_clips.back().get()}, param);
+        return tts()->addedIds.last();
+    }
+    void report(bool speechToText, int taskId, int state, int code = 0, const QString& file = QString())
+    {
+        if (speechToText)
+            stt()->reportState(taskId, state, code);
+        else
+            tts()->reportState(taskId, state, code, 0, file);
+    }
+    // A host's handlers of the purchase signals, answering `bought`.
+    void handlePurchases(bool bought)
+    {
+        const auto handler = [this, bought](const char* service) {
+            return [this, bought, service](int amount, bool& success, bool purchaseMore) {
+                m_requests << QStringLiteral("%1:%2:%3").arg(service).arg(amount).arg(purchaseMore);
+                success = bought;
+            };
+        };
+        connect(m_dialog.get(), &NxSpeechServiceDialog::sigSTTPurchaseRefresh, m_watch.get(), handler("STT"));
+        connect(m_dialog.get(), &NxSpeechServiceDialog::sigTTSPurchaseRefresh, m_watch.get(), handler("TTS"));
+    }
+    NxTabButton* tab(int page) const
+    {
+        return panel()->findChildren<NxTabButton*>(QStringLiteral("NSpeechServicePanel_Tab")).value(page);
+    }
+    // Polls until a message box is the active modal window, then acts on it once.
+    void onNextBox(const std::function<void(NMessageDialog*)>& act)
+    {
+        QTimer::singleShot(5, m_watch.get(), [this, act] {
+            auto* box = qobject_cast<NMessageDialog*>(QApplication::activeModalWidget());
+            if (!box)
+                return onNextBox(act);
+            m_boxes << box->windowTitle();
+            act(box);
+        });
+    }
+    static void press(NMessageDialog* box, int code)
+    {
+        auto* button = box->findChild<QPushButton*>(QStringLiteral("NMessageDialogButton_%1").arg(code));
+        if (!button)
+            box->reject();
+        QVERIFY2(button, "the box lacks the button");
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void answerNextBox(int code) { onNextBox([code](NMessageDialog* box) { press(box, code); }); }
+
+    NxTestHome m_home;
+    QTemporaryDir m_storage; // the text-to-speech manager's own storage
+    std::vector<std::unique_ptr<NxTimelineClip>> m_clips;
+    std::unique_ptr<QObject> m_watch; // owns the pending box watches
+    std::unique_ptr<NxEventRecorder> m_events;
+    std::unique_ptr<NxSpeechServiceDialog> m_dialog;
+    QStringList m_boxes;    // titles of the message boxes that opened
+    QStringList m_requests; // purchase requests as "service:amount:purchaseMore"
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(!INxTaskbarList3::create(), "a session bus answers; these tests need a desktop without one");
+        NxScriptedSpeechToTextManager::install();
+        NxScriptedTextToSpeechManager::install();
+    }
+    void init()
+    {
+        m_boxes.clear();
+        m_requests.clear();
+        m_watch = std::make_unique<QObject>();
+        m_dialog = std::make_unique<NxSpeechServiceDialog>(nullptr);
+        m_events = std::make_unique<NxEventRecorder>();
+    }
+    void cleanup()
+    {
+        m_watch.reset();
+        m_dialog.reset();
+        m_clips.clear();
+    }
+
+    void checkCanCloseAsksOnlyWhileATaskRuns_data()
+    {
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("canClose");
+        QTest::newRow("nothing runs: no question, both lists cleared") << "" << int(No) << true;
+        QTest::newRow("speech-to-text runs, No keeps both lists") << "stt" << int(No) << false;
+        QTest::newRow("speech-to-text runs, Yes clears both lists") << "stt" << int(Confirm) << true;
+        QTest::newRow("text-to-speech runs, No keeps both lists") << "tts" << int(No) << false;
+        QTest::newRow("text-to-speech runs, Yes clears both lists") << "tts" << int(Confirm) << true;
+    }
+    void checkCanCloseAsksOnlyWhileATaskRuns()
+    {
+        QFETCH(QString, running);
+        QFETCH(int, answer);
+        QFETCH(bool, canClose);
+        addTask(true, QStringLiteral("Intro"));
+        addTask(false, QStringLiteral("Title"));
+        if (running != QLatin1String("stt"))
+            stt()->unfinishedTasks.clear();
+        if (running != QLatin1String("tts"))
+            tts()->unfinishedTasks.clear();
+        answerNextBox(answer);
+        QCOMPARE(m_dialog->checkCanClose(), canClose);
+        QCOMPARE(m_boxes.size(), running.isEmpty() ? 0 : 1);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(sttRows(), canClose ? 0 : 1);
+        QCOMPARE(ttsRows(), canClose ? 0 : 1);
+        QCOMPARE(stt()->calls.contains(QStringLiteral("stopAll")), canClose);
+        QCOMPARE(tts()->calls.contains(QStringLiteral("stopAll")), canClose);
+    }
+
+    void userCloseFollowsTheAnswer_data()
+    {
+        QTest::addColumn<bool>("titleBar");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("close(), No stays open") << false << int(No);
+        QTest::newRow("close(), Yes closes") << false << int(Confirm);
+        QTest::newRow("title bar's close, No stays open") << true << int(No);
+        QTest::newRow("title bar's close, Yes closes") << true << int(Confirm);
+    }
+    void userCloseFollowsTheAnswer()
+    {
+        QFETCH(bool, titleBar);
+        QFETCH(int, answer);
+        addTask(true, QStringLiteral("Intro"));
+        m_dialog->show();
+        answerNextBox(answer);
+        if (titleBar)
+            QTest::mouseClick(m_dialog->GetTitleBar()->button(NxTopLevelWindowTitleBar::CloseButton), Qt::LeftButton);
+        else
+            m_dialog->close();
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_dialog->isVisible(), answer == No);
+        QCOMPARE(sttRows(), answer == No ? 1 : 0);
+    }
+
+    void tabsShowTheirPageAndRefreshTheBalance_data()
+    {
+        QTest::addColumn<bool>("click");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("sttCalls");
+        QTest::addColumn<QStringList>("ttsCalls");
+        const QStringList none, sttRefresh{"refresh:0"}, ttsRefresh{"refresh"};
+        QTest::newRow("showTab(TextToSpeech)") << false << 1 << 1 << none << ttsRefresh;
+        QTest::newRow("showTab(SpeechToText)") << false << 0 << 0 << sttRefresh << none;
+        QTest::newRow("showTab(7) is speech-to-text") << false << 7 << 0 << sttRefresh << none;
+        QTest::newRow("clicking Text-to-Speech") << true << 1 << 1 << none << ttsRefresh;
+        QTest::newRow("clicking Speech-to-Text") << true << 0 << 0 << sttRefresh << none;
+    }
+    void tabsShowTheirPageAndRefreshTheBalance()
+    {
+        QFETCH(bool, click);
+        QFETCH(int, type);
+        QFETCH(int, page);
+        QFETCH(QStringList, sttCalls);
+        QFETCH(QStringList, ttsCalls);
+        m_dialog->showTab(NxSpeechServiceDialog::TabType(1 - page)); // start on the other page
+        m_dialog->show();
+        stt()->calls.clear();
+        tts()->calls.clear();
+        m_events->clear();
+        if (click)
+            QTest::mouseClick(tab(page), Qt::LeftButton);
+        else
+            m_dialog->showTab(NxSpeechServiceDialog::TabType(type));
+        QCOMPARE(tab(page)->text(), page == 1 ? "Text-to-Speech" : "Speech-to-Text");
+        QCOMPARE(panel()->currentTab(), page);
+        QVERIFY(tab(page)->isChecked());
+        QVERIFY(!tab(1 - page)->isChecked());
+        QCOMPARE(stt()->calls, sttCalls);
+        QCOMPARE(tts()->calls, ttsCalls);
+        if (!click)
+            QCOMPARE(m_events->summaries(), QStringList{QStringLiteral("embeded_window_popup{window_name=%1_List_view}")
+                                                            .arg(page == 1 ? "TTS" : "STT")});
+    }
+
+    void escapeHidesWithoutAskingAndTasksRunOn()
+    {
+        const int transcription = addTask(true, QStringLiteral("Intro"));
+        addTask(false, QStringLiteral("Title"));
+        m_dialog->show();
+        answerNextBox(No);
+        QTest::keyClick(m_dialog->focusWidget() ? m_dialog->focusWidget() : m_dialog.get(), Qt::Key_Escape);
+        QVERIFY(!m_dialog->isVisible());
+        QVERIFY(m_boxes.isEmpty());
+        QCOMPARE(sttRows(), 1);
+        QCOMPARE(ttsRows(), 1);
+        QVERIFY(!stt()->calls.contains(QStringLiteral("stopAll")));
+        QVERIFY(!tts()->calls.contains(QStringLiteral("stopAll")));
+        QSignalSpy finished(m_dialog.get(), &NxSpeechServiceDialog::sigTaskFinish);
+        report(true, transcription, NxSpeechToTextTaskInfo::Completed);
+        QTRY_COMPARE(finished.count(), 1); // the hidden window still hears its tasks
+    }
+
+    void twoArgumentPurchaseSignalMeansNoPurchaseMore_data()
+    {
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<QString>("request");
+        QTest::newRow("speech-to-text") << QByteArray("sigSTTPurchaseRefresh(int,bool&)") << "STT:42:0";
+        QTest::newRow("text-to-speech") << QByteArray("sigTTSPurchaseRefresh(int,bool&)") << "TTS:42:0";
+    }
+    void twoArgumentPurchaseSignalMeansNoPurchaseMore()
+    {
+        QFETCH(QByteArray, signal);
+        QFETCH(QString, request);
+        handlePurchases(true);
+        // moc's clone of the signal for the default argument; invalid (and not invokable) when missing
+        const QMetaMethod clone = m_dialog->metaObject()->method(m_dialog->metaObject()->indexOfSignal(signal));
+        bool success = false;
+        QVERIFY(clone.invoke(m_dialog.get(), Qt::DirectConnection, Q_ARG(int, 42), Q_ARG(bool&, success)));
+        QCOMPARE(m_requests, QStringList{request});
+        QVERIFY(success); // the handler's answer reaches the emitter
+    }
+
+    void purchaseTipHoldsBackTaskEndsAndPassesTheAnswerOn_data()
+    {
+        QTest::addColumn<bool>("speechToText");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("bought");
+        QTest::addColumn<QStringList>("requests");
+        for (const bool stt : {true, false}) {
+            const QStringList asked{stt ? "STT:10:0" : "TTS:120:0"}; // seconds, characters of the task
+            const char* name = stt ? "speech-to-text" : "text-to-speech";
+            QTest::addRow("%s: Purchase more, bought: retried", name) << stt << int(Confirm) << true << asked;
+            QTest::addRow("%s: Purchase more, not bought", name) << stt << int(Confirm) << false << asked;
+            QTest::addRow("%s: Cancel asks for no purchase", name) << stt << int(Cancel) << true << QStringList();
+        }
+    }
+    void purchaseTipHoldsBackTaskEndsAndPassesTheAnswerOn()
+    {
+        QFETCH(bool, speechToText);
+        QFETCH(int, button);
+        QFETCH(bool, bought);
+        QFETCH(QStringList, requests);
+        handlePurchases(bought);
+        const int lacking = addTask(speechToText, QStringLiteral("Lacking"));
+        const int other = addTask(speechToText, QStringLiteral("Other"));
+        QObject* helper = speechToText ? static_cast<QObject*>(presenter()->speechToTextHelper())
+                                       : static_cast<QObject*>(presenter()->textToSpeechHelper());
+        QSignalSpy finished(m_dialog.get(), &NxSpeechServiceDialog::sigTaskFinish);
+        QSignalSpy panelFinished(presenter(), &NxSpeechServicePresenter::sigTaskFinish); // what the panel hears
+        bool otherEndedWhileOpen = false;
+        bool answered = false;
+        onNextBox([&](NMessageDialog* box) {
+            QSignalSpy handled(helper, SIGNAL(sigTaskStateChanged(int)));
+            report(speechToText, other, NxSpeechToTextTaskInfo::Completed);
+            otherEndedWhileOpen = handled.wait(5000);
+            press(box, button);
+            answered = true;
+        });
+        report(speechToText, lacking, speechToText ? 8 : 6, 1); // transcribing / converting, not enough balance
+        QTRY_VERIFY(answered);
+        QCOMPARE(m_boxes, QStringList{speechToText ? "Speech-to-Text Charging Tips" : "Text-to-Speech Charging Tips"});
+        QVERIFY(otherEndedWhileOpen);
+        QCOMPARE(finished.count(), 0);
+        QCOMPARE(panelFinished.count(), 0);
+        QCOMPARE(m_requests, requests);
+        const QStringList& calls = speechToText ? stt()->calls : tts()->calls;
+        QCOMPARE(calls.contains(QStringLiteral("retryTask:%1").arg(lacking)), button == Confirm && bought);
+        const QString window = QStringLiteral("window_name=%1_purchase_tip").arg(speechToText ? "STT" : "TTS");
+        QCOMPARE(m_events->summaries().filter(window),
+                 (QStringList{QStringLiteral("embeded_window_popup{%1}").arg(window),
+                              QStringLiteral("embed_window_btn_click{%1,btn_name=%2}")
+                                  .arg(window, button == Confirm ? "Buy_Now" : "Cancel")}));
+        report(speechToText, lacking, NxSpeechToTextTaskInfo::Completed); // the tip is gone: ends pass again
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
+    }
+
+    void completedTasksHandTheirFilesToTheHost_data()
+    {
+        QTest::addColumn<bool>("speechToText");
+        QTest::newRow("speech-to-text clip: subtitles") << true;
+        QTest::newRow("text-to-speech title: voice-over") << false;
+    }
+    void completedTasksHandTheirFilesToTheHost()
+    {
+        QFETCH(bool, speechToText);
+        QFile produced(m_storage.filePath(QStringLiteral("voice.mp3")));
+        QVERIFY(produced.open(QIODevice::WriteOnly) && produced.write("ID3 voice") > 0);
+        produced.close();
+        QSignalSpy srt(m_dialog.get(), &NxSpeechServiceDialog::sigSrtFileGenerate);
+        QSignalSpy audio(m_dialog.get(), &NxSpeechServiceDialog::sigAudioFileGenerate);
+        report(speechToText, addTask(speechToText, QStringLiteral("Intro")), NxSpeechToTextTaskInfo::Completed, 0,
+               produced.fileName());
+        QSignalSpy& spy = speechToText ? srt : audio;
+        QTRY_COMPARE(spy.count(), 1);
+        QCOMPARE((speechToText ? audio : srt).count(), 0);
+        QFile file(spy.at(0).at(0).toString());
+        QVERIFY(file.fileName().endsWith(speechToText ? ".srt" : ".mp3"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith(speechToText ? "1\n00:00:00,000" : "ID3 voice"));
+        QCOMPARE(spy.at(0).at(1).value<INxClip*>(), static_cast<INxClip*>(m_clips.back().get()));
+        if (speechToText)
+            QCOMPARE(spy.at(0).at(2).value<INxTimeline*>(), nullptr);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    // No desktop session: the window must do without taskbar progress.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent-nxspeech-bus");
+    QApplication app(argc, argv);
+    ServiceWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_servicewindow.moc"
