@@ -1,1 +1,12 @@
-set(NXENGINE_STT_SOURCES)
+set(NXENGINE_STT_SOURCES
+  stt/NxMediaSpan.h
+  stt/NxRecognizedWord.h
+  stt/NxSubtitleCue.h
+  stt/NxAudioDecoder.h stt/NxAudioDecoder.cpp
+  stt/NxSpeechSegmenter.h stt/NxSpeechSegmenter.cpp
+  stt/NxSpeechRecognizer.h stt/NxSpeechRecognizer.cpp
+  stt/NxCueBuilder.h stt/NxCueBuilder.cpp
+  stt/NxSrtWriter.h stt/NxSrtWriter.cpp
+  stt/NxSpeechToTextJob.h stt/NxSpeechToTextJob.cpp
+  stt/NxOfflineSpeechToTextManager.h stt/NxOfflineSpeechToTextManager.cpp
+)

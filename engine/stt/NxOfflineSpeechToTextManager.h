@@ -1,0 +1,77 @@
+#pragma once
+
+#include "INxSpeechToTextTaskManager.h"
+#include "NxMediaSpan.h"
+#include "NxSpeechToTextJob.h"
+
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// Speech-to-text on this machine with pocketsphinx: tasks queue for two
+// worker threads, each with a recogniser of its own, loaded when it takes its
+// first task. Reports come from the workers.
+//
+// Failures and their codes:
+// - a language other than English: transcription failed, unrecognised content;
+// - a missing or unreadable file: scan failed, transcode failure (worth a
+//   retry: the file may come back);
+// - media without sound: scan failed, unrecognised content;
+// - more than an hour of audio: scan failed, file too long;
+// - damaged audio: transcode failed, transcode failure;
+// - more seconds than the allowance left: transcription failed, not enough time;
+// - nothing recognised: transcription failed, unrecognised content.
+// A stopped task (stopAll) reports nothing more; it counts as finished and
+// can be retried.
+class NxOfflineSpeechToTextManager final : public INxSpeechToTextTaskManager
+{
+public:
+    static constexpr int WorkerCount = 2;
+
+    NxOfflineSpeechToTextManager();
+    NxOfflineSpeechToTextManager(const NxOfflineSpeechToTextManager&) = delete;
+    NxOfflineSpeechToTextManager& operator=(const NxOfflineSpeechToTextManager&) = delete;
+
+    void release() override;
+    void setCallBack(INxSpeechToTextTaskManagerCallBack* callBack) override;
+    int addMaterialTask(INxAbstractMedia* media, QString language) override;
+    int addTimelineTask(INxTimeline* timeline, QString language) override;
+    int addClipTask(INxClip* clip, QString language) override;
+    bool removeTask(int taskId) override;
+    void retryTask(int taskId) override;
+    bool serviceState() override;
+    void stopAll() override;
+    bool isTaskFinished(int taskId) override;
+    void exportSubtitles(int taskId, QString path) override;
+    void refresh(int tab = 0) override;
+
+private:
+    struct Task;
+
+    ~NxOfflineSpeechToTextManager();
+
+    int addTask(std::vector<NxMediaSpan> spans, const QString& language, bool timeline, const char* kind);
+    void enqueue(const std::shared_ptr<Task>& task);
+    void work();
+    void report(Task& task, int state, int percent, int seconds);
+    bool admit(Task& task, int seconds);
+    void finish(Task& task, NxSpeechToTextJob::Outcome outcome);
+
+    // Held while a report is delivered, so the callback cannot change or go
+    // away under it. Recursive: a receiver may call back into the manager.
+    std::recursive_mutex m_callBackMutex;
+    INxSpeechToTextTaskManagerCallBack* m_callBack = nullptr;
+
+    // Guards everything below; taken after m_callBackMutex, never before.
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::map<int, std::shared_ptr<Task>> m_tasks;
+    std::vector<std::shared_ptr<Task>> m_queue;
+    std::vector<std::thread> m_workers;
+    bool m_shuttingDown = false;
+    int m_nextId = 1;
+    int m_reservedSeconds = 0; // admitted to running tasks, not yet deducted
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "NxRecognizedWord.h"
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+struct ps_decoder_s;
+struct cmd_ln_s;
+
+// One pocketsphinx decoder with the installed US English models. Each worker
+// owns one: a decoder is used by one thread at a time, and the library's
+// process-wide parts (its log, model loading) are guarded here.
+class NxSpeechRecognizer
+{
+public:
+    enum class Status { Ok, Stopped, Failed };
+
+    // Called with the samples of the current utterance fed so far.
+    using Progress = std::function<void(int64_t samples)>;
+
+    // Cheap: the models load on the first load() or recognize().
+    NxSpeechRecognizer();
+    ~NxSpeechRecognizer();
+    NxSpeechRecognizer(const NxSpeechRecognizer&) = delete;
+    NxSpeechRecognizer& operator=(const NxSpeechRecognizer&) = delete;
+
+    static QString acousticModelPath();
+    static QString languageModelPath();
+    static QString dictionaryPath();
+    // True when every model file is in place.
+    static bool modelInstalled();
+
+    bool isLoaded() const;
+    bool load();
+
+    // Recognises one utterance of 16 kHz mono samples; the words' times are
+    // seconds from its first sample plus `offset`.
+    Status recognize(const int16_t* samples, int64_t count, double offset, const std::atomic<bool>& stop,
+                     std::vector<NxRecognizedWord>& words, const Progress& progress = {});
+
+    QString errorText() const;
+
+private:
+    ps_decoder_s* m_decoder = nullptr;
+    cmd_ln_s* m_config = nullptr;
+    int m_frameRate = 100;
+    QString m_errorText;
+};

@@ -1,0 +1,207 @@
+#include "NxSpeechToTextJob.h"
+
+#include "NxAudioDecoder.h"
+#include "NxCueBuilder.h"
+#include "NxSpeechRecognizer.h"
+#include "NxSpeechSegmenter.h"
+#include "NxSpeechToTextTaskInfo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using Info = NxSpeechToTextTaskInfo;
+
+namespace
+{
+constexpr int Rate = NxAudioDecoder::SampleRate;
+
+NxSpeechToTextJob::Outcome failed(int state, int code, const QString& reason)
+{
+    NxSpeechToTextJob::Outcome outcome;
+    outcome.state = state;
+    outcome.code = code;
+    outcome.reason = reason;
+    return outcome;
+}
+
+NxSpeechToTextJob::Outcome stopped()
+{
+    NxSpeechToTextJob::Outcome outcome;
+    outcome.stopped = true;
+    outcome.reason = QStringLiteral("stopped");
+    return outcome;
+}
+
+// A file that cannot be found or opened may come back (a drive reconnected),
+// so it is a failure worth retrying; a file without sound never will be.
+int codeFor(NxAudioDecoder::Status status)
+{
+    return status == NxAudioDecoder::Status::NoAudio ? Info::UnrecognizedContent : Info::TranscodeFailure;
+}
+
+bool pending(const NxSpeechToTextJob::Outcome& outcome)
+{
+    return !outcome.stopped && outcome.state == 0;
+}
+} // namespace
+
+NxSpeechToTextJob::NxSpeechToTextJob(std::vector<NxMediaSpan> spans, QString language, bool skipSilentMedia)
+    : m_spans(std::move(spans))
+    , m_language(std::move(language))
+    , m_skipSilentMedia(skipSilentMedia)
+{
+}
+
+bool NxSpeechToTextJob::isEnglish(const QString& language)
+{
+    const QString name = language.trimmed().toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
+    return name == QLatin1String("en") || name == QLatin1String("en-us") || name == QLatin1String("en-gb");
+}
+
+void NxSpeechToTextJob::progress(int state, double fraction, double seconds)
+{
+    const int percent = int(std::clamp(fraction, 0.0, 1.0) * 100.0);
+    if (state == m_lastState && percent == m_lastPercent)
+        return;
+    m_lastState = state;
+    m_lastPercent = percent;
+    if (m_report)
+        m_report(state, percent, int(seconds));
+}
+
+NxSpeechToTextJob::Outcome NxSpeechToTextJob::run(NxSpeechRecognizer& recognizer, const std::atomic<bool>& stop,
+                                                  const Report& report, const Admit& admit)
+{
+    m_report = report;
+    m_lastState = 0;
+    m_lastPercent = -1;
+    if (!isEnglish(m_language))
+        return failed(Info::TranscribeFailed, Info::UnrecognizedContent,
+                      QStringLiteral("no speech model is installed for the language \"%1\"; "
+                                     "only English (en, en-US, en-GB) is")
+                          .arg(m_language));
+
+    std::vector<Piece> pieces;
+    Outcome outcome = scan(stop, pieces);
+    if (!pending(outcome))
+        return outcome;
+    std::vector<int16_t> track;
+    outcome = decode(stop, pieces, track);
+    if (!pending(outcome))
+        return outcome;
+    return transcribe(recognizer, stop, track, admit);
+}
+
+NxSpeechToTextJob::Outcome NxSpeechToTextJob::scan(const std::atomic<bool>& stop, std::vector<Piece>& pieces)
+{
+    progress(Info::Scanning, 0.0, 0.0);
+    double trackLength = 0.0;
+    for (size_t i = 0; i < m_spans.size(); ++i) {
+        if (stop)
+            return stopped();
+        const NxMediaSpan& span = m_spans[i];
+        NxAudioDecoder decoder(span.filePath);
+        const NxAudioDecoder::Status status = decoder.open();
+        if (status == NxAudioDecoder::Status::NoAudio && m_skipSilentMedia)
+            continue;
+        if (status != NxAudioDecoder::Status::Ok)
+            return failed(Info::ScanFailed, codeFor(status), decoder.errorText());
+        // A file that does not state its length is decoded to its end.
+        const double fileEnd = decoder.duration() > 0 ? decoder.duration() : std::numeric_limits<double>::max();
+        const double end = span.out < 0 ? fileEnd : std::min(span.out, fileEnd);
+        const double length = end < std::numeric_limits<double>::max() ? std::max(0.0, end - span.in) : 0.0;
+        pieces.push_back({span, length});
+        trackLength = std::max(trackLength, span.at + length);
+        progress(Info::Scanning, double(i + 1) / double(m_spans.size()), 0.0);
+    }
+    if (pieces.empty())
+        return failed(Info::ScanFailed, Info::UnrecognizedContent, QStringLiteral("the task has no audio to hear"));
+    if (trackLength > LongestTrack)
+        return failed(Info::ScanFailed, Info::FileTooLong,
+                      QStringLiteral("%1 s of audio is more than one task takes").arg(trackLength));
+    progress(Info::Scanning, 1.0, 0.0);
+    return {};
+}
+
+NxSpeechToTextJob::Outcome NxSpeechToTextJob::decode(const std::atomic<bool>& stop, const std::vector<Piece>& pieces,
+                                                     std::vector<int16_t>& track)
+{
+    progress(Info::Transcoding, 0.0, 0.0);
+    double expected = 0.0;
+    for (const Piece& piece : pieces)
+        expected += piece.length;
+    double done = 0.0;
+    std::vector<int16_t> audio;
+    for (const Piece& piece : pieces) {
+        audio.clear();
+        NxAudioDecoder decoder(piece.span.filePath);
+        // A file that understates its length is read no further than a task takes.
+        const double end = piece.span.out < 0 ? piece.span.in + LongestTrack + 1.0 : piece.span.out;
+        const NxAudioDecoder::Status status =
+            decoder.decode(piece.span.in, end, audio, stop, [&](double seconds) {
+                if (expected > 0)
+                    progress(Info::Transcoding, (done + seconds) / expected, done + seconds);
+            });
+        if (status == NxAudioDecoder::Status::Stopped)
+            return stopped();
+        if (status == NxAudioDecoder::Status::NoAudio && m_skipSilentMedia)
+            continue;
+        if (status != NxAudioDecoder::Status::Ok)
+            return failed(Info::TranscodeFailed, codeFor(status), decoder.errorText());
+        // Clips that overlap on a timeline are heard together.
+        const size_t offset = size_t(std::llround(std::max(0.0, piece.span.at) * Rate));
+        if (double(offset + audio.size()) / Rate > LongestTrack)
+            return failed(Info::TranscodeFailed, Info::FileTooLong,
+                          QStringLiteral("\"%1\" holds more audio than one task takes").arg(piece.span.filePath));
+        if (track.size() < offset + audio.size())
+            track.resize(offset + audio.size(), 0);
+        for (size_t i = 0; i < audio.size(); ++i)
+            track[offset + i] = int16_t(std::clamp(int(track[offset + i]) + int(audio[i]), -32768, 32767));
+        done += piece.length;
+    }
+    progress(Info::Transcoding, 1.0, double(track.size()) / Rate);
+    return {};
+}
+
+NxSpeechToTextJob::Outcome NxSpeechToTextJob::transcribe(NxSpeechRecognizer& recognizer,
+                                                         const std::atomic<bool>& stop,
+                                                         const std::vector<int16_t>& track, const Admit& admit)
+{
+    const int seconds = int(std::ceil(double(track.size()) / Rate));
+    if (admit && !admit(seconds))
+        return failed(Info::TranscribeFailed, Info::NotEnoughTime,
+                      QStringLiteral("%1 s of audio is more than the allowance left").arg(seconds));
+    progress(Info::Transcribing, 0.0, 0.0);
+    if (!recognizer.load())
+        return failed(Info::TranscribeFailed, Info::TranscriptionFailure, recognizer.errorText());
+
+    const std::vector<NxSpeechSegment> segments = NxSpeechSegmenter().segment(track.data(), int64_t(track.size()));
+    int64_t total = 0;
+    for (const NxSpeechSegment& segment : segments)
+        total += segment.end - segment.begin;
+    int64_t done = 0;
+    std::vector<NxRecognizedWord> words;
+    for (const NxSpeechSegment& segment : segments) {
+        const NxSpeechRecognizer::Status status = recognizer.recognize(
+            track.data() + segment.begin, segment.end - segment.begin, double(segment.begin) / Rate, stop, words,
+            [&](int64_t fed) {
+                progress(Info::Transcribing, double(done + fed) / double(total),
+                         double(segment.begin + fed) / Rate);
+            });
+        if (status == NxSpeechRecognizer::Status::Stopped)
+            return stopped();
+        if (status != NxSpeechRecognizer::Status::Ok)
+            return failed(Info::TranscribeFailed, Info::TranscriptionFailure, recognizer.errorText());
+        done += segment.end - segment.begin;
+    }
+    if (words.empty())
+        return failed(Info::TranscribeFailed, Info::UnrecognizedContent, QStringLiteral("no speech was recognised"));
+
+    Outcome outcome;
+    outcome.state = Info::Completed;
+    outcome.code = Info::UnknownError;
+    outcome.seconds = seconds;
+    outcome.cues = NxCueBuilder().build(words, double(track.size()) / Rate);
+    return outcome;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "NxMediaSpan.h"
+#include "NxSubtitleCue.h"
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class NxSpeechRecognizer;
+
+// One run of a speech-to-text task, on the calling thread: scans its media,
+// decodes and mixes their audio onto one 16 kHz track, finds the speech,
+// recognises it and groups the words into cues.
+class NxSpeechToTextJob
+{
+public:
+    // No task covers more than an hour: the track is held in memory whole.
+    static constexpr double LongestTrack = 3600.0;
+
+    struct Outcome
+    {
+        bool stopped = false;
+        int state = 0; // NxSpeechToTextTaskInfo::State
+        int code = 0;  // NxSpeechToTextTaskInfo::Code
+        QString reason;
+        std::vector<NxSubtitleCue> cues;
+        int seconds = 0; // the track's length, rounded up
+    };
+
+    // A stage's progress: state, percent, seconds of media processed so far.
+    using Report = std::function<void(int state, int percent, int seconds)>;
+    // Asked once, before recognition, whether the task's seconds fit the
+    // allowance.
+    using Admit = std::function<bool(int seconds)>;
+
+    // On a timeline a clip without sound (a silent video) is skipped; of a
+    // material or a clip the sound is the whole point.
+    NxSpeechToTextJob(std::vector<NxMediaSpan> spans, QString language, bool skipSilentMedia);
+
+    // English is the one language with installed models.
+    static bool isEnglish(const QString& language);
+
+    Outcome run(NxSpeechRecognizer& recognizer, const std::atomic<bool>& stop, const Report& report,
+                const Admit& admit);
+
+private:
+    struct Piece
+    {
+        NxMediaSpan span;
+        double length = 0.0;
+    };
+
+    Outcome scan(const std::atomic<bool>& stop, std::vector<Piece>& pieces);
+    Outcome decode(const std::atomic<bool>& stop, const std::vector<Piece>& pieces, std::vector<int16_t>& track);
+    Outcome transcribe(NxSpeechRecognizer& recognizer, const std::atomic<bool>& stop,
+                       const std::vector<int16_t>& track, const Admit& admit);
+    void progress(int state, double fraction, double seconds);
+
+    std::vector<NxMediaSpan> m_spans;
+    QString m_language;
+    bool m_skipSilentMedia;
+    Report m_report;
+    int m_lastState = 0;
+    int m_lastPercent = -1;
+};
