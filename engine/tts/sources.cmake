@@ -1,1 +1,9 @@
-set(NXENGINE_TTS_SOURCES)
+# Offline text to speech: espeak-ng voices, LAME MP3 products, Qt Multimedia previews.
+set(NXENGINE_TTS_SOURCES
+  tts/NxVoiceCatalogue.h tts/NxVoiceCatalogue.cpp
+  tts/NxSpeechSynthesizer.h tts/NxSpeechSynthesizer.cpp
+  tts/NxMp3Encoder.h tts/NxMp3Encoder.cpp
+  tts/NxOfflineTextToSpeechManager.h tts/NxOfflineTextToSpeechManager.cpp
+  tts/NxOfflineTextToSpeechQuery.h tts/NxOfflineTextToSpeechQuery.cpp
+  tts/NxOfflineTextToSpeechAudition.h tts/NxOfflineTextToSpeechAudition.cpp
+)

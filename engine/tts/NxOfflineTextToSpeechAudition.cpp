@@ -1,0 +1,177 @@
+#include "NxOfflineTextToSpeechAudition.h"
+
+#include "INxBaseLog.h"
+#include "NxSpeechSynthesizer.h"
+#include "NxVoiceCatalogue.h"
+
+#include <QAudioDeviceInfo>
+#include <QAudioFormat>
+#include <QAudioOutput>
+#include <QBuffer>
+#include <QMetaObject>
+#include <QThread>
+
+namespace
+{
+constexpr const char* LogSource = "engine/tts/NxOfflineTextToSpeechAudition";
+
+QAudioFormat pcmFormat()
+{
+    QAudioFormat format;
+    format.setSampleRate(NxSpeechSynthesizer::SampleRate);
+    format.setChannelCount(1);
+    format.setSampleSize(16);
+    format.setSampleType(QAudioFormat::SignedInt);
+    format.setByteOrder(QAudioFormat::LittleEndian);
+    format.setCodec(QStringLiteral("audio/pcm"));
+    return format;
+}
+}
+
+NxOfflineTextToSpeechAudition::NxOfflineTextToSpeechAudition() = default;
+
+NxOfflineTextToSpeechAudition::~NxOfflineTextToSpeechAudition()
+{
+    if (!m_thread)
+        return;
+    ++m_generation;
+    // The audio objects belong to the thread and are stopped there.
+    if (QThread::currentThread() == m_thread)
+        halt();
+    else
+        QMetaObject::invokeMethod(m_context, [this] { halt(); }, Qt::BlockingQueuedConnection);
+    m_thread->quit();
+    m_thread->wait();
+    delete m_context;
+    delete m_thread;
+}
+
+void NxOfflineTextToSpeechAudition::release()
+{
+    delete this;
+}
+
+void NxOfflineTextToSpeechAudition::setVoice(int voiceId)
+{
+    m_voiceId = voiceId;
+}
+
+void NxOfflineTextToSpeechAudition::setIntonation(int intonation)
+{
+    m_intonation = intonation;
+}
+
+void NxOfflineTextToSpeechAudition::setSpeed(int speed)
+{
+    m_speed = speed;
+}
+
+bool NxOfflineTextToSpeechAudition::play()
+{
+    const NxVoiceCatalogue& catalogue = NxVoiceCatalogue::instance();
+    const NxCatalogueVoice* voice = m_voiceId < 0 && !catalogue.voices().isEmpty()
+                                        ? &catalogue.voices().constFirst()
+                                        : catalogue.byId(m_voiceId);
+    if (!voice || QAudioDeviceInfo::defaultOutputDevice().isNull())
+        return false;
+    if (!m_thread) {
+        m_thread = new QThread;
+        m_thread->setObjectName(QStringLiteral("NxAudition"));
+        m_context = new QObject;
+        m_context->moveToThread(m_thread);
+        m_thread->start();
+    }
+    const int generation = ++m_generation;
+    QMetaObject::invokeMethod(
+        m_context,
+        [this, espeakVoice = voice->espeakVoice, sample = voice->sample, speed = m_speed,
+         intonation = m_intonation, generation] { start(espeakVoice, sample, speed, intonation, generation); },
+        Qt::QueuedConnection);
+    return true;
+}
+
+void NxOfflineTextToSpeechAudition::stop()
+{
+    ++m_generation;
+    if (m_context)
+        QMetaObject::invokeMethod(m_context, [this] { halt(); }, Qt::QueuedConnection);
+}
+
+bool NxOfflineTextToSpeechAudition::isNetworkError()
+{
+    return false;
+}
+
+void NxOfflineTextToSpeechAudition::setObserver(INxTextToSpeechAuditionObserver* observer)
+{
+    std::lock_guard<std::recursive_mutex> lock(m_observerMutex);
+    m_observer = observer;
+}
+
+void NxOfflineTextToSpeechAudition::start(const QByteArray& espeakVoice, const QString& sample, int speed,
+                                          int intonation, int generation)
+{
+    halt();
+    QVector<qint16> samples;
+    QString error;
+    if (generation != m_generation
+        || !NxSpeechSynthesizer(espeakVoice, speed, intonation).synthesize(sample, &samples, nullptr, &error)
+        || generation != m_generation) {
+        if (!error.isEmpty())
+            GetGlobalLogInstance()->LogError(LogSource, __func__, __LINE__, "%s", error.toLocal8Bit().constData());
+        notify(false);
+        return;
+    }
+    const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
+    if (device.isNull() || !device.isFormatSupported(pcmFormat())) {
+        GetGlobalLogInstance()->LogError(LogSource, __func__, __LINE__, "no output device for 22050 Hz mono");
+        notify(false);
+        return;
+    }
+    m_buffer = new QBuffer(m_context);
+    m_buffer->setData(reinterpret_cast<const char*>(samples.constData()), samples.size() * int(sizeof(qint16)));
+    m_buffer->open(QIODevice::ReadOnly);
+    m_output = new QAudioOutput(device, pcmFormat(), m_context);
+    QObject::connect(m_output, &QAudioOutput::stateChanged, m_context, [this](QAudio::State state) {
+        // Idle: the buffer has run dry, the sample is over.
+        if (state == QAudio::IdleState || (state == QAudio::StoppedState && m_output->error() != QAudio::NoError))
+            halt();
+    });
+    m_output->start(m_buffer);
+    m_playing = true;
+    if (m_output->error() != QAudio::NoError) {
+        halt();
+        return;
+    }
+    notify(true);
+}
+
+void NxOfflineTextToSpeechAudition::halt()
+{
+    if (m_output) {
+        QObject::disconnect(m_output, nullptr, m_context, nullptr);
+        m_output->stop();
+        // May be inside the output's own signal.
+        m_output->deleteLater();
+        m_output = nullptr;
+    }
+    if (m_buffer) {
+        m_buffer->deleteLater();
+        m_buffer = nullptr;
+    }
+    if (m_playing) {
+        m_playing = false;
+        notify(false);
+    }
+}
+
+void NxOfflineTextToSpeechAudition::notify(bool playing)
+{
+    std::lock_guard<std::recursive_mutex> lock(m_observerMutex);
+    if (!m_observer)
+        return;
+    if (playing)
+        m_observer->onAuditionPlay();
+    else
+        m_observer->onAuditionStop();
+}

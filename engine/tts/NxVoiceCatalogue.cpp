@@ -1,0 +1,146 @@
+#include "NxVoiceCatalogue.h"
+
+#include "INxBaseLog.h"
+
+#include <initializer_list>
+#include <iterator>
+
+namespace
+{
+constexpr const char* LogSource = "engine/tts/NxVoiceCatalogue";
+
+struct Language
+{
+    const char* code;
+    const char* espeakVoice;
+    std::initializer_list<int> ids;
+    // Alternating male and female, matching Variants.
+    std::initializer_list<const char*> names;
+    const char* sample;
+    // Why espeak-ng speaks the language poorly; null when it speaks it well.
+    const char* limitation;
+};
+
+// Alternating male and female so that neighbouring voices of one language
+// differ most; espeak-ng has seven male and five female variants.
+const char* const Variants[] = {"m1", "f1", "m3", "f2", "m2", "f3", "m4", "f4", "m7", "f5"};
+
+const Language Languages[] = {
+    {"en-US", "en-us", {70, 71, 72, 73, 74, 75, 76, 77, 78, 79},
+     {"Ethan", "Olivia", "Noah", "Emma", "Liam", "Ava", "Mason", "Sophia", "Lucas", "Mia"},
+     "Hello, this is how my voice sounds.", nullptr},
+    // espeak-ng finds voices by file name: British English and French are "en" and "fr".
+    {"en-GB", "en", {57, 58, 59, 60, 61}, {"Oliver", "Amelia", "Harry", "Isla", "George"},
+     "Hello, this is how my voice sounds.", nullptr},
+    {"de-DE", "de", {112, 113, 114, 115, 116, 117}, {"Lukas", "Hannah", "Felix", "Lena", "Jonas", "Marie"},
+     "Hallo, so klingt meine Stimme.", nullptr},
+    {"es-ES", "es", {226, 228}, {"Pablo", "Lucia"}, "Hola, así suena mi voz.", nullptr},
+    {"fr-FR", "fr", {103, 104, 105, 106, 107}, {"Louis", "Camille", "Hugo", "Chloe", "Jules"},
+     "Bonjour, voici ma voix.", nullptr},
+    {"it-IT", "it", {144, 145, 146, 147}, {"Marco", "Giulia", "Luca", "Sofia"}, "Ciao, questa è la mia voce.",
+     nullptr},
+    {"pt-BR", "pt-br", {203, 277}, {"Joao", "Ana"}, "Olá, esta é a minha voz.", nullptr},
+    // Kana on purpose: espeak-ng's Japanese has no kanji readings.
+    {"ja-JP", "ja", {152, 153, 154, 155}, {"Haruto", "Yui", "Sota", "Hina"}, "こんにちは、これはわたしのこえです。",
+     "reads kana only (kanji come out as \"Chinese letter\") and sounds robotic"},
+    // The plain "cmn" voice of espeak-ng 1.51 speaks its own tone digits in
+    // English; the pinyin voice reads Chinese characters correctly.
+    {"cmn-TW", "cmn-latn-pinyin", {179, 180, 181}, {"Wei", "Mei", "Jun"}, "你好，這是我的聲音。",
+     "Mandarin with rough tones; Latin letters are read as pinyin"},
+    {"yue-HK", "yue", {12, 13, 14, 15}, {"Ka Ho", "Wing Yan", "Chun Kit", "Mei Ling"}, "你好，呢個係我把聲。",
+     "Cantonese with rough tones"},
+    {"ru-RU", "ru", {219, 220, 221, 222, 223}, {"Ivan", "Anna", "Dmitri", "Olga", "Sergei"},
+     "Здравствуйте, это мой голос.", nullptr},
+    {"nl-NL", "nl", {31, 32, 33, 34, 35}, {"Daan", "Sanne", "Bram", "Lotte", "Sem"}, "Hallo, zo klinkt mijn stem.",
+     nullptr},
+    // Diacritised: espeak-ng reads only fully vowelled Arabic properly.
+    {"ar-XA", "ar", {5, 6, 7}, {"Omar", "Layla", "Karim"}, "مَرْحَبًا، هَذَا صَوْتِي.",
+     "only fully diacritised text is pronounced properly"},
+    {"ko-KR", "ko", {162, 163, 164, 165}, {"Minjun", "Seoyeon", "Jiho", "Jiwoo"}, "안녕하세요, 제 목소리입니다.",
+     "basic Korean rules; robotic, with frequent mispronunciations"},
+    {"pl-PL", "pl", {197, 198, 199, 200, 201}, {"Jakub", "Zofia", "Kacper", "Maja", "Szymon"},
+     "Dzień dobry, tak brzmi mój głos.", nullptr},
+    {"ro-RO", "ro", {213}, {"Andrei"}, "Bună ziua, aceasta este vocea mea.", nullptr},
+    {"id-ID", "id", {136, 137, 138, 139}, {"Budi", "Siti", "Agus", "Dewi"}, "Halo, ini suara saya.", nullptr},
+    {"sv-SE", "sv", {230}, {"Lars"}, "Hej, så här låter min röst.", nullptr},
+};
+}
+
+const NxVoiceCatalogue& NxVoiceCatalogue::instance()
+{
+    static const NxVoiceCatalogue catalogue;
+    return catalogue;
+}
+
+NxVoiceCatalogue::NxVoiceCatalogue()
+{
+    for (const Language& language : Languages) {
+        Q_ASSERT(language.ids.size() == language.names.size() && language.ids.size() <= std::size(Variants));
+        const auto* name = language.names.begin();
+        const char* const* variant = Variants;
+        for (const int id : language.ids) {
+            NxCatalogueVoice voice;
+            voice.info.id = id;
+            voice.info.showName = QString::fromLatin1(*name++);
+            voice.info.languageCode = QString::fromLatin1(language.code);
+            voice.info.code = voice.info.languageCode + QLatin1Char('-') + QString::fromLatin1(*variant);
+            voice.info.male = **variant == 'm';
+            voice.espeakVoice = QByteArray(language.espeakVoice) + '+' + *variant;
+            voice.sample = QString::fromUtf8(language.sample);
+            m_voices.append(voice);
+            ++variant;
+        }
+        if (language.limitation) {
+            GetGlobalLogInstance()->LogInfo(LogSource, __func__, __LINE__,
+                                            "voices of %s (espeak-ng \"%s\") speak it poorly: %s", language.code,
+                                            language.espeakVoice, language.limitation);
+        }
+    }
+}
+
+QList<NxTextToSpeechVoiceInfo> NxVoiceCatalogue::voiceInfos() const
+{
+    QList<NxTextToSpeechVoiceInfo> infos;
+    infos.reserve(m_voices.size());
+    for (const NxCatalogueVoice& voice : m_voices)
+        infos.append(voice.info);
+    return infos;
+}
+
+QStringList NxVoiceCatalogue::languages() const
+{
+    QStringList codes;
+    for (const NxCatalogueVoice& voice : m_voices) {
+        if (!codes.contains(voice.info.languageCode))
+            codes.append(voice.info.languageCode);
+    }
+    return codes;
+}
+
+QList<NxTextToSpeechVoiceInfo> NxVoiceCatalogue::voicesOfLanguage(const QString& languageCode) const
+{
+    QList<NxTextToSpeechVoiceInfo> infos;
+    for (const NxCatalogueVoice& voice : m_voices) {
+        if (voice.info.languageCode.compare(languageCode, Qt::CaseInsensitive) == 0)
+            infos.append(voice.info);
+    }
+    return infos;
+}
+
+const NxCatalogueVoice* NxVoiceCatalogue::byId(int id) const
+{
+    for (const NxCatalogueVoice& voice : m_voices) {
+        if (voice.info.id == id)
+            return &voice;
+    }
+    return nullptr;
+}
+
+const NxCatalogueVoice* NxVoiceCatalogue::byCode(const QString& code) const
+{
+    for (const NxCatalogueVoice& voice : m_voices) {
+        if (voice.info.code == code)
+            return &voice;
+    }
+    return nullptr;
+}

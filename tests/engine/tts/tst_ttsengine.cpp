@@ -1,0 +1,381 @@
+#include "NxOfflineTextToSpeechAudition.h"
+#include "NxOfflineTextToSpeechManager.h"
+#include "NxOfflineTextToSpeechQuery.h"
+#include "NxSpeechSynthesizer.h"
+#include "NxSubtitleClip.h"
+#include "NxTestHome.h"
+#include "NxTitleClip.h"
+#include "NxUsageAllowance.h"
+#include "NxVoiceCatalogue.h"
+
+#include <QAudioDeviceInfo>
+#include <QElapsedTimer>
+#include <QSet>
+#include <QtTest>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace
+{
+using Info = NxTextToSpeechTaskInfo;
+constexpr int Rate = NxSpeechSynthesizer::SampleRate;
+
+double rms(const QVector<qint16>& samples)
+{
+    double sum = 0;
+    for (const qint16 sample : samples)
+        sum += double(sample) * sample;
+    return samples.isEmpty() ? 0 : std::sqrt(sum / samples.size());
+}
+
+// Median fundamental of the loud, voiced frames, by autocorrelation over 60..400 Hz.
+double medianPitch(const QVector<qint16>& x)
+{
+    const int frame = 1024, minLag = Rate / 400, maxLag = Rate / 60;
+    std::vector<double> pitches;
+    for (int start = 0; start + frame + maxLag < x.size(); start += frame) {
+        const auto correlation = [&](int lag) {
+            double sum = 0;
+            for (int i = start; i < start + frame; ++i)
+                sum += double(x[i]) * x[i + lag];
+            return sum;
+        };
+        const double energy = correlation(0);
+        if (energy < 1e6 * frame) // quieter than an RMS of 1000
+            continue;
+        int bestLag = 0;
+        double best = 0.5 * energy; // voiced frames only
+        for (int lag = minLag; lag <= maxLag; ++lag) {
+            if (const double c = correlation(lag); c > best)
+                best = c, bestLag = lag;
+        }
+        if (bestLag)
+            pitches.push_back(double(Rate) / bestLag);
+    }
+    std::sort(pitches.begin(), pitches.end());
+    return pitches.empty() ? 0 : pitches[pitches.size() / 2];
+}
+
+struct Decoded { double seconds = -1; int sampleRate = 0, channels = 0; };
+
+// What FFmpeg decodes, which honours the encoder's delay and padding.
+Decoded decode(const QString& path)
+{
+    Decoded result;
+    AVFormatContext* format = nullptr;
+    if (avformat_open_input(&format, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return result;
+    const AVCodec* codec = nullptr;
+    const int stream = avformat_find_stream_info(format, nullptr) < 0
+                           ? -1 : av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+    AVCodecContext* context = stream < 0 ? nullptr : avcodec_alloc_context3(codec);
+    AVPacket* packet = av_packet_alloc();
+    AVFrame* frame = av_frame_alloc();
+    if (context && avcodec_parameters_to_context(context, format->streams[stream]->codecpar) >= 0
+        && (context->pkt_timebase = format->streams[stream]->time_base, avcodec_open2(context, codec, nullptr) >= 0)) {
+        qint64 samples = 0;
+        const auto drain = [&] {
+            while (avcodec_receive_frame(context, frame) == 0)
+                samples += frame->nb_samples;
+        };
+        while (av_read_frame(format, packet) >= 0) {
+            if (packet->stream_index == stream && avcodec_send_packet(context, packet) >= 0)
+                drain();
+            av_packet_unref(packet);
+        }
+        avcodec_send_packet(context, nullptr);
+        drain();
+        result = {double(samples) / context->sample_rate, context->sample_rate, context->ch_layout.nb_channels};
+    }
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    avcodec_free_context(&context);
+    avformat_close_input(&format);
+    return result;
+}
+
+// Keeps the reports on the test's thread; they arrive on the engine's.
+class Recorder final : public QObject, public INxTextToSpeechTaskManagerCallBack
+{
+public:
+    QList<Info> states;
+    QList<NxSrtTaskProductInfo> products;
+    QStringList events;
+    QList<int> remaining;
+
+    void onTaskStateChanged(const Info& info) override
+    {
+        post([=] { states.append(info), events.append(QStringLiteral("state%1").arg(info.state)); });
+    }
+    void onRemainingChanged(int characters) override { post([=] { remaining.append(characters); }); }
+    void onSrtTaskProductProgress(const NxSrtTaskProductInfo& info) override
+    {
+        post([=] { products.append(info), events.append(QStringLiteral("product%1").arg(info.index)); });
+    }
+    Info last() const { return states.isEmpty() ? Info() : states.constLast(); }
+    bool ended() const { return QList<int>({Info::Completed, Info::ScanFailed, Info::ConvertFailed}).contains(last().state); }
+
+private:
+    template <typename F>
+    void post(F f) { QMetaObject::invokeMethod(this, f, Qt::QueuedConnection); }
+};
+
+// The engine's objects go back through release().
+struct Release
+{
+    template <typename T>
+    void operator()(T* object) const { object->release(); }
+};
+
+struct Task { int id = 0, sentences = 0, characters = 0; QString text; };
+
+Task add(INxTextToSpeechTaskManager& manager, INxClip* clip, const QString& voice, int speed = 0, int intonation = 0)
+{
+    NxTextToSpeechTaskRequest request;
+    request.clip = clip, request.voice = voice, request.speed = speed, request.intonation = intonation;
+    Task task;
+    manager.addTask(request, &task.id, &task.sentences, &task.characters, &task.text);
+    return task;
+}
+
+QVector<qint16> speak(const QString& code, const QString& text, int speed = 0, int intonation = 0)
+{
+    QVector<qint16> samples;
+    if (const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byCode(code))
+        NxSpeechSynthesizer(voice->espeakVoice, speed, intonation).synthesize(text, &samples);
+    return samples;
+}
+}
+
+class TestTextToSpeechEngine : public QObject
+{
+    Q_OBJECT
+
+    NxTestHome m_home;
+    Recorder m_recorder;
+    std::unique_ptr<NxOfflineTextToSpeechManager, Release> m_manager;
+
+private slots:
+    void init()
+    {
+        m_recorder.states.clear(), m_recorder.products.clear(), m_recorder.events.clear(), m_recorder.remaining.clear();
+        m_manager.reset(new NxOfflineTextToSpeechManager);
+        m_manager->setCallBack(&m_recorder);
+    }
+    void cleanup()
+    {
+        m_manager.reset();
+        NxUsageAllowance::instance().topUp(0, NxUsageAllowance::InitialCharacters);
+    }
+
+    void everyVoiceSpeaksAudibly_data()
+    {
+        QTest::addColumn<int>("id");
+        std::unique_ptr<NxOfflineTextToSpeechQuery, Release> query(new NxOfflineTextToSpeechQuery);
+        QList<NxTextToSpeechVoiceInfo> voices;
+        QStringList languages;
+        QVERIFY(query->getVoiceList(voices) && query->getLanguageList(languages) && !query->isNetworkError());
+        QCOMPARE(QList<int>({voices.size(), languages.size()}), QList<int>({73, 18}));
+        QSet<QString> codes, names;
+        for (const NxTextToSpeechVoiceInfo& voice : qAsConst(voices)) {
+            QTest::newRow(qPrintable(voice.code)) << voice.id;
+            codes.insert(voice.code), names.insert(voice.languageCode + voice.showName);
+        }
+        QCOMPARE(QList<int>({codes.size(), names.size()}), QList<int>({73, 73}));
+    }
+    void everyVoiceSpeaksAudibly()
+    {
+        QFETCH(int, id);
+        const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byId(id);
+        // The sample's first phrase keeps the run short.
+        const QString phrase = voice->sample.section(QRegularExpression("[,，、]"), 0, 0);
+        const QVector<qint16> samples = speak(voice->info.code, phrase);
+        QVERIFY2(samples.size() > Rate / 5, qPrintable(QString::number(samples.size())));
+        QVERIFY2(rms(samples) > 500, qPrintable(QString::number(rms(samples))));
+        // A female voice sounds higher than its language's male ones.
+        for (const NxTextToSpeechVoiceInfo& other : NxVoiceCatalogue::instance().voicesOfLanguage(voice->info.languageCode)) {
+            if (!voice->info.male && other.male) {
+                const double ratio = medianPitch(samples) / medianPitch(speak(other.code, phrase));
+                QVERIFY2(ratio > 1.2, qPrintable(other.code + QString(": %1").arg(ratio)));
+            }
+        }
+    }
+
+    void stepsAreClearlyApart_data()
+    {
+        QTest::addColumn<bool>("pitch");
+        QTest::addColumn<int>("lowStep");
+        QTest::addColumn<int>("highStep");
+        QTest::addColumn<double>("minimumRatio");
+        QTest::newRow("slowestSpeedLastsTwiceFastest") << false << -2 << 2 << 1.7;
+        QTest::newRow("nextSpeedStepIsShorter") << false << 0 << 1 << 1.1;
+        QTest::newRow("highestIntonationSoundsHigher") << true << -2 << 2 << 1.3;
+    }
+    void stepsAreClearlyApart()
+    {
+        QFETCH(bool, pitch);
+        QFETCH(int, lowStep);
+        QFETCH(int, highStep);
+        QFETCH(double, minimumRatio);
+        const QString text = QStringLiteral("The weather is lovely in the mountains this morning.");
+        const QVector<qint16> low = speak("en-US-m1", text, pitch ? 0 : lowStep, pitch ? lowStep : 0);
+        const QVector<qint16> high = speak("en-US-m1", text, pitch ? 0 : highStep, pitch ? highStep : 0);
+        const double ratio = pitch ? medianPitch(high) / medianPitch(low) : double(low.size()) / high.size();
+        QVERIFY2(ratio >= minimumRatio, qPrintable(QString::number(ratio)));
+    }
+
+    void titleBecomesMp3OfItsSpokenLength_data()
+    {
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<int>("characters"); // whitespace is free
+        QTest::newRow("textBoxesJoinedBySpace") << QStringList({"The quick  brown fox", "jumps over the lazy dog."})
+                                                << "The quick brown fox jumps over the lazy dog." << 36;
+        const QString longest = QString("abcde ").repeated(300).trimmed();
+        QTest::newRow("longestAllowedTitle") << QStringList({longest}) << longest << 1500;
+    }
+    void titleBecomesMp3OfItsSpokenLength()
+    {
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, spoken);
+        QFETCH(int, characters);
+        NxTitleClip clip("Intro", {25, 1}, 0, 100);
+        for (const QString& box : qAsConst(boxes))
+            clip.addText(box);
+        const int before = NxUsageAllowance::instance().characters();
+        const Task task = add(*m_manager, &clip, "en-US-f2", 1, -1);
+        QVERIFY(task.id >= 0);
+        QCOMPARE(task.text, spoken);
+        QCOMPARE(QList<int>({task.sentences, task.characters}), QList<int>({1, characters}));
+        QTRY_VERIFY_WITH_TIMEOUT(m_recorder.ended(), 20000);
+        QCOMPARE(m_recorder.events, QStringList({"state2", "state6", "state6", "state10"}));
+        const QString path = m_recorder.last().filePath;
+        QVERIFY(path.startsWith(NxOfflineTextToSpeechManager::storagePath()));
+        const Decoded decoded = decode(path);
+        QCOMPARE(QList<int>({decoded.sampleRate, decoded.channels}), QList<int>({Rate, 1}));
+        const double seconds = speak("en-US-f2", spoken, 1, -1).size() / double(Rate);
+        // espeak-ng's length varies by some 0.05 s from call to call.
+        QVERIFY2(std::abs(decoded.seconds - seconds) < 0.1, qPrintable(QString::number(decoded.seconds - seconds)));
+        QVERIFY(m_manager->isTaskFinished(task.id));
+        QCOMPARE(NxUsageAllowance::instance().characters(), before - characters);
+        QTRY_COMPARE(m_recorder.remaining, QList<int>({before - characters}));
+        NxUsageAllowance::instance().topUp(0, 100);
+        m_manager->refresh();
+        QTRY_COMPARE(m_recorder.remaining, QList<int>({before - characters, before - characters + 100}));
+    }
+
+    void subtitleDeliversEachSentenceAtItsPosition()
+    {
+        NxSubtitleClip clip("Talk", {25, 1}, 0, 500);
+        clip.addSentence("First line.", 0, 40);
+        clip.addSentence("   ", 40, 50);
+        clip.addSentence(QString("words ").repeated(301), 60, 120); // over the limit on its own
+        clip.addSentence("Third one.", 130, 200);
+        const Task task = add(*m_manager, &clip, "de-DE-f1");
+        QCOMPARE(task.sentences, 3);
+        QCOMPARE(task.characters, 10 + 1505 + 9);
+        QTRY_VERIFY_WITH_TIMEOUT(m_recorder.ended(), 10000);
+        QCOMPARE(m_recorder.last().state, int(Info::Completed));
+        QCOMPARE(m_recorder.products.size(), 2);
+        QCOMPARE(QList<qint64>({m_recorder.products[0].index, m_recorder.products[0].position}), QList<qint64>({0, 0}));
+        QCOMPARE(QList<qint64>({m_recorder.products[1].index, m_recorder.products[1].position}), QList<qint64>({3, 130}));
+        QVERIFY(m_recorder.events.indexOf("product3") < m_recorder.events.indexOf("state10"));
+        for (const NxSrtTaskProductInfo& product : qAsConst(m_recorder.products))
+            QVERIFY(decode(product.filePath).seconds > 0.3);
+        int done = 0, total = 0, completed = 0, failed = 0, sentences = 0;
+        m_manager->querySubtitleProgress(task.id, &done, &total, &completed, &failed, &sentences);
+        QCOMPARE(QList<int>({done, total, completed, failed, sentences}), QList<int>({19, 1524, 2, 1, 3}));
+        m_manager->querySubtitleProgress(task.id, nullptr, nullptr, nullptr, nullptr, nullptr);
+        // A retry speaks only the failed sentence again and charges nothing twice.
+        const int left = NxUsageAllowance::instance().characters();
+        m_recorder.states.clear();
+        m_manager->retryTask(task.id);
+        QTRY_VERIFY_WITH_TIMEOUT(m_recorder.ended(), 10000);
+        m_manager->querySubtitleProgress(task.id, &done, &total, &completed, &failed, &sentences);
+        QCOMPARE(QList<int>({done, completed, failed, m_recorder.products.size()}), QList<int>({19, 2, 1, 2}));
+        QCOMPARE(NxUsageAllowance::instance().characters(), left);
+    }
+
+    void badInputFails_data()
+    {
+        QTest::addColumn<int>("clipType");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("voice");
+        QTest::addColumn<int>("allowance");
+        QTest::addColumn<int>("state"); // 0: refused at once
+        QTest::addColumn<int>("code");
+        const int title = INxClip::Title, plenty = 20000, scan = Info::ScanFailed;
+        QTest::newRow("blankTitleRefused") << title << " \n " << "en-US-m1" << plenty << 0 << 0;
+        QTest::newRow("emptySubtitleRefused") << int(INxClip::Subtitle) << "" << "en-US-m1" << plenty << 0 << 0;
+        QTest::newRow("videoClipRefused") << int(INxClip::Video) << "x" << "en-US-m1" << plenty << 0 << 0;
+        QTest::newRow("unknownVoiceUnrecognized")
+            << title << "Hello there" << "en-US-zz" << plenty << scan << int(Info::UnrecognizedContent);
+        QTest::newRow("over1500CharactersTooLong")
+            << title << QString("abcde ").repeated(301) << "en-US-m1" << plenty << scan << int(Info::TextTooLong);
+        QTest::newRow("allowanceShortByOneNotEnough")
+            << title << "Hello there" << "en-US-m1" << 9 << scan << int(Info::NotEnoughCharacters);
+    }
+    void badInputFails()
+    {
+        QFETCH(int, clipType);
+        QFETCH(QString, text);
+        QFETCH(QString, voice);
+        QFETCH(int, allowance);
+        QFETCH(int, state);
+        QFETCH(int, code);
+        NxUsageAllowance::instance().consumeCharacters(NxUsageAllowance::instance().characters() - allowance);
+        NxTitleClip title("Title", {25, 1}, 0, 100);
+        NxSubtitleClip subtitle("Subtitle", {25, 1}, 0, 100);
+        NxTimelineClip video("Video", INxClip::Video, {25, 1}, nullptr, {0, 100, 0});
+        title.addText(text);
+        INxClip* clip = clipType == INxClip::Title ? &title : clipType == INxClip::Subtitle ? &subtitle : &video;
+        const Task task = add(*m_manager, clip, voice);
+        QCOMPARE(task.id < 0, state == 0);
+        if (state == 0) {
+            QCOMPARE(task.sentences + task.characters, 0);
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(m_recorder.ended(), 10000);
+        QCOMPARE(QList<int>({m_recorder.last().state, m_recorder.last().code}), QList<int>({state, code}));
+        QCOMPARE(NxUsageAllowance::instance().characters(), allowance);
+    }
+
+    void stopAllEndsLongSubtitlePromptly()
+    {
+        NxSubtitleClip clip("Long", {25, 1}, 0, 100000);
+        for (int i = 0; i < 200; ++i)
+            clip.addSentence(QStringLiteral("Sentence number %1 is spoken rather slowly.").arg(i), i * 100, i * 100 + 90);
+        const Task task = add(*m_manager, &clip, "en-GB-m3", -2);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_recorder.products.isEmpty(), 10000);
+        QElapsedTimer timer;
+        timer.start();
+        m_manager->stopAll();
+        QVERIFY(m_manager->isTaskFinished(task.id));
+        QTRY_VERIFY_WITH_TIMEOUT(m_recorder.ended(), 1000);
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(QList<int>({m_recorder.last().state, m_recorder.last().code}),
+                 QList<int>({Info::ConvertFailed, Info::UnknownError}));
+        QVERIFY(m_recorder.products.size() < 200);
+    }
+
+    void auditionWithoutDeviceRefusesPromptly()
+    {
+        if (!QAudioDeviceInfo::defaultOutputDevice().isNull())
+            QSKIP("a sound device is present");
+        std::unique_ptr<NxOfflineTextToSpeechAudition, Release> audition(new NxOfflineTextToSpeechAudition);
+        audition->setVoice(73);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!audition->play() && timer.elapsed() < 1000 && !audition->isNetworkError());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextToSpeechEngine)
+#include "tst_ttsengine.moc"
