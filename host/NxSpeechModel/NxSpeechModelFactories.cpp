@@ -1,6 +1,10 @@
 #include "NxFactorySlot.h"
-#include "NxUnavailableServices.h"
+#include "NxOfflineSpeechToTextManager.h"
+#include "NxOfflineTextToSpeechAudition.h"
+#include "NxOfflineTextToSpeechManager.h"
+#include "NxOfflineTextToSpeechQuery.h"
 
+// The library's own implementation is the offline engine.
 namespace
 {
 template <typename Interface, typename Default>
@@ -10,10 +14,10 @@ NxFactorySlot<Interface>& slot()
     return instance;
 }
 
-auto& speechToTextSlot = slot<INxSpeechToTextTaskManager, NxUnavailableSpeechToTextTaskManager>;
-auto& textToSpeechSlot = slot<INxTextToSpeechTaskManager, NxUnavailableTextToSpeechTaskManager>;
-auto& querySlot = slot<INxTextToSpeechQuery, NxUnavailableTextToSpeechQuery>;
-auto& auditionSlot = slot<INxTextToSpeechAudition, NxUnavailableTextToSpeechAudition>;
+auto& speechToTextSlot = slot<INxSpeechToTextTaskManager, NxOfflineSpeechToTextManager>;
+auto& textToSpeechSlot = slot<INxTextToSpeechTaskManager, NxOfflineTextToSpeechManager>;
+auto& querySlot = slot<INxTextToSpeechQuery, NxOfflineTextToSpeechQuery>;
+auto& auditionSlot = slot<INxTextToSpeechAudition, NxOfflineTextToSpeechAudition>;
 }
 
 INxSpeechToTextTaskManager* INxSpeechToTextTaskManager::create() { return speechToTextSlot().create(); }

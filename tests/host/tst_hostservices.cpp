@@ -7,6 +7,9 @@
 #include "NxTestHome.h"
 #include "NxTimelineClip.h"
 #include "NxTrackEvent.h"
+#include "NxOfflineSpeechToTextManager.h"
+#include "NxOfflineTextToSpeechAudition.h"
+#include "NxOfflineTextToSpeechManager.h"
 #include "NxUnavailableServices.h"
 
 #include <QJsonDocument>
@@ -320,32 +323,26 @@ private slots:
         }
     }
 
-    void defaultServicesRefuseEveryRequest()
+    void defaultServicesAreTheOfflineEngine()
     {
-        NxTimelineClip clip("Take", INxClip::Video, {25, 1}, nullptr, {0, 250, 0});
         INxSpeechToTextTaskManager* stt = INxSpeechToTextTaskManager::create();
-        const bool sttUp = stt->serviceState();
-        const int clipTask = stt->addClipTask(&clip, "en");
+        const bool sttIsEngine = dynamic_cast<NxOfflineSpeechToTextManager*>(stt) != nullptr;
+        const bool sttUp = stt->serviceState(); // the English model is installed
         stt->release();
-        int taskId = 5, sentences = 5, characters = 5;
-        QString text = "left over";
         INxTextToSpeechTaskManager* tts = INxTextToSpeechTaskManager::create();
-        tts->addTask(NxTextToSpeechTaskRequest{}, &taskId, &sentences, &characters, &text);
+        const bool ttsIsEngine = dynamic_cast<NxOfflineTextToSpeechManager*>(tts) != nullptr;
         tts->release();
-        QList<NxTextToSpeechVoiceInfo> voices{NxTextToSpeechVoiceInfo{}};
+        QList<NxTextToSpeechVoiceInfo> voices;
         INxTextToSpeechQuery* query = INxTextToSpeechQuery::create();
         const bool listed = query->getVoiceList(voices);
         query->release();
         INxTextToSpeechAudition* audition = INxTextToSpeechAudition::create();
-        const bool played = audition->play();
+        const bool auditionIsEngine = dynamic_cast<NxOfflineTextToSpeechAudition*>(audition) != nullptr;
         audition->release();
 
-        QVERIFY(!sttUp);
-        QVERIFY(clipTask < 0);
-        QVERIFY(taskId < 0);
-        QVERIFY(sentences == 0 && characters == 0 && text.isEmpty());
-        QVERIFY(!listed && voices.isEmpty());
-        QVERIFY(!played);
+        QVERIFY(sttIsEngine && ttsIsEngine && auditionIsEngine);
+        QVERIFY(sttUp);
+        QVERIFY(listed && !voices.isEmpty());
     }
 
     void installedFactoryServesCreateUntilCleared_data()

@@ -5,8 +5,8 @@
 #include "INxTextToSpeechQuery.h"
 #include "INxTextToSpeechTaskManager.h"
 
-// What create() gives while no speech engine is installed: every service
-// says it is unavailable and refuses work, and nothing is ever reported.
+// Services that say they are unavailable and refuse all work: stand-ins
+// for a host whose speech services are switched off.
 
 class NxUnavailableSpeechToTextTaskManager final : public INxSpeechToTextTaskManager
 {
