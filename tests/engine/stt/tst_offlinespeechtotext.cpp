@@ -1,4 +1,5 @@
 #include "INxBaseLog.h"
+#include "NxDataColumns.h"
 #include "NxMediaFile.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxSequence.h"
@@ -32,11 +33,7 @@ const QString Sentence = Data + QStringLiteral("/librivox/sense_and_sensibility_
 constexpr qint64 SentenceFrames = 710;
 constexpr NxRational Rate{100, 1}; // 10 ms frames: seconds convert exactly
 
-struct Cue
-{
-    double start, end;
-    QStringList lines;
-};
+struct Cue { double start, end; QStringList lines; };
 
 // Keeps every report, noting any made on the test's own thread.
 class Recorder final : public INxSpeechToTextTaskManagerCallBack
@@ -141,33 +138,15 @@ class OfflineSpeechToTextTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init()
-    {
-        m_recorder = std::make_unique<Recorder>();
-        m_manager = new NxOfflineSpeechToTextManager;
-        m_manager->setCallBack(m_recorder.get());
-    }
-    void cleanup()
-    {
-        if (auto* manager = std::exchange(m_manager, nullptr))
-            manager->release();
-    }
-
-    void transcribesARecordingIntoReadableCues();
-    void cuesFollowTheClipOrTimelinePlacement_data();
-    void cuesFollowTheClipOrTimelinePlacement();
-    void badInputFailsWithItsStageAndCode_data();
-    void badInputFailsWithItsStageAndCode();
-    void aTaskBeyondTheAllowanceFailsUntilToppedUpAndRetried();
-    void aStoppedTaskReportsNothingMore_data();
-    void aStoppedTaskReportsNothingMore();
-
-private:
     enum Action { StopAll, Remove, ClearCallBack };
 
     QString file(const QString& name) const { return m_dir.filePath(name); }
+    // Waits for the task to end; answers its ending report (state 0 when it runs on).
+    Info ended(int taskId)
+    {
+        static_cast<void>(QTest::qWaitFor([&] { return m_recorder->ending(taskId).state != 0; }, 60000));
+        return m_recorder->ending(taskId);
+    }
     // Exports the task's subtitles into a folder that did not exist and reads
     // them back; answers what is wrong with them, or nothing.
     QString exported(int taskId, double duration, QVector<Cue>& cues)
@@ -185,220 +164,206 @@ private:
     int m_exports = 0;
     std::unique_ptr<Recorder> m_recorder;
     NxOfflineSpeechToTextManager* m_manager = nullptr;
-};
 
-void OfflineSpeechToTextTest::initTestCase()
-{
-    if (!QFile::exists(Sentence))
-        QSKIP("pocketsphinx-testdata is not installed");
-    QFile transcription(Data + QStringLiteral("/librivox/transcription"));
-    QVERIFY(transcription.open(QIODevice::ReadOnly | QIODevice::Text));
-    QStringList recordings;
-    static const QRegularExpression line(QStringLiteral(R"(^<s> (.*) </s> \((.*)\)$)"));
-    for (const QString& text : QString::fromUtf8(transcription.readAll()).split('\n', Qt::SkipEmptyParts)) {
-        const QRegularExpressionMatch match = line.match(text.trimmed());
-        QVERIFY(match.hasMatch());
-        m_reference += match.captured(1).split(' ', Qt::SkipEmptyParts);
-        recordings += Data + QStringLiteral("/librivox/%1.wav").arg(match.captured(2));
+private slots:
+    void initTestCase()
+    {
+        if (!QFile::exists(Sentence))
+            QSKIP("pocketsphinx-testdata is not installed");
+        QFile transcription(Data + QStringLiteral("/librivox/transcription"));
+        QVERIFY(transcription.open(QIODevice::ReadOnly | QIODevice::Text));
+        QStringList recordings;
+        static const QRegularExpression line(QStringLiteral(R"(^<s> (.*) </s> \((.*)\)$)"));
+        for (const QString& text : QString::fromUtf8(transcription.readAll()).split('\n', Qt::SkipEmptyParts)) {
+            const QRegularExpressionMatch match = line.match(text.trimmed());
+            QVERIFY(match.hasMatch());
+            m_reference += match.captured(1).split(' ', Qt::SkipEmptyParts);
+            recordings += Data + QStringLiteral("/librivox/%1.wav").arg(match.captured(2));
+        }
+        const QString speech = file("speech.wav");
+        QVERIFY2(sox(recordings + QStringList{speech}), "sox could not join the recordings");
+        // sox writes 16 kHz 16-bit mono PCM after a plain 44-byte header.
+        m_speechSeconds = (QFileInfo(speech).size() - 44) / 32000.0;
+        QVERIFY(sox({speech, speech, speech, speech, file("long.wav")}));
+        QVERIFY(sox({"-t", "raw", "-r", "16000", "-b", "16", "-e", "signed", "-c", "1", Data + "/goforward.raw", file("goforward.wav")}));
+        QVERIFY(sox({"-n", "-r", "16000", "-b", "16", "-c", "1", file("silence.wav"), "trim", "0", "5"}));
+        QByteArray noise(64 * 1024, '\0');
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+        QVERIFY(writeFile(file("noise.wav"), noise));
+        // A YUV4MPEG2 stream: one second of 16x16 grey video and no sound.
+        QByteArray video("YUV4MPEG2 W16 H16 F25:1 Ip A1:1 C420jpeg\n");
+        for (int frame = 0; frame < 25; ++frame)
+            video += "FRAME\n" + QByteArray(16 * 16 * 3 / 2, '\x80');
+        QVERIFY(writeFile(file("picture.y4m"), video));
     }
-    const QString speech = file("speech.wav");
-    QVERIFY2(sox(recordings + QStringList{speech}), "sox could not join the recordings");
-    // sox writes 16 kHz 16-bit mono PCM after a plain 44-byte header.
-    m_speechSeconds = (QFileInfo(speech).size() - 44) / 32000.0;
-    QVERIFY(sox({speech, speech, speech, speech, file("long.wav")}));
-    QVERIFY(sox({"-t", "raw", "-r", "16000", "-b", "16", "-e", "signed", "-c", "1", Data + "/goforward.raw", file("goforward.wav")}));
-    QVERIFY(sox({"-n", "-r", "16000", "-b", "16", "-c", "1", file("silence.wav"), "trim", "0", "5"}));
-    QVERIFY(writeFile(file("empty.wav"), {}));
-    QByteArray noise(64 * 1024, '\0');
-    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
-    QVERIFY(writeFile(file("noise.wav"), noise));
-    // A YUV4MPEG2 stream: one second of 16x16 grey video and no sound.
-    QByteArray video("YUV4MPEG2 W16 H16 F25:1 Ip A1:1 C420jpeg\n");
-    for (int frame = 0; frame < 25; ++frame)
-        video += "FRAME\n" + QByteArray(16 * 16 * 3 / 2, '\x80');
-    QVERIFY(writeFile(file("picture.y4m"), video));
-}
-
-void OfflineSpeechToTextTest::transcribesARecordingIntoReadableCues()
-{
-    QVERIFY(m_manager->serviceState());
-    const int before = NxUsageAllowance::instance().seconds();
-    const int seconds = int(std::ceil(m_speechSeconds));
-    NxMediaFile media(file("speech.wav"), INxAbstractMedia::Audio, Rate, qint64(m_speechSeconds * 100));
-    const int id = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
-    QTRY_VERIFY_WITH_TIMEOUT(m_recorder->ending(id).state, 60000);
-    QCOMPARE(m_recorder->ending(id).state, int(Info::Completed));
-
-    const QList<Info> reports = m_recorder->reports(id);
-    QVERIFY(!m_recorder->reportedOnTestThread());
-    QCOMPARE(reports.first().state, int(Info::Scanning));
-    for (int i = 1; i < reports.size(); ++i) {
-        const Info& a = reports[i - 1];
-        const Info& b = reports[i];
-        QVERIFY2(b.state > a.state || (b.state == a.state && b.progress >= a.progress && b.detail >= a.detail),
-                 qPrintable(QStringLiteral("report %1 goes back").arg(i)));
+    void init()
+    {
+        m_recorder = std::make_unique<Recorder>();
+        m_manager = new NxOfflineSpeechToTextManager;
+        m_manager->setCallBack(m_recorder.get());
     }
-    QCOMPARE(reports.last().detail, seconds);
-    QCOMPARE(NxUsageAllowance::instance().seconds(), before - seconds);
-    QCOMPARE(m_recorder->remaining(), before - seconds);
-
-    QVector<Cue> cues;
-    const QString problem = exported(id, m_speechSeconds, cues);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    QStringList heard;
-    for (const Cue& cue : cues)
-        heard += cue.lines.join(' ').split(' ');
-    // Measured on these 71 words: 0.28 (20 errors); pocketsphinx_continuous
-    // alone scores 0.31 on the same file. The bound leaves three words of slack.
-    QVERIFY2(wordErrorRate(m_reference, heard) <= 0.33, qPrintable(heard.join(' ')));
-}
-
-void OfflineSpeechToTextTest::cuesFollowTheClipOrTimelinePlacement_data()
-{
-    QTest::addColumn<bool>("timeline");
-    QTest::addColumn<QList<QPointF>>("clips"); // seconds: x into the media, y on the timeline
-    QTest::addColumn<double>("firstShift");    // against the material's cues; NaN: not compared
-    QTest::addColumn<double>("lastShift");
-
-    QTest::newRow("clip starting 1 s into its media") << false << QList<QPointF>{{1, 0}} << qQNaN() << -1.0;
-    QTest::newRow("timeline with the recording at 10 s") << true << QList<QPointF>{{0, 10}} << 10.0 << 10.0;
-    QTest::newRow("timeline with it at 0 s and 12 s") << true << QList<QPointF>{{0, 0}, {0, 12}} << 0.0 << 12.0;
-}
-
-void OfflineSpeechToTextTest::cuesFollowTheClipOrTimelinePlacement()
-{
-    QFETCH(bool, timeline);
-    QFETCH(QList<QPointF>, clips);
-    QFETCH(double, firstShift);
-    QFETCH(double, lastShift);
-    constexpr double Tolerance = 0.35; // a cut or repeated recording may move a word boundary a little
-
-    NxMediaFile media(Sentence, INxAbstractMedia::Audio, Rate, SentenceFrames);
-    if (m_sentenceCues.isEmpty()) {
-        const int id = m_manager->addMaterialTask(&media, QStringLiteral("en"));
-        QTRY_VERIFY_WITH_TIMEOUT(m_recorder->ending(id).state, 60000);
-        const QString problem = exported(id, SentenceFrames / 100.0, m_sentenceCues);
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    void cleanup()
+    {
+        if (auto* manager = std::exchange(m_manager, nullptr))
+            manager->release();
     }
-    NxSequence sequence(QStringLiteral("sequence"), Rate);
-    std::unique_ptr<NxTimelineClip> single;
-    for (const QPointF& clip : clips) {
-        const NxTimelineClip::Placement placement{qint64(clip.x() * 100), SentenceFrames, qint64(clip.y() * 100)};
-        auto made = std::make_unique<NxTimelineClip>(QStringLiteral("clip"), INxClip::Audio, Rate, &media, placement);
-        if (timeline)
-            sequence.addClip(std::move(made));
-        else
-            single = std::move(made);
-    }
-    const int id = timeline ? m_manager->addTimelineTask(&sequence, QStringLiteral("en-GB"))
-                            : m_manager->addClipTask(single.get(), QStringLiteral("en-GB"));
-    QTRY_VERIFY_WITH_TIMEOUT(m_recorder->ending(id).state, 60000);
-    QCOMPARE(m_recorder->ending(id).state, int(Info::Completed));
 
-    QVector<Cue> cues;
-    const QString problem = exported(id, (timeline ? sequence.length() : single->length()) / 100.0, cues);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    if (!qIsNaN(firstShift))
-        QVERIFY2(qAbs(cues.first().start - m_sentenceCues.first().start - firstShift) <= Tolerance,
-                 qPrintable(QString::number(cues.first().start)));
-    QVERIFY2(qAbs(cues.last().end - m_sentenceCues.last().end - lastShift) <= Tolerance,
-             qPrintable(QString::number(cues.last().end)));
-}
+    void transcribesARecordingIntoReadableCues()
+    {
+        const int before = NxUsageAllowance::instance().seconds();
+        const int seconds = int(std::ceil(m_speechSeconds));
+        NxMediaFile media(file("speech.wav"), INxAbstractMedia::Audio, Rate, qint64(m_speechSeconds * 100));
+        const int id = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
+        QCOMPARE(ended(id).state, int(Info::Completed));
 
-void OfflineSpeechToTextTest::badInputFailsWithItsStageAndCode_data()
-{
-    QTest::addColumn<QString>("name"); // in the test's folder unless absolute
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("state");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("logged"); // what the error line names
-
-    const int scan = Info::ScanFailed;
-    const int transcribe = Info::TranscribeFailed;
-    const int transcode = Info::TranscodeFailure;
-    const int unrecognized = Info::UnrecognizedContent;
-    QTest::newRow("missing file") << "missing.wav" << "en-US" << scan << transcode << "missing.wav";
-    QTest::newRow("zero-byte file") << "empty.wav" << "en-US" << scan << transcode << "empty.wav";
-    QTest::newRow("random bytes named .wav") << "noise.wav" << "en-US" << scan << transcode << "noise.wav";
-    QTest::newRow("video without sound") << "picture.y4m" << "en-US" << scan << unrecognized << "picture.y4m";
-    QTest::newRow("silence only") << "silence.wav" << "en-US" << transcribe << unrecognized << "no speech";
-    QTest::newRow("French, which has no model") << Sentence << "fr-FR" << transcribe << unrecognized << "\"fr-FR\"";
-}
-
-void OfflineSpeechToTextTest::badInputFailsWithItsStageAndCode()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, language);
-    QFETCH(int, state);
-    QFETCH(int, code);
-    QFETCH(QString, logged);
-
-    NxMediaFile media(QDir::isAbsolutePath(name) ? name : file(name), INxAbstractMedia::Video, Rate, 100);
-    const int id = m_manager->addMaterialTask(&media, language);
-    QTRY_VERIFY_WITH_TIMEOUT(m_recorder->ending(id).state, 60000);
-    QCOMPARE(m_recorder->ending(id).state, state);
-    QCOMPARE(m_recorder->ending(id).code, code);
-    QVERIFY(m_manager->isTaskFinished(id));
-    QTRY_VERIFY(loggedError(logged));
-    QVector<Cue> cues;
-    QCOMPARE(exported(id, 5.0, cues), QStringLiteral("no file"));
-}
-
-void OfflineSpeechToTextTest::aTaskBeyondTheAllowanceFailsUntilToppedUpAndRetried()
-{
-    NxUsageAllowance& allowance = NxUsageAllowance::instance();
-    const auto restore = qScopeGuard([&] { allowance.topUp(NxUsageAllowance::InitialSeconds, 0); });
-    QVERIFY(allowance.consumeSeconds(allowance.seconds() - 2)); // the recording lasts 2.8 s: 3 are needed
-
-    NxMediaFile media(file("goforward.wav"), INxAbstractMedia::Audio, Rate, 279);
-    const int id = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
-    QTRY_VERIFY_WITH_TIMEOUT(m_recorder->ending(id).state, 60000);
-    QCOMPARE(m_recorder->ending(id).state, int(Info::TranscribeFailed));
-    QCOMPARE(m_recorder->ending(id).code, int(Info::NotEnoughTime));
-    m_manager->refresh(1);
-    QCOMPARE(m_recorder->remaining(), 2);
-
-    allowance.topUp(10, 0);
-    m_manager->retryTask(id);
-    QTRY_COMPARE_WITH_TIMEOUT(m_recorder->ending(id).state, int(Info::Completed), 60000);
-    QCOMPARE(m_recorder->remaining(), 12 - 3);
-}
-
-void OfflineSpeechToTextTest::aStoppedTaskReportsNothingMore_data()
-{
-    QTest::addColumn<int>("action");
-    QTest::newRow("stop all") << int(StopAll);
-    QTest::newRow("remove the task") << int(Remove);
-    QTest::newRow("clear the callback, then release") << int(ClearCallBack);
-}
-
-void OfflineSpeechToTextTest::aStoppedTaskReportsNothingMore()
-{
-    QFETCH(int, action);
-    NxMediaFile media(file("long.wav"), INxAbstractMedia::Audio, Rate, qint64(4 * m_speechSeconds * 100));
-    const int id = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
-    const auto transcribing = [&] {
         const QList<Info> reports = m_recorder->reports(id);
-        return !reports.isEmpty() && reports.last().state == Info::Transcribing && reports.last().progress >= 1;
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(transcribing(), 60000);
+        QVERIFY(!m_recorder->reportedOnTestThread());
+        QCOMPARE(reports.first().state, int(Info::Scanning));
+        for (int i = 1; i < reports.size(); ++i) {
+            const Info& a = reports[i - 1];
+            const Info& b = reports[i];
+            QVERIFY2(b.state > a.state || (b.state == a.state && b.progress >= a.progress && b.detail >= a.detail),
+                     qPrintable(QStringLiteral("report %1 goes back").arg(i)));
+        }
+        QCOMPARE(reports.last().detail, seconds);
+        QCOMPARE(NxUsageAllowance::instance().seconds(), before - seconds);
+        QCOMPARE(m_recorder->remaining(), before - seconds);
 
-    QElapsedTimer clock;
-    clock.start();
-    if (action == Remove)
-        QVERIFY(m_manager->removeTask(id));
-    else if (action == StopAll)
-        m_manager->stopAll();
-    else
-        m_manager->setCallBack(nullptr);
-    const int reported = m_recorder->reports(id).size();
-    if (action != ClearCallBack)
-        QTRY_VERIFY_WITH_TIMEOUT(m_manager->isTaskFinished(id), 2000);
-    // Releasing stops what runs and joins the workers.
-    std::exchange(m_manager, nullptr)->release();
-    QVERIFY2(clock.elapsed() < 2000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
-    QCOMPARE(m_recorder->reports(id).size(), reported);
-}
+        QVector<Cue> cues;
+        const QString problem = exported(id, m_speechSeconds, cues);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QStringList heard;
+        for (const Cue& cue : cues)
+            heard += cue.lines.join(' ').split(' ');
+        // Measured on these 71 words: 0.28 (20 errors); pocketsphinx_continuous
+        // alone scores 0.31 on the same file. The bound leaves three words of slack.
+        QVERIFY2(wordErrorRate(m_reference, heard) <= 0.33, qPrintable(heard.join(' ')));
+    }
+
+    void cuesFollowTheClipOrTimelinePlacement_data()
+    {
+        // clips in seconds: x into the media, y on the timeline; the shifts are against
+        // the material's cues, NaN: not compared
+        columns<bool, QList<QPointF>, double, double>({"timeline", "clips", "firstShift", "lastShift"});
+        QTest::newRow("clip starting 1 s into its media") << false << QList<QPointF>{{1, 0}} << qQNaN() << -1.0;
+        QTest::newRow("timeline with the recording at 10 s") << true << QList<QPointF>{{0, 10}} << 10.0 << 10.0;
+        QTest::newRow("timeline with it at 0 s and 12 s") << true << QList<QPointF>{{0, 0}, {0, 12}} << 0.0 << 12.0;
+    }
+    void cuesFollowTheClipOrTimelinePlacement()
+    {
+        QFETCH(bool, timeline); QFETCH(QList<QPointF>, clips); QFETCH(double, firstShift); QFETCH(double, lastShift);
+        constexpr double Tolerance = 0.35; // a cut or repeated recording may move a word boundary a little
+
+        NxMediaFile media(Sentence, INxAbstractMedia::Audio, Rate, SentenceFrames);
+        if (m_sentenceCues.isEmpty()) {
+            const int id = m_manager->addMaterialTask(&media, QStringLiteral("en"));
+            ended(id);
+            const QString problem = exported(id, SentenceFrames / 100.0, m_sentenceCues);
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        }
+        NxSequence sequence(QStringLiteral("sequence"), Rate);
+        std::unique_ptr<NxTimelineClip> single;
+        for (const QPointF& clip : clips) {
+            const NxTimelineClip::Placement placement{qint64(clip.x() * 100), SentenceFrames, qint64(clip.y() * 100)};
+            auto made = std::make_unique<NxTimelineClip>(QStringLiteral("clip"), INxClip::Audio, Rate, &media, placement);
+            if (timeline)
+                sequence.addClip(std::move(made));
+            else
+                single = std::move(made);
+        }
+        const int id = timeline ? m_manager->addTimelineTask(&sequence, QStringLiteral("en-GB"))
+                                : m_manager->addClipTask(single.get(), QStringLiteral("en-GB"));
+        QCOMPARE(ended(id).state, int(Info::Completed));
+
+        QVector<Cue> cues;
+        const QString problem = exported(id, (timeline ? sequence.length() : single->length()) / 100.0, cues);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        if (!qIsNaN(firstShift))
+            QVERIFY2(qAbs(cues.first().start - m_sentenceCues.first().start - firstShift) <= Tolerance,
+                     qPrintable(QString::number(cues.first().start)));
+        QVERIFY2(qAbs(cues.last().end - m_sentenceCues.last().end - lastShift) <= Tolerance,
+                 qPrintable(QString::number(cues.last().end)));
+    }
+
+    void badInputFailsWithItsStageAndCode_data()
+    {
+        // name: in the test's folder unless absolute; logged: what the error line names
+        columns<QString, QString, int, int, QString>({"name", "language", "state", "code", "logged"});
+        const int scan = Info::ScanFailed, transcribe = Info::TranscribeFailed;
+        const int transcode = Info::TranscodeFailure, unrecognized = Info::UnrecognizedContent;
+        QTest::newRow("missing file") << "missing.wav" << "en-US" << scan << transcode << "missing.wav";
+        QTest::newRow("random bytes named .wav") << "noise.wav" << "en-US" << scan << transcode << "noise.wav";
+        QTest::newRow("video without sound") << "picture.y4m" << "en-US" << scan << unrecognized << "picture.y4m";
+        QTest::newRow("silence only") << "silence.wav" << "en-US" << transcribe << unrecognized << "no speech";
+        QTest::newRow("French, which has no model") << Sentence << "fr-FR" << transcribe << unrecognized << "\"fr-FR\"";
+    }
+    void badInputFailsWithItsStageAndCode()
+    {
+        QFETCH(QString, name); QFETCH(QString, language); QFETCH(int, state); QFETCH(int, code); QFETCH(QString, logged);
+        NxMediaFile media(QDir::isAbsolutePath(name) ? name : file(name), INxAbstractMedia::Video, Rate, 100);
+        const int id = m_manager->addMaterialTask(&media, language);
+        const Info end = ended(id);
+        QCOMPARE(QList<int>({end.state, end.code}), QList<int>({state, code}));
+        QVERIFY(m_manager->isTaskFinished(id));
+        QTRY_VERIFY(loggedError(logged));
+        QVector<Cue> cues;
+        QCOMPARE(exported(id, 5.0, cues), QStringLiteral("no file"));
+    }
+
+    void aTaskBeyondTheAllowanceFailsUntilToppedUpAndRetried()
+    {
+        NxUsageAllowance& allowance = NxUsageAllowance::instance();
+        const auto restore = qScopeGuard([&] { allowance.topUp(NxUsageAllowance::InitialSeconds, 0); });
+        QVERIFY(allowance.consumeSeconds(allowance.seconds() - 2)); // the recording lasts 2.8 s: 3 are needed
+
+        NxMediaFile media(file("goforward.wav"), INxAbstractMedia::Audio, Rate, 279);
+        const int id = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
+        const Info end = ended(id);
+        QCOMPARE(QList<int>({end.state, end.code}), QList<int>({Info::TranscribeFailed, Info::NotEnoughTime}));
+        m_manager->refresh(1);
+        QCOMPARE(m_recorder->remaining(), 2);
+
+        allowance.topUp(10, 0);
+        m_manager->retryTask(id);
+        QTRY_COMPARE_WITH_TIMEOUT(m_recorder->ending(id).state, int(Info::Completed), 60000);
+        QCOMPARE(m_recorder->remaining(), 12 - 3);
+    }
+
+    void aStoppedTaskReportsNothingMore_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::newRow("stop all") << int(StopAll);
+        QTest::newRow("remove the task") << int(Remove);
+        QTest::newRow("clear the callback, then release") << int(ClearCallBack);
+    }
+    void aStoppedTaskReportsNothingMore()
+    {
+        QFETCH(int, action);
+        NxMediaFile media(file("long.wav"), INxAbstractMedia::Audio, Rate, qint64(4 * m_speechSeconds * 100));
+        const int id = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
+        const auto transcribing = [&] {
+            const QList<Info> reports = m_recorder->reports(id);
+            return !reports.isEmpty() && reports.last().state == Info::Transcribing && reports.last().progress >= 1;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(transcribing(), 60000);
+
+        QElapsedTimer clock;
+        clock.start();
+        if (action == Remove)
+            QVERIFY(m_manager->removeTask(id));
+        else if (action == StopAll)
+            m_manager->stopAll();
+        else
+            m_manager->setCallBack(nullptr);
+        const int reported = m_recorder->reports(id).size();
+        if (action != ClearCallBack)
+            QTRY_VERIFY_WITH_TIMEOUT(m_manager->isTaskFinished(id), 2000);
+        // Releasing stops what runs and joins the workers.
+        std::exchange(m_manager, nullptr)->release();
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
+        QCOMPARE(m_recorder->reports(id).size(), reported);
+    }
+};
 
 QTEST_GUILESS_MAIN(OfflineSpeechToTextTest)
 #include "tst_offlinespeechtotext.moc"

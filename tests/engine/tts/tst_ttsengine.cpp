@@ -1,6 +1,8 @@
+#include "NxDataColumns.h"
 #include "NxOfflineTextToSpeechAudition.h"
 #include "NxOfflineTextToSpeechManager.h"
 #include "NxOfflineTextToSpeechQuery.h"
+#include "NxReleased.h"
 #include "NxSpeechSynthesizer.h"
 #include "NxSubtitleClip.h"
 #include "NxTestHome.h"
@@ -127,13 +129,6 @@ private:
     void post(F f) { QMetaObject::invokeMethod(this, f, Qt::QueuedConnection); }
 };
 
-// The engine's objects go back through release().
-struct Release
-{
-    template <typename T>
-    void operator()(T* object) const { object->release(); }
-};
-
 struct Task { int id = 0, sentences = 0, characters = 0; QString text; };
 
 Task add(INxTextToSpeechTaskManager& manager, INxClip* clip, const QString& voice, int speed = 0, int intonation = 0)
@@ -160,7 +155,7 @@ class TestTextToSpeechEngine : public QObject
 
     NxTestHome m_home;
     Recorder m_recorder;
-    std::unique_ptr<NxOfflineTextToSpeechManager, Release> m_manager;
+    NxReleased<NxOfflineTextToSpeechManager> m_manager;
 
 private slots:
     void init()
@@ -178,7 +173,7 @@ private slots:
     void everyVoiceSpeaksAudibly_data()
     {
         QTest::addColumn<int>("id");
-        std::unique_ptr<NxOfflineTextToSpeechQuery, Release> query(new NxOfflineTextToSpeechQuery);
+        const NxReleased<NxOfflineTextToSpeechQuery> query(new NxOfflineTextToSpeechQuery);
         QList<NxTextToSpeechVoiceInfo> voices;
         QStringList languages;
         QVERIFY(query->getVoiceList(voices) && query->getLanguageList(languages) && !query->isNetworkError());
@@ -210,20 +205,14 @@ private slots:
 
     void stepsAreClearlyApart_data()
     {
-        QTest::addColumn<bool>("pitch");
-        QTest::addColumn<int>("lowStep");
-        QTest::addColumn<int>("highStep");
-        QTest::addColumn<double>("minimumRatio");
+        columns<bool, int, int, double>({"pitch", "lowStep", "highStep", "minimumRatio"});
         QTest::newRow("slowestSpeedLastsTwiceFastest") << false << -2 << 2 << 1.7;
         QTest::newRow("nextSpeedStepIsShorter") << false << 0 << 1 << 1.1;
         QTest::newRow("highestIntonationSoundsHigher") << true << -2 << 2 << 1.3;
     }
     void stepsAreClearlyApart()
     {
-        QFETCH(bool, pitch);
-        QFETCH(int, lowStep);
-        QFETCH(int, highStep);
-        QFETCH(double, minimumRatio);
+        QFETCH(bool, pitch); QFETCH(int, lowStep); QFETCH(int, highStep); QFETCH(double, minimumRatio);
         const QString text = QStringLiteral("The weather is lovely in the mountains this morning.");
         const QVector<qint16> low = speak("en-US-m1", text, pitch ? 0 : lowStep, pitch ? lowStep : 0);
         const QVector<qint16> high = speak("en-US-m1", text, pitch ? 0 : highStep, pitch ? highStep : 0);
@@ -233,9 +222,7 @@ private slots:
 
     void titleBecomesMp3OfItsSpokenLength_data()
     {
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QString>("spoken");
-        QTest::addColumn<int>("characters"); // whitespace is free
+        columns<QStringList, QString, int>({"boxes", "spoken", "characters"}); // whitespace is free
         QTest::newRow("textBoxesJoinedBySpace") << QStringList({"The quick  brown fox", "jumps over the lazy dog."})
                                                 << "The quick brown fox jumps over the lazy dog." << 36;
         const QString longest = QString("abcde ").repeated(300).trimmed();
@@ -243,15 +230,12 @@ private slots:
     }
     void titleBecomesMp3OfItsSpokenLength()
     {
-        QFETCH(QStringList, boxes);
-        QFETCH(QString, spoken);
-        QFETCH(int, characters);
+        QFETCH(QStringList, boxes); QFETCH(QString, spoken); QFETCH(int, characters);
         NxTitleClip clip("Intro", {25, 1}, 0, 100);
         for (const QString& box : qAsConst(boxes))
             clip.addText(box);
         const int before = NxUsageAllowance::instance().characters();
         const Task task = add(*m_manager, &clip, "en-US-f2", 1, -1);
-        QVERIFY(task.id >= 0);
         QCOMPARE(task.text, spoken);
         QCOMPARE(QList<int>({task.sentences, task.characters}), QList<int>({1, characters}));
         QTRY_VERIFY_WITH_TIMEOUT(m_recorder.ended(), 20000);
@@ -279,8 +263,7 @@ private slots:
         clip.addSentence(QString("words ").repeated(301), 60, 120); // over the limit on its own
         clip.addSentence("Third one.", 130, 200);
         const Task task = add(*m_manager, &clip, "de-DE-f1");
-        QCOMPARE(task.sentences, 3);
-        QCOMPARE(task.characters, 10 + 1505 + 9);
+        QCOMPARE(QList<int>({task.sentences, task.characters}), QList<int>({3, 10 + 1505 + 9}));
         QTRY_VERIFY_WITH_TIMEOUT(m_recorder.ended(), 10000);
         QCOMPARE(m_recorder.last().state, int(Info::Completed));
         QCOMPARE(m_recorder.products.size(), 2);
@@ -305,12 +288,8 @@ private slots:
 
     void badInputFails_data()
     {
-        QTest::addColumn<int>("clipType");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("voice");
-        QTest::addColumn<int>("allowance");
-        QTest::addColumn<int>("state"); // 0: refused at once
-        QTest::addColumn<int>("code");
+        // state 0: refused at once
+        columns<int, QString, QString, int, int, int>({"clipType", "text", "voice", "allowance", "state", "code"});
         const int title = INxClip::Title, plenty = 20000, scan = Info::ScanFailed;
         QTest::newRow("blankTitleRefused") << title << " \n " << "en-US-m1" << plenty << 0 << 0;
         QTest::newRow("emptySubtitleRefused") << int(INxClip::Subtitle) << "" << "en-US-m1" << plenty << 0 << 0;
@@ -324,12 +303,8 @@ private slots:
     }
     void badInputFails()
     {
-        QFETCH(int, clipType);
-        QFETCH(QString, text);
-        QFETCH(QString, voice);
-        QFETCH(int, allowance);
-        QFETCH(int, state);
-        QFETCH(int, code);
+        QFETCH(int, clipType); QFETCH(QString, text); QFETCH(QString, voice);
+        QFETCH(int, allowance); QFETCH(int, state); QFETCH(int, code);
         NxUsageAllowance::instance().consumeCharacters(NxUsageAllowance::instance().characters() - allowance);
         NxTitleClip title("Title", {25, 1}, 0, 100);
         NxSubtitleClip subtitle("Subtitle", {25, 1}, 0, 100);
@@ -369,7 +344,7 @@ private slots:
     {
         if (!QAudioDeviceInfo::defaultOutputDevice().isNull())
             QSKIP("a sound device is present");
-        std::unique_ptr<NxOfflineTextToSpeechAudition, Release> audition(new NxOfflineTextToSpeechAudition);
+        const NxReleased<NxOfflineTextToSpeechAudition> audition(new NxOfflineTextToSpeechAudition);
         audition->setVoice(73);
         QElapsedTimer timer;
         timer.start();
