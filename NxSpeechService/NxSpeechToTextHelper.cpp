@@ -106,19 +106,14 @@ NxSpeechToTextHelper::NxSpeechToTextHelper(NxSpeechServicePresenter* presenter)
     : QObject(nullptr)
     , m_presenter(presenter)
 {
-    m_manager = INxSpeechToTextTaskManager::create();
-    if (m_manager)
-        m_manager->setCallBack(this);
     connect(this, &NxSpeechToTextHelper::sigCallbackPurchaseTip, this,
             &NxSpeechToTextHelper::slotCallbackPurchaseTip);
 }
 
 NxSpeechToTextHelper::~NxSpeechToTextHelper()
 {
-    if (m_manager) {
-        m_manager->setCallBack(nullptr);
-        m_manager->release();
-    }
+    // Unregistered first: no report may reach a record being freed.
+    m_manager.unlink();
     qDeleteAll(m_tasks);
 }
 
@@ -228,24 +223,14 @@ int NxSpeechToTextHelper::taskCount() const
 
 bool NxSpeechToTextHelper::hasUnfinishedTasks()
 {
-    if (!m_manager)
-        return false;
-    for (const Task* task : qAsConst(m_tasks)) {
-        if (!m_manager->isTaskFinished(task->taskId))
-            return true;
-    }
-    return false;
+    return m_manager.hasUnfinished(m_tasks);
 }
 
 void NxSpeechToTextHelper::clearAllTasks()
 {
     if (m_tasks.isEmpty())
         return;
-    if (m_manager) {
-        m_manager->stopAll();
-        for (const Task* task : qAsConst(m_tasks))
-            m_manager->removeTask(task->taskId);
-    }
+    m_manager.stopAndRemove(m_tasks);
     if (m_model)
         m_model->clearTasks();
     m_retired.retire(std::exchange(m_tasks, {}));
@@ -272,7 +257,7 @@ void NxSpeechToTextHelper::resetPurchaseTip()
 
 bool NxSpeechToTextHelper::serviceState()
 {
-    return m_manager && m_manager->serviceState();
+    return m_manager.serviceState();
 }
 
 void NxSpeechToTextHelper::onTaskStateChanged(const NxSpeechToTextTaskInfo& info)

@@ -2,6 +2,7 @@
 
 #include "INxSpeechToTextTaskManager.h"
 #include "NxRetiredRecords.h"
+#include "NxTaskManagerLink.h"
 #include "NxSpeechToTextTask.h"
 
 #include <QList>
@@ -77,7 +78,7 @@ private:
     void exportSubtitles(const NxSpeechToText::Task& task);
     int rowOfTask(int taskId) const;
 
-    INxSpeechToTextTaskManager* m_manager = nullptr;
+    NxTaskManagerLink<INxSpeechToTextTaskManager> m_manager{this};
     QList<NxSpeechToText::Task*> m_tasks;
     NxSpeechToTextTableModel* m_model = nullptr;
     NxSpeechServicePresenter* m_presenter = nullptr;

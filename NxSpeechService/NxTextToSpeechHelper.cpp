@@ -162,19 +162,14 @@ NxTextToSpeechHelper::NxTextToSpeechHelper(NxSpeechServicePresenter* presenter)
 {
     qRegisterMetaType<NxTextToSpeechTaskInfo>("NxTextToSpeechTaskInfo");
     qRegisterMetaType<NxSrtTaskProductInfo>("NxSrtTaskProductInfo");
-    m_manager = INxTextToSpeechTaskManager::create();
-    if (m_manager)
-        m_manager->setCallBack(this);
     connect(this, &NxTextToSpeechHelper::sigCallbackPurchaseTip, this,
             &NxTextToSpeechHelper::slotCallbackPurchaseTip);
 }
 
 NxTextToSpeechHelper::~NxTextToSpeechHelper()
 {
-    if (m_manager) {
-        m_manager->setCallBack(nullptr);
-        m_manager->release();
-    }
+    // Unregistered first: no report may reach a record being freed.
+    m_manager.unlink();
     qDeleteAll(m_tasks);
 }
 
@@ -276,11 +271,7 @@ void NxTextToSpeechHelper::clearAllTasks()
 {
     if (m_tasks.isEmpty())
         return;
-    if (m_manager) {
-        m_manager->stopAll();
-        for (const Task* task : qAsConst(m_tasks))
-            m_manager->removeTask(task->taskId);
-    }
+    m_manager.stopAndRemove(m_tasks);
     if (m_model)
         m_model->clearTasks();
     m_retired.retire(std::exchange(m_tasks, {}));
@@ -290,13 +281,7 @@ void NxTextToSpeechHelper::clearAllTasks()
 
 bool NxTextToSpeechHelper::hasUnfinishedTasks()
 {
-    if (!m_manager)
-        return false;
-    for (const Task* task : qAsConst(m_tasks)) {
-        if (!m_manager->isTaskFinished(task->taskId))
-            return true;
-    }
-    return false;
+    return m_manager.hasUnfinished(m_tasks);
 }
 
 void NxTextToSpeechHelper::activateTab(int)
@@ -312,7 +297,7 @@ void NxTextToSpeechHelper::refresh()
 
 bool NxTextToSpeechHelper::serviceState()
 {
-    return m_manager && m_manager->serviceState();
+    return m_manager.serviceState();
 }
 
 void NxTextToSpeechHelper::setCheckState(bool checked)

@@ -2,6 +2,7 @@
 
 #include "INxTextToSpeechTaskManager.h"
 #include "NxRetiredRecords.h"
+#include "NxTaskManagerLink.h"
 #include "NxTextToSpeechCallBackRelay.h"
 #include "NxTextToSpeechTask.h"
 #include "TextToSpeechTaskParam.h"
@@ -73,7 +74,7 @@ private:
     NxTextToSpeech::Task* findTask(int taskId) const;
     bool isLive(const NxTextToSpeech::Task* task) const;
 
-    INxTextToSpeechTaskManager* m_manager = nullptr;
+    NxTaskManagerLink<INxTextToSpeechTaskManager> m_manager{this};
     QList<NxTextToSpeech::Task*> m_tasks;
     NxTextToSpeechTableModel* m_model = nullptr;
     NxSpeechServicePresenter* m_presenter = nullptr;
