@@ -6,15 +6,47 @@
 // Task managers that accept every task and report exactly what the gallery
 // tells them to, on the caller's thread.
 
-class NxShowcaseSpeechToTextManager final : public INxSpeechToTextTaskManager
+// The factory seam both showcase managers use: install() makes create()
+// answer a new one, latest() is the one made last until it is released.
+template <typename Self, typename Interface>
+class NxShowcaseInstance : public Interface
 {
 public:
-    static NxShowcaseSpeechToTextManager* latest();
-    static void install();
+    static Self* latest() { return s_latest; }
+    static void install()
+    {
+        Interface::setFactory([] { return s_latest = new Self; });
+    }
 
+    void release() override
+    {
+        if (s_latest == this)
+            s_latest = nullptr;
+        delete static_cast<Self*>(this);
+    }
+
+private:
+    static inline Self* s_latest = nullptr;
+};
+
+// A state report as the manager's callback receives it.
+template <typename Info>
+Info showcaseReport(int taskId, int state, int code, int progress)
+{
+    Info info;
+    info.taskId = taskId;
+    info.state = state;
+    info.code = code;
+    info.progress = progress;
+    return info;
+}
+
+class NxShowcaseSpeechToTextManager final
+    : public NxShowcaseInstance<NxShowcaseSpeechToTextManager, INxSpeechToTextTaskManager>
+{
+public:
     void report(int taskId, int state, int code = 0, int progress = 0);
 
-    void release() override;
     void setCallBack(INxSpeechToTextTaskManagerCallBack* callBack) override { m_callBack = callBack; }
     int addMaterialTask(INxAbstractMedia*, QString) override { return m_nextId++; }
     int addTimelineTask(INxTimeline*, QString) override { return m_nextId++; }
@@ -32,17 +64,14 @@ private:
     int m_nextId = 1;
 };
 
-class NxShowcaseTextToSpeechManager final : public INxTextToSpeechTaskManager
+class NxShowcaseTextToSpeechManager final
+    : public NxShowcaseInstance<NxShowcaseTextToSpeechManager, INxTextToSpeechTaskManager>
 {
 public:
-    static NxShowcaseTextToSpeechManager* latest();
-    static void install();
-
     void report(int taskId, int state, int code = 0, int progress = 0);
     // What querySubtitleProgress answers from now on.
     void setSubtitleProgress(int completedCharacters, int failedSentences);
 
-    void release() override;
     void setCallBack(INxTextToSpeechTaskManagerCallBack* callBack) override { m_callBack = callBack; }
     void addTask(const NxTextToSpeechTaskRequest& request, int* taskId, int* sentences, int* characters,
                  QString* text) override;
