@@ -3,7 +3,7 @@
 //   build/bench/nx-bench-stt-engine [runs]
 //
 // The recording is pocketsphinx's five read librivox sentences, twice over
-// (49.5 s of 16 kHz mono), joined by sox into a temporary folder.
+// (49.5 s of 16 kHz mono), joined by the ffmpeg program into a temporary folder.
 //   pipeline  a material task through NxOfflineSpeechToTextManager, from
 //             addMaterialTask to the completion report: FFmpeg decoding,
 //             segmentation, recognition, cues. A fresh manager each run, so
@@ -179,9 +179,14 @@ int main(int argc, char** argv)
     recordings += recordings;
     reference += reference;
     const QString wav = home.path() + QStringLiteral("/speech.wav");
-    if (QProcess::execute(QStringLiteral("sox"), recordings + QStringList{wav}) != 0)
-        fail("sox could not join the recordings");
-    const double seconds = (QFile(wav).size() - 44) / 32000.0; // sox's plain header, then 16-bit mono at 16 kHz
+    QStringList arguments{"-nostdin", "-loglevel", "error", "-y"};
+    for (const QString& recording : recordings)
+        arguments += {"-i", recording};
+    arguments += {"-filter_complex", QStringLiteral("concat=n=%1:v=0:a=1").arg(recordings.size()), "-ar", "16000",
+                  "-ac", "1", "-c:a", "pcm_s16le", "-fflags", "+bitexact", "-map_metadata", "-1", wav};
+    if (QProcess::execute(QStringLiteral("ffmpeg"), arguments) != 0)
+        fail("ffmpeg could not join the recordings");
+    const double seconds = (QFile(wav).size() - 44) / 32000.0; // a plain 44-byte header, then 16-bit mono at 16 kHz
     const QString srt = home.path() + QStringLiteral("/speech.srt");
 
     QStringList pipelineWords;

@@ -73,7 +73,24 @@ private:
     std::atomic<bool> m_onTestThread{false};
 };
 
-bool sox(const QStringList& arguments) { return QProcess::execute(QStringLiteral("sox"), arguments) == 0; }
+// Writes `output` with the `ffmpeg` program as 16 kHz mono 16-bit PCM after a
+// plain 44-byte header: the audio of its `count` inputs, one after the other.
+bool writeWave(const QStringList& inputs, int count, const QString& output)
+{
+    QStringList arguments{"-nostdin", "-loglevel", "error", "-y"};
+    arguments += inputs;
+    arguments += {"-filter_complex", QStringLiteral("concat=n=%1:v=0:a=1").arg(count), "-ar", "16000", "-ac", "1",
+                  "-c:a", "pcm_s16le", "-fflags", "+bitexact", "-map_metadata", "-1", output};
+    return QProcess::execute(QStringLiteral("ffmpeg"), arguments) == 0;
+}
+
+QStringList inputsOf(const QStringList& files)
+{
+    QStringList arguments;
+    for (const QString& file : files)
+        arguments += {"-i", file};
+    return arguments;
+}
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -181,12 +198,11 @@ private slots:
             recordings += Data + QStringLiteral("/librivox/%1.wav").arg(match.captured(2));
         }
         const QString speech = file("speech.wav");
-        QVERIFY2(sox(recordings + QStringList{speech}), "sox could not join the recordings");
-        // sox writes 16 kHz 16-bit mono PCM after a plain 44-byte header.
+        QVERIFY2(writeWave(inputsOf(recordings), recordings.size(), speech), "ffmpeg could not join the recordings");
         m_speechSeconds = (QFileInfo(speech).size() - 44) / 32000.0;
-        QVERIFY(sox({speech, speech, speech, speech, file("long.wav")}));
-        QVERIFY(sox({"-t", "raw", "-r", "16000", "-b", "16", "-e", "signed", "-c", "1", Data + "/goforward.raw", file("goforward.wav")}));
-        QVERIFY(sox({"-n", "-r", "16000", "-b", "16", "-c", "1", file("silence.wav"), "trim", "0", "5"}));
+        QVERIFY(writeWave(inputsOf({speech, speech, speech, speech}), 4, file("long.wav")));
+        QVERIFY(writeWave({"-f", "s16le", "-ar", "16000", "-ac", "1", "-i", Data + "/goforward.raw"}, 1, file("goforward.wav")));
+        QVERIFY(writeWave({"-f", "lavfi", "-i", "anullsrc=r=16000:cl=mono", "-t", "5"}, 1, file("silence.wav")));
         QByteArray noise(64 * 1024, '\0');
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
         QVERIFY(writeFile(file("noise.wav"), noise));
