@@ -7,6 +7,7 @@
 #include "INxMediaObject.h"
 #include "INxTimeline.h"
 #include "NxAppSettings.h"
+#include "NxFileName.h"
 #include "NxOutputFolder.h"
 #include "NxSpeechServiceEvents.h"
 #include "NxSpeechServicePresenter.h"
@@ -14,6 +15,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -22,6 +24,8 @@ namespace Events = NxSpeechServiceEvents;
 
 namespace
 {
+
+const QString SubtitleExtension = QStringLiteral(".srt");
 
 struct ErrorCodeInfo
 {
@@ -112,8 +116,12 @@ NxSpeechToTextHelper::NxSpeechToTextHelper(NxSpeechServicePresenter* presenter)
 
 NxSpeechToTextHelper::~NxSpeechToTextHelper()
 {
-    // Unregistered first: no report may reach a record being freed.
+    // Unregistered first: no report may reach a record being freed. The
+    // rows go before the records: a table that outlives this controller
+    // still lays out and paints its rows while its window is torn down.
     m_manager.unlink();
+    if (m_model)
+        m_model->clearTasks();
     qDeleteAll(m_tasks);
 }
 
@@ -202,9 +210,14 @@ bool NxSpeechToTextHelper::addTask(const NxOutputFolder& folder, const QString& 
 void NxSpeechToTextHelper::nameTask(Task& task, const NxOutputFolder& folder, const QString& base,
                                     const QString& suffix) const
 {
-    const QString candidate = folder.candidateName(base, base + suffix, Qt::CaseSensitive);
-    task.fileName = NxOutputFolder::againstTasks(base, candidate, m_tasks);
-    task.destPath = folder.path() + task.fileName + QStringLiteral(".srt");
+    // Room stays for the number or suffix and the extension added below.
+    const QString fileBase = NxFileName::fitted(base, NxFileName::NumberBytes + SubtitleExtension.size());
+    const QString candidate = folder.candidateName(fileBase, fileBase + suffix, Qt::CaseSensitive);
+    const QString ruled = NxOutputFolder::againstTasks(fileBase, candidate, m_tasks);
+    task.fileName = folder.freeName(fileBase, ruled, [this](const QString& name) {
+        return std::any_of(m_tasks.cbegin(), m_tasks.cend(), [&](const Task* other) { return other->fileName == name; });
+    });
+    task.destPath = folder.path() + task.fileName + SubtitleExtension;
 }
 
 void NxSpeechToTextHelper::setModel(NxSpeechToTextTableModel* model)

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QModelIndex>
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 
@@ -80,7 +81,8 @@ private:
 
     NxTaskManagerLink<INxSpeechToTextTaskManager> m_manager{this};
     QList<NxSpeechToText::Task*> m_tasks;
-    NxSpeechToTextTableModel* m_model = nullptr;
+    // The page owns the model and may go first.
+    QPointer<NxSpeechToTextTableModel> m_model;
     NxSpeechServicePresenter* m_presenter = nullptr;
     bool m_purchaseTipArmed = true;
     NxRetiredRecords<NxSpeechToText::Task> m_retired{this};

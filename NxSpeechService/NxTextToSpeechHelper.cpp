@@ -7,6 +7,7 @@
 #include "INxTextTimelineClip.h"
 #include "NxAppSettings.h"
 #include "NxDir.h"
+#include "NxFileName.h"
 #include "NxOutputFolder.h"
 #include "NxSpeechServiceEvents.h"
 #include "NxSpeechServicePresenter.h"
@@ -19,6 +20,7 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -30,6 +32,12 @@ namespace
 
 constexpr const char* LogSource = "NxSpeechService/NxTextToSpeechHelper";
 constexpr int TitleNameLength = 25;
+const QString AudioExtension = QStringLiteral(".mp3");
+const QString TextExtension = QStringLiteral(".kvtxt");
+// A subtitle task's name may be numbered twice: as a task ("_<n>") and as a folder (" <n>").
+constexpr int SubtitleNameReserve = 2 * NxFileName::NumberBytes;
+// A sentence file is "<clip name>_<n>.mp3".
+const int SentenceNameReserve = NxFileName::NumberBytes + AudioExtension.size();
 
 // Indexed by the manager's error code.
 const char* const ErrorMessages[] = {
@@ -126,11 +134,30 @@ void sendServeDetails(int status, const Task& task)
     Events::sendServeDetails(Events::TextToSpeech, page, clipType(task));
 }
 
-// Characters no file name may hold on any system the host runs on.
-QString withoutIllegalCharacters(QString name)
+// Characters no file name may hold on any system the host runs on. What
+// this system forbids goes first: the expression matches nothing at all in
+// text that holds a lone surrogate.
+QString withoutIllegalCharacters(const QString& name)
 {
     static const QRegularExpression illegal(QStringLiteral("[\\\\\\/\\:\\*\\?\\\"\\<\\>\\|]"));
-    return name.remove(illegal);
+    return NxFileName::withoutForbidden(name).remove(illegal);
+}
+
+// The first `count` characters, a character outside the basic plane
+// (a surrogate pair) counting as one.
+QString firstCharacters(const QString& text, int count)
+{
+    int end = 0;
+    for (int taken = 0; taken < count && end < text.size(); ++taken)
+        end += text.at(end).isHighSurrogate() && end + 1 < text.size() ? 2 : 1;
+    return text.left(end);
+}
+
+// The text file a title task writes beside its audio.
+QString textFileFor(const QString& audioPath)
+{
+    const QFileInfo audio(audioPath);
+    return audio.absolutePath() + QLatin1Char('/') + audio.completeBaseName() + TextExtension;
 }
 
 QString titleText(INxClip* clip)
@@ -168,8 +195,12 @@ NxTextToSpeechHelper::NxTextToSpeechHelper(NxSpeechServicePresenter* presenter)
 
 NxTextToSpeechHelper::~NxTextToSpeechHelper()
 {
-    // Unregistered first: no report may reach a record being freed.
+    // Unregistered first: no report may reach a record being freed. The
+    // rows go before the records: a table that outlives this controller
+    // still lays out and paints its rows while its window is torn down.
     m_manager.unlink();
+    if (m_model)
+        m_model->clearTasks();
     qDeleteAll(m_tasks);
 }
 
@@ -181,15 +212,14 @@ bool NxTextToSpeechHelper::addTasks(const QList<INxClip*>& clips, const TextToSp
     if (!m_manager)
         return false;
 
-    const QString outputFolder = INxAppInfo::getInstance()->getPath(INxAppInfo::TextToSpeechOutputFolder);
-    const NxOutputFolder folder(outputFolder);
+    const NxOutputFolder folder(INxAppInfo::getInstance()->getPath(INxAppInfo::TextToSpeechOutputFolder));
     for (INxClip* clip : clips) {
         if (!clip)
             continue;
         auto task = std::make_unique<Task>();
         const bool subtitle = clip->type() == INxClip::Subtitle;
         if (subtitle)
-            nameSubtitleTask(*task, clip, outputFolder);
+            nameSubtitleTask(*task, clip, folder);
         else
             nameTitleTask(*task, clip, folder);
 
@@ -223,15 +253,22 @@ bool NxTextToSpeechHelper::addTasks(const QList<INxClip*>& clips, const TextToSp
 void NxTextToSpeechHelper::nameTitleTask(Task& task, INxClip* clip, const NxOutputFolder& folder) const
 {
     const QString text = withoutIllegalCharacters(titleText(clip));
-    const QString base = (withoutIllegalCharacters(clip->name()) + QStringLiteral(" - ") + text).left(TitleNameLength);
+    const QString name = withoutIllegalCharacters(clip->name()) + QStringLiteral(" - ") + text;
+    const QString base = NxFileName::fitted(firstCharacters(name, TitleNameLength),
+                                            NxFileName::NumberBytes + TextExtension.size());
     const QString candidate = folder.candidateName(base, base, Qt::CaseInsensitive);
-    task.fileName = NxOutputFolder::againstTasks(base, candidate, m_tasks);
-    task.destPath = folder.path() + task.fileName + QStringLiteral(".mp3");
+    const QString ruled = NxOutputFolder::againstTasks(base, candidate, m_tasks);
+    // Both files of the title must be free, also of what this call has made since the folder was read.
+    task.fileName = folder.freeName(base, ruled, [this, &folder](const QString& fileName) {
+        const QString audio = folder.path() + fileName + AudioExtension;
+        return isTakenPath(audio) || isTakenPath(textFileFor(audio));
+    });
+    task.destPath = folder.path() + task.fileName + AudioExtension;
 }
 
-void NxTextToSpeechHelper::nameSubtitleTask(Task& task, INxClip* clip, const QString& outputFolder) const
+void NxTextToSpeechHelper::nameSubtitleTask(Task& task, INxClip* clip, const NxOutputFolder& folder) const
 {
-    const QString clipName = clip->name();
+    const QString clipName = NxFileName::fitted(clip->name(), SubtitleNameReserve);
     const auto taken = [this](const QString& name) {
         for (const Task* other : m_tasks) {
             if (other->fileName == name)
@@ -243,14 +280,24 @@ void NxTextToSpeechHelper::nameSubtitleTask(Task& task, INxClip* clip, const QSt
     for (int number = 1; taken(name); ++number)
         name = clipName + QLatin1Char('_') + QString::number(number);
 
-    // The folder itself must be a legal name even when the clip's is not.
-    const QString folder = NxDir::slash(outputFolder) + withoutIllegalCharacters(name);
-    QString destination = folder;
-    for (int number = 1; QFileInfo::exists(destination); ++number)
-        destination = folder + QLatin1Char(' ') + QString::number(number);
+    // A name the output folder or its parent answers to ("", ".", "..")
+    // exists already, so it is numbered like any other taken one.
+    const QString base = folder.path() + name;
+    QString destination = base;
+    for (int number = 1; isTakenPath(destination); ++number)
+        destination = base + QLatin1Char(' ') + QString::number(number);
     NxDir::makeSureDirExist(destination);
     task.fileName = name;
     task.destPath = destination;
+}
+
+bool NxTextToSpeechHelper::isTakenPath(const QString& path) const
+{
+    if (QFileInfo::exists(path))
+        return true;
+    return std::any_of(m_tasks.cbegin(), m_tasks.cend(), [&path](const Task* task) {
+        return task->destPath == path || (!task->isSubtitle && textFileFor(task->destPath) == path);
+    });
 }
 
 int NxTextToSpeechHelper::taskCount() const
@@ -409,9 +456,7 @@ void NxTextToSpeechHelper::dealTaskFinished(const NxTextToSpeechTaskInfo& info, 
             // An existing file is never overwritten.
             log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "dest file failed!");
         } else {
-            const QFileInfo destination(task->destPath);
-            QFile textFile(destination.absolutePath() + QLatin1Char('/') + destination.completeBaseName()
-                           + QStringLiteral(".kvtxt"));
+            QFile textFile(textFileFor(task->destPath));
             if (textFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
                 QTextStream stream(&textFile);
                 stream << task->text;
@@ -437,8 +482,8 @@ void NxTextToSpeechHelper::onSrtTaskProductProgress(NxSrtTaskProductInfo info)
     }
     const QString folder = NxDir::slash(task->destPath);
     NxDir::makeSureDirExist(folder);
-    const QString clipName = task->clip ? withoutIllegalCharacters(task->clip->name()) : task->fileName;
-    const QString target = folder + clipName + QLatin1Char('_') + QString::number(info.index + 1) + QStringLiteral(".mp3");
+    const QString clipName = task->clip ? NxFileName::fitted(task->clip->name(), SentenceNameReserve) : task->fileName;
+    const QString target = folder + clipName + QLatin1Char('_') + QString::number(qint64(info.index) + 1) + AudioExtension;
     log->LogInfo(LogSource, "NxTextToSpeechHelper::onSrtTaskProductProgress", __LINE__,
                  "copy file path:%s destPath:%s", local(info.filePath).constData(), local(target).constData());
     QFile::remove(target);

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QModelIndex>
 #include <QObject>
+#include <QPointer>
 
 class INxClip;
 class NxOutputFolder;
@@ -70,13 +71,16 @@ private:
     Q_INVOKABLE void onSrtTaskProductProgress(NxSrtTaskProductInfo info);
 
     void nameTitleTask(NxTextToSpeech::Task& task, INxClip* clip, const NxOutputFolder& folder) const;
-    void nameSubtitleTask(NxTextToSpeech::Task& task, INxClip* clip, const QString& outputFolder) const;
+    void nameSubtitleTask(NxTextToSpeech::Task& task, INxClip* clip, const NxOutputFolder& folder) const;
+    // Whether a file or folder is at `path`, or a task will write one there.
+    bool isTakenPath(const QString& path) const;
     NxTextToSpeech::Task* findTask(int taskId) const;
     bool isLive(const NxTextToSpeech::Task* task) const;
 
     NxTaskManagerLink<INxTextToSpeechTaskManager> m_manager{this};
     QList<NxTextToSpeech::Task*> m_tasks;
-    NxTextToSpeechTableModel* m_model = nullptr;
+    // The page owns the model and may go first.
+    QPointer<NxTextToSpeechTableModel> m_model;
     NxSpeechServicePresenter* m_presenter = nullptr;
     bool m_checkState = false;
     bool m_purchaseTipPending = true;
