@@ -9,12 +9,12 @@
 
 namespace
 {
-int largestNumberIn(const std::vector<QString>& sortedNames, const QString& prefix)
+qint64 largestNumberIn(const std::vector<QString>& sortedNames, const QString& prefix)
 {
-    int largest = 0;
+    qint64 largest = 0;
     for (auto it = std::lower_bound(sortedNames.begin(), sortedNames.end(), prefix);
          it != sortedNames.end() && it->startsWith(prefix); ++it)
-        largest = qMax(largest, it->midRef(prefix.size()).toInt());
+        largest = qMax(largest, it->midRef(prefix.size()).toLongLong());
     return largest;
 }
 }
@@ -42,15 +42,21 @@ NxOutputFolder::NxOutputFolder(const QString& folderPath)
 QString NxOutputFolder::candidateName(const QString& base, const QString& initialName,
                                       Qt::CaseSensitivity prefixCase) const
 {
-    const int largest = largestNumberAfter(numberPrefix(base), prefixCase);
+    const qint64 largest = largestNumberAfter(numberPrefix(base), prefixCase);
     if (largest > 0)
-        return numbered(base, largest + 1);
+        return numbered(base, quint64(largest) + 1);
     return containsIgnoringCase(base) ? numbered(base, 1) : initialName;
 }
 
-QString NxOutputFolder::numbered(const QString& base, int number)
+QString NxOutputFolder::numbered(const QString& base, quint64 number)
 {
-    return QStringLiteral("%1_%2").arg(base).arg(number, 2, 10, QLatin1Char('0'));
+    // Joined, not substituted: a base holding "%1" must stay as it is.
+    return numberPrefix(base) + QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+bool NxOutputFolder::contains(const QString& baseName) const
+{
+    return std::binary_search(m_names.begin(), m_names.end(), baseName);
 }
 
 bool NxOutputFolder::containsIgnoringCase(const QString& base) const
@@ -58,7 +64,7 @@ bool NxOutputFolder::containsIgnoringCase(const QString& base) const
     return std::binary_search(m_foldedNames.begin(), m_foldedNames.end(), base.toCaseFolded());
 }
 
-int NxOutputFolder::largestNumberAfter(const QString& prefix, Qt::CaseSensitivity prefixCase) const
+qint64 NxOutputFolder::largestNumberAfter(const QString& prefix, Qt::CaseSensitivity prefixCase) const
 {
     return prefixCase == Qt::CaseSensitive ? largestNumberIn(m_names, prefix)
                                            : largestNumberIn(m_foldedNames, prefix.toCaseFolded());

@@ -9,6 +9,8 @@
 //
 // New files are named "<base>", then "<base>_01", "<base>_02"...: a name is
 // numbered one past the largest number already used after "<base>_".
+// Numbers are read as 64-bit values and counted on unsigned, so one past the
+// largest can always be written.
 class NxOutputFolder
 {
 public:
@@ -31,24 +33,43 @@ public:
     {
         const QString prefix = numberPrefix(base);
         bool taken = false;
-        int largest = 0;
+        qint64 largest = 0;
         for (const auto* task : tasks) {
             taken = taken || task->fileName == candidate;
             if (task->fileName.startsWith(prefix, Qt::CaseInsensitive))
-                largest = qMax(largest, task->fileName.midRef(prefix.size()).toInt());
+                largest = qMax(largest, task->fileName.midRef(prefix.size()).toLongLong());
         }
         if (largest > 0)
-            return numbered(base, largest + 1);
+            return numbered(base, quint64(largest) + 1);
         return taken ? numbered(base, 1) : candidate;
+    }
+
+    // `name` when no entry of the folder has it as its complete base name and
+    // `taken(name)` is false; otherwise "<base>_<n>" with the lowest n for
+    // which both hold. The numbering rules above read numbers out of names
+    // that other programs chose, so their result is checked here before it
+    // is used. The loop ends: each number it passes is held by a distinct
+    // entry or output.
+    template <typename Taken>
+    QString freeName(const QString& base, const QString& name, const Taken& taken) const
+    {
+        if (!contains(name) && !taken(name))
+            return name;
+        for (quint64 number = 1;; ++number) {
+            const QString numberedName = numbered(base, number);
+            if (!contains(numberedName) && !taken(numberedName))
+                return numberedName;
+        }
     }
 
     static QString numberPrefix(const QString& base) { return base + QLatin1Char('_'); }
     // "<base>_<n>" with at least two digits.
-    static QString numbered(const QString& base, int number);
+    static QString numbered(const QString& base, quint64 number);
 
 private:
+    bool contains(const QString& baseName) const;
     bool containsIgnoringCase(const QString& base) const;
-    int largestNumberAfter(const QString& prefix, Qt::CaseSensitivity prefixCase) const;
+    qint64 largestNumberAfter(const QString& prefix, Qt::CaseSensitivity prefixCase) const;
 
     QString m_path;
     // Complete base names of the entries, sorted, as they are and case-folded:
