@@ -4,9 +4,20 @@
 
 #include <QMutexLocker>
 
+#include <limits>
+
 namespace
 {
 const QString Section = QStringLiteral("SpeechAllowance");
+
+// What is left plus a purchase, stopping at the largest count instead of
+// wrapping round to a negative one (stored as nothing left). Negative
+// purchases add nothing.
+int saturatedSum(int left, int added)
+{
+    const int gain = qMax(0, added);
+    return left > std::numeric_limits<int>::max() - gain ? std::numeric_limits<int>::max() : left + gain;
+}
 }
 
 NxUsageAllowance& NxUsageAllowance::instance()
@@ -63,6 +74,6 @@ bool NxUsageAllowance::consumeCharacters(int amount)
 void NxUsageAllowance::topUp(int seconds, int characters)
 {
     QMutexLocker lock(&m_mutex);
-    write("Seconds", read("Seconds", InitialSeconds) + qMax(0, seconds));
-    write("Characters", read("Characters", InitialCharacters) + qMax(0, characters));
+    write("Seconds", saturatedSum(read("Seconds", InitialSeconds), seconds));
+    write("Characters", saturatedSum(read("Characters", InitialCharacters), characters));
 }

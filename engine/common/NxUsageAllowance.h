@@ -21,6 +21,7 @@ public:
     // untouched otherwise.
     bool consumeSeconds(int amount);
     bool consumeCharacters(int amount);
+    // Adds what was bought; a count that would pass the largest int stops there.
     void topUp(int seconds, int characters);
 
 private:
