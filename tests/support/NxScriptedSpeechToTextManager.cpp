@@ -34,9 +34,7 @@ NxScriptedSpeechToTextManager* NxScriptedSpeechToTextManager::latest()
 void NxScriptedSpeechToTextManager::reportFromWorker(const NxSpeechToTextTaskInfo& info)
 {
     std::thread worker([this, info] {
-        std::lock_guard<std::mutex> lock(m_callbackMutex);
-        if (m_callBack)
-            m_callBack->onTaskStateChanged(info);
+        m_line->deliver([&info](INxSpeechToTextTaskManagerCallBack* callBack) { callBack->onTaskStateChanged(info); });
     });
     worker.join();
 }
@@ -55,9 +53,7 @@ void NxScriptedSpeechToTextManager::reportState(int taskId, int state, int code,
 void NxScriptedSpeechToTextManager::reportRemainingFromWorker(int seconds)
 {
     std::thread worker([this, seconds] {
-        std::lock_guard<std::mutex> lock(m_callbackMutex);
-        if (m_callBack)
-            m_callBack->onRemainingChanged(seconds);
+        m_line->deliver([seconds](INxSpeechToTextTaskManagerCallBack* callBack) { callBack->onRemainingChanged(seconds); });
     });
     worker.join();
 }
@@ -71,8 +67,7 @@ void NxScriptedSpeechToTextManager::release()
 
 void NxScriptedSpeechToTextManager::setCallBack(INxSpeechToTextTaskManagerCallBack* callBack)
 {
-    std::lock_guard<std::mutex> lock(m_callbackMutex);
-    m_callBack = callBack;
+    m_line->setCallBack(callBack);
 }
 
 int NxScriptedSpeechToTextManager::add(const QString& kind, const QString& name, const QString& language)
@@ -119,6 +114,7 @@ void NxScriptedSpeechToTextManager::stopAll()
 
 bool NxScriptedSpeechToTextManager::isTaskFinished(int taskId)
 {
+    finishedQueries.append(taskId);
     return !unfinishedTasks.contains(taskId);
 }
 

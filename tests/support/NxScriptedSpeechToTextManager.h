@@ -1,11 +1,10 @@
 #pragma once
 
 #include "INxSpeechToTextTaskManager.h"
+#include "NxCallBackLine.h"
 
 #include <QSet>
 #include <QStringList>
-
-#include <mutex>
 
 // A speech-to-text manager that does what a test tells it and reports from
 // real threads of its own. install() makes it what create() returns.
@@ -22,6 +21,8 @@ public:
     void reportFromWorker(const NxSpeechToTextTaskInfo& info);
     void reportState(int taskId, int state, int code = 0, int progress = 0, int detail = 0);
     void reportRemainingFromWorker(int seconds);
+    // For tests that report from threads of their own, several at once.
+    NxSharedCallBackLine<INxSpeechToTextTaskManagerCallBack> line() const { return m_line; }
 
     // What the test decides.
     QSet<QString> refusedNames;   // adds for these names answer -1
@@ -33,6 +34,7 @@ public:
     // "removeTask:<id>", "retryTask:<id>", "stopAll", "exportSubtitles:<id>".
     QStringList calls;
     QList<int> addedIds;
+    QList<int> finishedQueries; // ids asked about with isTaskFinished, in order
 
     void release() override;
     void setCallBack(INxSpeechToTextTaskManagerCallBack* callBack) override;
@@ -50,9 +52,7 @@ public:
 private:
     int add(const QString& kind, const QString& name, const QString& language);
 
-    // Held while a report is delivered, so that setCallBack(nullptr) waits
-    // for a report in flight, as a real manager must.
-    std::mutex m_callbackMutex;
-    INxSpeechToTextTaskManagerCallBack* m_callBack = nullptr;
+    NxSharedCallBackLine<INxSpeechToTextTaskManagerCallBack> m_line =
+        std::make_shared<NxCallBackLine<INxSpeechToTextTaskManagerCallBack>>();
     int m_nextId = 100;
 };

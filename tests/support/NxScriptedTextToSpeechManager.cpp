@@ -27,11 +27,7 @@ NxScriptedTextToSpeechManager* NxScriptedTextToSpeechManager::latest()
 template <typename Deliver>
 void NxScriptedTextToSpeechManager::deliverFromWorker(Deliver deliver)
 {
-    std::thread worker([this, deliver] {
-        std::lock_guard<std::mutex> lock(m_callbackMutex);
-        if (m_callBack)
-            deliver(m_callBack);
-    });
+    std::thread worker([this, deliver] { m_line->deliver(deliver); });
     worker.join();
 }
 
@@ -70,8 +66,7 @@ void NxScriptedTextToSpeechManager::release()
 
 void NxScriptedTextToSpeechManager::setCallBack(INxTextToSpeechTaskManagerCallBack* callBack)
 {
-    std::lock_guard<std::mutex> lock(m_callbackMutex);
-    m_callBack = callBack;
+    m_line->setCallBack(callBack);
 }
 
 void NxScriptedTextToSpeechManager::addTask(const NxTextToSpeechTaskRequest& request, int* taskId, int* sentences,
@@ -113,6 +108,7 @@ void NxScriptedTextToSpeechManager::stopAll()
 
 bool NxScriptedTextToSpeechManager::isTaskFinished(int taskId)
 {
+    finishedQueries.append(taskId);
     return !unfinishedTasks.contains(taskId);
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "INxTextToSpeechTaskManager.h"
+#include "NxCallBackLine.h"
 
 #include <QSet>
 #include <QStringList>
-
-#include <mutex>
 
 // A text-to-speech manager that does what a test tells it and reports from
 // real threads of its own. install() makes it what create() returns.
@@ -20,6 +19,8 @@ public:
     void reportFromWorker(const NxTextToSpeechTaskInfo& info);
     void reportState(int taskId, int state, int code = 0, int progress = 0, const QString& filePath = QString());
     void productFromWorker(int taskId, int index, qint64 position, const QString& filePath);
+    // For tests that report from threads of their own, several at once.
+    NxSharedCallBackLine<INxTextToSpeechTaskManagerCallBack> line() const { return m_line; }
 
     // What the test decides.
     int sentencesPerTask = 1;
@@ -33,6 +34,7 @@ public:
     // "removeTask:<id>", "retryTask:<id>", "stopAll", "refresh".
     QStringList calls;
     QList<int> addedIds;
+    QList<int> finishedQueries; // ids asked about with isTaskFinished, in order
 
     void release() override;
     void setCallBack(INxTextToSpeechTaskManagerCallBack* callBack) override;
@@ -51,7 +53,7 @@ private:
     template <typename Deliver>
     void deliverFromWorker(Deliver deliver);
 
-    std::mutex m_callbackMutex;
-    INxTextToSpeechTaskManagerCallBack* m_callBack = nullptr;
+    NxSharedCallBackLine<INxTextToSpeechTaskManagerCallBack> m_line =
+        std::make_shared<NxCallBackLine<INxTextToSpeechTaskManagerCallBack>>();
     int m_nextId = 500;
 };
