@@ -1,0 +1,638 @@
+#include "INxAppInfo.h"
+#include "NxMediaFile.h"
+#include "NxScriptedSpeechToTextManager.h"
+#include "NxScriptedTextToSpeechManager.h"
+#include "NxSequence.h"
+#include "NxSpeechServicePresenter.h"
+#include "NxSpeechToTextHelper.h"
+#include "NxSpeechToTextTableModel.h"
+#include "NxTestHome.h"
+#include "NxTextToSpeechHelper.h"
+#include "NxTextToSpeechTableModel.h"
+#include "NxTitleClip.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <limits>
+#include <memory>
+#include <vector>
+
+namespace
+{
+
+constexpr int MaxNameBytes = 255;
+constexpr int TitleNameLength = 25;
+constexpr int CompletedState = 10;
+
+// Why Linux would refuse `name` as one entry of a folder; empty when it takes it.
+QString whyNotAFileName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("names the folder or its parent");
+    if (name.contains(QLatin1Char('/')))
+        return QStringLiteral("holds a slash");
+    if (!name.isValidUtf16())
+        return QStringLiteral("holds a lone surrogate");
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("holds control character U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    if (name.toUtf8().size() > MaxNameBytes)
+        return QStringLiteral("takes %1 bytes").arg(name.toUtf8().size());
+    return QString();
+}
+
+// Text Linux keeps in a file name as it is.
+bool isAllowedText(const QString& text)
+{
+    return text.isValidUtf16() && !text.contains(QLatin1Char('/')) && !text.contains(QChar(0))
+           && std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+// The part of `path` below `folder`; null when `path` is not directly in it.
+QString entryIn(const QString& folder, const QString& path)
+{
+    const QString prefix = QDir::cleanPath(folder) + QLatin1Char('/');
+    if (!path.startsWith(prefix))
+        return QString();
+    return path.mid(prefix.size());
+}
+
+// The first `count` characters of `text`, a surrogate pair counting as one.
+QString firstCharacters(const QString& text, int count)
+{
+    const QVector<uint> characters = text.toUcs4();
+    return QString::fromUcs4(characters.constData(), qMin(count, characters.size()));
+}
+
+// "<name>" or "<name><separator><digits>".
+bool isNumberedFrom(const QString& numbered, const QString& name, QChar separator)
+{
+    if (numbered == name)
+        return true;
+    const QString rest = numbered.mid(name.size());
+    bool number = false;
+    rest.midRef(1).toULongLong(&number);
+    return numbered.startsWith(name) && rest.size() > 1 && rest.at(0) == separator && number
+           && std::all_of(rest.cbegin() + 1, rest.cend(), [](QChar c) { return c.isDigit(); });
+}
+
+QString repeated(uint codePoint, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QString::fromUcs4(&codePoint, 1);
+    return text;
+}
+
+// Names users could give clips, drawn from all of Unicode with a bias to
+// what breaks file names: format markers, path steps, lone surrogates,
+// control characters, emoji, long CJK runs and numbers.
+class NameSource
+{
+public:
+    explicit NameSource(quint32 seed) : m_random(seed) {}
+
+    QString next()
+    {
+        if (!m_given.isEmpty() && m_random.bounded(4) == 0)
+            return m_given.at(m_random.bounded(m_given.size())); // a name used again
+        static const QStringList whole = {QString(), QStringLiteral("."), QStringLiteral("..")};
+        QString name;
+        if (m_random.bounded(20) == 0) {
+            name = whole.at(m_random.bounded(whole.size()));
+        } else {
+            for (int pieces = 1 + m_random.bounded(4); pieces > 0; --pieces)
+                name += piece();
+        }
+        m_given.append(name);
+        return name;
+    }
+
+private:
+    QString piece()
+    {
+        static const QStringList fragments = {
+            QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("/"), QStringLiteral(".."),
+            QStringLiteral("."), QStringLiteral("../"), QStringLiteral("x/a"), QStringLiteral("_07"),
+            QStringLiteral("_2147483647"), QStringLiteral("A:B*?\"<>|\\"), QStringLiteral(" - "),
+            QString(QChar(0)), QStringLiteral("\n\t\x7f"), QString(QChar(0x85))};
+        switch (m_random.bounded(8)) {
+        case 0: return fragments.at(m_random.bounded(fragments.size()));
+        case 1: return QString(QChar(ushort(0xD800 + m_random.bounded(0x800)))); // a lone surrogate
+        case 2: return codePoints(0x1F300, 0x1FAFF, 1 + m_random.bounded(3));  // emoji
+        case 3: return codePoints(0x4E00, 0x9FFF, 60 + m_random.bounded(40));  // a long CJK run
+        case 4: return codePoints(0x10000, 0x10FFFF, 1 + m_random.bounded(3)); // any other plane
+        case 5: return QString::number(m_random.generate64());
+        case 6: { // any code units at all, surrogates and controls included
+            QString units;
+            for (int n = 1 + m_random.bounded(5); n > 0; --n)
+                units += QChar(ushort(m_random.bounded(0x10000)));
+            return units;
+        }
+        default: return codePoints(0x20, 0x7E, 1 + m_random.bounded(8)); // printable ASCII
+        }
+    }
+
+    QString codePoints(uint first, uint last, int count)
+    {
+        QString text;
+        for (int i = 0; i < count; ++i) {
+            const uint codePoint = first + m_random.bounded(last - first + 1);
+            text += QString::fromUcs4(&codePoint, 1);
+        }
+        return text;
+    }
+
+    QRandomGenerator m_random;
+    QStringList m_given;
+};
+
+} // namespace
+
+class OutputNamesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void subtitleFileNamesStayValidInsideAndFree_data();
+    void subtitleFileNamesStayValidInsideAndFree();
+    void longSubtitleFileNamesAreCutBetweenWholeCharacters();
+    void titleNamesLoseOnlyWhatTheRulesAndSystemRemove_data();
+    void titleNamesLoseOnlyWhatTheRulesAndSystemRemove();
+    void titlesCutBeforeDifferentEmojiEachGetTheirOwnAudio();
+    void subtitleFoldersAndSentencesStayValidAndInside_data();
+    void subtitleFoldersAndSentencesStayValidAndInside();
+    void randomNamesGiveValidDistinctSubtitleFiles();
+    void randomNamesGiveValidDistinctVoiceOverFiles();
+
+private:
+    NxScriptedSpeechToTextManager* sttManager() const { return NxScriptedSpeechToTextManager::latest(); }
+    NxScriptedTextToSpeechManager* ttsManager() const { return NxScriptedTextToSpeechManager::latest(); }
+    NxTimelineClip* clip(const QString& name, int type = INxClip::Video);
+    NxTitleClip* title(const QString& name, const QString& text);
+    QList<NxSpeechToText::Task*> sttTasks() const;
+    QList<NxTextToSpeech::Task*> ttsTasks() const;
+    bool addVoiceOver(const QList<INxClip*>& clips);
+    bool deliverSentence(int taskId, int index, QString* target);
+    static QString subtitleFolder();
+    static QString voiceOverFolder();
+    static QSet<QString> entriesOf(const QString& folder);
+    QString source(const QByteArray& content);
+
+    NxTestHome m_home;
+    QTemporaryDir m_storage; // the managers' own storage
+    std::unique_ptr<NxSpeechServicePresenter> m_presenter;
+    std::unique_ptr<NxSpeechToTextTableModel> m_sttModel;
+    std::unique_ptr<NxSpeechToTextHelper> m_stt;
+    std::unique_ptr<NxTextToSpeechTableModel> m_ttsModel;
+    std::unique_ptr<NxTextToSpeechHelper> m_tts;
+    std::vector<std::unique_ptr<NxTimelineClip>> m_clips;
+    int m_sources = 0;
+};
+
+void OutputNamesTest::initTestCase()
+{
+    NxScriptedSpeechToTextManager::install();
+    NxScriptedTextToSpeechManager::install();
+}
+
+void OutputNamesTest::init()
+{
+    QDir(subtitleFolder()).removeRecursively();
+    QDir(voiceOverFolder()).removeRecursively();
+    m_presenter = std::make_unique<NxSpeechServicePresenter>();
+    m_stt = std::make_unique<NxSpeechToTextHelper>(m_presenter.get());
+    m_sttModel = std::make_unique<NxSpeechToTextTableModel>(nullptr);
+    m_stt->setModel(m_sttModel.get());
+    m_tts = std::make_unique<NxTextToSpeechHelper>(m_presenter.get());
+    m_ttsModel = std::make_unique<NxTextToSpeechTableModel>(nullptr);
+    m_tts->setModel(m_ttsModel.get());
+}
+
+void OutputNamesTest::cleanup()
+{
+    m_stt.reset();
+    m_tts.reset();
+    m_sttModel.reset();
+    m_ttsModel.reset();
+    m_presenter.reset();
+    m_clips.clear();
+}
+
+NxTimelineClip* OutputNamesTest::clip(const QString& name, int type)
+{
+    m_clips.push_back(std::make_unique<NxTimelineClip>(name, type, NxRational{25, 1}, nullptr,
+                                                       NxTimelineClip::Placement{0, 250, 1000}));
+    return m_clips.back().get();
+}
+
+NxTitleClip* OutputNamesTest::title(const QString& name, const QString& text)
+{
+    auto made = std::make_unique<NxTitleClip>(name, NxRational{25, 1}, 100, 250);
+    made->addText(text);
+    NxTitleClip* raw = made.get();
+    m_clips.push_back(std::move(made));
+    return raw;
+}
+
+QList<NxSpeechToText::Task*> OutputNamesTest::sttTasks() const
+{
+    QList<NxSpeechToText::Task*> tasks;
+    for (int row = 0; row < m_sttModel->rowCount(); ++row)
+        tasks.append(NxSpeechToTextTableModel::taskFromVariant(m_sttModel->index(row, 0).data(Qt::UserRole)));
+    return tasks;
+}
+
+QList<NxTextToSpeech::Task*> OutputNamesTest::ttsTasks() const
+{
+    QList<NxTextToSpeech::Task*> tasks;
+    for (int row = 0; row < m_ttsModel->rowCount(); ++row)
+        tasks.append(NxTextToSpeechTableModel::taskFromVariant(m_ttsModel->index(row, 0).data(Qt::UserRole)));
+    return tasks;
+}
+
+bool OutputNamesTest::addVoiceOver(const QList<INxClip*>& clips)
+{
+    TextToSpeechTaskParam param;
+    param.attachResult = true;
+    param.languageCode = QStringLiteral("en-US");
+    param.voiceCode = QStringLiteral("Andy");
+    return m_tts->addTasks(clips, param);
+}
+
+// Delivers one sentence of a subtitle task; `target` is where it was put.
+bool OutputNamesTest::deliverSentence(int taskId, int index, QString* target)
+{
+    QSignalSpy products(m_presenter.get(), &NxSpeechServicePresenter::sigSrtProductFileGenerate);
+    ttsManager()->productFromWorker(taskId, index, 0, source("sentence"));
+    if (!products.wait(5000))
+        return false;
+    *target = products.first().first().toString();
+    return true;
+}
+
+QString OutputNamesTest::subtitleFolder()
+{
+    return QDir::cleanPath(INxAppInfo::getInstance()->getPath(INxAppInfo::SpeechToTextSubtitleFolder));
+}
+
+QString OutputNamesTest::voiceOverFolder()
+{
+    return QDir::cleanPath(INxAppInfo::getInstance()->getPath(INxAppInfo::TextToSpeechOutputFolder));
+}
+
+QSet<QString> OutputNamesTest::entriesOf(const QString& folder)
+{
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                       | QDir::NoDotAndDotDot);
+    return QSet<QString>(entries.cbegin(), entries.cend());
+}
+
+// A product file of the manager's storage, each with content of its own.
+QString OutputNamesTest::source(const QByteArray& content)
+{
+    const QString path = m_storage.filePath(QStringLiteral("product%1.mp3").arg(m_sources++));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(content);
+    return path;
+}
+
+// Steps: "clip:<name>", "material:<name>", "timeline:" add a task;
+// "file:<name>" puts a file into the subtitle folder.
+void OutputNamesTest::subtitleFileNamesStayValidInsideAndFree_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("a percent sign before a number stays in every name")
+        << QStringList{"clip:50%1 off", "clip:50%1 off", "clip:50%1 off"}
+        << QStringList{"Clip_50%1 off", "Clip_50%1 off_01", "Clip_50%1 off_02"};
+    QTest::newRow("a material named with markers keeps them")
+        << QStringList{"material:%2 and %1", "material:%2 and %1"}
+        << QStringList{"Material_%2 and %1", "Material_%2 and %1_01"};
+    QTest::newRow("a climb out of the folder loses its slashes")
+        << QStringList{"clip:x/../../../escaped"} << QStringList{"Clip_x......escaped"};
+    QTest::newRow("a slash makes no subfolder") << QStringList{"clip:x/a"} << QStringList{"Clip_xa"};
+    QTest::newRow("characters this system allows stay")
+        << QStringList{"clip:a:b*c?d\"e<f>g|h\\i"} << QStringList{"Clip_a:b*c?d\"e<f>g|h\\i"};
+    QTest::newRow("control characters and NUL go")
+        << QStringList{QStringLiteral("clip:a\x01") + QChar(0) + QStringLiteral("b\x7f") + QChar(0x85) + "c"}
+        << QStringList{"Clip_abc"};
+    QTest::newRow("a lone surrogate goes and shields no slash")
+        << QStringList{QStringLiteral("clip:a") + QChar(0xD800) + QStringLiteral("/../b") + QChar(0xDC00)}
+        << QStringList{"Clip_a..b"};
+    QTest::newRow("the largest 32-bit number in the folder is passed")
+        << QStringList{"file:Sequence_2147483647.srt", "timeline:", "timeline:"}
+        << QStringList{"Sequence_2147483648", "Sequence_2147483649"};
+    QTest::newRow("the largest 64-bit number in the folder is passed")
+        << QStringList{"file:Sequence_9223372036854775807.srt", "timeline:"}
+        << QStringList{"Sequence_9223372036854775808"};
+    QTest::newRow("a number too long to read counts as none")
+        << QStringList{"file:Sequence_99999999999999999999.srt", "timeline:", "timeline:"}
+        << QStringList{"Sequence_01", "Sequence_02"};
+    QTest::newRow("a task's next number held by a file written since moves on")
+        << QStringList{"clip:Intro", "clip:Intro", "file:Clip_Intro_02.srt", "clip:Intro"}
+        << QStringList{"Clip_Intro", "Clip_Intro_01", "Clip_Intro_03"};
+}
+
+void OutputNamesTest::subtitleFileNamesStayValidInsideAndFree()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, expected);
+
+    QVERIFY(QDir().mkpath(subtitleFolder()));
+    NxSequence sequence(QStringLiteral("Main"), {25, 1});
+    std::vector<std::unique_ptr<NxMediaFile>> materials;
+    for (const QString& step : qAsConst(steps)) {
+        const QString kind = step.section(QLatin1Char(':'), 0, 0);
+        const QString name = step.mid(kind.size() + 1);
+        if (kind == QLatin1String("file")) {
+            QFile file(subtitleFolder() + QLatin1Char('/') + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (kind == QLatin1String("timeline")) {
+            QVERIFY(m_stt->addTimelineTask(&sequence, QStringLiteral("en-US"), false));
+        } else if (kind == QLatin1String("material")) {
+            materials.push_back(std::make_unique<NxMediaFile>(QStringLiteral("/media/a.wav"), INxAbstractMedia::Audio,
+                                                              NxRational{25, 1}, 25, name));
+            QVERIFY(m_stt->addMaterialTasks({materials.back().get()}, QStringLiteral("en-US"), false));
+        } else {
+            QVERIFY(m_stt->addClipTasks({clip(name)}, QStringLiteral("en-US"), false));
+        }
+    }
+    QStringList names;
+    for (const NxSpeechToText::Task* task : sttTasks()) {
+        names.append(task->fileName);
+        const QString entry = entryIn(subtitleFolder(), task->destPath);
+        QCOMPARE(entry, task->fileName + QStringLiteral(".srt"));
+        QCOMPARE(whyNotAFileName(entry), QString());
+    }
+    QCOMPARE(names, expected);
+}
+
+void OutputNamesTest::longSubtitleFileNamesAreCutBetweenWholeCharacters()
+{
+    const QStringList longNames = {repeated(0x4E2D, 100), repeated(0x1F600, 100),
+                                   QStringLiteral("a") + repeated(0x1F600, 70), repeated(0xE9, 200)};
+    for (const QString& name : longNames) {
+        m_stt->addClipTasks({clip(name), clip(name)}, QStringLiteral("en-US"), false);
+        const QList<NxSpeechToText::Task*> tasks = sttTasks();
+        const NxSpeechToText::Task* first = tasks.at(tasks.size() - 2);
+        const NxSpeechToText::Task* second = tasks.last();
+        for (const NxSpeechToText::Task* task : {first, second})
+            QCOMPARE(whyNotAFileName(entryIn(subtitleFolder(), task->destPath)), QString());
+        QVERIFY2(QString(QStringLiteral("Clip_") + name).startsWith(first->fileName), qPrintable(first->fileName));
+        QVERIFY2(first->fileName.toUtf8().size() > MaxNameBytes - 40, "cut far more than the limit needs");
+        QCOMPARE(second->fileName, first->fileName + QStringLiteral("_01"));
+    }
+}
+
+void OutputNamesTest::titleNamesLoseOnlyWhatTheRulesAndSystemRemove_data()
+{
+    QTest::addColumn<QString>("clipName");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("a lone surrogate shields no illegal character")
+        << QString(QChar(0xDC00)) + QStringLiteral("../a:b") << QStringLiteral("c/d")
+        << QStringList{"..ab - cd", "..ab - cd_01"};
+    QTest::newRow("a percent sign before a number stays")
+        << QStringLiteral("50%1 off") << QStringLiteral("now") << QStringList{"50%1 off - now", "50%1 off - now_01"};
+    QTest::newRow("control characters and NUL go")
+        << QStringLiteral("a\x07") + QChar(0) + QStringLiteral("b") << QStringLiteral("c\x1b") + "d"
+        << QStringList{"ab - cd", "ab - cd_01"};
+    QTest::newRow("a character outside the basic plane counts as one")
+        << repeated(0x1F600, 20) << QStringLiteral("xyz")
+        << QStringList{repeated(0x1F600, 20) + " - xy", repeated(0x1F600, 20) + " - xy_01"};
+}
+
+void OutputNamesTest::titleNamesLoseOnlyWhatTheRulesAndSystemRemove()
+{
+    QFETCH(QString, clipName);
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+
+    QVERIFY(addVoiceOver({title(clipName, text), title(clipName, text)}));
+    QStringList names;
+    for (const NxTextToSpeech::Task* task : ttsTasks()) {
+        names.append(task->fileName);
+        QCOMPARE(entryIn(voiceOverFolder(), task->destPath), task->fileName + QStringLiteral(".mp3"));
+        QCOMPARE(whyNotAFileName(task->fileName + QStringLiteral(".kvtxt")), QString());
+    }
+    QCOMPARE(names, expected);
+}
+
+void OutputNamesTest::titlesCutBeforeDifferentEmojiEachGetTheirOwnAudio()
+{
+    // The name and " - x" fill 24 places: the cut falls on the emoji.
+    const QString name = QString(20, QLatin1Char('A'));
+    const QStringList texts = {QStringLiteral("x") + repeated(0x1F600, 1) + QStringLiteral(" smiles"),
+                               QStringLiteral("x") + repeated(0x1F601, 1) + QStringLiteral(" grins")};
+    QSignalSpy audio(m_presenter.get(), &NxSpeechServicePresenter::sigAudioFileGenerate);
+    for (int i = 0; i < texts.size(); ++i) {
+        QVERIFY(addVoiceOver({title(name, texts.at(i))}));
+        QSignalSpy handled(m_tts.get(), &NxTextToSpeechHelper::sigTaskStateChanged);
+        ttsManager()->reportState(ttsManager()->addedIds.last(), CompletedState, 0, 100,
+                                  source(texts.at(i).toUtf8()));
+        QVERIFY(handled.wait(5000));
+    }
+    const QList<NxTextToSpeech::Task*> tasks = ttsTasks();
+    QCOMPARE(tasks.at(0)->fileName, name + QStringLiteral(" - ") + texts.at(0).left(3));
+    QCOMPARE(tasks.at(1)->fileName, name + QStringLiteral(" - ") + texts.at(1).left(3));
+    QCOMPARE(audio.count(), 2);
+    for (int i = 0; i < texts.size(); ++i) {
+        QCOMPARE(audio.at(i).first().toString(), tasks.at(i)->destPath);
+        QFile delivered(tasks.at(i)->destPath);
+        QVERIFY(delivered.open(QIODevice::ReadOnly));
+        QCOMPARE(delivered.readAll(), texts.at(i).toUtf8());
+    }
+}
+
+void OutputNamesTest::subtitleFoldersAndSentencesStayValidAndInside_data()
+{
+    QTest::addColumn<QStringList>("clipNames");
+    QTest::addColumn<QStringList>("folders"); // how each folder's name starts
+    QTest::addColumn<QStringList>("sentences"); // the first sentence of each task
+
+    QTest::newRow("a climb out of the folder stays inside")
+        << QStringList{"x/../../../escaped"} << QStringList{"x......escaped"} << QStringList{"x......escaped_1.mp3"};
+    QTest::newRow("a slash makes no subfolder") << QStringList{"x/a"} << QStringList{"xa"} << QStringList{"xa_1.mp3"};
+    QTest::newRow("characters this system allows stay")
+        << QStringList{"A:B*?<|>"} << QStringList{"A:B*?<|>"} << QStringList{"A:B*?<|>_1.mp3"};
+    QTest::newRow("names the folder itself answers to are numbered")
+        << QStringList{"", ".", ".."} << QStringList{" 1", ". 1", ".. 1"}
+        << QStringList{"_1.mp3", "._1.mp3", ".._1.mp3"};
+    QTest::newRow("a percent sign before a number stays")
+        << QStringList{"50%1", "50%1"} << QStringList{"50%1", "50%1_1"} << QStringList{"50%1_1.mp3", "50%1_1.mp3"};
+    const QString longName = repeated(0x4E2D, 84); // 252 bytes
+    // Cut to leave room for numbering, but not much further.
+    QTest::newRow("a name of 252 bytes still takes every sentence")
+        << QStringList{longName} << QStringList{longName.left(60)} << QStringList{QString()};
+}
+
+void OutputNamesTest::subtitleFoldersAndSentencesStayValidAndInside()
+{
+    QFETCH(QStringList, clipNames);
+    QFETCH(QStringList, folders);
+    QFETCH(QStringList, sentences);
+
+    QList<INxClip*> clips;
+    for (const QString& name : qAsConst(clipNames))
+        clips.append(clip(name, INxClip::Subtitle));
+    QVERIFY(addVoiceOver(clips));
+    const QList<NxTextToSpeech::Task*> tasks = ttsTasks();
+    QCOMPARE(tasks.size(), clipNames.size());
+    for (int i = 0; i < tasks.size(); ++i) {
+        const QString folder = entryIn(voiceOverFolder(), tasks.at(i)->destPath);
+        QCOMPARE(whyNotAFileName(folder), QString());
+        QVERIFY(QFileInfo(tasks.at(i)->destPath).isDir());
+        QVERIFY2(folder.startsWith(folders.at(i)), qPrintable(folder));
+        for (int index : {0, 11, std::numeric_limits<int>::max()}) {
+            QString target;
+            QVERIFY(deliverSentence(ttsManager()->addedIds.at(i), index, &target));
+            const QString sentence = entryIn(tasks.at(i)->destPath, target);
+            QCOMPARE(whyNotAFileName(sentence), QString());
+            QVERIFY(QFile::exists(target));
+            if (index == 0 && !sentences.at(i).isEmpty())
+                QCOMPARE(sentence, sentences.at(i));
+            QVERIFY(clipNames.at(i).startsWith(sentence.left(sentence.lastIndexOf(QLatin1Char('_'))))
+                    || !isAllowedText(clipNames.at(i)));
+        }
+    }
+}
+
+void OutputNamesTest::randomNamesGiveValidDistinctSubtitleFiles()
+{
+    NameSource names(20240611);
+    QVERIFY(QDir().mkpath(subtitleFolder()));
+    // Files that were there before: plain names, numbers at and past every limit.
+    for (const QString& base : {QStringLiteral("Sequence"), QStringLiteral("Clip_%1"), QStringLiteral("Clip_")}) {
+        for (const QString& number : {QString(), QStringLiteral("_2147483647"), QStringLiteral("_9223372036854775807"),
+                                      QStringLiteral("_99999999999999999999"), QStringLiteral("_-5")}) {
+            QFile file(subtitleFolder() + QLatin1Char('/') + base + number + QStringLiteral(".srt"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    }
+    QRandomGenerator random(7);
+    NxSequence sequence(QStringLiteral("Main"), {25, 1});
+    QHash<const NxSpeechToText::Task*, QString> clipNameOf;
+    QSet<QString> outputs;
+    while (sttTasks().size() < 300) {
+        const QSet<QString> before = entriesOf(subtitleFolder());
+        QList<INxClip*> clips;
+        for (int n = 1 + random.bounded(20); n > 0; --n)
+            clips.append(clip(names.next()));
+        const int firstNew = sttTasks().size();
+        QVERIFY(m_stt->addClipTasks(clips, QStringLiteral("en-US"), false));
+        if (random.bounded(5) == 0)
+            QVERIFY(m_stt->addTimelineTask(&sequence, QStringLiteral("en-US"), false));
+        const QList<NxSpeechToText::Task*> tasks = sttTasks();
+        for (int i = firstNew; i < tasks.size(); ++i) {
+            const NxSpeechToText::Task* task = tasks.at(i);
+            const QString entry = entryIn(subtitleFolder(), task->destPath);
+            QVERIFY2(whyNotAFileName(entry).isEmpty(), qPrintable(whyNotAFileName(entry) + ": " + task->destPath));
+            QCOMPARE(entry, task->fileName + QStringLiteral(".srt"));
+            QVERIFY2(!before.contains(entry), qPrintable(entry));
+            QVERIFY2(!outputs.contains(entry), qPrintable(entry));
+            outputs.insert(entry);
+            if (task->clip) {
+                const QString rule = QStringLiteral("Clip_") + task->clip->name();
+                if (isAllowedText(rule) && rule.toUtf8().size() < 200)
+                    QVERIFY2(isNumberedFrom(task->fileName, rule, QLatin1Char('_')), qPrintable(task->fileName));
+            }
+        }
+        // Some outputs are written, and files beside them take numbers a later task could pick.
+        for (int i = firstNew; i < tasks.size(); i += 3) {
+            for (const QString& suffix : {QString(), QStringLiteral("_02"), QStringLiteral("_03")}) {
+                QFile file(subtitleFolder() + QLatin1Char('/') + tasks.at(i)->fileName + suffix
+                           + QStringLiteral(".srt"));
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+        }
+    }
+}
+
+void OutputNamesTest::randomNamesGiveValidDistinctVoiceOverFiles()
+{
+    NameSource names(987654321);
+    QVERIFY(QDir().mkpath(voiceOverFolder()));
+    QRandomGenerator random(11);
+    QSet<QString> outputs;
+    QHash<const INxClip*, QString> textOf;
+    int delivered = 0;
+    while (ttsTasks().size() < 300) {
+        const QSet<QString> before = entriesOf(voiceOverFolder());
+        QList<INxClip*> clips;
+        for (int n = 1 + random.bounded(12); n > 0; --n) {
+            if (random.bounded(2) == 0)
+                clips.append(clip(names.next(), INxClip::Subtitle));
+            else {
+                const QString text = names.next();
+                clips.append(title(names.next(), text));
+                textOf.insert(clips.last(), text);
+            }
+        }
+        const int firstNew = ttsTasks().size();
+        QVERIFY(addVoiceOver(clips));
+        const QList<NxTextToSpeech::Task*> tasks = ttsTasks();
+        for (int i = firstNew; i < tasks.size(); ++i) {
+            const NxTextToSpeech::Task* task = tasks.at(i);
+            const QString entry = entryIn(voiceOverFolder(), task->destPath);
+            QVERIFY2(whyNotAFileName(entry).isEmpty(), qPrintable(whyNotAFileName(entry) + ": " + task->destPath));
+            QStringList written{entry};
+            if (!task->isSubtitle)
+                written.append(task->fileName + QStringLiteral(".kvtxt"));
+            for (const QString& file : qAsConst(written)) {
+                QCOMPARE(whyNotAFileName(file), QString());
+                QVERIFY2(!before.contains(file), qPrintable(file));
+                QVERIFY2(!outputs.contains(file), qPrintable(file));
+                outputs.insert(file);
+            }
+            const int id = ttsManager()->addedIds.at(i);
+            if (task->isSubtitle) {
+                QVERIFY(QFileInfo(task->destPath).isDir());
+                if (isAllowedText(task->clip->name()) && task->clip->name().toUtf8().size() < 200)
+                    QVERIFY2(entry.startsWith(task->clip->name()), qPrintable(entry));
+                QString target;
+                QVERIFY(deliverSentence(id, random.bounded(std::numeric_limits<int>::max()), &target));
+                QCOMPARE(whyNotAFileName(entryIn(task->destPath, target)), QString());
+                QVERIFY(QFile::exists(target));
+            } else {
+                QCOMPARE(entry, task->fileName + QStringLiteral(".mp3"));
+                const QString name = task->clip->name();
+                const QString text = textOf.value(task->clip);
+                if (isAllowedText(name) && isAllowedText(text)) {
+                    static const QRegularExpression nine(QStringLiteral("[\\\\/:*?\"<>|]"));
+                    const QString rule = firstCharacters(QString(name).remove(nine) + QStringLiteral(" - ")
+                                                             + text.simplified().remove(nine),
+                                                         TitleNameLength);
+                    QVERIFY2(isNumberedFrom(task->fileName, rule, QLatin1Char('_')), qPrintable(task->fileName));
+                }
+                // Every title's audio lands in a file of its own.
+                const QByteArray content = QByteArray::number(++delivered);
+                QSignalSpy handled(m_tts.get(), &NxTextToSpeechHelper::sigTaskStateChanged);
+                ttsManager()->reportState(id, CompletedState, 0, 100, source(content));
+                QVERIFY(handled.wait(5000));
+                QFile audio(task->destPath);
+                QVERIFY(audio.open(QIODevice::ReadOnly));
+                QCOMPARE(audio.readAll(), content);
+            }
+        }
+    }
+}
+
+QTEST_MAIN(OutputNamesTest)
+#include "tst_outputnames.moc"
