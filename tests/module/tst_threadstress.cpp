@@ -54,7 +54,8 @@ constexpr int InFlightPerWorker = 8;
 constexpr int StateCodes = 12;
 constexpr int ErrorCodes = 10;
 constexpr int Pairs = StateCodes * ErrorCodes;
-// Of every eight reports of a stream: three per service, a sentence product, a balance.
+// Of every eight reports of a stream: three task reports per service, a
+// sentence product and a balance, to each service in turn.
 constexpr int StreamPeriod = 8;
 constexpr int CoveringReports = Pairs / 3 * StreamPeriod;
 
@@ -162,59 +163,59 @@ struct Stream
 void report(Stream& stream)
 {
     std::mt19937 random(WorkerSeed + stream.index);
-    const auto anyId = [&random](int first) {
-        return first - 2 + int(random() % unsigned(IdSpan + 4));
-    };
+    const auto anyId = [&random](int first) { return first - 2 + int(random() % unsigned(IdSpan + 4)); };
     bool speechToTextOn = true;
     bool textToSpeechOn = true;
     int speechToTextPair = 0;
     int textToSpeechPair = 0;
     for (int step = 0; (speechToTextOn || textToSpeechOn) && stream.gate->enter(); ++step) {
         const int kind = step % StreamPeriod;
-        bool delivered = false;
-        if (kind == 0 || kind == 2 || kind == 4 || (kind == 7 && !textToSpeechOn)) {
+        const bool toSpeechToText = kind == 7 ? step / StreamPeriod % 2 == 0 : kind % 2 == 0 && kind < 6;
+        bool& on = toSpeechToText ? speechToTextOn : textToSpeechOn;
+        if (on && toSpeechToText) {
             NxSpeechToTextTaskInfo info;
             info.taskId = anyId(stream.firstSpeechToTextId);
             info.state = speechToTextPair % StateCodes;
             info.code = speechToTextPair / StateCodes % ErrorCodes;
             info.progress = int(random() % 101);
             info.detail = step;
-            ++speechToTextPair;
-            delivered = stream.speechToText->deliver([&info](INxSpeechToTextTaskManagerCallBack* callBack) {
-                callBack->onTaskStateChanged(info);
+            const int balance = int(random() % 36000);
+            if (kind != 7)
+                ++speechToTextPair;
+            on = stream.speechToText->deliver([&](INxSpeechToTextTaskManagerCallBack* callBack) {
+                if (kind == 7)
+                    callBack->onRemainingChanged(balance);
+                else
+                    callBack->onTaskStateChanged(info);
             });
-            speechToTextOn = delivered;
-        } else if (kind == 1 || kind == 3 || kind == 5) {
-            NxTextToSpeechTaskInfo info;
-            info.taskId = anyId(stream.firstTextToSpeechId);
-            info.state = textToSpeechPair % StateCodes;
-            info.code = textToSpeechPair / StateCodes % ErrorCodes;
-            info.progress = int(random() % 101);
-            info.filePath = stream.voiceFile;
-            ++textToSpeechPair;
-            delivered = stream.textToSpeech->deliver([&info](INxTextToSpeechTaskManagerCallBack* callBack) {
-                callBack->onTaskStateChanged(info);
-            });
-            textToSpeechOn = delivered;
-        } else if (kind == 6) {
+        } else if (on && kind == 6) {
             // Sentence products go to subtitle tasks, which have odd offsets (see addTextToSpeech).
             NxSrtTaskProductInfo info;
             info.taskId = stream.firstTextToSpeechId + (anyId(0) | 1);
             info.index = int(random() % 6);
             info.position = qint64(random() % 500);
             info.filePath = random() % 4 ? stream.voiceFile : stream.missingFile;
-            delivered = stream.textToSpeech->deliver([&info](INxTextToSpeechTaskManagerCallBack* callBack) {
+            on = stream.textToSpeech->deliver([&info](INxTextToSpeechTaskManagerCallBack* callBack) {
                 callBack->onSrtTaskProductProgress(info);
             });
-            textToSpeechOn = delivered;
-        } else {
+        } else if (on) {
+            NxTextToSpeechTaskInfo info;
+            info.taskId = anyId(stream.firstTextToSpeechId);
+            info.state = textToSpeechPair % StateCodes;
+            info.code = textToSpeechPair / StateCodes % ErrorCodes;
+            info.progress = int(random() % 101);
+            info.filePath = stream.voiceFile;
             const int balance = int(random() % 36000);
-            delivered = stream.textToSpeech->deliver([balance](INxTextToSpeechTaskManagerCallBack* callBack) {
-                callBack->onRemainingChanged(balance);
+            if (kind != 7)
+                ++textToSpeechPair;
+            on = stream.textToSpeech->deliver([&](INxTextToSpeechTaskManagerCallBack* callBack) {
+                if (kind == 7)
+                    callBack->onRemainingChanged(balance);
+                else
+                    callBack->onTaskStateChanged(info);
             });
-            textToSpeechOn = delivered;
         }
-        if (delivered)
+        if (on)
             ++stream.delivered;
         stream.gate->queueTakenIn();
     }
