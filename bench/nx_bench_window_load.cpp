@@ -1,0 +1,393 @@
+// The service window under load, on the offscreen platform unless told otherwise:
+//   build/bench/nx-bench-window-load [runs] [seconds] [backlog]
+//
+// Adding: the shown window takes 1,000 speech-to-text clips and then 1,000
+// text-to-speech titles, each into its visible tab; a run is the add call
+// plus every event it posted (rows laid out and painted). Median of `runs`.
+//
+// Load: with 1,000 tasks on each tab, four worker threads report progress and
+// state changes to both controllers as fast as they can for `seconds`. The
+// GUI thread keeps starting zero-timers and records how late each one runs:
+// the time the window takes to answer the user. The tab switches halfway so
+// both tables paint. The workers wait while `backlog` reports are queued.
+// Each handled report is also timed from its first signal to its progress
+// signal, apart for reports that change the row's status (the table then
+// scrolls to the row) and those that do not.
+
+#include "NxBenchSupport.h"
+#include "NxSpeechServiceDialog.h"
+#include "NxSpeechServicePanel.h"
+#include "NxSpeechServicePresenter.h"
+#include "NxSpeechToTextHelper.h"
+#include "NxSpeechToTextTable.h"
+#include "NxSpeechToTextTableModel.h"
+#include "NxSpeechToTextWidget.h"
+#include "NxTextToSpeechHelper.h"
+#include "NxTextToSpeechTable.h"
+#include "NxTextToSpeechTableModel.h"
+#include "NxTextToSpeechWidget.h"
+#include "NxTitleClip.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <thread>
+
+namespace
+{
+using namespace NxBench;
+
+constexpr int Tasks = 1000;
+constexpr int Workers = 4;
+constexpr double TargetLatenessMs = 16;
+constexpr double TargetAddMs = 100;
+// Reports posted but not yet handled, beyond which the workers wait. Workers
+// that outpace the GUI thread would otherwise grow the queue, and with it
+// every lateness, without end; the lateness then measures this backlog.
+constexpr long DefaultBacklogLimit = 20000;
+
+// A text-to-speech manager that accepts every title at no cost and keeps the
+// callback for the workers.
+class TextToSpeechManager final : public INxTextToSpeechTaskManager
+{
+public:
+    static TextToSpeechManager*& latest()
+    {
+        static TextToSpeechManager* manager = nullptr;
+        return manager;
+    }
+    static void install()
+    {
+        setFactory([] { return latest() = new TextToSpeechManager; });
+    }
+
+    INxTextToSpeechTaskManagerCallBack* callBack() const { return m_callBack; }
+    const std::vector<int>& taskIds() const { return m_taskIds; }
+
+    void release() override
+    {
+        if (latest() == this)
+            latest() = nullptr;
+        delete this;
+    }
+    void setCallBack(INxTextToSpeechTaskManagerCallBack* callBack) override { m_callBack = callBack; }
+    void addTask(const NxTextToSpeechTaskRequest&, int* taskId, int* sentences, int* characters,
+                 QString* text) override
+    {
+        m_taskIds.push_back(m_nextId);
+        *taskId = m_nextId++;
+        *sentences = 1;
+        *text = QStringLiteral("Line of the narration");
+        *characters = text->size();
+    }
+    bool removeTask(int) override { return true; }
+    void retryTask(int) override {}
+    bool serviceState() override { return true; }
+    void stopAll() override {}
+    bool isTaskFinished(int) override { return true; }
+    void refresh() override {}
+    void querySubtitleProgress(int, int*, int*, int*, int*, int*) override {}
+
+private:
+    INxTextToSpeechTaskManagerCallBack* m_callBack = nullptr;
+    std::vector<int> m_taskIds;
+    int m_nextId = 1;
+};
+
+// `count` five-second titles named "Title0", "Title1"... each with a line of text.
+class Titles
+{
+public:
+    explicit Titles(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            auto title = std::make_unique<NxTitleClip>(QStringLiteral("Title%1").arg(i), NxRational{25, 1}, 125 * i,
+                                                       125);
+            title->addText(QStringLiteral("Line %1 of the narration").arg(i));
+            m_list.append(title.get());
+            m_titles.push_back(std::move(title));
+        }
+    }
+    const QList<INxClip*>& list() const { return m_list; }
+
+private:
+    std::vector<std::unique_ptr<NxTitleClip>> m_titles;
+    QList<INxClip*> m_list;
+};
+
+// Runs every event there is, including those posted while running them.
+void processAllEvents()
+{
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    QCoreApplication::sendPostedEvents();
+    while (dispatcher->processEvents(QEventLoop::AllEvents))
+        QCoreApplication::sendPostedEvents();
+}
+
+template <typename Add>
+double timeAdd(Add add)
+{
+    processAllEvents();
+    const Clock::time_point start = Clock::now();
+    add();
+    processAllEvents();
+    return millisecondsSince(start);
+}
+
+double percentile(std::vector<double> samples, double fraction)
+{
+    if (samples.empty())
+        return 0;
+    std::sort(samples.begin(), samples.end());
+    return samples[std::min(samples.size() - 1, size_t(fraction * (samples.size() - 1) + 0.5))];
+}
+
+const char* verdict(double value, double target)
+{
+    return value <= target ? "PASS" : "MISS";
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget* widget)
+    {
+        widget->installEventFilter(this);
+    }
+    int paints() const { return m_paints; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++m_paints;
+        return false;
+    }
+
+private:
+    int m_paints = 0;
+};
+
+// The running states of each service, in the managers' codes; a task steps
+// through them and never finishes, so no result files are produced.
+constexpr int SpeechToTextStates[] = {NxSpeechToTextTaskInfo::Scanning, NxSpeechToTextTaskInfo::Transcoding,
+                                      NxSpeechToTextTaskInfo::Uploading, NxSpeechToTextTaskInfo::Transcribing};
+constexpr int TextToSpeechStates[] = {NxTextToSpeechTaskInfo::Scanning, NxTextToSpeechTaskInfo::Uploading,
+                                      NxTextToSpeechTaskInfo::Converting, NxTextToSpeechTaskInfo::Downloading};
+// Reports a task receives before its state moves on.
+constexpr long ReportsPerState = 10;
+
+struct LoadResult
+{
+    std::vector<double> lateness; // ms, one per zero-timer
+    long reports = 0;             // delivered by the workers during the span
+    long handled = 0;             // handled by the controllers by the end of the span
+    double drainMs = 0;           // from the span's end until the last report was handled
+    long waits = 0;               // times a worker found the backlog full
+    int speechToTextPaints = 0;
+    int textToSpeechPaints = 0;
+    std::vector<double> statusChanges; // ms per handled report that changed the row's status
+    std::vector<double> progressOnly;  // ms per handled report that did not
+};
+
+// Times a controller's handling of each report: sigTaskStateChanged comes
+// first, sigDataChanged carries the row only when the status changed, and
+// sigProgress follows the row's repaint request.
+template <typename Controller>
+void timeHandling(Controller* controller, LoadResult& load)
+{
+    auto started = std::make_shared<Clock::time_point>();
+    auto statusChanged = std::make_shared<bool>(false);
+    QObject::connect(controller, &Controller::sigTaskStateChanged, controller, [=] { *started = Clock::now(); });
+    QObject::connect(controller, &Controller::sigDataChanged, controller,
+                     [=](const QModelIndex& index) { *statusChanged = index.isValid(); });
+    QObject::connect(controller, &Controller::sigProgress, controller, [=, &load] {
+        (*statusChanged ? load.statusChanges : load.progressOnly).push_back(millisecondsSince(*started));
+    });
+}
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const Home home;
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
+    const double seconds = argc > 2 ? qMax(0.5, atof(argv[2])) : 5.0;
+    const long backlogLimit = argc > 3 ? qMax(1L, atol(argv[3])) : DefaultBacklogLimit;
+
+    SpeechToTextManager::install();
+    TextToSpeechManager::install();
+    NxSpeechServiceDialog dialog(nullptr);
+    auto* presenter = dynamic_cast<NxSpeechServicePresenter*>(dialog.presenter());
+    auto* panel = dialog.findChild<NxSpeechServicePanel*>();
+    NxSpeechToTextHelper* speechToText = presenter->speechToTextHelper();
+    NxTextToSpeechHelper* textToSpeech = presenter->textToSpeechHelper();
+    dialog.show();
+    processAllEvents();
+
+    // Adding, each service into its visible tab; the last run's tasks stay for the load.
+    const Clips clips(Tasks);
+    const Titles titles(Tasks);
+    TextToSpeechTaskParam param;
+    param.voiceCode = QStringLiteral("en-US-1");
+    param.voiceName = QStringLiteral("Voice");
+    std::vector<double> speechToTextAdds, textToSpeechAdds;
+    for (int run = 0; run <= runs; ++run) { // run 0 is unmeasured
+        presenter->clearAllTasks();
+        dialog.showTab(NxSpeechServiceDialog::SpeechToText);
+        const double sttMs = timeAdd([&] { presenter->addClipTasks(clips.list(), QStringLiteral("en"), false); });
+        dialog.showTab(NxSpeechServiceDialog::TextToSpeech);
+        const double ttsMs = timeAdd([&] { presenter->addTextToSpeechTasks(titles.list(), param); });
+        if (speechToText->taskCount() != Tasks || textToSpeech->taskCount() != Tasks) {
+            std::fprintf(stderr, "setup failed: %d and %d tasks\n", speechToText->taskCount(),
+                         textToSpeech->taskCount());
+            return 1;
+        }
+        if (run == 0)
+            continue;
+        speechToTextAdds.push_back(sttMs);
+        textToSpeechAdds.push_back(ttsMs);
+        std::printf("add run %d: speech-to-text %7.1f ms   text-to-speech %7.1f ms\n", run, sttMs, ttsMs);
+    }
+    dialog.showTab(NxSpeechServiceDialog::SpeechToText);
+    processAllEvents();
+
+    // Load.
+    const SpeechToTextManager* sttManager = SpeechToTextManager::latest();
+    const TextToSpeechManager* ttsManager = TextToSpeechManager::latest();
+    const std::vector<int> sttIds = sttManager->taskIds();
+    const std::vector<int> ttsIds = ttsManager->taskIds();
+    INxSpeechToTextTaskManagerCallBack* sttCallBack = sttManager->callBack();
+    INxTextToSpeechTaskManagerCallBack* ttsCallBack = ttsManager->callBack();
+    const std::vector<int> sttRecent(sttIds.end() - Tasks, sttIds.end());
+    const std::vector<int> ttsRecent(ttsIds.end() - Tasks, ttsIds.end());
+
+    LoadResult load;
+    std::atomic<long> sent{0};
+    std::atomic<long> handled{0};
+    std::atomic<long> waits{0};
+    std::atomic<bool> stop{false};
+    const auto countHandled = [&] { handled.fetch_add(1, std::memory_order_relaxed); };
+    QObject::connect(speechToText, &NxSpeechToTextHelper::sigProgress, speechToText, countHandled);
+    QObject::connect(textToSpeech, &NxTextToSpeechHelper::sigProgress, textToSpeech, countHandled);
+    timeHandling(speechToText, load);
+    timeHandling(textToSpeech, load);
+    const PaintCounter sttPaints(panel->speechToTextPage()->table()->viewport());
+    const PaintCounter ttsPaints(panel->textToSpeechPage()->table()->viewport());
+
+    // Worker w's report i goes to the service i % 2, to the rows w, w + 4, ...
+    // in turn; a row's progress rises by one a round and its state moves on
+    // every ReportsPerState rounds.
+    const auto work = [&](int worker) {
+        NxSpeechToTextTaskInfo sttInfo;
+        NxTextToSpeechTaskInfo ttsInfo;
+        const auto backlogFull = [&] {
+            return sent.load(std::memory_order_relaxed) - handled.load(std::memory_order_relaxed) > backlogLimit;
+        };
+        for (long i = 0; !stop.load(std::memory_order_relaxed); ++i) {
+            while (backlogFull() && !stop.load(std::memory_order_relaxed)) {
+                waits.fetch_add(1, std::memory_order_relaxed);
+                std::this_thread::sleep_for(std::chrono::microseconds(100));
+            }
+            const long sequence = (i / 2) * Workers + worker;
+            const int row = int(sequence % Tasks);
+            const long round = sequence / Tasks;
+            const int progress = int(round % 101);
+            const size_t stage = size_t(round / ReportsPerState) % 4;
+            if (i % 2 == 0) {
+                sttInfo.taskId = sttRecent[row];
+                sttInfo.state = SpeechToTextStates[stage];
+                sttInfo.progress = progress;
+                sttCallBack->onTaskStateChanged(sttInfo);
+            } else {
+                ttsInfo.taskId = ttsRecent[row];
+                ttsInfo.state = TextToSpeechStates[stage];
+                ttsInfo.progress = progress;
+                ttsCallBack->onTaskStateChanged(ttsInfo);
+            }
+            sent.fetch_add(1, std::memory_order_relaxed);
+        }
+    };
+
+    QEventLoop loop;
+    QObject probeContext;
+    const Clock::time_point begin = Clock::now();
+    const auto spanMs = seconds * 1000;
+    bool switched = false;
+    std::function<void()> probe = [&] {
+        const Clock::time_point started = Clock::now();
+        QTimer::singleShot(0, &probeContext, [&, started] {
+            load.lateness.push_back(millisecondsSince(started));
+            const double elapsed = millisecondsSince(begin);
+            if (elapsed >= spanMs) {
+                loop.quit();
+                return;
+            }
+            if (!switched && elapsed >= spanMs / 2) {
+                switched = true;
+                dialog.showTab(NxSpeechServiceDialog::TextToSpeech);
+            }
+            probe();
+        });
+    };
+
+    std::vector<std::thread> workers;
+    for (int worker = 0; worker < Workers; ++worker)
+        workers.emplace_back(work, worker);
+    probe();
+    loop.exec();
+    stop = true;
+    for (std::thread& worker : workers)
+        worker.join();
+    const Clock::time_point end = Clock::now();
+    load.reports = sent;
+    load.handled = handled;
+    load.waits = waits;
+    processAllEvents();
+    load.drainMs = millisecondsSince(end);
+    load.speechToTextPaints = sttPaints.paints();
+    load.textToSpeechPaints = ttsPaints.paints();
+    if (handled != sent)
+        std::fprintf(stderr, "only %ld of %ld reports were handled\n", long(handled), long(sent));
+
+    const double sttAdd = median(speechToTextAdds);
+    const double ttsAdd = median(textToSpeechAdds);
+    std::printf("\nadding %d tasks into the shown window, call and its events, median of %d runs\n", Tasks, runs);
+    std::printf("  speech-to-text clips       %8.1f ms   (target <= %.0f ms) %s\n", sttAdd, TargetAddMs,
+                verdict(sttAdd, TargetAddMs));
+    std::printf("  text-to-speech titles      %8.1f ms   (target <= %.0f ms) %s\n", ttsAdd, TargetAddMs,
+                verdict(ttsAdd, TargetAddMs));
+
+    const double p50 = percentile(load.lateness, 0.50);
+    const double p99 = percentile(load.lateness, 0.99);
+    const double worst = percentile(load.lateness, 1.0);
+    std::printf("\nevent loop under load: %d tasks a tab, %d worker threads, %.1f s, tab switched halfway\n", Tasks,
+                Workers, seconds);
+    std::printf("  reports delivered          %8ld   (%.0f a second; workers waited %ld times for a backlog of %ld)\n",
+                load.reports, load.reports / seconds, load.waits, backlogLimit);
+    std::printf("  handled within the span    %8ld   (%.0f a second)\n", load.handled, load.handled / seconds);
+    std::printf("  backlog drained in         %8.1f ms\n", load.drainMs);
+    std::printf("  rows painted: speech-to-text %d times, text-to-speech %d times\n", load.speechToTextPaints,
+                load.textToSpeechPaints);
+    std::printf("  handling one report, p50 / p99 / count\n");
+    std::printf("    status changed (scrolls) %8.3f / %8.3f ms  %ld\n", percentile(load.statusChanges, 0.5),
+                percentile(load.statusChanges, 0.99), long(load.statusChanges.size()));
+    std::printf("    progress only            %8.3f / %8.3f ms  %ld\n", percentile(load.progressOnly, 0.5),
+                percentile(load.progressOnly, 0.99), long(load.progressOnly.size()));
+    std::printf("  zero-timer lateness, %zu samples\n", load.lateness.size());
+    std::printf("    p50                      %8.2f ms\n", p50);
+    std::printf("    p99                      %8.2f ms   (target <= %.0f ms) %s\n", p99, TargetLatenessMs,
+                verdict(p99, TargetLatenessMs));
+    std::printf("    max                      %8.2f ms\n", worst);
+    return 0;
+}
