@@ -160,6 +160,16 @@ QString textFileFor(const QString& audioPath)
     return audio.absolutePath() + QLatin1Char('/') + audio.completeBaseName() + TextExtension;
 }
 
+// Whether `path` is textFileFor(`audioPath`) for a title's audio in the
+// absolute output folder. Naming compares every new name with every task, so
+// this builds no string.
+bool isTextFileOf(const QString& path, const QString& audioPath)
+{
+    const QStringRef stem = audioPath.leftRef(audioPath.size() - AudioExtension.size());
+    return path.size() == stem.size() + TextExtension.size() && path.startsWith(stem)
+           && path.endsWith(TextExtension);
+}
+
 QString titleText(INxClip* clip)
 {
     const auto* title = dynamic_cast<INxTextTimelineClip*>(clip);
@@ -296,7 +306,7 @@ bool NxTextToSpeechHelper::isTakenPath(const QString& path) const
     if (QFileInfo::exists(path))
         return true;
     return std::any_of(m_tasks.cbegin(), m_tasks.cend(), [&path](const Task* task) {
-        return task->destPath == path || (!task->isSubtitle && textFileFor(task->destPath) == path);
+        return task->destPath == path || (!task->isSubtitle && isTextFileOf(path, task->destPath));
     });
 }
 
