@@ -41,8 +41,16 @@ void NxTaskTableView::install(QAbstractItemModel* model, NxTaskTableDelegate* de
     for (int column = 0; column < int(std::size(ColumnWidths)); ++column)
         setColumnWidth(column, ColumnWidths[column]);
     verticalHeader()->hide();
-    // Rows are as tall as the delegate says: progress rows are taller.
-    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows are as tall as the delegate says for their task's status. A
+    // resize-to-contents header would re-measure every row on each layout;
+    // instead a row is measured when it comes, when its status changes
+    // (slotDataChanged) and when anything else resizes it.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { fitRows(first, last); });
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, [this](int row) { fitRows(row, row); });
+    connect(model, &QAbstractItemModel::modelReset, this, &NxTaskTableView::fitAllRows);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &NxTaskTableView::fitAllRows);
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -76,8 +84,25 @@ void NxTaskTableView::slotDataChanged(QModelIndex modelIndex)
 {
     update();
     viewport()->update();
-    if (modelIndex.isValid())
+    if (modelIndex.isValid()) {
+        // A valid index means the task's status changed, and with it maybe
+        // the row's height. The height and the scroll range follow before
+        // scrolling, so all of the row shows, even at the end of the list.
+        fitRows(modelIndex.row(), modelIndex.row());
+        updateGeometries();
         scrollTo(modelIndex, QAbstractItemView::EnsureVisible);
+    }
+}
+
+void NxTaskTableView::fitRows(int first, int last)
+{
+    for (int row = first; row <= last; ++row)
+        setRowHeight(row, sizeHintForRow(row));
+}
+
+void NxTaskTableView::fitAllRows()
+{
+    fitRows(0, model()->rowCount() - 1);
 }
 
 void NxTaskTableView::slotTaskCountChanged()

@@ -54,6 +54,9 @@ private slots:
 
 private:
     void applySkin();
+    // Gives rows first..last the height the delegate asks for.
+    void fitRows(int first, int last);
+    void fitAllRows();
 
     NxSpeechServiceNoTaskTip* m_noTaskTip = nullptr;
     std::function<int()> m_taskCount;

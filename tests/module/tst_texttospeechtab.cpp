@@ -33,6 +33,11 @@ private slots:
     void cleanup();
 
     void convertingRowIsTallerWithItsContentLowered();
+    void rowGrowsWhileConvertingAndShrinksWhenDone_data();
+    void rowGrowsWhileConvertingAndShrinksWhenDone();
+    void newRowIsAsTallAsItsStatusAsks();
+    void rowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView_data();
+    void rowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView();
     void convertingBarShowsTheProgress_data();
     void convertingBarShowsTheProgress();
     void partlyFailedSubtitleShowsCompletedOfTotalCharacters();
@@ -127,6 +132,59 @@ void TextToSpeechTabTest::convertingRowIsTallerWithItsContentLowered()
     QVERIFY(iconAt(0, 4));
     QVERIFY(iconAt(1, 16));
     QVERIFY(!iconAt(1, 4));
+}
+
+void TextToSpeechTabTest::rowGrowsWhileConvertingAndShrinksWhenDone_data()
+{
+    QTest::addColumn<int>("endState");
+    QTest::newRow("completes") << int(NxTextToSpeechTaskInfo::Completed);
+    QTest::newRow("fails") << int(NxTextToSpeechTaskInfo::ConvertFailed);
+}
+
+void TextToSpeechTabTest::rowGrowsWhileConvertingAndShrinksWhenDone()
+{
+    QFETCH(int, endState);
+    addTitle(QStringLiteral("A"));
+    const int middle = addTitle(QStringLiteral("B"));
+    addTitle(QStringLiteral("C"));
+    QCOMPARE(cell(2, 0).top(), 64);
+
+    QVERIFY(deliver(middle, NxTextToSpeechTaskInfo::Converting, 0, 10));
+    QCOMPARE(cell(1, 0), QRect(0, 32, 252, 56));
+    QCOMPARE(cell(2, 0).top(), 88);
+    QCOMPARE(table()->rowViewportPosition(2), 88);
+
+    QVERIFY(deliver(middle, endState));
+    QCOMPARE(cell(1, 0), QRect(0, 32, 252, 32));
+    QCOMPARE(cell(2, 0).top(), 64);
+}
+
+void TextToSpeechTabTest::newRowIsAsTallAsItsStatusAsks()
+{
+    const int converting = addTitle(QStringLiteral("A"));
+    QVERIFY(deliver(converting, NxTextToSpeechTaskInfo::Converting, 0, 10));
+    addTitle(QStringLiteral("B"));
+    QCOMPARE(cell(1, 0), QRect(0, 56, 252, 32));
+}
+
+void TextToSpeechTabTest::rowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::newRow("a row in the middle") << 20;
+    QTest::newRow("the last row") << 29;
+}
+
+void TextToSpeechTabTest::rowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView()
+{
+    QFETCH(int, row);
+    QList<int> ids;
+    for (int i = 0; i < 30; ++i)
+        ids.append(addTitle(QStringLiteral("Title%1").arg(i)));
+    QVERIFY(!table()->viewport()->rect().intersects(cell(row, 0)));
+
+    QVERIFY(deliver(ids.at(row), NxTextToSpeechTaskInfo::Converting, 0, 10));
+    QCOMPARE(cell(row, 0).height(), 56);
+    QCOMPARE(cell(row, 0).bottom(), table()->viewport()->rect().bottom());
 }
 
 void TextToSpeechTabTest::convertingBarShowsTheProgress_data()
