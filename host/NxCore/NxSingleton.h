@@ -6,13 +6,17 @@
 // defines it with NX_DEFINE_SINGLETON, and the type's header declares it
 // with NX_DECLARE_SINGLETON. A header-only definition would give every
 // library built with hidden symbols a private copy of its own.
+//
+// A type may also derive from NxSingleton<T> to offer T::instance().
 template <typename T>
 class NxSingleton
 {
 public:
     static T* instance();
 
-    NxSingleton() = delete;
+protected:
+    NxSingleton() = default;
+    ~NxSingleton() = default;
 };
 
 #define NX_DECLARE_SINGLETON(Type) \
