@@ -48,7 +48,7 @@ void NxTaskTableView::install(QAbstractItemModel* model, NxTaskTableDelegate* de
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     connect(model, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { fitRows(first, last); });
-    connect(verticalHeader(), &QHeaderView::sectionResized, this, [this](int row) { fitRows(row, row); });
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, &NxTaskTableView::fitRow);
     connect(model, &QAbstractItemModel::modelReset, this, &NxTaskTableView::fitAllRows);
     connect(model, &QAbstractItemModel::layoutChanged, this, &NxTaskTableView::fitAllRows);
     setFrameShape(QFrame::NoFrame);
@@ -86,18 +86,26 @@ void NxTaskTableView::slotDataChanged(QModelIndex modelIndex)
     viewport()->update();
     if (modelIndex.isValid()) {
         // A valid index means the task's status changed, and with it maybe
-        // the row's height. The height and the scroll range follow before
-        // scrolling, so all of the row shows, even at the end of the list.
-        fitRows(modelIndex.row(), modelIndex.row());
-        updateGeometries();
+        // the row's height. A new height and the scroll range that follows
+        // from it are set before scrolling, so all of the row shows, even at
+        // the end of the list.
+        if (fitRow(modelIndex.row()))
+            updateGeometries();
         scrollTo(modelIndex, QAbstractItemView::EnsureVisible);
     }
+}
+
+bool NxTaskTableView::fitRow(int row)
+{
+    const int height = rowHeight(row);
+    setRowHeight(row, sizeHintForRow(row));
+    return rowHeight(row) != height;
 }
 
 void NxTaskTableView::fitRows(int first, int last)
 {
     for (int row = first; row <= last; ++row)
-        setRowHeight(row, sizeHintForRow(row));
+        fitRow(row);
 }
 
 void NxTaskTableView::fitAllRows()

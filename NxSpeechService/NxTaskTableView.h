@@ -54,7 +54,9 @@ private slots:
 
 private:
     void applySkin();
-    // Gives rows first..last the height the delegate asks for.
+    // Give rows the height the delegate asks for; fitRow says whether the
+    // row's height changed.
+    bool fitRow(int row);
     void fitRows(int first, int last);
     void fitAllRows();
 
