@@ -24,6 +24,9 @@ inline constexpr QLatin1String PageStatus{"page_status"};
 inline constexpr QLatin1String ClipType{"clip_type"};
 inline constexpr QLatin1String BillQuantity{"bill_quantity"};
 inline constexpr QLatin1String FailedReason{"failed_reason"};
+inline constexpr QLatin1String SttLanguage{"STT_language"};
+inline constexpr QLatin1String SelectConverted{"Select_converted"};
+inline constexpr QLatin1String IsUseCheck{"is_use_check"};
 
 // Values.
 inline constexpr QLatin1String SpeechToText{"STT"};
@@ -32,6 +35,8 @@ inline constexpr QLatin1String PageScan{"scan"};
 inline constexpr QLatin1String PageUpload{"upload"};
 inline constexpr QLatin1String PageCloudTransfer{"cloud_transfer"};
 inline constexpr QLatin1String PageDownload{"download"};
+inline constexpr QLatin1String ConvertClip{"clip"};
+inline constexpr QLatin1String ConvertSequence{"sequence"};
 
 // "audio_title_serve_details"; `clipType` is added only when not empty.
 void sendServeDetails(const QString& module, const QString& pageStatus, const QString& clipType = QString());

@@ -1,0 +1,22 @@
+#include "NxCheckBoxWrapping.h"
+
+#include <QCheckBox>
+
+namespace
+{
+constexpr int MaxLineLength = 60;
+constexpr int OneLineHeight = 16;
+constexpr int TwoLinesHeight = 32;
+}
+
+void wrapCheckBoxText(QCheckBox* box)
+{
+    const QString text = box->text();
+    const int space = text.length() > MaxLineLength ? text.lastIndexOf(QLatin1Char(' '), MaxLineLength - 1) : -1;
+    if (space <= 0) {
+        box->setFixedHeight(OneLineHeight);
+        return;
+    }
+    box->setText(text.left(space) + QLatin1Char('\n') + text.mid(space + 1).trimmed());
+    box->setFixedHeight(TwoLinesHeight);
+}
