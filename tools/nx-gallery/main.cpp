@@ -4,6 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen build/tools/nx-gallery/nx-gallery <output folder>
 
 #include "NxShowcaseManager.h"
+#include "NxGalleryKitControls.h"
 #include "NxSpeechServiceDialog.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
@@ -278,6 +279,7 @@ void Gallery::render(int skin, const QString& skinName)
     Page<NxTextToSpeechHelper, NxTextToSpeechWidget> textToSpeech;
     renderTab(QStringLiteral("tts"), textToSpeech, TtsNetwork, TtsNoBalance, TtsNetwork, TtsRunning);
     renderDialog();
+    renderKitControls(m_folder, skinName);
 }
 }
 
