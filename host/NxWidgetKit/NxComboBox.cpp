@@ -98,6 +98,8 @@ NxComboBox::NxComboBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     setItemDelegate(new ItemDelegate(this));
+    // The list drops below the field rather than covering it.
+    setStyleSheet(QStringLiteral("QComboBox{combobox-popup:0;}"));
     applyPopupSkin();
     connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this, [this] {
         applyPopupSkin();

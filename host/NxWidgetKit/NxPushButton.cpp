@@ -5,6 +5,7 @@
 #include "NxSkinStyle.h"
 
 #include <QPainter>
+#include <QtMath>
 
 namespace
 {
@@ -65,7 +66,9 @@ QSize NxPushButton::sizeHint() const
 {
     const int padding = isSmall(m_height) ? SmallPadding : LargePadding;
     const int minimum = isSmall(m_height) ? SmallMinimumWidth : LargeMinimumWidth;
-    return {qMax(minimum, fontMetrics().horizontalAdvance(text()) + 2 * padding), m_height};
+    // Whole pixels rounded up: the text must not be elided at its own size.
+    const int textWidth = qCeil(QFontMetricsF(font()).horizontalAdvance(text()));
+    return {qMax(minimum, textWidth + 2 * padding), m_height};
 }
 
 QSize NxPushButton::minimumSizeHint() const

@@ -240,7 +240,7 @@ void renderSliders(const QString& folder, const QString& skinName)
 void renderOpenCombo(const QString& folder, const QString& skinName)
 {
     auto* holder = new QWidget;
-    holder->setFixedSize(320, 220);
+    holder->setFixedSize(320, 240);
     auto* box = static_cast<NxComboBox*>(combo(holder));
     box->move(24, 24);
     box->setCurrentIndex(1);
