@@ -17,7 +17,10 @@ constexpr qreal MarkStroke = 1.2;
 constexpr qreal CheckBoxRadius = 3;
 constexpr qreal CheckStroke = 1.6;
 constexpr qreal RadioDotRadius = 3.5;
-constexpr int FocusRingPadding = 3; // room between the text and the ring around it
+constexpr int MarkLeft = 1; // room for the mark's smoothed edge
+// Room between the text and the ring around it.
+constexpr int FocusRingPadding = 3;
+constexpr int FocusRingVerticalPadding = 1;
 
 QColor colour(NxSkinColor::NxColorType role)
 {
@@ -115,25 +118,24 @@ void NxControlPainter::PaintToggle(QPainter& painter, const QRect& rect, Mark ma
 
     // Mark: centred on the first line, inside the control.
     const int markTop = qBound(rect.top(), textTop + (metrics.height() - MarkSize) / 2, rect.bottom() + 1 - MarkSize);
-    const QRectF box(rect.left() + 1, markTop, MarkSize, MarkSize);
+    const QRectF box(rect.left() + MarkLeft, markTop, MarkSize, MarkSize);
     if (mark == CheckMark)
         paintCheckMark(painter, box, state);
     else
         paintRadioMark(painter, box, state);
 
     // Text
-    const int textLeft = rect.left() + 1 + MarkSize + MarkTextGap;
+    const int textLeft = rect.left() + MarkLeft + MarkSize + MarkTextGap;
     const QRect textRect(textLeft, textTop, rect.right() - textLeft + 1, textHeight);
     painter.setPen(colour(TextRole(state.enabled, state.checked || state.hovered)));
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
 
     if (state.focusRing) {
+        // Around the text, as far as the control reaches.
         const QRect used = metrics.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
-        PaintFocusRing(painter,
-                       QRectF(used.left() - FocusRingPadding, qMax(rect.top(), used.top() - 1),
-                              qMin(used.width() + 2 * FocusRingPadding, rect.right() + 1 - used.left() + FocusRingPadding),
-                              qMin(used.height() + 2, rect.height())),
-                       CheckBoxRadius);
+        const QRect ring = used.adjusted(-FocusRingPadding, -FocusRingVerticalPadding, FocusRingPadding,
+                                         FocusRingVerticalPadding) & rect;
+        PaintFocusRing(painter, ring, CheckBoxRadius);
     }
     painter.restore();
 }
@@ -143,7 +145,7 @@ QSize NxControlPainter::ToggleSizeHint(const QFontMetrics& metrics, const QStrin
     int textWidth = 0;
     for (const QString& line : linesOf(text))
         textWidth = qMax(textWidth, metrics.horizontalAdvance(line));
-    return {1 + MarkSize + MarkTextGap + textWidth + FocusRingPadding + 1,
+    return {MarkLeft + MarkSize + MarkTextGap + textWidth + FocusRingPadding + 1,
             qMax(MarkSize + 2, int(linesOf(text).size()) * metrics.height())};
 }
 

@@ -97,7 +97,9 @@ NxPushButton::Look NxPushButton::look() const
                 : isDown()               ? colour(NxSkinColor::State_Pressed)
                 : underMouse() || accent ? colour(NxSkinColor::State_Hover)
                                          : QColor(Qt::transparent);
-    look.outline = !isEnabled()   ? colour(NxSkinColor::Component_Divider_Secondary)
+    // A disabled choice still shows whether it was the chosen one.
+    look.outline = !isEnabled()   ? colour(isChecked() ? NxSkinColor::State_Disabled
+                                                       : NxSkinColor::Component_Divider_Secondary)
                    : accent       ? colour(NxSkinColor::VarneloX_Primary)
                    : underMouse() ? colour(NxSkinColor::Text_Icon_Quaternary)
                                   : colour(NxSkinColor::Component_Control_Stroke);

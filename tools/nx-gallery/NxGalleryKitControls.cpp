@@ -29,6 +29,7 @@ struct ControlRow
 {
     const char* name;
     std::function<QWidget*(QWidget* parent)> make;
+    bool pressable;
     bool checkable;
 };
 
@@ -77,32 +78,32 @@ NxPropertyNonLineSliderEx* slider(QWidget* parent, int index)
 const std::vector<ControlRow>& controlRows()
 {
     static const std::vector<ControlRow> rows{
-        {"Primary 32", [](QWidget* p) { return button(p, true, NButtonSize32, "OK", false); }, false},
-        {"Primary 24", [](QWidget* p) { return button(p, true, NButtonSize24, "Confirm", false); }, false},
-        {"Secondary 32", [](QWidget* p) { return button(p, false, NButtonSize32, "Cancel", false); }, false},
-        {"Secondary 24", [](QWidget* p) { return button(p, false, NButtonSize24, "Shanshan", true); }, true},
-        {"Check box", [](QWidget* p) { return checkBox(p, "Matched to the timeline", 16); }, true},
+        {"Primary 32", [](QWidget* p) { return button(p, true, NButtonSize32, "OK", false); }, true, false},
+        {"Primary 24", [](QWidget* p) { return button(p, true, NButtonSize24, "Confirm", false); }, true, false},
+        {"Secondary 32", [](QWidget* p) { return button(p, false, NButtonSize32, "Cancel", false); }, true, false},
+        {"Secondary 24", [](QWidget* p) { return button(p, false, NButtonSize24, "Shanshan", true); }, true, true},
+        {"Check box", [](QWidget* p) { return checkBox(p, "Matched to the timeline", 16); }, true, true},
         {"Two lines", [](QWidget* p) { return checkBox(p, "Transcriptions are automatically\nmatched to the timeline", 32); },
-         true},
+         true, true},
         {"Radio", [](QWidget* p) {
              NxRadioButton* radio = NxRadioButton::creatRadioButton(p);
              radio->setText(QStringLiteral("normalTone"));
              radio->setAutoExclusive(false);
              radio->setFixedHeight(24);
              return static_cast<QWidget*>(radio);
-         }, true},
+         }, true, true},
         {"Custom radio", [](QWidget* p) {
              NxCustomRadioButton* radio = NxCustomRadioButton::createCustomRadioButton(p);
              radio->setDisplayText(QStringLiteral("Clip selection"));
              radio->setFixedHeight(18);
              return static_cast<QWidget*>(radio);
-         }, true},
-        {"Combo box", combo, false},
+         }, true, true},
+        {"Combo box", combo, false, false},
         {"Slider", [](QWidget* p) {
              NxPropertyNonLineSliderEx* made = slider(p, 2);
              made->setFixedWidth(200);
              return static_cast<QWidget*>(made);
-         }, false},
+         }, false, false},
     };
     return rows;
 }
@@ -176,13 +177,9 @@ void applyState(QWidget* control, State state)
 
 bool applies(const ControlRow& row, State state)
 {
-    const bool isButton = QByteArray(row.name).contains("ary");
-    const bool toggles = row.checkable || !isButton;
     if (state == Checked || state == DisabledChecked)
         return row.checkable;
-    if (state == Pressed)
-        return isButton || row.checkable;
-    return toggles || isButton;
+    return state != Pressed || row.pressable;
 }
 
 void renderStates(const QString& folder, const QString& skinName)
