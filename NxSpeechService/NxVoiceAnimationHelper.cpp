@@ -42,6 +42,7 @@ QList<QImage> readFrames(int skinKind, qreal devicePixelRatio)
 }
 
 NxVoiceAnimationHelper::NxVoiceAnimationHelper()
+    : m_timer(this)
 {
     NxSingleton<NxSkinStyle>::instance()->Attach(this);
     loadResource();

@@ -41,7 +41,7 @@ private:
     void takeFrames(int generation, const QList<QImage>& frames);
 
     QList<QImage> m_frames;
-    QTimer m_timer;
+    QTimer m_timer; // a child, so the frame pace can be watched
     int m_frameIndex = 0;
     int m_loadGeneration = 0; // the newest read; older reads arrive too late to count
 };
