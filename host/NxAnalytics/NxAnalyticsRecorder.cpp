@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
-#include <QMutexLocker>
 
 namespace
 {
@@ -42,14 +41,17 @@ void NxAnalyticsRecorder::record(const NxSentEvent& event)
 {
     QList<NxTrackEvent::Listener> listeners;
     {
-        QMutexLocker lock(&m_mutex);
-        QFile file(NxDataHome::filePath(QStringLiteral("analytics.jsonl")));
-        if (file.open(QIODevice::WriteOnly | QIODevice::Append))
-            file.write(toJsonLine(event));
-        else
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        // Opened once: a status change sends an event, and opening the file
+        // for each one was a large share of a busy window's time.
+        if (!m_file.isOpen()) {
+            m_file.setFileName(NxDataHome::filePath(QStringLiteral("analytics.jsonl")));
+            m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+        }
+        if (!m_file.isOpen() || m_file.write(toJsonLine(event)) < 0)
             GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__,
                                              "cannot write analytics event %s to %s",
-                                             qPrintable(event.name), qPrintable(file.fileName()));
+                                             qPrintable(event.name), qPrintable(m_file.fileName()));
         listeners = m_listeners.values();
     }
     for (const auto& listener : qAsConst(listeners))
@@ -58,13 +60,13 @@ void NxAnalyticsRecorder::record(const NxSentEvent& event)
 
 int NxAnalyticsRecorder::addListener(NxTrackEvent::Listener listener)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_listeners.insert(m_nextHandle, std::move(listener));
     return m_nextHandle++;
 }
 
 void NxAnalyticsRecorder::removeListener(int handle)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_listeners.remove(handle);
 }

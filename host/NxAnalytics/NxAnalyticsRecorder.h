@@ -2,8 +2,10 @@
 
 #include "NxTrackEvent.h"
 
-#include <QMutex>
+#include <QFile>
 #include <QMap>
+
+#include <mutex>
 
 // Delivers sent events: the JSON-lines file and the in-process listeners.
 class NxAnalyticsRecorder
@@ -21,7 +23,9 @@ public:
 private:
     NxAnalyticsRecorder() = default;
 
-    QMutex m_mutex;
+    // A std::mutex, which ThreadSanitizer follows (a contended QMutex locks inside Qt).
+    std::mutex m_mutex;
+    QFile m_file;
     QMap<int, NxTrackEvent::Listener> m_listeners;
     int m_nextHandle = 1;
 };
