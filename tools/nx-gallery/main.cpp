@@ -5,6 +5,7 @@
 
 #include "NxShowcaseManager.h"
 #include "NxGalleryKitControls.h"
+#include "NxGallerySpeechToTextParam.h"
 #include "NxGalleryVoiceTiles.h"
 #include "NxSpeechServiceDialog.h"
 #include "NxSingleton.h"
@@ -281,6 +282,7 @@ void Gallery::render(int skin, const QString& skinName)
     renderTab(QStringLiteral("tts"), textToSpeech, TtsNetwork, TtsNoBalance, TtsNetwork, TtsRunning);
     renderDialog();
     renderKitControls(m_folder, skinName);
+    renderSpeechToTextParam(m_folder, skinName);
     renderVoiceTiles(m_folder, skinName);
 }
 }
