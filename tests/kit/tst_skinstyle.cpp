@@ -134,6 +134,8 @@ private slots:
         image("empty_tasks", 72);
         image("avatar_male", 48);
         image("avatar_female", 48);
+        image("male", 24);
+        image("female", 24);
         QTest::newRow("an unknown name passes through") << ":/Resource/no-such-icon.png" << 0 << QStringList();
         QTest::newRow("a path outside the resources passes through") << "/tmp/picture.png" << 0 << QStringList();
         QTest::newRow("an empty path passes through") << QString() << 0 << QStringList();
