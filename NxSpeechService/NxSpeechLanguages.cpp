@@ -87,3 +87,13 @@ void fillLanguageCombo(NxComboBox* combo)
         interfaceLanguage = CantoneseId;
     combo->setCurrentIndex(combo->findData(interfaceLanguage)); // -1 keeps it empty
 }
+
+void retranslateLanguageCombo(NxComboBox* combo)
+{
+    if (!combo)
+        return;
+    for (int index = 0; index < combo->count(); ++index) {
+        const QString name = languageNameTable.value(combo->itemData(index).toInt());
+        combo->setItemText(index, QObject::tr(name.toLatin1().constData()));
+    }
+}

@@ -16,3 +16,7 @@ extern const QMap<QString, QList<int>> languageVoiceTable;  // code → voices o
 // the host's interface language current; no current item when the interface
 // language is none of them. Emits no change signal. Ignores a null combo.
 void fillLanguageCombo(NxComboBox* combo);
+
+// Gives the combo's items their names in the current language, keeping the
+// current item. Ignores a null combo.
+void retranslateLanguageCombo(NxComboBox* combo);

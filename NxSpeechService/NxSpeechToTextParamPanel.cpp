@@ -35,6 +35,7 @@ NxSpeechToTextParamPanel::NxSpeechToTextParamPanel(QWidget* parent)
     createRadios();
     createCheckBox();
     createButtons();
+    RetranslateUi();
     createLayouts();
     createConnections();
     fillLanguageCombo(m_languageCombo);
@@ -47,25 +48,21 @@ void NxSpeechToTextParamPanel::createLabels()
 {
     m_languageLabel = NxLabel::CreateLabel(this);
     m_languageLabel->setFixedHeight(LabelHeight);
-    m_languageLabel->setText(tr("Language of the audio to be transcribed:"));
 
     m_languageCombo = NxComboBox::CreateComboBox(this);
     m_languageCombo->setFixedSize(ComboSize);
 
     m_sourceLabel = NxLabel::CreateLabel(this);
     m_sourceLabel->setFixedHeight(LabelHeight);
-    m_sourceLabel->setText(tr("Select the file to be converted: "));
 }
 
 void NxSpeechToTextParamPanel::createRadios()
 {
     m_clipRadio = NxCustomRadioButton::createCustomRadioButton(this);
-    m_clipRadio->setDisplayText(tr("Clip selection"));
     m_clipRadio->setChecked(true);
     m_clipRadio->setFixedHeight(RadioHeight);
 
     m_timelineRadio = NxCustomRadioButton::createCustomRadioButton(this);
-    m_timelineRadio->setDisplayText(tr("The entire timeline sequence"));
     m_timelineRadio->setFixedHeight(RadioHeight);
 
     selectTimeline(false);
@@ -74,8 +71,6 @@ void NxSpeechToTextParamPanel::createRadios()
 void NxSpeechToTextParamPanel::createCheckBox()
 {
     m_matchCheckBox = NxCheckBox::CreateCheckBox(this);
-    m_matchCheckBox->setText(tr("Transcriptions are automatically matched to the timeline"));
-    wrapCheckBoxText(m_matchCheckBox);
     m_matchCheckBox->setChecked(true);
     QFont font = m_matchCheckBox->font();
     font.setPixelSize(CheckBoxPixelSize);
@@ -85,9 +80,22 @@ void NxSpeechToTextParamPanel::createCheckBox()
 void NxSpeechToTextParamPanel::createButtons()
 {
     m_okButton = NxPushButton::CreatePrimaryButton(this, NButtonSize32);
-    m_okButton->setText(tr("OK"));
     m_cancelButton = NxPushButton::CreateSecondaryButton(this, NButtonSize32);
+}
+
+// Run once the children exist and again on every language change; the check
+// box breaks its new text anew.
+void NxSpeechToTextParamPanel::RetranslateUi()
+{
+    m_languageLabel->setText(tr("Language of the audio to be transcribed:"));
+    m_sourceLabel->setText(tr("Select the file to be converted: "));
+    m_clipRadio->setDisplayText(tr("Clip selection"));
+    m_timelineRadio->setDisplayText(tr("The entire timeline sequence"));
+    m_matchCheckBox->setText(tr("Transcriptions are automatically matched to the timeline"));
+    wrapCheckBoxText(m_matchCheckBox);
+    m_okButton->setText(tr("OK"));
     m_cancelButton->setText(tr("Cancel"));
+    retranslateLanguageCombo(m_languageCombo);
 }
 
 void NxSpeechToTextParamPanel::createLayouts()

@@ -25,6 +25,9 @@ public:
     void setClipRatioState(bool checked, bool enabled);
     void setTimelineRatioState(bool checked, bool enabled);
 
+protected:
+    void RetranslateUi() override;
+
 signals:
     void sigOk();
     void sigCancel();

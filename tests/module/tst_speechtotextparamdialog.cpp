@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QScopeGuard>
 #include <QTranslator>
 
 #include <functional>
@@ -26,6 +27,9 @@ class TableTranslator : public QTranslator
 {
 public:
     QHash<QString, QString> texts;
+
+    // Installing a translator announces a language change only when it is not empty.
+    bool isEmpty() const override { return false; }
 
     QString translate(const char* context, const char* source, const char*, int) const override
     {
@@ -191,13 +195,32 @@ private slots:
         if (!translation.isEmpty())
             translator.texts.insert(MatchText, translation);
         QCoreApplication::installTranslator(&translator);
+        const auto removed = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
         open();
-        QCoreApplication::removeTranslator(&translator);
         m_dialog->show();
         QCOMPARE(matchBox()->text(), shown);
         QCOMPARE(matchBox()->height(), height);
         // Both lines stay inside the fixed-size dialog.
         QVERIFY(m_dialog->rect().contains(QRect(matchBox()->mapTo(m_dialog.get(), QPoint()), matchBox()->size())));
+    }
+
+    void aLanguageChangeRetranslatesTheOpenDialog()
+    {
+        open();
+        m_dialog->show();
+        const int chosen = combo()->currentIndex();
+        TableTranslator translator;
+        translator.texts.insert(MatchText, QString(50, 'a') + QStringLiteral(" bbbb ccccc"));
+        translator.texts.insert(QStringLiteral("Clip selection"), QStringLiteral("Clip"));
+        QCoreApplication::installTranslator(&translator); // windows hear of it through a posted event
+        QTRY_COMPARE(matchBox()->text(), QString(50, 'a') + QStringLiteral(" bbbb\nccccc"));
+        QCOMPARE(matchBox()->height(), 32);
+        QVERIFY(radio(QStringLiteral("Clip")));
+        QCOMPARE(combo()->currentIndex(), chosen);
+        QCoreApplication::removeTranslator(&translator);
+        QTRY_COMPARE(matchBox()->text(), MatchText);
+        QCOMPARE(matchBox()->height(), 16);
+        QVERIFY(clip());
     }
 
     void okReportsTheChoiceBeforeClosing_data()
