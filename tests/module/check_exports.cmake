@@ -1,5 +1,6 @@
 # Fails when the module's library exports a symbol outside its public
 # classes: cmake -DLIBRARY=<path> -P check_exports.cmake
+cmake_minimum_required(VERSION 3.25)
 set(public
   NxSpeechServiceDialog
   NxSpeechToTextParamDialog
