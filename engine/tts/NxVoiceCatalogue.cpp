@@ -64,6 +64,40 @@ const Language Languages[] = {
     {"id-ID", "id", {136, 137, 138, 139}, {"Budi", "Siti", "Agus", "Dewi"}, "Halo, ini suara saya.", nullptr},
     {"sv-SE", "sv", {230}, {"Lars"}, "Hej, så här låter min röst.", nullptr},
 };
+
+// The classic dialog's named voices: tasks name them by identifier, previews
+// by number. Each has an espeak-ng variant of its own so that no two sound
+// alike; the Chinese ones speak Mandarin, whose pinyin voice reads Chinese
+// characters right but English words only roughly.
+struct Vocalist
+{
+    const char* identifier;
+    int number;
+    bool english; // English only; otherwise Mandarin
+    const char* variant;
+    bool male;
+};
+
+const Vocalist Vocalists[] = {
+    {"Aijia", 259, false, "f1", false},     {"Aida", 260, false, "m1", true},
+    {"Aiqi", 261, false, "f2", false},      {"Aijing", 262, false, "f3", false},
+    {"Aixia", 263, false, "f4", false},     {"Aimei", 264, false, "f5", false},
+    {"Aishuo", 265, false, "m3", true},     {"Aiyu", 266, false, "linda", false},
+    {"Xiaobei", 267, false, "steph", false}, {"Aitong", 268, false, "anika", false},
+    {"Luca", 269, true, "m2", true},        {"Emily", 270, true, "Alicia", false},
+    {"Abby", 271, true, "Andrea", false},   {"Andy", 272, true, "Andy", true},
+    {"Shanshan", 273, false, "Annie", false}, {"Xiaoze", 274, false, "m7", true},
+    {"Lydia", 275, false, "aunty", false},
+};
+
+struct VocalistLanguage
+{
+    const char* code;
+    const char* espeakVoice;
+    const char* sample;
+};
+const VocalistLanguage Mandarin = {"zh-CN", "cmn-latn-pinyin", "你好，这是我的声音。"};
+const VocalistLanguage English = {"en-US", "en-us", "Hello, this is how my voice sounds."};
 }
 
 const NxVoiceCatalogue& NxVoiceCatalogue::instance()
@@ -95,6 +129,18 @@ NxVoiceCatalogue::NxVoiceCatalogue()
                                             "voices of %s (espeak-ng \"%s\") speak it poorly: %s", language.code,
                                             language.espeakVoice, language.limitation);
         }
+    }
+    for (const Vocalist& vocalist : Vocalists) {
+        const VocalistLanguage& language = vocalist.english ? English : Mandarin;
+        NxCatalogueVoice voice;
+        voice.info.id = vocalist.number;
+        voice.info.showName = QString::fromLatin1(vocalist.identifier);
+        voice.info.code = voice.info.showName;
+        voice.info.languageCode = QString::fromLatin1(language.code);
+        voice.info.male = vocalist.male;
+        voice.espeakVoice = QByteArray(language.espeakVoice) + '+' + vocalist.variant;
+        voice.sample = QString::fromUtf8(language.sample);
+        m_vocalists.append(voice);
     }
 }
 
@@ -129,18 +175,22 @@ QList<NxTextToSpeechVoiceInfo> NxVoiceCatalogue::voicesOfLanguage(const QString&
 
 const NxCatalogueVoice* NxVoiceCatalogue::byId(int id) const
 {
-    for (const NxCatalogueVoice& voice : m_voices) {
-        if (voice.info.id == id)
-            return &voice;
-    }
-    return nullptr;
+    return find([id](const NxCatalogueVoice& voice) { return voice.info.id == id; });
 }
 
 const NxCatalogueVoice* NxVoiceCatalogue::byCode(const QString& code) const
 {
-    for (const NxCatalogueVoice& voice : m_voices) {
-        if (voice.info.code == code)
-            return &voice;
+    return find([&code](const NxCatalogueVoice& voice) { return voice.info.code == code; });
+}
+
+template <typename Predicate>
+const NxCatalogueVoice* NxVoiceCatalogue::find(Predicate matches) const
+{
+    for (const QList<NxCatalogueVoice>* list : {&m_voices, &m_vocalists}) {
+        for (const NxCatalogueVoice& voice : *list) {
+            if (matches(voice))
+                return &voice;
+        }
     }
     return nullptr;
 }

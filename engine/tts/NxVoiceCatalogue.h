@@ -16,25 +16,32 @@ struct NxCatalogueVoice
 };
 
 // The fixed set of offline voices: ids, codes and names per language code,
-// each backed by an espeak-ng language voice and a variant. Built on first
-// use without touching espeak-ng; safe to read from any thread.
+// each backed by an espeak-ng language voice and a variant, and beside them
+// the classic dialog's vocalists, whose code is their identifier ("Aida")
+// and whose id their number (259 to 275). Built on first use without
+// touching espeak-ng; safe to read from any thread.
 class NxVoiceCatalogue
 {
 public:
     static const NxVoiceCatalogue& instance();
 
+    // The voice list offered per language; the vocalists are not in it.
     const QList<NxCatalogueVoice>& voices() const { return m_voices; }
+    const QList<NxCatalogueVoice>& vocalists() const { return m_vocalists; }
     QList<NxTextToSpeechVoiceInfo> voiceInfos() const;
     // Language codes in catalogue order, each once.
     QStringList languages() const;
     QList<NxTextToSpeechVoiceInfo> voicesOfLanguage(const QString& languageCode) const;
 
-    // Null when unknown.
+    // Voices and vocalists alike; null when unknown.
     const NxCatalogueVoice* byId(int id) const;
     const NxCatalogueVoice* byCode(const QString& code) const;
 
 private:
     NxVoiceCatalogue();
+    template <typename Predicate>
+    const NxCatalogueVoice* find(Predicate matches) const;
 
     QList<NxCatalogueVoice> m_voices;
+    QList<NxCatalogueVoice> m_vocalists;
 };

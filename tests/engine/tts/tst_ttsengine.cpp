@@ -65,6 +65,15 @@ double medianPitch(const QVector<qint16>& x)
     return pitches.empty() ? 0 : pitches[pitches.size() / 2];
 }
 
+// Crossings of zero per second: higher for a brighter, breathier timbre.
+double zeroCrossings(const QVector<qint16>& x)
+{
+    int crossings = 0;
+    for (int i = 1; i < x.size(); ++i)
+        crossings += (x[i - 1] < 0) != (x[i] < 0);
+    return x.isEmpty() ? 0 : crossings * double(Rate) / x.size();
+}
+
 struct Decoded { double seconds = -1; int sampleRate = 0, channels = 0; };
 
 // What FFmpeg decodes, which honours the encoder's delay and padding.
@@ -203,6 +212,41 @@ private slots:
         }
     }
 
+    void vocalistsSpeakTheirLanguageInVoicesOfTheirOwn_data()
+    {
+        columns<QString, int, QString>({"identifier", "number", "language"});
+        const QList<std::tuple<const char*, int>> english = {{"Luca", 269}, {"Emily", 270}, {"Abby", 271}, {"Andy", 272}};
+        const QList<std::tuple<const char*, int>> mandarin = {
+            {"Aijia", 259}, {"Aida", 260}, {"Aiqi", 261}, {"Aijing", 262}, {"Aixia", 263}, {"Aimei", 264},
+            {"Aishuo", 265}, {"Aiyu", 266}, {"Xiaobei", 267}, {"Aitong", 268}, {"Shanshan", 273}, {"Xiaoze", 274},
+            {"Lydia", 275}};
+        for (const auto& [identifier, number] : english)
+            QTest::newRow(qPrintable(QString("%1SpeaksEnglishOnly").arg(identifier))) << identifier << number << "en-US";
+        for (const auto& [identifier, number] : mandarin)
+            QTest::newRow(qPrintable(QString("%1SpeaksMandarin").arg(identifier))) << identifier << number << "zh-CN";
+    }
+    void vocalistsSpeakTheirLanguageInVoicesOfTheirOwn()
+    {
+        QFETCH(QString, identifier); QFETCH(int, number); QFETCH(QString, language);
+        const NxVoiceCatalogue& catalogue = NxVoiceCatalogue::instance();
+        const NxCatalogueVoice* vocalist = catalogue.byCode(identifier);
+        QVERIFY(vocalist && catalogue.byId(number) == vocalist);
+        QCOMPARE(vocalist->info.languageCode, language);
+        QVERIFY(vocalist->espeakVoice.startsWith(language == "en-US" ? "en-us+" : "cmn"));
+        const QVector<qint16> samples = speak(identifier, vocalist->sample);
+        QVERIFY2(samples.size() > Rate / 2 && rms(samples) > 500, qPrintable(QString::number(rms(samples))));
+        // Every other vocalist of the language sounds apart in pitch or in timbre.
+        const double pitch = medianPitch(samples), brightness = zeroCrossings(samples);
+        for (const NxCatalogueVoice& other : catalogue.vocalists()) {
+            if (&other == vocalist || other.info.languageCode != language)
+                continue;
+            const QVector<qint16> theirs = speak(other.info.code, vocalist->sample);
+            const double pitchRatio = medianPitch(theirs) / pitch, brightnessRatio = zeroCrossings(theirs) / brightness;
+            QVERIFY2(std::abs(std::log(pitchRatio)) > 0.04 || std::abs(std::log(brightnessRatio)) > 0.04,
+                     qPrintable(other.info.code + QString(": pitch %1, brightness %2").arg(pitchRatio).arg(brightnessRatio)));
+        }
+    }
+
     void stepsAreClearlyApart_data()
     {
         columns<bool, int, int, double>({"pitch", "lowStep", "highStep", "minimumRatio"});
@@ -255,6 +299,16 @@ private slots:
         QTRY_COMPARE(m_recorder.remaining, QList<int>({before - characters, before - characters + 100}));
     }
 
+    void classicVocalistSpeaksTitleTask()
+    {
+        NxTitleClip clip("Intro", {25, 1}, 0, 100);
+        clip.addText(QStringLiteral("欢迎收看今天的节目 welcome"));
+        add(*m_manager, &clip, "Aida", 2, -1); // as the classic dialog fills it: rate step 2, tone step -1
+        QTRY_VERIFY_WITH_TIMEOUT(m_recorder.ended(), 20000);
+        QCOMPARE(m_recorder.last().state, int(Info::Completed));
+        QVERIFY(decode(m_recorder.last().filePath).seconds > 1);
+    }
+
     void subtitleDeliversEachSentenceAtItsPosition()
     {
         NxSubtitleClip clip("Talk", {25, 1}, 0, 500);
@@ -296,6 +350,8 @@ private slots:
         QTest::newRow("videoClipRefused") << int(INxClip::Video) << "x" << "en-US-m1" << plenty << 0 << 0;
         QTest::newRow("unknownVoiceUnrecognized")
             << title << "Hello there" << "en-US-zz" << plenty << scan << int(Info::UnrecognizedContent);
+        QTest::newRow("vocalistInWrongCaseUnrecognized")
+            << title << "Hello there" << "aida" << plenty << scan << int(Info::UnrecognizedContent);
         QTest::newRow("over1500CharactersTooLong")
             << title << QString("abcde ").repeated(301) << "en-US-m1" << plenty << scan << int(Info::TextTooLong);
         QTest::newRow("allowanceShortByOneNotEnough")
