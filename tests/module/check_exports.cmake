@@ -4,6 +4,7 @@ cmake_minimum_required(VERSION 3.25)
 set(public
   NxSpeechServiceDialog
   NxSpeechToTextParamDialog
+  NxTextToSpeechParamDlg
   INxSpeechServicePresenter)
 list(JOIN public "|" publicPattern)
 execute_process(COMMAND nm -D --defined-only -C "${LIBRARY}"
