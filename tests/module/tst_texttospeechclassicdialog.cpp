@@ -1,0 +1,323 @@
+#include "NMessageDialog.h"
+#include "NxConfig.h"
+#include "NxDataColumns.h"
+#include "NxEventRecorder.h"
+#include "NxMessageBoxWatch.h"
+#include "NxPaintProbe.h"
+#include "NxPushButton.h"
+#include "NxRadioButton.h"
+#include "NxScriptedVoiceServices.h"
+#include "NxTestHome.h"
+#include "NxTextToSpeechParamDlg.h"
+#include "NxTextToSpeechVocalists.h"
+#include "NxTopLevelWindowTitleBar.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+namespace
+{
+const QString Group = QStringLiteral("TextAudioParam");
+const QStringList Keys = {"TextAudioVocalist", "TextAudioIntonation", "TextAudioSpeakRate"};
+const QString BothLanguages = QStringLiteral("tips: Support Chinese And English Tranfer");
+const QString EnglishOnly = QStringLiteral("tips: only Support EnglishTransfer");
+
+QVariantList stored()
+{
+    QVariantList values;
+    for (const QString& key : Keys)
+        values << NxConfig::Instance().GetAppValue(Group, key, false, QVariant());
+    return values;
+}
+
+void store(const QVariantList& values)
+{
+    for (int index = 0; index < Keys.size(); ++index)
+        NxConfig::Instance().SetAppValue(Group, Keys[index], values.value(index), false);
+}
+
+// Short words, as a translation would give them, that fit the designed widths.
+void translateShort(NxMapTranslator& translator)
+{
+    const char* context = "NxTextToSpeechParamPanel";
+    const QList<QPair<const char*, const char*>> words = {
+        {"tone", "Voice"}, {"paramSettings", "Settings"}, {"intonation:", "Pitch:"}, {"speeakrate:", "Rate:"},
+        {"lowTone", "Lo"}, {"normalTone", "Mid"}, {"HighTone", "Hi"},
+        {"lowSpeak", "Lo"}, {"normalSpeak", "Mid"}, {"HighSpeak", "Hi"}, {"Emily", "Emilie"}};
+    for (const auto& [source, word] : words)
+        translator.texts.insert({context, source}, QString::fromUtf8(word));
+}
+}
+
+// The classic text-to-speech parameter dialog, driven as a user would.
+class TextToSpeechClassicDialogTest : public QObject
+{
+    Q_OBJECT
+
+    NxTestHome m_home;
+    std::unique_ptr<NxEventRecorder> m_events;
+    std::unique_ptr<NxTextToSpeechParamDlg> m_dialog;
+
+    NxPushButton* vocalist(const QString& id) const
+    {
+        for (auto* button : m_dialog->findChildren<NxPushButton*>(QStringLiteral("NxTextToSpeech_tone_btn")))
+            if (button->property("id").toString() == id)
+                return button;
+        return nullptr;
+    }
+    template <typename Button>
+    Button* button(const QString& text) const
+    {
+        for (auto* button : m_dialog->findChildren<Button*>())
+            if (button->text() == text)
+                return button;
+        return nullptr;
+    }
+    QWidget* panel() const { return vocalist("Aida")->parentWidget(); }
+    QLabel* label(const QString& text) const
+    {
+        for (auto* label : m_dialog->findChildren<QLabel*>())
+            if (label->text() == text)
+                return label;
+        return nullptr;
+    }
+    void open()
+    {
+        m_events = std::make_unique<NxEventRecorder>();
+        m_dialog = std::make_unique<NxTextToSpeechParamDlg>(nullptr);
+        m_dialog->show();
+    }
+    // "Aida", "lowTone", "HighSpeak"...: clicks what shows that text or id.
+    void choose(const QStringList& choices)
+    {
+        for (const QString& choice : choices)
+            QTest::mouseClick(vocalist(choice) ? static_cast<QWidget*>(vocalist(choice)) : button<NxRadioButton>(choice),
+                              Qt::LeftButton);
+    }
+    QStringList preview()
+    {
+        QTest::mouseClick(button<NxPushButton>("Try Listen"), Qt::LeftButton);
+        return NxScriptedVoiceAudition::latest()->calls();
+    }
+
+private slots:
+    void initTestCase() { NxScriptedVoiceAudition::install(); }
+    void init() { store({QVariant(), QVariant(), QVariant()}); }
+    void cleanup()
+    {
+        m_dialog.reset();
+        m_events.reset();
+    }
+
+    void choicesFillTheRecord_data()
+    {
+        columns<QStringList, QString, int, int, QString, QStringList>(
+            {"choices", "voice", "intonation", "speed", "tips", "names"});
+        QTest::newRow("an empty configuration opens on Aida, normal tone and speed")
+            << QStringList{} << "Aida" << 0 << 0 << BothLanguages << QStringList{"Aida", "normalTone", "normalSpeak"};
+        QTest::newRow("Emily is English only") << QStringList{"Emily"} << "Emily" << 0 << 0 << EnglishOnly
+                                               << QStringList{"Emily", "normalTone", "normalSpeak"};
+        QTest::newRow("lowTone is -1, HighSpeak 2") << QStringList{"Andy", "lowTone", "HighSpeak"} << "Andy" << -1 << 2
+                                                    << EnglishOnly << QStringList{"Andy", "lowTone", "HighSpeak"};
+        QTest::newRow("HighTone is 1, lowSpeak -2; back to both languages")
+            << QStringList{"Luca", "Shanshan", "HighTone", "lowSpeak"} << "Shanshan" << 1 << -2 << BothLanguages
+            << QStringList{"Shanshan", "HighTone", "lowSpeak"};
+    }
+    void choicesFillTheRecord()
+    {
+        QFETCH(QStringList, choices); QFETCH(QString, voice); QFETCH(int, intonation); QFETCH(int, speed);
+        QFETCH(QString, tips); QFETCH(QStringList, names);
+        open();
+        choose(choices);
+        QVERIFY(vocalist(voice)->isChecked());
+        QVERIFY(label(tips));
+        const TextToSpeechTaskParam param = m_dialog->GetParam();
+        QCOMPARE(param.attachResult, false);
+        QCOMPARE(param.languageCode, QStringLiteral("zh-CN"));
+        QCOMPARE(param.languageName, QString());
+        QCOMPARE(param.voiceId, -1);
+        QCOMPARE(param.voiceCode, voice);
+        QCOMPARE(param.intonation, intonation);
+        QCOMPARE(param.speed, speed);
+        QCOMPARE((QStringList{param.voiceName, param.intonationName, param.speedName}), names);
+    }
+
+    void theRememberedChoiceOpens_data()
+    {
+        columns<QVariantList, QString, QString>({"remembered", "preview", "tips"});
+        QTest::newRow("Luca, high tone, slow")
+            << QVariantList{"Luca", 2, -2} << "setVoice 269,setIntonation 1,setSpeed -2,play" << EnglishOnly;
+        QTest::newRow("an unknown vocalist sounds like 259 and shows Aijia")
+            << QVariantList{"Nobody", 0, 2} << "setVoice 259,setIntonation -1,setSpeed 2,play" << BothLanguages;
+        QTest::newRow("names compare case-sensitively") << QVariantList{"emily", 1, 0}
+                                                        << "setVoice 259,setIntonation 0,setSpeed 0,play" << BothLanguages;
+        QTest::newRow("ids outside the rows keep the middle choices")
+            << QVariantList{"Aida", 7, 1} << "setVoice 260,setIntonation 0,setSpeed 0,play" << BothLanguages;
+    }
+    void theRememberedChoiceOpens()
+    {
+        QFETCH(QVariantList, remembered); QFETCH(QString, preview); QFETCH(QString, tips);
+        store(remembered);
+        open();
+        QCOMPARE(this->preview().join(','), preview);
+        QVERIFY(label(tips));
+        QCOMPARE(m_dialog->findChildren<NxPushButton*>("NxTextToSpeech_tone_btn").count(), 16);
+        QVERIFY(m_events->summaries().isEmpty());
+    }
+
+    void vocalistsHaveTheirVoiceNumbers_data()
+    {
+        columns<QString, int>({"identifier", "number"});
+        QTest::newRow("Aijia") << "Aijia" << 259;
+        QTest::newRow("Lydia") << "Lydia" << 275;
+        QTest::newRow("Xiaoze has a number but no button") << "Xiaoze" << 274;
+        QTest::newRow("an unknown identifier") << "Nobody" << 259;
+        QTest::newRow("a different case") << "AIDA" << 259;
+        QTest::newRow("empty") << "" << 259;
+    }
+    void vocalistsHaveTheirVoiceNumbers()
+    {
+        QFETCH(QString, identifier); QFETCH(int, number);
+        QCOMPARE(vocalistVoiceNumber(identifier), number);
+    }
+
+    void aPreviewThatCannotStartSaysSo_data()
+    {
+        columns<bool, bool, bool>({"plays", "networkError", "box"});
+        QTest::newRow("playing shows nothing") << true << false << false;
+        QTest::newRow("not playing") << false << false << true;
+        QTest::newRow("a network error") << false << true << true;
+    }
+    void aPreviewThatCannotStartSaysSo()
+    {
+        QFETCH(bool, plays); QFETCH(bool, networkError); QFETCH(bool, box);
+        open();
+        NxScriptedVoiceAudition::latest()->script(plays, networkError);
+        choose({"Emily"});
+        QString shown;
+        QObject watch;
+        whenMessageBoxOpens(&watch, [&](NMessageDialog* dialog) {
+            for (auto* text : dialog->findChildren<QLabel*>())
+                shown += text->text();
+            answerBox(dialog, "OK");
+        });
+        QCOMPARE(preview(), (QStringList{"setVoice 270", "setIntonation 0", "setSpeed 0", "play"}));
+        QCOMPARE(shown.contains("Network Failed Please Try"), box);
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(m_dialog->GetParam().voiceCode, QStringLiteral("Emily"));
+    }
+
+    void onlyConfirmRemembers_data()
+    {
+        columns<QString, int, QVariantList>({"how", "result", "stored"});
+        QTest::newRow("Confirm writes all three keys") << "Confirm" << int(QDialog::Accepted)
+                                                       << QVariantList{"Abby", 0, -2};
+        QTest::newRow("the title bar's close writes nothing")
+            << "close" << int(QDialog::Rejected) << QVariantList{QVariant(), QVariant(), QVariant()};
+        QTest::newRow("Escape writes nothing") << "Escape" << int(QDialog::Rejected)
+                                               << QVariantList{QVariant(), QVariant(), QVariant()};
+        QTest::newRow("Return does not close; then Escape")
+            << "Return" << int(QDialog::Rejected) << QVariantList{QVariant(), QVariant(), QVariant()};
+    }
+    void onlyConfirmRemembers()
+    {
+        QFETCH(QString, how); QFETCH(int, result); QFETCH(QVariantList, stored);
+        open();
+        QVariantList atClose;
+        connect(m_dialog.get(), &QDialog::finished, this, [&] { atClose = ::stored(); });
+        QTimer::singleShot(0, this, [&] {
+            choose({"Abby", "lowTone", "lowSpeak"});
+            if (how == "Confirm")
+                QTest::mouseClick(button<NxPushButton>("Confirm"), Qt::LeftButton);
+            else if (how == "close")
+                QTest::mouseClick(m_dialog->GetTitleBar()->button(NxTopLevelWindowTitleBar::CloseButton), Qt::LeftButton);
+            else {
+                if (how == "Return") {
+                    QTest::keyClick(m_dialog.get(), Qt::Key_Return);
+                    QVERIFY(m_dialog->isVisible());
+                }
+                QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+            }
+        });
+        QCOMPARE(m_dialog->exec(), result);
+        QCOMPARE(atClose, stored);
+        QVERIFY(m_events->summaries().isEmpty());
+    }
+
+    void childrenSitWhereTheyArePlaced()
+    {
+        NxMapTranslator translator;
+        translateShort(translator);
+        QCoreApplication::installTranslator(&translator);
+        const auto removed = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+        open();
+        QVERIFY(!panel()->layout());
+        const int width = panel()->width(), height = panel()->height();
+        const QList<QPair<QWidget*, QRect>> expected = {
+            {label("Voice"), {114, 20, 40, 16}},          {vocalist("Aida"), {180, 55, 74, 24}},
+            {vocalist("Aimei"), {546, 55, 74, 24}},       {vocalist("Aiqi"), {180, 99, 74, 24}},
+            {vocalist("Emily"), {546, 187, 74, 24}},      {label("Settings"), {114, 227, 64, 16}},
+            {label("Pitch:"), {190, 262, 44, 24}},        {label("Rate:"), {190, 300, 44, 24}},
+            {m_dialog->findChildren<NxRadioButton*>()[0], {247, 262, 56, 24}},
+            {m_dialog->findChildren<NxRadioButton*>()[2], {565, 262, 56, 24}},
+            {m_dialog->findChildren<NxRadioButton*>()[4], {406, 300, 56, 24}},
+            {button<NxPushButton>("Confirm"), {width - 120, height - 48, 104, 32}},
+            {button<NxPushButton>("Try Listen"), {width - 240, height - 48, 104, 32}},
+            {label(BothLanguages), {24, height - 23 - label(BothLanguages)->height(), label(BothLanguages)->width(),
+                                    label(BothLanguages)->height()}}};
+        for (const auto& [child, rect] : expected)
+            QCOMPARE(child->geometry(), rect);
+        QCOMPARE(vocalist("Emily")->text(), QStringLiteral("Emilie"));
+
+        // The dividers run from the headings' right edges, in the skin's colour.
+        const QImage image = NxPaintProbe::shot(m_dialog.get());
+        const QColor divider = NxPaintProbe::role(NxSkinColor::Component_Divider_Secondary);
+        for (const QPoint& point : {QPoint(153, 28), QPoint(676, 28), QPoint(177, 235), QPoint(684, 235)}) {
+            const QPoint at = panel()->mapTo(m_dialog.get(), point);
+            const QColor ground = image.pixelColor(at - QPoint(0, 2));
+            QVERIFY2(NxPaintProbe::near(image.pixel(at), NxPaintProbe::seen(divider, ground), 3),
+                     qPrintable(QStringLiteral("%1,%2").arg(point.x()).arg(point.y())));
+            QVERIFY(!NxPaintProbe::near(image.pixel(at + QPoint(point.x() < 600 ? -1 : 1, 0)), NxPaintProbe::seen(divider, ground), 3));
+        }
+    }
+
+    void untranslatedWordsShowWholeAndApart()
+    {
+        open();
+        QList<QWidget*> row;
+        for (const QString text : {"intonation:", "lowTone", "normalTone", "HighTone"})
+            row << (label(text) ? static_cast<QWidget*>(label(text)) : button<NxRadioButton>(text));
+        for (int index = 0; index < row.size(); ++index) {
+            QVERIFY(row[index]->width() >= row[index]->sizeHint().width());
+            if (index > 0)
+                QVERIFY(row[index]->x() > row[index - 1]->geometry().right());
+        }
+        QVERIFY(panel()->rect().contains(row.last()->geometry()));
+        QVERIFY(label("paramSettings")->width() >= label("paramSettings")->sizeHint().width());
+    }
+
+    void aLanguageChangeKeepsTheTipsOfTheLastChoice()
+    {
+        open();
+        choose({"Emily", "HighTone"});
+        NxMapTranslator translator;
+        translateShort(translator);
+        translator.texts.insert({"NxTextToSpeechParamPanel", EnglishOnly.toUtf8()}, "nur Englisch");
+        QCoreApplication::installTranslator(&translator);
+        const auto removed = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+        QTRY_VERIFY(label("Pitch:"));
+        QVERIFY(label(EnglishOnly));
+        QCOMPARE(m_dialog->GetParam().voiceName, QStringLiteral("Emilie"));
+        QCOMPARE(m_dialog->GetParam().intonationName, QStringLiteral("Hi"));
+        QCOMPARE(m_dialog->GetParam().voiceCode, QStringLiteral("Emily"));
+    }
+};
+
+QTEST_MAIN(TextToSpeechClassicDialogTest)
+#include "tst_texttospeechclassicdialog.moc"
