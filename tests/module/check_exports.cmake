@@ -5,6 +5,7 @@ set(public
   NxSpeechServiceDialog
   NxSpeechToTextParamDialog
   NxTextToSpeechParamDlg
+  NxTextToSpeechParamDialog
   INxSpeechServicePresenter)
 list(JOIN public "|" publicPattern)
 execute_process(COMMAND nm -D --defined-only -C "${LIBRARY}"
