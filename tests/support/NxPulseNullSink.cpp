@@ -105,7 +105,23 @@ bool NxPulseNullSink::startListener()
         QThread::msleep(20);
     }
     m_listener = std::thread([this, stream] { listen(stream); });
+    warmUp(server);
     return true;
+}
+
+void NxPulseNullSink::warmUp(const QByteArray& server)
+{
+    // A fresh server holds back the first stream it ever plays for about two
+    // seconds; a moment of silence takes that wait, so that what is measured
+    // is the player's own start.
+    const pa_sample_spec spec = {PA_SAMPLE_S16LE, ListenRate, 1};
+    if (pa_simple* player = pa_simple_new(server.constData(), "NxPulseNullSink", PA_STREAM_PLAYBACK, "nxnull",
+                                          "warm-up", &spec, nullptr, nullptr, nullptr)) {
+        const QByteArray silence(ChunkSamples * 2 * 5, '\0');
+        pa_simple_write(player, silence.constData(), size_t(silence.size()), nullptr);
+        pa_simple_drain(player, nullptr);
+        pa_simple_free(player);
+    }
 }
 
 void NxPulseNullSink::listen(void* stream)

@@ -36,6 +36,7 @@ public:
 private:
     bool startServer();
     bool startListener();
+    void warmUp(const QByteArray& server);
     void listen(void* stream);
 
     QTemporaryDir m_folder;
