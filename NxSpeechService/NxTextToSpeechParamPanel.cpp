@@ -13,6 +13,8 @@
 #include <QButtonGroup>
 #include <QPainter>
 
+#include <iterator>
+
 namespace
 {
 // Vocalist buttons in grid order, four per row, with their group ids.
@@ -138,10 +140,15 @@ void translateChoices(QButtonGroup* group, const ChoiceRow& choices)
 
 // The designed widths hold the translated words; a word that needs more
 // (an untranslated source text, a long language) widens its control rather
-// than being cut, and the placement moves its neighbours along.
-void fitWidth(QWidget* child, int designedWidth)
+// than being cut, and the placement moves its neighbours along. Controls
+// that stand in one column share the widest width, so the column stays even.
+void fitWidth(const QList<QWidget*>& column, int designedWidth)
 {
-    child->setFixedWidth(qMax(designedWidth, child->sizeHint().width()));
+    int width = designedWidth;
+    for (const QWidget* child : column)
+        width = qMax(width, child->sizeHint().width());
+    for (QWidget* child : column)
+        child->setFixedWidth(width);
 }
 
 // A key that holds no value counts as absent.
@@ -274,13 +281,14 @@ void NxTextToSpeechParamPanel::RetranslateUi()
     m_confirmButton->setText(tr("Confirm"));
     m_tryListenButton->setText(tr("Try Listen"));
 
-    fitWidth(m_voiceHeading, VoiceHeadingSize.width());
-    fitWidth(m_paramHeading, ParamHeadingSize.width());
-    fitWidth(m_intonationCaption, CaptionSize.width());
-    fitWidth(m_speakingRateCaption, CaptionSize.width());
-    for (QButtonGroup* group : {m_intonationGroup, m_speakingRateGroup})
-        for (QAbstractButton* radio : group->buttons())
-            fitWidth(radio, RadioSize.width());
+    fitWidth({m_voiceHeading}, VoiceHeadingSize.width());
+    fitWidth({m_paramHeading}, ParamHeadingSize.width());
+    fitWidth({m_intonationCaption, m_speakingRateCaption}, CaptionSize.width());
+    for (int column = 0; column < int(std::size(IntonationChoices)); ++column)
+        fitWidth({m_intonationGroup->buttons().at(column), m_speakingRateGroup->buttons().at(column)},
+                 RadioSize.width());
+    fitWidth({m_vocalistButtons.begin(), m_vocalistButtons.end()}, VocalistButtonSize.width());
+    fitWidth({m_tryListenButton, m_confirmButton}, ActionButtonSize.width());
     placeChildren();
 }
 
@@ -346,7 +354,7 @@ void NxTextToSpeechParamPanel::placeChildren()
     m_tipsLabel->move(TipsLeft, height() - TipsBottomMargin - m_tipsLabel->height());
     const int actionTop = height() - ActionMargin - m_confirmButton->height();
     m_confirmButton->move(width() - ActionMargin - m_confirmButton->width(), actionTop);
-    m_tryListenButton->move(width() - (2 * m_confirmButton->width() + 2 * ActionMargin), actionTop);
+    m_tryListenButton->move(m_confirmButton->x() - ActionMargin - m_tryListenButton->width(), actionTop);
 }
 
 // Returns the top of the last row.

@@ -49,7 +49,7 @@ void translateShort(NxMapTranslator& translator)
     const QList<QPair<const char*, const char*>> words = {
         {"tone", "Voice"}, {"paramSettings", "Settings"}, {"intonation:", "Pitch:"}, {"speeakrate:", "Rate:"},
         {"lowTone", "Lo"}, {"normalTone", "Mid"}, {"HighTone", "Hi"},
-        {"lowSpeak", "Lo"}, {"normalSpeak", "Mid"}, {"HighSpeak", "Hi"}, {"Emily", "Emilie"}};
+        {"lowSpeak", "Lo"}, {"normalSpeak", "Mid"}, {"HighSpeak", "Hi"}, {"Emily", "Emilie"}, {"Shanshan", "Shan"}};
     for (const auto& [source, word] : words)
         translator.texts.insert({context, source}, QString::fromUtf8(word));
 }
@@ -300,6 +300,10 @@ private slots:
         }
         QVERIFY(panel()->rect().contains(row.last()->geometry()));
         QVERIFY(label("paramSettings")->width() >= label("paramSettings")->sizeHint().width());
+        // Columns stay even: the rows' radios and the vocalist grid line up.
+        QCOMPARE(button<NxRadioButton>("normalSpeak")->geometry().left(), row[2]->x());
+        QVERIFY(vocalist("Shanshan")->width() >= vocalist("Shanshan")->sizeHint().width());
+        QCOMPARE(vocalist("Aida")->width(), vocalist("Shanshan")->width());
     }
 
     void aLanguageChangeKeepsTheTipsOfTheLastChoice()
