@@ -7,6 +7,7 @@
 #include "NxGalleryKitControls.h"
 #include "NxGallerySpeechToTextParam.h"
 #include "NxGalleryVoiceTiles.h"
+#include "NxGalleryTextToSpeechClassic.h"
 #include "NxSpeechServiceDialog.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
@@ -284,6 +285,7 @@ void Gallery::render(int skin, const QString& skinName)
     renderKitControls(m_folder, skinName);
     renderSpeechToTextParam(m_folder, skinName);
     renderVoiceTiles(m_folder, skinName);
+    renderTextToSpeechClassic(m_folder, skinName);
 }
 }
 
