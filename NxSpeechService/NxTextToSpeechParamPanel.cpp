@@ -182,10 +182,8 @@ NxTextToSpeechParamPanel::NxTextToSpeechParamPanel(QWidget* parent)
 
 NxTextToSpeechParamPanel::~NxTextToSpeechParamPanel()
 {
-    if (m_audition) {
-        m_audition->stop();
-        m_audition->release();
-    }
+    m_audition->stop();
+    m_audition->release();
 }
 
 void NxTextToSpeechParamPanel::createButtons()
