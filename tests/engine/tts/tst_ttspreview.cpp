@@ -1,12 +1,20 @@
+#include "NxAppSettings.h"
 #include "NxDataColumns.h"
 #include "NxOfflineTextToSpeechAudition.h"
 #include "NxPulseNullSink.h"
 #include "NxReleased.h"
+#include "NxPropertyNonLineSliderEx.h"
 #include "NxSpeechSynthesizer.h"
+#include "NxTestHome.h"
+#include "NxTextToSpeechParamDialog.h"
+#include "NxVoiceAnimationHelper.h"
 #include "NxVoiceCatalogue.h"
+#include "NxVoiceItem.h"
+#include "NxVoicePanel.h"
 
 #include <QAudioDeviceInfo>
 #include <QThread>
+#include <QThreadPool>
 #include <QtTest>
 
 #include <memory>
@@ -41,11 +49,13 @@ private:
 };
 }
 
-// Previews played for real, into a PulseAudio null sink started by the suite.
+// Previews played for real, into a PulseAudio null sink started by the suite:
+// the engine's audition alone, and behind the voice-list dialog.
 class TestTextToSpeechPreview : public QObject
 {
     Q_OBJECT
 
+    NxTestHome m_home;
     std::unique_ptr<NxPulseNullSink> m_sink;
 
 private slots:
@@ -55,6 +65,10 @@ private slots:
         if (!m_sink->isRunning())
             QSKIP(qPrintable(m_sink->failure()));
         QVERIFY(!QAudioDeviceInfo::defaultOutputDevice().isNull());
+        // The speaking frames are read once, in the background.
+        NxVoiceAnimationHelper::instance();
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
     }
     void cleanupTestCase() { m_sink.reset(); }
 
@@ -93,7 +107,33 @@ private slots:
         QVERIFY2(heard > 0.5 && heard < 1.2, qPrintable(QString::number(heard)));
         audition->setObserver(nullptr);
     }
+
+    void doubleClickedTileSpeaksAloudWhileItsAnimationRuns()
+    {
+        NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting()->SetLanguage(1); // English: en-US voices
+        NxTextToSpeechParamDialog dialog(nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* grid = dialog.findChild<NxVoicePanel*>();
+        QVERIFY(grid && grid->items().size() > 3);
+        NxVoiceItem* tile = grid->items().at(3);
+        const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byId(tile->id());
+        QVERIFY(voice);
+        QVector<qint16> expected;
+        QVERIFY(NxSpeechSynthesizer(voice->espeakVoice, 0, 0).synthesize(voice->sample, &expected));
+        const QList<NxPropertyNonLineSliderEx*> sliders = dialog.findChildren<NxPropertyNonLineSliderEx*>();
+        NxVoiceAnimationHelper* animation = NxVoiceAnimationHelper::instance();
+
+        m_sink->resetHeard();
+        QTest::mouseDClick(tile, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(animation->isRunning() && m_sink->audibleSamples() > 0, 10000);
+        QVERIFY(!sliders.constFirst()->isEnabled() && !sliders.constLast()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!animation->isRunning(), 30000);
+        // It stopped because the sample ended: most of it had been heard.
+        QVERIFY2(m_sink->audibleSamples() > expected.size() / 2, qPrintable(QString::number(m_sink->audibleSamples())));
+        QVERIFY(sliders.constFirst()->isEnabled() && sliders.constLast()->isEnabled());
+    }
 };
 
-QTEST_GUILESS_MAIN(TestTextToSpeechPreview)
+QTEST_MAIN(TestTextToSpeechPreview)
 #include "tst_ttspreview.moc"
