@@ -7,6 +7,7 @@
 #include "NxGalleryKitControls.h"
 #include "NxGallerySpeechToTextParam.h"
 #include "NxGalleryVoiceTiles.h"
+#include "NxGalleryTextToSpeechParam.h"
 #include "NxGalleryTextToSpeechClassic.h"
 #include "NxSpeechServiceDialog.h"
 #include "NxSingleton.h"
@@ -285,6 +286,7 @@ void Gallery::render(int skin, const QString& skinName)
     renderKitControls(m_folder, skinName);
     renderSpeechToTextParam(m_folder, skinName);
     renderVoiceTiles(m_folder, skinName);
+    renderTextToSpeechParam(m_folder, skinName);
     renderTextToSpeechClassic(m_folder, skinName);
 }
 }
