@@ -1,7 +1,7 @@
 #include "NxSpeechToTextParamPanel.h"
 
 #include "NxCheckBox.h"
-#include "NxCheckBoxWrapping.h"
+#include "NxMatchCheckBox.h"
 #include "NxComboBox.h"
 #include "NxCustomRadioButton.h"
 #include "NxLabel.h"
@@ -19,7 +19,6 @@ namespace
 constexpr int LabelHeight = 18;
 constexpr QSize ComboSize(432, 24);
 constexpr int RadioHeight = 18;
-constexpr int CheckBoxPixelSize = 12;
 constexpr int RadioSpacing = 66;
 constexpr int ButtonSpacing = 16;
 constexpr QMargins PanelMargins(24, 24, 16, 16);
@@ -33,7 +32,7 @@ NxSpeechToTextParamPanel::NxSpeechToTextParamPanel(QWidget* parent)
 {
     createLabels();
     createRadios();
-    createCheckBox();
+    m_matchCheckBox = createMatchCheckBox(this);
     createButtons();
     RetranslateUi();
     createLayouts();
@@ -66,15 +65,6 @@ void NxSpeechToTextParamPanel::createRadios()
     m_timelineRadio->setFixedHeight(RadioHeight);
 
     selectTimeline(false);
-}
-
-void NxSpeechToTextParamPanel::createCheckBox()
-{
-    m_matchCheckBox = NxCheckBox::CreateCheckBox(this);
-    m_matchCheckBox->setChecked(true);
-    QFont font = m_matchCheckBox->font();
-    font.setPixelSize(CheckBoxPixelSize);
-    m_matchCheckBox->setFont(font);
 }
 
 void NxSpeechToTextParamPanel::createButtons()

@@ -38,7 +38,6 @@ private slots:
 private:
     void createLabels();
     void createRadios();
-    void createCheckBox();
     void createButtons();
     void createLayouts();
     void createConnections();

@@ -4,7 +4,7 @@
 #include "INxTextToSpeechQuery.h"
 #include "NMessageDialog.h"
 #include "NxCheckBox.h"
-#include "NxCheckBoxWrapping.h"
+#include "NxMatchCheckBox.h"
 #include "NxComboBox.h"
 #include "NxConfig.h"
 #include "NxLabel.h"
@@ -46,7 +46,6 @@ constexpr int SliderBandHeight = 8;
 constexpr int SliderVSpace = 4;
 constexpr int SliderWordHeight = 16;
 constexpr int SliderWordPixelSize = 10;
-constexpr int CheckBoxPixelSize = 12;
 constexpr int FormSpacing = 16;
 constexpr QMargins FormMargins(16, 0, 0, 0);
 constexpr QMargins ContainerMargins(16, 16, 0, 0);
@@ -105,7 +104,7 @@ NxTextToSpeechParamVarneloPanel::NxTextToSpeechParamVarneloPanel(QWidget* parent
     createSettingsContainer();
     createVoiceGrid();
     createSliders();
-    createCheckBox();
+    m_matchCheckBox = createMatchCheckBox(this);
     createButtons();
     RetranslateUi();
     createLayouts();
@@ -197,15 +196,6 @@ void NxTextToSpeechParamVarneloPanel::createSliders()
     m_speedSlider = createSlider({tr("slow"), QStringLiteral(" "), tr("normal"), QStringLiteral(" "), tr("fast")});
     m_pitchLabel = createLabel();
     m_pitchSlider = createSlider({tr("low"), QStringLiteral(" "), tr("normal"), QStringLiteral(" "), tr("high")});
-}
-
-void NxTextToSpeechParamVarneloPanel::createCheckBox()
-{
-    m_matchCheckBox = NxCheckBox::CreateCheckBox(this);
-    m_matchCheckBox->setChecked(true);
-    QFont font = m_matchCheckBox->font();
-    font.setPixelSize(CheckBoxPixelSize);
-    m_matchCheckBox->setFont(font);
 }
 
 void NxTextToSpeechParamVarneloPanel::createButtons()

@@ -68,7 +68,6 @@ private:
     void createSettingsContainer();
     void createVoiceGrid();
     void createSliders();
-    void createCheckBox();
     void createButtons();
     void createLayouts();
     void loadCatalogue();

@@ -1,12 +1,23 @@
-#include "NxCheckBoxWrapping.h"
+#include "NxMatchCheckBox.h"
 
-#include <QCheckBox>
+#include "NxCheckBox.h"
 
 namespace
 {
 constexpr int MaxLineLength = 60;
 constexpr int OneLineHeight = 16;
 constexpr int TwoLinesHeight = 32;
+constexpr int FontPixelSize = 12;
+}
+
+NxCheckBox* createMatchCheckBox(QWidget* parent)
+{
+    NxCheckBox* box = NxCheckBox::CreateCheckBox(parent);
+    box->setChecked(true);
+    QFont font = box->font();
+    font.setPixelSize(FontPixelSize);
+    box->setFont(font);
+    return box;
 }
 
 void wrapCheckBoxText(QCheckBox* box)
