@@ -1,0 +1,46 @@
+# What `cmake --install` puts under the prefix, so that a host can say
+# find_package(NxSpeechService) and link NxSpeechService::NxSpeechService.
+#
+# The host libraries here stand in for the host application's own; they are
+# installed beside the module because nothing links or loads without them.
+# The ones the exported headers reach (the kit's dialog, the timeline objects
+# and the core services under the kit) are exported targets too; the rest are
+# only needed at run time and travel as files.
+include(CMakePackageConfigHelpers)
+
+set(NXSPEECH_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/NxSpeechService)
+
+install(TARGETS NxSpeechService NxWidgetKit NxTimeline NxCore
+  EXPORT NxSpeechServiceTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS NxSettings NxAnalytics NxSpeechModel NxSpeechEngine NxTaskbar
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+
+# The exported classes' headers and the host headers they include.
+install(FILES
+  NxSpeechService/NxSpeechServiceGlobal.h
+  NxSpeechService/NxSpeechServiceDialog.h
+  NxSpeechService/INxSpeechServicePresenter.h
+  NxSpeechService/NxSpeechToTextParamDialog.h
+  NxSpeechService/NxSpeechToTextTaskParam.h
+  NxSpeechService/NxTextToSpeechParamDialog.h
+  NxSpeechService/NxTextToSpeechParamDlg.h
+  NxSpeechService/TextToSpeechTaskParam.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/NxSpeechService)
+install(FILES host/NxWidgetKit/NxDialog.h host/NxWidgetKit/NxFramelessDialog.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/NxWidgetKit)
+install(FILES host/NxTimeline/INxClip.h host/NxTimeline/INxTimeline.h host/NxTimeline/NxRational.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/NxTimeline)
+
+install(EXPORT NxSpeechServiceTargets
+  NAMESPACE NxSpeechService::
+  DESTINATION ${NXSPEECH_CMAKE_DIR})
+configure_package_config_file(cmake/NxSpeechServiceConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/NxSpeechServiceConfig.cmake
+  INSTALL_DESTINATION ${NXSPEECH_CMAKE_DIR})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/NxSpeechServiceConfigVersion.cmake
+  COMPATIBILITY SameMinorVersion)
+install(FILES
+  ${CMAKE_CURRENT_BINARY_DIR}/NxSpeechServiceConfig.cmake
+  ${CMAKE_CURRENT_BINARY_DIR}/NxSpeechServiceConfigVersion.cmake
+  DESTINATION ${NXSPEECH_CMAKE_DIR})
