@@ -9,6 +9,7 @@
 namespace NxSpeechServiceEvents
 {
 // Event names.
+// "embeded" as the analytics catalogue spells it; reports count on the name.
 inline constexpr QLatin1String WindowPopup{"embeded_window_popup"};
 inline constexpr QLatin1String WindowButtonClick{"embed_window_btn_click"};
 inline constexpr QLatin1String SttParamsSetting{"STT_params_setting"};

@@ -34,6 +34,7 @@ NxSpeechServicePanel::NxSpeechServicePanel(NxSpeechServicePresenter* presenter, 
     m_speechToTextButton = NxTabButton::CreateTabButton(this, QString(), 0);
     m_textToSpeechButton = NxTabButton::CreateTabButton(this, QString(), 0);
     for (NxTabButton* button : {m_speechToTextButton, m_textToSpeechButton}) {
+        // The host's name for both tab buttons; "NSpeech" without the x is its spelling.
         button->setObjectName(QStringLiteral("NSpeechServicePanel_Tab"));
         button->setFixedHeight(TabHeight);
         button->setCheckable(true);

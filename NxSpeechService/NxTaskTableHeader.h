@@ -25,6 +25,7 @@ protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
+    // Stays empty on purpose: the host's header has the field; the delegate paints the sections.
     QString m_text;
     NxTaskTableDelegate* m_delegate = nullptr;
 };

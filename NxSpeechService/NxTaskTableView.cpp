@@ -18,6 +18,7 @@ enum { StretchingColumn = 2 };
 NxTaskTableView::NxTaskTableView(QWidget* parent)
     : QTableView(parent)
 {
+    // The host knows both tables by this one name, the text-to-speech table too.
     setObjectName(QStringLiteral("NxSpeechToTextTable"));
     // A plain list: rows are painted entirely by the delegate.
     setShowGrid(false);

@@ -2,7 +2,8 @@
 
 #include "NxTaskTableHeader.h"
 
-// The text-to-speech table's header.
+// The text-to-speech table's header. Empty on purpose: it exists for its own
+// class name in the meta-object, which the host knows.
 class NxTextToSpeechTableHeader : public NxTaskTableHeader
 {
     Q_OBJECT

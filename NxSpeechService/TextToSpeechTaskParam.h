@@ -5,6 +5,7 @@
 // The choices a text-to-speech parameter dialog returns: language, voice,
 // pitch and speed steps with their display words, and whether the results
 // go onto the timeline.
+// No Nx prefix: the host declares the record under this name.
 struct TextToSpeechTaskParam
 {
     bool attachResult = false;

@@ -24,6 +24,7 @@ public:
     // A box with `text` and the buttons of `buttons` (Ok, or Ok and Cancel
     // for any other code); true when confirmed. The three texts are the
     // title and the two captions, standard ones when empty.
+    // "Infomation" is the host kit's own spelling; callers depend on it.
     static bool Infomation(const QString& text, QWidget* parent, int buttons, const QString& title,
                            const QString& confirmText, const QString& cancelText, bool withCancel);
     // A Yes/No question; true for Yes. `defaultButton` (Confirm or No)

@@ -22,6 +22,7 @@ public:
     void setInterval(int milliseconds);
     void start();
     void stop();
+    // "isRuning" is the host kit's own spelling; callers depend on it.
     bool isRuning() const;
 
     void draw(QPainter& painter, const QRect& rect) const;

@@ -11,6 +11,7 @@ class NxRadioButton : public NxToggleButton<QRadioButton, NxControlPainter::Radi
     Q_OBJECT
 
 public:
+    // "creatRadioButton" is the host kit's own spelling; callers depend on it.
     static NxRadioButton* creatRadioButton(QWidget* parent);
 
     explicit NxRadioButton(QWidget* parent = nullptr);

@@ -18,6 +18,7 @@ public:
     explicit NxTopLevelWindowTitleBar(QWidget* window);
 
     void SetButtons(int buttons);
+    // "SetResizeble" is the host kit's own spelling; callers depend on it.
     void SetResizeble(bool resizable);
     void SetTitle(const QString& title, bool centred);
     QString title() const;
