@@ -6,7 +6,7 @@
 #include "INxClip.h"
 #include "INxMediaObject.h"
 #include "INxTimeline.h"
-#include "NxAppSettings.h"
+#include "NxDeleteQuestion.h"
 #include "NxFileName.h"
 #include "NxOutputFolder.h"
 #include "NxSpeechServiceEvents.h"
@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <utility>
 
 using NxSpeechToText::Task;
 namespace Events = NxSpeechServiceEvents;
@@ -116,13 +115,8 @@ NxSpeechToTextHelper::NxSpeechToTextHelper(NxSpeechServicePresenter* presenter)
 
 NxSpeechToTextHelper::~NxSpeechToTextHelper()
 {
-    // Unregistered first: no report may reach a record being freed. The
-    // rows go before the records: a table that outlives this controller
-    // still lays out and paints its rows while its window is torn down.
+    // Unregistered before the rows go: no report may reach a record being freed.
     m_manager.unlink();
-    if (m_model)
-        m_model->clearTasks();
-    qDeleteAll(m_tasks);
 }
 
 bool NxSpeechToTextHelper::addMaterialTasks(const QList<INxAbstractMedia*>& materials, QString language,
@@ -199,10 +193,7 @@ bool NxSpeechToTextHelper::addTask(const NxOutputFolder& folder, const QString& 
     task->attachResult = attachResult;
     describe(*task);
 
-    m_tasks.append(task.get());
-    if (m_model)
-        m_model->appendTask(task.get());
-    task.release();
+    m_rows.append(task.release());
     emit sigTaskCountChanged();
     return true;
 }
@@ -213,40 +204,34 @@ void NxSpeechToTextHelper::nameTask(Task& task, const NxOutputFolder& folder, co
     // Room stays for the number or suffix and the extension added below.
     const QString fileBase = NxFileName::fitted(base, NxFileName::NumberBytes + SubtitleExtension.size());
     const QString candidate = folder.candidateName(fileBase, fileBase + suffix, Qt::CaseSensitive);
-    const QString ruled = NxOutputFolder::againstTasks(fileBase, candidate, m_tasks);
+    const QString ruled = NxOutputFolder::againstTasks(fileBase, candidate, m_rows);
     task.fileName = folder.freeName(fileBase, ruled, [this](const QString& name) {
-        return std::any_of(m_tasks.cbegin(), m_tasks.cend(), [&](const Task* other) { return other->fileName == name; });
+        return std::any_of(m_rows.begin(), m_rows.end(), [&](const Task* other) { return other->fileName == name; });
     });
     task.destPath = folder.path() + task.fileName + SubtitleExtension;
 }
 
 void NxSpeechToTextHelper::setModel(NxSpeechToTextTableModel* model)
 {
-    m_model = model;
-    if (!m_model)
-        return;
-    for (Task* task : qAsConst(m_tasks))
-        m_model->appendTask(task);
+    m_rows.setModel(model);
 }
 
 int NxSpeechToTextHelper::taskCount() const
 {
-    return m_tasks.size();
+    return m_rows.size();
 }
 
 bool NxSpeechToTextHelper::hasUnfinishedTasks()
 {
-    return m_manager.hasUnfinished(m_tasks);
+    return m_manager.hasUnfinished(m_rows.tasks());
 }
 
 void NxSpeechToTextHelper::clearAllTasks()
 {
-    if (m_tasks.isEmpty())
+    if (m_rows.isEmpty())
         return;
-    m_manager.stopAndRemove(m_tasks);
-    if (m_model)
-        m_model->clearTasks();
-    m_retired.retire(std::exchange(m_tasks, {}));
+    m_manager.stopAndRemove(m_rows.tasks());
+    m_rows.clear();
     emit sigDataChanged(QModelIndex());
     emit sigTaskCountChanged();
 }
@@ -287,10 +272,10 @@ void NxSpeechToTextHelper::onRemainingChanged(int seconds)
 void NxSpeechToTextHelper::handleTaskState(const NxSpeechToTextTaskInfo& info)
 {
     emit sigTaskStateChanged(info.taskId);
-    const int row = rowOfTask(info.taskId);
-    if (row < 0)
+    const int row = m_rows.indexOf(info.taskId);
+    Task* task = m_rows.at(row);
+    if (!task)
         return;
-    Task* task = m_tasks.at(row);
 
     const int status = statusFromState(info.state);
     const bool statusChanged = status != task->status;
@@ -309,9 +294,9 @@ void NxSpeechToTextHelper::handleTaskState(const NxSpeechToTextTaskInfo& info)
     // Receivers below may run modal boxes and remove the task meanwhile:
     // from here on only this copy is read.
     const Task reported = *task;
-    if (m_model) {
-        m_model->updateTask(task);
-        emit sigDataChanged(statusChanged ? m_model->index(row, 0) : QModelIndex());
+    if (NxSpeechToTextTableModel* model = m_rows.model()) {
+        model->updateTask(task);
+        emit sigDataChanged(statusChanged ? model->index(row, 0) : QModelIndex());
     }
     emit sigProgress(info.progress);
 
@@ -346,9 +331,9 @@ void NxSpeechToTextHelper::slotCallbackPurchaseTip(int duration, int taskId)
 
 void NxSpeechToTextHelper::slotRefreshTask(int index)
 {
-    if (index < 0 || index >= m_tasks.size())
+    const Task* task = m_rows.at(index);
+    if (!task)
         return;
-    const Task* task = m_tasks.at(index);
     const int taskId = task->taskId;
 
     if (task->failReason == NxSpeechToText::NotEnoughTime) {
@@ -362,51 +347,26 @@ void NxSpeechToTextHelper::slotRefreshTask(int index)
     }
 
     // The purchase may have run a modal loop in which the task went away.
-    const int row = rowOfTask(taskId);
-    if (row < 0 || !m_manager)
+    Task* again = m_rows.find(taskId);
+    if (!again || !m_manager)
         return;
-    m_tasks.at(row)->status = NxSpeechToText::Waiting;
+    again->status = NxSpeechToText::Waiting;
     m_manager->retryTask(taskId);
 }
 
 void NxSpeechToTextHelper::slotRemoveTask(int index)
 {
-    if (index < 0 || index >= m_tasks.size() || !m_manager)
+    if (!m_manager)
         return;
-    const Task* task = m_tasks.at(index);
-    const int taskId = task->taskId;
-
-    NGeneralSettings* settings = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
-    if (!settings->GetSTTDeleteTaskNoTip() && !NxSpeechToText::hasEnded(task->status)) {
-        bool ret = false;
-        bool noTip = false;
-        emit sigAskDelete(ret, noTip);
-        if (!ret)
-            return;
-        if (noTip)
-            settings->SetSTTDeleteTaskNoTip(true);
-    }
-
-    if (!m_manager->removeTask(taskId))
+    const std::optional<int> taskId
+        = NxDeleteQuestion::confirm(m_rows, index, NxDeleteQuestion::SpeechToText, NxSpeechToText::hasEnded,
+                                    [this](bool& ret, bool& noTip) { emit sigAskDelete(ret, noTip); });
+    if (!taskId || !m_manager->removeTask(*taskId))
         return;
-    // The question's modal loop may have moved the row.
-    const int row = rowOfTask(taskId);
-    if (row >= 0) {
-        if (m_model)
-            m_model->takeTask(row);
-        m_retired.retire({m_tasks.takeAt(row)});
+    if (m_rows.remove(*taskId)) {
         emit sigDataChanged(QModelIndex());
         emit sigTaskFinish();
     }
     m_manager->refresh();
     emit sigTaskCountChanged();
-}
-
-int NxSpeechToTextHelper::rowOfTask(int taskId) const
-{
-    for (int row = 0; row < m_tasks.size(); ++row) {
-        if (m_tasks.at(row)->taskId == taskId)
-            return row;
-    }
-    return -1;
 }

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "INxSpeechToTextTaskManager.h"
-#include "NxRetiredRecords.h"
 #include "NxTaskManagerLink.h"
+#include "NxTaskRows.h"
 #include "NxSpeechToTextTask.h"
 
 #include <QList>
 #include <QModelIndex>
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 
@@ -77,13 +76,9 @@ private:
                   const QString& suffix) const;
     void handleTaskState(const NxSpeechToTextTaskInfo& info);
     void exportSubtitles(const NxSpeechToText::Task& task);
-    int rowOfTask(int taskId) const;
 
     NxTaskManagerLink<INxSpeechToTextTaskManager> m_manager{this};
-    QList<NxSpeechToText::Task*> m_tasks;
-    // The page owns the model and may go first.
-    QPointer<NxSpeechToTextTableModel> m_model;
+    NxTaskRows<NxSpeechToText::Task, NxSpeechToTextTableModel> m_rows{this};
     NxSpeechServicePresenter* m_presenter = nullptr;
     bool m_purchaseTipArmed = true;
-    NxRetiredRecords<NxSpeechToText::Task> m_retired{this};
 };

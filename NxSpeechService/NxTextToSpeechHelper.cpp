@@ -5,7 +5,7 @@
 #include "INxClip.h"
 #include "INxTextClip.h"
 #include "INxTextTimelineClip.h"
-#include "NxAppSettings.h"
+#include "NxDeleteQuestion.h"
 #include "NxDir.h"
 #include "NxFileName.h"
 #include "NxOutputFolder.h"
@@ -22,7 +22,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <utility>
 
 using NxTextToSpeech::Task;
 namespace Events = NxSpeechServiceEvents;
@@ -205,13 +204,8 @@ NxTextToSpeechHelper::NxTextToSpeechHelper(NxSpeechServicePresenter* presenter)
 
 NxTextToSpeechHelper::~NxTextToSpeechHelper()
 {
-    // Unregistered first: no report may reach a record being freed. The
-    // rows go before the records: a table that outlives this controller
-    // still lays out and paints its rows while its window is torn down.
+    // Unregistered before the rows go: no report may reach a record being freed.
     m_manager.unlink();
-    if (m_model)
-        m_model->clearTasks();
-    qDeleteAll(m_tasks);
 }
 
 bool NxTextToSpeechHelper::addTasks(const QList<INxClip*>& clips, const TextToSpeechTaskParam& param)
@@ -250,10 +244,7 @@ bool NxTextToSpeechHelper::addTasks(const QList<INxClip*>& clips, const TextToSp
         task->toolTip = tr("TotalWord: ") + QString::number(task->characters) + QLatin1Char('\n')
                         + tr("Vocalist: ") + param.voiceName + QLatin1Char('\n') + tr("Inotation: ")
                         + param.intonationName + QLatin1Char('\n') + tr("SpeakRate: ") + param.speedName;
-        m_tasks.append(task.get());
-        if (m_model)
-            m_model->appendTask(task.get());
-        task.release();
+        m_rows.append(task.release());
     }
     emit sigTaskCountChanged();
     m_manager->refresh();
@@ -267,7 +258,7 @@ void NxTextToSpeechHelper::nameTitleTask(Task& task, INxClip* clip, const NxOutp
     const QString base = NxFileName::fitted(firstCharacters(name, TitleNameLength),
                                             NxFileName::NumberBytes + TextExtension.size());
     const QString candidate = folder.candidateName(base, base, Qt::CaseInsensitive);
-    const QString ruled = NxOutputFolder::againstTasks(base, candidate, m_tasks);
+    const QString ruled = NxOutputFolder::againstTasks(base, candidate, m_rows);
     // Both files of the title must be free, also of what this call has made since the folder was read.
     task.fileName = folder.freeName(base, ruled, [this, &folder](const QString& fileName) {
         const QString audio = folder.path() + fileName + AudioExtension;
@@ -280,7 +271,7 @@ void NxTextToSpeechHelper::nameSubtitleTask(Task& task, INxClip* clip, const NxO
 {
     const QString clipName = NxFileName::fitted(clip->name(), SubtitleNameReserve);
     const auto taken = [this](const QString& name) {
-        for (const Task* other : m_tasks) {
+        for (const Task* other : m_rows) {
             if (other->fileName == name)
                 return true;
         }
@@ -305,40 +296,34 @@ bool NxTextToSpeechHelper::isTakenPath(const QString& path) const
 {
     if (QFileInfo::exists(path))
         return true;
-    return std::any_of(m_tasks.cbegin(), m_tasks.cend(), [&path](const Task* task) {
+    return std::any_of(m_rows.begin(), m_rows.end(), [&path](const Task* task) {
         return task->destPath == path || (!task->isSubtitle && isTextFileOf(path, task->destPath));
     });
 }
 
 int NxTextToSpeechHelper::taskCount() const
 {
-    return m_tasks.size();
+    return m_rows.size();
 }
 
 void NxTextToSpeechHelper::setModel(NxTextToSpeechTableModel* model)
 {
-    m_model = model;
-    if (!m_model)
-        return;
-    for (Task* task : qAsConst(m_tasks))
-        m_model->appendTask(task);
+    m_rows.setModel(model);
 }
 
 void NxTextToSpeechHelper::clearAllTasks()
 {
-    if (m_tasks.isEmpty())
+    if (m_rows.isEmpty())
         return;
-    m_manager.stopAndRemove(m_tasks);
-    if (m_model)
-        m_model->clearTasks();
-    m_retired.retire(std::exchange(m_tasks, {}));
+    m_manager.stopAndRemove(m_rows.tasks());
+    m_rows.clear();
     emit sigTaskCountChanged();
     emit sigDataChanged(QModelIndex());
 }
 
 bool NxTextToSpeechHelper::hasUnfinishedTasks()
 {
-    return m_manager.hasUnfinished(m_tasks);
+    return m_manager.hasUnfinished(m_rows.tasks());
 }
 
 void NxTextToSpeechHelper::activateTab(int)
@@ -372,25 +357,10 @@ void NxTextToSpeechHelper::onRemainingChanged(int characters)
     emit sigLastTimeChanged(characters);
 }
 
-Task* NxTextToSpeechHelper::findTask(int taskId) const
-{
-    for (Task* task : m_tasks) {
-        if (task->taskId == taskId)
-            return task;
-    }
-    return nullptr;
-}
-
-bool NxTextToSpeechHelper::isLive(const Task* task) const
-{
-    // Removed records are freed only later, so comparing addresses is safe.
-    return m_tasks.contains(const_cast<Task*>(task));
-}
-
 void NxTextToSpeechHelper::onTaskStateChanged(NxTextToSpeechTaskInfo info)
 {
     emit sigTaskStateChanged(info.taskId);
-    Task* task = findTask(info.taskId);
+    Task* task = m_rows.find(info.taskId);
     if (!task)
         return;
 
@@ -415,26 +385,26 @@ void NxTextToSpeechHelper::onTaskStateChanged(NxTextToSpeechTaskInfo info)
         Events::sendFuncFailed(Events::TextToSpeech, failedReasonValue(info.code), clipType(*task));
     task->detail = info.detail;
 
-    if (m_model) {
-        m_model->updateTask(task);
-        emit sigDataChanged(statusChanged ? m_model->indexOfTask(task) : QModelIndex());
+    if (NxTextToSpeechTableModel* model = m_rows.model()) {
+        model->updateTask(task);
+        emit sigDataChanged(statusChanged ? model->indexOfTask(task) : QModelIndex());
     }
     emit sigProgress(info.progress);
-    if (!isLive(task))
+    if (!m_rows.contains(task))
         return;
 
     if (status == NxTextToSpeech::Completed) {
         task->productStart = true;
         dealTaskFinished(info, task);
-        if (!isLive(task) || failedSentences < 1)
+        if (!m_rows.contains(task) || failedSentences < 1)
             return;
-        if (m_model) {
+        if (NxTextToSpeechTableModel* model = m_rows.model()) {
             task->errorMessage = PartialFailureMessage;
             task->status = NxTextToSpeech::ConvertFailed;
-            m_model->updateTask(task);
-            emit sigDataChanged(m_model->indexOfTask(task));
+            model->updateTask(task);
+            emit sigDataChanged(model->indexOfTask(task));
         }
-        if (isLive(task) && task->failReason == NxTextToSpeech::None)
+        if (m_rows.contains(task) && task->failReason == NxTextToSpeech::None)
             Events::sendFuncFailed(Events::TextToSpeech, failedReasonValue(info.code), clipType(*task));
     } else if (info.code == NxTextToSpeechTaskInfo::NotEnoughCharacters) {
         task->productStart = true;
@@ -451,7 +421,7 @@ void NxTextToSpeechHelper::onTaskStateChanged(NxTextToSpeechTaskInfo info)
 void NxTextToSpeechHelper::dealTaskFinished(const NxTextToSpeechTaskInfo& info, Task* task)
 {
     emit sigTaskFinish();
-    if (!task || !isLive(task) || !task->clip)
+    if (!task || !m_rows.contains(task) || !task->clip)
         return;
 
     INxBaseLog* log = GetGlobalLogInstance();
@@ -475,13 +445,13 @@ void NxTextToSpeechHelper::dealTaskFinished(const NxTextToSpeechTaskInfo& info, 
         if (QFileInfo::exists(task->destPath) && m_presenter)
             emit m_presenter->sigAudioFileGenerate(task->destPath, task->attachResult ? task->clip : nullptr);
     }
-    if (isLive(task))
+    if (m_rows.contains(task))
         Events::sendBillDetails(Events::TextToSpeech, task->characters);
 }
 
 void NxTextToSpeechHelper::onSrtTaskProductProgress(NxSrtTaskProductInfo info)
 {
-    Task* task = findTask(info.taskId);
+    Task* task = m_rows.find(info.taskId);
     if (!task)
         return;
     INxBaseLog* log = GetGlobalLogInstance();
@@ -512,26 +482,15 @@ void NxTextToSpeechHelper::onSrtTaskProductProgress(NxSrtTaskProductInfo info)
 
 void NxTextToSpeechHelper::slotRemoveTask(int index)
 {
-    if (index < 0 || index >= m_tasks.size() || !m_manager)
+    if (!m_manager)
         return;
-    Task* task = m_tasks.at(index);
-    NGeneralSettings* settings = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
-    if (!settings->GetTTSDeleteTaskNoTip() && !NxTextToSpeech::isFinished(task->status)) {
-        bool ret = false;
-        bool noTip = false;
-        emit sigAskDelete(ret, noTip);
-        if (!ret)
-            return;
-        if (noTip)
-            settings->SetTTSDeleteTaskNoTip(true);
-    }
-    // The question's modal loop may have removed or moved the task.
-    if (!isLive(task) || !m_manager->removeTask(task->taskId))
+    const std::optional<int> taskId
+        = NxDeleteQuestion::confirm(m_rows, index, NxDeleteQuestion::TextToSpeech, NxTextToSpeech::isFinished,
+                                    [this](bool& ret, bool& noTip) { emit sigAskDelete(ret, noTip); });
+    // The question's modal loop may have removed the task.
+    if (!taskId || !m_rows.find(*taskId) || !m_manager->removeTask(*taskId))
         return;
-    const int row = m_tasks.indexOf(task);
-    if (m_model)
-        m_model->takeTask(row);
-    m_retired.retire({m_tasks.takeAt(row)});
+    m_rows.remove(*taskId);
     emit sigDataChanged(QModelIndex());
     emit sigTaskFinish();
     emit sigTaskCountChanged();
@@ -540,9 +499,10 @@ void NxTextToSpeechHelper::slotRemoveTask(int index)
 
 void NxTextToSpeechHelper::slotRefreshTask(int index)
 {
-    if (index < 0 || index >= m_tasks.size())
+    const Task* task = m_rows.at(index);
+    if (!task)
         return;
-    Task* task = m_tasks.at(index);
+    const int taskId = task->taskId;
     if (task->failReason == NxTextToSpeech::NoBalance) {
         bool ok = false;
         emit sigPurchaseRefresh(task->characters, ok, false);
@@ -552,10 +512,11 @@ void NxTextToSpeechHelper::slotRefreshTask(int index)
         return;
     }
     // The purchase may have run a modal loop in which the task went away.
-    if (!isLive(task) || !m_manager)
+    Task* again = m_rows.find(taskId);
+    if (!again || !m_manager)
         return;
-    task->status = NxTextToSpeech::Waiting;
-    m_manager->retryTask(task->taskId);
+    again->status = NxTextToSpeech::Waiting;
+    m_manager->retryTask(taskId);
 }
 
 void NxTextToSpeechHelper::slotCallbackPurchaseTip(int characters, int taskId)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "INxTextToSpeechTaskManager.h"
-#include "NxRetiredRecords.h"
 #include "NxTaskManagerLink.h"
+#include "NxTaskRows.h"
 #include "NxTextToSpeechCallBackRelay.h"
 #include "NxTextToSpeechTask.h"
 #include "TextToSpeechTaskParam.h"
@@ -10,7 +10,6 @@
 #include <QList>
 #include <QModelIndex>
 #include <QObject>
-#include <QPointer>
 
 class INxClip;
 class NxOutputFolder;
@@ -74,15 +73,10 @@ private:
     void nameSubtitleTask(NxTextToSpeech::Task& task, INxClip* clip, const NxOutputFolder& folder) const;
     // Whether a file or folder is at `path`, or a task will write one there.
     bool isTakenPath(const QString& path) const;
-    NxTextToSpeech::Task* findTask(int taskId) const;
-    bool isLive(const NxTextToSpeech::Task* task) const;
 
     NxTaskManagerLink<INxTextToSpeechTaskManager> m_manager{this};
-    QList<NxTextToSpeech::Task*> m_tasks;
-    // The page owns the model and may go first.
-    QPointer<NxTextToSpeechTableModel> m_model;
+    NxTaskRows<NxTextToSpeech::Task, NxTextToSpeechTableModel> m_rows{this};
     NxSpeechServicePresenter* m_presenter = nullptr;
     bool m_checkState = false;
     bool m_purchaseTipPending = true;
-    NxRetiredRecords<NxTextToSpeech::Task> m_retired{this};
 };
