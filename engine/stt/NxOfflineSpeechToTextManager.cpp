@@ -11,6 +11,7 @@
 #include "NxUsageAllowance.h"
 
 #include <algorithm>
+#include <optional>
 
 using Info = NxSpeechToTextTaskInfo;
 
@@ -19,24 +20,19 @@ using Info = NxSpeechToTextTaskInfo;
 
 struct NxOfflineSpeechToTextManager::Task
 {
-    enum Phase { Queued, Running, Done };
-
-    int id = 0;
     // What the task hears, copied when it was added: the host's objects
     // belong to the host's thread and may be gone by the time it runs.
-    std::vector<NxMediaSpan> spans;
-    QString language;
-    bool timeline = false;
+    explicit Task(NxSpeechToTextJob job)
+        : job(std::move(job))
+    {
+    }
 
-    Phase phase = Queued;
+    NxSpeechToTextJob job;
     int state = Info::Waiting;
     int code = Info::UnknownError;
     int detail = 0; // seconds of media processed, as last reported
-    bool removed = false;
-    bool stopped = false;
     int reservedSeconds = 0;
     std::vector<NxSubtitleCue> cues;
-    std::atomic<bool> stop{false};
 };
 
 namespace
@@ -60,23 +56,26 @@ NxRational rateOf(const INxClip* clip, NxRational fallback)
 }
 } // namespace
 
-NxOfflineSpeechToTextManager::NxOfflineSpeechToTextManager() = default;
-
-NxOfflineSpeechToTextManager::~NxOfflineSpeechToTextManager()
+NxOfflineSpeechToTextManager::NxOfflineSpeechToTextManager()
+    : m_queue(WorkerCount, Queue::Stops::Silent,
+              [this] {
+                  // Loads its models on this worker's first task.
+                  auto recognizer = std::make_shared<NxSpeechRecognizer>();
+                  return [this, recognizer](Queue::Entry& entry) { run(*recognizer, entry); };
+              },
+              [](Task& task, bool stopped) {
+                  if (!stopped && !isFailedState(task.state))
+                      return false;
+                  task.state = Info::Waiting;
+                  task.code = Info::UnknownError;
+                  task.detail = 0;
+                  task.cues.clear();
+                  return true;
+              })
 {
-    {
-        std::lock_guard<std::recursive_mutex> delivery(m_callBackMutex);
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_shuttingDown = true;
-        m_callBack = nullptr;
-        for (auto& [id, task] : m_tasks)
-            task->stop = true;
-        m_queue.clear();
-    }
-    m_wake.notify_all();
-    for (std::thread& worker : m_workers)
-        worker.join();
 }
+
+NxOfflineSpeechToTextManager::~NxOfflineSpeechToTextManager() = default;
 
 void NxOfflineSpeechToTextManager::release()
 {
@@ -85,8 +84,7 @@ void NxOfflineSpeechToTextManager::release()
 
 void NxOfflineSpeechToTextManager::setCallBack(INxSpeechToTextTaskManagerCallBack* callBack)
 {
-    std::lock_guard<std::recursive_mutex> delivery(m_callBackMutex);
-    m_callBack = callBack;
+    m_queue.setCallBack(callBack);
 }
 
 int NxOfflineSpeechToTextManager::addMaterialTask(INxAbstractMedia* media, QString language)
@@ -139,174 +137,105 @@ int NxOfflineSpeechToTextManager::addTimelineTask(INxTimeline* timeline, QString
 int NxOfflineSpeechToTextManager::addTask(std::vector<NxMediaSpan> spans, const QString& language, bool timeline,
                                           const char* kind)
 {
-    auto task = std::make_shared<Task>();
-    task->spans = std::move(spans);
-    task->language = language;
-    task->timeline = timeline;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        task->id = m_nextId++;
-        m_tasks[task->id] = task;
-    }
-    NX_LOG_INFO("Speech-to-text task %d: %s with %d source(s), language \"%s\"", task->id, kind,
-                int(task->spans.size()), qUtf8Printable(language));
-    enqueue(task);
-    return task->id;
+    const int sources = int(spans.size());
+    return m_queue.add(std::make_unique<Task>(NxSpeechToTextJob(std::move(spans), language, timeline)), [&](int id) {
+        NX_LOG_INFO("Speech-to-text task %d: %s with %d source(s), language \"%s\"", id, kind, sources,
+                    qUtf8Printable(language));
+    });
 }
 
-void NxOfflineSpeechToTextManager::enqueue(const std::shared_ptr<Task>& task)
+void NxOfflineSpeechToTextManager::run(NxSpeechRecognizer& recognizer, Queue::Entry& entry)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_shuttingDown)
-            return;
-        m_queue.push_back(task);
-        // Threads start with the first task, so a manager nobody uses costs nothing.
-        while (int(m_workers.size()) < WorkerCount)
-            m_workers.emplace_back([this] { work(); });
-    }
-    m_wake.notify_one();
+    NxSpeechToTextJob::Outcome outcome = entry.task->job.run(
+        recognizer, entry.stop,
+        [this, &entry](int state, int percent, int seconds) { report(entry, state, percent, seconds); },
+        [this, &entry](int seconds) { return admit(*entry.task, seconds); });
+    finish(entry, std::move(outcome));
 }
 
-void NxOfflineSpeechToTextManager::work()
+void NxOfflineSpeechToTextManager::report(Queue::Entry& entry, int state, int percent, int seconds)
 {
-    NxSpeechRecognizer recognizer; // loads its models on this worker's first task
-    std::unique_lock<std::mutex> lock(m_mutex);
-    for (;;) {
-        m_wake.wait(lock, [this] { return m_shuttingDown || !m_queue.empty(); });
-        if (m_shuttingDown)
-            return;
-        const std::shared_ptr<Task> task = m_queue.front();
-        m_queue.erase(m_queue.begin());
-        if (task->removed || task->phase != Task::Queued)
-            continue;
-        task->phase = Task::Running;
-        NxSpeechToTextJob job(task->spans, task->language, task->timeline);
-        lock.unlock();
-
-        NxSpeechToTextJob::Outcome outcome = job.run(
-            recognizer, task->stop,
-            [this, &task](int state, int percent, int seconds) { report(*task, state, percent, seconds); },
-            [this, &task](int seconds) { return admit(*task, seconds); });
-        finish(*task, std::move(outcome));
-        lock.lock();
-    }
-}
-
-void NxOfflineSpeechToTextManager::report(Task& task, int state, int percent, int seconds)
-{
-    std::lock_guard<std::recursive_mutex> delivery(m_callBackMutex);
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (task.removed || task.stop)
-            return;
+    m_queue.report(entry, [&](Task& task) -> Queue::Delivery {
         task.state = state;
         task.detail = seconds;
-    }
-    if (!m_callBack)
-        return;
-    NxSpeechToTextTaskInfo info;
-    info.taskId = task.id;
-    info.state = state;
-    info.progress = percent;
-    info.detail = seconds;
-    m_callBack->onTaskStateChanged(info);
+        NxSpeechToTextTaskInfo info;
+        info.taskId = entry.id;
+        info.state = state;
+        info.progress = percent;
+        info.detail = seconds;
+        return [info](INxSpeechToTextTaskManagerCallBack* callBack) {
+            if (callBack)
+                callBack->onTaskStateChanged(info);
+        };
+    });
 }
 
 bool NxOfflineSpeechToTextManager::admit(Task& task, int seconds)
 {
     // Seconds admitted to a running task are held back from the others
     // until it completes and deducts them.
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (seconds > NxUsageAllowance::instance().seconds() - m_reservedSeconds)
-        return false;
-    task.reservedSeconds = seconds;
-    m_reservedSeconds += seconds;
-    return true;
+    return m_queue.locked([&] {
+        if (seconds > NxUsageAllowance::instance().seconds() - m_reservedSeconds)
+            return false;
+        task.reservedSeconds = seconds;
+        m_reservedSeconds += seconds;
+        return true;
+    });
 }
 
-void NxOfflineSpeechToTextManager::finish(Task& task, NxSpeechToTextJob::Outcome outcome)
+void NxOfflineSpeechToTextManager::finish(Queue::Entry& entry, NxSpeechToTextJob::Outcome outcome)
 {
-    std::lock_guard<std::recursive_mutex> delivery(m_callBackMutex);
-    NxSpeechToTextTaskInfo info;
-    int remaining = -1;
-    int cues = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
+    m_queue.finish(entry, [&](Task& task, bool removed, bool stopped) -> Queue::Delivery {
         m_reservedSeconds -= task.reservedSeconds;
         task.reservedSeconds = 0;
-        task.phase = Task::Done;
-        if (task.removed)
-            return;
-        if (outcome.stopped || task.stop) {
-            task.stopped = true;
-            NX_LOG_INFO("Speech-to-text task %d stopped", task.id);
-            return;
+        if (removed)
+            return {};
+        if (outcome.stopped || stopped) {
+            NX_LOG_INFO("Speech-to-text task %d stopped", entry.id);
+            return {};
         }
         if (outcome.state == Info::Completed && !NxUsageAllowance::instance().consumeSeconds(outcome.seconds)) {
             outcome.state = Info::TranscribeFailed;
             outcome.code = Info::NotEnoughTime;
             outcome.reason = QStringLiteral("the allowance ran out while the task ran");
         }
+        const bool completed = outcome.state == Info::Completed;
         task.state = outcome.state;
         task.code = outcome.code;
-        task.cues = outcome.state == Info::Completed ? std::move(outcome.cues) : std::vector<NxSubtitleCue>();
-        cues = int(task.cues.size());
-        info.taskId = task.id;
+        task.cues = completed ? std::move(outcome.cues) : std::vector<NxSubtitleCue>();
+        NxSpeechToTextTaskInfo info;
+        info.taskId = entry.id;
         info.state = task.state;
         info.code = task.code;
-        info.progress = task.state == Info::Completed ? 100 : 0;
-        info.detail = task.state == Info::Completed ? outcome.seconds : task.detail;
-        if (task.state == Info::Completed)
-            remaining = NxUsageAllowance::instance().seconds();
-    }
-    if (info.state == Info::Completed)
-        NX_LOG_INFO("Speech-to-text task %d completed: %d cue(s) from %d s of audio", info.taskId, cues,
-                    outcome.seconds);
-    else
-        NX_LOG_ERROR("Speech-to-text task %d failed (state %d, code %d): %s", info.taskId, info.state, info.code,
-                     qUtf8Printable(outcome.reason));
-    if (!m_callBack)
-        return;
-    m_callBack->onTaskStateChanged(info);
-    if (remaining >= 0)
-        m_callBack->onRemainingChanged(remaining);
+        info.progress = completed ? 100 : 0;
+        info.detail = completed ? outcome.seconds : task.detail;
+        const int remaining = completed ? NxUsageAllowance::instance().seconds() : -1;
+        const int cues = int(task.cues.size());
+        return [info, remaining, cues, seconds = outcome.seconds,
+                reason = outcome.reason](INxSpeechToTextTaskManagerCallBack* callBack) {
+            if (info.state == Info::Completed)
+                NX_LOG_INFO("Speech-to-text task %d completed: %d cue(s) from %d s of audio", info.taskId, cues,
+                            seconds);
+            else
+                NX_LOG_ERROR("Speech-to-text task %d failed (state %d, code %d): %s", info.taskId, info.state,
+                             info.code, qUtf8Printable(reason));
+            if (!callBack)
+                return;
+            callBack->onTaskStateChanged(info);
+            if (remaining >= 0)
+                callBack->onRemainingChanged(remaining);
+        };
+    });
 }
 
 bool NxOfflineSpeechToTextManager::removeTask(int taskId)
 {
-    std::lock_guard<std::recursive_mutex> delivery(m_callBackMutex);
-    std::lock_guard<std::mutex> lock(m_mutex);
-    const auto found = m_tasks.find(taskId);
-    if (found == m_tasks.end())
-        return false;
-    found->second->removed = true;
-    found->second->stop = true;
-    m_tasks.erase(found);
-    return true;
+    return m_queue.remove(taskId);
 }
 
 void NxOfflineSpeechToTextManager::retryTask(int taskId)
 {
-    std::shared_ptr<Task> task;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        const auto found = m_tasks.find(taskId);
-        if (found == m_tasks.end())
-            return;
-        task = found->second;
-        if (task->phase != Task::Done || !(task->stopped || isFailedState(task->state)))
-            return;
-        task->phase = Task::Queued;
-        task->state = Info::Waiting;
-        task->code = Info::UnknownError;
-        task->detail = 0;
-        task->stopped = false;
-        task->stop = false;
-        task->cues.clear();
-    }
-    NX_LOG_INFO("Speech-to-text task %d retried", taskId);
-    enqueue(task);
+    m_queue.retry(taskId, [](int id) { NX_LOG_INFO("Speech-to-text task %d retried", id); });
 }
 
 bool NxOfflineSpeechToTextManager::serviceState()
@@ -316,48 +245,33 @@ bool NxOfflineSpeechToTextManager::serviceState()
 
 void NxOfflineSpeechToTextManager::stopAll()
 {
-    // Under the delivery lock: once this returns, no stopped task reports.
-    std::lock_guard<std::recursive_mutex> delivery(m_callBackMutex);
-    std::lock_guard<std::mutex> lock(m_mutex);
-    for (auto& [id, task] : m_tasks) {
-        if (task->phase == Task::Done)
-            continue;
-        task->stop = true;
-        if (task->phase == Task::Queued) {
-            task->phase = Task::Done;
-            task->stopped = true;
-        }
-    }
-    m_queue.clear();
+    // Once this returns, no stopped task reports.
+    m_queue.stopAll();
 }
 
 bool NxOfflineSpeechToTextManager::isTaskFinished(int taskId)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    const auto found = m_tasks.find(taskId);
-    return found == m_tasks.end() || found->second->phase == Task::Done;
+    return m_queue.isFinished(taskId);
 }
 
 void NxOfflineSpeechToTextManager::exportSubtitles(int taskId, QString path)
 {
-    std::vector<NxSubtitleCue> cues;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        const auto found = m_tasks.find(taskId);
-        if (found == m_tasks.end() || found->second->state != Info::Completed) {
-            NX_LOG_ERROR("Speech-to-text task %d has no subtitles to export", taskId);
-            return;
-        }
-        cues = found->second->cues;
+    const std::optional<std::vector<NxSubtitleCue>> cues = m_queue.withTask(taskId, [](const Task* task) {
+        return task && task->state == Info::Completed ? std::make_optional(task->cues) : std::nullopt;
+    });
+    if (!cues) {
+        NX_LOG_ERROR("Speech-to-text task %d has no subtitles to export", taskId);
+        return;
     }
     QString error;
-    if (!NxSrtWriter::write(path, cues, &error))
+    if (!NxSrtWriter::write(path, *cues, &error))
         NX_LOG_ERROR("Cannot write subtitles to \"%s\": %s", qUtf8Printable(path), qUtf8Printable(error));
 }
 
 void NxOfflineSpeechToTextManager::refresh(int)
 {
-    std::lock_guard<std::recursive_mutex> delivery(m_callBackMutex);
-    if (m_callBack)
-        m_callBack->onRemainingChanged(NxUsageAllowance::instance().seconds());
+    m_queue.deliver([](INxSpeechToTextTaskManagerCallBack* callBack) {
+        if (callBack)
+            callBack->onRemainingChanged(NxUsageAllowance::instance().seconds());
+    });
 }

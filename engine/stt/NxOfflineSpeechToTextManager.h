@@ -3,13 +3,12 @@
 #include "INxSpeechToTextTaskManager.h"
 #include "NxMediaSpan.h"
 #include "NxSpeechToTextJob.h"
+#include "NxTaskQueue.h"
 
-#include <condition_variable>
-#include <map>
 #include <memory>
-#include <mutex>
-#include <thread>
 #include <vector>
+
+class NxSpeechRecognizer;
 
 // Speech-to-text on this machine with pocketsphinx: tasks queue for two
 // worker threads, each with a recogniser of its own, loaded when it takes its
@@ -50,28 +49,16 @@ public:
 
 private:
     struct Task;
+    using Queue = NxTaskQueue<Task, INxSpeechToTextTaskManagerCallBack>;
 
     ~NxOfflineSpeechToTextManager();
 
     int addTask(std::vector<NxMediaSpan> spans, const QString& language, bool timeline, const char* kind);
-    void enqueue(const std::shared_ptr<Task>& task);
-    void work();
-    void report(Task& task, int state, int percent, int seconds);
+    void run(NxSpeechRecognizer& recognizer, Queue::Entry& entry);
+    void report(Queue::Entry& entry, int state, int percent, int seconds);
     bool admit(Task& task, int seconds);
-    void finish(Task& task, NxSpeechToTextJob::Outcome outcome);
+    void finish(Queue::Entry& entry, NxSpeechToTextJob::Outcome outcome);
 
-    // Held while a report is delivered, so the callback cannot change or go
-    // away under it. Recursive: a receiver may call back into the manager.
-    std::recursive_mutex m_callBackMutex;
-    INxSpeechToTextTaskManagerCallBack* m_callBack = nullptr;
-
-    // Guards everything below; taken after m_callBackMutex, never before.
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::map<int, std::shared_ptr<Task>> m_tasks;
-    std::vector<std::shared_ptr<Task>> m_queue;
-    std::vector<std::thread> m_workers;
-    bool m_shuttingDown = false;
-    int m_nextId = 1;
-    int m_reservedSeconds = 0; // admitted to running tasks, not yet deducted
+    int m_reservedSeconds = 0; // admitted to running tasks, not yet deducted; under the queue's lock
+    Queue m_queue;
 };

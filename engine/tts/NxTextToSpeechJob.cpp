@@ -1,0 +1,310 @@
+#include "NxTextToSpeechJob.h"
+
+#include "INxBaseLog.h"
+#include "INxClip.h"
+#include "INxSubtitleClip.h"
+#include "INxTextClip.h"
+#include "INxTextTimelineClip.h"
+#include "NxMp3Encoder.h"
+#include "NxSpeechSynthesizer.h"
+#include "NxUsageAllowance.h"
+#include "NxVoiceCatalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+
+#include <algorithm>
+
+namespace
+{
+// The engine's text-to-speech log lines name the manager, whatever part writes them.
+constexpr const char* LogSource = "engine/tts/NxOfflineTextToSpeechManager";
+
+using Info = NxTextToSpeechTaskInfo;
+
+QByteArray local(const QString& text)
+{
+    return text.toLocal8Bit();
+}
+
+// Separate text boxes are separate phrases; joined bare, their words would run together.
+QString titleText(INxClip* clip)
+{
+    const auto* title = dynamic_cast<INxTextTimelineClip*>(clip);
+    const INxTitleDocument* document = title ? title->titleDocument() : nullptr;
+    if (!document)
+        return QString();
+    QStringList parts;
+    for (INxTitleElement* element : document->elements()) {
+        if (const auto* text = dynamic_cast<INxTextClip*>(element))
+            parts.append(text->text());
+    }
+    return parts.join(QLatin1Char('\n')).simplified();
+}
+} // namespace
+
+NxTextToSpeechJob::NxTextToSpeechJob(const NxTextToSpeechTaskRequest& request)
+    : m_voice(request.voice)
+    , m_speed(request.speed)
+    , m_intonation(request.intonation)
+{
+    if (request.clip && request.clip->type() == INxClip::Title) {
+        const QString title = titleText(request.clip);
+        if (!title.isEmpty())
+            m_sentences.append({title, 0, 0, countCharacters(title)});
+    } else if (const auto* subtitle = request.clip && request.clip->type() == INxClip::Subtitle
+                                          ? dynamic_cast<INxSubtitleClip*>(request.clip)
+                                          : nullptr) {
+        m_subtitle = true;
+        const QList<NxSubtitleSentence> clipSentences = subtitle->sentences();
+        for (int index = 0; index < clipSentences.size(); ++index) {
+            const QString sentence = clipSentences.at(index).text.simplified();
+            // An empty sentence has nothing to say; the others keep the clip's numbering.
+            if (!sentence.isEmpty())
+                m_sentences.append({sentence, clipSentences.at(index).start, index, countCharacters(sentence)});
+        }
+    }
+    for (const Sentence& sentence : qAsConst(m_sentences))
+        m_characters += sentence.characters;
+    m_produced.fill(false, m_sentences.size());
+}
+
+int NxTextToSpeechJob::countCharacters(const QString& text)
+{
+    const QVector<uint> codePoints = text.toUcs4();
+    return int(std::count_if(codePoints.begin(), codePoints.end(), [](uint c) { return !QChar::isSpace(c); }));
+}
+
+void NxTextToSpeechJob::removeProducts(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        if (QFileInfo(path).isDir())
+            QDir(path).removeRecursively();
+        else
+            QFile::remove(path);
+    }
+}
+
+int NxTextToSpeechJob::sentenceCount() const
+{
+    return m_sentences.size();
+}
+
+int NxTextToSpeechJob::characters() const
+{
+    return m_characters;
+}
+
+QString NxTextToSpeechJob::text() const
+{
+    QStringList spoken;
+    for (const Sentence& sentence : m_sentences)
+        spoken.append(sentence.text);
+    return spoken.join(QLatin1Char('\n'));
+}
+
+NxTextToSpeechJob::Progress NxTextToSpeechJob::progress() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return {m_completedCharacters, m_characters, m_completedSentences, m_failedSentences, m_sentences.size()};
+}
+
+bool NxTextToSpeechJob::rearm()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    // A completed subtitle task may retry the sentences that failed.
+    if (m_succeeded && m_failedSentences == 0)
+        return false;
+    m_succeeded = false;
+    m_failedSentences = 0;
+    return true;
+}
+
+QStringList NxTextToSpeechJob::takeProducts()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return std::exchange(m_products, {});
+}
+
+void NxTextToSpeechJob::run(int id, const QString& storage, const std::atomic<bool>& stop, const Reports& reports)
+{
+    const Run run{id, stop, reports};
+    if (stop) {
+        finishStopped(run);
+        return;
+    }
+    reports.state(Info::Scanning, 0);
+    const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byCode(m_voice);
+    if (!voice) {
+        GetGlobalLogInstance()->LogError(LogSource, __func__, __LINE__, "task %d: no voice \"%s\"", id,
+                                         local(m_voice).constData());
+        finishFailed(run, Info::ScanFailed, Info::UnrecognizedContent);
+        return;
+    }
+    if (!m_subtitle && m_characters > MaxCharacters) {
+        finishFailed(run, Info::ScanFailed, Info::TextTooLong);
+        return;
+    }
+    // Checked before the work and charged after it, when it has succeeded.
+    int needed = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        needed = m_characters - m_completedCharacters;
+    }
+    if (NxUsageAllowance::instance().characters() < needed) {
+        finishFailed(run, Info::ScanFailed, Info::NotEnoughCharacters);
+        return;
+    }
+    reports.state(Info::Converting, 0);
+    const NxSpeechSynthesizer synthesizer(voice->espeakVoice, m_speed, m_intonation);
+    if (m_subtitle)
+        speakSubtitle(run, storage, synthesizer);
+    else
+        speakTitle(run, storage, synthesizer);
+}
+
+void NxTextToSpeechJob::speakTitle(const Run& run, const QString& storage, const NxSpeechSynthesizer& synthesizer)
+{
+    QVector<qint16> samples;
+    QString error;
+    const QString path = storage + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::Id128)
+                         + QStringLiteral(".mp3");
+    const bool spoken = synthesizer.synthesize(m_sentences.constFirst().text, &samples, &run.stop, &error);
+    if (run.stop) {
+        finishStopped(run);
+        return;
+    }
+    if (spoken)
+        run.reports.state(Info::Converting, 80);
+    if (!spoken || !NxMp3Encoder::encode(samples, NxSpeechSynthesizer::SampleRate, path, &error)) {
+        GetGlobalLogInstance()->LogError(LogSource, __func__, __LINE__, "task %d: %s", run.id,
+                                         local(error).constData());
+        finishFailed(run, Info::ConvertFailed, Info::TranscriptionFailure);
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_products.append(path);
+        m_completedSentences = 1;
+        m_completedCharacters = m_characters;
+    }
+    finishCompleted(run, path);
+}
+
+void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage,
+                                      const NxSpeechSynthesizer& synthesizer)
+{
+    const QString folder = storage + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::Id128);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_products.append(folder);
+    }
+    const int total = m_sentences.size();
+    int lastCode = Info::TranscriptionFailure;
+    for (int i = 0; i < total && !run.stop; ++i) {
+        if (m_produced.at(i))
+            continue;
+        const Sentence& sentence = m_sentences.at(i);
+        const QString path = folder + QStringLiteral("/%1.mp3").arg(sentence.index + 1);
+        QVector<qint16> samples;
+        QString error;
+        bool spoken = false;
+        if (sentence.characters > MaxCharacters) {
+            lastCode = Info::TextTooLong;
+            error = QStringLiteral("sentence %1 has over %2 characters").arg(sentence.index).arg(MaxCharacters);
+        } else {
+            spoken = synthesizer.synthesize(sentence.text, &samples, &run.stop, &error)
+                     && NxMp3Encoder::encode(samples, NxSpeechSynthesizer::SampleRate, path, &error);
+            lastCode = spoken ? lastCode : int(Info::TranscriptionFailure);
+        }
+        if (run.stop)
+            break;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (spoken) {
+                ++m_completedSentences;
+                m_completedCharacters += sentence.characters;
+                m_produced[i] = true;
+            } else {
+                ++m_failedSentences;
+            }
+        }
+        if (spoken) {
+            NxSrtTaskProductInfo product;
+            product.taskId = run.id;
+            product.index = sentence.index;
+            product.position = sentence.start;
+            product.filePath = path;
+            run.reports.product(product);
+        } else {
+            GetGlobalLogInstance()->LogError(LogSource, __func__, __LINE__, "task %d: %s", run.id,
+                                             local(error).constData());
+        }
+        run.reports.state(Info::Converting, (i + 1) * 100 / total);
+        run.reports.between();
+    }
+    if (run.stop) {
+        finishStopped(run);
+        return;
+    }
+    int completedSentences = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        completedSentences = m_completedSentences;
+    }
+    if (completedSentences == 0)
+        finishFailed(run, Info::ConvertFailed, lastCode);
+    else
+        finishCompleted(run, folder);
+}
+
+void NxTextToSpeechJob::finishFailed(const Run& run, int state, int code)
+{
+    QStringList products;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_succeeded = false;
+        products = std::exchange(m_products, {});
+        // Its products are gone: a retry speaks (and delivers) everything again.
+        m_completedSentences = m_completedCharacters = 0;
+        m_produced.fill(false);
+    }
+    removeProducts(products);
+    run.reports.finish(state, code, QString());
+}
+
+void NxTextToSpeechJob::finishCompleted(const Run& run, const QString& filePath)
+{
+    int charge = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        charge = m_completedCharacters - m_chargedCharacters;
+    }
+    if (run.stop) {
+        finishStopped(run);
+        return;
+    }
+    // Another task may have used the allowance up since the check.
+    if (!NxUsageAllowance::instance().consumeCharacters(charge)) {
+        finishFailed(run, Info::ConvertFailed, Info::NotEnoughCharacters);
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_succeeded = true;
+        m_chargedCharacters += charge;
+    }
+    run.reports.finish(Info::Completed, Info::UnknownError, filePath);
+    run.reports.remaining();
+}
+
+void NxTextToSpeechJob::finishStopped(const Run& run)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_succeeded = false;
+    }
+    run.reports.finish(Info::ConvertFailed, Info::UnknownError, QString());
+}

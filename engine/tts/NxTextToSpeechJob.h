@@ -1,0 +1,113 @@
+#pragma once
+
+#include "INxTextToSpeechTaskManager.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+
+class NxSpeechSynthesizer;
+
+// One text-to-speech task: the sentences read from its clip when it was
+// added, and their runs on a worker thread, which speak them with espeak-ng
+// into MP3 products in a storage folder and charge the usage allowance.
+//
+// A title is one sentence; a subtitle clip is spoken sentence by sentence,
+// each delivered as a product, and a retry skips the sentences already
+// delivered. The progress counters are read from other threads.
+class NxTextToSpeechJob
+{
+public:
+    static constexpr int MaxCharacters = 1500;
+
+    // How a run reports. `state` carries every state change, `finish` the
+    // last one; `between` runs after each subtitle sentence.
+    struct Reports
+    {
+        std::function<void(int state, int progress)> state;
+        std::function<void(const NxSrtTaskProductInfo& product)> product;
+        std::function<void(int state, int code, const QString& filePath)> finish;
+        std::function<void()> remaining;
+        std::function<void()> between;
+    };
+
+    struct Progress
+    {
+        int completedCharacters = 0;
+        int totalCharacters = 0;
+        int completedSentences = 0;
+        int failedSentences = 0;
+        int totalSentences = 0;
+    };
+
+    // Reads the request's clip; the request's voice code picks the voice
+    // and its language.
+    explicit NxTextToSpeechJob(const NxTextToSpeechTaskRequest& request);
+    NxTextToSpeechJob(const NxTextToSpeechJob&) = delete;
+    NxTextToSpeechJob& operator=(const NxTextToSpeechJob&) = delete;
+
+    static int countCharacters(const QString& text);
+    static void removeProducts(const QStringList& paths);
+
+    int sentenceCount() const;
+    int characters() const;
+    // The sentences spoken, one a line.
+    QString text() const;
+    Progress progress() const;
+
+    void run(int id, const QString& storage, const std::atomic<bool>& stop, const Reports& reports);
+
+    // Readies a finished run for a retry; false when there is nothing to
+    // run again (a completed task without failed sentences).
+    bool rearm();
+    // The files and folders made so far, which the caller now owns.
+    QStringList takeProducts();
+
+private:
+    struct Sentence
+    {
+        QString text;
+        qint64 start = 0;
+        int index = 0;
+        int characters = 0;
+    };
+
+    struct Run
+    {
+        int id;
+        const std::atomic<bool>& stop;
+        const Reports& reports;
+    };
+
+    void speakTitle(const Run& run, const QString& storage, const NxSpeechSynthesizer& synthesizer);
+    void speakSubtitle(const Run& run, const QString& storage, const NxSpeechSynthesizer& synthesizer);
+    // Ends the run with a failure; keeps nothing it made.
+    void finishFailed(const Run& run, int state, int code);
+    void finishCompleted(const Run& run, const QString& filePath);
+    void finishStopped(const Run& run);
+
+    // Fixed once added.
+    bool m_subtitle = false;
+    QString m_voice;
+    int m_speed = 0;
+    int m_intonation = 0;
+    QList<Sentence> m_sentences;
+    int m_characters = 0;
+
+    // Runs only: sentences already delivered, which a retry skips.
+    QVector<bool> m_produced;
+
+    // Guards what follows, which other threads read.
+    mutable std::mutex m_mutex;
+    bool m_succeeded = false;
+    int m_completedSentences = 0;
+    int m_failedSentences = 0;
+    int m_completedCharacters = 0;
+    int m_chargedCharacters = 0; // so that a retry never charges a sentence twice
+    QStringList m_products;
+};
