@@ -39,6 +39,16 @@ struct FrameFree
 {
     void operator()(AVFrame* frame) const { av_frame_free(&frame); }
 };
+// A channel layout may own a channel map, freed with it.
+struct ChannelLayout
+{
+    ChannelLayout() = default;
+    ChannelLayout(const ChannelLayout&) = delete;
+    ChannelLayout& operator=(const ChannelLayout&) = delete;
+    ~ChannelLayout() { av_channel_layout_uninit(&value); }
+
+    AVChannelLayout value{};
+};
 } // namespace
 
 struct NxAudioDecoder::Context
@@ -96,6 +106,188 @@ NxAudioDecoder::Status NxAudioDecoder::open()
     return Status::Ok;
 }
 
+// One decode() call: the codec, the resampler made for the frames' current
+// form, and where the kept samples stand in [fromSample, toSample).
+class NxAudioDecoder::Decoding
+{
+public:
+    Decoding(AVStream* stream, std::vector<int16_t>& out, int64_t fromSample, int64_t toSample)
+        : m_stream(stream)
+        , m_out(out)
+        , m_fromSample(fromSample)
+        , m_toSample(toSample)
+    {
+    }
+
+    // Returns an FFmpeg error code, negative when the codec cannot start.
+    int start(const AVCodec* codec)
+    {
+        m_codec.reset(avcodec_alloc_context3(codec));
+        int result = m_codec ? avcodec_parameters_to_context(m_codec.get(), m_stream->codecpar) : AVERROR(ENOMEM);
+        if (result >= 0)
+            result = avcodec_open2(m_codec.get(), codec, nullptr);
+        return result;
+    }
+
+    void send(const AVPacket* packet)
+    {
+        const int result = avcodec_send_packet(m_codec.get(), packet);
+        // A damaged packet costs its own samples, not the file.
+        if (packet && result < 0 && result != AVERROR(EAGAIN))
+            failed(result);
+        receive();
+    }
+
+    // What the resampler still holds, once the codec is drained.
+    void flush()
+    {
+        if (m_reachedEnd || !m_resampler)
+            return;
+        const int capacity = swr_get_out_samples(m_resampler.get(), 0);
+        if (capacity <= 0)
+            return;
+        m_converted.resize(size_t(capacity));
+        uint8_t* target = reinterpret_cast<uint8_t*>(m_converted.data());
+        const int count = swr_convert(m_resampler.get(), &target, capacity, nullptr, 0);
+        if (count > 0)
+            keep(count);
+    }
+
+    void failed(int code)
+    {
+        ++m_errors;
+        m_lastError = avError(code);
+    }
+
+    // Frames without a time then start where the seek went.
+    void setSeeked(bool seeked) { m_seeked = seeked; }
+
+    bool reachedEnd() const { return m_reachedEnd; }
+    bool hopeless() const { return !m_decodedAny && m_errors > 0; }
+    QString lastError() const { return m_lastError; }
+    double secondsKept() const { return double(m_produced) / SampleRate; }
+
+private:
+    void receive()
+    {
+        int status = 0;
+        while (!m_reachedEnd && (status = avcodec_receive_frame(m_codec.get(), m_frame.get())) >= 0) {
+            if (!convert(m_frame.get()))
+                ++m_errors;
+            av_frame_unref(m_frame.get());
+        }
+        if (status < 0 && status != AVERROR(EAGAIN) && status != AVERROR_EOF)
+            failed(status);
+    }
+
+    bool convert(const AVFrame* frame)
+    {
+        const int status = prepareResampler(frame);
+        if (status < 0) {
+            m_lastError = avError(status);
+            return false;
+        }
+        if (m_position < 0)
+            m_position = firstPosition(frame);
+        const int capacity = swr_get_out_samples(m_resampler.get(), frame->nb_samples);
+        m_converted.resize(size_t(std::max(capacity, 0)));
+        uint8_t* target = reinterpret_cast<uint8_t*>(m_converted.data());
+        const int count = swr_convert(m_resampler.get(), &target, capacity,
+                                      const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples);
+        if (count < 0) {
+            m_lastError = avError(count);
+            return false;
+        }
+        m_decodedAny = true;
+        keep(count);
+        return true;
+    }
+
+    // Makes a resampler when the frames change form; an FFmpeg error code.
+    int prepareResampler(const AVFrame* frame)
+    {
+        // Channels without named positions are taken in the usual order for
+        // their count, so the downmix knows which is which.
+        ChannelLayout layout;
+        const bool named = frame->ch_layout.order == AV_CHANNEL_ORDER_NATIVE
+                           || frame->ch_layout.order == AV_CHANNEL_ORDER_CUSTOM;
+        if (named && av_channel_layout_check(&frame->ch_layout))
+            av_channel_layout_copy(&layout.value, &frame->ch_layout);
+        else
+            av_channel_layout_default(&layout.value, std::max(1, frame->ch_layout.nb_channels));
+        if (m_resampler && frame->format == m_resamplerFormat && frame->sample_rate == m_resamplerRate
+            && av_channel_layout_compare(&layout.value, &m_resamplerLayout.value) == 0)
+            return 0;
+        SwrContext* context = nullptr;
+        AVChannelLayout mono = AV_CHANNEL_LAYOUT_MONO;
+        int status = swr_alloc_set_opts2(&context, &mono, AV_SAMPLE_FMT_S16, SampleRate, &layout.value,
+                                         AVSampleFormat(frame->format), frame->sample_rate, 0, nullptr);
+        m_resampler.reset(context);
+        if (status >= 0)
+            status = swr_init(context);
+        if (status < 0)
+            return status;
+        av_channel_layout_uninit(&m_resamplerLayout.value);
+        av_channel_layout_copy(&m_resamplerLayout.value, &layout.value);
+        m_resamplerFormat = frame->format;
+        m_resamplerRate = frame->sample_rate;
+        return 0;
+    }
+
+    // The 16 kHz sample index in the file of a frame's first sample.
+    int64_t firstPosition(const AVFrame* frame) const
+    {
+        int64_t pts = frame->best_effort_timestamp;
+        if (pts == AV_NOPTS_VALUE)
+            return m_seeked ? m_fromSample : 0;
+        if (m_stream->start_time != AV_NOPTS_VALUE)
+            pts -= m_stream->start_time;
+        return std::llround(double(pts) * av_q2d(m_stream->time_base) * SampleRate);
+    }
+
+    // Keeps the part of a converted block inside [fromSample, toSample).
+    void keep(int count)
+    {
+        const int64_t begin = m_position;
+        const int64_t end = m_position + count;
+        m_position = end;
+        if (end >= m_toSample)
+            m_reachedEnd = true;
+        const int64_t low = std::max(begin, m_fromSample);
+        const int64_t high = std::min(end, m_toSample);
+        if (high <= low)
+            return;
+        // Audio that starts late (a stream offset, a seek past the mark) is
+        // padded so samples stay at their times.
+        const int64_t expected = m_fromSample + m_produced;
+        if (low > expected)
+            m_out.insert(m_out.end(), size_t(low - expected), int16_t(0));
+        m_out.insert(m_out.end(), m_converted.begin() + (low - begin), m_converted.begin() + (high - begin));
+        m_produced = high - m_fromSample;
+    }
+
+    AVStream* const m_stream;
+    std::vector<int16_t>& m_out;
+    const int64_t m_fromSample;
+    const int64_t m_toSample;
+    bool m_seeked = false;
+
+    std::unique_ptr<AVCodecContext, CodecFree> m_codec;
+    std::unique_ptr<AVFrame, FrameFree> m_frame{av_frame_alloc()};
+    std::unique_ptr<SwrContext, ResamplerFree> m_resampler;
+    ChannelLayout m_resamplerLayout;
+    int m_resamplerFormat = -1;
+    int m_resamplerRate = 0;
+    std::vector<int16_t> m_converted;
+
+    int64_t m_position = -1; // 16 kHz sample index in the file of the next converted sample
+    int64_t m_produced = 0;
+    bool m_reachedEnd = false;
+    bool m_decodedAny = false;
+    int m_errors = 0;
+    QString m_lastError;
+};
+
 NxAudioDecoder::Status NxAudioDecoder::decode(double from, double to, std::vector<int16_t>& out,
                                               const std::atomic<bool>& stop, const Progress& progress)
 {
@@ -110,170 +302,48 @@ NxAudioDecoder::Status NxAudioDecoder::decode(double from, double to, std::vecto
         return fail(Status::DecodeFailed, QStringLiteral("no decoder for the %1 audio of \"%2\"")
                                               .arg(QString::fromLatin1(avcodec_get_name(stream->codecpar->codec_id)),
                                                    m_filePath));
-    std::unique_ptr<AVCodecContext, CodecFree> codecContext(avcodec_alloc_context3(codec));
-    int result = codecContext ? avcodec_parameters_to_context(codecContext.get(), stream->codecpar) : AVERROR(ENOMEM);
-    if (result >= 0)
-        result = avcodec_open2(codecContext.get(), codec, nullptr);
-    if (result < 0)
-        return fail(Status::DecodeFailed, QStringLiteral("cannot start decoding \"%1\": %2").arg(m_filePath, avError(result)));
-
     const int64_t fromSample = std::llround(std::max(0.0, from) * SampleRate);
     const int64_t toSample = to < 0 ? std::numeric_limits<int64_t>::max() : std::llround(to * SampleRate);
-    bool seeked = false;
-    if (fromSample > 0) {
-        int64_t target = av_rescale_q(std::llround(from * AV_TIME_BASE), AV_TIME_BASE_Q, stream->time_base);
-        if (stream->start_time != AV_NOPTS_VALUE)
-            target += stream->start_time;
-        seeked = av_seek_frame(format, m_context->stream, target, AVSEEK_FLAG_BACKWARD) >= 0;
-    }
-
-    std::unique_ptr<SwrContext, ResamplerFree> resampler;
-    AVChannelLayout resamplerLayout{};
-    int resamplerFormat = -1;
-    int resamplerRate = 0;
-    std::vector<int16_t> converted;
-
-    int64_t position = -1; // 16 kHz sample index in the file of the next converted sample
-    int64_t produced = 0;
-    bool reachedEnd = false;
-    bool decodedAny = false;
-    int errors = 0;
-    QString lastError;
-
-    // Keeps the part of a converted block inside [fromSample, toSample).
-    const auto keep = [&](int count) {
-        const int64_t begin = position;
-        const int64_t end = position + count;
-        position = end;
-        if (end >= toSample)
-            reachedEnd = true;
-        const int64_t low = std::max(begin, fromSample);
-        const int64_t high = std::min(end, toSample);
-        if (high <= low)
-            return;
-        // Audio that starts late (a stream offset, a seek past the mark) is
-        // padded so samples stay at their times.
-        const int64_t expected = fromSample + produced;
-        if (low > expected)
-            out.insert(out.end(), size_t(low - expected), int16_t(0));
-        out.insert(out.end(), converted.begin() + (low - begin), converted.begin() + (high - begin));
-        produced = high - fromSample;
-    };
-
-    const auto convert = [&](AVFrame* frame) -> bool {
-        // Channels without named positions are taken in the usual order for
-        // their count, so the downmix knows which is which.
-        AVChannelLayout layout{};
-        const bool named = frame->ch_layout.order == AV_CHANNEL_ORDER_NATIVE
-                           || frame->ch_layout.order == AV_CHANNEL_ORDER_CUSTOM;
-        if (named && av_channel_layout_check(&frame->ch_layout))
-            av_channel_layout_copy(&layout, &frame->ch_layout);
-        else
-            av_channel_layout_default(&layout, std::max(1, frame->ch_layout.nb_channels));
-        if (!resampler || frame->format != resamplerFormat || frame->sample_rate != resamplerRate
-            || av_channel_layout_compare(&layout, &resamplerLayout) != 0) {
-            SwrContext* context = nullptr;
-            AVChannelLayout mono = AV_CHANNEL_LAYOUT_MONO;
-            int status = swr_alloc_set_opts2(&context, &mono, AV_SAMPLE_FMT_S16, SampleRate, &layout,
-                                             AVSampleFormat(frame->format), frame->sample_rate, 0, nullptr);
-            resampler.reset(context);
-            if (status >= 0)
-                status = swr_init(context);
-            if (status < 0) {
-                av_channel_layout_uninit(&layout);
-                lastError = avError(status);
-                return false;
-            }
-            av_channel_layout_uninit(&resamplerLayout);
-            av_channel_layout_copy(&resamplerLayout, &layout);
-            resamplerFormat = frame->format;
-            resamplerRate = frame->sample_rate;
-        }
-        av_channel_layout_uninit(&layout);
-
-        if (position < 0) {
-            int64_t pts = frame->best_effort_timestamp;
-            if (pts != AV_NOPTS_VALUE) {
-                if (stream->start_time != AV_NOPTS_VALUE)
-                    pts -= stream->start_time;
-                position = std::llround(double(pts) * av_q2d(stream->time_base) * SampleRate);
-            } else {
-                position = seeked ? fromSample : 0;
-            }
-        }
-        const int capacity = swr_get_out_samples(resampler.get(), frame->nb_samples);
-        converted.resize(size_t(std::max(capacity, 0)));
-        uint8_t* target = reinterpret_cast<uint8_t*>(converted.data());
-        const int count = swr_convert(resampler.get(), &target, capacity,
-                                      const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples);
-        if (count < 0) {
-            lastError = avError(count);
-            return false;
-        }
-        decodedAny = true;
-        keep(count);
-        return true;
-    };
+    Decoding decoding(stream, out, fromSample, toSample);
+    const int started = decoding.start(codec);
+    if (started < 0)
+        return fail(Status::DecodeFailed,
+                    QStringLiteral("cannot start decoding \"%1\": %2").arg(m_filePath, avError(started)));
+    decoding.setSeeked(fromSample > 0 && seek(from));
 
     std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
-    std::unique_ptr<AVFrame, FrameFree> frame(av_frame_alloc());
-    const auto receive = [&] {
-        int status = 0;
-        while (!reachedEnd && (status = avcodec_receive_frame(codecContext.get(), frame.get())) >= 0) {
-            if (!convert(frame.get()))
-                ++errors;
-            av_frame_unref(frame.get());
-        }
-        if (status < 0 && status != AVERROR(EAGAIN) && status != AVERROR_EOF) {
-            ++errors;
-            lastError = avError(status);
-        }
-    };
-
-    while (!reachedEnd) {
-        if (stop.load(std::memory_order_relaxed)) {
-            av_channel_layout_uninit(&resamplerLayout);
+    while (!decoding.reachedEnd()) {
+        if (stop.load(std::memory_order_relaxed))
             return fail(Status::Stopped, QStringLiteral("stopped"));
-        }
-        result = av_read_frame(format, packet.get());
+        const int result = av_read_frame(format, packet.get());
         if (result < 0) {
-            if (result != AVERROR_EOF) {
-                ++errors;
-                lastError = avError(result);
-            }
+            if (result != AVERROR_EOF)
+                decoding.failed(result);
             break;
         }
         if (packet->stream_index == m_context->stream) {
-            result = avcodec_send_packet(codecContext.get(), packet.get());
-            if (result < 0 && result != AVERROR(EAGAIN)) {
-                // A damaged packet costs its own samples, not the file.
-                ++errors;
-                lastError = avError(result);
-            }
-            receive();
+            decoding.send(packet.get());
             if (progress)
-                progress(double(produced) / SampleRate);
+                progress(decoding.secondsKept());
         }
         av_packet_unref(packet.get());
     }
-    if (!reachedEnd) {
-        avcodec_send_packet(codecContext.get(), nullptr);
-        receive();
-    }
-    if (!reachedEnd && resampler) {
-        const int capacity = swr_get_out_samples(resampler.get(), 0);
-        if (capacity > 0) {
-            converted.resize(size_t(capacity));
-            uint8_t* target = reinterpret_cast<uint8_t*>(converted.data());
-            const int count = swr_convert(resampler.get(), &target, capacity, nullptr, 0);
-            if (count > 0)
-                keep(count);
-        }
-    }
-    av_channel_layout_uninit(&resamplerLayout);
+    if (!decoding.reachedEnd())
+        decoding.send(nullptr);
+    decoding.flush();
     if (progress)
-        progress(double(produced) / SampleRate);
-    if (!decodedAny && errors > 0)
-        return fail(Status::DecodeFailed, QStringLiteral("cannot decode the audio of \"%1\": %2").arg(m_filePath, lastError));
+        progress(decoding.secondsKept());
+    if (decoding.hopeless())
+        return fail(Status::DecodeFailed,
+                    QStringLiteral("cannot decode the audio of \"%1\": %2").arg(m_filePath, decoding.lastError()));
     return Status::Ok;
+}
+
+bool NxAudioDecoder::seek(double from)
+{
+    AVStream* stream = m_context->format->streams[m_context->stream];
+    int64_t target = av_rescale_q(std::llround(from * AV_TIME_BASE), AV_TIME_BASE_Q, stream->time_base);
+    if (stream->start_time != AV_NOPTS_VALUE)
+        target += stream->start_time;
+    return av_seek_frame(m_context->format, m_context->stream, target, AVSEEK_FLAG_BACKWARD) >= 0;
 }

@@ -40,8 +40,11 @@ public:
 
 private:
     struct Context;
+    class Decoding;
 
     Status fail(Status status, const QString& text);
+    // Moves to `from` seconds, at or before it; false when the file cannot seek.
+    bool seek(double from);
 
     QString m_filePath;
     std::unique_ptr<Context> m_context;
