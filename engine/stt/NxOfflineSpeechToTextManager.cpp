@@ -17,6 +17,9 @@ using Info = NxSpeechToTextTaskInfo;
 
 #define NX_LOG_INFO(...) GetGlobalLogInstance()->LogInfo(__FILE__, __func__, __LINE__, __VA_ARGS__)
 #define NX_LOG_ERROR(...) GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, __VA_ARGS__)
+// From a lambda, a line names the function the lambda belongs to.
+#define NX_LOG_INFO_IN(function, ...) GetGlobalLogInstance()->LogInfo(__FILE__, function, __LINE__, __VA_ARGS__)
+#define NX_LOG_ERROR_IN(function, ...) GetGlobalLogInstance()->LogError(__FILE__, function, __LINE__, __VA_ARGS__)
 
 struct NxOfflineSpeechToTextManager::Task
 {
@@ -138,8 +141,9 @@ int NxOfflineSpeechToTextManager::addTask(std::vector<NxMediaSpan> spans, const 
                                           const char* kind)
 {
     const int sources = int(spans.size());
+    const char* const function = __func__;
     return m_queue.add(std::make_unique<Task>(NxSpeechToTextJob(std::move(spans), language, timeline)), [&](int id) {
-        NX_LOG_INFO("Speech-to-text task %d: %s with %d source(s), language \"%s\"", id, kind, sources,
+        NX_LOG_INFO_IN(function, "Speech-to-text task %d: %s with %d source(s), language \"%s\"", id, kind, sources,
                     qUtf8Printable(language));
     });
 }
@@ -185,13 +189,14 @@ bool NxOfflineSpeechToTextManager::admit(Task& task, int seconds)
 
 void NxOfflineSpeechToTextManager::finish(Queue::Entry& entry, NxSpeechToTextJob::Outcome outcome)
 {
+    const char* const function = __func__;
     m_queue.finish(entry, [&](Task& task, bool removed, bool stopped) -> Queue::Delivery {
         m_reservedSeconds -= task.reservedSeconds;
         task.reservedSeconds = 0;
         if (removed)
             return {};
         if (outcome.stopped || stopped) {
-            NX_LOG_INFO("Speech-to-text task %d stopped", entry.id);
+            NX_LOG_INFO_IN(function, "Speech-to-text task %d stopped", entry.id);
             return {};
         }
         if (outcome.state == Info::Completed && !NxUsageAllowance::instance().consumeSeconds(outcome.seconds)) {
@@ -211,14 +216,14 @@ void NxOfflineSpeechToTextManager::finish(Queue::Entry& entry, NxSpeechToTextJob
         info.detail = completed ? outcome.seconds : task.detail;
         const int remaining = completed ? NxUsageAllowance::instance().seconds() : -1;
         const int cues = int(task.cues.size());
-        return [info, remaining, cues, seconds = outcome.seconds,
+        return [function, info, remaining, cues, seconds = outcome.seconds,
                 reason = outcome.reason](INxSpeechToTextTaskManagerCallBack* callBack) {
             if (info.state == Info::Completed)
-                NX_LOG_INFO("Speech-to-text task %d completed: %d cue(s) from %d s of audio", info.taskId, cues,
-                            seconds);
+                NX_LOG_INFO_IN(function, "Speech-to-text task %d completed: %d cue(s) from %d s of audio",
+                               info.taskId, cues, seconds);
             else
-                NX_LOG_ERROR("Speech-to-text task %d failed (state %d, code %d): %s", info.taskId, info.state,
-                             info.code, qUtf8Printable(reason));
+                NX_LOG_ERROR_IN(function, "Speech-to-text task %d failed (state %d, code %d): %s", info.taskId,
+                                info.state, info.code, qUtf8Printable(reason));
             if (!callBack)
                 return;
             callBack->onTaskStateChanged(info);
@@ -235,7 +240,9 @@ bool NxOfflineSpeechToTextManager::removeTask(int taskId)
 
 void NxOfflineSpeechToTextManager::retryTask(int taskId)
 {
-    m_queue.retry(taskId, [](int id) { NX_LOG_INFO("Speech-to-text task %d retried", id); });
+    m_queue.retry(taskId, [function = __func__](int id) {
+        NX_LOG_INFO_IN(function, "Speech-to-text task %d retried", id);
+    });
 }
 
 bool NxOfflineSpeechToTextManager::serviceState()
