@@ -1,7 +1,5 @@
 #include "NxSpeechToTextTableDelegate.h"
 
-#include "NxSingleton.h"
-#include "NxSkinStyle.h"
 #include "NxSpeechToTextTableModel.h"
 
 #include <QEvent>
@@ -13,68 +11,25 @@ using NxSpeechToText::Task;
 namespace
 {
 
-// One row, columns left to right (r = the cell, y0 = r.top + 8, or + 20 on
-// a progress row, where the name, duration and delete button sit lower):
-//
-//  | [type] File name      | hh:mm:ss     | [icon] Status text    [btn] | [del] |
-//  |                       |              | Stage:  45%                 |       |
-//  |                       |              | [=======-------- track ---] |       |
-namespace Geometry
-{
-constexpr int ShortRowHeight = 32;
-constexpr int ProgressRowHeight = 56;
-constexpr int IconSize = 24;
-constexpr int NameWidth = 155;
-constexpr int TrackHeight = 6;
-constexpr int TrackAlpha = 41;
-
-bool isProgressRow(int status)
-{
-    return status == NxSpeechToText::Transcoding || status == NxSpeechToText::Uploading
-           || status == NxSpeechToText::Transcribing;
-}
-
-int textBaseY(const QRect& r, bool progressRow) { return r.y() + (progressRow ? 20 : 8); }
-QRect typeIcon(const QRect& r, bool progressRow) { return {r.x() + 8, r.y() + (progressRow ? 14 : 2), IconSize, IconSize}; }
-QPoint nameText(const QRect& r, bool progressRow) { return {r.x() + 40, textBaseY(r, progressRow) - 2}; }
-QPoint durationText(const QRect& r, bool progressRow) { return {r.x() + 8, textBaseY(r, progressRow) - 2}; }
-QPoint plainStatusText(const QRect& r) { return {r.x() + 8, r.y() + 6}; }
-QRect statusIcon(const QRect& r) { return {r.x() + 8, r.y() + 2, IconSize, IconSize}; }
-QPoint iconStatusText(const QRect& r) { return {r.x() + 36, r.y() + 6}; }
-QRect actionButton(const QRect& r) { return {r.right() - 28, r.y() + 4, IconSize, IconSize}; }
-QPoint progressText(const QRect& r) { return {r.x() + 12, r.y() + 6}; }
-QRect progressTrack(const QRect& r) { return {r.x() + 12, r.y() + 38, r.width() - 16, TrackHeight}; }
-QRect deleteButton(const QRect& r, bool progressRow) { return {r.x() + 8, r.y() + (progressRow ? 16 : 4), IconSize, IconSize}; }
-}
-
-// Images of this delegate, after the shared ones.
-enum OwnImage { AudioIcon, VideoIcon, SequenceIcon };
-const QStringList OwnImagePaths{
-    QStringLiteral(":/Resource/icon24_music-normal.png"),
-    QStringLiteral(":/Resource/icon24_videotype-normal.png"),
-    QStringLiteral(":/Resource/icon24_allclip.png"),
-};
-
-NxSkinStyle* skin()
-{
-    return NxSingleton<NxSkinStyle>::instance();
-}
+// The early stages run on a faint white track.
+constexpr int EarlyTrackAlpha = 41;
 
 const Task* taskOf(const QModelIndex& index)
 {
     return NxSpeechToTextTableModel::taskFromVariant(index.data(Qt::UserRole));
 }
 
-bool hasActionButton(int status, int failReason)
+// Transcoding, uploading and transcribing rows are tall, with a progress bar.
+bool isProgressRow(int status)
 {
-    return failReason == NxSpeechToText::NotEnoughTime
-           || (NxSpeechToText::isFailedStatus(status) && failReason != NxSpeechToText::ContentNotRecognized);
+    return status == NxSpeechToText::Transcoding || status == NxSpeechToText::Uploading
+           || status == NxSpeechToText::Transcribing;
 }
 
 } // namespace
 
 NxSpeechToTextTableDelegate::NxSpeechToTextTableDelegate(QObject* parent)
-    : NxTaskTableDelegate(parent, OwnImagePaths)
+    : NxTaskTableDelegate(parent, QStringLiteral(":/Resource/icon24_music-normal.png"))
 {
 }
 
@@ -94,8 +49,7 @@ QString NxSpeechToTextTableDelegate::headerTitle(int logicalIndex) const
 QSize NxSpeechToTextTableDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const Task* task = taskOf(index);
-    const bool progressRow = task && Geometry::isProgressRow(task->status);
-    return {option.rect.width(), progressRow ? Geometry::ProgressRowHeight : Geometry::ShortRowHeight};
+    return Positions(option.rect, task && isProgressRow(task->status)).size;
 }
 
 void NxSpeechToTextTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -107,36 +61,27 @@ void NxSpeechToTextTableDelegate::paint(QPainter* painter, const QStyleOptionVie
     if (task) {
         // Read each field once: a report may be changing the record.
         const int status = task->status;
-        const bool progressRow = Geometry::isProgressRow(status);
-        const QRect& cell = option.rect;
-        const QColor secondary = skin()->GetColor(NxSkinColor::Text_Icon_Secondary);
+        const Positions pos(option.rect, isProgressRow(status));
 
         switch (index.column()) {
         case NxSpeechToTextTableModel::FileNameColumn: {
             const int kind = task->mediaKind;
-            if (kind >= NxSpeechToText::VideoMedia && kind <= NxSpeechToText::SequenceMedia) {
-                const int icon = kind == NxSpeechToText::VideoMedia   ? VideoIcon
-                                 : kind == NxSpeechToText::AudioMedia ? AudioIcon
-                                                                      : SequenceIcon;
-                painter->drawImage(Geometry::typeIcon(cell, progressRow), image(SharedImageCount + icon));
-            }
-            const QString name = QFontMetrics(font()).elidedText(task->fileName, Qt::ElideMiddle,
-                                                                 Geometry::NameWidth, Qt::TextShowMnemonic);
-            drawText(painter, textRect(painter, Geometry::nameText(cell, progressRow), name), name, secondary);
+            const QImage* icon = kind == NxSpeechToText::VideoMedia      ? &image(VideoIcon)
+                                 : kind == NxSpeechToText::AudioMedia    ? &image(OwnIcon)
+                                 : kind == NxSpeechToText::SequenceMedia ? &image(SequenceIcon)
+                                                                         : nullptr;
+            paintNameCell(painter, pos, icon, task->fileName);
             break;
         }
-        case NxSpeechToTextTableModel::DurationColumn: {
-            const QString duration = QTime(0, 0, 0).addSecs(task->duration).toString(QStringLiteral("hh:mm:ss"));
-            drawText(painter, textRect(painter, Geometry::durationText(cell, progressRow), duration), duration,
-                     secondary);
+        case NxSpeechToTextTableModel::DurationColumn:
+            paintValueCell(painter, pos, QTime(0, 0, 0).addSecs(task->duration).toString(QStringLiteral("hh:mm:ss")));
             break;
-        }
         case NxSpeechToTextTableModel::StatusColumn:
-            paintStatus(painter, cell, index, status, task->failReason, task->progress, task->progressMax,
+            paintStatus(painter, pos, index, status, task->failReason, task->progress, task->progressMax,
                         task->failureText());
             break;
         case NxSpeechToTextTableModel::OperationColumn:
-            painter->drawImage(Geometry::deleteButton(cell, progressRow), buttonImage(DeleteNormal, index));
+            paintDeleteCell(painter, pos, index);
             break;
         default:
             break;
@@ -146,55 +91,43 @@ void NxSpeechToTextTableDelegate::paint(QPainter* painter, const QStyleOptionVie
     paintBase(painter, option, index);
 }
 
-void NxSpeechToTextTableDelegate::paintStatus(QPainter* painter, const QRect& cell, const QModelIndex& index,
+void NxSpeechToTextTableDelegate::paintStatus(QPainter* painter, const Positions& pos, const QModelIndex& index,
                                               int status, int failReason, int progress, int progressMax,
                                               const QString& failure) const
 {
-    // A retry puts the task back to waiting at once; the spinner stays in
-    // the button's place until the manager reports.
-    const bool busy = isBusy(index);
-    if (busy && !NxSpeechToText::isFailedStatus(status))
-        drawSpinner(painter, Geometry::actionButton(cell));
+    const bool failed = NxSpeechToText::isFailedStatus(status);
+    if (!failed)
+        paintPendingRetry(painter, pos, index);
 
     switch (status) {
     case NxSpeechToText::Waiting:
-        drawStatusText(painter, cell, Geometry::plainStatusText(cell), tr("Processing"),
-                       skin()->GetColor(NxSkinColor::Text_Icon_Quaternary));
-        return;
+        paintStatusWord(painter, pos, tr("Processing"), colour(NxSkinColor::Text_Icon_Quaternary));
+        break;
     case NxSpeechToText::Scanning:
-        drawStatusText(painter, cell, Geometry::plainStatusText(cell), tr("Scanning"),
-                       skin()->GetColor(NxSkinColor::VarneloX_Primary));
-        return;
+        paintStatusWord(painter, pos, tr("Scanning"), colour(NxSkinColor::VarneloX_Primary));
+        break;
     case NxSpeechToText::Transcoding:
     case NxSpeechToText::Uploading:
     case NxSpeechToText::Transcribing:
-        paintProgress(painter, cell, status, progress, progressMax);
-        return;
-    case NxSpeechToText::Completed:
-        painter->drawImage(Geometry::statusIcon(cell), image(CompletedIcon));
-        drawStatusText(painter, cell, Geometry::iconStatusText(cell), tr("Completed"),
-                       skin()->GetColor(NxSkinColor::Text_Icon_Secondary));
-        return;
-    default:
+        paintProgress(painter, pos, status, progress, progressMax);
         break;
-    }
-    if (!NxSpeechToText::isFailedStatus(status))
-        return;
-
-    painter->drawImage(Geometry::statusIcon(cell), image(AlertIcon));
-    drawStatusText(painter, cell, Geometry::iconStatusText(cell), failure, skin()->GetColor(NxSkinColor::Alert_Danger));
-    const QRect button = Geometry::actionButton(cell);
-    if (failReason == NxSpeechToText::NotEnoughTime)
-        painter->drawImage(button, buttonImage(CartNormal, index));
-    else if (failReason != NxSpeechToText::ContentNotRecognized) {
-        if (busy)
-            drawSpinner(painter, button);
-        else
-            painter->drawImage(button, buttonImage(RetryNormal, index));
+    case NxSpeechToText::Completed:
+        paintCompletedCell(painter, pos, tr("Completed"));
+        break;
+    default:
+        if (failed)
+            paintFailedCell(painter, pos, index, failure, statusButtonOf(status, failReason));
+        break;
     }
 }
 
-void NxSpeechToTextTableDelegate::paintProgress(QPainter* painter, const QRect& cell, int status, int progress,
+NxTaskTableDelegate::ButtonAction NxSpeechToTextTableDelegate::statusButtonOf(int status, int failReason)
+{
+    return statusButton(NxSpeechToText::isFailedStatus(status), failReason == NxSpeechToText::NotEnoughTime,
+                        failReason == NxSpeechToText::ContentNotRecognized);
+}
+
+void NxSpeechToTextTableDelegate::paintProgress(QPainter* painter, const Positions& pos, int status, int progress,
                                                 int progressMax) const
 {
     const QString stage = status == NxSpeechToText::Transcoding ? tr("Transcoding")
@@ -203,34 +136,20 @@ void NxSpeechToTextTableDelegate::paintProgress(QPainter* painter, const QRect& 
     if (status == NxSpeechToText::Transcribing && progressMax == 0)
         progressMax = 1;
     const int percent = progressMax != 0 ? int(float(progress) / float(progressMax) * 100.0f) : 0;
-    const QString text = QStringLiteral("%1:  %2%").arg(stage).arg(percent);
-    drawText(painter, textRect(painter, Geometry::progressText(cell), text), text,
-             skin()->GetColor(NxSkinColor::VarneloX_Primary));
-
-    // The early stages run on a faint white track, transcription on the skin's.
     const QColor track = status == NxSpeechToText::Transcribing
-                             ? skin()->GetColor(NxSkinColor::Component_Control_Stroke)
-                             : QColor(255, 255, 255, Geometry::TrackAlpha);
-    const int filled = progressMax != 0 ? int(qint64(cell.width() - 16) * progress / progressMax) : 0;
-    drawProgressBar(painter, Geometry::progressTrack(cell), track, filled);
+                             ? colour(NxSkinColor::Component_Control_Stroke)
+                             : QColor(255, 255, 255, EarlyTrackAlpha);
+    const int filled = progressMax != 0 ? int(qint64(pos.progressTrack.width()) * progress / progressMax) : 0;
+    paintProgressCell(painter, pos, QStringLiteral("%1:  %2%").arg(stage).arg(percent), track, filled);
 }
 
 bool NxSpeechToTextTableDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
                                               const QStyleOptionViewItem& option, const QModelIndex& index)
 {
-    const Task* task = taskOf(index);
-    const QEvent::Type type = event->type();
-    if (task && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease || type == QEvent::MouseMove)) {
-        leaveOtherCell(index);
-        if (index.column() == NxSpeechToTextTableModel::StatusColumn && hasActionButton(task->status, task->failReason)) {
-            handleButtonEvent(event, model, index, Geometry::actionButton(option.rect),
-                              task->failReason == NxSpeechToText::NotEnoughTime ? PurchaseAndRetry : RetryTask);
-        } else if (index.column() == NxSpeechToTextTableModel::OperationColumn) {
-            handleButtonEvent(event, model, index,
-                              Geometry::deleteButton(option.rect, Geometry::isProgressRow(task->status)), RemoveTask);
-        }
-    } else if (task && type == QEvent::MouseButtonDblClick && index.column() == NxSpeechToTextTableModel::FileNameColumn) {
-        revealOnDoubleClick(event, option.rect, task->fileName, task->destPath);
+    if (const Task* task = taskOf(index)) {
+        const int status = task->status;
+        handleMouse(event, model, index, Positions(option.rect, isProgressRow(status)),
+                    statusButtonOf(status, task->failReason), task->fileName, task->destPath);
     }
     return QStyledItemDelegate::editorEvent(event, model, option, index);
 }

@@ -22,7 +22,8 @@ protected:
     QString headerTitle(int logicalIndex) const override;
 
 private:
-    void paintStatus(QPainter* painter, const QRect& cell, const QModelIndex& index, int status, int failReason,
+    static ButtonAction statusButtonOf(int status, int failReason);
+    void paintStatus(QPainter* painter, const Positions& pos, const QModelIndex& index, int status, int failReason,
                      int progress, int progressMax, const QString& failure) const;
-    void paintProgress(QPainter* painter, const QRect& cell, int status, int progress, int progressMax) const;
+    void paintProgress(QPainter* painter, const Positions& pos, int status, int progress, int progressMax) const;
 };

@@ -19,8 +19,29 @@ constexpr int SpinnerTimeoutMs = 10000;
 constexpr int StatusTextReserve = 48;
 constexpr int RevealSlack = 40;
 constexpr int TrackRadius = 3;
+constexpr int NameWidth = 155;
 
-const char* const SharedImagePaths[] = {
+// The row sketched beside Positions.
+namespace Geometry
+{
+constexpr int ShortRowHeight = 32;
+constexpr int TallRowHeight = 56;
+constexpr int TallRowLift = 12;
+constexpr int IconSize = 24;
+constexpr int Margin = 8;
+constexpr int NameLeft = 40;
+constexpr int IconTextLeft = 36;
+constexpr int TextTop = 6;
+constexpr int IconTop = 2;
+constexpr int ButtonTop = 4;
+constexpr int ButtonFromRight = 28;
+constexpr int ProgressLeft = 12;
+constexpr int TrackTop = 38;
+constexpr int TrackHeight = 6;
+constexpr int TrackShortening = 16;
+}
+
+const char* const ImagePaths[] = {
     ":/Resource/correct-normal.png",
     ":/Resource/alert-normal.png",
     ":/Resource/icon24_delete-normal.png",
@@ -32,6 +53,8 @@ const char* const SharedImagePaths[] = {
     ":/Resource/cart-normal.png",
     ":/Resource/cart-hover.png",
     ":/Resource/cart-pressed.png",
+    ":/Resource/icon24_videotype-normal.png",
+    ":/Resource/icon24_allclip.png",
 };
 
 NxSkinStyle* skin()
@@ -40,15 +63,35 @@ NxSkinStyle* skin()
 }
 }
 
-NxTaskTableDelegate::NxTaskTableDelegate(QObject* parent, const QStringList& ownImages)
+NxTaskTableDelegate::Positions::Positions(const QRect& r, bool tallRow)
+{
+    using namespace Geometry;
+    const int lift = tallRow ? TallRowLift : 0;
+    const QSize icon(IconSize, IconSize);
+    cell = r;
+    size = QSize(r.width(), tallRow ? TallRowHeight : ShortRowHeight);
+    typeIcon = QRect(QPoint(r.x() + Margin, r.y() + IconTop + lift), icon);
+    nameText = QPoint(r.x() + NameLeft, r.y() + TextTop + lift);
+    valueText = QPoint(r.x() + Margin, r.y() + TextTop + lift);
+    deleteButton = QRect(QPoint(r.x() + Margin, r.y() + ButtonTop + lift), icon);
+    statusText = QPoint(r.x() + Margin, r.y() + TextTop);
+    statusIcon = QRect(QPoint(r.x() + Margin, r.y() + IconTop), icon);
+    iconStatusText = QPoint(r.x() + IconTextLeft, r.y() + TextTop);
+    actionButton = QRect(QPoint(r.right() - ButtonFromRight, r.y() + ButtonTop), icon);
+    progressText = QPoint(r.x() + ProgressLeft, r.y() + TextTop);
+    progressCountRight = r.right() - Margin;
+    progressTrack = QRect(r.x() + ProgressLeft, r.y() + TrackTop, r.width() - TrackShortening, TrackHeight);
+}
+
+NxTaskTableDelegate::NxTaskTableDelegate(QObject* parent, const QString& ownIcon)
     : QStyledItemDelegate(parent)
 {
     m_font = QApplication::font();
     m_font.setPixelSize(FontPixelSize);
     skin()->Attach(this);
-    for (const char* path : SharedImagePaths)
+    for (const char* path : ImagePaths)
         m_imagePaths.append(QString::fromLatin1(path));
-    m_imagePaths.append(ownImages);
+    m_imagePaths.append(ownIcon);
     loadImages();
 
     m_spinner = new NxLoadingHelper(this);
@@ -94,9 +137,17 @@ bool NxTaskTableDelegate::isBusy(const QModelIndex& index) const
     return index == m_loadingIndex && m_spinner->isRuning();
 }
 
-void NxTaskTableDelegate::drawSpinner(QPainter* painter, const QRect& rect) const
+QColor NxTaskTableDelegate::colour(NxSkinColor::NxColorType role)
 {
-    m_spinner->draw(*painter, rect);
+    return skin()->GetColor(role);
+}
+
+NxTaskTableDelegate::ButtonAction NxTaskTableDelegate::statusButton(bool failed, bool outOfBalance,
+                                                                  bool unrecognised)
+{
+    if (outOfBalance)
+        return PurchaseAndRetry;
+    return failed && !unrecognised ? RetryTask : NoButton;
 }
 
 QRect NxTaskTableDelegate::textRect(QPainter* painter, const QPoint& topLeft, const QString& text) const
@@ -127,13 +178,67 @@ void NxTaskTableDelegate::drawStatusText(QPainter* painter, const QRect& cell, c
     drawText(painter, rect, shown, colour);
 }
 
-void NxTaskTableDelegate::drawProgressBar(QPainter* painter, const QRect& track, const QColor& trackColour,
-                                          int filledWidth) const
+void NxTaskTableDelegate::paintNameCell(QPainter* painter, const Positions& pos, const QImage* icon,
+                                        const QString& name) const
 {
+    if (icon)
+        painter->drawImage(pos.typeIcon, *icon);
+    const QString shown = QFontMetrics(m_font).elidedText(name, Qt::ElideMiddle, NameWidth, Qt::TextShowMnemonic);
+    drawText(painter, textRect(painter, pos.nameText, shown), shown, skin()->GetColor(NxSkinColor::Text_Icon_Secondary));
+}
+
+void NxTaskTableDelegate::paintValueCell(QPainter* painter, const Positions& pos, const QString& text) const
+{
+    drawText(painter, textRect(painter, pos.valueText, text), text, skin()->GetColor(NxSkinColor::Text_Icon_Secondary));
+}
+
+void NxTaskTableDelegate::paintDeleteCell(QPainter* painter, const Positions& pos, const QModelIndex& index) const
+{
+    painter->drawImage(pos.deleteButton, buttonImage(DeleteNormal, index));
+}
+
+void NxTaskTableDelegate::paintStatusWord(QPainter* painter, const Positions& pos, const QString& text,
+                                          const QColor& colour) const
+{
+    drawStatusText(painter, pos.cell, pos.statusText, text, colour);
+}
+
+void NxTaskTableDelegate::paintCompletedCell(QPainter* painter, const Positions& pos, const QString& text,
+                                             int iconDrop) const
+{
+    painter->drawImage(pos.statusIcon.translated(0, iconDrop), m_images.at(CompletedIcon));
+    drawStatusText(painter, pos.cell, pos.iconStatusText, text, skin()->GetColor(NxSkinColor::Text_Icon_Secondary));
+}
+
+void NxTaskTableDelegate::paintFailedCell(QPainter* painter, const Positions& pos, const QModelIndex& index,
+                                          const QString& failure, ButtonAction button) const
+{
+    painter->drawImage(pos.statusIcon, m_images.at(AlertIcon));
+    drawStatusText(painter, pos.cell, pos.iconStatusText, failure, skin()->GetColor(NxSkinColor::Alert_Danger));
+    if (button == PurchaseAndRetry)
+        painter->drawImage(pos.actionButton, buttonImage(CartNormal, index));
+    else if (button == RetryTask && isBusy(index))
+        m_spinner->draw(*painter, pos.actionButton);
+    else if (button == RetryTask)
+        painter->drawImage(pos.actionButton, buttonImage(RetryNormal, index));
+}
+
+void NxTaskTableDelegate::paintPendingRetry(QPainter* painter, const Positions& pos, const QModelIndex& index) const
+{
+    if (isBusy(index))
+        m_spinner->draw(*painter, pos.actionButton);
+}
+
+void NxTaskTableDelegate::paintProgressCell(QPainter* painter, const Positions& pos, const QString& text,
+                                            const QColor& trackColour, int filledWidth) const
+{
+    const QColor accent = skin()->GetColor(NxSkinColor::VarneloX_Primary);
+    drawText(painter, textRect(painter, pos.progressText, text), text, accent);
+    const QRect& track = pos.progressTrack;
     painter->setPen(Qt::transparent);
     painter->setBrush(trackColour);
     painter->drawRoundedRect(track, TrackRadius, TrackRadius);
-    painter->setBrush(skin()->GetColor(NxSkinColor::VarneloX_Primary));
+    painter->setBrush(accent);
     painter->drawRoundedRect(QRect(track.topLeft(), QSize(filledWidth, track.height())), TrackRadius, TrackRadius);
 }
 
@@ -158,6 +263,29 @@ void NxTaskTableDelegate::paintBase(QPainter* painter, const QStyleOptionViewIte
     QStyleOptionViewItem plain(option);
     plain.state &= ~QStyle::State_HasFocus;
     QStyledItemDelegate::paint(painter, plain, index);
+}
+
+void NxTaskTableDelegate::handleMouse(QEvent* event, QAbstractItemModel* model, const QModelIndex& index,
+                                      const Positions& pos, ButtonAction statusAction, const QString& name,
+                                      const QString& path)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        leaveOtherCell(index);
+        if (index.column() == StatusColumn && statusAction != NoButton)
+            handleButtonEvent(event, model, index, pos.actionButton, statusAction);
+        else if (index.column() == OperationColumn)
+            handleButtonEvent(event, model, index, pos.deleteButton, RemoveTask);
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (index.column() == NameColumn)
+            revealOnDoubleClick(event, pos.cell, name, path);
+        break;
+    default:
+        break;
+    }
 }
 
 void NxTaskTableDelegate::leaveOtherCell(const QModelIndex& index)

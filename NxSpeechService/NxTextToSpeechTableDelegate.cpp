@@ -1,10 +1,8 @@
 #include "NxTextToSpeechTableDelegate.h"
 
-#include "NxSingleton.h"
-#include "NxSkinStyle.h"
 #include "NxTextToSpeechTableModel.h"
 
-#include <QMouseEvent>
+#include <QEvent>
 #include <QPainter>
 
 using NxTextToSpeech::Task;
@@ -12,64 +10,24 @@ using NxTextToSpeech::Task;
 namespace
 {
 
-// One row (r = the cell; a Converting row is 56 px and its content sits
-// `lift` = 12 px lower, except in the status column):
-//
-//  | [title] File name | 1200      | [!] Failure text          [btn] | [del] |
-//  |                   |           | In transcription:  45%   60/120 |       |
-//  |                   |           | [=========------- track ------] |       |
-namespace Geometry
-{
-constexpr int ShortRowHeight = 32;
-constexpr int ConvertingRowHeight = 56;
-constexpr int Lift = 12;
-constexpr int IconSize = 24;
-constexpr int NameWidth = 155;
-constexpr int TrackHeight = 6;
-
-int lift(int status) { return status == NxTextToSpeech::Converting ? Lift : 0; }
-QRect titleIcon(const QRect& r, int lift) { return {r.x() + 8, r.y() + 2 + lift, IconSize, IconSize}; }
-QPoint nameText(const QRect& r, int lift) { return {r.x() + 40, r.y() + 6 + lift}; }
-QPoint charactersText(const QRect& r, int lift) { return {r.x() + 8, r.y() + 6 + lift}; }
-QPoint plainStatusText(const QRect& r) { return {r.x() + 8, r.y() + 6}; }
-QRect completedIcon(const QRect& r) { return {r.x() + 8, r.y() + 4, IconSize, IconSize}; }
-QRect alertIcon(const QRect& r) { return {r.x() + 8, r.y() + 2, IconSize, IconSize}; }
-QPoint iconStatusText(const QRect& r) { return {r.x() + 36, r.y() + 6}; }
-QRect actionButton(const QRect& r) { return {r.right() - 28, r.y() + 4, IconSize, IconSize}; }
-QPoint progressText(const QRect& r) { return {r.x() + 12, r.y() + 6}; }
-int progressCountRight(const QRect& r) { return r.right() - 8; }
-QRect progressTrack(const QRect& r) { return {r.x() + 12, r.y() + 38, r.width() - 16, TrackHeight}; }
-QRect deleteButton(const QRect& r, int lift) { return {r.x() + 8, r.y() + 4 + lift, IconSize, IconSize}; }
-}
-
-// Images of this delegate, after the shared ones.
-enum OwnImage { TitleIcon, VideoTypeIcon, AllClipsIcon };
-const QStringList OwnImagePaths{
-    QStringLiteral(":/Resource/icon24_titles-old-normal.png"),
-    QStringLiteral(":/Resource/icon24_videotype-normal.png"),
-    QStringLiteral(":/Resource/icon24_allclip.png"),
-};
-
-NxSkinStyle* skin()
-{
-    return NxSingleton<NxSkinStyle>::instance();
-}
+// This tab's tick sits 2 px lower than its alert icon.
+constexpr int CompletedIconDrop = 2;
 
 const Task* taskOf(const QModelIndex& index)
 {
     return NxTextToSpeechTableModel::taskFromVariant(index.data(Qt::UserRole));
 }
 
-bool hasActionButton(const Task& task)
+// Only a converting row is tall, with a progress bar.
+bool isConvertingRow(int status)
 {
-    return task.failReason == NxTextToSpeech::NoBalance
-           || (NxTextToSpeech::isFailedStatus(task.status) && task.failReason != NxTextToSpeech::Unrecognized);
+    return status == NxTextToSpeech::Converting;
 }
 
 } // namespace
 
 NxTextToSpeechTableDelegate::NxTextToSpeechTableDelegate(QObject* parent)
-    : NxTaskTableDelegate(parent, OwnImagePaths)
+    : NxTaskTableDelegate(parent, QStringLiteral(":/Resource/icon24_titles-old-normal.png"))
 {
 }
 
@@ -94,51 +52,45 @@ QString NxTextToSpeechTableDelegate::headerTitle(int logicalIndex) const
 QSize NxTextToSpeechTableDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const Task* task = taskOf(index);
-    const bool converting = task && task->status == NxTextToSpeech::Converting;
-    return {option.rect.width(), converting ? Geometry::ConvertingRowHeight : Geometry::ShortRowHeight};
+    return Positions(option.rect, task && isConvertingRow(task->status)).size;
 }
 
 void NxTextToSpeechTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                         const QModelIndex& index) const
 {
     const Task* record = taskOf(index);
-    const QRect& cell = option.rect;
+    const QImage& titleIcon = image(OwnIcon);
     painter->save();
     painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     if (!record) {
         if (index.column() == NxTextToSpeechTableModel::FileNameColumn)
-            painter->drawImage(Geometry::titleIcon(cell, 0), image(SharedImageCount + TitleIcon));
+            painter->drawImage(Positions(option.rect, false).typeIcon, titleIcon);
         painter->restore();
         paintBase(painter, option, index);
         return;
     }
     // One copy per paint: a report may change the record meanwhile.
     const Task task = *record;
-    const int lift = Geometry::lift(task.status);
-    const QColor secondary = skin()->GetColor(NxSkinColor::Text_Icon_Secondary);
+    const Positions pos(option.rect, isConvertingRow(task.status));
 
     switch (index.column()) {
-    case NxTextToSpeechTableModel::FileNameColumn: {
-        painter->drawImage(Geometry::titleIcon(cell, lift), image(SharedImageCount + TitleIcon));
-        const QString name =
-            QFontMetrics(font()).elidedText(task.fileName, Qt::ElideMiddle, Geometry::NameWidth, Qt::TextShowMnemonic);
-        drawText(painter, textRect(painter, Geometry::nameText(cell, lift), name), name, secondary);
+    case NxTextToSpeechTableModel::FileNameColumn:
+        paintNameCell(painter, pos, &titleIcon, task.fileName);
         break;
-    }
     case NxTextToSpeechTableModel::CharactersColumn: {
         const bool partly = task.isSubtitle
                             && (task.status == NxTextToSpeech::ConvertFailed
                                 || task.status == NxTextToSpeech::DownloadFailed);
-        const QString characters = partly ? QStringLiteral("%1/%2").arg(task.completedCharacters).arg(task.characters)
-                                          : QString::number(task.characters);
-        drawText(painter, textRect(painter, Geometry::charactersText(cell, lift), characters), characters, secondary);
+        paintValueCell(painter, pos,
+                       partly ? QStringLiteral("%1/%2").arg(task.completedCharacters).arg(task.characters)
+                              : QString::number(task.characters));
         break;
     }
     case NxTextToSpeechTableModel::StatusColumn:
-        paintStatus(painter, cell, index, task);
+        paintStatus(painter, pos, index, task);
         break;
     case NxTextToSpeechTableModel::OperationColumn:
-        painter->drawImage(Geometry::deleteButton(cell, lift), buttonImage(DeleteNormal, index));
+        paintDeleteCell(painter, pos, index);
         break;
     default:
         break;
@@ -147,92 +99,66 @@ void NxTextToSpeechTableDelegate::paint(QPainter* painter, const QStyleOptionVie
     paintBase(painter, option, index);
 }
 
-void NxTextToSpeechTableDelegate::paintStatus(QPainter* painter, const QRect& cell, const QModelIndex& index,
+void NxTextToSpeechTableDelegate::paintStatus(QPainter* painter, const Positions& pos, const QModelIndex& index,
                                               const Task& task) const
 {
-    // A retry puts the task back to waiting at once; the spinner stays in
-    // the button's place until the manager reports.
-    const bool busy = isBusy(index);
-    if (busy && !NxTextToSpeech::isFailedStatus(task.status))
-        drawSpinner(painter, Geometry::actionButton(cell));
+    const bool failed = NxTextToSpeech::isFailedStatus(task.status);
+    if (!failed)
+        paintPendingRetry(painter, pos, index);
 
-    const QColor accent = skin()->GetColor(NxSkinColor::VarneloX_Primary);
+    const QColor accent = colour(NxSkinColor::VarneloX_Primary);
     switch (task.status) {
     case NxTextToSpeech::Waiting:
-        drawStatusText(painter, cell, Geometry::plainStatusText(cell), tr("Processing"),
-                       skin()->GetColor(NxSkinColor::Text_Icon_Quaternary));
-        return;
-    case NxTextToSpeech::Scanning:
-        drawStatusText(painter, cell, Geometry::plainStatusText(cell), tr("Scanning"), accent);
-        return;
-    case NxTextToSpeech::Uploading:
-        drawStatusText(painter, cell, Geometry::plainStatusText(cell), tr("Uploading"), accent);
-        return;
-    case NxTextToSpeech::Converting:
-        paintProgress(painter, cell, task);
-        return;
-    case NxTextToSpeech::Downloading:
-        drawStatusText(painter, cell, Geometry::plainStatusText(cell), tr("Downloading"), accent);
-        return;
-    case NxTextToSpeech::Completed:
-        painter->drawImage(Geometry::completedIcon(cell), image(CompletedIcon));
-        drawStatusText(painter, cell, Geometry::iconStatusText(cell), tr("Completed"),
-                       skin()->GetColor(NxSkinColor::Text_Icon_Secondary));
-        return;
-    default:
+        paintStatusWord(painter, pos, tr("Processing"), colour(NxSkinColor::Text_Icon_Quaternary));
         break;
-    }
-    if (!NxTextToSpeech::isFailedStatus(task.status))
-        return;
-
-    painter->drawImage(Geometry::alertIcon(cell), image(AlertIcon));
-    drawStatusText(painter, cell, Geometry::iconStatusText(cell), failureText(task),
-                   skin()->GetColor(NxSkinColor::Alert_Danger));
-    const QRect button = Geometry::actionButton(cell);
-    if (task.failReason == NxTextToSpeech::NoBalance)
-        painter->drawImage(button, buttonImage(CartNormal, index));
-    else if (task.failReason != NxTextToSpeech::Unrecognized) {
-        if (busy)
-            drawSpinner(painter, button);
-        else
-            painter->drawImage(button, buttonImage(RetryNormal, index));
+    case NxTextToSpeech::Scanning:
+        paintStatusWord(painter, pos, tr("Scanning"), accent);
+        break;
+    case NxTextToSpeech::Uploading:
+        paintStatusWord(painter, pos, tr("Uploading"), accent);
+        break;
+    case NxTextToSpeech::Converting:
+        paintProgress(painter, pos, task);
+        break;
+    case NxTextToSpeech::Downloading:
+        paintStatusWord(painter, pos, tr("Downloading"), accent);
+        break;
+    case NxTextToSpeech::Completed:
+        paintCompletedCell(painter, pos, tr("Completed"), CompletedIconDrop);
+        break;
+    default:
+        if (failed)
+            paintFailedCell(painter, pos, index, failureText(task), statusButtonOf(task));
+        break;
     }
 }
 
-void NxTextToSpeechTableDelegate::paintProgress(QPainter* painter, const QRect& cell, const Task& task) const
+void NxTextToSpeechTableDelegate::paintProgress(QPainter* painter, const Positions& pos, const Task& task) const
 {
     const float ratio = float(task.progress) / float(task.progressMax == 0 ? 1 : task.progressMax);
-    const QColor accent = skin()->GetColor(NxSkinColor::VarneloX_Primary);
-    const QString stage = QStringLiteral("%1:  %2%").arg(tr("In transcription")).arg(int(ratio * 100));
-    drawText(painter, textRect(painter, Geometry::progressText(cell), stage), stage, accent);
+    paintProgressCell(painter, pos, QStringLiteral("%1:  %2%").arg(tr("In transcription")).arg(int(ratio * 100)),
+                      colour(NxSkinColor::Component_Control_Stroke),
+                      int(float(pos.progressTrack.width()) * ratio));
 
+    // The characters done so far, right-aligned on the stage's line.
     const QString count = QStringLiteral("%1/%2").arg(task.completedCharacters).arg(task.characters);
-    QRect countRect = textRect(painter, Geometry::progressText(cell), count);
-    countRect.moveRight(Geometry::progressCountRight(cell));
-    drawText(painter, countRect, count, accent);
+    QRect countRect = textRect(painter, pos.progressText, count);
+    countRect.moveRight(pos.progressCountRight);
+    drawText(painter, countRect, count, colour(NxSkinColor::VarneloX_Primary));
+}
 
-    const QRect track = Geometry::progressTrack(cell);
-    drawProgressBar(painter, track, skin()->GetColor(NxSkinColor::Component_Control_Stroke),
-                    int(float(cell.width() - 16) * ratio));
+NxTaskTableDelegate::ButtonAction NxTextToSpeechTableDelegate::statusButtonOf(const Task& task)
+{
+    return statusButton(NxTextToSpeech::isFailedStatus(task.status), task.failReason == NxTextToSpeech::NoBalance,
+                        task.failReason == NxTextToSpeech::Unrecognized);
 }
 
 bool NxTextToSpeechTableDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
                                               const QStyleOptionViewItem& option, const QModelIndex& index)
 {
-    const Task* task = taskOf(index);
-    const QEvent::Type type = event->type();
-    if (task && type == QEvent::MouseButtonDblClick && index.column() == NxTextToSpeechTableModel::FileNameColumn) {
-        revealOnDoubleClick(event, option.rect, task->fileName, task->destPath);
-    } else if (task && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
-                        || type == QEvent::MouseMove)) {
-        leaveOtherCell(index);
-        if (index.column() == NxTextToSpeechTableModel::StatusColumn && hasActionButton(*task)) {
-            handleButtonEvent(event, model, index, Geometry::actionButton(option.rect),
-                              task->failReason == NxTextToSpeech::NoBalance ? PurchaseAndRetry : RetryTask);
-        } else if (index.column() == NxTextToSpeechTableModel::OperationColumn) {
-            handleButtonEvent(event, model, index,
-                              Geometry::deleteButton(option.rect, Geometry::lift(task->status)), RemoveTask);
-        }
+    if (const Task* task = taskOf(index)) {
+        handleMouse(event, model, index, Positions(option.rect, isConvertingRow(task->status)),
+                    statusButtonOf(*task), task->fileName, task->destPath);
     }
     return QStyledItemDelegate::editorEvent(event, model, option, index);
 }

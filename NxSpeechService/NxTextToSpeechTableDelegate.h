@@ -29,7 +29,8 @@ protected:
     QString headerTitle(int logicalIndex) const override;
 
 private:
-    void paintStatus(QPainter* painter, const QRect& cell, const QModelIndex& index,
+    static ButtonAction statusButtonOf(const NxTextToSpeech::Task& task);
+    void paintStatus(QPainter* painter, const Positions& pos, const QModelIndex& index,
                      const NxTextToSpeech::Task& task) const;
-    void paintProgress(QPainter* painter, const QRect& cell, const NxTextToSpeech::Task& task) const;
+    void paintProgress(QPainter* painter, const Positions& pos, const NxTextToSpeech::Task& task) const;
 };
