@@ -3,22 +3,19 @@
 #include "NxComboBox.h"
 #include "NxCustomRadioButton.h"
 #include "NxDataColumns.h"
+#include "NxDialogDriver.h"
 #include "NxEventRecorder.h"
 #include "NxPushButton.h"
 #include "NxSpeechLanguages.h"
 #include "NxSpeechToTextParamDialog.h"
 #include "NxTestHome.h"
-#include "NxTopLevelWindowTitleBar.h"
 
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 #include <QScopeGuard>
 #include <QTranslator>
-
-#include <functional>
 
 namespace
 {
@@ -44,17 +41,6 @@ void setInterfaceLanguage(int language)
 {
     NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting()->SetLanguage(language);
 }
-
-// Runs `act` on the modal window as soon as one is up.
-void whenModal(QObject* context, const std::function<void(QWidget*)>& act)
-{
-    QTimer::singleShot(5, context, [context, act] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            act(modal);
-        else
-            whenModal(context, act);
-    });
-}
 }
 
 // The parameter dialog a host shows before a transcription, driven as a user would.
@@ -68,22 +54,12 @@ class SpeechToTextParamDialogTest : public QObject
 
     NxCustomRadioButton* radio(const QString& text) const
     {
-        for (auto* button : m_dialog->findChildren<NxCustomRadioButton*>())
-            if (button->displayText() == text)
-                return button;
-        return nullptr;
+        return childCaptioned<NxCustomRadioButton>(m_dialog.get(), text, &NxCustomRadioButton::displayText);
     }
     NxCustomRadioButton* clip() const { return radio(QStringLiteral("Clip selection")); }
     NxCustomRadioButton* timeline() const { return radio(QStringLiteral("The entire timeline sequence")); }
     NxCheckBox* matchBox() const { return m_dialog->findChild<NxCheckBox*>(); }
     NxComboBox* combo() const { return m_dialog->findChild<NxComboBox*>(); }
-    NxPushButton* button(const QString& text) const
-    {
-        for (auto* button : m_dialog->findChildren<NxPushButton*>())
-            if (button->text() == text)
-                return button;
-        return nullptr;
-    }
     void open(int language = 1)
     {
         setInterfaceLanguage(language);
@@ -254,7 +230,7 @@ private slots:
                 else if (action == "down")
                     QTest::keyClick(combo(), Qt::Key_Down);
             }
-            QTest::mouseClick(button("OK"), Qt::LeftButton);
+            QTest::mouseClick(childCaptioned<NxPushButton>(m_dialog.get(), "OK"), Qt::LeftButton);
         });
         QCOMPARE(m_dialog->exec(), int(QDialog::Accepted));
         QCOMPARE(atClose, (QStringList{Popup, report}));
@@ -274,17 +250,7 @@ private slots:
         open();
         whenModal(this, [&](QWidget* modal) {
             QCOMPARE(modal, m_dialog.get());
-            if (how == "Cancel")
-                QTest::mouseClick(button("Cancel"), Qt::LeftButton);
-            else if (how == "close")
-                QTest::mouseClick(m_dialog->GetTitleBar()->button(NxTopLevelWindowTitleBar::CloseButton), Qt::LeftButton);
-            else {
-                if (how == "Return") {
-                    QTest::keyClick(m_dialog.get(), Qt::Key_Return);
-                    QVERIFY(m_dialog->isVisible());
-                }
-                QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
-            }
+            dismissDialog(m_dialog.get(), how);
         });
         QCOMPARE(m_dialog->exec(), int(QDialog::Rejected));
         QCOMPARE(m_events->summaries(), QStringList{Popup});
