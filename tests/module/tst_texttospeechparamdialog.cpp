@@ -4,6 +4,7 @@
 #include "NxComboBox.h"
 #include "NxConfig.h"
 #include "NxDataColumns.h"
+#include "NxDialogDriver.h"
 #include "NxEventRecorder.h"
 #include "NxLabel.h"
 #include "NxMessageBoxWatch.h"
@@ -13,7 +14,6 @@
 #include "NxScriptedVoiceServices.h"
 #include "NxTestHome.h"
 #include "NxTextToSpeechParamDialog.h"
-#include "NxTopLevelWindowTitleBar.h"
 #include "NxVoiceAnimationHelper.h"
 #include "NxVoiceItem.h"
 #include "NxVoiceListCache.h"
@@ -30,11 +30,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QThreadPool>
-#include <QTimer>
-#include <QToolButton>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 Q_DECLARE_METATYPE(QList<NxTextToSpeechVoiceInfo>)
@@ -95,17 +92,6 @@ void writeCache(const QByteArray& content)
     file.write(content);
 }
 
-// Runs `act` on the modal window as soon as one is up.
-void whenModal(QObject* context, const std::function<void(QWidget*)>& act)
-{
-    QTimer::singleShot(5, context, [context, act] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            act(modal);
-        else
-            whenModal(context, act);
-    });
-}
-
 // The speaker corner of a tile, where the animation frames show.
 QImage speakerCorner(NxVoiceItem* tile)
 {
@@ -142,13 +128,6 @@ class TextToSpeechParamDialogTest : public QObject
             if (tile->isSelected())
                 ids << tile->id();
         return ids;
-    }
-    NxPushButton* button(const QString& text) const
-    {
-        for (auto* button : m_dialog->findChildren<NxPushButton*>())
-            if (button->text() == text)
-                return button;
-        return nullptr;
     }
     // The slider on the form row labelled `label`.
     NxPropertyNonLineSliderEx* slider(const QString& label) const
@@ -467,7 +446,7 @@ private slots:
                                                       : words[1] == "end" ? Qt::Key_End : Qt::Key_Home;
                 QTest::keyClick(words[0] == "speed" ? this->speed() : this->pitch(), key);
             }
-            QTest::mouseClick(button("OK"), Qt::LeftButton);
+            QTest::mouseClick(childCaptioned<NxPushButton>(m_dialog.get(), "OK"), Qt::LeftButton);
         });
         QCOMPARE(m_dialog->exec(), int(QDialog::Accepted));
         const TextToSpeechTaskParam param = m_dialog->GetParam();
@@ -493,12 +472,7 @@ private slots:
         whenModal(this, [&](QWidget* modal) {
             QCOMPARE(modal, m_dialog.get());
             QTest::keyClick(speed(), Qt::Key_End);
-            if (how == "Cancel")
-                QTest::mouseClick(button("Cancel"), Qt::LeftButton);
-            else if (how == "close")
-                QTest::mouseClick(m_dialog->GetTitleBar()->button(NxTopLevelWindowTitleBar::CloseButton), Qt::LeftButton);
-            else
-                QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+            dismissDialog(m_dialog.get(), how);
         });
         QCOMPARE(m_dialog->exec(), int(QDialog::Rejected));
         QVERIFY(!remembered("speed").isValid());
@@ -552,11 +526,7 @@ private slots:
         QObject watch;
         whenMessageBoxOpens(&watch, [&](NMessageDialog* box) {
             ++shown;
-            QVERIFY(box->findChild<QLabel*>() && !box->findChildren<QLabel*>().isEmpty());
-            bool hasText = false;
-            for (QLabel* label : box->findChildren<QLabel*>())
-                hasText = hasText || label->text() == NetworkText;
-            QVERIFY(hasText);
+            QVERIFY(childCaptioned<QLabel>(box, NetworkText));
             answerBox(box, QStringLiteral("OK"));
         });
         QTest::mouseDClick(grid()->items().at(0), Qt::LeftButton);
