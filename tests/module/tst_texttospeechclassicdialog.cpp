@@ -1,6 +1,7 @@
 #include "NMessageDialog.h"
 #include "NxConfig.h"
 #include "NxDataColumns.h"
+#include "NxDialogDriver.h"
 #include "NxEventRecorder.h"
 #include "NxMessageBoxWatch.h"
 #include "NxPaintProbe.h"
@@ -9,17 +10,11 @@
 #include "NxScriptedVoiceServices.h"
 #include "NxTestHome.h"
 #include "NxTextToSpeechParamDlg.h"
-#include "NxTextToSpeechVocalists.h"
-#include "NxTopLevelWindowTitleBar.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
-
-#include <functional>
 
 namespace
 {
@@ -74,19 +69,10 @@ class TextToSpeechClassicDialogTest : public QObject
     template <typename Button>
     Button* button(const QString& text) const
     {
-        for (auto* button : m_dialog->findChildren<Button*>())
-            if (button->text() == text)
-                return button;
-        return nullptr;
+        return childCaptioned<Button>(m_dialog.get(), text);
     }
     QWidget* panel() const { return vocalist("Aida")->parentWidget(); }
-    QLabel* label(const QString& text) const
-    {
-        for (auto* label : m_dialog->findChildren<QLabel*>())
-            if (label->text() == text)
-                return label;
-        return nullptr;
-    }
+    QLabel* label(const QString& text) const { return childCaptioned<QLabel>(m_dialog.get(), text); }
     void open()
     {
         m_events = std::make_unique<NxEventRecorder>();
@@ -171,22 +157,6 @@ private slots:
         QVERIFY(m_events->summaries().isEmpty());
     }
 
-    void vocalistsHaveTheirVoiceNumbers_data()
-    {
-        columns<QString, int>({"identifier", "number"});
-        QTest::newRow("Aijia") << "Aijia" << 259;
-        QTest::newRow("Lydia") << "Lydia" << 275;
-        QTest::newRow("Xiaoze has a number but no button") << "Xiaoze" << 274;
-        QTest::newRow("an unknown identifier") << "Nobody" << 259;
-        QTest::newRow("a different case") << "AIDA" << 259;
-        QTest::newRow("empty") << "" << 259;
-    }
-    void vocalistsHaveTheirVoiceNumbers()
-    {
-        QFETCH(QString, identifier); QFETCH(int, number);
-        QCOMPARE(vocalistVoiceNumber(identifier), number);
-    }
-
     void aPreviewThatCannotStartSaysSo_data()
     {
         columns<bool, bool, bool>({"plays", "networkError", "box"});
@@ -233,17 +203,7 @@ private slots:
         connect(m_dialog.get(), &QDialog::finished, this, [&] { atClose = ::stored(); });
         QTimer::singleShot(0, this, [&] {
             choose({"Abby", "lowTone", "lowSpeak"});
-            if (how == "Confirm")
-                QTest::mouseClick(button<NxPushButton>("Confirm"), Qt::LeftButton);
-            else if (how == "close")
-                QTest::mouseClick(m_dialog->GetTitleBar()->button(NxTopLevelWindowTitleBar::CloseButton), Qt::LeftButton);
-            else {
-                if (how == "Return") {
-                    QTest::keyClick(m_dialog.get(), Qt::Key_Return);
-                    QVERIFY(m_dialog->isVisible());
-                }
-                QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
-            }
+            dismissDialog(m_dialog.get(), how);
         });
         QCOMPARE(m_dialog->exec(), result);
         QCOMPARE(atClose, stored);
