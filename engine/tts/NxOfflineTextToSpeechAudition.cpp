@@ -8,8 +8,22 @@
 #include <QAudioFormat>
 #include <QAudioOutput>
 #include <QBuffer>
-#include <QMetaObject>
 #include <QThread>
+
+// Carries requests to the audition thread as queued signals. The connections
+// are made before the thread starts and Qt copies each request's values, so no
+// functor built on the caller's thread crosses over: ThreadSanitizer cannot
+// follow a hand-over through Qt's posted-event queue.
+class NxAuditionRequests : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void startRequested(const QByteArray& espeakVoice, const QString& sample, int speed, int intonation,
+                        int generation);
+    void haltRequested();
+    void haltAndWaitRequested();
+};
 
 namespace
 {
@@ -39,9 +53,10 @@ NxOfflineTextToSpeechAudition::~NxOfflineTextToSpeechAudition()
     if (QThread::currentThread() == m_thread)
         halt();
     else
-        QMetaObject::invokeMethod(m_context, [this] { halt(); }, Qt::BlockingQueuedConnection);
+        emit m_requests->haltAndWaitRequested();
     m_thread->quit();
     m_thread->wait();
+    delete m_requests;
     delete m_context;
     delete m_thread;
 }
@@ -79,22 +94,26 @@ bool NxOfflineTextToSpeechAudition::play()
         m_thread->setObjectName(QStringLiteral("NxAudition"));
         m_context = new QObject;
         m_context->moveToThread(m_thread);
+        m_requests = new NxAuditionRequests;
+        QObject::connect(m_requests, &NxAuditionRequests::startRequested, m_context,
+                         [this](const QByteArray& espeakVoice, const QString& sample, int speed, int intonation,
+                                int generation) { start(espeakVoice, sample, speed, intonation, generation); },
+                         Qt::QueuedConnection);
+        QObject::connect(m_requests, &NxAuditionRequests::haltRequested, m_context, [this] { halt(); },
+                         Qt::QueuedConnection);
+        QObject::connect(m_requests, &NxAuditionRequests::haltAndWaitRequested, m_context, [this] { halt(); },
+                         Qt::BlockingQueuedConnection);
         m_thread->start();
     }
-    const int generation = ++m_generation;
-    QMetaObject::invokeMethod(
-        m_context,
-        [this, espeakVoice = voice->espeakVoice, sample = voice->sample, speed = m_speed,
-         intonation = m_intonation, generation] { start(espeakVoice, sample, speed, intonation, generation); },
-        Qt::QueuedConnection);
+    emit m_requests->startRequested(voice->espeakVoice, voice->sample, m_speed, m_intonation, ++m_generation);
     return true;
 }
 
 void NxOfflineTextToSpeechAudition::stop()
 {
     ++m_generation;
-    if (m_context)
-        QMetaObject::invokeMethod(m_context, [this] { halt(); }, Qt::QueuedConnection);
+    if (m_requests)
+        emit m_requests->haltRequested();
 }
 
 bool NxOfflineTextToSpeechAudition::isNetworkError()
@@ -175,3 +194,5 @@ void NxOfflineTextToSpeechAudition::notify(bool playing)
     else
         m_observer->onAuditionStop();
 }
+
+#include "NxOfflineTextToSpeechAudition.moc"

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <mutex>
 
+class NxAuditionRequests;
 class QAudioOutput;
 class QBuffer;
 class QObject;
@@ -54,6 +55,7 @@ private:
     INxTextToSpeechAuditionObserver* m_observer = nullptr;
 
     QThread* m_thread = nullptr;
+    NxAuditionRequests* m_requests = nullptr; // on the caller's thread
     QObject* m_context = nullptr; // lives on m_thread; parent of the audio objects
     QAudioOutput* m_output = nullptr;
     QBuffer* m_buffer = nullptr;
