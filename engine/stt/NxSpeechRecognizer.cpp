@@ -12,6 +12,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <mutex>
+#include <type_traits>
 
 namespace
 {
@@ -55,6 +56,8 @@ QString spelling(const char* word)
 }
 
 constexpr int64_t ChunkSamples = 4096;
+
+static_assert(std::is_same_v<mfcc_t, float>, "the library is built for floating-point features");
 } // namespace
 
 NxSpeechRecognizer::NxSpeechRecognizer() = default;
@@ -135,7 +138,22 @@ bool NxSpeechRecognizer::load()
     m_frameRate = cmd_ln_int32_r(m_config, "-frate");
     if (m_frameRate <= 0)
         m_frameRate = 100;
+    if (const cmn_t* cmn = ps_get_feat(m_decoder)->cmn_struct) {
+        m_loadedMean.assign(cmn->cmn_mean, cmn->cmn_mean + cmn->veclen);
+        m_loadedSum.assign(cmn->sum, cmn->sum + cmn->veclen);
+        m_loadedFrames = cmn->nframe;
+    }
     return true;
+}
+
+void NxSpeechRecognizer::reset()
+{
+    cmn_t* cmn = m_decoder ? ps_get_feat(m_decoder)->cmn_struct : nullptr;
+    if (!cmn)
+        return;
+    std::copy(m_loadedMean.begin(), m_loadedMean.end(), cmn->cmn_mean);
+    std::copy(m_loadedSum.begin(), m_loadedSum.end(), cmn->sum);
+    cmn->nframe = m_loadedFrames;
 }
 
 NxSpeechRecognizer::Status NxSpeechRecognizer::recognize(const int16_t* samples, int64_t count, double offset,

@@ -43,11 +43,20 @@ public:
     Status recognize(const int16_t* samples, int64_t count, double offset, const std::atomic<bool>& stop,
                      std::vector<NxRecognizedWord>& words, const Progress& progress = {});
 
+    // Forgets what earlier audio taught the decoder: the cepstral mean it
+    // keeps adapting to the voice and microphone goes back to the models'
+    // own, so audio is heard the same whatever this decoder heard before.
+    void reset();
+
     QString errorText() const;
 
 private:
     ps_decoder_s* m_decoder = nullptr;
     cmd_ln_s* m_config = nullptr;
     int m_frameRate = 100;
+    // The cepstral mean's running sums as loaded, before any audio.
+    std::vector<float> m_loadedMean;
+    std::vector<float> m_loadedSum;
+    int m_loadedFrames = 0;
     QString m_errorText;
 };

@@ -175,6 +175,10 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::transcribe(NxSpeechRecognizer& rec
     progress(Info::Transcribing, 0.0, 0.0);
     if (!recognizer.load())
         return failed(Info::TranscribeFailed, Info::TranscriptionFailure, recognizer.errorText());
+    // The decoder adapts to the voice from segment to segment within the
+    // track, but starts each task as loaded: a worker's earlier tasks must
+    // not change what this one hears.
+    recognizer.reset();
 
     const std::vector<NxSpeechSegment> segments = NxSpeechSegmenter().segment(track.data(), int64_t(track.size()));
     int64_t total = 0;

@@ -203,6 +203,8 @@ private slots:
         QVERIFY2(writeWave(inputsOf(recordings), recordings.size(), speech), "ffmpeg could not join the recordings");
         m_speechSeconds = (QFileInfo(speech).size() - 44) / 32000.0;
         QVERIFY(writeWave(inputsOf({speech, speech, speech, speech}), 4, file("long.wav")));
+        QVERIFY(writeWave({"-t", "15", "-i", speech}, 1, file("excerpt.wav")));
+        QVERIFY(QFile::copy(speech, file("speech copy.wav")));
         QVERIFY(writeWave({"-f", "s16le", "-ar", "16000", "-ac", "1", "-i", Data + "/goforward.raw"}, 1, file("goforward.wav")));
         QVERIFY(writeWave({"-f", "lavfi", "-i", "anullsrc=r=16000:cl=mono", "-t", "5"}, 1, file("silence.wav")));
         QByteArray noise(64 * 1024, '\0');
@@ -301,6 +303,42 @@ private slots:
                      qPrintable(QString::number(cues.first().start)));
         QVERIFY2(qAbs(cues.last().end - m_sentenceCues.last().end - lastShift) <= Tolerance,
                  qPrintable(QString::number(cues.last().end)));
+    }
+
+    void audioGivesTheSameCuesFirstOrAfterOtherAudio_data()
+    {
+        // first: transcribed on the fresh manager; again: the same bytes, queued
+        // behind one other recording per worker so a used recogniser hears them
+        columns<QString, QString, QStringList>({"first", "again", "before"});
+        QTest::newRow("a recording, then its copy behind itself")
+            << "speech.wav" << "speech copy.wav" << QStringList{"speech.wav", "speech.wav"};
+        QTest::newRow("a 15 s excerpt, then again behind two other files")
+            << "excerpt.wav" << "excerpt.wav" << QStringList{"goforward.wav", "speech.wav"};
+    }
+    void audioGivesTheSameCuesFirstOrAfterOtherAudio()
+    {
+        QFETCH(QString, first); QFETCH(QString, again); QFETCH(QStringList, before);
+        QCOMPARE(before.size(), NxOfflineSpeechToTextManager::WorkerCount);
+        const auto queue = [&](const QString& name) {
+            NxMediaFile media(file(name), INxAbstractMedia::Audio, Rate, 100); // a material's length goes unread
+            return m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
+        };
+        const auto subtitles = [&](int id) {
+            const QString path = file(QStringLiteral("out/%1.srt").arg(id));
+            m_manager->exportSubtitles(id, path);
+            QFile srt(path);
+            return srt.open(QIODevice::ReadOnly) ? srt.readAll() : QByteArray();
+        };
+        const int alone = queue(first);
+        QCOMPARE(ended(alone).state, int(Info::Completed));
+        QList<int> queued;
+        for (const QString& name : before + QStringList{again})
+            queued += queue(name);
+        for (int id : queued)
+            QCOMPARE(ended(id).state, int(Info::Completed));
+        const QByteArray expected = subtitles(alone);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(QString::fromUtf8(subtitles(queued.last())), QString::fromUtf8(expected));
     }
 
     void badInputFailsWithItsStageAndCode_data()
