@@ -1,5 +1,7 @@
 #include "NxGalleryKitControls.h"
 
+#include "NxGalleryOutput.h"
+
 #include "NxCheckBox.h"
 #include "NxComboBox.h"
 #include "NxCustomRadioButton.h"
@@ -15,7 +17,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -108,23 +109,9 @@ const std::vector<ControlRow>& controlRows()
     return rows;
 }
 
-void settle()
-{
-    for (int round = 0; round < 3; ++round)
-        QCoreApplication::processEvents();
-}
-
-void save(const QImage& image, const QString& folder, const QString& name, const QString& skinName)
-{
-    const QString path = QStringLiteral("%1/%2-%3.png").arg(folder, name, skinName);
-    image.save(path);
-    std::printf("%s\n", qPrintable(path));
-    std::fflush(stdout);
-}
-
 QImage shot(QWidget* widget)
 {
-    settle();
+    settleEvents();
     return widget->grab().toImage();
 }
 
@@ -210,7 +197,7 @@ void renderStates(const QString& folder, const QString& skinName)
     }
     std::unique_ptr<NxWidget> frame = surface(grid, 24);
     frame->show();
-    save(shot(frame.get()), folder, QStringLiteral("kit-controls"), skinName);
+    writePage(shot(frame.get()), folder, QStringLiteral("kit-controls"), skinName);
 }
 
 void renderSliders(const QString& folder, const QString& skinName)
@@ -230,7 +217,7 @@ void renderSliders(const QString& folder, const QString& skinName)
     layout->addWidget(roomy);
     std::unique_ptr<NxWidget> frame = surface(column, 24);
     frame->show();
-    save(shot(frame.get()), folder, QStringLiteral("kit-sliders"), skinName);
+    writePage(shot(frame.get()), folder, QStringLiteral("kit-sliders"), skinName);
 }
 
 // The open list is a window of its own: laid over the page where it shows.
@@ -244,7 +231,7 @@ void renderOpenCombo(const QString& folder, const QString& skinName)
     std::unique_ptr<NxWidget> frame = surface(holder, 0);
     frame->show();
     box->showPopup();
-    settle();
+    settleEvents();
     QWidget* popup = box->view()->window();
     QImage page = shot(frame.get());
     QPainter painter(&page);
@@ -252,7 +239,7 @@ void renderOpenCombo(const QString& folder, const QString& skinName)
     painter.drawImage(popup->mapToGlobal(QPoint()) - frame->mapToGlobal(QPoint()), shot(popup));
     painter.end();
     box->hidePopup();
-    save(page, folder, QStringLiteral("kit-combo-open"), skinName);
+    writePage(page, folder, QStringLiteral("kit-combo-open"), skinName);
 }
 }
 

@@ -1,5 +1,7 @@
 #include "NxGalleryTextToSpeechParam.h"
 
+#include "NxGalleryOutput.h"
+
 #include "INxTextToSpeechAudition.h"
 #include "INxTextToSpeechQuery.h"
 #include "NxComboBox.h"
@@ -13,9 +15,6 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QThreadPool>
-#include <QTranslator>
-
-#include <cstdio>
 
 namespace
 {
@@ -97,47 +96,32 @@ private:
 };
 
 // A German translation long enough to wrap the check box.
-class GermanTranslator : public QTranslator
+QHash<QString, QString> germanTexts()
 {
-public:
-    QString translate(const char*, const char* source, const char*, int) const override
-    {
-        static const QHash<QString, QString> texts = {
-            {"Text-to-Speech parameter selection tip", "Parameter für die Sprachausgabe"},
-            {"What language is this title in?", "In welcher Sprache ist dieser Titel?"},
-            {"Voice Name: ", "Stimme: "},
-            {"Parameter Settings:", "Parameter:"},
-            {"Speed:", "Tempo:"},
-            {"Pitch:", "Tonhöhe:"},
-            {"slow", "langsam"},
-            {"fast", "schnell"},
-            {"low", "tief"},
-            {"high", "hoch"},
-            {"Transcriptions are automatically matched to the timeline",
-             "Transkriptionen werden automatisch an der Zeitleiste ausgerichtet und eingefügt"},
-            {"Cancel", "Abbrechen"},
-            {"English (US)", "Englisch (USA)"},
-        };
-        return texts.value(QString::fromUtf8(source));
-    }
-};
-
-void settle()
-{
-    // The speaking frames of the current skin are read in the background.
-    QThreadPool::globalInstance()->waitForDone();
-    for (int round = 0; round < 3; ++round)
-        QCoreApplication::processEvents();
+    return {
+        {"Text-to-Speech parameter selection tip", "Parameter für die Sprachausgabe"},
+        {"What language is this title in?", "In welcher Sprache ist dieser Titel?"},
+        {"Voice Name: ", "Stimme: "},
+        {"Parameter Settings:", "Parameter:"},
+        {"Speed:", "Tempo:"},
+        {"Pitch:", "Tonhöhe:"},
+        {"slow", "langsam"},
+        {"fast", "schnell"},
+        {"low", "tief"},
+        {"high", "hoch"},
+        {"Transcriptions are automatically matched to the timeline",
+         "Transkriptionen werden automatisch an der Zeitleiste ausgerichtet und eingefügt"},
+        {"Cancel", "Abbrechen"},
+        {"English (US)", "Englisch (USA)"},
+    };
 }
 
 void save(QWidget* widget, const QString& folder, const QString& name, const QString& skin)
 {
     widget->show();
-    settle();
-    const QString path = QStringLiteral("%1/%2-%3.png").arg(folder, name, skin);
-    widget->grab().save(path);
-    std::printf("%s\n", qPrintable(path));
-    std::fflush(stdout);
+    // The speaking frames of the current skin are read in the background.
+    QThreadPool::globalInstance()->waitForDone();
+    writePage(widget, folder, name, skin);
 }
 
 void waitForFrames(int count)
@@ -153,7 +137,8 @@ void renderPreview(const QString& folder, const QString& skin)
 {
     NxTextToSpeechParamDialog dialog(nullptr);
     dialog.show();
-    settle();
+    QThreadPool::globalInstance()->waitForDone();
+    settleEvents();
     NxVoiceItem* tile = dialog.findChild<NxVoicePanel*>()->items().at(PreviewTile);
     QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(8, 8), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(tile, &doubleClick);
@@ -177,7 +162,7 @@ void renderTextToSpeechParam(const QString& folder, const QString& skin)
         combo->setCurrentIndex(combo->findText(QLatin1String(EmptyLanguage)));
         save(&dialog, folder, QStringLiteral("tts-param-empty"), skin);
     }
-    GermanTranslator german;
+    NxGalleryTranslator german(germanTexts());
     QCoreApplication::installTranslator(&german);
     {
         NxTextToSpeechParamDialog dialog(nullptr);

@@ -3,6 +3,7 @@
 // window on each tab with its purchase tip and close question, in both skins:
 //   QT_QPA_PLATFORM=offscreen build/tools/nx-gallery/nx-gallery <output folder>
 
+#include "NxGalleryOutput.h"
 #include "NxShowcaseManager.h"
 #include "NxGalleryKitControls.h"
 #include "NxGallerySpeechToTextParam.h"
@@ -136,19 +137,10 @@ void mouse(QTableView* table, QEvent::Type type, const QPoint& at)
     QApplication::sendEvent(table->viewport(), &event);
 }
 
-void settle()
-{
-    for (int round = 0; round < 3; ++round)
-        QCoreApplication::processEvents();
-}
-
 void Gallery::save(QWidget* widget, const QString& name)
 {
-    settle();
-    const QString path = QStringLiteral("%1/%2-%3.png").arg(m_folder, name, m_skin);
-    widget->grab().save(path);
-    std::printf("%s\n", qPrintable(path));
-    std::fflush(stdout);
+    settleEvents();
+    writePage(widget->grab().toImage(), m_folder, name, m_skin);
 }
 
 void Gallery::fill(NxSpeechToTextHelper* helper)
@@ -187,7 +179,7 @@ void Gallery::fill(NxTextToSpeechHelper* helper)
         manager->setSubtitleProgress(id == TtsRunning + 1 ? 168 : partlyFailed ? 200 : 0, partlyFailed ? 1 : 0);
         if (row.state)
             manager->report(id, row.state, row.code, row.progress);
-        settle(); // the report is re-posted; answer its progress query now
+        settleEvents(); // the report is re-posted; answer its progress query now
         ++id;
     }
     helper->refresh();
@@ -250,11 +242,11 @@ void Gallery::renderDialog()
     QTimer sttTip;
     answerNextBox(sttTip, QStringLiteral("dialog-stt-purchase-tip"), 3);
     fill(presenter->speechToTextHelper());
-    settle();
+    settleEvents();
     QTimer ttsTip;
     answerNextBox(ttsTip, QStringLiteral("dialog-tts-purchase-tip"), 3);
     fill(presenter->textToSpeechHelper());
-    settle();
+    settleEvents();
 
     dialog.showTab(NxSpeechServiceDialog::SpeechToText);
     save(&dialog, QStringLiteral("dialog-stt"));
