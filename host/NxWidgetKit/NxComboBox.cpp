@@ -91,20 +91,13 @@ NxComboBox* NxComboBox::CreateComboBox(QWidget* parent)
 NxComboBox::NxComboBox(QWidget* parent)
     : QComboBox(parent)
 {
-    QFont comboFont = font();
-    comboFont.setPixelSize(FontPixelSize);
-    setFont(comboFont);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_Hover);
+    NxControlPainter::PrepareControl(this, FontPixelSize);
     setItemDelegate(new ItemDelegate(this));
     // The list drops below the field rather than covering it.
     setStyleSheet(QStringLiteral("QComboBox{combobox-popup:0;}"));
     applyPopupSkin();
-    connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this, [this] {
-        applyPopupSkin();
-        update();
-    });
+    connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this,
+            &NxComboBox::applyPopupSkin);
 }
 
 void NxComboBox::showPopup()

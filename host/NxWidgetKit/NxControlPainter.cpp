@@ -155,3 +155,17 @@ NxSkinColor::NxColorType NxControlPainter::TextRole(bool enabled, bool emphasise
         return NxSkinColor::Text_Icon_Quaternary;
     return emphasised ? NxSkinColor::Text_Icon_Primary : NxSkinColor::Text_Icon_Secondary;
 }
+
+void NxControlPainter::PrepareControl(QWidget* control, int fontPixelSize)
+{
+    if (fontPixelSize > 0) {
+        QFont font = control->font();
+        font.setPixelSize(fontPixelSize);
+        control->setFont(font);
+    }
+    control->setCursor(Qt::PointingHandCursor);
+    control->setFocusPolicy(Qt::StrongFocus);
+    control->setAttribute(Qt::WA_Hover);
+    QObject::connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, control,
+                     qOverload<>(&QWidget::update));
+}

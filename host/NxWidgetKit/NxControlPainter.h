@@ -31,6 +31,11 @@ public:
         bool focusRing = false;
     };
 
+    // What every form control of the kit starts with: its font at
+    // `fontPixelSize` (0 keeps the inherited one), the pointing cursor, Tab
+    // and click focus, hover events, and a repaint on every skin switch.
+    static void PrepareControl(QWidget* control, int fontPixelSize);
+
     // Focus reached by the keyboard (Tab, a shortcut) shows a ring; focus
     // taken by a click does not, the pointer already says where it is.
     static bool ShowsFocusRing(const QWidget* widget);

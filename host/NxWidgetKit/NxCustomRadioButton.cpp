@@ -21,14 +21,7 @@ NxCustomRadioButton* NxCustomRadioButton::createCustomRadioButton(QWidget* paren
 NxCustomRadioButton::NxCustomRadioButton(QWidget* parent)
     : QWidget(parent)
 {
-    QFont radioFont = font();
-    radioFont.setPixelSize(FontPixelSize);
-    setFont(radioFont);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_Hover);
-    connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this,
-            qOverload<>(&QWidget::update));
+    NxControlPainter::PrepareControl(this, FontPixelSize);
 }
 
 void NxCustomRadioButton::setDisplayText(const QString& text)

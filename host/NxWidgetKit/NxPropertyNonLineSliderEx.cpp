@@ -43,11 +43,8 @@ NxPropertyNonLineSliderEx::NxPropertyNonLineSliderEx(const QStringList& labels, 
     , m_labelHeight(DefaultLabelHeight)
     , m_labelFontSize(DefaultLabelFontSize)
 {
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_Hover);
-    connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this,
-            qOverload<>(&QWidget::update));
+    // The labels take their own pixel size when painted.
+    NxControlPainter::PrepareControl(this, 0);
 }
 
 void NxPropertyNonLineSliderEx::setSliderHeight(int height)

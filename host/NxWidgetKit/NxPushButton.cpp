@@ -51,15 +51,8 @@ NxPushButton::NxPushButton(QWidget* parent, Emphasis emphasis, int sizeKind)
     , m_emphasis(emphasis)
     , m_height(heightOf(sizeKind))
 {
-    QFont buttonFont = font();
-    buttonFont.setPixelSize(isSmall(m_height) ? SmallFontPixelSize : LargeFontPixelSize);
-    setFont(buttonFont);
+    NxControlPainter::PrepareControl(this, isSmall(m_height) ? SmallFontPixelSize : LargeFontPixelSize);
     setFixedHeight(m_height);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_Hover);
-    connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this,
-            qOverload<>(&QWidget::update));
 }
 
 QSize NxPushButton::sizeHint() const

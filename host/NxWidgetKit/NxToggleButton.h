@@ -1,8 +1,6 @@
 #pragma once
 
 #include "NxControlPainter.h"
-#include "NxSingleton.h"
-#include "NxSkinStyle.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -19,13 +17,7 @@ public:
     explicit NxToggleButton(QWidget* parent)
         : Base(parent)
     {
-        QFont toggleFont = this->font();
-        toggleFont.setPixelSize(FontPixelSize);
-        this->setFont(toggleFont);
-        this->setCursor(Qt::PointingHandCursor);
-        this->setAttribute(Qt::WA_Hover);
-        QObject::connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this,
-                         qOverload<>(&QWidget::update));
+        NxControlPainter::PrepareControl(this, FontPixelSize);
     }
 
     QSize sizeHint() const override { return NxControlPainter::ToggleSizeHint(this->fontMetrics(), this->text()); }
