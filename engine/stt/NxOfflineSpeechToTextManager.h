@@ -1,12 +1,6 @@
 #pragma once
 
-#include "INxSpeechToTextTaskManager.h"
-#include "NxMediaSpan.h"
-#include "NxSpeechToTextJob.h"
-#include "NxTaskQueue.h"
-
-#include <memory>
-#include <vector>
+#include "NxSpeechToTextQueueManager.h"
 
 class NxSpeechRecognizer;
 
@@ -23,42 +17,21 @@ class NxSpeechRecognizer;
 // - damaged audio: transcode failed, transcode failure;
 // - more seconds than the allowance left: transcription failed, not enough time;
 // - nothing recognised: transcription failed, unrecognised content.
-// A stopped task (stopAll) reports nothing more; it counts as finished and
-// can be retried.
-class NxOfflineSpeechToTextManager final : public INxSpeechToTextTaskManager
+class NxOfflineSpeechToTextManager final : public NxSpeechToTextQueueManager
 {
 public:
     static constexpr int WorkerCount = 2;
 
     NxOfflineSpeechToTextManager();
-    NxOfflineSpeechToTextManager(const NxOfflineSpeechToTextManager&) = delete;
-    NxOfflineSpeechToTextManager& operator=(const NxOfflineSpeechToTextManager&) = delete;
 
-    void release() override;
-    void setCallBack(INxSpeechToTextTaskManagerCallBack* callBack) override;
-    int addMaterialTask(INxAbstractMedia* media, QString language) override;
-    int addTimelineTask(INxTimeline* timeline, QString language) override;
-    int addClipTask(INxClip* clip, QString language) override;
-    bool removeTask(int taskId) override;
-    void retryTask(int taskId) override;
     bool serviceState() override;
-    void stopAll() override;
-    bool isTaskFinished(int taskId) override;
-    void exportSubtitles(int taskId, QString path) override;
-    void refresh(int tab = 0) override;
 
 private:
-    struct Task;
-    using Queue = NxTaskQueue<Task, INxSpeechToTextTaskManagerCallBack>;
+    ~NxOfflineSpeechToTextManager() override;
 
-    ~NxOfflineSpeechToTextManager();
-
-    int addTask(std::vector<NxMediaSpan> spans, const QString& language, bool timeline, const char* kind);
     void run(NxSpeechRecognizer& recognizer, Queue::Entry& entry);
-    void report(Queue::Entry& entry, int state, int percent, int seconds);
     bool admit(Task& task, int seconds);
-    void finish(Queue::Entry& entry, NxSpeechToTextJob::Outcome outcome);
+    int settle(Task& task, NxSpeechToTextJob::Outcome& outcome, bool ended) override;
 
     int m_reservedSeconds = 0; // admitted to running tasks, not yet deducted; under the queue's lock
-    Queue m_queue;
 };

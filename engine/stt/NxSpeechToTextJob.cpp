@@ -39,11 +39,6 @@ int codeFor(NxAudioDecoder::Status status)
 {
     return status == NxAudioDecoder::Status::NoAudio ? Info::UnrecognizedContent : Info::TranscodeFailure;
 }
-
-bool pending(const NxSpeechToTextJob::Outcome& outcome)
-{
-    return !outcome.stopped && outcome.state == 0;
-}
 } // namespace
 
 NxSpeechToTextJob::NxSpeechToTextJob(std::vector<NxMediaSpan> spans, QString language, bool skipSilentMedia)
@@ -70,27 +65,37 @@ void NxSpeechToTextJob::progress(int state, double fraction, double seconds)
         m_report(state, percent, int(seconds));
 }
 
+bool NxSpeechToTextJob::pending(const Outcome& outcome)
+{
+    return !outcome.stopped && outcome.state == 0;
+}
+
 NxSpeechToTextJob::Outcome NxSpeechToTextJob::run(NxSpeechRecognizer& recognizer, const std::atomic<bool>& stop,
                                                   const Report& report, const Admit& admit)
 {
-    m_report = report;
-    m_lastState = 0;
-    m_lastPercent = -1;
     if (!isEnglish(m_language))
         return failed(Info::TranscribeFailed, Info::UnrecognizedContent,
                       QStringLiteral("no speech model is installed for the language \"%1\"; "
                                      "only English (en, en-US, en-GB) is")
                           .arg(m_language));
-
-    std::vector<Piece> pieces;
-    Outcome outcome = scan(stop, pieces);
-    if (!pending(outcome))
-        return outcome;
     std::vector<int16_t> track;
-    outcome = decode(stop, pieces, track);
+    const Outcome outcome = readTrack(stop, report, track);
     if (!pending(outcome))
         return outcome;
     return transcribe(recognizer, stop, track, admit);
+}
+
+NxSpeechToTextJob::Outcome NxSpeechToTextJob::readTrack(const std::atomic<bool>& stop, const Report& report,
+                                                        std::vector<int16_t>& track)
+{
+    m_report = report;
+    m_lastState = 0;
+    m_lastPercent = -1;
+    std::vector<Piece> pieces;
+    const Outcome outcome = scan(stop, pieces);
+    if (!pending(outcome))
+        return outcome;
+    return decode(stop, pieces, track);
 }
 
 NxSpeechToTextJob::Outcome NxSpeechToTextJob::scan(const std::atomic<bool>& stop, std::vector<Piece>& pieces)

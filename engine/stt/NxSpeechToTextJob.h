@@ -44,8 +44,16 @@ public:
     // English is the one language with installed models.
     static bool isEnglish(const QString& language);
 
+    const QString& language() const { return m_language; }
+
     Outcome run(NxSpeechRecognizer& recognizer, const std::atomic<bool>& stop, const Report& report,
                 const Admit& admit);
+
+    // The scanning and transcoding stages alone, for an engine that hears the
+    // track elsewhere: the task's media decoded and mixed onto one 16 kHz
+    // mono track. The outcome is pending() when the track is ready.
+    Outcome readTrack(const std::atomic<bool>& stop, const Report& report, std::vector<int16_t>& track);
+    static bool pending(const Outcome& outcome);
 
 private:
     struct Piece

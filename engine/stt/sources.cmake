@@ -1,5 +1,5 @@
 set(NXENGINE_STT_SOURCES
-  stt/NxMediaSpan.h
+  stt/NxMediaSpan.h stt/NxMediaSpan.cpp
   stt/NxRecognizedWord.h
   stt/NxSubtitleCue.h
   stt/NxAudioDecoder.h stt/NxAudioDecoder.cpp
@@ -8,5 +8,6 @@ set(NXENGINE_STT_SOURCES
   stt/NxCueBuilder.h stt/NxCueBuilder.cpp
   stt/NxSrtWriter.h stt/NxSrtWriter.cpp
   stt/NxSpeechToTextJob.h stt/NxSpeechToTextJob.cpp
+  stt/NxSpeechToTextQueueManager.h stt/NxSpeechToTextQueueManager.cpp
   stt/NxOfflineSpeechToTextManager.h stt/NxOfflineSpeechToTextManager.cpp
 )
