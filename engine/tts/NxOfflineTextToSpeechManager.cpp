@@ -1,204 +1,34 @@
 #include "NxOfflineTextToSpeechManager.h"
 
-#include "NxDataHome.h"
-#include "NxUsageAllowance.h"
-
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
-
-#include <memory>
+#include "NxEspeakSentenceSpeaker.h"
+#include "NxVoiceCatalogue.h"
 
 namespace
 {
-// Products are copied by the host as soon as they are reported; older
-// leftovers of earlier sessions are only clutter.
-constexpr qint64 StaleSeconds = 24 * 60 * 60;
-
-using Info = NxTextToSpeechTaskInfo;
-
-void purgeStale(const QString& folder)
+NxTextToSpeechJob::Engine espeak()
 {
-    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-StaleSeconds);
-    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo& entry : entries) {
-        if (entry.lastModified().toUTC() < limit)
-            NxTextToSpeechJob::removeProducts({entry.absoluteFilePath()});
-    }
+    NxTextToSpeechJob::Engine engine;
+    engine.makeSpeaker = [](const NxCatalogueVoice& voice, int speed, int intonation) {
+        return std::make_unique<NxEspeakSentenceSpeaker>(voice.espeakVoice, speed, intonation);
+    };
+    // The engine's text-to-speech log lines name the manager, whatever part writes them.
+    engine.logSource = "engine/tts/NxOfflineTextToSpeechManager";
+    return engine;
 }
 } // namespace
 
 NxOfflineTextToSpeechManager::NxOfflineTextToSpeechManager()
-    : m_queue(1, Queue::Stops::Reported,
-              [this] {
-                  purgeStale(storagePath());
-                  return [this](Queue::Entry& entry) { run(entry); };
-              },
-              [](NxTextToSpeechJob& job, bool) { return job.rearm(); })
+    : NxTextToSpeechQueueManager(1, espeak())
 {
 }
 
-NxOfflineTextToSpeechManager::~NxOfflineTextToSpeechManager() = default;
-
-QString NxOfflineTextToSpeechManager::storagePath()
+NxOfflineTextToSpeechManager::~NxOfflineTextToSpeechManager()
 {
-    return NxDataHome::filePath(QStringLiteral("EngineStorage/tts"));
-}
-
-void NxOfflineTextToSpeechManager::release()
-{
-    delete this;
-}
-
-void NxOfflineTextToSpeechManager::setCallBack(INxTextToSpeechTaskManagerCallBack* callBack)
-{
-    m_queue.setCallBack(callBack);
-}
-
-void NxOfflineTextToSpeechManager::addTask(const NxTextToSpeechTaskRequest& request, int* taskId, int* sentences,
-                                           int* characters, QString* text)
-{
-    auto job = std::make_unique<NxTextToSpeechJob>(request);
-    if (sentences)
-        *sentences = job->sentenceCount();
-    if (characters)
-        *characters = job->characters();
-    if (text)
-        *text = job->text();
-    const int id = job->sentenceCount() > 0 ? m_queue.add(std::move(job)) : -1;
-    if (taskId)
-        *taskId = id;
-}
-
-bool NxOfflineTextToSpeechManager::removeTask(int taskId)
-{
-    QStringList products;
-    // A running task may still add products; it drops them when it stops.
-    const bool removed = m_queue.remove(taskId, [&](NxTextToSpeechJob& job, bool running) {
-        if (!running)
-            products = job.takeProducts();
-    });
-    NxTextToSpeechJob::removeProducts(products);
-    return removed;
-}
-
-void NxOfflineTextToSpeechManager::retryTask(int taskId)
-{
-    m_queue.retry(taskId);
+    stopWorkers();
 }
 
 bool NxOfflineTextToSpeechManager::serviceState()
 {
     // Nothing remote to reach: the engine is always in service.
     return true;
-}
-
-void NxOfflineTextToSpeechManager::stopAll()
-{
-    m_queue.stopAll();
-}
-
-bool NxOfflineTextToSpeechManager::isTaskFinished(int taskId)
-{
-    // A stopped task is over for the caller even before the worker has noticed.
-    return m_queue.isFinished(taskId);
-}
-
-void NxOfflineTextToSpeechManager::refresh()
-{
-    // Answered by the worker; refreshes asked meanwhile are answered once.
-    if (!m_refreshPending.exchange(true))
-        m_queue.post([this] {
-            if (m_refreshPending.exchange(false))
-                reportRemaining();
-        });
-}
-
-void NxOfflineTextToSpeechManager::querySubtitleProgress(int taskId, int* completedCharacters,
-                                                         int* totalCharacters, int* completedSentences,
-                                                         int* failedSentences, int* totalSentences)
-{
-    const NxTextToSpeechJob::Progress progress = m_queue.withTask(taskId, [](const NxTextToSpeechJob* job) {
-        return job ? job->progress() : NxTextToSpeechJob::Progress();
-    });
-    if (completedCharacters)
-        *completedCharacters = progress.completedCharacters;
-    if (totalCharacters)
-        *totalCharacters = progress.totalCharacters;
-    if (completedSentences)
-        *completedSentences = progress.completedSentences;
-    if (failedSentences)
-        *failedSentences = progress.failedSentences;
-    if (totalSentences)
-        *totalSentences = progress.totalSentences;
-}
-
-void NxOfflineTextToSpeechManager::run(Queue::Entry& entry)
-{
-    NxTextToSpeechJob::Reports reports;
-    reports.state = [this, &entry](int state, int progress) { reportState(entry, state, progress); };
-    reports.product = [this, &entry](const NxSrtTaskProductInfo& product) { reportProduct(entry, product); };
-    reports.finish = [this, &entry](int state, int code, const QString& filePath) {
-        finish(entry, state, code, filePath);
-    };
-    reports.remaining = [this] { reportRemaining(); };
-    reports.between = [this] { m_queue.runPosted(); };
-    entry.task->run(entry.id, storagePath(), entry.stop, reports);
-}
-
-void NxOfflineTextToSpeechManager::reportState(Queue::Entry& entry, int state, int progress)
-{
-    m_queue.report(entry, [&](NxTextToSpeechJob&) -> Queue::Delivery {
-        Info info;
-        info.taskId = entry.id;
-        info.state = state;
-        info.progress = progress;
-        return [info](INxTextToSpeechTaskManagerCallBack* callBack) {
-            if (callBack)
-                callBack->onTaskStateChanged(info);
-        };
-    });
-}
-
-void NxOfflineTextToSpeechManager::reportProduct(Queue::Entry& entry, const NxSrtTaskProductInfo& product)
-{
-    m_queue.report(entry, [&](NxTextToSpeechJob&) -> Queue::Delivery {
-        if (entry.stop)
-            return {};
-        return [product](INxTextToSpeechTaskManagerCallBack* callBack) {
-            if (callBack)
-                callBack->onSrtTaskProductProgress(product);
-        };
-    });
-}
-
-void NxOfflineTextToSpeechManager::finish(Queue::Entry& entry, int state, int code, const QString& filePath)
-{
-    QStringList products;
-    m_queue.finish(entry, [&](NxTextToSpeechJob& job, bool removed, bool) -> Queue::Delivery {
-        if (removed) {
-            products = job.takeProducts();
-            return {};
-        }
-        Info info;
-        info.taskId = entry.id;
-        info.state = state;
-        info.code = code;
-        info.progress = state == Info::Completed ? 100 : 0;
-        info.filePath = filePath;
-        return [info](INxTextToSpeechTaskManagerCallBack* callBack) {
-            if (callBack)
-                callBack->onTaskStateChanged(info);
-        };
-    });
-    NxTextToSpeechJob::removeProducts(products);
-}
-
-void NxOfflineTextToSpeechManager::reportRemaining()
-{
-    const int characters = NxUsageAllowance::instance().characters();
-    m_queue.deliver([characters](INxTextToSpeechTaskManagerCallBack* callBack) {
-        if (callBack)
-            callBack->onRemainingChanged(characters);
-    });
 }

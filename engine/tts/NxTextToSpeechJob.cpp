@@ -5,8 +5,6 @@
 #include "INxSubtitleClip.h"
 #include "INxTextClip.h"
 #include "INxTextTimelineClip.h"
-#include "NxMp3Encoder.h"
-#include "NxSpeechSynthesizer.h"
 #include "NxUsageAllowance.h"
 #include "NxVoiceCatalogue.h"
 
@@ -19,9 +17,6 @@
 
 namespace
 {
-// The engine's text-to-speech log lines name the manager, whatever part writes them.
-constexpr const char* LogSource = "engine/tts/NxOfflineTextToSpeechManager";
-
 using Info = NxTextToSpeechTaskInfo;
 
 QByteArray local(const QString& text)
@@ -128,9 +123,16 @@ QStringList NxTextToSpeechJob::takeProducts()
     return std::exchange(m_products, {});
 }
 
-void NxTextToSpeechJob::run(int id, const QString& storage, const std::atomic<bool>& stop, const Reports& reports)
+void NxTextToSpeechJob::logError(const Run& run, const char* function, int line, const QString& error) const
 {
-    const Run run{id, stop, reports};
+    GetGlobalLogInstance()->LogError(run.engine.logSource, function, line, "task %d: %s", run.id,
+                                     local(error).constData());
+}
+
+void NxTextToSpeechJob::run(int id, const QString& storage, const Engine& engine, const std::atomic<bool>& stop,
+                            const Reports& reports)
+{
+    const Run run{id, engine, stop, reports};
     if (stop) {
         finishStopped(run);
         return;
@@ -138,8 +140,7 @@ void NxTextToSpeechJob::run(int id, const QString& storage, const std::atomic<bo
     reports.state(Info::Scanning, 0);
     const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byCode(m_voice);
     if (!voice) {
-        GetGlobalLogInstance()->LogError(LogSource, __func__, __LINE__, "task %d: no voice \"%s\"", id,
-                                         local(m_voice).constData());
+        logError(run, __func__, __LINE__, QStringLiteral("no voice \"%1\"").arg(m_voice));
         finishFailed(run, Info::ScanFailed, Info::UnrecognizedContent);
         return;
     }
@@ -153,35 +154,33 @@ void NxTextToSpeechJob::run(int id, const QString& storage, const std::atomic<bo
         std::lock_guard<std::mutex> lock(m_mutex);
         needed = m_characters - m_completedCharacters;
     }
-    if (NxUsageAllowance::instance().characters() < needed) {
+    if (engine.charged && NxUsageAllowance::instance().characters() < needed) {
         finishFailed(run, Info::ScanFailed, Info::NotEnoughCharacters);
         return;
     }
     reports.state(Info::Converting, 0);
-    const NxSpeechSynthesizer synthesizer(voice->espeakVoice, m_speed, m_intonation);
+    const std::unique_ptr<NxSentenceSpeaker> speaker = engine.makeSpeaker(*voice, m_speed, m_intonation);
     if (m_subtitle)
-        speakSubtitle(run, storage, synthesizer);
+        speakSubtitle(run, storage, *speaker);
     else
-        speakTitle(run, storage, synthesizer);
+        speakTitle(run, storage, *speaker);
 }
 
-void NxTextToSpeechJob::speakTitle(const Run& run, const QString& storage, const NxSpeechSynthesizer& synthesizer)
+void NxTextToSpeechJob::speakTitle(const Run& run, const QString& storage, const NxSentenceSpeaker& speaker)
 {
-    QVector<qint16> samples;
-    QString error;
     const QString path = storage + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::Id128)
                          + QStringLiteral(".mp3");
-    const bool spoken = synthesizer.synthesize(m_sentences.constFirst().text, &samples, &run.stop, &error);
+    const NxSentenceSpeaker::Result result =
+        speaker.speak(m_sentences.constFirst().text, path, run.stop,
+                      [&run](int percent) { run.reports.state(Info::Converting, percent); });
     if (run.stop) {
+        QFile::remove(path);
         finishStopped(run);
         return;
     }
-    if (spoken)
-        run.reports.state(Info::Converting, 80);
-    if (!spoken || !NxMp3Encoder::encode(samples, NxSpeechSynthesizer::SampleRate, path, &error)) {
-        GetGlobalLogInstance()->LogError(LogSource, __func__, __LINE__, "task %d: %s", run.id,
-                                         local(error).constData());
-        finishFailed(run, Info::ConvertFailed, Info::TranscriptionFailure);
+    if (!result.spoken) {
+        logError(run, __func__, __LINE__, result.error);
+        finishFailed(run, Info::ConvertFailed, result.code);
         return;
     }
     {
@@ -193,8 +192,7 @@ void NxTextToSpeechJob::speakTitle(const Run& run, const QString& storage, const
     finishCompleted(run, path);
 }
 
-void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage,
-                                      const NxSpeechSynthesizer& synthesizer)
+void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, const NxSentenceSpeaker& speaker)
 {
     const QString folder = storage + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::Id128);
     {
@@ -208,30 +206,32 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage,
             continue;
         const Sentence& sentence = m_sentences.at(i);
         const QString path = folder + QStringLiteral("/%1.mp3").arg(sentence.index + 1);
-        QVector<qint16> samples;
-        QString error;
-        bool spoken = false;
+        NxSentenceSpeaker::Result result;
         if (sentence.characters > MaxCharacters) {
-            lastCode = Info::TextTooLong;
-            error = QStringLiteral("sentence %1 has over %2 characters").arg(sentence.index).arg(MaxCharacters);
+            result.code = Info::TextTooLong;
+            result.error = QStringLiteral("sentence %1 has over %2 characters").arg(sentence.index).arg(MaxCharacters);
         } else {
-            spoken = synthesizer.synthesize(sentence.text, &samples, &run.stop, &error)
-                     && NxMp3Encoder::encode(samples, NxSpeechSynthesizer::SampleRate, path, &error);
-            lastCode = spoken ? lastCode : int(Info::TranscriptionFailure);
+            result = speaker.speak(sentence.text, path, run.stop, {});
         }
         if (run.stop)
             break;
+        // A sentence given up unsaid counts as failed, so a retry says it.
+        int unsaid = 0;
+        if (!result.spoken && result.endsRun) {
+            for (int later = i + 1; later < total; ++later)
+                unsaid += m_produced.at(later) ? 0 : 1;
+        }
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            if (spoken) {
+            if (result.spoken) {
                 ++m_completedSentences;
                 m_completedCharacters += sentence.characters;
                 m_produced[i] = true;
             } else {
-                ++m_failedSentences;
+                m_failedSentences += 1 + unsaid;
             }
         }
-        if (spoken) {
+        if (result.spoken) {
             NxSrtTaskProductInfo product;
             product.taskId = run.id;
             product.index = sentence.index;
@@ -239,11 +239,13 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage,
             product.filePath = path;
             run.reports.product(product);
         } else {
-            GetGlobalLogInstance()->LogError(LogSource, __func__, __LINE__, "task %d: %s", run.id,
-                                             local(error).constData());
+            lastCode = result.code;
+            logError(run, __func__, __LINE__, result.error);
         }
-        run.reports.state(Info::Converting, (i + 1) * 100 / total);
+        run.reports.state(Info::Converting, result.endsRun && !result.spoken ? 100 : (i + 1) * 100 / total);
         run.reports.between();
+        if (!result.spoken && result.endsRun)
+            break;
     }
     if (run.stop) {
         finishStopped(run);
@@ -287,7 +289,7 @@ void NxTextToSpeechJob::finishCompleted(const Run& run, const QString& filePath)
         return;
     }
     // Another task may have used the allowance up since the check.
-    if (!NxUsageAllowance::instance().consumeCharacters(charge)) {
+    if (run.engine.charged && !NxUsageAllowance::instance().consumeCharacters(charge)) {
         finishFailed(run, Info::ConvertFailed, Info::NotEnoughCharacters);
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "INxTextToSpeechTaskManager.h"
+#include "NxSentenceSpeaker.h"
 
 #include <QList>
 #include <QString>
@@ -9,13 +10,15 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 
-class NxSpeechSynthesizer;
+struct NxCatalogueVoice;
 
 // One text-to-speech task: the sentences read from its clip when it was
-// added, and their runs on a worker thread, which speak them with espeak-ng
-// into MP3 products in a storage folder and charge the usage allowance.
+// added, and their runs on a worker thread, which have an engine's speaker
+// say them into MP3 products in a storage folder and, when the engine says
+// so, charge the usage allowance.
 //
 // A title is one sentence; a subtitle clip is spoken sentence by sentence,
 // each delivered as a product, and a retry skips the sentences already
@@ -34,6 +37,18 @@ public:
         std::function<void(int state, int code, const QString& filePath)> finish;
         std::function<void()> remaining;
         std::function<void()> between;
+    };
+
+    // What speaks a task's sentences.
+    struct Engine
+    {
+        // A speaker for the task's voice, speed and intonation.
+        std::function<std::unique_ptr<NxSentenceSpeaker>(const NxCatalogueVoice& voice, int speed, int intonation)>
+            makeSpeaker;
+        // Whether the usage allowance pays for what is spoken.
+        bool charged = true;
+        // What the task's log lines name as their source.
+        const char* logSource = "";
     };
 
     struct Progress
@@ -60,7 +75,8 @@ public:
     QString text() const;
     Progress progress() const;
 
-    void run(int id, const QString& storage, const std::atomic<bool>& stop, const Reports& reports);
+    void run(int id, const QString& storage, const Engine& engine, const std::atomic<bool>& stop,
+             const Reports& reports);
 
     // Readies a finished run for a retry; false when there is nothing to
     // run again (a completed task without failed sentences).
@@ -80,12 +96,14 @@ private:
     struct Run
     {
         int id;
+        const Engine& engine;
         const std::atomic<bool>& stop;
         const Reports& reports;
     };
 
-    void speakTitle(const Run& run, const QString& storage, const NxSpeechSynthesizer& synthesizer);
-    void speakSubtitle(const Run& run, const QString& storage, const NxSpeechSynthesizer& synthesizer);
+    void speakTitle(const Run& run, const QString& storage, const NxSentenceSpeaker& speaker);
+    void speakSubtitle(const Run& run, const QString& storage, const NxSentenceSpeaker& speaker);
+    void logError(const Run& run, const char* function, int line, const QString& error) const;
     // Ends the run with a failure; keeps nothing it made.
     void finishFailed(const Run& run, int state, int code);
     void finishCompleted(const Run& run, const QString& filePath);

@@ -3,7 +3,10 @@ set(NXENGINE_TTS_SOURCES
   tts/NxVoiceCatalogue.h tts/NxVoiceCatalogue.cpp
   tts/NxSpeechSynthesizer.h tts/NxSpeechSynthesizer.cpp
   tts/NxMp3Encoder.h tts/NxMp3Encoder.cpp
+  tts/NxSentenceSpeaker.h
+  tts/NxEspeakSentenceSpeaker.h tts/NxEspeakSentenceSpeaker.cpp
   tts/NxTextToSpeechJob.h tts/NxTextToSpeechJob.cpp
+  tts/NxTextToSpeechQueueManager.h tts/NxTextToSpeechQueueManager.cpp
   tts/NxOfflineTextToSpeechManager.h tts/NxOfflineTextToSpeechManager.cpp
   tts/NxOfflineTextToSpeechQuery.h tts/NxOfflineTextToSpeechQuery.cpp
   tts/NxOfflineTextToSpeechAudition.h tts/NxOfflineTextToSpeechAudition.cpp
