@@ -1,0 +1,82 @@
+#include "NxRemoteSentenceSpeaker.h"
+
+#include "NxSpeechServerClient.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace
+{
+using Info = NxTextToSpeechTaskInfo;
+using Outcome = NxSpeechServerClient::Outcome;
+
+// An MP3 file starts with an ID3 tag or an MPEG audio frame's sync bits.
+bool isMp3(const QByteArray& bytes)
+{
+    return bytes.startsWith("ID3")
+           || (bytes.size() >= 2 && uchar(bytes[0]) == 0xFF && (uchar(bytes[1]) & 0xE0) == 0xE0);
+}
+
+bool save(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    *error = QStringLiteral("cannot write \"%1\": %2").arg(path, file.errorString());
+    return false;
+}
+} // namespace
+
+NxRemoteSentenceSpeaker::NxRemoteSentenceSpeaker(NxSpeechServerClient& client, QString voice, double speed)
+    : m_client(client)
+    , m_voice(std::move(voice))
+    , m_speed(speed)
+{
+}
+
+NxSentenceSpeaker::Result NxRemoteSentenceSpeaker::speak(const QString& text, const QString& path,
+                                                         const std::atomic<bool>& stop,
+                                                         const Progress& progress) const
+{
+    const QJsonObject body{{QStringLiteral("model"), m_client.settings().speechModel},
+                           {QStringLiteral("input"), text},
+                           {QStringLiteral("voice"), m_voice},
+                           {QStringLiteral("speed"), m_speed},
+                           {QStringLiteral("response_format"), QStringLiteral("mp3")}};
+    const NxSpeechServerClient::Reply reply = m_client.send(
+        NxSpeechServerClient::Request::json(QStringLiteral("/v1/audio/speech"), body), stop,
+        [&progress](NxSpeechServerClient::Phase phase, qint64 done, qint64 total) {
+            if (progress && phase == NxSpeechServerClient::Phase::Receiving && total > 0)
+                progress(int(done * 100 / total));
+        });
+    Result result;
+    result.error = reply.error;
+    switch (reply.outcome) {
+    case Outcome::Answered:
+        if (!isMp3(reply.body))
+            result.error = QStringLiteral("the speech server's answer is not MP3 (%1 bytes)").arg(reply.body.size());
+        else
+            result.spoken = save(path, reply.body, &result.error);
+        break;
+    case Outcome::Unreachable:
+    case Outcome::Busy:
+        result.code = Info::NetworkBroken;
+        result.endsRun = true;
+        result.error = QStringLiteral("the speech server could not be reached: %1").arg(reply.error);
+        break;
+    case Outcome::Refused:
+        result.code = Info::LoginError;
+        result.endsRun = true;
+        result.error = QStringLiteral("the speech server refused the API key from the environment variable %1 (%2)")
+                           .arg(m_client.settings().apiKeyVariable, reply.error);
+        break;
+    case Outcome::TooLarge:
+        result.code = Info::TextTooLong;
+        break;
+    default:
+        break;
+    }
+    return result;
+}

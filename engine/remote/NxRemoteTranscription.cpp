@@ -1,0 +1,151 @@
+#include "NxRemoteTranscription.h"
+
+#include "NxAudioDecoder.h"
+#include "NxCompactAudioEncoder.h"
+#include "NxCueBuilder.h"
+#include "NxSpeechServerClient.h"
+#include "NxSpeechToTextTaskInfo.h"
+#include "NxTranscriptReader.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+using Info = NxSpeechToTextTaskInfo;
+using Outcome = NxSpeechToTextJob::Outcome;
+using ServerOutcome = NxSpeechServerClient::Outcome;
+
+namespace
+{
+// Of the transcoding stage, decoding takes this share and packing the rest.
+constexpr double DecodingShare = 0.9;
+constexpr int Rate = NxAudioDecoder::SampleRate;
+
+Outcome failed(int state, int code, const QString& reason)
+{
+    Outcome outcome;
+    outcome.state = state;
+    outcome.code = code;
+    outcome.reason = reason;
+    return outcome;
+}
+
+Outcome stopped()
+{
+    Outcome outcome;
+    outcome.stopped = true;
+    outcome.reason = QStringLiteral("stopped");
+    return outcome;
+}
+
+int percent(qint64 done, qint64 total)
+{
+    return total > 0 ? int(std::clamp(done * 100 / total, qint64(0), qint64(100))) : 0;
+}
+
+// Servers take ISO 639-1 codes: "en-US" is "en"; "auto" or nothing lets them guess.
+QString languageCode(const QString& language)
+{
+    const QString code = language.trimmed().section(QRegularExpression(QStringLiteral("[-_]")), 0, 0).toLower();
+    return code == QLatin1String("auto") ? QString() : code;
+}
+
+Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& keyVariable)
+{
+    const int stage = reply.delivered ? Info::TranscribeFailed : Info::UploadFailed;
+    switch (reply.outcome) {
+    case ServerOutcome::Unreachable:
+    case ServerOutcome::Busy:
+        return failed(stage, Info::NetworkBroken, QStringLiteral("the speech server could not be reached: %1").arg(reply.error));
+    case ServerOutcome::Refused:
+        return failed(Info::UploadFailed, Info::LoginError,
+                      QStringLiteral("the speech server refused the API key from the environment variable %1 (%2)")
+                          .arg(keyVariable, reply.error));
+    case ServerOutcome::TooLarge:
+        return failed(Info::UploadFailed, Info::FileTooLong,
+                      QStringLiteral("the speech server takes no upload this large: %1").arg(reply.error));
+    case ServerOutcome::Truncated:
+        return failed(Info::TranscribeFailed, Info::TranscriptionFailure, reply.error);
+    default:
+        return failed(Info::TranscribeFailed, Info::TranscriptionFailure,
+                      QStringLiteral("the speech server refused the task: %1").arg(reply.error));
+    }
+}
+} // namespace
+
+NxRemoteTranscription::NxRemoteTranscription(NxSpeechServerClient& client)
+    : m_client(client)
+{
+}
+
+Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<bool>& stop,
+                                   const NxSpeechToTextJob::Report& reportChange) const
+{
+    // Bytes move far more often than a percent does.
+    int lastState = 0;
+    int lastPercent = -1;
+    const auto report = [&](int state, int percent, int seconds) {
+        if (state == lastState && percent == lastPercent)
+            return;
+        lastState = state;
+        lastPercent = percent;
+        reportChange(state, percent, seconds);
+    };
+    NxCompactAudioEncoder::Format format = NxCompactAudioEncoder::Format::Flac;
+    if (!NxCompactAudioEncoder::formatNamed(m_client.settings().uploadFormat, &format))
+        return failed(Info::TranscodeFailed, Info::TranscodeFailure,
+                      QStringLiteral("RemoteSpeech/UploadFormat \"%1\" is neither flac nor opus")
+                          .arg(m_client.settings().uploadFormat));
+
+    std::vector<int16_t> track;
+    Outcome outcome = job.readTrack(stop, [&](int state, int percent, int seconds) {
+        report(state, state == Info::Transcoding ? int(percent * DecodingShare) : percent, seconds);
+    }, track);
+    if (!NxSpeechToTextJob::pending(outcome))
+        return outcome;
+    const double trackSeconds = double(track.size()) / Rate;
+    QString error;
+    const QByteArray upload = NxCompactAudioEncoder::encode(track, Rate, format, stop, [&](double fraction) {
+        report(Info::Transcoding, int((DecodingShare + (1.0 - DecodingShare) * fraction) * 100), int(trackSeconds));
+    }, &error);
+    if (stop)
+        return stopped();
+    if (upload.isEmpty())
+        return failed(Info::TranscodeFailed, Info::TranscodeFailure, error);
+
+    QList<QPair<QByteArray, QString>> fields{{"model", m_client.settings().transcriptionModel},
+                                             {"response_format", QStringLiteral("verbose_json")}};
+    const QString language = languageCode(job.language());
+    if (!language.isEmpty())
+        fields.append({"language", language});
+    const auto request = NxSpeechServerClient::Request::form(
+        QStringLiteral("/v1/audio/transcriptions"), fields, NxCompactAudioEncoder::fileName(format),
+        NxCompactAudioEncoder::mediaType(format), upload);
+    const int seconds = int(std::ceil(trackSeconds));
+    report(Info::Uploading, 0, seconds);
+    const NxSpeechServerClient::Reply reply =
+        m_client.send(request, stop, [&](NxSpeechServerClient::Phase phase, qint64 done, qint64 total) {
+            if (phase == NxSpeechServerClient::Phase::Sending)
+                report(Info::Uploading, percent(done, total), seconds);
+            else
+                report(Info::Transcribing,
+                       phase == NxSpeechServerClient::Phase::Receiving ? percent(done, total) : 0, seconds);
+        });
+    if (reply.outcome == ServerOutcome::Stopped)
+        return stopped();
+    if (reply.outcome != ServerOutcome::Answered)
+        return failedOnServer(reply, m_client.settings().apiKeyVariable);
+
+    std::vector<NxRecognizedWord> words;
+    if (!NxTranscriptReader::read(reply.body, words, &error))
+        return failed(Info::TranscribeFailed, Info::TranscriptionFailure, m_client.withoutKey(error));
+    if (words.empty())
+        return failed(Info::TranscribeFailed, Info::UnrecognizedContent,
+                      QStringLiteral("the speech server heard no speech"));
+    outcome.state = Info::Completed;
+    outcome.code = Info::UnknownError;
+    outcome.seconds = seconds;
+    outcome.cues = NxCueBuilder().build(words, trackSeconds);
+    return outcome;
+}
