@@ -3,8 +3,13 @@
 #include "NxOfflineTextToSpeechAudition.h"
 #include "NxOfflineTextToSpeechManager.h"
 #include "NxOfflineTextToSpeechQuery.h"
+#include "NxRemoteSettings.h"
+#include "NxRemoteSpeechToTextManager.h"
+#include "NxRemoteTextToSpeechManager.h"
 
-// The library's own implementation is the offline engine.
+// The library's own implementation is the offline engine; the task managers
+// are the remote engine's while the host's configuration names a speech
+// server. Voice lists and previews stay on this machine.
 namespace
 {
 template <typename Interface, typename Default>
@@ -14,8 +19,23 @@ NxFactorySlot<Interface>& slot()
     return instance;
 }
 
-auto& speechToTextSlot = slot<INxSpeechToTextTaskManager, NxOfflineSpeechToTextManager>;
-auto& textToSpeechSlot = slot<INxTextToSpeechTaskManager, NxOfflineTextToSpeechManager>;
+// The configuration is read at each create(), so a host that configures a
+// server (or removes it) needs no restart for its next window.
+template <typename Interface, typename Offline, typename Remote>
+NxFactorySlot<Interface>& managerSlot()
+{
+    static NxFactorySlot<Interface> instance([]() -> Interface* {
+        if (NxRemoteSettings::configured())
+            return new Remote;
+        return new Offline;
+    });
+    return instance;
+}
+
+auto& speechToTextSlot =
+    managerSlot<INxSpeechToTextTaskManager, NxOfflineSpeechToTextManager, NxRemoteSpeechToTextManager>;
+auto& textToSpeechSlot =
+    managerSlot<INxTextToSpeechTaskManager, NxOfflineTextToSpeechManager, NxRemoteTextToSpeechManager>;
 auto& querySlot = slot<INxTextToSpeechQuery, NxOfflineTextToSpeechQuery>;
 auto& auditionSlot = slot<INxTextToSpeechAudition, NxOfflineTextToSpeechAudition>;
 }
