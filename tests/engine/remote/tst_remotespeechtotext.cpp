@@ -1,0 +1,435 @@
+#include "INxBaseLog.h"
+#include "NxConfig.h"
+#include "NxDataColumns.h"
+#include "NxFakeSpeechServer.h"
+#include "NxMediaFile.h"
+#include "NxOfflineSpeechToTextManager.h"
+#include "NxOfflineTextToSpeechManager.h"
+#include "NxReleased.h"
+#include "NxRemoteSpeechToTextManager.h"
+#include "NxRemoteTextToSpeechManager.h"
+#include "NxTestHome.h"
+
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <mutex>
+
+using Info = NxSpeechToTextTaskInfo;
+using Failure = NxFakeSpeechServer::Failure;
+
+namespace
+{
+const QByteArray Key = "nx-test-key-5e0c1d9b";
+const QString Section = QStringLiteral("RemoteSpeech");
+constexpr NxRational Rate{100, 1};
+
+// What the server heard in the recording: two timed lines and a pause.
+struct Line { double start, end; QString text; };
+const QList<Line> Heard = {{0.0, 2.4, "Hello there, this is the first line."},
+                           {3.5, 5.8, "And here comes a second one."}};
+
+QByteArray transcript(const QList<Line>& lines)
+{
+    QJsonArray segments;
+    for (int i = 0; i < lines.size(); ++i)
+        segments.append(QJsonObject{{"id", i}, {"start", lines[i].start}, {"end", lines[i].end},
+                                    {"text", " " + lines[i].text}});
+    return QJsonDocument(QJsonObject{{"task", "transcribe"}, {"segments", segments}}).toJson();
+}
+
+// `seconds` of noise as 16-bit PCM WAV; noise does not compress, so the upload keeps its size.
+bool writeWave(const QString& path, double seconds, int rate, int channels)
+{
+    const quint32 bytes = quint32(seconds * rate) * 2 * channels;
+    QByteArray data(int(bytes), '\0');
+    QRandomGenerator(11).fillRange(reinterpret_cast<quint32*>(data.data()), data.size() / 4);
+    QByteArray head("RIFF");
+    const auto u32 = [&head](quint32 v) { head.append(reinterpret_cast<const char*>(&v), 4); };
+    const auto u16 = [&head](quint16 v) { head.append(reinterpret_cast<const char*>(&v), 2); };
+    u32(36 + bytes), head += "WAVEfmt ", u32(16), u16(1), u16(quint16(channels)), u32(quint32(rate));
+    u32(quint32(rate * 2 * channels)), u16(quint16(2 * channels)), u16(16), head += "data", u32(bytes);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(head + data) == head.size() + data.size();
+}
+
+// Keeps every report, noting any made on the test's own thread.
+class Recorder final : public INxSpeechToTextTaskManagerCallBack
+{
+public:
+    void onTaskStateChanged(const Info& info) override
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_reports.append(info);
+        m_onTestThread = m_onTestThread || QThread::currentThread() == QCoreApplication::instance()->thread();
+    }
+    void onRemainingChanged(int) override {}
+    // Each manager numbers its tasks from 1.
+    void clear()
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_reports.clear();
+    }
+    bool reportedOnTestThread() const { return m_onTestThread; }
+    QList<Info> reports(int taskId) const
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        QList<Info> result;
+        std::copy_if(m_reports.begin(), m_reports.end(), std::back_inserter(result),
+                     [taskId](const Info& info) { return info.taskId == taskId; });
+        return result;
+    }
+    // The report that ended the task; state 0 while it runs.
+    Info ending(int taskId) const
+    {
+        const QList<Info> all = reports(taskId);
+        Info last = all.isEmpty() ? Info() : all.last();
+        const QList<int> ends{Info::ScanFailed, Info::TranscodeFailed, Info::UploadFailed, Info::TranscribeFailed,
+                              Info::Completed};
+        last.state = ends.contains(last.state) ? last.state : 0;
+        return last;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    QList<Info> m_reports;
+    std::atomic<bool> m_onTestThread{false};
+};
+
+QString fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool logged(const QString& text)
+{
+    return fileText(GetGlobalLogInstance()->filePath()).contains(text);
+}
+
+quint16 closedPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+} // namespace
+
+class RemoteSpeechToTextTest : public QObject
+{
+    Q_OBJECT
+
+    NxTestHome m_home;
+    QTemporaryDir m_dir;
+    NxFakeSpeechServer m_server;
+    Recorder m_recorder;
+    NxRemoteSpeechToTextManager* m_manager = nullptr;
+    std::unique_ptr<NxMediaFile> m_speech; // 30 s of 44.1 kHz stereo
+    std::unique_ptr<NxMediaFile> m_short;  // 1 s
+
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+
+    // A manager with the suite's settings, `changes` applied over them.
+    void start(const QVariantMap& changes = {})
+    {
+        QVariantMap settings{{"ServerUrl", m_server.url()}, {"StallTimeoutSeconds", 2}, {"AnswerTimeoutSeconds", 2},
+                             {"Retries", 2}, {"RetryDelaySeconds", 0.1}, {"Concurrency", 4}, {"UploadFormat", "flac"}};
+        for (auto it = changes.begin(); it != changes.end(); ++it)
+            settings.insert(it.key(), it.value());
+        for (auto it = settings.begin(); it != settings.end(); ++it)
+            NxConfig::Instance().SetAppValue(Section, it.key(), it.value(), false);
+        m_recorder.clear();
+        m_manager = new NxRemoteSpeechToTextManager;
+        m_manager->setCallBack(&m_recorder);
+    }
+    Info ended(int taskId)
+    {
+        static_cast<void>(QTest::qWaitFor([&] { return m_recorder.ending(taskId).state != 0; }, 20000));
+        return m_recorder.ending(taskId);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Nothing in this suite may leave the machine, through a proxy or otherwise.
+        for (const char* variable : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+            qunsetenv(variable);
+        qputenv("NXSPEECH_API_KEY", Key);
+        QVERIFY(m_server.listen());
+        m_server.setTranscript(transcript(Heard));
+        QVERIFY(writeWave(file("speech.wav"), 30.0, 44100, 2));
+        QVERIFY(writeWave(file("short.wav"), 1.0, 16000, 1));
+        m_speech = std::make_unique<NxMediaFile>(file("speech.wav"), INxAbstractMedia::Audio, Rate, 3000);
+        m_short = std::make_unique<NxMediaFile>(file("short.wav"), INxAbstractMedia::Audio, Rate, 100);
+    }
+    void cleanup()
+    {
+        if (auto* manager = std::exchange(m_manager, nullptr))
+            manager->release();
+        m_server.fail(Failure::None);
+        m_server.setDelay(0);
+        m_server.setTranscript(transcript(Heard));
+    }
+
+    void theOfflineEngineRunsUntilAServerIsConfigured_data()
+    {
+        columns<QString, bool>({"url", "remote"});
+        QTest::newRow("nothing configured") << "" << false;
+        QTest::newRow("not a web address") << "ftp://speech.example" << false;
+        QTest::newRow("a server") << "http://127.0.0.1:9" << true;
+    }
+    void theOfflineEngineRunsUntilAServerIsConfigured()
+    {
+        QFETCH(QString, url); QFETCH(bool, remote);
+        NxConfig::Instance().SetAppValue(Section, "ServerUrl", url, false);
+        const NxReleased<INxSpeechToTextTaskManager> stt(INxSpeechToTextTaskManager::create());
+        const NxReleased<INxTextToSpeechTaskManager> tts(INxTextToSpeechTaskManager::create());
+        QCOMPARE(dynamic_cast<NxRemoteSpeechToTextManager*>(stt.get()) != nullptr, remote);
+        QCOMPARE(dynamic_cast<NxOfflineSpeechToTextManager*>(stt.get()) != nullptr, !remote);
+        QCOMPARE(dynamic_cast<NxRemoteTextToSpeechManager*>(tts.get()) != nullptr, remote);
+        QCOMPARE(dynamic_cast<NxOfflineTextToSpeechManager*>(tts.get()) != nullptr, !remote);
+        NxConfig::Instance().SetAppValue(Section, "ServerUrl", QString(), false);
+    }
+
+    void transcribesThroughTheServerIntoCues_data()
+    {
+        columns<QString, QByteArray, QByteArray, QString>({"format", "magic", "type", "name"});
+        QTest::newRow("lossless") << "flac" << QByteArray("fLaC") << QByteArray("audio/flac") << "audio.flac";
+        QTest::newRow("small") << "opus" << QByteArray("OggS") << QByteArray("audio/ogg") << "audio.ogg";
+    }
+    void transcribesThroughTheServerIntoCues()
+    {
+        QFETCH(QString, format); QFETCH(QByteArray, magic); QFETCH(QByteArray, type); QFETCH(QString, name);
+        start({{"UploadFormat", format}, {"TranscriptionModel", "large-v3"}});
+        const int before = m_server.requests().size();
+        const int id = m_manager->addMaterialTask(m_speech.get(), QStringLiteral("en-US"));
+        QCOMPARE(ended(id).state, int(Info::Completed));
+        QVERIFY(!m_recorder.reportedOnTestThread());
+
+        // Each stage in its turn, the upload's progress only ever growing to its end.
+        QList<int> stages;
+        QList<int> upload;
+        for (const Info& info : m_recorder.reports(id)) {
+            if (stages.isEmpty() || stages.last() != info.state)
+                stages.append(info.state);
+            if (info.state == Info::Uploading)
+                upload.append(info.progress);
+        }
+        QCOMPARE(stages, QList<int>({Info::Scanning, Info::Transcoding, Info::Uploading, Info::Transcribing,
+                                     Info::Completed}));
+        QVERIFY2(upload.size() > 3 && upload.last() == 100, qPrintable(QString::number(upload.size())));
+        QVERIFY(std::is_sorted(upload.begin(), upload.end()));
+
+        QCOMPARE(m_server.requests().size(), before + 1);
+        const NxFakeSpeechServer::Request request = m_server.requests().last();
+        QCOMPARE(request.path, QByteArray("/v1/audio/transcriptions"));
+        QCOMPARE(request.headers.value("authorization"), "Bearer " + Key);
+        QCOMPARE(request.fields.value("model"), QStringLiteral("large-v3"));
+        QCOMPARE(request.fields.value("response_format"), QStringLiteral("verbose_json"));
+        QCOMPARE(request.fields.value("language"), QStringLiteral("en"));
+        QCOMPARE(QList<QByteArray>({request.fileType, request.file.left(4)}), QList<QByteArray>({type, magic}));
+        QCOMPARE(request.fileName, name);
+        // 30 s of 44.1 kHz stereo is 5 MB as WAV; 16 kHz mono packed is far less.
+        QVERIFY2(request.file.size() < QFileInfo(file("speech.wav")).size() / 4, qPrintable(QString::number(request.file.size())));
+
+        const QString path = file(QStringLiteral("out/%1/speech.srt").arg(format));
+        m_manager->exportSubtitles(id, path);
+        const QStringList blocks = fileText(path).split("\n\n", Qt::SkipEmptyParts);
+        QCOMPARE(blocks.size(), Heard.size());
+        const auto time = [](double seconds) {
+            return QTime(0, 0).addMSecs(int(seconds * 1000)).toString("hh:mm:ss,zzz");
+        };
+        for (int i = 0; i < Heard.size(); ++i) {
+            const QStringList lines = blocks[i].split('\n');
+            QCOMPARE(lines.value(1), time(Heard[i].start) + " --> " + time(Heard[i].end));
+            QCOMPARE(lines.mid(2).join(' '), Heard[i].text);
+        }
+    }
+
+    void severalTasksAreInFlightAtOnce()
+    {
+        start({{"Concurrency", 3}});
+        m_server.setDelay(300);
+        QList<int> ids;
+        for (int i = 0; i < 7; ++i)
+            ids.append(m_manager->addMaterialTask(m_short.get(), QStringLiteral("en")));
+        for (const int id : qAsConst(ids))
+            QCOMPARE(ended(id).state, int(Info::Completed));
+        QCOMPARE(m_server.mostAtOnce(), 3);
+    }
+
+    void failuresEndInTheStageAndCodeTheModuleShows_data()
+    {
+        // url: "" for the suite's server, else a template for its port; failure and status: what the
+        // server does; requests: how many it gets (-1: as many as Qt sends)
+        columns<QString, int, int, int, int, int, QString>(
+            {"url", "failure", "status", "state", "code", "requests", "line"});
+        const int none = int(Failure::None), status = int(Failure::Status);
+        const int upload = Info::UploadFailed, transcribe = Info::TranscribeFailed, network = Info::NetworkBroken;
+        const QString closed = QStringLiteral("http://127.0.0.1:%1").arg(closedPort());
+        QTest::newRow("connection refused") << closed << none << 0 << upload << network << 0 << "Connection refused";
+        QTest::newRow("TLS handshake fails") << "https://127.0.0.1:%1" << none << 0 << upload << network << 0 << "SSL";
+        QTest::newRow("no answer") << "" << int(Failure::Stall) << 0 << transcribe << network << 1
+                                   << "no answer within 2 s";
+        // Qt sends a request again on a fresh connection when one closes unanswered.
+        QTest::newRow("connection dropped mid-upload") << "" << int(Failure::DropMidUpload) << 0 << upload << network
+                                                       << -1 << "/v1/audio/transcriptions: failed";
+        QTest::newRow("key refused") << "" << status << 401 << upload << int(Info::LoginError) << 1
+                                     << "refused the API key from the environment variable NXSPEECH_API_KEY";
+        QTest::newRow("key forbidden") << "" << status << 403 << upload << int(Info::LoginError) << 1 << "HTTP 403";
+        QTest::newRow("upload too large") << "" << status << 413 << upload << int(Info::FileTooLong) << 1
+                                          << "takes no upload this large";
+        QTest::newRow("overloaded, after the retries") << "" << status << 429 << transcribe << network << 3 << "HTTP 429";
+        QTest::newRow("server error, after the retries") << "" << status << 500 << transcribe << network << 3
+                                                         << "HTTP 500";
+        QTest::newRow("unknown model") << "" << status << 400 << transcribe << int(Info::TranscriptionFailure) << 1
+                                       << "refused the task: HTTP 400";
+        QTest::newRow("malformed answer") << "" << int(Failure::Malformed) << 0 << transcribe
+                                          << int(Info::TranscriptionFailure) << 1 << "the answer is not JSON";
+        QTest::newRow("truncated answer") << "" << int(Failure::Truncated) << 0 << transcribe
+                                          << int(Info::TranscriptionFailure) << 1 << "the answer was cut off";
+    }
+    void failuresEndInTheStageAndCodeTheModuleShows()
+    {
+        QFETCH(QString, url); QFETCH(int, failure); QFETCH(int, status); QFETCH(int, state); QFETCH(int, code);
+        QFETCH(int, requests); QFETCH(QString, line);
+        QVariantMap settings;
+        if (!url.isEmpty())
+            settings.insert("ServerUrl", url.contains("%1") ? url.arg(m_server.url().section(':', -1)) : url);
+        start(settings);
+        m_server.fail(Failure(failure), status);
+        const int before = m_server.requests().size();
+        const int id = m_manager->addMaterialTask(m_speech.get(), QStringLiteral("en"));
+        const Info end = ended(id);
+        QCOMPARE(QList<int>({end.state, end.code}), QList<int>({state, code}));
+        QVERIFY(m_manager->isTaskFinished(id));
+        if (requests >= 0)
+            QCOMPARE(m_server.requests().size() - before, requests);
+        QTRY_VERIFY2(logged(line), qPrintable(line));
+        QVERIFY2(logged(QStringLiteral("Speech-to-text task %1 failed").arg(id)), "the task's own line");
+        m_manager->exportSubtitles(id, file("none.srt"));
+        QVERIFY(!QFile::exists(file("none.srt")));
+
+        // Once the server answers again, a retry completes the task.
+        m_server.fail(Failure::None);
+        if (url.isEmpty()) {
+            m_manager->retryTask(id);
+            QTRY_COMPARE_WITH_TIMEOUT(m_recorder.ending(id).state, int(Info::Completed), 20000);
+        }
+    }
+
+    void whatCannotBeHeardFailsWithoutARetry_data()
+    {
+        columns<QByteArray, double, int, int>({"answer", "seconds", "state", "code"});
+        QTest::newRow("no words in the answer") << transcript({}) << 1.0 << int(Info::TranscribeFailed)
+                                                << int(Info::UnrecognizedContent);
+        // 100 samples a second keep an hour's file small.
+        QTest::newRow("more than an hour of media") << transcript(Heard) << 3700.0 << int(Info::ScanFailed)
+                                                    << int(Info::FileTooLong);
+    }
+    void whatCannotBeHeardFailsWithoutARetry()
+    {
+        QFETCH(QByteArray, answer); QFETCH(double, seconds); QFETCH(int, state); QFETCH(int, code);
+        QVERIFY(writeWave(file("unheard.wav"), seconds, seconds > 60 ? 100 : 16000, 1));
+        NxMediaFile media(file("unheard.wav"), INxAbstractMedia::Audio, Rate, qint64(seconds * 100));
+        start();
+        m_server.setTranscript(answer);
+        const int before = m_server.requests().size();
+        const int id = m_manager->addMaterialTask(&media, QStringLiteral("en"));
+        const Info end = ended(id);
+        QCOMPARE(QList<int>({end.state, end.code}), QList<int>({state, code}));
+        QCOMPARE(m_server.requests().size() - before, state == Info::ScanFailed ? 0 : 1);
+    }
+
+    void aBusyServerIsAskedAgainAfterGrowingPauses()
+    {
+        start({{"RetryDelaySeconds", 0.2}});
+        m_server.fail(Failure::Status, 503, 2);
+        const int before = m_server.requests().size();
+        const int id = m_manager->addMaterialTask(m_short.get(), QStringLiteral("en"));
+        QCOMPARE(ended(id).state, int(Info::Completed));
+        const QList<NxFakeSpeechServer::Request> requests = m_server.requests().mid(before);
+        QCOMPARE(requests.size(), 3);
+        const qint64 first = requests[1].arrivedMs - requests[0].arrivedMs;
+        const qint64 second = requests[2].arrivedMs - requests[1].arrivedMs;
+        QVERIFY2(first >= 200 && second >= 400, qPrintable(QStringLiteral("%1 ms, %2 ms").arg(first).arg(second)));
+    }
+
+    void aStopCancelsTheRequest_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::newRow("stop all") << 0;
+        QTest::newRow("remove the task") << 1;
+        QTest::newRow("release the manager") << 2;
+    }
+    void aStopCancelsTheRequest()
+    {
+        QFETCH(int, action);
+        start({{"AnswerTimeoutSeconds", 60}});
+        m_server.fail(Failure::Stall);
+        const int abandoned = m_server.abandoned();
+        const int id = m_manager->addMaterialTask(m_short.get(), QStringLiteral("en"));
+        QTRY_VERIFY(!m_recorder.reports(id).isEmpty() && m_recorder.reports(id).last().state == Info::Transcribing);
+        QElapsedTimer clock;
+        clock.start();
+        if (action == 0)
+            m_manager->stopAll();
+        else if (action == 1)
+            QVERIFY(m_manager->removeTask(id));
+        else
+            std::exchange(m_manager, nullptr)->release();
+        const int reported = m_recorder.reports(id).size();
+        QTRY_COMPARE(m_server.abandoned(), abandoned + 1);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        if (m_manager)
+            QVERIFY(m_manager->isTaskFinished(id));
+        QCOMPARE(m_recorder.reports(id).size(), reported);
+    }
+
+    void refreshLooksAtTheServer()
+    {
+        start({{"TranscriptionModel", "no-such-model"}});
+        const int before = m_server.requests().size();
+        m_manager->refresh();
+        QTRY_COMPARE(m_server.requests().size(), before + 1);
+        QCOMPARE(m_server.requests().last().path, QByteArray("/v1/models"));
+        QTRY_VERIFY(logged("The speech server offers no model \"no-such-model\"; it offers: whisper-1, tts-1"));
+        QVERIFY(m_manager->serviceState());
+        cleanup();
+
+        start({{"ServerUrl", QStringLiteral("http://127.0.0.1:%1").arg(closedPort())}});
+        m_manager->refresh();
+        QTRY_VERIFY(!m_manager->serviceState());
+    }
+
+    // Last: every earlier case has had its chance to leak the key.
+    void theKeyNeverReachesTheLogOrTheConfiguration()
+    {
+        start();
+        m_server.fail(Failure::Status, 401);
+        const int id = m_manager->addMaterialTask(m_short.get(), QStringLiteral("en"));
+        QCOMPARE(ended(id).code, int(Info::LoginError));
+        QVERIFY(m_server.requests().last().headers.value("authorization").endsWith(Key));
+        QVERIFY(logged(QStringLiteral("refused with the key Bearer ***")));
+        QDirIterator files(m_home.path(), QDir::Files, QDirIterator::Subdirectories);
+        int read = 0;
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QFile stored(path);
+            QVERIFY(stored.open(QIODevice::ReadOnly));
+            QVERIFY2(!stored.readAll().contains(Key), qPrintable(path));
+            ++read;
+        }
+        QVERIFY(read >= 2); // the log and the configuration at least
+    }
+};
+
+QTEST_GUILESS_MAIN(RemoteSpeechToTextTest)
+#include "tst_remotespeechtotext.moc"

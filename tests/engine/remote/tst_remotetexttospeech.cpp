@@ -1,0 +1,245 @@
+#include "INxBaseLog.h"
+#include "NxConfig.h"
+#include "NxDataColumns.h"
+#include "NxFakeSpeechServer.h"
+#include "NxMp3Encoder.h"
+#include "NxReleased.h"
+#include "NxRemoteTextToSpeechManager.h"
+#include "NxSubtitleClip.h"
+#include "NxTestHome.h"
+#include "NxTitleClip.h"
+#include "NxUsageAllowance.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <mutex>
+
+using Info = NxTextToSpeechTaskInfo;
+using Failure = NxFakeSpeechServer::Failure;
+
+namespace
+{
+const QString Section = QStringLiteral("RemoteSpeech");
+
+// Keeps every report, from whichever thread it comes.
+class Recorder final : public INxTextToSpeechTaskManagerCallBack
+{
+public:
+    void onTaskStateChanged(const Info& info) override
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_states.append(info);
+    }
+    void onRemainingChanged(int) override {}
+    void onSrtTaskProductProgress(const NxSrtTaskProductInfo& info) override
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_products.append(info);
+    }
+    // Each manager numbers its tasks from 1.
+    void clear()
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_states.clear();
+        m_products.clear();
+    }
+    // The task's last report once it has ended; state 0 while it runs.
+    Info ending(int taskId) const
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        Info running;
+        running.state = 0;
+        for (auto it = m_states.rbegin(); it != m_states.rend(); ++it) {
+            if (it->taskId == taskId)
+                return QList<int>({Info::ScanFailed, Info::ConvertFailed, Info::Completed}).contains(it->state) ? *it
+                                                                                                               : running;
+        }
+        return running;
+    }
+    QList<NxSrtTaskProductInfo> products(int taskId) const
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        QList<NxSrtTaskProductInfo> result;
+        std::copy_if(m_products.begin(), m_products.end(), std::back_inserter(result),
+                     [taskId](const NxSrtTaskProductInfo& product) { return product.taskId == taskId; });
+        return result;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    QList<Info> m_states;
+    QList<NxSrtTaskProductInfo> m_products;
+};
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class RemoteTextToSpeechTest : public QObject
+{
+    Q_OBJECT
+
+    NxTestHome m_home;
+    QTemporaryDir m_dir;
+    NxFakeSpeechServer m_server;
+    QByteArray m_mp3;
+    Recorder m_recorder;
+    NxReleased<NxRemoteTextToSpeechManager> m_manager;
+
+    void start(const QVariantMap& changes = {})
+    {
+        QVariantMap settings{{"ServerUrl", m_server.url()}, {"StallTimeoutSeconds", 2}, {"AnswerTimeoutSeconds", 2},
+                             {"Retries", 1}, {"RetryDelaySeconds", 0.05}, {"SpeechModel", "tts-1-hd"}};
+        for (auto it = changes.begin(); it != changes.end(); ++it)
+            settings.insert(it.key(), it.value());
+        for (auto it = settings.begin(); it != settings.end(); ++it)
+            NxConfig::Instance().SetAppValue(Section, it.key(), it.value(), false);
+        m_recorder.clear();
+        m_manager.reset(new NxRemoteTextToSpeechManager);
+        m_manager->setCallBack(&m_recorder);
+    }
+    int add(INxClip* clip, const QString& voice, int speed = 0)
+    {
+        NxTextToSpeechTaskRequest request;
+        request.clip = clip, request.voice = voice, request.speed = speed;
+        int id = -1;
+        m_manager->addTask(request, &id, nullptr, nullptr, nullptr);
+        return id;
+    }
+    Info ended(int taskId)
+    {
+        static_cast<void>(QTest::qWaitFor([&] { return m_recorder.ending(taskId).state != 0; }, 20000));
+        return m_recorder.ending(taskId);
+    }
+    QJsonObject lastBody() const { return QJsonDocument::fromJson(m_server.requests().last().body).object(); }
+
+private slots:
+    void initTestCase()
+    {
+        for (const char* variable : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+            qunsetenv(variable);
+        QVERIFY(m_server.listen());
+        // What the server speaks: a quarter second of a tone, made by the engine's own encoder.
+        QVector<qint16> tone(4000);
+        for (int i = 0; i < tone.size(); ++i)
+            tone[i] = qint16(8000 * std::sin(i * 0.1));
+        QVERIFY(NxMp3Encoder::encode(tone, 16000, m_dir.filePath("tone.mp3")));
+        m_mp3 = contents(m_dir.filePath("tone.mp3"));
+        m_server.setSpeech(m_mp3);
+        NxConfig::Instance().SetAppValue(NxRemoteSettings::VoiceSection, "70", "onyx", false);
+    }
+    void cleanup()
+    {
+        m_manager.reset();
+        m_server.fail(Failure::None);
+    }
+
+    void aTitleIsSpokenByTheMappedVoiceAtItsPace_data()
+    {
+        columns<QString, int, QString, double>({"voice", "speed", "serverVoice", "pace"});
+        QTest::newRow("mapped voice, normal pace") << "en-US-m1" << 0 << "onyx" << 1.0;
+        QTest::newRow("unmapped voice: the default") << "en-US-f1" << 0 << "alloy" << 1.0;
+        QTest::newRow("the slowest step keeps the offline ratio") << "en-US-m1" << -2 << "onyx" << 120.0 / 175.0;
+    }
+    void aTitleIsSpokenByTheMappedVoiceAtItsPace()
+    {
+        QFETCH(QString, voice); QFETCH(int, speed); QFETCH(QString, serverVoice); QFETCH(double, pace);
+        start();
+        const int characters = NxUsageAllowance::instance().characters();
+        NxTitleClip clip("Intro", {25, 1}, 0, 100);
+        clip.addText(QStringLiteral("Welcome to the show."));
+        const int id = add(&clip, voice, speed);
+        const Info end = ended(id);
+        QCOMPARE(end.state, int(Info::Completed));
+        QCOMPARE(contents(end.filePath), m_mp3);
+        const QJsonObject body = lastBody();
+        QCOMPARE(m_server.requests().last().path, QByteArray("/v1/audio/speech"));
+        QCOMPARE(body.value("model").toString(), QStringLiteral("tts-1-hd"));
+        QCOMPARE(body.value("input").toString(), QStringLiteral("Welcome to the show."));
+        QCOMPARE(body.value("voice").toString(), serverVoice);
+        QCOMPARE(body.value("response_format").toString(), QStringLiteral("mp3"));
+        QVERIFY(qFuzzyCompare(body.value("speed").toDouble(), pace));
+        // The server is paid for where it runs.
+        QCOMPARE(NxUsageAllowance::instance().characters(), characters);
+    }
+
+    void subtitleSentencesFailOnTheirOwnOrTogether_data()
+    {
+        // failure and status: what the server does to the second request on
+        columns<int, int, int, int, int, int>({"failure", "status", "count", "state", "products", "requests"});
+        QTest::newRow("all spoken") << int(Failure::None) << 0 << 0 << int(Info::Completed) << 3 << 3;
+        QTest::newRow("one sentence too long for the server")
+            << int(Failure::Status) << 413 << 1 << int(Info::Completed) << 2 << 3;
+        QTest::newRow("an answer that is not MP3") << int(Failure::Malformed) << 0 << 1 << int(Info::Completed) << 2 << 3;
+        // A refused key or a lost server ends the task: the rest is not tried.
+        QTest::newRow("key refused") << int(Failure::Status) << 401 << -1 << int(Info::Completed) << 1 << 2;
+        QTest::newRow("overloaded, after a retry") << int(Failure::Status) << 503 << -1 << int(Info::Completed) << 1 << 3;
+    }
+    void subtitleSentencesFailOnTheirOwnOrTogether()
+    {
+        QFETCH(int, failure); QFETCH(int, status); QFETCH(int, count); QFETCH(int, state); QFETCH(int, products);
+        QFETCH(int, requests);
+        start();
+        NxSubtitleClip clip("Talk", {25, 1}, 0, 500);
+        clip.addSentence("First line.", 0, 40);
+        clip.addSentence("Second line.", 50, 90);
+        clip.addSentence("Third line.", 100, 140);
+        const int before = m_server.requests().size();
+        // The first sentence is answered, the next ones meet the failure.
+        m_server.fail(Failure(failure), status, count, 1);
+        const int id = add(&clip, "en-US-m1");
+        QCOMPARE(ended(id).state, state);
+        QCOMPARE(m_recorder.products(id).size(), products);
+        QCOMPARE(m_server.requests().size() - before, requests);
+        int completed = 0, failed = 0, total = 0;
+        m_manager->querySubtitleProgress(id, nullptr, nullptr, &completed, &failed, &total);
+        QCOMPARE(QList<int>({completed, failed, total}), QList<int>({products, 3 - products, 3}));
+    }
+
+    void aTitleFailsWithTheCodeTheModuleShows_data()
+    {
+        columns<int, int, int>({"failure", "status", "code"});
+        QTest::newRow("key refused") << int(Failure::Status) << 403 << int(Info::LoginError);
+        QTest::newRow("overloaded, after the retries") << int(Failure::Status) << 503 << int(Info::NetworkBroken);
+        QTest::newRow("no answer") << int(Failure::Stall) << 0 << int(Info::NetworkBroken);
+        QTest::newRow("text too long for the server") << int(Failure::Status) << 413 << int(Info::TextTooLong);
+        QTest::newRow("truncated answer") << int(Failure::Truncated) << 0 << int(Info::TranscriptionFailure);
+    }
+    void aTitleFailsWithTheCodeTheModuleShows()
+    {
+        QFETCH(int, failure); QFETCH(int, status); QFETCH(int, code);
+        start();
+        m_server.fail(Failure(failure), status);
+        NxTitleClip clip("Intro", {25, 1}, 0, 100);
+        clip.addText(QStringLiteral("Hello."));
+        const Info end = ended(add(&clip, "en-US-m1"));
+        QCOMPARE(QList<int>({end.state, end.code}), QList<int>({Info::ConvertFailed, code}));
+    }
+
+    void aStopCancelsTheRequest()
+    {
+        start({{"AnswerTimeoutSeconds", 60}});
+        m_server.fail(Failure::Stall);
+        const int abandoned = m_server.abandoned();
+        const int requests = m_server.requests().size();
+        NxTitleClip clip("Intro", {25, 1}, 0, 100);
+        clip.addText(QStringLiteral("Hello."));
+        const int id = add(&clip, "en-US-m1");
+        QTRY_COMPARE(m_server.requests().size(), requests + 1);
+        m_manager->stopAll();
+        QVERIFY(m_manager->isTaskFinished(id));
+        QTRY_COMPARE(m_server.abandoned(), abandoned + 1);
+        const Info end = ended(id);
+        QCOMPARE(QList<int>({end.state, end.code}), QList<int>({Info::ConvertFailed, Info::UnknownError}));
+    }
+};
+
+QTEST_GUILESS_MAIN(RemoteTextToSpeechTest)
+#include "tst_remotetexttospeech.moc"
