@@ -105,23 +105,29 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
     if (!NxSpeechToTextJob::pending(outcome))
         return outcome;
     const double trackSeconds = double(track.size()) / Rate;
-    QString error;
-    const QByteArray upload = NxCompactAudioEncoder::encode(track, Rate, format, stop, [&](double fraction) {
-        report(Info::Transcoding, int((DecodingShare + (1.0 - DecodingShare) * fraction) * 100), int(trackSeconds));
-    }, &error);
-    if (stop)
-        return stopped();
-    if (upload.isEmpty())
-        return failed(Info::TranscodeFailed, Info::TranscodeFailure, error);
-
-    QList<QPair<QByteArray, QString>> fields{{"model", m_client.settings().transcriptionModel},
-                                             {"response_format", QStringLiteral("verbose_json")}};
-    const QString language = languageCode(job.language());
-    if (!language.isEmpty())
-        fields.append({"language", language});
-    const auto request = NxSpeechServerClient::Request::form(
-        QStringLiteral("/v1/audio/transcriptions"), fields, NxCompactAudioEncoder::fileName(format),
-        NxCompactAudioEncoder::mediaType(format), upload);
+    // Neither the track nor its packed copy is kept for the upload: of an
+    // hour's task they are some 200 MB.
+    NxSpeechServerClient::Request request;
+    {
+        QString error;
+        const QByteArray upload = NxCompactAudioEncoder::encode(track, Rate, format, stop, [&](double fraction) {
+            report(Info::Transcoding, int((DecodingShare + (1.0 - DecodingShare) * fraction) * 100),
+                   int(trackSeconds));
+        }, &error);
+        std::vector<int16_t>().swap(track);
+        if (stop)
+            return stopped();
+        if (upload.isEmpty())
+            return failed(Info::TranscodeFailed, Info::TranscodeFailure, error);
+        QList<QPair<QByteArray, QString>> fields{{"model", m_client.settings().transcriptionModel},
+                                                 {"response_format", QStringLiteral("verbose_json")}};
+        const QString language = languageCode(job.language());
+        if (!language.isEmpty())
+            fields.append({"language", language});
+        request = NxSpeechServerClient::Request::form(QStringLiteral("/v1/audio/transcriptions"), fields,
+                                                      NxCompactAudioEncoder::fileName(format),
+                                                      NxCompactAudioEncoder::mediaType(format), upload);
+    }
     const int seconds = int(std::ceil(trackSeconds));
     report(Info::Uploading, 0, seconds);
     const NxSpeechServerClient::Reply reply =
@@ -138,6 +144,7 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
         return failedOnServer(reply, m_client.settings().apiKeyVariable);
 
     std::vector<NxRecognizedWord> words;
+    QString error;
     if (!NxTranscriptReader::read(reply.body, words, &error))
         return failed(Info::TranscribeFailed, Info::TranscriptionFailure, m_client.withoutKey(error));
     if (words.empty())
