@@ -186,7 +186,7 @@ void NxSpeechServerClient::Network::start(const std::shared_ptr<Call>& call, con
             std::lock_guard<std::mutex> lock(call->mutex);
             call->sent = sent;
             call->sendTotal = total;
-            call->awaitingAnswer = awaiting = total > 0 && sent >= total && call->received == 0;
+            call->awaitingAnswer = awaiting = sent >= total && call->received == 0;
         }
         call->changed.notify_all();
         arm(awaiting);
