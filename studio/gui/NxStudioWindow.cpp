@@ -1,12 +1,15 @@
 #include "NxStudioWindow.h"
 
-#include <QApplication>
-#include <QMainWindow>
+#include "NxStudioAppearance.h"
+#include "NxStudioMainWindow.h"
 
-// Placeholder until the editor window lands.
-int NxStudioWindow::run(QApplication& app, const QStringList&)
+#include <QApplication>
+
+int NxStudioWindow::run(QApplication& app, const QStringList& files)
 {
-    QMainWindow window;
+    NxStudioAppearance::restore();
+    NxStudioMainWindow window;
+    window.importFiles(files);
     window.show();
     return app.exec();
 }
