@@ -94,8 +94,7 @@ void NxStudioMediaBin::finishReading(int id, const NxStudioProbe& probe)
         item.kind = probe.kind == NxStudioProbe::Video ? Video : Audio;
         const qint64 frames = qint64(std::ceil(probe.seconds * m_frameRate.num / m_frameRate.den));
         item.media = std::make_unique<NxMediaFile>(
-            item.path, item.kind == Video ? INxAbstractMedia::Video : INxAbstractMedia::Audio, m_frameRate, frames,
-            item.name);
+            item.path, item.kind == Video ? INxAbstractMedia::Video : INxAbstractMedia::Audio, m_frameRate, frames);
     }
     emit dataChanged(index(row), index(row));
     emit readingCountChanged(readingCount());
