@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QUndoStack>
 
@@ -93,6 +94,8 @@ void NxStudioMainWindow::createPanels()
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
     setCentralWidget(scroller);
+    connect(scroller->horizontalScrollBar(), &QScrollBar::valueChanged, m_timelineView,
+            qOverload<>(&QWidget::update));
     connect(m_timelineView, &NxStudioTimelineView::mediaDropped, this, &NxStudioMainWindow::addToTimeline);
     connect(m_timelineView, &NxStudioTimelineView::moveRefused, this,
             [this] { showMessage(tr("Clips cannot overlap, and stay on tracks of their kind.")); });

@@ -26,7 +26,7 @@ struct NxStudioTimelineGeometry
     static constexpr int TrackHeight = 48;
     static constexpr int TrackGap = 2;
     static constexpr int ClipInset = 3;    // between a clip and its row's edges
-    static constexpr int TrailingSpace = 240; // room to drop after the last clip
+    static constexpr int TrailingSpace = 120; // room to drop after the last clip
     static constexpr double MinPixelsPerSecond = 4.0;
     static constexpr double MaxPixelsPerSecond = 400.0;
 

@@ -174,7 +174,7 @@ void NxStudioTimelineView::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::Antialiasing);
     const NxStudioTimelineGeometry geometry = geometryNow();
     painter.fillRect(rect(), skin(C::Varnelo_Background_Surface1));
-    paintTracks(painter, geometry);
+    paintLanes(painter, geometry);
 
     // Clips: the selection last, so its outline is never covered.
     const QList<NxTimelineClip*> selection = m_timeline->selection();
@@ -184,15 +184,23 @@ void NxStudioTimelineView::paintEvent(QPaintEvent* event)
     for (const NxTimelineClip* clip : selection)
         paintClip(painter, clip, clipRect(clip), true);
 
+    const int left = visibleLeft();
     if (m_timeline->clips().isEmpty()) {
         painter.setPen(skin(C::Text_Icon_Tertiary));
         painter.setFont(pixelFont(font(), NamePixelSize, false));
-        const QRect free(G::HeaderWidth, G::RulerHeight, width() - G::HeaderWidth, height() - G::RulerHeight);
+        const QRect free(left + G::HeaderWidth, G::RulerHeight, width() - left - G::HeaderWidth, height() - G::RulerHeight);
         painter.drawText(free, Qt::AlignCenter,
                          tr("Drag media here from the bin, or use Timeline \u25B8 Add to timeline"));
     }
     paintRuler(painter, geometry, event->rect());
     paintPlayhead(painter, geometry);
+    // The track names stay in view while the timeline scrolls under them.
+    paintHeaders(painter, geometry, left);
+}
+
+int NxStudioTimelineView::visibleLeft() const
+{
+    return qMax(0, visibleRegion().boundingRect().left());
 }
 
 void NxStudioTimelineView::paintRuler(QPainter& painter, const NxStudioTimelineGeometry& geometry,
@@ -229,28 +237,34 @@ void NxStudioTimelineView::paintRuler(QPainter& painter, const NxStudioTimelineG
             painter.drawText(QPoint(x + 3, G::RulerHeight - 12), timeLabel(qRound64(second)));
         }
     }
-    painter.fillRect(QRect(0, 0, G::HeaderWidth, G::RulerHeight), skin(C::Varnelo_Background_Surface2));
 }
 
-void NxStudioTimelineView::paintTracks(QPainter& painter, const NxStudioTimelineGeometry& geometry) const
+void NxStudioTimelineView::paintLanes(QPainter& painter, const NxStudioTimelineGeometry& geometry) const
+{
+    for (int row = 0; row < geometry.rows.size(); ++row) {
+        const QRect lane = geometry.rowRect(row, width());
+        painter.fillRect(lane, skin(row % 2 ? C::Varnelo_Background_Surface1 : C::Varnelo_Background_Surface2));
+        painter.fillRect(lane, skin(C::State_Hover));
+    }
+}
+
+void NxStudioTimelineView::paintHeaders(QPainter& painter, const NxStudioTimelineGeometry& geometry, int left) const
 {
     const NxSequence& sequence = *m_timeline->sequence();
+    painter.fillRect(QRect(left, 0, G::HeaderWidth, G::RulerHeight), skin(C::Varnelo_Background_Surface2));
     QMap<NxSequence::TrackKind, int> numbers;
     painter.setFont(pixelFont(font(), NamePixelSize, false));
     for (int row = 0; row < geometry.rows.size(); ++row) {
         const NxSequence::TrackKind kind = sequence.trackKind(geometry.rows.at(row));
-        const QRect lane = geometry.rowRect(row, width());
-        painter.fillRect(lane, skin(row % 2 ? C::Varnelo_Background_Surface1 : C::Varnelo_Background_Surface2));
-        painter.fillRect(lane, skin(C::State_Hover));
-        const QRect header(0, lane.top(), G::HeaderWidth, lane.height());
+        const QRect header(left, geometry.rowRect(row, 0).top(), G::HeaderWidth, G::TrackHeight);
         painter.fillRect(header, skin(C::Varnelo_Background_Surface3));
-        painter.fillRect(QRect(0, lane.top(), KindStripWidth, lane.height()), skin(kindRole(kind)));
+        painter.fillRect(QRect(header.topLeft(), QSize(KindStripWidth, header.height())), skin(kindRole(kind)));
         painter.setPen(skin(C::Text_Icon_Secondary));
-        painter.drawText(header.adjusted(TextPadding + 4, 0, -TextPadding, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                         trackName(kind, ++numbers[kind]));
+        painter.drawText(header.adjusted(TextPadding + KindStripWidth, 0, -TextPadding, 0),
+                         Qt::AlignVCenter | Qt::AlignLeft, trackName(kind, ++numbers[kind]));
     }
     painter.setPen(skin(C::Component_Divider_Secondary));
-    painter.drawLine(G::HeaderWidth, G::RulerHeight, G::HeaderWidth, height());
+    painter.drawLine(left + G::HeaderWidth, 0, left + G::HeaderWidth, height());
 }
 
 void NxStudioTimelineView::paintClip(QPainter& painter, const NxTimelineClip* clip, const QRect& rect,
@@ -327,14 +341,15 @@ void NxStudioTimelineView::mousePressEvent(QMouseEvent* event)
         m_timeline->setPlayhead(geometry.frameAt(point.x()));
         return;
     }
+    if (point.x() < visibleLeft() + G::HeaderWidth)
+        return; // the track names
     const bool adding = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
     QList<NxTimelineClip*> selection = m_timeline->selection();
     NxTimelineClip* clip = clipAt(point);
     if (!clip) {
         if (!adding)
             m_timeline->setSelection({});
-        if (point.x() >= G::HeaderWidth)
-            m_timeline->setPlayhead(geometry.frameAt(point.x()));
+        m_timeline->setPlayhead(geometry.frameAt(point.x()));
         return;
     }
     if (adding) {

@@ -47,9 +47,12 @@ private:
     struct Drag;
 
     void paintRuler(QPainter& painter, const NxStudioTimelineGeometry& geometry, const QRect& exposed) const;
-    void paintTracks(QPainter& painter, const NxStudioTimelineGeometry& geometry) const;
+    void paintLanes(QPainter& painter, const NxStudioTimelineGeometry& geometry) const;
+    void paintHeaders(QPainter& painter, const NxStudioTimelineGeometry& geometry, int left) const;
     void paintClip(QPainter& painter, const NxTimelineClip* clip, const QRect& rect, bool selected) const;
     void paintPlayhead(QPainter& painter, const NxStudioTimelineGeometry& geometry) const;
+    // Where the scrolled view's visible part begins: the track names are drawn there.
+    int visibleLeft() const;
     NxTimelineClip* clipAt(const QPoint& point) const;
     bool isDragged(const NxTimelineClip* clip) const;
     // Where a clip lies during a drag; where it is otherwise.

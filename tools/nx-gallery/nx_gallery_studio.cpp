@@ -99,8 +99,8 @@ int main(int argc, char** argv)
     qputenv("NXSPEECH_HOME", home.path().toLocal8Bit());
     QTemporaryDir media;
     const QDir files(media.path());
-    if (!writeVideo(files.filePath("Street interview.y4m"), 14) || !writeTone(files.filePath("Narration.wav"), 9)
-        || !writeTone(files.filePath("Theme music.wav"), 20)
+    if (!writeVideo(files.filePath("Street interview.y4m"), 12) || !writeTone(files.filePath("Narration.wav"), 5)
+        || !writeTone(files.filePath("Theme music.wav"), 16)
         || !writeFile(files.filePath("Clip_Street interview.srt"), Subtitles)) {
         std::fprintf(stderr, "cannot write the sample media\n");
         return 1;
@@ -118,9 +118,9 @@ int main(int argc, char** argv)
     window.addToTimeline({idOf(*window.bin(), "Street interview.y4m")}, 1 * second);
     window.addToTimeline({idOf(*window.bin(), "Theme music.wav")}, 0);
     window.addToTimeline({idOf(*window.bin(), "Clip_Street interview.srt")}, 1 * second);
-    timeline.addClips(NxStudioClips::title(QStringLiteral("A walk through the old town"), 16 * second, timeline),
+    timeline.addClips(NxStudioClips::title(QStringLiteral("A walk through the old town"), 13 * second, timeline),
                       QStringLiteral("Add title"));
-    window.addToTimeline({idOf(*window.bin(), "Narration.wav")}, 16 * second);
+    window.addToTimeline({idOf(*window.bin(), "Narration.wav")}, 13 * second);
     QList<NxTimelineClip*> subtitles;
     for (NxTimelineClip* clip : timeline.clips())
         if (clip->type() == INxClip::Subtitle && subtitles.size() < 2)
