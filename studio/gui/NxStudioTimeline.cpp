@@ -109,8 +109,9 @@ bool NxStudioTimeline::moveClips(const QVector<Move>& moves)
     }
     if (!m_sequence.isFree(spans, moved))
         return false;
+    const QString what = changes.size() == 1 ? tr("Move clip") : tr("Move clips");
     if (!changes.isEmpty())
-        push(changes.size() == 1 ? tr("Move clip") : tr("Move clips"), std::move(changes));
+        push(what, std::move(changes));
     return true;
 }
 
@@ -120,8 +121,9 @@ void NxStudioTimeline::removeClips(const QList<NxTimelineClip*>& clips)
     for (NxTimelineClip* clip : clips)
         if (isOnTimeline(clip))
             changes.append({clip, stateOf(clip, true), stateOf(clip, false)});
+    const QString what = changes.size() == 1 ? tr("Delete clip") : tr("Delete clips");
     if (!changes.isEmpty())
-        push(changes.size() == 1 ? tr("Delete clip") : tr("Delete clips"), std::move(changes));
+        push(what, std::move(changes));
 }
 
 void NxStudioTimeline::push(const QString& what, QVector<Change> changes)

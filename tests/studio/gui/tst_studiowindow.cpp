@@ -1,11 +1,16 @@
 #include "INxAppInfo.h"
 #include "INxMediaObject.h"
 #include "NMessageDialog.h"
+#include "NxAppSettings.h"
 #include "NxCheckBox.h"
 #include "NxCustomRadioButton.h"
 #include "NxDialogDriver.h"
 #include "NxMessageBoxWatch.h"
 #include "NxPushButton.h"
+#include "NxSequence.h"
+#include "NxSingleton.h"
+#include "NxSkinPalette.h"
+#include "NxSkinStyle.h"
 #include "NxSpeechServiceDialog.h"
 #include "NxSpeechToTextParamDialog.h"
 #include "NxStudioMainWindow.h"
@@ -94,7 +99,10 @@ class StudioWindowTest : public QObject
         for (QAction* action : m_window->findChildren<QAction*>())
             if (action->text() == text)
                 return action->trigger();
-        QFAIL(qPrintable(text));
+        QStringList known;
+        for (QAction* action : m_window->findChildren<QAction*>())
+            known << action->text();
+        QFAIL(qPrintable(text + " not among: " + known.join(", ")));
     }
     QList<NxTimelineClip*> clipsOf(int type) const
     {
@@ -206,6 +214,81 @@ private slots:
             QCOMPARE(int(bin->itemAt(0)->kind), kind);
             QVERIFY2(qAbs(bin->itemAt(0)->seconds - seconds) < 0.05, qPrintable(QString::number(bin->itemAt(0)->seconds)));
         }
+    }
+
+    void binMediaDroppedOnATrackCanBeDraggedDeletedAndUndone()
+    {
+        m_window->importFiles({media("speech.wav")});
+        NxStudioMediaBin* bin = m_window->bin();
+        QTRY_COMPARE(bin->readingCount(), 0);
+        NxStudioTimelineView* view = m_window->timelineView();
+        const NxStudioTimelineGeometry geometry = view->geometryNow();
+        const int audioRow = geometry.rowOfTrack(NxSequence::AudioTrack); // the first audio track
+        std::unique_ptr<QMimeData> mime(bin->mimeData({bin->index(0)}));
+        const QPoint at(geometry.x(3 * Second), geometry.rowRect(audioRow, 0).center().y());
+        QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &enter);
+        QDropEvent drop(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &drop);
+        QCOMPARE(timeline()->clips().size(), 1);
+        NxTimelineClip* clip = timeline()->clips().first();
+        QCOMPARE(clip->position(), 3 * Second);
+        QCOMPARE(clip->track(), int(NxSequence::AudioTrack));
+        QCOMPARE(timeline()->selection(), QList<NxTimelineClip*>{clip});
+
+        // What the user sees: the audio clip's colour where it lies, and only there.
+        const auto greenAt = [view](const QPoint& point) {
+            const QRgb pixel = view->grab().toImage().pixel(point);
+            return qGreen(pixel) > qRed(pixel) + 40;
+        };
+        const QPoint before = view->clipRect(clip).center();
+        QVERIFY(greenAt(before));
+        QVERIFY(greenAt(QPoint(geometry.x(4 * Second), before.y())));
+
+        // Two seconds to the right with the mouse, then undone.
+        const int twoSeconds = geometry.x(2 * Second) - geometry.x(0);
+        QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, before);
+        for (const QPoint& step : {before + QPoint(twoSeconds / 2, 0), before + QPoint(twoSeconds, 0)}) {
+            // QTest::mouseMove only moves the cursor; a drag needs the button held.
+            QMouseEvent move(QEvent::MouseMove, step, view->mapToGlobal(step), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(view, &move);
+        }
+        QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, before + QPoint(twoSeconds, 0));
+        QCOMPARE(clip->position(), 5 * Second);
+        QVERIFY(!greenAt(QPoint(geometry.x(4 * Second), before.y()))); // where it began, no longer
+        trigger(QStringLiteral("Undo Move clip"));
+        QCOMPARE(clip->position(), 3 * Second);
+
+        trigger(QStringLiteral("Delete"));
+        QVERIFY(!timeline()->isOnTimeline(clip));
+        QVERIFY(!greenAt(before));
+        trigger(QStringLiteral("Undo Delete clip"));
+        QVERIFY(timeline()->isOnTimeline(clip));
+        QVERIFY(greenAt(before));
+    }
+
+    void skinLanguageAndLayoutAreRemembered()
+    {
+        trigger(QStringLiteral("Light"));
+        trigger(QStringLiteral("Deutsch"));
+        QCOMPARE(NxSingleton<NxSkinStyle>::instance()->GetSkinKind(), int(NxSkinPalette::LightSkin));
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 NxSkinPalette::Color(NxSkinPalette::LightSkin, NxSkinColor::Varnelo_Background_Surface1));
+        m_window->resize(900, 600);
+        QVERIFY(m_window->close());
+
+        init();
+        const auto checked = [this](const QString& text) {
+            for (QAction* action : m_window->findChildren<QAction*>())
+                if (action->text() == text)
+                    return action->isChecked();
+            return false;
+        };
+        QCOMPARE(m_window->size(), QSize(900, 600));
+        QVERIFY(checked(QStringLiteral("Light")) && checked(QStringLiteral("Deutsch")));
+        QCOMPARE(NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting()->GetLanguage(), 2);
+        trigger(QStringLiteral("Dark"));
+        trigger(QStringLiteral("English (US)"));
     }
 
     void aTranscribedClipGetsSubtitleClipsAtItsCueTimes()
