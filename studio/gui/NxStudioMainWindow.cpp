@@ -10,6 +10,7 @@
 #include "NxStudioMediaBin.h"
 #include "NxStudioMediaBinView.h"
 #include "NxStudioSpeech.h"
+#include "NxStudioTimeText.h"
 #include "NxStudioTimeline.h"
 #include "NxStudioTimelineView.h"
 #include "NxTimelineClip.h"
@@ -42,11 +43,6 @@ const QString StateKey = QStringLiteral("WindowState");
 const QString MediaFilter = QStringLiteral(
     "Media (*.wav *.mp3 *.flac *.ogg *.opus *.m4a *.aac *.mp4 *.mkv *.mov *.avi *.webm *.srt);;All files (*)");
 
-QString clockText(double seconds)
-{
-    const qint64 tenths = qRound64(seconds * 10);
-    return QStringLiteral("%1:%2.%3").arg(tenths / 600).arg(tenths / 10 % 60, 2, 10, QLatin1Char('0')).arg(tenths % 10);
-}
 }
 
 NxStudioMainWindow::NxStudioMainWindow()
@@ -208,7 +204,7 @@ void NxStudioMainWindow::createStatusBar()
 {
     m_reading = new QLabel(this);
     m_reading->hide();
-    m_playhead = new QLabel(clockText(0), this);
+    m_playhead = new QLabel(NxStudioTimeText::tenths(0), this);
     statusBar()->addPermanentWidget(m_reading);
     statusBar()->addPermanentWidget(m_playhead);
     statusBar()->showMessage(tr("Ready"));
@@ -217,7 +213,7 @@ void NxStudioMainWindow::createStatusBar()
         m_reading->setVisible(count > 0);
     });
     connect(m_timeline.get(), &NxStudioTimeline::playheadChanged, this, [this](qint64 frame) {
-        m_playhead->setText(clockText(NxStudioTimeline::FrameRate.framesToSecondsF(frame)));
+        m_playhead->setText(NxStudioTimeText::tenths(NxStudioTimeline::FrameRate.framesToSecondsF(frame)));
     });
 }
 

@@ -3,6 +3,7 @@
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 #include "NxStudioMediaBin.h"
+#include "NxStudioTimeText.h"
 
 #include <QPainter>
 
@@ -27,14 +28,6 @@ const char* const IconPaths[] = {
 NxSkinStyle* skin()
 {
     return NxSingleton<NxSkinStyle>::instance();
-}
-
-QString lengthText(double seconds)
-{
-    const qint64 tenths = qRound64(seconds * 10);
-    const qint64 whole = tenths / 10;
-    QString text = QStringLiteral("%1:%2.%3").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0')).arg(tenths % 10);
-    return text;
 }
 }
 
@@ -83,7 +76,7 @@ void NxStudioMediaBinDelegate::paint(QPainter* painter, const QStyleOptionViewIt
     painter->setFont(font);
     const QFontMetrics metrics(font);
     const bool reading = kind == NxStudioMediaBin::Reading;
-    const QString length = reading ? tr("Reading\u2026") : lengthText(index.data(NxStudioMediaBin::SecondsRole).toDouble());
+    const QString length = reading ? tr("Reading\u2026") : NxStudioTimeText::tenths(index.data(NxStudioMediaBin::SecondsRole).toDouble());
     const int lengthWidth = metrics.horizontalAdvance(length);
     const QRect lengthRect(row.right() - Margin - lengthWidth, row.y(), lengthWidth, row.height());
     painter->setPen(skin()->GetColor(C::Text_Icon_Tertiary));

@@ -4,6 +4,7 @@
 #include "NxSkinStyle.h"
 #include "NxStudioClips.h"
 #include "NxStudioMediaBin.h"
+#include "NxStudioTimeText.h"
 #include "NxStudioTimeline.h"
 #include "NxTimelineClip.h"
 
@@ -53,19 +54,6 @@ constexpr double ZoomStep = 1.25;
 QColor skin(C::NxColorType role)
 {
     return NxSingleton<NxSkinStyle>::instance()->GetColor(role);
-}
-
-QString timeLabel(qint64 seconds)
-{
-    const QString minutesSeconds = QStringLiteral("%1:%2").arg(seconds / 60 % 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    if (seconds < 3600)
-        return minutesSeconds;
-    return QStringLiteral("%1:%2").arg(seconds / 3600).arg(minutesSeconds.rightJustified(5, QLatin1Char('0')));
-}
-
-QString durationLabel(double seconds)
-{
-    return QStringLiteral("%1.%2").arg(timeLabel(qint64(seconds))).arg(int(seconds * 10) % 10);
 }
 
 QString trackName(NxSequence::TrackKind kind, int number)
@@ -234,7 +222,7 @@ void NxStudioTimelineView::paintRuler(QPainter& painter, const NxStudioTimelineG
         painter.drawLine(x, G::RulerHeight - (major ? 10 : 5), x, G::RulerHeight - 1);
         if (major) {
             painter.setPen(skin(C::Text_Icon_Secondary));
-            painter.drawText(QPoint(x + 3, G::RulerHeight - 12), timeLabel(qRound64(second)));
+            painter.drawText(QPoint(x + 3, G::RulerHeight - 12), NxStudioTimeText::seconds(qRound64(second)));
         }
     }
 }
@@ -293,7 +281,7 @@ void NxStudioTimelineView::paintClip(QPainter& painter, const NxTimelineClip* cl
                      nameMetrics.elidedText(clip->name(), Qt::ElideRight, text.width()));
     QString detail = NxStudioClips::wordsOf(clip);
     if (detail.isEmpty())
-        detail = durationLabel(clip->frameRate().framesToSecondsF(clip->length()));
+        detail = NxStudioTimeText::tenths(clip->frameRate().framesToSecondsF(clip->length()));
     painter.setFont(detailFont);
     painter.setPen(skin(C::Text_Icon_Secondary));
     const QFontMetrics detailMetrics(detailFont);

@@ -19,7 +19,7 @@ constexpr int CharactersPerStep = 1000;
 constexpr int MaxSteps = 1000;
 constexpr int DefaultCharacterSteps = 10;
 
-QString hoursAndMinutes(int seconds)
+QString clockText(int seconds)
 {
     return NxStudioTopUpDialog::tr("%1 h %2 min %3 s")
         .arg(seconds / SecondsPerHour)
@@ -41,10 +41,10 @@ NxStudioTopUpDialog::NxStudioTopUpDialog(Service service, int needed, QWidget* p
     const NxUsageAllowance& allowance = NxUsageAllowance::instance();
     const bool speech = service == SpeechToText;
     auto* content = new QWidget(this);
-    auto* left = NxLabel::CreateLabel(content, speech ? tr("Transcription time left: %1").arg(hoursAndMinutes(allowance.seconds()))
+    auto* left = NxLabel::CreateLabel(content, speech ? tr("Transcription time left: %1").arg(clockText(allowance.seconds()))
                                                       : tr("Characters left: %1").arg(allowance.characters()));
     auto* asked = NxLabel::CreateLabel(content, needed <= 0 ? QString()
-                                                : speech ? tr("The task needs %1.").arg(hoursAndMinutes(needed))
+                                                : speech ? tr("The task needs %1.").arg(clockText(needed))
                                                          : tr("The task needs %1 characters.").arg(needed));
     auto* amountLabel = NxLabel::CreateLabel(content, speech ? tr("Hours to add:") : tr("Thousands of characters to add:"));
     m_amount = new QSpinBox(content);
