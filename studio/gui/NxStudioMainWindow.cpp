@@ -34,7 +34,6 @@ namespace
 constexpr QSize DefaultSize(1280, 760);
 constexpr int BinWidth = 280;
 constexpr int MessageMilliseconds = 10000;
-constexpr double ZoomStep = 1.25;
 
 const QString Section = QStringLiteral("Studio");
 const QString GeometryKey = QStringLiteral("Geometry");
@@ -150,9 +149,9 @@ void NxStudioMainWindow::createTimelineMenu()
     QAction* title = menu->addAction(tr("Add title\u2026"), this, &NxStudioMainWindow::addTitle);
     title->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_T));
     menu->addSeparator();
-    QAction* zoomIn = menu->addAction(tr("Zoom in"), this, [this] { m_timelineView->zoom(ZoomStep); });
+    QAction* zoomIn = menu->addAction(tr("Zoom in"), this, [this] { m_timelineView->zoom(1); });
     zoomIn->setShortcut(QKeySequence::ZoomIn);
-    QAction* zoomOut = menu->addAction(tr("Zoom out"), this, [this] { m_timelineView->zoom(1 / ZoomStep); });
+    QAction* zoomOut = menu->addAction(tr("Zoom out"), this, [this] { m_timelineView->zoom(-1); });
     zoomOut->setShortcut(QKeySequence::ZoomOut);
 }
 

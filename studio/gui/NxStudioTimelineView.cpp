@@ -94,7 +94,6 @@ NxStudioTimelineView::NxStudioTimelineView(NxStudioTimeline* timeline, QWidget* 
 {
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
     connect(timeline, &NxStudioTimeline::changed, this, &NxStudioTimelineView::contentChanged);
     connect(timeline, &NxStudioTimeline::selectionChanged, this, qOverload<>(&QWidget::update));
     connect(timeline, &NxStudioTimeline::playheadChanged, this, qOverload<>(&QWidget::update));
@@ -113,9 +112,10 @@ QRect NxStudioTimelineView::clipRect(const NxTimelineClip* clip) const
     return geometryNow().clipRect(shownPosition(clip), clip->length(), shownTrack(clip));
 }
 
-void NxStudioTimelineView::zoom(double factor)
+void NxStudioTimelineView::zoom(double steps)
 {
-    m_pixelsPerSecond = qBound(G::MinPixelsPerSecond, m_pixelsPerSecond * factor, G::MaxPixelsPerSecond);
+    m_pixelsPerSecond = qBound(G::MinPixelsPerSecond, m_pixelsPerSecond * std::pow(ZoomStep, steps),
+                               G::MaxPixelsPerSecond);
     contentChanged();
 }
 
@@ -132,7 +132,6 @@ QSize NxStudioTimelineView::minimumSizeHint() const
 void NxStudioTimelineView::contentChanged()
 {
     updateGeometry();
-    adjustSize();
     update();
 }
 
@@ -150,8 +149,11 @@ int NxStudioTimelineView::shownTrack(const NxTimelineClip* clip) const
 {
     if (!isDragged(clip) || m_drag->rowDelta == 0)
         return clip->track();
+    // Tracks may have been added since the drag was checked: stay put rather than land on another kind.
     const NxStudioTimelineGeometry geometry = geometryNow();
-    return geometry.rows.at(geometry.rowOfTrack(clip->track()) + m_drag->rowDelta);
+    const int track = geometry.rows.value(geometry.rowOfTrack(clip->track()) + m_drag->rowDelta, -1);
+    const NxSequence& sequence = *m_timeline->sequence();
+    return track >= 0 && sequence.trackKind(track) == sequence.trackKind(clip->track()) ? track : clip->track();
 }
 
 // ---- painting -------------------------------------------------------------
@@ -208,14 +210,16 @@ void NxStudioTimelineView::paintRuler(QPainter& painter, const NxStudioTimelineG
             break;
         }
     }
-    const double minor = step % 5 == 0 ? step / 5.0 : step / 2.0;
+    const int ticksPerStep = step % 5 == 0 ? 5 : 2;
+    const double minor = double(step) / ticksPerStep;
     const bool minorTicks = minor * geometry.pixelsPerSecond >= MinTickSpacing;
-    const double firstSecond = qMax(0, exposed.left() - G::HeaderWidth) / geometry.pixelsPerSecond;
-    const double lastSecond = qMax(0, exposed.right() - G::HeaderWidth) / geometry.pixelsPerSecond + step;
+    const qint64 firstTick = qint64(qMax(0, exposed.left() - G::HeaderWidth) / geometry.pixelsPerSecond / minor);
+    const qint64 lastTick = qint64(qMax(0, exposed.right() - G::HeaderWidth) / geometry.pixelsPerSecond / minor) + ticksPerStep;
     painter.setFont(pixelFont(font(), DetailPixelSize, false));
-    for (double second = std::floor(firstSecond / minor) * minor; second <= lastSecond; second += minor) {
+    for (qint64 tick = firstTick; tick <= lastTick; ++tick) {
+        const double second = tick * minor;
         const int x = G::HeaderWidth + qRound(second * geometry.pixelsPerSecond);
-        const bool major = std::fmod(second, step) < 1e-6;
+        const bool major = tick % ticksPerStep == 0;
         if (!major && !minorTicks)
             continue;
         painter.setPen(skin(major ? C::Text_Icon_Tertiary : C::Text_Icon_Quaternary));
@@ -417,7 +421,7 @@ void NxStudioTimelineView::wheelEvent(QWheelEvent* event)
         event->ignore();
         return;
     }
-    zoom(std::pow(ZoomStep, event->angleDelta().y() / 120.0));
+    zoom(event->angleDelta().y() / 120.0); // a notch of the wheel is one step
     event->accept();
 }
 
@@ -438,9 +442,12 @@ void NxStudioTimelineView::dragMoveEvent(QDragMoveEvent* event)
 void NxStudioTimelineView::dropEvent(QDropEvent* event)
 {
     QList<int> ids;
-    for (const QByteArray& id : event->mimeData()->data(NxStudioMediaBin::MimeType).split('\n'))
-        if (bool ok = false; id.toInt(&ok), ok)
-            ids.append(id.toInt());
+    for (const QByteArray& text : event->mimeData()->data(NxStudioMediaBin::MimeType).split('\n')) {
+        bool ok = false;
+        const int id = text.toInt(&ok);
+        if (ok)
+            ids.append(id);
+    }
     if (ids.isEmpty())
         return;
     const NxStudioTimelineGeometry geometry = geometryNow();

@@ -22,7 +22,8 @@ public:
     NxStudioTimelineGeometry geometryNow() const;
     // Where a clip is drawn, in this widget's coordinates.
     QRect clipRect(const NxTimelineClip* clip) const;
-    void zoom(double factor);
+    // Positive steps zoom in, negative out; each scales the time axis by a quarter.
+    void zoom(double steps);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
