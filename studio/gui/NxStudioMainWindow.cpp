@@ -2,9 +2,7 @@
 
 #include "INxBaseLog.h"
 #include "NxConfig.h"
-#include "NxSingleton.h"
 #include "NxSkinPalette.h"
-#include "NxSkinStyle.h"
 #include "NxStudioAppearance.h"
 #include "NxStudioClips.h"
 #include "NxStudioMediaBin.h"
@@ -69,8 +67,6 @@ NxStudioMainWindow::NxStudioMainWindow()
                                          "cannot import %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
         showMessage(tr("%1 cannot be imported: %2").arg(QFileInfo(path).fileName(), reason));
     });
-    connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this,
-            [] { NxStudioAppearance::applyPalette(); });
 }
 
 NxStudioMainWindow::~NxStudioMainWindow() = default;

@@ -43,7 +43,7 @@ std::optional<TextToSpeechTaskParam> askVoice(Dialog& dialog)
 
 void inform(QWidget* window, const QString& title, const QString& text)
 {
-    NMessageDialog::Infomation(text, window, 1, title, QString(), QString(), false);
+    NMessageDialog::Infomation(text, window, Ok, title, QString(), QString(), false);
 }
 }
 

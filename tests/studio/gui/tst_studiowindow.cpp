@@ -28,6 +28,7 @@
 #include <QAction>
 #include <QFile>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
@@ -289,6 +290,28 @@ private slots:
         QCOMPARE(NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting()->GetLanguage(), 2);
         trigger(QStringLiteral("Dark"));
         trigger(QStringLiteral("English (US)"));
+    }
+
+    void theSpeechMenuSaysWhatItNeeds_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("speech to text on an empty timeline")
+            << "Speech to text\u2026" << "Put an audio or video clip on the timeline first.";
+        QTest::newRow("text to speech without a title")
+            << "Text to speech (classic)\u2026" << "Select one or more title or subtitle clips on the timeline first.";
+    }
+    void theSpeechMenuSaysWhatItNeeds()
+    {
+        QFETCH(QString, action); QFETCH(QString, text);
+        QString shown;
+        whenMessageBoxOpens(this, [&](NMessageDialog* box) {
+            for (QLabel* label : box->findChildren<QLabel*>())
+                shown += label->text();
+            answerBox(box, QStringLiteral("OK"));
+        });
+        trigger(action);
+        QVERIFY2(shown.contains(text), qPrintable(shown));
     }
 
     void aTranscribedClipGetsSubtitleClipsAtItsCueTimes()
