@@ -8,9 +8,9 @@ QString NxStudioFreeName::copy(const QString& source, const QString& folder, con
 {
     const QDir dir(folder);
     for (quint64 number = 0;; ++number) {
-        const QString name = number == 0 ? base + suffix
-                                         : base + QLatin1Char('_') + QString::number(number).rightJustified(2, QLatin1Char('0')) + suffix;
-        const QString target = dir.filePath(name);
+        const QString numbering =
+            number == 0 ? QString() : QLatin1Char('_') + QString::number(number).rightJustified(2, QLatin1Char('0'));
+        const QString target = dir.filePath(base + numbering + suffix);
         // QFile::copy never replaces a file; one that appeared meanwhile moves the name on.
         if (QFile::exists(target))
             continue;

@@ -29,8 +29,9 @@ int NxStudioCommands::voices(const QStringList& arguments)
     parser.addOption(language);
     if (const std::optional<int> done = parse(parser, Command, Help, arguments))
         return *done;
-    if (!parser.positionalArguments().isEmpty())
-        return NxStudioConsole::usageError(Command, QStringLiteral("unexpected ") + parser.positionalArguments().first());
+    const QStringList stray = parser.positionalArguments();
+    if (!stray.isEmpty())
+        return NxStudioConsole::usageError(Command, QStringLiteral("unexpected ") + stray.first());
 
     QList<NxTextToSpeechVoiceInfo> voices;
     if (!NxStudioVoices::catalogue(voices)) {

@@ -77,16 +77,18 @@ int NxStudioCommands::speak(const QStringList& arguments)
         return *done;
 
     const QStringList texts = parser.positionalArguments();
-    if (texts.size() != 1)
-        return NxStudioConsole::usageError(Command, texts.isEmpty() ? QStringLiteral("no TEXT to speak")
-                                                                    : QStringLiteral("give the TEXT as one argument, in quotes"));
+    if (texts.isEmpty())
+        return NxStudioConsole::usageError(Command, QStringLiteral("no TEXT to speak"));
+    if (texts.size() > 1)
+        return NxStudioConsole::usageError(Command, QStringLiteral("give the TEXT as one argument, in quotes"));
     const QString text = texts.first().trimmed();
     if (text.isEmpty())
         return NxStudioConsole::usageError(Command, QStringLiteral("the TEXT is empty"));
     const std::optional<int> speedStep = stepOf(parser, speed);
     const std::optional<int> pitchStep = stepOf(parser, pitch);
     if (!speedStep || !pitchStep)
-        return NxStudioConsole::usageError(Command, QStringLiteral("--speed and --pitch take a whole number from -2 to 2"));
+        return NxStudioConsole::usageError(Command,
+                                           QStringLiteral("--speed and --pitch take a whole number from -2 to 2"));
     std::optional<int> voiceId;
     if (parser.isSet(voice)) {
         bool number = false;
@@ -108,10 +110,14 @@ int NxStudioCommands::speak(const QStringList& arguments)
         return NxStudioConsole::Failed;
     }
     const NxTextToSpeechVoiceInfo* chosen = NxStudioVoices::pick(voices, voiceId);
-    if (!chosen)
-        return NxStudioConsole::usageError(Command, voiceId ? QStringLiteral("no voice ") + parser.value(voice)
-                                                                  + QStringLiteral("; 'nx-studio voices' lists them")
-                                                            : QStringLiteral("the catalogue has no en-US voice; choose one with --voice"));
+    if (!chosen && voiceId)
+        return NxStudioConsole::usageError(Command, QStringLiteral("no voice ") + parser.value(voice)
+                                                        + QStringLiteral("; 'nx-studio voices' lists them"));
+    if (!chosen) {
+        NxStudioConsole::err(
+            QStringLiteral("nx-studio speak: the catalogue has no en-US voice; choose one with --voice"));
+        return NxStudioConsole::Failed;
+    }
 
     NxStudioProgress progress(NxStudioConsole::errIsTerminal());
     NxStudioSession session(progress);

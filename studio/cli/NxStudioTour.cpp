@@ -83,8 +83,9 @@ int NxStudioCommands::tour(const QStringList& arguments)
     QCommandLineParser parser;
     if (const std::optional<int> done = parse(parser, Command, Help, arguments))
         return *done;
-    if (!parser.positionalArguments().isEmpty())
-        return NxStudioConsole::usageError(Command, QStringLiteral("unexpected ") + parser.positionalArguments().first());
+    const QStringList stray = parser.positionalArguments();
+    if (!stray.isEmpty())
+        return NxStudioConsole::usageError(Command, QStringLiteral("unexpected ") + stray.first());
     if (!QFile::exists(Recording)) {
         NxStudioConsole::err(QStringLiteral("nx-studio tour: ") + Recording
                              + QStringLiteral(" is missing; the package pocketsphinx-testdata has it"));

@@ -25,7 +25,8 @@ struct Run
     QStringList outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
-Run studio(const QStringList& arguments, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+Run studio(const QStringList& arguments,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -210,6 +211,19 @@ private slots:
         QVERIFY2(probed.contains("codec_name=mp3") && durationIn(probed) > 1.0, qPrintable(probed));
     }
 
+    void anUnansweredPurchaseTipLeavesTheTaskFailed()
+    {
+        QTemporaryDir home;
+        QVERIFY(writeFile(home.filePath("config.ini"), "[SpeechAllowance]\nCharacters=5\n"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("NXSPEECH_HOME"), home.path());
+        const Run run = studio({"speak", "More than five characters."}, environment);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains("nx-studio: declined"), qPrintable(run.err));
+        QVERIFY2(run.err.contains("Title: failed: Not enough characters left\n"), qPrintable(run.err));
+    }
+
     void voicesListTheCatalogue_data()
     {
         QTest::addColumn<QString>("language");
@@ -219,7 +233,8 @@ private slots:
     void voicesListTheCatalogue()
     {
         QFETCH(QString, language);
-        const Run run = studio(language.isEmpty() ? QStringList{"voices"} : QStringList{"voices", "--language", language});
+        const Run run = studio(language.isEmpty() ? QStringList{"voices"}
+                                                  : QStringList{"voices", "--language", language});
         QCOMPARE(run.exitCode, 0);
         QStringList expected;
         for (const NxTextToSpeechVoiceInfo& voice : catalogue()) {
@@ -242,7 +257,8 @@ private slots:
         const QString subtitles = srt.match(run.out).captured(1);
         const QString voiceOver = mp3.match(run.out).captured(1);
         QVERIFY2(subtitles.startsWith(m_home.path()) && QFile::exists(subtitles), qPrintable(run.out));
-        QVERIFY2(voiceOver.startsWith(m_home.path()) && probe(voiceOver).contains("codec_name=mp3"), qPrintable(run.out));
+        QVERIFY2(voiceOver.startsWith(m_home.path()) && probe(voiceOver).contains("codec_name=mp3"),
+                 qPrintable(run.out));
     }
 };
 
