@@ -78,11 +78,20 @@ QVector<NxStudioSession::Outcome> NxStudioSession::run(QAbstractItemModel* model
                                                        const QStringList& names, const Add& add)
 {
     QVector<Outcome> outcomes(names.size());
+    // Failures of the run's own making are shown like the module's.
+    const auto fail = [&](int item, int bar, const QString& failure) {
+        NxStudioTaskState failed;
+        failed.stage = NxStudioTaskState::Failed;
+        failed.failure = failure;
+        m_progress.update(bar, failed);
+        outcomes[item].failure = failure;
+    };
     if (!model) {
-        for (Outcome& outcome : outcomes)
-            outcome.failure = QStringLiteral("the service window has no task table");
+        for (int item = 0; item < names.size(); ++item)
+            fail(item, m_progress.add(names.at(item)), QStringLiteral("the service window has no task table"));
         return outcomes;
     }
+
     NxStudioTaskWatch watch(model, reader);
     QVector<int> bars;
     QObject::connect(&watch, &NxStudioTaskWatch::changed, &watch,
@@ -90,20 +99,17 @@ QVector<NxStudioSession::Outcome> NxStudioSession::run(QAbstractItemModel* model
 
     // Each item on its own, so that a task the module turns away is known.
     QVector<int> taskOf(names.size(), -1);
+    QVector<int> barOf(names.size());
     for (int item = 0; item < names.size(); ++item) {
-        const int bar = m_progress.add(names.at(item));
+        barOf[item] = m_progress.add(names.at(item));
         const int rowsBefore = model->rowCount();
         add(item);
-        if (model->rowCount() > rowsBefore) {
-            bars.append(bar);
-            taskOf[item] = watch.follow(rowsBefore);
+        if (model->rowCount() == rowsBefore) {
+            fail(item, barOf[item], QStringLiteral("the service did not take the task"));
             continue;
         }
-        NxStudioTaskState refused;
-        refused.stage = NxStudioTaskState::Failed;
-        refused.failure = QStringLiteral("the service did not take the task");
-        m_progress.update(bar, refused);
-        outcomes[item].failure = refused.failure;
+        bars.append(barOf[item]);
+        taskOf[item] = watch.follow(rowsBefore);
     }
 
     if (!watch.allEnded()) {
@@ -119,11 +125,11 @@ QVector<NxStudioSession::Outcome> NxStudioSession::run(QAbstractItemModel* model
         if (state.stage == NxStudioTaskState::Completed && m_written.contains(state.output))
             outcomes[item].file = state.output;
         else if (state.stage == NxStudioTaskState::Completed)
-            outcomes[item].failure = QStringLiteral("completed, but no file was written");
+            fail(item, barOf[item], QStringLiteral("completed, but no file was written"));
         else if (!state.failure.isEmpty())
             outcomes[item].failure = state.failure;
         else
-            outcomes[item].failure = QStringLiteral("the task was removed");
+            fail(item, barOf[item], QStringLiteral("the task was removed"));
     }
     return outcomes;
 }
