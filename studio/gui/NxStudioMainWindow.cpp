@@ -39,7 +39,6 @@ const QString StateKey = QStringLiteral("WindowState");
 
 const QString MediaFilter = QStringLiteral(
     "Media (*.wav *.mp3 *.flac *.ogg *.opus *.m4a *.aac *.mp4 *.mkv *.mov *.avi *.webm *.srt);;All files (*)");
-
 }
 
 NxStudioMainWindow::NxStudioMainWindow()
@@ -185,7 +184,7 @@ void NxStudioMainWindow::createViewMenu()
     for (const NxStudioAppearance::Language& language : NxStudioAppearance::languages()) {
         QAction* action = languages->addAction(language.name, this, [this, language] {
             NxStudioAppearance::setLanguage(language.number);
-            showMessage(tr("Interface language: %1").arg(language.name));
+            showMessage(tr("Interface language: %1. The speech dialogs start on it.").arg(language.name));
         });
         action->setCheckable(true);
         action->setChecked(NxStudioAppearance::language() == language.number);

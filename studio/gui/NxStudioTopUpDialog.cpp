@@ -2,6 +2,7 @@
 
 #include "NxLabel.h"
 #include "NxPushButton.h"
+#include "NxStudioTimeText.h"
 #include "NxTopLevelWindowTitleBar.h"
 #include "NxUsageAllowance.h"
 
@@ -14,17 +15,34 @@ namespace
 {
 constexpr int DialogWidth = 420;
 constexpr int DialogHeight = 236;
-constexpr int SecondsPerHour = 3600;
+constexpr int SecondsPerStep = 3600;
 constexpr int CharactersPerStep = 1000;
 constexpr int MaxSteps = 1000;
-constexpr int DefaultCharacterSteps = 10;
+constexpr int MinCharacterSteps = 10;
 
-QString clockText(int seconds)
+QString balanceText(NxStudioTopUpDialog::Service service)
 {
-    return NxStudioTopUpDialog::tr("%1 h %2 min %3 s")
-        .arg(seconds / SecondsPerHour)
-        .arg(seconds / 60 % 60)
-        .arg(seconds % 60);
+    const NxUsageAllowance& allowance = NxUsageAllowance::instance();
+    if (service == NxStudioTopUpDialog::SpeechToText)
+        return NxStudioTopUpDialog::tr("Transcription time left: %1").arg(NxStudioTimeText::seconds(allowance.seconds()));
+    return NxStudioTopUpDialog::tr("Characters left: %1").arg(allowance.characters());
+}
+
+QString neededText(NxStudioTopUpDialog::Service service, int needed)
+{
+    if (needed <= 0)
+        return QString();
+    if (service == NxStudioTopUpDialog::SpeechToText)
+        return NxStudioTopUpDialog::tr("The task needs %1.").arg(NxStudioTimeText::seconds(needed));
+    return NxStudioTopUpDialog::tr("The task needs %1 characters.").arg(needed);
+}
+
+// Enough steps for the task, and never a purchase too small to notice.
+int suggestedSteps(NxStudioTopUpDialog::Service service, int needed)
+{
+    const bool speech = service == NxStudioTopUpDialog::SpeechToText;
+    const int step = speech ? SecondsPerStep : CharactersPerStep;
+    return qBound(speech ? 1 : MinCharacterSteps, (qMax(0, needed) + step - 1) / step, MaxSteps);
 }
 }
 
@@ -37,21 +55,16 @@ NxStudioTopUpDialog::NxStudioTopUpDialog(Service service, int needed, QWidget* p
     SetBottomBarVisible(false);
     SetTitleName(tr("Top up"), false);
     setFixedSize(DialogWidth, DialogHeight);
+    SetContentWidget(createContent(needed));
+    m_amount->setFocus();
+}
 
-    const NxUsageAllowance& allowance = NxUsageAllowance::instance();
-    const bool speech = service == SpeechToText;
+QWidget* NxStudioTopUpDialog::createContent(int needed)
+{
     auto* content = new QWidget(this);
-    auto* left = NxLabel::CreateLabel(content, speech ? tr("Transcription time left: %1").arg(clockText(allowance.seconds()))
-                                                      : tr("Characters left: %1").arg(allowance.characters()));
-    auto* asked = NxLabel::CreateLabel(content, needed <= 0 ? QString()
-                                                : speech ? tr("The task needs %1.").arg(clockText(needed))
-                                                         : tr("The task needs %1 characters.").arg(needed));
-    auto* amountLabel = NxLabel::CreateLabel(content, speech ? tr("Hours to add:") : tr("Thousands of characters to add:"));
     m_amount = new QSpinBox(content);
     m_amount->setRange(1, MaxSteps);
-    const int step = speech ? SecondsPerHour : CharactersPerStep;
-    m_amount->setValue(qMax(speech ? 1 : DefaultCharacterSteps, (qMax(0, needed) + step - 1) / step));
-
+    m_amount->setValue(suggestedSteps(m_service, needed));
     auto* confirm = NxPushButton::CreatePrimaryButton(content);
     confirm->setText(tr("Top up"));
     auto* cancel = NxPushButton::CreateSecondaryButton(content);
@@ -60,7 +73,8 @@ NxStudioTopUpDialog::NxStudioTopUpDialog(Service service, int needed, QWidget* p
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* amountRow = new QHBoxLayout;
-    amountRow->addWidget(amountLabel);
+    amountRow->addWidget(NxLabel::CreateLabel(
+        content, m_service == SpeechToText ? tr("Hours to add:") : tr("Thousands of characters to add:")));
     amountRow->addWidget(m_amount);
     amountRow->addStretch(1);
     auto* buttons = new QHBoxLayout;
@@ -71,13 +85,12 @@ NxStudioTopUpDialog::NxStudioTopUpDialog(Service service, int needed, QWidget* p
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(24, 16, 16, 16);
     layout->setSpacing(10);
-    layout->addWidget(left);
-    layout->addWidget(asked);
+    layout->addWidget(NxLabel::CreateLabel(content, balanceText(m_service)));
+    layout->addWidget(NxLabel::CreateLabel(content, neededText(m_service, needed)));
     layout->addLayout(amountRow);
     layout->addStretch(1);
     layout->addLayout(buttons);
-    SetContentWidget(content);
-    m_amount->setFocus();
+    return content;
 }
 
 bool NxStudioTopUpDialog::topUp(Service service, int needed, QWidget* parent)
@@ -90,7 +103,7 @@ void NxStudioTopUpDialog::apply()
 {
     const int steps = m_amount->value();
     if (m_service == SpeechToText)
-        NxUsageAllowance::instance().topUp(steps * SecondsPerHour, 0);
+        NxUsageAllowance::instance().topUp(steps * SecondsPerStep, 0);
     else
         NxUsageAllowance::instance().topUp(0, steps * CharactersPerStep);
     accept();

@@ -24,6 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QWidget* createContent(int needed);
     void apply();
 
     Service m_service;
