@@ -55,7 +55,12 @@ NxStudioSpeech::NxStudioSpeech(NxStudioTimeline* timeline, NxStudioMediaBin* bin
 {
     // A tool window beside the editor: the user keeps editing while tasks run.
     m_services->setModal(false);
+    connectResults();
+    connectPurchases();
+}
 
+void NxStudioSpeech::connectResults()
+{
     connect(m_services, &NxSpeechServiceDialog::sigSrtFileGenerate, this, &NxStudioSpeech::placeSubtitles);
     connect(m_services, &NxSpeechServiceDialog::sigAudioFileGenerate, this,
             [this](const QString& path, INxClip* clip) { placeAudio(path, clip, clip ? clip->position() : 0); });
@@ -66,15 +71,22 @@ NxStudioSpeech::NxStudioSpeech(NxStudioTimeline* timeline, NxStudioMediaBin* bin
     connect(m_services, &NxSpeechServiceDialog::sigFindMatterLocation, this, [](const QString& path) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
     });
+}
+
+void NxStudioSpeech::connectPurchases()
+{
     // The services read `success` when the emission returns: answer in it, directly.
+    // A purchase asked for from the balance line (purchaseMore) is for no task in particular.
     connect(
         m_services, &NxSpeechServiceDialog::sigSTTPurchaseRefresh, this,
-        [this](int seconds, bool& success, bool) { purchase(NxStudioTopUpDialog::SpeechToText, seconds, success); },
+        [this](int seconds, bool& success, bool purchaseMore) {
+            purchase(NxStudioTopUpDialog::SpeechToText, purchaseMore ? 0 : seconds, success);
+        },
         Qt::DirectConnection);
     connect(
         m_services, &NxSpeechServiceDialog::sigTTSPurchaseRefresh, this,
-        [this](int characters, bool& success, bool) {
-            purchase(NxStudioTopUpDialog::TextToSpeech, characters, success);
+        [this](int characters, bool& success, bool purchaseMore) {
+            purchase(NxStudioTopUpDialog::TextToSpeech, purchaseMore ? 0 : characters, success);
         },
         Qt::DirectConnection);
 }

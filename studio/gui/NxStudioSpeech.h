@@ -39,6 +39,8 @@ signals:
     void message(const QString& text);
 
 private:
+    void connectResults();
+    void connectPurchases();
     void placeSubtitles(const QString& path, INxClip* clip, INxTimeline* timeline);
     void placeAudio(const QString& path, INxClip* clip, qint64 position);
     void purchase(NxStudioTopUpDialog::Service service, int needed, bool& success);
