@@ -25,6 +25,7 @@
 #include "NxTimelineClip.h"
 #include "NxUsageAllowance.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QFile>
 #include <QInputDialog>
@@ -198,6 +199,8 @@ private slots:
         QFile notes(media("notes.txt"));
         QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not media\n") > 0);
         notes.close();
+        NxStudioMediaBin* bin = m_window->bin();
+        QAbstractItemModelTester tester(bin, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(media(file))});
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -206,7 +209,6 @@ private slots:
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_window.get(), &drop);
 
-        NxStudioMediaBin* bin = m_window->bin();
         QCOMPARE(bin->rowCount(), 1);
         QCOMPARE(bin->itemAt(0)->kind, NxStudioMediaBin::Reading);
         QTRY_COMPARE(bin->readingCount(), 0);
