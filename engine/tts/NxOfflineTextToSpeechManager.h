@@ -8,10 +8,10 @@
 
 #include <atomic>
 
-// Speaks title and subtitle clips offline with espeak-ng into MP3 files kept
-// in the engine's storage (storagePath()), one task (a NxTextToSpeechJob) at
-// a time on a worker thread of its own, which is also where every report
-// comes from.
+// Speaks title and subtitle clips offline (English with Flite, the other
+// languages with espeak-ng) into MP3 files kept in the engine's storage
+// (storagePath()), one task (a NxTextToSpeechJob) at a time on a worker
+// thread of its own, which is also where every report comes from.
 //
 // A task's characters are its text's non-whitespace characters; they are
 // what the usage allowance is charged on completion and what the length
@@ -27,8 +27,8 @@
 // The clip is read only inside addTask; the request's voice code picks the
 // voice and its language, so the request's language is not read. Products
 // stay until their task is removed; leftovers older than a day are deleted
-// when the worker starts. Construction is cheap: the worker and espeak-ng
-// start with the first task.
+// when the worker starts. Construction is cheap: the worker and the
+// synthesisers start with the first task.
 class NxOfflineTextToSpeechManager final : public INxTextToSpeechTaskManager
 {
 public:

@@ -158,7 +158,7 @@ void NxTextToSpeechJob::run(int id, const QString& storage, const std::atomic<bo
         return;
     }
     reports.state(Info::Converting, 0);
-    const NxSpeechSynthesizer synthesizer(voice->espeakVoice, m_speed, m_intonation);
+    const NxSpeechSynthesizer synthesizer(voice->synthesis, m_speed, m_intonation);
     if (m_subtitle)
         speakSubtitle(run, storage, synthesizer);
     else

@@ -14,8 +14,8 @@
 class NxSpeechSynthesizer;
 
 // One text-to-speech task: the sentences read from its clip when it was
-// added, and their runs on a worker thread, which speak them with espeak-ng
-// into MP3 products in a storage folder and charge the usage allowance.
+// added, and their runs on a worker thread, which speak them into MP3
+// products in a storage folder and charge the usage allowance.
 //
 // A title is one sentence; a subtitle clip is spoken sentence by sentence,
 // each delivered as a product, and a retry skips the sentences already

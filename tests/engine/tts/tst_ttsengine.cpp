@@ -153,7 +153,7 @@ QVector<qint16> speak(const QString& code, const QString& text, int speed = 0, i
 {
     QVector<qint16> samples;
     if (const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byCode(code))
-        NxSpeechSynthesizer(voice->espeakVoice, speed, intonation).synthesize(text, &samples);
+        NxSpeechSynthesizer(voice->synthesis, speed, intonation).synthesize(text, &samples);
     return samples;
 }
 }
@@ -232,7 +232,7 @@ private slots:
         const NxCatalogueVoice* vocalist = catalogue.byCode(identifier);
         QVERIFY(vocalist && catalogue.byId(number) == vocalist);
         QCOMPARE(vocalist->info.languageCode, language);
-        QVERIFY(vocalist->espeakVoice.startsWith(language == "en-US" ? "en-us+" : "cmn"));
+        QCOMPARE(vocalist->synthesis.engine == NxSynthesisVoice::Engine::Flite, language == "en-US");
         const QVector<qint16> samples = speak(identifier, vocalist->sample);
         QVERIFY2(samples.size() > Rate / 2 && rms(samples) > 500, qPrintable(QString::number(rms(samples))));
         // Every other vocalist of the language sounds apart in pitch or in timbre.
