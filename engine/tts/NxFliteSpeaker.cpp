@@ -122,7 +122,7 @@ struct WaveDeleter
 int checkCancel(const cst_wave*, int, int, int, cst_audio_streaming_info* info)
 {
     const auto* cancel = static_cast<const std::atomic<bool>*>(info->userdata);
-    return cancel && cancel->load() ? CST_AUDIO_STREAM_STOP : CST_AUDIO_STREAM_CONT;
+    return cancel->load() ? CST_AUDIO_STREAM_STOP : CST_AUDIO_STREAM_CONT;
 }
 
 void setLevel(QVector<qint16>* samples)
@@ -168,10 +168,12 @@ bool NxFliteSpeaker::speak(const NxSynthesisVoice& voice, double rate, double pi
     feat_set_float(features, "int_f0_target_mean", float(mean * pitchFactor));
     feat_set_float(features, "int_f0_target_stddev", float(spread * pitchFactor));
     feat_set_float(features, "duration_stretch", float(voice.durationStretch / rate));
-    cst_audio_streaming_info* streaming = new_audio_streaming_info();
-    streaming->asc = checkCancel;
-    streaming->userdata = const_cast<std::atomic<bool>*>(cancel);
-    feat_set(features, "streaming_info", audio_streaming_info_val(streaming)); // the utterance frees it
+    if (cancel) {
+        cst_audio_streaming_info* streaming = new_audio_streaming_info();
+        streaming->asc = checkCancel;
+        streaming->userdata = const_cast<std::atomic<bool>*>(cancel);
+        feat_set(features, "streaming_info", audio_streaming_info_val(streaming)); // the utterance frees it
+    }
 
     const bool synthesised = utt_synth(utterance.get()) != nullptr;
     if (cancel && cancel->load())
