@@ -24,9 +24,12 @@ cst_voice* register_cmu_us_kal16(const char* voxdir);
 namespace
 {
 // Voices differ widely in level (kal16 speaks at a third of slt's); all
-// are brought to espeak-ng's loudness, without clipping.
+// are brought to espeak-ng's loudness, without clipping. Text with nothing
+// to say (punctuation, symbols, other scripts) leaves a pause whose noise
+// peaks near 150, against 7000 and more for any spoken word.
 constexpr double TargetLevel = 3000; // RMS
 constexpr double PeakLimit = 30000;
+constexpr int AudiblePeak = 1000;
 
 struct Registered
 {
@@ -125,7 +128,8 @@ int checkCancel(const cst_wave*, int, int, int, cst_audio_streaming_info* info)
     return cancel->load() ? CST_AUDIO_STREAM_STOP : CST_AUDIO_STREAM_CONT;
 }
 
-void setLevel(QVector<qint16>* samples)
+// False when nothing in the samples is audible.
+bool setLevel(QVector<qint16>* samples)
 {
     double sum = 0;
     int peak = 0;
@@ -133,11 +137,12 @@ void setLevel(QVector<qint16>* samples)
         sum += double(sample) * sample;
         peak = qMax(peak, qAbs(int(sample)));
     }
-    if (peak == 0)
-        return;
+    if (peak < AudiblePeak)
+        return false;
     const double gain = qMin(TargetLevel / std::sqrt(sum / samples->size()), PeakLimit / peak);
     for (qint16& sample : *samples)
         sample = qint16(qRound(sample * gain));
+    return true;
 }
 
 bool fail(QString* error, const QString& reason)
@@ -179,14 +184,15 @@ bool NxFliteSpeaker::speak(const NxSynthesisVoice& voice, double rate, double pi
     if (cancel && cancel->load())
         return fail(error, QStringLiteral("cancelled"));
     const cst_wave* spoken = synthesised ? utt_wave(utterance.get()) : nullptr;
-    if (!spoken || spoken->num_samples == 0)
-        return fail(error, QStringLiteral("Flite produced no audio"));
-
-    const std::unique_ptr<cst_wave, WaveDeleter> wave(copy_wave(spoken));
-    if (wave->sample_rate != sampleRate)
-        cst_wave_resample(wave.get(), sampleRate);
-    samples->resize(wave->num_samples);
-    std::copy(wave->samples, wave->samples + wave->num_samples, samples->begin());
-    setLevel(samples);
-    return true;
+    if (spoken && spoken->num_samples > 0) {
+        const std::unique_ptr<cst_wave, WaveDeleter> wave(copy_wave(spoken));
+        if (wave->sample_rate != sampleRate)
+            cst_wave_resample(wave.get(), sampleRate);
+        samples->resize(wave->num_samples);
+        std::copy(wave->samples, wave->samples + wave->num_samples, samples->begin());
+        if (setLevel(samples))
+            return true;
+    }
+    samples->clear();
+    return fail(error, QStringLiteral("Flite produced no audio"));
 }

@@ -500,6 +500,8 @@ private slots:
             << title << "Hello there" << "aida" << plenty << scan << int(Info::UnrecognizedContent);
         QTest::newRow("over1500CharactersTooLong")
             << title << QString("abcde ").repeated(301) << "en-US-m1" << plenty << scan << int(Info::TextTooLong);
+        QTest::newRow("nothingAnEnglishVoiceCanSayFails")
+            << title << "★ ♪ … Здравствуйте" << "en-US-f1" << plenty << int(Info::ConvertFailed) << int(Info::TranscriptionFailure);
         QTest::newRow("allowanceShortByOneNotEnough")
             << title << "Hello there" << "en-US-m1" << 9 << scan << int(Info::NotEnoughCharacters);
     }
