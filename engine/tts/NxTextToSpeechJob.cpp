@@ -281,8 +281,7 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage,
     // Numbered from 1, as the sentences' files are.
     if (!overruns.isEmpty()) {
         GetGlobalLogInstance()->LogInfo(LogSource, __func__, __LINE__,
-                                        "task %d: sentences run past the next one's start even spoken %.1f times as "
-                                        "fast: %s",
+                                        "task %d: sentences that overrun their time even spoken %.1f times as fast: %s",
                                         run.id, MaxTempo, local(overruns.join(QStringLiteral(", "))).constData());
     }
     if (run.stop) {

@@ -479,7 +479,7 @@ private slots:
         QVERIFY2(std::abs(heard[1] * 1.5 / natural[1] - 1) < 0.1, qPrintable(figures)); // at the limit
         QVERIFY2(heard[2] <= rooms[2] && std::abs(heard[2] - natural[2]) < 0.1, qPrintable(figures));
         // One line names the overrunning sentence, numbered as its file, and by how much it overruns.
-        const QStringList lines = log.messages().filter("run past");
+        const QStringList lines = log.messages().filter("overrun");
         QCOMPARE(lines.size(), 1);
         const QRegularExpressionMatch overrun = QRegularExpression(": (\\d+) by ([\\d.]+) s$").match(lines.first());
         QVERIFY2(overrun.hasMatch() && overrun.captured(1) == "2", qPrintable(lines.first()));
