@@ -6,6 +6,9 @@ extern "C" {
 #include <flite/cst_audio.h>
 #include <flite/cst_cg.h>
 #include <flite/flite.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/mathematics.h>
+#include <libswresample/swresample.h>
 
 // Each voice library exports its registration and nothing else.
 cst_voice* register_cmu_us_slt(const char* voxdir);
@@ -14,8 +17,7 @@ cst_voice* register_cmu_us_awb(const char* voxdir);
 cst_voice* register_cmu_us_kal16(const char* voxdir);
 }
 
-#include <QtMath>
-
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -116,10 +118,44 @@ struct UtteranceDeleter
 {
     void operator()(cst_utterance* utterance) const { delete_utterance(utterance); }
 };
-struct WaveDeleter
+struct ResamplerDeleter
 {
-    void operator()(cst_wave* wave) const { delete_wave(wave); }
+    void operator()(SwrContext* context) const { swr_free(&context); }
 };
+
+// Flite speaks at 16 kHz; libswresample brings that to the product rate
+// (Flite's own converter copies between overlapping buffers).
+bool resample(const cst_wave& wave, int sampleRate, QVector<qint16>* samples)
+{
+    if (wave.sample_rate == sampleRate) {
+        samples->resize(wave.num_samples);
+        std::copy(wave.samples, wave.samples + wave.num_samples, samples->begin());
+        return true;
+    }
+    SwrContext* context = nullptr;
+    AVChannelLayout mono = AV_CHANNEL_LAYOUT_MONO;
+    if (swr_alloc_set_opts2(&context, &mono, AV_SAMPLE_FMT_S16, sampleRate, &mono, AV_SAMPLE_FMT_S16,
+                            wave.sample_rate, 0, nullptr) < 0)
+        return false;
+    const std::unique_ptr<SwrContext, ResamplerDeleter> resampler(context);
+    if (swr_init(context) < 0)
+        return false;
+    // Room for the converted samples and the filter's tail, which the flush delivers.
+    constexpr int TailRoom = 256;
+    const int capacity = int(av_rescale_rnd(wave.num_samples, sampleRate, wave.sample_rate, AV_ROUND_UP)) + TailRoom;
+    samples->resize(capacity);
+    auto* out = reinterpret_cast<uint8_t*>(samples->data());
+    const auto* in = reinterpret_cast<const uint8_t*>(wave.samples);
+    const int converted = swr_convert(context, &out, capacity, &in, wave.num_samples);
+    if (converted < 0)
+        return false;
+    out += converted * int(sizeof(qint16));
+    const int flushed = swr_convert(context, &out, capacity - converted, nullptr, 0);
+    if (flushed < 0)
+        return false;
+    samples->resize(converted + flushed);
+    return true;
+}
 
 // Flite hands over the audio as it is made; a non-zero answer stops it.
 int checkCancel(const cst_wave*, int, int, int, cst_audio_streaming_info* info)
@@ -184,15 +220,8 @@ bool NxFliteSpeaker::speak(const NxSynthesisVoice& voice, double rate, double pi
     if (cancel && cancel->load())
         return fail(error, QStringLiteral("cancelled"));
     const cst_wave* spoken = synthesised ? utt_wave(utterance.get()) : nullptr;
-    if (spoken && spoken->num_samples > 0) {
-        const std::unique_ptr<cst_wave, WaveDeleter> wave(copy_wave(spoken));
-        if (wave->sample_rate != sampleRate)
-            cst_wave_resample(wave.get(), sampleRate);
-        samples->resize(wave->num_samples);
-        std::copy(wave->samples, wave->samples + wave->num_samples, samples->begin());
-        if (setLevel(samples))
-            return true;
-    }
+    if (spoken && spoken->num_samples > 0 && resample(*spoken, sampleRate, samples) && setLevel(samples))
+        return true;
     samples->clear();
     return fail(error, QStringLiteral("Flite produced no audio"));
 }
