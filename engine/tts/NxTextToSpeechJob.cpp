@@ -16,6 +16,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -23,6 +24,16 @@ namespace
 constexpr const char* LogSource = "engine/tts/NxOfflineTextToSpeechManager";
 
 using Info = NxTextToSpeechTaskInfo;
+
+// Speech shortens about in proportion to its tempo; a little more covers
+// what does not (fixed pauses). The last try is at the limit itself.
+constexpr double TempoMargin = 1.02;
+constexpr int FittingTries = 3;
+
+double secondsOf(const QVector<qint16>& samples)
+{
+    return samples.size() / double(NxSpeechSynthesizer::SampleRate);
+}
 
 QByteArray local(const QString& text)
 {
@@ -53,7 +64,7 @@ NxTextToSpeechJob::NxTextToSpeechJob(const NxTextToSpeechTaskRequest& request)
     if (request.clip && request.clip->type() == INxClip::Title) {
         const QString title = titleText(request.clip);
         if (!title.isEmpty())
-            m_sentences.append({title, 0, 0, countCharacters(title)});
+            m_sentences.append({title, 0, 0, countCharacters(title), {}});
     } else if (const auto* subtitle = request.clip && request.clip->type() == INxClip::Subtitle
                                           ? dynamic_cast<INxSubtitleClip*>(request.clip)
                                           : nullptr) {
@@ -63,12 +74,30 @@ NxTextToSpeechJob::NxTextToSpeechJob(const NxTextToSpeechTaskRequest& request)
             const QString sentence = clipSentences.at(index).text.simplified();
             // An empty sentence has nothing to say; the others keep the clip's numbering.
             if (!sentence.isEmpty())
-                m_sentences.append({sentence, clipSentences.at(index).start, index, countCharacters(sentence)});
+                m_sentences.append({sentence, clipSentences.at(index).start, index, countCharacters(sentence), {}});
         }
+        setRooms(clipSentences, request.clip->frameRate());
     }
     for (const Sentence& sentence : qAsConst(m_sentences))
         m_characters += sentence.characters;
     m_produced.fill(false, m_sentences.size());
+}
+
+void NxTextToSpeechJob::setRooms(const QList<NxSubtitleSentence>& clipSentences, NxRational frameRate)
+{
+    // Without a frame rate the times mean nothing, and nothing is hurried.
+    if (!frameRate.isValid())
+        return;
+    // An empty sentence says nothing and leaves its time to the one before.
+    std::vector<qint64> starts;
+    for (const Sentence& sentence : qAsConst(m_sentences))
+        starts.push_back(sentence.start);
+    std::sort(starts.begin(), starts.end());
+    for (Sentence& sentence : m_sentences) {
+        const auto next = std::upper_bound(starts.begin(), starts.end(), sentence.start);
+        const qint64 until = next != starts.end() ? *next : clipSentences.at(sentence.index).end;
+        sentence.room = qMax(0.0, frameRate.framesToSecondsF(until - sentence.start));
+    }
 }
 
 int NxTextToSpeechJob::countCharacters(const QString& text)
@@ -158,7 +187,7 @@ void NxTextToSpeechJob::run(int id, const QString& storage, const std::atomic<bo
         return;
     }
     reports.state(Info::Converting, 0);
-    const NxSpeechSynthesizer synthesizer(voice->espeakVoice, m_speed, m_intonation);
+    const NxSpeechSynthesizer synthesizer(voice->synthesis, m_speed, m_intonation);
     if (m_subtitle)
         speakSubtitle(run, storage, synthesizer);
     else
@@ -203,6 +232,7 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage,
     }
     const int total = m_sentences.size();
     int lastCode = Info::TranscriptionFailure;
+    QStringList overruns;
     for (int i = 0; i < total && !run.stop; ++i) {
         if (m_produced.at(i))
             continue;
@@ -215,9 +245,12 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage,
             lastCode = Info::TextTooLong;
             error = QStringLiteral("sentence %1 has over %2 characters").arg(sentence.index).arg(MaxCharacters);
         } else {
-            spoken = synthesizer.synthesize(sentence.text, &samples, &run.stop, &error)
+            double overrun = 0;
+            spoken = speakWithin(run, synthesizer, sentence, &samples, &overrun, &error)
                      && NxMp3Encoder::encode(samples, NxSpeechSynthesizer::SampleRate, path, &error);
             lastCode = spoken ? lastCode : int(Info::TranscriptionFailure);
+            if (spoken && overrun > 0)
+                overruns.append(QStringLiteral("%1 by %2 s").arg(sentence.index + 1).arg(overrun, 0, 'f', 2));
         }
         if (run.stop)
             break;
@@ -245,6 +278,12 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage,
         run.reports.state(Info::Converting, (i + 1) * 100 / total);
         run.reports.between();
     }
+    // Numbered from 1, as the sentences' files are.
+    if (!overruns.isEmpty()) {
+        GetGlobalLogInstance()->LogInfo(LogSource, __func__, __LINE__,
+                                        "task %d: sentences that overrun their time even spoken %.1f times as fast: %s",
+                                        run.id, MaxTempo, local(overruns.join(QStringLiteral(", "))).constData());
+    }
     if (run.stop) {
         finishStopped(run);
         return;
@@ -258,6 +297,27 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage,
         finishFailed(run, Info::ConvertFailed, lastCode);
     else
         finishCompleted(run, folder);
+}
+
+bool NxTextToSpeechJob::speakWithin(const Run& run, const NxSpeechSynthesizer& synthesizer, const Sentence& sentence,
+                                     QVector<qint16>* samples, double* overrun, QString* error)
+{
+    *overrun = 0;
+    if (!synthesizer.synthesize(sentence.text, samples, &run.stop, error))
+        return false;
+    if (!sentence.room)
+        return true;
+    const double room = *sentence.room;
+    NxSpeechSynthesizer faster = synthesizer;
+    double tempo = 1;
+    for (int tries = 1; secondsOf(*samples) > room && tempo < MaxTempo; ++tries) {
+        tempo = tries == FittingTries ? MaxTempo : qMin(MaxTempo, tempo * secondsOf(*samples) / room * TempoMargin);
+        faster.setTempo(tempo);
+        if (!faster.synthesize(sentence.text, samples, &run.stop, error))
+            return false;
+    }
+    *overrun = qMax(0.0, secondsOf(*samples) - room);
+    return true;
 }
 
 void NxTextToSpeechJob::finishFailed(const Run& run, int state, int code)

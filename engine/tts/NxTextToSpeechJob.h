@@ -10,20 +10,28 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <optional>
 
 class NxSpeechSynthesizer;
+struct NxRational;
+struct NxSubtitleSentence;
 
 // One text-to-speech task: the sentences read from its clip when it was
-// added, and their runs on a worker thread, which speak them with espeak-ng
-// into MP3 products in a storage folder and charge the usage allowance.
+// added, and their runs on a worker thread, which speak them into MP3
+// products in a storage folder and charge the usage allowance.
 //
 // A title is one sentence; a subtitle clip is spoken sentence by sentence,
 // each delivered as a product, and a retry skips the sentences already
-// delivered. The progress counters are read from other threads.
+// delivered. A subtitle sentence whose speech would run into the next
+// sentence (past its own end, for the last) is spoken faster, up to
+// MaxTempo times the chosen speed; one that does not fit even so is kept
+// whole, and the log names it with its overrun. The progress counters are
+// read from other threads.
 class NxTextToSpeechJob
 {
 public:
     static constexpr int MaxCharacters = 1500;
+    static constexpr double MaxTempo = 1.5;
 
     // How a run reports. `state` carries every state change, `finish` the
     // last one; `between` runs after each subtitle sentence.
@@ -75,6 +83,8 @@ private:
         qint64 start = 0;
         int index = 0;
         int characters = 0;
+        // The seconds its speech may last; none for a title.
+        std::optional<double> room;
     };
 
     struct Run
@@ -86,6 +96,11 @@ private:
 
     void speakTitle(const Run& run, const QString& storage, const NxSpeechSynthesizer& synthesizer);
     void speakSubtitle(const Run& run, const QString& storage, const NxSpeechSynthesizer& synthesizer);
+    // Speaks a sentence within its room when it can; *overrun is by how
+    // many seconds it runs past it even at MaxTempo.
+    static bool speakWithin(const Run& run, const NxSpeechSynthesizer& synthesizer, const Sentence& sentence,
+                            QVector<qint16>* samples, double* overrun, QString* error);
+    void setRooms(const QList<NxSubtitleSentence>& clipSentences, NxRational frameRate);
     // Ends the run with a failure; keeps nothing it made.
     void finishFailed(const Run& run, int state, int code);
     void finishCompleted(const Run& run, const QString& filePath);

@@ -1,7 +1,10 @@
-# Offline text to speech: espeak-ng voices, LAME MP3 products, Qt Multimedia previews.
+# Offline text to speech: Flite's English and espeak-ng's other voices, LAME MP3 products,
+# Qt Multimedia previews.
 set(NXENGINE_TTS_SOURCES
   tts/NxVoiceCatalogue.h tts/NxVoiceCatalogue.cpp
   tts/NxSpeechSynthesizer.h tts/NxSpeechSynthesizer.cpp
+  tts/NxEspeakSpeaker.h tts/NxEspeakSpeaker.cpp
+  tts/NxFliteSpeaker.h tts/NxFliteSpeaker.cpp
   tts/NxMp3Encoder.h tts/NxMp3Encoder.cpp
   tts/NxTextToSpeechJob.h tts/NxTextToSpeechJob.cpp
   tts/NxOfflineTextToSpeechManager.h tts/NxOfflineTextToSpeechManager.cpp
