@@ -1,13 +1,15 @@
 // Offline synthesis of one paragraph into MP3, the engine against the
-// espeak-ng and lame programs, in the same run:
+// synthesisers' own programs and lame, in the same run:
 //   build/bench/nx-bench-tts-engine [runs]
 //
-// All paths speak the same text with the same voice ("en-us+m1") at the
-// same rate (175 wpm) into 22050 Hz mono MP3 at 64 kbit/s:
+// Every path speaks the same text into 22050 Hz mono MP3 at 64 kbit/s, at
+// the middle speed step, once with espeak-ng ("en-us+m1", 175 wpm) and once
+// with Flite (the catalogue's "en-US-m1": rms at 100 Hz):
 //   engine   NxSpeechSynthesizer + NxMp3Encoder, called directly;
-//   task     a title task through NxOfflineTextToSpeechManager, from
+//   task     (Flite) a title task through NxOfflineTextToSpeechManager, from
 //            addTask to the completion report (worker thread, storage);
-//   programs `espeak-ng -w out.wav` then `lame out.wav out.mp3` via QProcess.
+//   programs `espeak-ng -w out.wav` or `flite -o out.wav`, then
+//            `lame out.wav out.mp3`, via QProcess.
 // Each figure is the median of the runs, after one warm-up run; the
 // real-time factor is processing time over audio length (lower is faster).
 
@@ -16,6 +18,7 @@
 #include "NxOfflineTextToSpeechManager.h"
 #include "NxSpeechSynthesizer.h"
 #include "NxTitleClip.h"
+#include "NxVoiceCatalogue.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -72,6 +75,55 @@ bool run(const QString& program, const QStringList& arguments)
     process.start(program, arguments);
     return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
+
+struct Figures
+{
+    std::vector<double> engine, task, programs;
+    double audioSeconds = 0;
+};
+
+// The engine's synthesis into MP3; its milliseconds.
+double synthesize(const NxSynthesisVoice& voice, const QString& text, const QString& mp3, double* audioSeconds)
+{
+    const auto start = NxBench::Clock::now();
+    QVector<qint16> samples;
+    if (!NxSpeechSynthesizer(voice, 0, 0).synthesize(text, &samples)
+        || !NxMp3Encoder::encode(samples, NxSpeechSynthesizer::SampleRate, mp3)) {
+        std::fprintf(stderr, "engine synthesis failed\n");
+        std::exit(1);
+    }
+    *audioSeconds = samples.size() / double(NxSpeechSynthesizer::SampleRate);
+    return NxBench::millisecondsSince(start);
+}
+
+// The program's synthesis into a WAV file and lame's encoding; their milliseconds.
+double runPrograms(const QString& program, const QStringList& arguments, const QString& wav, const QString& mp3)
+{
+    const auto start = NxBench::Clock::now();
+    if (!run(program, arguments) || !run(QStringLiteral("lame"), {"--quiet", "-b", "64", "-m", "m", wav, mp3})) {
+        std::fprintf(stderr, "%s or lame failed\n", qPrintable(program));
+        std::exit(1);
+    }
+    return NxBench::millisecondsSince(start);
+}
+
+void print(const char* name, const Figures& figures, int runs, const QString& engineMp3, const QString& programMp3)
+{
+    using NxBench::median;
+    const double engineMs = median(figures.engine), programsMs = median(figures.programs);
+    const auto rtf = [&](double ms) { return ms / 1000.0 / figures.audioSeconds; };
+    std::printf("%s: %.2f s of speech; %d runs (median)\n", name, figures.audioSeconds, runs);
+    std::printf("  engine    %8.1f ms  RTF %.4f  (%lld bytes)\n", engineMs, rtf(engineMs),
+                static_cast<long long>(QFileInfo(engineMp3).size()));
+    if (!figures.task.empty())
+        std::printf("  task      %8.1f ms  RTF %.4f\n", median(figures.task), rtf(median(figures.task)));
+    std::printf("  programs  %8.1f ms  RTF %.4f  (%lld bytes)\n", programsMs, rtf(programsMs),
+                static_cast<long long>(QFileInfo(programMp3).size()));
+    std::printf("  engine / programs %.2fx", engineMs / programsMs);
+    if (!figures.task.empty())
+        std::printf(", task / programs %.2fx", median(figures.task) / programsMs);
+    std::printf(" (target <= 1.00x)\n");
+}
 }
 
 int main(int argc, char** argv)
@@ -82,8 +134,7 @@ int main(int argc, char** argv)
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
     const QString text = QString::fromLatin1(Paragraph);
     const QString wav = home.path() + QStringLiteral("/out.wav");
-    const QString programMp3 = home.path() + QStringLiteral("/out.mp3");
-    const QString engineMp3 = home.path() + QStringLiteral("/engine.mp3");
+    const auto mp3 = [&](const char* name) { return home.path() + QLatin1Char('/') + QLatin1String(name) + ".mp3"; };
 
     NxTitleClip clip(QStringLiteral("Bench"), NxRational{25, 1}, 0, 250);
     clip.addText(text);
@@ -92,24 +143,20 @@ int main(int argc, char** argv)
     manager->setCallBack(&completion);
     NxTextToSpeechTaskRequest request;
     request.clip = &clip;
-    request.voice = QStringLiteral("en-US-m1"); // en-us+m1 in the catalogue
+    request.voice = QStringLiteral("en-US-m1");
     request.speed = 0;
     request.intonation = 0;
+    const NxSynthesisVoice flite = NxVoiceCatalogue::instance().byCode(request.voice)->synthesis;
+    NxSynthesisVoice espeak;
+    espeak.name = "en-us+m1";
 
-    std::vector<double> engine, task, programs;
-    double audioSeconds = 0;
+    Figures espeakFigures, fliteFigures;
     for (int i = 0; i <= runs; ++i) {
-        Clock::time_point start = Clock::now();
-        QVector<qint16> samples;
-        if (!NxSpeechSynthesizer("en-us+m1", 0, 0).synthesize(text, &samples)
-            || !NxMp3Encoder::encode(samples, NxSpeechSynthesizer::SampleRate, engineMp3)) {
-            std::fprintf(stderr, "engine synthesis failed\n");
-            return 1;
-        }
-        const double engineMs = millisecondsSince(start);
-        audioSeconds = samples.size() / double(NxSpeechSynthesizer::SampleRate);
-
-        start = Clock::now();
+        const double espeakMs = synthesize(espeak, text, mp3("espeak"), &espeakFigures.audioSeconds);
+        const double espeakProgramsMs = runPrograms(
+            QStringLiteral("espeak-ng"), {"-v", "en-us+m1", "-s", "175", "-w", wav, text}, wav, mp3("espeak-program"));
+        const double fliteMs = synthesize(flite, text, mp3("flite"), &fliteFigures.audioSeconds);
+        auto start = Clock::now();
         int taskId = -1;
         manager->addTask(request, &taskId, nullptr, nullptr, nullptr);
         if (taskId < 0 || !completion.wait()) {
@@ -118,36 +165,28 @@ int main(int argc, char** argv)
         }
         const double taskMs = millisecondsSince(start);
         manager->removeTask(taskId);
-
-        start = Clock::now();
-        if (!run(QStringLiteral("espeak-ng"), {"-v", "en-us+m1", "-s", "175", "-w", wav, text})
-            || !run(QStringLiteral("lame"), {"--quiet", "-b", "64", "-m", "m", wav, programMp3})) {
-            std::fprintf(stderr, "espeak-ng or lame failed\n");
-            return 1;
-        }
-        const double programsMs = millisecondsSince(start);
+        const double fliteProgramsMs = runPrograms(
+            QStringLiteral("flite"),
+            {"-voice", QString::fromLatin1(flite.name), "--setf", QStringLiteral("int_f0_target_mean=%1").arg(flite.pitch),
+             "--setf", QStringLiteral("duration_stretch=%1").arg(flite.durationStretch), "-t", text, "-o", wav},
+            wav, mp3("flite-program"));
         if (i == 0) {
-            std::printf("warm-up: engine %.1f ms (espeak-ng initialisation included), task %.1f ms, programs %.1f ms\n",
-                        engineMs, taskMs, programsMs);
+            std::printf("warm-up (library start included): espeak-ng engine %.1f ms, programs %.1f ms; "
+                        "Flite engine %.1f ms, task %.1f ms, programs %.1f ms\n",
+                        espeakMs, espeakProgramsMs, fliteMs, taskMs, fliteProgramsMs);
             continue;
         }
-        engine.push_back(engineMs);
-        task.push_back(taskMs);
-        programs.push_back(programsMs);
+        espeakFigures.engine.push_back(espeakMs);
+        espeakFigures.programs.push_back(espeakProgramsMs);
+        fliteFigures.engine.push_back(fliteMs);
+        fliteFigures.task.push_back(taskMs);
+        fliteFigures.programs.push_back(fliteProgramsMs);
     }
     manager->setCallBack(nullptr);
     manager->release();
 
-    const double engineMs = median(engine), taskMs = median(task), programsMs = median(programs);
-    const auto rtf = [&](double ms) { return ms / 1000.0 / audioSeconds; };
-    std::printf("text: %d words, %.2f s of speech; %d runs (median)\n", int(text.split(' ').size()), audioSeconds,
-                runs);
-    std::printf("engine    %8.1f ms  RTF %.4f  (%lld bytes)\n", engineMs, rtf(engineMs),
-                static_cast<long long>(QFileInfo(engineMp3).size()));
-    std::printf("task      %8.1f ms  RTF %.4f\n", taskMs, rtf(taskMs));
-    std::printf("programs  %8.1f ms  RTF %.4f  (%lld bytes)\n", programsMs, rtf(programsMs),
-                static_cast<long long>(QFileInfo(programMp3).size()));
-    std::printf("engine / programs %.2fx, task / programs %.2fx (target <= 1.00x)\n", engineMs / programsMs,
-                taskMs / programsMs);
+    std::printf("text: %d words\n", int(text.split(' ').size()));
+    print("espeak-ng", espeakFigures, runs, mp3("espeak"), mp3("espeak-program"));
+    print("Flite", fliteFigures, runs, mp3("flite"), mp3("flite-program"));
     return 0;
 }

@@ -1,10 +1,14 @@
 #include "NxRemoteSentenceSpeaker.h"
 
+#include "NxAudioDecoder.h"
 #include "NxSpeechServerClient.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <vector>
 
 namespace
 {
@@ -27,23 +31,37 @@ bool save(const QString& path, const QByteArray& bytes, QString* error)
     *error = QStringLiteral("cannot write \"%1\": %2").arg(path, file.errorString());
     return false;
 }
+
+// How long the saved speech lasts; false, with the file gone, when it does not decode.
+bool measure(const QString& path, const std::atomic<bool>& stop, double* seconds, QString* error)
+{
+    NxAudioDecoder decoder(path);
+    std::vector<int16_t> samples;
+    if (decoder.decode(0, -1, samples, stop) == NxAudioDecoder::Status::Ok && !samples.empty()) {
+        *seconds = double(samples.size()) / NxAudioDecoder::SampleRate;
+        return true;
+    }
+    *error = QStringLiteral("the speech server's MP3 does not decode: %1").arg(decoder.errorText());
+    QFile::remove(path);
+    return false;
+}
 } // namespace
 
-NxRemoteSentenceSpeaker::NxRemoteSentenceSpeaker(NxSpeechServerClient& client, QString voice, double speed)
+NxRemoteSentenceSpeaker::NxRemoteSentenceSpeaker(NxSpeechServerClient& client, QString voice, double pace)
     : m_client(client)
     , m_voice(std::move(voice))
-    , m_speed(speed)
+    , m_pace(pace)
 {
 }
 
-NxSentenceSpeaker::Result NxRemoteSentenceSpeaker::speak(const QString& text, const QString& path,
+NxSentenceSpeaker::Result NxRemoteSentenceSpeaker::speak(const QString& text, double tempo, const QString& path,
                                                          const std::atomic<bool>& stop,
                                                          const Progress& progress) const
 {
     const QJsonObject body{{QStringLiteral("model"), m_client.settings().speechModel},
                            {QStringLiteral("input"), text},
                            {QStringLiteral("voice"), m_voice},
-                           {QStringLiteral("speed"), m_speed},
+                           {QStringLiteral("speed"), m_pace * tempo},
                            {QStringLiteral("response_format"), QStringLiteral("mp3")}};
     const NxSpeechServerClient::Reply reply = m_client.send(
         NxSpeechServerClient::Request::json(QStringLiteral("/v1/audio/speech"), body), stop,
@@ -58,7 +76,7 @@ NxSentenceSpeaker::Result NxRemoteSentenceSpeaker::speak(const QString& text, co
         if (!isMp3(reply.body))
             result.error = QStringLiteral("the speech server's answer is not MP3 (%1 bytes)").arg(reply.body.size());
         else
-            result.spoken = save(path, reply.body, &result.error);
+            result.spoken = save(path, reply.body, &result.error) && measure(path, stop, &result.seconds, &result.error);
         break;
     case Outcome::Unreachable:
     case Outcome::Busy:

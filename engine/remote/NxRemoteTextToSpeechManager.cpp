@@ -15,7 +15,7 @@ NxRemoteTextToSpeechManager::NxRemoteTextToSpeechManager(NxRemoteSettings settin
     : NxTextToSpeechQueueManager(settings.concurrency,
                                  {[this](const NxCatalogueVoice& voice, int speed, int) {
                                       return std::make_unique<NxRemoteSentenceSpeaker>(
-                                          *m_client, m_client->settings().voiceFor(voice.info.id), speedFactor(speed));
+                                          *m_client, m_client->settings().voiceFor(voice.info.id), NxSpeechSynthesizer::pace(speed));
                                   },
                                   false, "engine/remote/NxRemoteTextToSpeechManager"})
     , m_client(std::make_unique<NxSpeechServerClient>(settings))
@@ -26,11 +26,6 @@ NxRemoteTextToSpeechManager::NxRemoteTextToSpeechManager(NxRemoteSettings settin
 NxRemoteTextToSpeechManager::~NxRemoteTextToSpeechManager()
 {
     stopWorkers();
-}
-
-double NxRemoteTextToSpeechManager::speedFactor(int step)
-{
-    return double(NxSpeechSynthesizer::wordsPerMinute(step)) / NxSpeechSynthesizer::wordsPerMinute(0);
 }
 
 bool NxRemoteTextToSpeechManager::serviceState()

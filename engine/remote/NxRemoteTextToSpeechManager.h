@@ -12,7 +12,8 @@ class NxSpeechServerClient;
 // (NxRemoteSentenceSpeaker): as many tasks in flight as the settings allow.
 // A catalogue voice is spoken by the server voice the settings map its id
 // to, or by the default voice; the speed step keeps the offline engine's
-// pace ratios; the server has no intonation to set.
+// pace ratios (NxSpeechSynthesizer::pace), and the server's speed also
+// fits a subtitle sentence to its time; the server has no intonation to set.
 //
 // The server is paid for where it runs: tasks charge nothing, and the
 // balance reported is the usage allowance as it stands. serviceState()
@@ -27,9 +28,6 @@ public:
 
     bool serviceState() override;
     void refresh() override;
-
-    // The server's pace for a speed step.
-    static double speedFactor(int step);
 
 private:
     std::unique_ptr<NxSpeechServerClient> m_client;

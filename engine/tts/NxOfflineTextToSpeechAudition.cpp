@@ -19,8 +19,7 @@ class NxAuditionRequests : public QObject
     Q_OBJECT
 
 signals:
-    void startRequested(const QByteArray& espeakVoice, const QString& sample, int speed, int intonation,
-                        int generation);
+    void startRequested(int voiceId, int speed, int intonation, int generation);
     void haltRequested();
     void haltAndWaitRequested();
 };
@@ -96,8 +95,9 @@ bool NxOfflineTextToSpeechAudition::play()
         m_context->moveToThread(m_thread);
         m_requests = new NxAuditionRequests;
         QObject::connect(m_requests, &NxAuditionRequests::startRequested, m_context,
-                         [this](const QByteArray& espeakVoice, const QString& sample, int speed, int intonation,
-                                int generation) { start(espeakVoice, sample, speed, intonation, generation); },
+                         [this](int voiceId, int speed, int intonation, int generation) {
+                             start(voiceId, speed, intonation, generation);
+                         },
                          Qt::QueuedConnection);
         QObject::connect(m_requests, &NxAuditionRequests::haltRequested, m_context, [this] { halt(); },
                          Qt::QueuedConnection);
@@ -105,7 +105,7 @@ bool NxOfflineTextToSpeechAudition::play()
                          Qt::BlockingQueuedConnection);
         m_thread->start();
     }
-    emit m_requests->startRequested(voice->espeakVoice, voice->sample, m_speed, m_intonation, ++m_generation);
+    emit m_requests->startRequested(voice->info.id, m_speed, m_intonation, ++m_generation);
     return true;
 }
 
@@ -127,14 +127,15 @@ void NxOfflineTextToSpeechAudition::setObserver(INxTextToSpeechAuditionObserver*
     m_observer = observer;
 }
 
-void NxOfflineTextToSpeechAudition::start(const QByteArray& espeakVoice, const QString& sample, int speed,
-                                          int intonation, int generation)
+void NxOfflineTextToSpeechAudition::start(int voiceId, int speed, int intonation, int generation)
 {
     halt();
+    // The catalogue is fixed and play() found the voice in it.
+    const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byId(voiceId);
     QVector<qint16> samples;
     QString error;
     if (generation != m_generation
-        || !NxSpeechSynthesizer(espeakVoice, speed, intonation).synthesize(sample, &samples, nullptr, &error)
+        || !NxSpeechSynthesizer(voice->synthesis, speed, intonation).synthesize(voice->sample, &samples, nullptr, &error)
         || generation != m_generation) {
         if (!error.isEmpty())
             GetGlobalLogInstance()->LogError(LogSource, __func__, __LINE__, "%s", error.toLocal8Bit().constData());

@@ -2,9 +2,6 @@
 
 #include "INxTextToSpeechAudition.h"
 
-#include <QByteArray>
-#include <QString>
-
 #include <atomic>
 #include <mutex>
 
@@ -41,7 +38,7 @@ public:
 
 private:
     // On the audition thread.
-    void start(const QByteArray& espeakVoice, const QString& sample, int speed, int intonation, int generation);
+    void start(int voiceId, int speed, int intonation, int generation);
     void halt();
     void notify(bool playing);
 

@@ -1,15 +1,15 @@
 #include "NxOfflineTextToSpeechManager.h"
 
-#include "NxEspeakSentenceSpeaker.h"
+#include "NxOfflineSentenceSpeaker.h"
 #include "NxVoiceCatalogue.h"
 
 namespace
 {
-NxTextToSpeechJob::Engine espeak()
+NxTextToSpeechJob::Engine offline()
 {
     NxTextToSpeechJob::Engine engine;
     engine.makeSpeaker = [](const NxCatalogueVoice& voice, int speed, int intonation) {
-        return std::make_unique<NxEspeakSentenceSpeaker>(voice.espeakVoice, speed, intonation);
+        return std::make_unique<NxOfflineSentenceSpeaker>(voice.synthesis, speed, intonation);
     };
     // The engine's text-to-speech log lines name the manager, whatever part writes them.
     engine.logSource = "engine/tts/NxOfflineTextToSpeechManager";
@@ -18,7 +18,7 @@ NxTextToSpeechJob::Engine espeak()
 } // namespace
 
 NxOfflineTextToSpeechManager::NxOfflineTextToSpeechManager()
-    : NxTextToSpeechQueueManager(1, espeak())
+    : NxTextToSpeechQueueManager(1, offline())
 {
 }
 

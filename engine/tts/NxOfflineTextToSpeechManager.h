@@ -2,9 +2,10 @@
 
 #include "NxTextToSpeechQueueManager.h"
 
-// Speaks title and subtitle clips offline with espeak-ng into MP3 files, one
-// task at a time on a worker thread of its own; the usage allowance pays.
-// espeak-ng starts with the first task.
+// Speaks title and subtitle clips offline (English with Flite, the other
+// languages with espeak-ng, through NxOfflineSentenceSpeaker) into MP3
+// files, one task at a time on a worker thread of its own; the usage
+// allowance pays. The synthesisers start with the first task.
 class NxOfflineTextToSpeechManager final : public NxTextToSpeechQueueManager
 {
 public:

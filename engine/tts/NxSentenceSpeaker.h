@@ -8,13 +8,15 @@
 #include <functional>
 
 // Speaks one sentence of a text-to-speech task into an MP3 file: the part of
-// a task that each engine does its own way.
+// a task that each engine does its own way. What a task does with the
+// speech (fitting a sentence to its time, delivering it) is the task's.
 class NxSentenceSpeaker
 {
 public:
     struct Result
     {
         bool spoken = false;
+        double seconds = 0; // how long the speech lasts, when spoken
         int code = NxTextToSpeechTaskInfo::TranscriptionFailure; // why not, as the task reports it
         bool endsRun = false; // the task's other sentences would fail the same way: stop trying
         QString error;        // for the log
@@ -24,7 +26,9 @@ public:
 
     virtual ~NxSentenceSpeaker() = default;
 
-    // Writes the file at `path` whole or not at all, creating its folder.
-    virtual Result speak(const QString& text, const QString& path, const std::atomic<bool>& stop,
+    // Speaks `tempo` times as fast as the speaker's speed alone would (above 1
+    // faster). Writes the file at `path` whole or not at all, creating its
+    // folder; a file already there is replaced only by a spoken sentence.
+    virtual Result speak(const QString& text, double tempo, const QString& path, const std::atomic<bool>& stop,
                          const Progress& progress) const = 0;
 };

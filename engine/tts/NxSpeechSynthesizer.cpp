@@ -1,126 +1,62 @@
 #include "NxSpeechSynthesizer.h"
 
-#include <espeak-ng/speak_lib.h>
+#include "NxEspeakSpeaker.h"
+#include "NxFliteSpeaker.h"
 
-#include <algorithm>
-#include <mutex>
+#include <QtGlobal>
+
+#include <cmath>
 
 namespace
 {
-// Steps far enough apart to be heard: espeak-ng's default rate is 175 wpm
-// and its default pitch 50.
+static_assert(NxEspeakSpeaker::SampleRate == NxSpeechSynthesizer::SampleRate, "espeak-ng speaks at the product rate");
+
+// Steps far enough apart to be heard, in words per minute at espeak-ng's
+// scale, whose default is 175; Flite's voices scale their durations alike.
 const int Rates[] = {120, 150, 175, 210, 260};
-const int Pitches[] = {20, 35, 50, 65, 80};
+constexpr int MiddleRate = 175;
+// espeak-ng's pitch runs from 0 to 100, 50 by default. Flite's is in Hz:
+// two semitones a step.
+const int EspeakPitches[] = {20, 35, 50, 65, 80};
+constexpr double SemitonesPerStep = 2;
 
 int stepIndex(int step)
 {
     return qBound(-2, step, 2) + 2;
 }
 
-std::mutex& espeakMutex()
+double pitchFactorOf(int intonation)
 {
-    static std::mutex mutex;
-    return mutex;
-}
-
-// Guarded by espeakMutex(); the callback has no other way to find its caller.
-struct Collector
-{
-    QVector<qint16>* samples = nullptr;
-    const std::atomic<bool>* cancel = nullptr;
-    bool cancelled = false;
-};
-Collector* activeCollector = nullptr;
-enum class InitState { NotTried, Ready, Failed };
-InitState initState = InitState::NotTried;
-
-int collect(short* wav, int count, espeak_EVENT*)
-{
-    Collector* collector = activeCollector;
-    if (!collector)
-        return 1;
-    if (collector->cancel && collector->cancel->load()) {
-        collector->cancelled = true;
-        return 1; // non-zero stops the synthesis
-    }
-    if (wav && count > 0) {
-        const int start = collector->samples->size();
-        collector->samples->resize(start + count);
-        std::copy(wav, wav + count, collector->samples->begin() + start);
-    }
-    return 0;
-}
-
-bool ensureInitialised(QString* error)
-{
-    if (initState == InitState::NotTried) {
-        // DONT_EXIT: a missing data folder must fail the task, not end the process.
-        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-        initState = rate == NxSpeechSynthesizer::SampleRate ? InitState::Ready : InitState::Failed;
-        if (initState == InitState::Ready)
-            espeak_SetSynthCallback(collect);
-    }
-    if (initState == InitState::Failed && error)
-        *error = QStringLiteral("espeak-ng could not be initialised at %1 Hz").arg(NxSpeechSynthesizer::SampleRate);
-    return initState == InitState::Ready;
+    return std::pow(2.0, (stepIndex(intonation) - 2) * SemitonesPerStep / 12);
 }
 }
 
-NxSpeechSynthesizer::NxSpeechSynthesizer(const QByteArray& espeakVoice, int speed, int intonation)
-    : m_voice(espeakVoice)
+NxSpeechSynthesizer::NxSpeechSynthesizer(const NxSynthesisVoice& voice, int speed, int intonation)
+    : m_voice(voice)
     , m_speed(speed)
     , m_intonation(intonation)
 {
 }
 
-int NxSpeechSynthesizer::wordsPerMinute(int speed)
+void NxSpeechSynthesizer::setTempo(double tempo)
 {
-    return Rates[stepIndex(speed)];
+    m_tempo = tempo;
 }
 
-int NxSpeechSynthesizer::pitch(int intonation)
+double NxSpeechSynthesizer::pace(int speed)
 {
-    return Pitches[stepIndex(intonation)];
+    return double(Rates[stepIndex(speed)]) / MiddleRate;
 }
 
 bool NxSpeechSynthesizer::synthesize(const QString& text, QVector<qint16>* samples,
                                      const std::atomic<bool>* cancel, QString* error) const
 {
-    samples->clear();
-    std::lock_guard<std::mutex> lock(espeakMutex());
-    if (!ensureInitialised(error))
-        return false;
-    if (espeak_SetVoiceByName(m_voice.constData()) != EE_OK) {
-        if (error)
-            *error = QStringLiteral("espeak-ng has no voice \"%1\"").arg(QString::fromLatin1(m_voice));
-        return false;
+    const double rate = pace(m_speed) * m_tempo;
+    if (m_voice.engine == NxSynthesisVoice::Engine::Flite) {
+        return NxFliteSpeaker::speak(m_voice, rate, pitchFactorOf(m_intonation), text, SampleRate, samples, cancel,
+                                     error);
     }
-    // After the voice: selecting a voice may reset them.
-    espeak_SetParameter(espeakRATE, wordsPerMinute(m_speed), 0);
-    espeak_SetParameter(espeakPITCH, pitch(m_intonation), 0);
-
-    Collector collector;
-    collector.samples = samples;
-    collector.cancel = cancel;
-    activeCollector = &collector;
-    const QByteArray utf8 = text.toUtf8();
-    const espeak_ERROR result = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                                             espeakCHARS_UTF8 | espeakENDPAUSE, nullptr, nullptr);
-    espeak_Synchronize();
-    activeCollector = nullptr;
-
-    if (collector.cancelled) {
-        espeak_Cancel(); // drops what the stopped synthesis left queued
-        if (error)
-            *error = QStringLiteral("cancelled");
-        samples->clear();
-        return false;
-    }
-    if (result != EE_OK || samples->isEmpty()) {
-        if (error)
-            *error = QStringLiteral("espeak-ng produced no audio (error %1)").arg(int(result));
-        samples->clear();
-        return false;
-    }
-    return true;
+    const int wordsPerMinute = qBound(80, qRound(MiddleRate * rate), 450); // what espeak-ng accepts
+    return NxEspeakSpeaker::speak(m_voice.name, wordsPerMinute, EspeakPitches[stepIndex(m_intonation)], text,
+                                  samples, cancel, error);
 }

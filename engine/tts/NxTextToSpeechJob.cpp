@@ -14,10 +14,16 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <vector>
 
 namespace
 {
 using Info = NxTextToSpeechTaskInfo;
+
+// Speech shortens about in proportion to its tempo; a little more covers
+// what does not (fixed pauses). The last try is at the limit itself.
+constexpr double TempoMargin = 1.02;
+constexpr int FittingTries = 3;
 
 QByteArray local(const QString& text)
 {
@@ -48,7 +54,7 @@ NxTextToSpeechJob::NxTextToSpeechJob(const NxTextToSpeechTaskRequest& request)
     if (request.clip && request.clip->type() == INxClip::Title) {
         const QString title = titleText(request.clip);
         if (!title.isEmpty())
-            m_sentences.append({title, 0, 0, countCharacters(title)});
+            m_sentences.append({title, 0, 0, countCharacters(title), {}});
     } else if (const auto* subtitle = request.clip && request.clip->type() == INxClip::Subtitle
                                           ? dynamic_cast<INxSubtitleClip*>(request.clip)
                                           : nullptr) {
@@ -58,12 +64,30 @@ NxTextToSpeechJob::NxTextToSpeechJob(const NxTextToSpeechTaskRequest& request)
             const QString sentence = clipSentences.at(index).text.simplified();
             // An empty sentence has nothing to say; the others keep the clip's numbering.
             if (!sentence.isEmpty())
-                m_sentences.append({sentence, clipSentences.at(index).start, index, countCharacters(sentence)});
+                m_sentences.append({sentence, clipSentences.at(index).start, index, countCharacters(sentence), {}});
         }
+        setRooms(clipSentences, request.clip->frameRate());
     }
     for (const Sentence& sentence : qAsConst(m_sentences))
         m_characters += sentence.characters;
     m_produced.fill(false, m_sentences.size());
+}
+
+void NxTextToSpeechJob::setRooms(const QList<NxSubtitleSentence>& clipSentences, NxRational frameRate)
+{
+    // Without a frame rate the times mean nothing, and nothing is hurried.
+    if (!frameRate.isValid())
+        return;
+    // An empty sentence says nothing and leaves its time to the one before.
+    std::vector<qint64> starts;
+    for (const Sentence& sentence : qAsConst(m_sentences))
+        starts.push_back(sentence.start);
+    std::sort(starts.begin(), starts.end());
+    for (Sentence& sentence : m_sentences) {
+        const auto next = std::upper_bound(starts.begin(), starts.end(), sentence.start);
+        const qint64 until = next != starts.end() ? *next : clipSentences.at(sentence.index).end;
+        sentence.room = qMax(0.0, frameRate.framesToSecondsF(until - sentence.start));
+    }
 }
 
 int NxTextToSpeechJob::countCharacters(const QString& text)
@@ -171,7 +195,7 @@ void NxTextToSpeechJob::speakTitle(const Run& run, const QString& storage, const
     const QString path = storage + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::Id128)
                          + QStringLiteral(".mp3");
     const NxSentenceSpeaker::Result result =
-        speaker.speak(m_sentences.constFirst().text, path, run.stop,
+        speaker.speak(m_sentences.constFirst().text, 1, path, run.stop,
                       [&run](int percent) { run.reports.state(Info::Converting, percent); });
     if (run.stop) {
         QFile::remove(path);
@@ -201,6 +225,7 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
     }
     const int total = m_sentences.size();
     int lastCode = Info::TranscriptionFailure;
+    QStringList overruns;
     for (int i = 0; i < total && !run.stop; ++i) {
         if (m_produced.at(i))
             continue;
@@ -211,7 +236,10 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
             result.code = Info::TextTooLong;
             result.error = QStringLiteral("sentence %1 has over %2 characters").arg(sentence.index).arg(MaxCharacters);
         } else {
-            result = speaker.speak(sentence.text, path, run.stop, {});
+            double overrun = 0;
+            result = speakWithin(run, speaker, sentence, path, &overrun);
+            if (result.spoken && overrun > 0)
+                overruns.append(QStringLiteral("%1 by %2 s").arg(sentence.index + 1).arg(overrun, 0, 'f', 2));
         }
         if (run.stop)
             break;
@@ -247,6 +275,12 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
         if (!result.spoken && result.endsRun)
             break;
     }
+    // Numbered from 1, as the sentences' files are.
+    if (!overruns.isEmpty()) {
+        GetGlobalLogInstance()->LogInfo(run.engine.logSource, __func__, __LINE__,
+                                        "task %d: sentences that overrun their time even spoken %.1f times as fast: %s",
+                                        run.id, MaxTempo, local(overruns.join(QStringLiteral(", "))).constData());
+    }
     if (run.stop) {
         finishStopped(run);
         return;
@@ -260,6 +294,28 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
         finishFailed(run, Info::ConvertFailed, lastCode);
     else
         finishCompleted(run, folder);
+}
+
+NxSentenceSpeaker::Result NxTextToSpeechJob::speakWithin(const Run& run, const NxSentenceSpeaker& speaker,
+                                                          const Sentence& sentence, const QString& path,
+                                                          double* overrun)
+{
+    *overrun = 0;
+    NxSentenceSpeaker::Result result = speaker.speak(sentence.text, 1, path, run.stop, {});
+    if (!result.spoken || !sentence.room)
+        return result;
+    const double room = *sentence.room;
+    double tempo = 1;
+    for (int tries = 1; result.spoken && result.seconds > room && tempo < MaxTempo; ++tries) {
+        tempo = tries == FittingTries ? MaxTempo : qMin(MaxTempo, tempo * result.seconds / room * TempoMargin);
+        result = speaker.speak(sentence.text, tempo, path, run.stop, {});
+    }
+    // A faster try that failed leaves the slower speech behind; the sentence failed.
+    if (!result.spoken)
+        QFile::remove(path);
+    else
+        *overrun = qMax(0.0, result.seconds - room);
+    return result;
 }
 
 void NxTextToSpeechJob::finishFailed(const Run& run, int state, int code)

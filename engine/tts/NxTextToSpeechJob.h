@@ -12,8 +12,11 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 struct NxCatalogueVoice;
+struct NxRational;
+struct NxSubtitleSentence;
 
 // One text-to-speech task: the sentences read from its clip when it was
 // added, and their runs on a worker thread, which have an engine's speaker
@@ -22,11 +25,16 @@ struct NxCatalogueVoice;
 //
 // A title is one sentence; a subtitle clip is spoken sentence by sentence,
 // each delivered as a product, and a retry skips the sentences already
-// delivered. The progress counters are read from other threads.
+// delivered. A subtitle sentence whose speech would run into the next
+// sentence (past its own end, for the last) is spoken faster, up to
+// MaxTempo times the chosen speed; one that does not fit even so is kept
+// whole, and the log names it with its overrun. The progress counters are
+// read from other threads.
 class NxTextToSpeechJob
 {
 public:
     static constexpr int MaxCharacters = 1500;
+    static constexpr double MaxTempo = 1.5;
 
     // How a run reports. `state` carries every state change, `finish` the
     // last one; `between` runs after each subtitle sentence.
@@ -91,6 +99,8 @@ private:
         qint64 start = 0;
         int index = 0;
         int characters = 0;
+        // The seconds its speech may last; none for a title.
+        std::optional<double> room;
     };
 
     struct Run
@@ -103,6 +113,11 @@ private:
 
     void speakTitle(const Run& run, const QString& storage, const NxSentenceSpeaker& speaker);
     void speakSubtitle(const Run& run, const QString& storage, const NxSentenceSpeaker& speaker);
+    // Speaks a sentence into `path` within its room when it can; *overrun is
+    // by how many seconds it runs past it even at MaxTempo.
+    static NxSentenceSpeaker::Result speakWithin(const Run& run, const NxSentenceSpeaker& speaker,
+                                                 const Sentence& sentence, const QString& path, double* overrun);
+    void setRooms(const QList<NxSubtitleSentence>& clipSentences, NxRational frameRate);
     void logError(const Run& run, const char* function, int line, const QString& error) const;
     // Ends the run with a failure; keeps nothing it made.
     void finishFailed(const Run& run, int state, int code);

@@ -19,12 +19,15 @@
 // limit counts. A title is one sentence and may hold at most
 // NxTextToSpeechJob::MaxCharacters; a subtitle clip is spoken sentence by
 // sentence, each delivered as a product, and the limit applies to each
-// sentence (a longer one fails on its own). A stopped task ends as
-// ConvertFailed with UnknownError. A failed or stopped task may be retried,
-// and so may a completed subtitle task with failed sentences: sentences
-// already delivered are kept, not spoken or charged again. Before
-// converting, a task fails as ScanFailed with UnrecognizedContent (unknown
-// voice code), TextTooLong or NotEnoughCharacters.
+// sentence (a longer one fails on its own). A sentence too long for the time
+// until the next one starts is spoken faster, up to 1.5 times the chosen
+// speed; one that overruns even so is kept whole and named in the log. A
+// stopped task ends as ConvertFailed with UnknownError. A failed or stopped
+// task may be retried, and so may a completed subtitle task with failed
+// sentences: sentences already delivered are kept, not spoken or charged
+// again. Before converting, a task fails as ScanFailed with
+// UnrecognizedContent (unknown voice code), TextTooLong or
+// NotEnoughCharacters.
 //
 // The clip is read only inside addTask; the request's voice code picks the
 // voice and its language, so the request's language is not read. Products

@@ -9,32 +9,55 @@ namespace
 {
 constexpr const char* LogSource = "engine/tts/NxVoiceCatalogue";
 
+// A Flite voice with the character one catalogue voice gives it.
+struct FliteVariant
+{
+    const char* voice;
+    double pitch; // mean fundamental in Hz
+    double durationStretch;
+    double liveliness;
+};
+
 struct Language
 {
     const char* code;
-    const char* espeakVoice;
+    const char* espeakVoice; // null for the English ones, which speak with Flite
     std::initializer_list<int> ids;
     // Alternating male and female, matching Variants.
     std::initializer_list<const char*> names;
     const char* sample;
     // Why espeak-ng speaks the language poorly; null when it speaks it well.
     const char* limitation;
+    // One per id.
+    std::initializer_list<FliteVariant> flite = {};
 };
 
 // Alternating male and female so that neighbouring voices of one language
-// differ most; espeak-ng has seven male and five female variants.
+// differ most; espeak-ng has seven male and five female variants. The codes
+// keep them for the English voices too.
 const char* const Variants[] = {"m1", "f1", "m3", "f2", "m2", "f3", "m4", "f4", "m7", "f5"};
 
+// Flite has one female voice (slt) and three male ones (rms, awb, kal16).
+// Across all English voices, the vocalists' included, no two of one Flite
+// voice share a pitch (at least 5 % apart) unless their pace differs by 8 %
+// or more; every female voice is at least a fifth higher than the male
+// voices of her language.
+const char* const EnglishSample = "Hello, this is how my voice sounds.";
+
 const Language Languages[] = {
-    {"en-US", "en-us", {70, 71, 72, 73, 74, 75, 76, 77, 78, 79},
-     {"Ethan", "Olivia", "Noah", "Emma", "Liam", "Ava", "Mason", "Sophia", "Lucas", "Mia"},
-     "Hello, this is how my voice sounds.", nullptr},
-    // espeak-ng finds voices by file name: British English and French are "en" and "fr".
-    {"en-GB", "en", {57, 58, 59, 60, 61}, {"Oliver", "Amelia", "Harry", "Isla", "George"},
-     "Hello, this is how my voice sounds.", nullptr},
+    {"en-US", nullptr, {70, 71, 72, 73, 74, 75, 76, 77, 78, 79},
+     {"Ethan", "Olivia", "Noah", "Emma", "Liam", "Ava", "Mason", "Sophia", "Lucas", "Mia"}, EnglishSample, nullptr,
+     {{"rms", 100, 1.00, 1.0}, {"slt", 170, 1.00, 1.0}, {"kal16", 107, 1.00, 1.1}, {"slt", 200, 1.00, 1.2},
+      {"awb", 125, 0.92, 1.0}, {"slt", 160, 1.08, 0.8}, {"rms", 88, 1.08, 0.8}, {"slt", 248, 0.92, 1.3},
+      {"kal16", 94, 0.92, 1.2}, {"slt", 224, 1.08, 1.0}}},
+    // awb's Scottish English serves the British voices.
+    {"en-GB", nullptr, {57, 58, 59, 60, 61}, {"Oliver", "Amelia", "Harry", "Isla", "George"}, EnglishSample, nullptr,
+     {{"awb", 135, 1.00, 1.0}, {"slt", 180, 0.92, 0.9}, {"rms", 114, 0.92, 1.1}, {"slt", 212, 0.92, 1.1},
+      {"awb", 118, 1.08, 0.9}}},
     {"de-DE", "de", {112, 113, 114, 115, 116, 117}, {"Lukas", "Hannah", "Felix", "Lena", "Jonas", "Marie"},
      "Hallo, so klingt meine Stimme.", nullptr},
     {"es-ES", "es", {226, 228}, {"Pablo", "Lucia"}, "Hola, así suena mi voz.", nullptr},
+    // espeak-ng finds voices by file name: French is "fr".
     {"fr-FR", "fr", {103, 104, 105, 106, 107}, {"Louis", "Camille", "Hugo", "Chloe", "Jules"},
      "Bonjour, voici ma voix.", nullptr},
     {"it-IT", "it", {144, 145, 146, 147}, {"Marco", "Giulia", "Luca", "Sofia"}, "Ciao, questa è la mia voce.",
@@ -66,38 +89,54 @@ const Language Languages[] = {
 };
 
 // The classic dialog's named voices: tasks name them by identifier, previews
-// by number. Each has an espeak-ng variant of its own so that no two sound
-// alike; the Chinese ones speak Mandarin, whose pinyin voice reads Chinese
-// characters right but English words only roughly.
+// by number. Each has a voice of its own so that no two sound alike: the
+// English ones a Flite variant, the Chinese ones an espeak-ng variant of
+// Mandarin, whose pinyin voice reads Chinese characters right but English
+// words only roughly.
 struct Vocalist
 {
     const char* identifier;
     int number;
-    bool english; // English only; otherwise Mandarin
-    const char* variant;
     bool male;
+    const char* mandarinVariant; // null for the English ones
+    FliteVariant english;
 };
 
 const Vocalist Vocalists[] = {
-    {"Aijia", 259, false, "f1", false},     {"Aida", 260, false, "m1", true},
-    {"Aiqi", 261, false, "f2", false},      {"Aijing", 262, false, "f3", false},
-    {"Aixia", 263, false, "f4", false},     {"Aimei", 264, false, "f5", false},
-    {"Aishuo", 265, false, "m3", true},     {"Aiyu", 266, false, "linda", false},
-    {"Xiaobei", 267, false, "steph", false}, {"Aitong", 268, false, "anika", false},
-    {"Luca", 269, true, "m2", true},        {"Emily", 270, true, "Alicia", false},
-    {"Abby", 271, true, "Andrea", false},   {"Andy", 272, true, "Andy", true},
-    {"Shanshan", 273, false, "Annie", false}, {"Xiaoze", 274, false, "m7", true},
-    {"Lydia", 275, false, "aunty", false},
+    {"Aijia", 259, false, "f1", {}},       {"Aida", 260, true, "m1", {}},
+    {"Aiqi", 261, false, "f2", {}},        {"Aijing", 262, false, "f3", {}},
+    // Alicia: f4 sounds within 5 % of Aiqi's f2 in pitch and in timbre.
+    {"Aixia", 263, false, "Alicia", {}},   {"Aimei", 264, false, "f5", {}},
+    {"Aishuo", 265, true, "m3", {}},       {"Aiyu", 266, false, "linda", {}},
+    {"Xiaobei", 267, false, "steph", {}},  {"Aitong", 268, false, "anika", {}},
+    {"Luca", 269, true, nullptr, {"kal16", 122, 1.08, 1.0}},
+    {"Emily", 270, false, nullptr, {"slt", 190, 1.08, 1.1}},
+    {"Abby", 271, false, nullptr, {"slt", 236, 1.00, 1.2}},
+    {"Andy", 272, true, nullptr, {"awb", 145, 0.92, 1.2}},
+    {"Shanshan", 273, false, "Annie", {}}, {"Xiaoze", 274, true, "m7", {}},
+    {"Lydia", 275, false, "aunty", {}},
 };
+const char* const MandarinCode = "zh-CN";
+const char* const MandarinVoice = "cmn-latn-pinyin";
+const char* const MandarinSample = "你好，这是我的声音。";
 
-struct VocalistLanguage
+NxSynthesisVoice fliteVoice(const FliteVariant& variant)
 {
-    const char* code;
-    const char* espeakVoice;
-    const char* sample;
-};
-const VocalistLanguage Mandarin = {"zh-CN", "cmn-latn-pinyin", "你好，这是我的声音。"};
-const VocalistLanguage English = {"en-US", "en-us", "Hello, this is how my voice sounds."};
+    NxSynthesisVoice voice;
+    voice.engine = NxSynthesisVoice::Engine::Flite;
+    voice.name = variant.voice;
+    voice.pitch = variant.pitch;
+    voice.durationStretch = variant.durationStretch;
+    voice.liveliness = variant.liveliness;
+    return voice;
+}
+
+NxSynthesisVoice espeakVoice(const char* languageVoice, const char* variant)
+{
+    NxSynthesisVoice voice;
+    voice.name = QByteArray(languageVoice) + '+' + variant;
+    return voice;
+}
 }
 
 const NxVoiceCatalogue& NxVoiceCatalogue::instance()
@@ -110,8 +149,10 @@ NxVoiceCatalogue::NxVoiceCatalogue()
 {
     for (const Language& language : Languages) {
         Q_ASSERT(language.ids.size() == language.names.size() && language.ids.size() <= std::size(Variants));
+        Q_ASSERT(language.espeakVoice ? language.flite.size() == 0 : language.flite.size() == language.ids.size());
         const auto* name = language.names.begin();
         const char* const* variant = Variants;
+        const FliteVariant* flite = language.flite.begin();
         for (const int id : language.ids) {
             NxCatalogueVoice voice;
             voice.info.id = id;
@@ -119,7 +160,7 @@ NxVoiceCatalogue::NxVoiceCatalogue()
             voice.info.languageCode = QString::fromLatin1(language.code);
             voice.info.code = voice.info.languageCode + QLatin1Char('-') + QString::fromLatin1(*variant);
             voice.info.male = **variant == 'm';
-            voice.espeakVoice = QByteArray(language.espeakVoice) + '+' + *variant;
+            voice.synthesis = language.espeakVoice ? espeakVoice(language.espeakVoice, *variant) : fliteVoice(*flite++);
             voice.sample = QString::fromUtf8(language.sample);
             m_voices.append(voice);
             ++variant;
@@ -131,15 +172,15 @@ NxVoiceCatalogue::NxVoiceCatalogue()
         }
     }
     for (const Vocalist& vocalist : Vocalists) {
-        const VocalistLanguage& language = vocalist.english ? English : Mandarin;
+        const bool english = !vocalist.mandarinVariant;
         NxCatalogueVoice voice;
         voice.info.id = vocalist.number;
         voice.info.showName = QString::fromLatin1(vocalist.identifier);
         voice.info.code = voice.info.showName;
-        voice.info.languageCode = QString::fromLatin1(language.code);
+        voice.info.languageCode = QString::fromLatin1(english ? "en-US" : MandarinCode);
         voice.info.male = vocalist.male;
-        voice.espeakVoice = QByteArray(language.espeakVoice) + '+' + vocalist.variant;
-        voice.sample = QString::fromUtf8(language.sample);
+        voice.synthesis = english ? fliteVoice(vocalist.english) : espeakVoice(MandarinVoice, vocalist.mandarinVariant);
+        voice.sample = QString::fromUtf8(english ? EnglishSample : MandarinSample);
         m_vocalists.append(voice);
     }
 }

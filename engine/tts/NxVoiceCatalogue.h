@@ -1,25 +1,27 @@
 #pragma once
 
+#include "NxSpeechSynthesizer.h"
 #include "NxTextToSpeechRecords.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// One voice of the catalogue with what espeak-ng needs to speak it.
+// One voice of the catalogue with what its synthesiser needs to speak it.
 struct NxCatalogueVoice
 {
     NxTextToSpeechVoiceInfo info;
-    QByteArray espeakVoice; // espeak-ng voice name with its variant: "en-us+m3"
-    QString sample;         // a short sentence in the voice's language, for previews
+    NxSynthesisVoice synthesis;
+    QString sample; // a short sentence in the voice's language, for previews
 };
 
 // The fixed set of offline voices: ids, codes and names per language code,
-// each backed by an espeak-ng language voice and a variant, and beside them
-// the classic dialog's vocalists, whose code is their identifier ("Aida")
-// and whose id their number (259 to 275). Built on first use without
-// touching espeak-ng; safe to read from any thread.
+// and beside them the classic dialog's vocalists, whose code is their
+// identifier ("Aida") and whose id their number (259 to 275). English
+// voices speak with Flite's voices, each with a pitch, pace and liveliness
+// of its own; the other languages with an espeak-ng language voice and a
+// variant. Built on first use without touching either library; safe to
+// read from any thread.
 class NxVoiceCatalogue
 {
 public:

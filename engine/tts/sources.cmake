@@ -1,10 +1,13 @@
-# Offline text to speech: espeak-ng voices, LAME MP3 products, Qt Multimedia previews.
+# Offline text to speech: Flite's English and espeak-ng's other voices, LAME MP3 products,
+# Qt Multimedia previews.
 set(NXENGINE_TTS_SOURCES
   tts/NxVoiceCatalogue.h tts/NxVoiceCatalogue.cpp
   tts/NxSpeechSynthesizer.h tts/NxSpeechSynthesizer.cpp
+  tts/NxEspeakSpeaker.h tts/NxEspeakSpeaker.cpp
+  tts/NxFliteSpeaker.h tts/NxFliteSpeaker.cpp
   tts/NxMp3Encoder.h tts/NxMp3Encoder.cpp
   tts/NxSentenceSpeaker.h
-  tts/NxEspeakSentenceSpeaker.h tts/NxEspeakSentenceSpeaker.cpp
+  tts/NxOfflineSentenceSpeaker.h tts/NxOfflineSentenceSpeaker.cpp
   tts/NxTextToSpeechJob.h tts/NxTextToSpeechJob.cpp
   tts/NxTextToSpeechQueueManager.h tts/NxTextToSpeechQueueManager.cpp
   tts/NxOfflineTextToSpeechManager.h tts/NxOfflineTextToSpeechManager.cpp

@@ -20,3 +20,6 @@ qint64 NxTimelineClip::outPoint() const { return m_placement.outPoint; }
 qint64 NxTimelineClip::position() const { return m_placement.position; }
 qint64 NxTimelineClip::timelinePosition(qint64 clipPosition) const { return m_placement.position + clipPosition; }
 void NxTimelineClip::setName(const QString& name) { m_name = name; }
+void NxTimelineClip::setPosition(qint64 position) { m_placement.position = position; }
+int NxTimelineClip::track() const { return m_track; }
+void NxTimelineClip::setTrack(int track) { m_track = track; }

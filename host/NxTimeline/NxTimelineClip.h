@@ -3,7 +3,8 @@
 #include "INxClip.h"
 
 // A clip of a media file (or of nothing, for generated clips) placed on a
-// timeline. All values are in frames of the clip's rate.
+// timeline. All values are in frames of the clip's rate. The track is the
+// index of the sequence track the clip sits on.
 class NxTimelineClip : public INxClip
 {
 public:
@@ -28,6 +29,9 @@ public:
     qint64 timelinePosition(qint64 clipPosition) const override;
 
     void setName(const QString& name);
+    void setPosition(qint64 position);
+    int track() const;
+    void setTrack(int track);
 
 private:
     QString m_name;
@@ -35,4 +39,5 @@ private:
     NxRational m_frameRate;
     INxMediaObject* m_media;
     Placement m_placement;
+    int m_track = 0;
 };

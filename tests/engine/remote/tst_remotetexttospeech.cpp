@@ -12,6 +12,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +80,11 @@ QByteArray contents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString logText()
+{
+    return QString::fromUtf8(contents(GetGlobalLogInstance()->filePath()));
 }
 } // namespace
 
@@ -201,6 +207,32 @@ private slots:
         int completed = 0, failed = 0, total = 0;
         m_manager->querySubtitleProgress(id, nullptr, nullptr, &completed, &failed, &total);
         QCOMPARE(QList<int>({completed, failed, total}), QList<int>({products, 3 - products, 3}));
+    }
+
+    void aSentenceTooLongForItsTimeIsAskedForFaster()
+    {
+        start();
+        // The server's speech lasts a quarter second: the first sentence has two, the last a tenth.
+        NxSubtitleClip clip("Talk", {25, 1}, 0, 500);
+        clip.addSentence("First line.", 0, 40);
+        clip.addSentence("Second line.", 50, 52);
+        const int before = m_server.requests().size();
+        const int id = add(&clip, "en-US-m1", -2);
+        QCOMPARE(ended(id).state, int(Info::Completed));
+        QCOMPARE(m_recorder.products(id).size(), 2);
+        QList<double> speeds;
+        for (const NxFakeSpeechServer::Request& request : m_server.requests().mid(before))
+            speeds.append(QJsonDocument::fromJson(request.body).object().value("speed").toDouble());
+        const double pace = 120.0 / 175.0;
+        QCOMPARE(speeds.size(), 3);
+        QVERIFY2(qFuzzyCompare(speeds[0], pace) && qFuzzyCompare(speeds[1], pace) && qFuzzyCompare(speeds[2], pace * 1.5),
+                 qPrintable(QString("%1, %2, %3").arg(speeds[0]).arg(speeds[1]).arg(speeds[2])));
+        // Still a quarter second at the limit: the log names the sentence and its overrun.
+        const QRegularExpression line(QStringLiteral("task %1: sentences that overrun their time even spoken 1.5 "
+                                                     "times as fast: 2 by ([\\d.]+) s").arg(id));
+        QRegularExpressionMatch overrun;
+        QTRY_VERIFY((overrun = line.match(logText())).hasMatch());
+        QVERIFY2(std::abs(overrun.captured(1).toDouble() - 0.17) < 0.03, qPrintable(overrun.captured(0)));
     }
 
     void aTitleFailsWithTheCodeTheModuleShows_data()

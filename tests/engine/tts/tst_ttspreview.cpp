@@ -87,7 +87,7 @@ private slots:
         const NxCatalogueVoice* catalogued = NxVoiceCatalogue::instance().byId(voice);
         QVERIFY(catalogued);
         QVector<qint16> expected;
-        QVERIFY(NxSpeechSynthesizer(catalogued->espeakVoice, speed, intonation).synthesize(catalogued->sample, &expected));
+        QVERIFY(NxSpeechSynthesizer(catalogued->synthesis, speed, intonation).synthesize(catalogued->sample, &expected));
 
         AuditionLog log;
         log.sink = m_sink.get();
@@ -120,7 +120,7 @@ private slots:
         const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byId(tile->id());
         QVERIFY(voice);
         QVector<qint16> expected;
-        QVERIFY(NxSpeechSynthesizer(voice->espeakVoice, 0, 0).synthesize(voice->sample, &expected));
+        QVERIFY(NxSpeechSynthesizer(voice->synthesis, 0, 0).synthesize(voice->sample, &expected));
         const QList<NxPropertyNonLineSliderEx*> sliders = dialog.findChildren<NxPropertyNonLineSliderEx*>();
         NxVoiceAnimationHelper* animation = NxVoiceAnimationHelper::instance();
 

@@ -1,0 +1,104 @@
+#include "NxStudioCommands.h"
+
+#include "NxStudioConsole.h"
+#include "NxStudioFreeName.h"
+#include "NxStudioProgress.h"
+#include "NxStudioSession.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace
+{
+
+const char* const Help = R"(Usage: nx-studio transcribe FILE... [--language CODE] [--out DIR]
+
+Transcribes each audio or video FILE into SubRip subtitles (.srt) on the
+offline engine, through the same voice-text services as the editor. Prints the
+path of each subtitle file on stdout; progress and failures go to stderr.
+Exits with 0 when every file was transcribed, 1 when one failed, 2 on bad
+arguments.
+
+Options:
+  --language CODE  the spoken language, such as en-US (the default); the
+                   offline engine has a model for English only
+  --out DIR        copies the subtitle files into DIR (made when missing),
+                   named after the FILEs; an existing file is never replaced
+  -h, --help       shows this help)";
+
+const QString Command = QStringLiteral("transcribe");
+const QString DefaultLanguage = QStringLiteral("en-US");
+
+// "en-US", "cmn-TW": a language and a region, as the services name them.
+bool isLanguageCode(const QString& code)
+{
+    static const QRegularExpression shape(QStringLiteral("^[a-z]{2,3}-[A-Z]{2}$"));
+    return shape.match(code).hasMatch();
+}
+
+// Why `path` cannot be transcribed before anything runs; empty when it can be tried.
+QString unreadable(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return path + QStringLiteral(": no such file");
+    if (!file.isFile() || !file.isReadable())
+        return path + QStringLiteral(": not a readable file");
+    return QString();
+}
+
+} // namespace
+
+int NxStudioCommands::transcribe(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption language(QStringLiteral("language"), QString(), QStringLiteral("CODE"), DefaultLanguage);
+    const QCommandLineOption out(QStringLiteral("out"), QString(), QStringLiteral("DIR"));
+    parser.addOptions({language, out});
+    if (const std::optional<int> done = parse(parser, Command, Help, arguments))
+        return *done;
+
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty())
+        return NxStudioConsole::usageError(Command, QStringLiteral("no FILE to transcribe"));
+    for (const QString& file : files) {
+        const QString problem = unreadable(file);
+        if (!problem.isEmpty())
+            return NxStudioConsole::usageError(Command, problem);
+    }
+    if (!isLanguageCode(parser.value(language)))
+        return NxStudioConsole::usageError(Command, QStringLiteral("--language takes a code such as en-US, not ")
+                                                        + parser.value(language));
+    const QString outDir = parser.value(out);
+    if (parser.isSet(out) && !QDir().mkpath(outDir))
+        return NxStudioConsole::usageError(Command, QStringLiteral("--out: cannot make the folder ") + outDir);
+
+    NxStudioProgress progress(NxStudioConsole::errIsTerminal());
+    NxStudioSession session(progress);
+    const QVector<NxStudioSession::Outcome> outcomes = session.transcribe(files, parser.value(language));
+
+    int exitCode = 0;
+    for (int item = 0; item < outcomes.size(); ++item) {
+        const NxStudioSession::Outcome& outcome = outcomes.at(item);
+        if (!outcome.succeeded()) {
+            exitCode = NxStudioConsole::Failed;
+            continue;
+        }
+        if (!parser.isSet(out)) {
+            NxStudioConsole::out(outcome.file);
+            continue;
+        }
+        const QString copy = NxStudioFreeName::copy(outcome.file, outDir, QFileInfo(files.at(item)).completeBaseName(),
+                                                    QStringLiteral(".srt"));
+        if (copy.isEmpty()) {
+            NxStudioConsole::err(QStringLiteral("nx-studio transcribe: cannot copy ") + outcome.file
+                                 + QStringLiteral(" into ") + outDir);
+            exitCode = NxStudioConsole::Failed;
+            continue;
+        }
+        NxStudioConsole::out(copy);
+    }
+    return exitCode;
+}

@@ -1,0 +1,182 @@
+#include "NxStudioMediaBin.h"
+
+#include "INxAbstractMedia.h"
+#include "NxMediaFile.h"
+
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QMimeData>
+#include <QtConcurrent>
+
+#include <algorithm>
+#include <cmath>
+
+const QString NxStudioMediaBin::MimeType = QStringLiteral("application/x-nxstudio-media-ids");
+
+NxStudioMediaBin::NxStudioMediaBin(NxRational frameRate, QObject* parent)
+    : QAbstractListModel(parent)
+    , m_frameRate(frameRate)
+{
+}
+
+NxStudioMediaBin::~NxStudioMediaBin() = default;
+
+void NxStudioMediaBin::import(const QString& path, QObject* context, Ready ready)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    Waiter waiter{context, context != nullptr, std::move(ready)};
+    const auto known = std::find_if(m_items.begin(), m_items.end(),
+                                    [&](const std::unique_ptr<Item>& item) { return item->path == absolute; });
+    if (known != m_items.end()) {
+        if ((*known)->kind != Reading) {
+            if (waiter.ready)
+                waiter.ready(**known);
+        } else if (waiter.ready) {
+            m_waiters.emplace_back((*known)->id, std::move(waiter));
+        }
+        return;
+    }
+
+    auto item = std::make_unique<Item>();
+    item->id = m_nextId++;
+    item->path = absolute;
+    item->name = QFileInfo(absolute).fileName();
+    const int id = item->id;
+    beginInsertRows(QModelIndex(), rowCount(), rowCount());
+    m_items.push_back(std::move(item));
+    endInsertRows();
+    if (waiter.ready)
+        m_waiters.emplace_back(id, std::move(waiter));
+    emit readingCountChanged(readingCount());
+
+    // The watcher belongs to the bin: a result that arrives after the bin is
+    // gone is never delivered.
+    auto* watcher = new QFutureWatcher<NxStudioProbe>(this);
+    connect(watcher, &QFutureWatcher<NxStudioProbe>::finished, this, [this, watcher, id] {
+        finishReading(id, watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run([absolute] { return NxStudioProbe::probe(absolute); }));
+}
+
+void NxStudioMediaBin::finishReading(int id, const NxStudioProbe& probe)
+{
+    const int row = rowOf(id);
+    if (row < 0)
+        return;
+    Item& item = *m_items[size_t(row)];
+    std::vector<Waiter> waiters;
+    for (auto it = m_waiters.begin(); it != m_waiters.end();) {
+        if (it->first == id) {
+            waiters.push_back(std::move(it->second));
+            it = m_waiters.erase(it);
+        } else {
+            ++it;
+        }
+    }
+
+    if (probe.kind == NxStudioProbe::Unreadable) {
+        const QString path = item.path;
+        beginRemoveRows(QModelIndex(), row, row);
+        m_items.erase(m_items.begin() + row);
+        endRemoveRows();
+        emit readingCountChanged(readingCount());
+        emit importFailed(path, probe.error);
+        return;
+    }
+
+    item.seconds = probe.seconds;
+    item.hasAudio = probe.hasAudio;
+    item.cues = probe.cues;
+    if (probe.kind == NxStudioProbe::Subtitles) {
+        item.kind = Subtitles;
+    } else {
+        item.kind = probe.kind == NxStudioProbe::Video ? Video : Audio;
+        const qint64 frames = qint64(std::ceil(probe.seconds * m_frameRate.num / m_frameRate.den));
+        item.media = std::make_unique<NxMediaFile>(
+            item.path, item.kind == Video ? INxAbstractMedia::Video : INxAbstractMedia::Audio, m_frameRate, frames);
+    }
+    emit dataChanged(index(row), index(row));
+    emit readingCountChanged(readingCount());
+    for (const Waiter& waiter : waiters) {
+        if (!waiter.hasContext || waiter.context)
+            waiter.ready(item);
+    }
+}
+
+const NxStudioMediaBin::Item* NxStudioMediaBin::item(int id) const
+{
+    return itemAt(rowOf(id));
+}
+
+const NxStudioMediaBin::Item* NxStudioMediaBin::itemAt(int row) const
+{
+    return row >= 0 && row < rowCount() ? m_items[size_t(row)].get() : nullptr;
+}
+
+int NxStudioMediaBin::readingCount() const
+{
+    return int(std::count_if(m_items.begin(), m_items.end(),
+                             [](const std::unique_ptr<Item>& item) { return item->kind == Reading; }));
+}
+
+int NxStudioMediaBin::rowOf(int id) const
+{
+    for (size_t row = 0; row < m_items.size(); ++row)
+        if (m_items[row]->id == id)
+            return int(row);
+    return -1;
+}
+
+int NxStudioMediaBin::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_items.size());
+}
+
+QVariant NxStudioMediaBin::data(const QModelIndex& index, int role) const
+{
+    const Item* item = itemAt(index.isValid() ? index.row() : -1);
+    if (!item)
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+        return item->name;
+    case Qt::ToolTipRole:
+        return item->kind == Video && !item->hasAudio ? item->path + QStringLiteral("\n(no sound)") : item->path;
+    case KindRole:
+        return item->kind;
+    case SecondsRole:
+        return item->seconds;
+    case IdRole:
+        return item->id;
+    case PathRole:
+        return item->path;
+    default:
+        return QVariant();
+    }
+}
+
+Qt::ItemFlags NxStudioMediaBin::flags(const QModelIndex& index) const
+{
+    const Item* item = itemAt(index.isValid() ? index.row() : -1);
+    if (!item)
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return item->kind == Reading ? flags : flags | Qt::ItemIsDragEnabled;
+}
+
+QStringList NxStudioMediaBin::mimeTypes() const
+{
+    return {MimeType};
+}
+
+QMimeData* NxStudioMediaBin::mimeData(const QModelIndexList& indexes) const
+{
+    QStringList ids;
+    for (const QModelIndex& index : indexes)
+        if (const Item* item = itemAt(index.row()); item && item->kind != Reading)
+            ids.append(QString::number(item->id));
+    auto* mime = new QMimeData;
+    mime->setData(MimeType, ids.join(QLatin1Char('\n')).toLatin1());
+    return mime;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "NxRational.h"
+#include "NxStudioMediaProbe.h"
+
+#include <QAbstractListModel>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class NxMediaFile;
+
+// The media bin: every file the user imported, in import order. A file is
+// read off the GUI thread; until then its row says so. A file that turns out
+// unreadable leaves the bin again with importFailed. Items are never removed
+// otherwise, so clips may keep pointing at their media.
+class NxStudioMediaBin : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Kind { Reading, Video, Audio, Subtitles };
+    enum Role { KindRole = Qt::UserRole + 1, SecondsRole, IdRole, PathRole };
+
+    struct Item
+    {
+        int id = 0;
+        QString path;
+        QString name;
+        Kind kind = Reading;
+        double seconds = 0.0;
+        bool hasAudio = false;
+        std::unique_ptr<NxMediaFile> media; // audio and video, once read
+        QVector<NxStudioCue> cues;          // subtitles
+    };
+    using Ready = std::function<void(const Item&)>;
+
+    // Mime type of items dragged out of the bin: their ids, one per line.
+    static const QString MimeType;
+
+    NxStudioMediaBin(NxRational frameRate, QObject* parent);
+    ~NxStudioMediaBin() override;
+
+    // Adds the file and starts reading it; `ready` then runs with the item,
+    // unless `context` is gone. A file already in the bin is not added twice.
+    void import(const QString& path, QObject* context = nullptr, Ready ready = {});
+    const Item* item(int id) const;
+    const Item* itemAt(int row) const;
+    int readingCount() const;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+
+signals:
+    void importFailed(const QString& path, const QString& reason);
+    void readingCountChanged(int count);
+
+private:
+    struct Waiter
+    {
+        QPointer<QObject> context;
+        bool hasContext = false;
+        Ready ready;
+    };
+
+    void finishReading(int id, const NxStudioProbe& probe);
+    int rowOf(int id) const;
+
+    NxRational m_frameRate;
+    int m_nextId = 1;
+    std::vector<std::unique_ptr<Item>> m_items;
+    std::vector<std::pair<int, Waiter>> m_waiters; // by item id
+};

@@ -1,0 +1,231 @@
+#include "NxStudioSpeech.h"
+
+#include "INxBaseLog.h"
+#include "INxSpeechServicePresenter.h"
+#include "NMessageDialog.h"
+#include "NxSpeechServiceDialog.h"
+#include "NxSpeechToTextParamDialog.h"
+#include "NxStudioClips.h"
+#include "NxStudioMediaBin.h"
+#include "NxStudioSubtitleFile.h"
+#include "NxStudioTimeline.h"
+#include "NxStudioTopUpDialog.h"
+#include "NxTextToSpeechParamDialog.h"
+#include "NxTextToSpeechParamDlg.h"
+#include "NxTimelineClip.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+#include <algorithm>
+#include <optional>
+
+namespace
+{
+bool hasSound(const INxClip* clip)
+{
+    return clip->media() && (clip->type() == INxClip::Video || clip->type() == INxClip::Audio);
+}
+
+bool hasText(const INxClip* clip)
+{
+    return clip->type() == INxClip::Title || clip->type() == INxClip::Subtitle;
+}
+
+template <typename Dialog>
+std::optional<TextToSpeechTaskParam> askVoice(Dialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.GetParam();
+}
+
+void inform(QWidget* window, const QString& title, const QString& text)
+{
+    NMessageDialog::Infomation(text, window, Ok, title, QString(), QString(), false);
+}
+}
+
+NxStudioSpeech::NxStudioSpeech(NxStudioTimeline* timeline, NxStudioMediaBin* bin, QWidget* window)
+    : m_timeline(timeline)
+    , m_bin(bin)
+    , m_window(window)
+    , m_services(new NxSpeechServiceDialog(window))
+{
+    // A tool window beside the editor: the user keeps editing while tasks run.
+    m_services->setModal(false);
+    connectResults();
+    connectPurchases();
+}
+
+void NxStudioSpeech::connectResults()
+{
+    connect(m_services, &NxSpeechServiceDialog::sigSrtFileGenerate, this, &NxStudioSpeech::placeSubtitles);
+    connect(m_services, &NxSpeechServiceDialog::sigAudioFileGenerate, this,
+            [this](const QString& path, INxClip* clip) { placeAudio(path, clip, clip ? clip->position() : 0); });
+    connect(m_services, &NxSpeechServiceDialog::sigSrtProductFileGenerate, this,
+            [this](const QString& path, const QString&, INxClip* clip, qlonglong position, bool) {
+                placeAudio(path, clip, position);
+            });
+    connect(m_services, &NxSpeechServiceDialog::sigFindMatterLocation, this, [](const QString& path) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+    });
+}
+
+void NxStudioSpeech::connectPurchases()
+{
+    // The services read `success` when the emission returns: answer in it, directly.
+    // A purchase asked for from the balance line (purchaseMore) is for no task in particular.
+    connect(
+        m_services, &NxSpeechServiceDialog::sigSTTPurchaseRefresh, this,
+        [this](int seconds, bool& success, bool purchaseMore) {
+            purchase(NxStudioTopUpDialog::SpeechToText, purchaseMore ? 0 : seconds, success);
+        },
+        Qt::DirectConnection);
+    connect(
+        m_services, &NxSpeechServiceDialog::sigTTSPurchaseRefresh, this,
+        [this](int characters, bool& success, bool purchaseMore) {
+            purchase(NxStudioTopUpDialog::TextToSpeech, purchaseMore ? 0 : characters, success);
+        },
+        Qt::DirectConnection);
+}
+
+NxStudioSpeech::~NxStudioSpeech()
+{
+    delete m_services;
+}
+
+NxSpeechServiceDialog* NxStudioSpeech::serviceDialog() const
+{
+    return m_services;
+}
+
+void NxStudioSpeech::speechToText()
+{
+    const QString title = tr("Speech to text");
+    INxSpeechServicePresenter* presenter = m_services->presenter();
+    if (!presenter->speechToTextServiceState()) {
+        inform(m_window, title, tr("Speech to text is not available: the speech recognition model is not installed."));
+        return;
+    }
+    QList<INxClip*> clips;
+    for (NxTimelineClip* clip : m_timeline->selection())
+        if (hasSound(clip))
+            clips.append(clip);
+    const QList<NxTimelineClip*> all = m_timeline->clips();
+    if (std::none_of(all.begin(), all.end(), hasSound)) {
+        inform(m_window, title, tr("Put an audio or video clip on the timeline first."));
+        return;
+    }
+
+    NxSpeechToTextParamDialog dialog(m_window);
+    dialog.setWidget(m_window);
+    dialog.setClipRatioState(!clips.isEmpty(), !clips.isEmpty());
+    dialog.setTimelineRatioState(clips.isEmpty(), true);
+    dialog.setCheckState(true, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const NxSpeechToTextTaskParam param = dialog.GetParam();
+    const bool started = param.isClip ? presenter->addClipTasks(clips, param.language, param.attachResult)
+                                      : presenter->addTimelineTask(m_timeline->sequence(), param.language,
+                                                                   param.attachResult);
+    if (!started) {
+        emit message(tr("Speech to text could not start."));
+        return;
+    }
+    emit message(param.isClip ? tr("Transcribing %n clip(s)\u2026", "", clips.size()) : tr("Transcribing the timeline\u2026"));
+    m_services->showTab(NxSpeechServiceDialog::SpeechToText);
+    showServices();
+}
+
+void NxStudioSpeech::textToSpeech(bool classic)
+{
+    const QString title = tr("Text to speech");
+    INxSpeechServicePresenter* presenter = m_services->presenter();
+    QList<INxClip*> clips;
+    for (NxTimelineClip* clip : m_timeline->selection())
+        if (hasText(clip))
+            clips.append(clip);
+    if (clips.isEmpty()) {
+        inform(m_window, title, tr("Select one or more title or subtitle clips on the timeline first."));
+        return;
+    }
+
+    std::optional<TextToSpeechTaskParam> param;
+    if (classic) {
+        NxTextToSpeechParamDlg dialog(m_window);
+        param = askVoice(dialog);
+    } else {
+        NxTextToSpeechParamDialog dialog(m_window);
+        dialog.setWidget(m_window);
+        param = askVoice(dialog);
+    }
+    if (!param)
+        return;
+    if (!presenter->addTextToSpeechTasks(clips, *param)) {
+        emit message(tr("Text to speech could not start."));
+        return;
+    }
+    emit message(tr("Speaking %n clip(s)\u2026", "", clips.size()));
+    m_services->showTab(NxSpeechServiceDialog::TextToSpeech);
+    showServices();
+}
+
+void NxStudioSpeech::showServices()
+{
+    m_services->show();
+    m_services->raise();
+    m_services->activateWindow();
+}
+
+bool NxStudioSpeech::mayClose()
+{
+    return m_services->checkCanClose();
+}
+
+void NxStudioSpeech::placeSubtitles(const QString& path, INxClip* clip, INxTimeline* timeline)
+{
+    const QString name = QFileInfo(path).fileName();
+    const bool onClip = clip && m_timeline->isOnTimeline(clip);
+    const bool onTimeline = !clip && timeline && timeline == m_timeline->sequence();
+    if (!onClip && !onTimeline) {
+        m_bin->import(path);
+        emit message(clip ? tr("%1 went to the media bin: its clip is no longer on the timeline.").arg(name)
+                          : tr("%1 went to the media bin.").arg(name));
+        return;
+    }
+    QString error;
+    const QVector<NxStudioCue> cues = NxStudioSubtitleFile::read(path, &error);
+    if (cues.isEmpty()) {
+        GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, "subtitles %s unusable: %s",
+                                         qUtf8Printable(path), qUtf8Printable(error));
+        emit message(tr("%1 could not be read: %2").arg(name, error));
+        return;
+    }
+    const qint64 origin = onClip ? clip->timelinePosition(0) : 0;
+    m_timeline->addClips(NxStudioClips::fromCues(cues, origin, *m_timeline), tr("Add subtitles"));
+    emit message(tr("%n subtitle(s) placed on the timeline.", "", cues.size()));
+}
+
+void NxStudioSpeech::placeAudio(const QString& path, INxClip* clip, qint64 position)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (!clip || !m_timeline->isOnTimeline(clip)) {
+        m_bin->import(path);
+        emit message(clip ? tr("%1 went to the media bin: its clip is no longer on the timeline.").arg(name)
+                          : tr("%1 went to the media bin.").arg(name));
+        return;
+    }
+    m_bin->import(path, this, [this, position, name](const NxStudioMediaBin::Item& item) {
+        m_timeline->addClips(NxStudioClips::fromItem(item, position, *m_timeline), tr("Add voice-over"));
+        emit message(tr("%1 placed on the timeline.").arg(name));
+    });
+}
+
+void NxStudioSpeech::purchase(NxStudioTopUpDialog::Service service, int needed, bool& success)
+{
+    success = NxStudioTopUpDialog::topUp(service, needed, m_window);
+    if (success)
+        emit message(tr("Topped up; the task starts again."));
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "NxStudioTopUpDialog.h"
+
+#include <QObject>
+#include <QPointer>
+
+class INxClip;
+class INxTimeline;
+class NxSpeechServiceDialog;
+class NxStudioMediaBin;
+class NxStudioTimeline;
+
+// The editor's side of the voice-text services: opens the parameter dialogs
+// for what the user selected, starts the tasks through the presenter, and
+// puts what comes back where the user asked for it: on the timeline when
+// the results were to be matched to it, in the media bin otherwise. Answers
+// the services' purchase requests with the top-up dialog.
+class NxStudioSpeech : public QObject
+{
+    Q_OBJECT
+
+public:
+    NxStudioSpeech(NxStudioTimeline* timeline, NxStudioMediaBin* bin, QWidget* window);
+    // Ends the services before the timeline and bin their tasks point at.
+    ~NxStudioSpeech() override;
+
+    NxSpeechServiceDialog* serviceDialog() const;
+
+    void speechToText();
+    void textToSpeech(bool classic);
+    void showServices();
+    // True when the window may close: no task runs, or the user agreed to
+    // stop them.
+    bool mayClose();
+
+signals:
+    // A sentence for the status bar.
+    void message(const QString& text);
+
+private:
+    void connectResults();
+    void connectPurchases();
+    void placeSubtitles(const QString& path, INxClip* clip, INxTimeline* timeline);
+    void placeAudio(const QString& path, INxClip* clip, qint64 position);
+    void purchase(NxStudioTopUpDialog::Service service, int needed, bool& success);
+
+    NxStudioTimeline* m_timeline;
+    NxStudioMediaBin* m_bin;
+    QPointer<QWidget> m_window;
+    NxSpeechServiceDialog* m_services;
+};

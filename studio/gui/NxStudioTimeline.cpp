@@ -1,0 +1,199 @@
+#include "NxStudioTimeline.h"
+
+#include "NxTimelineClip.h"
+
+#include <QUndoCommand>
+
+#include <algorithm>
+#include <map>
+
+// One undoable step: the states of the clips it touched, before and after.
+class NxStudioTimeline::Edit : public QUndoCommand
+{
+public:
+    Edit(NxStudioTimeline* timeline, const QString& what, QVector<Change> changes)
+        : QUndoCommand(what)
+        , m_timeline(timeline)
+        , m_changes(std::move(changes))
+    {
+    }
+
+    void redo() override { m_timeline->apply(m_changes, true); }
+    void undo() override { m_timeline->apply(m_changes, false); }
+
+private:
+    NxStudioTimeline* m_timeline;
+    QVector<Change> m_changes;
+};
+
+NxStudioTimeline::NxStudioTimeline(QObject* parent)
+    : QObject(parent)
+    , m_sequence(QStringLiteral("Sequence"), FrameRate)
+{
+    for (NxSequence::TrackKind kind :
+         {NxSequence::VideoTrack, NxSequence::AudioTrack, NxSequence::TitleTrack, NxSequence::SubtitleTrack})
+        m_sequence.addTrack(kind);
+}
+
+NxStudioTimeline::~NxStudioTimeline()
+{
+    // The steps point at the clips; let them go first.
+    m_undoStack.clear();
+}
+
+NxSequence* NxStudioTimeline::sequence() { return &m_sequence; }
+const NxSequence* NxStudioTimeline::sequence() const { return &m_sequence; }
+QUndoStack* NxStudioTimeline::undoStack() { return &m_undoStack; }
+
+QList<NxTimelineClip*> NxStudioTimeline::clips() const
+{
+    QList<NxTimelineClip*> result;
+    for (INxClip* clip : m_sequence.clips())
+        result.append(static_cast<NxTimelineClip*>(clip));
+    return result;
+}
+
+bool NxStudioTimeline::isOnTimeline(const INxClip* clip) const
+{
+    return clip && m_sequence.contains(clip);
+}
+
+NxStudioTimeline::State NxStudioTimeline::stateOf(const NxTimelineClip* clip, bool onTimeline)
+{
+    return {onTimeline, clip->position(), clip->track()};
+}
+
+QList<NxTimelineClip*> NxStudioTimeline::addClips(std::vector<std::unique_ptr<NxTimelineClip>> clips,
+                                                  const QString& what, int preferredTrack)
+{
+    std::map<NxSequence::TrackKind, QVector<NxTimelineClip*>> byKind;
+    for (const auto& clip : clips)
+        byKind[NxSequence::trackKindOf(clip->type())].append(clip.get());
+
+    QVector<Change> changes;
+    for (const auto& [kind, group] : byKind) {
+        QVector<NxSequence::Span> spans;
+        for (NxTimelineClip* clip : group) {
+            clip->setPosition(qMax<qint64>(0, clip->position()));
+            spans.append({0, clip->position(), clip->length()});
+        }
+        const QVector<int> tracks = m_sequence.placeSpans(kind, spans, preferredTrack);
+        for (int i = 0; i < group.size(); ++i) {
+            group[i]->setTrack(tracks.at(i));
+            changes.append({group[i], {false, group[i]->position(), tracks.at(i)}, stateOf(group[i], true)});
+        }
+    }
+    QList<NxTimelineClip*> added;
+    for (auto& clip : clips) {
+        added.append(clip.get());
+        m_offTimeline.push_back(std::move(clip));
+    }
+    if (!changes.isEmpty())
+        push(what, std::move(changes));
+    return added;
+}
+
+bool NxStudioTimeline::moveClips(const QVector<Move>& moves)
+{
+    QVector<NxSequence::Span> spans;
+    QList<const INxClip*> moved;
+    QVector<Change> changes;
+    for (const Move& move : moves) {
+        if (!isOnTimeline(move.clip) || move.track < 0 || move.track >= m_sequence.trackCount()
+            || m_sequence.trackKind(move.track) != NxSequence::trackKindOf(move.clip->type()))
+            return false;
+        spans.append({move.track, move.position, move.clip->length()});
+        moved.append(move.clip);
+        if (move.position != move.clip->position() || move.track != move.clip->track())
+            changes.append({move.clip, stateOf(move.clip, true), {true, move.position, move.track}});
+    }
+    if (!m_sequence.isFree(spans, moved))
+        return false;
+    const QString what = changes.size() == 1 ? tr("Move clip") : tr("Move clips");
+    if (!changes.isEmpty())
+        push(what, std::move(changes));
+    return true;
+}
+
+void NxStudioTimeline::removeClips(const QList<NxTimelineClip*>& clips)
+{
+    QVector<Change> changes;
+    for (NxTimelineClip* clip : clips)
+        if (isOnTimeline(clip))
+            changes.append({clip, stateOf(clip, true), stateOf(clip, false)});
+    const QString what = changes.size() == 1 ? tr("Delete clip") : tr("Delete clips");
+    if (!changes.isEmpty())
+        push(what, std::move(changes));
+}
+
+void NxStudioTimeline::push(const QString& what, QVector<Change> changes)
+{
+    m_undoStack.push(new Edit(this, what, std::move(changes)));
+}
+
+void NxStudioTimeline::apply(const QVector<Change>& changes, bool forward)
+{
+    const QList<NxTimelineClip*> selected = m_selection;
+    for (const Change& change : changes) {
+        const State& state = forward ? change.after : change.before;
+        NxTimelineClip* clip = change.clip;
+        if (state.onTimeline && !m_sequence.contains(clip)) {
+            const auto waiting = std::find_if(m_offTimeline.begin(), m_offTimeline.end(),
+                                              [clip](const auto& own) { return own.get() == clip; });
+            std::unique_ptr<NxTimelineClip> own = std::move(*waiting);
+            m_offTimeline.erase(waiting);
+            m_sequence.insertClip(std::move(own));
+        } else if (!state.onTimeline && m_sequence.contains(clip)) {
+            m_offTimeline.push_back(m_sequence.takeClip(clip));
+            m_selection.removeAll(clip);
+        }
+        clip->setPosition(state.position);
+        clip->setTrack(state.track);
+    }
+    emit changed();
+    if (m_selection != selected)
+        emit selectionChanged();
+}
+
+QList<NxTimelineClip*> NxStudioTimeline::selection() const
+{
+    return m_selection;
+}
+
+void NxStudioTimeline::setSelection(const QList<NxTimelineClip*>& clips)
+{
+    QList<NxTimelineClip*> selection;
+    for (NxTimelineClip* clip : clips)
+        if (isOnTimeline(clip) && !selection.contains(clip))
+            selection.append(clip);
+    if (selection == m_selection)
+        return;
+    m_selection = selection;
+    emit selectionChanged();
+}
+
+qint64 NxStudioTimeline::playhead() const
+{
+    return m_playhead;
+}
+
+void NxStudioTimeline::setPlayhead(qint64 frame)
+{
+    frame = qMax<qint64>(0, frame);
+    if (frame == m_playhead)
+        return;
+    m_playhead = frame;
+    emit playheadChanged(frame);
+}
+
+qint64 NxStudioTimeline::framesOf(qint64 milliseconds) const
+{
+    return (milliseconds * FrameRate.num + 500 * FrameRate.den) / (1000 * FrameRate.den);
+}
+
+QString NxStudioTimeline::newClipName(int clipType)
+{
+    if (clipType == INxClip::Title)
+        return tr("Title %1").arg(++m_titlesMade);
+    return tr("Subtitle %1").arg(++m_subtitlesMade);
+}

@@ -1,0 +1,34 @@
+#include "NxStudioCli.h"
+#include "NxStudioWindow.h"
+
+#include <QApplication>
+
+namespace
+{
+// Qt finds a screen through one of these; without any there is none to open a window on.
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+}
+
+int main(int argc, char* argv[])
+{
+    // Decided before Qt starts: a run without a window needs the offscreen platform.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const bool display = hasDisplay();
+    const bool headless = NxStudioCli::handles(arguments, display);
+    if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    // The data folder is named after the application: ~/.local/share/nx-studio.
+    QApplication::setApplicationName(QStringLiteral("nx-studio"));
+    arguments = QApplication::arguments().mid(1);
+    if (headless)
+        return NxStudioCli::run(arguments);
+    return NxStudioWindow::run(app, arguments);
+}

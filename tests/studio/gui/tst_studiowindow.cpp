@@ -1,0 +1,425 @@
+#include "INxAppInfo.h"
+#include "INxMediaObject.h"
+#include "NMessageDialog.h"
+#include "NxAppSettings.h"
+#include "NxCheckBox.h"
+#include "NxCustomRadioButton.h"
+#include "NxDialogDriver.h"
+#include "NxMessageBoxWatch.h"
+#include "NxPushButton.h"
+#include "NxSequence.h"
+#include "NxSingleton.h"
+#include "NxSkinPalette.h"
+#include "NxSkinStyle.h"
+#include "NxSpeechServiceDialog.h"
+#include "NxSpeechToTextParamDialog.h"
+#include "NxStudioMainWindow.h"
+#include "NxStudioMediaBin.h"
+#include "NxStudioMediaBinView.h"
+#include "NxStudioSpeech.h"
+#include "NxStudioTimeline.h"
+#include "NxStudioTimelineView.h"
+#include "NxStudioTopUpDialog.h"
+#include "NxTestHome.h"
+#include "NxTextToSpeechParamDialog.h"
+#include "NxTimelineClip.h"
+#include "NxUsageAllowance.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+const QString Recording =
+    QStringLiteral("/usr/share/pocketsphinx/test/data/librivox/sense_and_sensibility_01_austen_64kb-0870.wav");
+const QStringList Spoken = QStringLiteral("and mister john dashwood had then leisure to consider how much there "
+                                          "might be prudently in his power to do for them").split(' ');
+constexpr int Transcribing = 90000; // ms: models load, then the recording is heard
+constexpr qint64 Second = NxStudioTimeline::FrameRate.num;
+
+struct Cue
+{
+    qint64 start; // frames
+    QString text;
+};
+
+// The subtitle file as the engine wrote it, read here on its own terms.
+QVector<Cue> cuesOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression cue(QStringLiteral(
+        R"((\d\d):(\d\d):(\d\d),(\d\d\d) --> [^\n]*\n((?:.+\n?)+))"));
+    QVector<Cue> cues;
+    auto it = cue.globalMatch(QString::fromUtf8(file.readAll()));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const qint64 ms = ((m.captured(1).toLongLong() * 60 + m.captured(2).toLongLong()) * 60 + m.captured(3).toLongLong()) * 1000
+                          + m.captured(4).toLongLong();
+        cues.append({(ms * Second + 500) / 1000, m.captured(5).simplified()});
+    }
+    return cues;
+}
+
+double ffprobeSeconds(const QString& path)
+{
+    QProcess probe;
+    probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", path});
+    probe.waitForFinished();
+    return probe.readAllStandardOutput().trimmed().toDouble();
+}
+}
+
+// The editor end to end on the offline engine, driven as a user would:
+// importing, placing clips, the speech menu's dialogs, results landing on
+// the timeline, a failure in the services window, and a purchase.
+class StudioWindowTest : public QObject
+{
+    Q_OBJECT
+
+    NxTestHome m_home;
+    QTemporaryDir m_media;
+    std::unique_ptr<NxStudioMainWindow> m_window;
+
+    NxStudioTimeline* timeline() const { return m_window->timeline(); }
+    QString media(const QString& name) const { return m_media.filePath(name); }
+
+    void trigger(const QString& text)
+    {
+        for (QAction* action : m_window->findChildren<QAction*>())
+            if (action->text() == text)
+                return action->trigger();
+        QStringList known;
+        for (QAction* action : m_window->findChildren<QAction*>())
+            known << action->text();
+        QFAIL(qPrintable(text + " not among: " + known.join(", ")));
+    }
+    QList<NxTimelineClip*> clipsOf(int type) const
+    {
+        QList<NxTimelineClip*> clips;
+        for (NxTimelineClip* clip : timeline()->clips())
+            if (clip->type() == type)
+                clips.append(clip);
+        return clips;
+    }
+    void click(const QPoint& point)
+    {
+        QTest::mouseClick(m_window->timelineView(), Qt::LeftButton, Qt::NoModifier, point);
+    }
+    // Imports the file, sets the playhead with a click on the ruler, adds
+    // the file there and clicks its clip.
+    NxTimelineClip* placeMedia(const QString& path, qint64 at)
+    {
+        m_window->importFiles({path});
+        NxStudioMediaBin* bin = m_window->bin();
+        const int row = bin->rowCount() - 1;
+        if (!QTest::qWaitFor([&] { return bin->itemAt(row)->kind != NxStudioMediaBin::Reading; }))
+            return nullptr;
+        NxStudioMediaBinView* view = m_window->binView();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(bin->index(row)).center());
+        click({m_window->timelineView()->geometryNow().x(at), NxStudioTimelineGeometry::RulerHeight / 2});
+        trigger(QStringLiteral("Add to timeline"));
+        NxTimelineClip* clip = timeline()->clips().constLast();
+        timeline()->setSelection({});
+        click(m_window->timelineView()->clipRect(clip).center());
+        return clip;
+    }
+    // Speech ▸ Speech to text… with the clip choice, answered with OK.
+    void transcribeSelection()
+    {
+        bool clipChosen = false;
+        whenModal(this, [&](QWidget* modal) {
+            auto* dialog = qobject_cast<NxSpeechToTextParamDialog*>(modal);
+            QVERIFY(dialog);
+            auto* clipRadio = childCaptioned<NxCustomRadioButton>(dialog, QStringLiteral("Clip selection"),
+                                                                  &NxCustomRadioButton::displayText);
+            clipChosen = clipRadio->isEnabled() && clipRadio->isChecked();
+            dismissDialog(dialog, QStringLiteral("OK"));
+        });
+        trigger(QStringLiteral("Speech to text\u2026"));
+        QVERIFY(clipChosen);
+    }
+    // The table of the services window's tab on show.
+    QTableView* shownTable() const
+    {
+        for (QTableView* table : m_window->speech()->serviceDialog()->findChildren<QTableView*>())
+            if (table->isVisible())
+                return table;
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFile::exists(Recording))
+            QSKIP("pocketsphinx-testdata is not installed");
+        QVERIFY(QFile::copy(Recording, media("speech.wav")));
+        // One second of small grey pictures and no sound.
+        QByteArray video("YUV4MPEG2 W16 H16 F25:1 Ip A1:1 C420jpeg\n");
+        for (int frame = 0; frame < 25; ++frame)
+            video += "FRAME\n" + QByteArray(16 * 16 * 3 / 2, '\x80');
+        QFile silent(media("silent.y4m"));
+        QVERIFY(silent.open(QIODevice::WriteOnly) && silent.write(video) == video.size());
+    }
+    void init()
+    {
+        m_window = std::make_unique<NxStudioMainWindow>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup()
+    {
+        m_window.reset();
+    }
+
+    void droppedFilesEnterTheBinWithTheirLength_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("seconds");
+        QTest::newRow("a recording") << "speech.wav" << int(NxStudioMediaBin::Audio) << 7.1;
+        QTest::newRow("pictures without sound") << "silent.y4m" << int(NxStudioMediaBin::Video) << 1.0;
+        QTest::newRow("not media: leaves the bin again") << "notes.txt" << -1 << 0.0;
+    }
+    void droppedFilesEnterTheBinWithTheirLength()
+    {
+        QFETCH(QString, file); QFETCH(int, kind); QFETCH(double, seconds);
+        QFile notes(media("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not media\n") > 0);
+        notes.close();
+        NxStudioMediaBin* bin = m_window->bin();
+        QAbstractItemModelTester tester(bin, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(media(file))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &drop);
+
+        QCOMPARE(bin->rowCount(), 1);
+        QCOMPARE(bin->itemAt(0)->kind, NxStudioMediaBin::Reading);
+        QTRY_COMPARE(bin->readingCount(), 0);
+        QCOMPARE(bin->rowCount(), kind < 0 ? 0 : 1);
+        if (kind >= 0) {
+            QCOMPARE(int(bin->itemAt(0)->kind), kind);
+            QVERIFY2(qAbs(bin->itemAt(0)->seconds - seconds) < 0.05, qPrintable(QString::number(bin->itemAt(0)->seconds)));
+        }
+    }
+
+    void binMediaDroppedOnATrackCanBeDraggedDeletedAndUndone()
+    {
+        m_window->importFiles({media("speech.wav")});
+        NxStudioMediaBin* bin = m_window->bin();
+        QTRY_COMPARE(bin->readingCount(), 0);
+        NxStudioTimelineView* view = m_window->timelineView();
+        const NxStudioTimelineGeometry geometry = view->geometryNow();
+        const int audioRow = geometry.rowOfTrack(NxSequence::AudioTrack); // the first audio track
+        std::unique_ptr<QMimeData> mime(bin->mimeData({bin->index(0)}));
+        const QPoint at(geometry.x(3 * Second), geometry.rowRect(audioRow, 0).center().y());
+        QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &enter);
+        QDropEvent drop(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &drop);
+        QCOMPARE(timeline()->clips().size(), 1);
+        NxTimelineClip* clip = timeline()->clips().first();
+        QCOMPARE(clip->position(), 3 * Second);
+        QCOMPARE(clip->track(), int(NxSequence::AudioTrack));
+        QCOMPARE(timeline()->selection(), QList<NxTimelineClip*>{clip});
+
+        // What the user sees: the audio clip's colour where it lies, and only there.
+        const auto greenAt = [view](const QPoint& point) {
+            const QRgb pixel = view->grab().toImage().pixel(point);
+            return qGreen(pixel) > qRed(pixel) + 40;
+        };
+        const QPoint before = view->clipRect(clip).center();
+        QVERIFY(greenAt(before));
+        QVERIFY(greenAt(QPoint(geometry.x(4 * Second), before.y())));
+
+        // Two seconds to the right with the mouse, then undone.
+        const int twoSeconds = geometry.x(2 * Second) - geometry.x(0);
+        QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, before);
+        for (const QPoint& step : {before + QPoint(twoSeconds / 2, 0), before + QPoint(twoSeconds, 0)}) {
+            // QTest::mouseMove only moves the cursor; a drag needs the button held.
+            QMouseEvent move(QEvent::MouseMove, step, view->mapToGlobal(step), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(view, &move);
+        }
+        QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, before + QPoint(twoSeconds, 0));
+        QCOMPARE(clip->position(), 5 * Second);
+        QVERIFY(!greenAt(QPoint(geometry.x(4 * Second), before.y()))); // where it began, no longer
+        trigger(QStringLiteral("Undo Move clip"));
+        QCOMPARE(clip->position(), 3 * Second);
+
+        trigger(QStringLiteral("Delete"));
+        QVERIFY(!timeline()->isOnTimeline(clip));
+        QVERIFY(!greenAt(before));
+        trigger(QStringLiteral("Undo Delete clip"));
+        QVERIFY(timeline()->isOnTimeline(clip));
+        QVERIFY(greenAt(before));
+    }
+
+    void skinLanguageAndLayoutAreRemembered()
+    {
+        trigger(QStringLiteral("Light"));
+        trigger(QStringLiteral("Deutsch"));
+        QCOMPARE(NxSingleton<NxSkinStyle>::instance()->GetSkinKind(), int(NxSkinPalette::LightSkin));
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 NxSkinPalette::Color(NxSkinPalette::LightSkin, NxSkinColor::Varnelo_Background_Surface1));
+        m_window->resize(900, 600);
+        QVERIFY(m_window->close());
+
+        init();
+        const auto checked = [this](const QString& text) {
+            for (QAction* action : m_window->findChildren<QAction*>())
+                if (action->text() == text)
+                    return action->isChecked();
+            return false;
+        };
+        QCOMPARE(m_window->size(), QSize(900, 600));
+        QVERIFY(checked(QStringLiteral("Light")) && checked(QStringLiteral("Deutsch")));
+        QCOMPARE(NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting()->GetLanguage(), 2);
+        trigger(QStringLiteral("Dark"));
+        trigger(QStringLiteral("English (US)"));
+    }
+
+    void theSpeechMenuSaysWhatItNeeds_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("speech to text on an empty timeline")
+            << "Speech to text\u2026" << "Put an audio or video clip on the timeline first.";
+        QTest::newRow("text to speech without a title")
+            << "Text to speech (classic)\u2026" << "Select one or more title or subtitle clips on the timeline first.";
+    }
+    void theSpeechMenuSaysWhatItNeeds()
+    {
+        QFETCH(QString, action); QFETCH(QString, text);
+        QString shown;
+        whenMessageBoxOpens(this, [&](NMessageDialog* box) {
+            for (QLabel* label : box->findChildren<QLabel*>())
+                shown += label->text();
+            answerBox(box, QStringLiteral("OK"));
+        });
+        trigger(action);
+        QVERIFY2(shown.contains(text), qPrintable(shown));
+    }
+
+    void aTranscribedClipGetsSubtitleClipsAtItsCueTimes()
+    {
+        NxTimelineClip* recording = placeMedia(media("speech.wav"), 2 * Second);
+        QVERIFY(recording);
+        QCOMPARE(recording->position(), 2 * Second);
+        QCOMPARE(timeline()->selection(), QList<NxTimelineClip*>{recording});
+        transcribeSelection();
+        QTRY_VERIFY_WITH_TIMEOUT(!clipsOf(INxClip::Subtitle).isEmpty(), Transcribing);
+
+        // Where the engine put the cues, moved by the clip's place on the timeline.
+        const QString srt = INxAppInfo::getInstance()->getPath(INxAppInfo::SpeechToTextSubtitleFolder)
+                            + QStringLiteral("/Clip_speech.srt");
+        const QVector<Cue> cues = cuesOf(srt);
+        const QList<NxTimelineClip*> subtitles = clipsOf(INxClip::Subtitle);
+        QCOMPARE(subtitles.size(), cues.size());
+        QStringList heard;
+        for (int i = 0; i < cues.size(); ++i) {
+            QCOMPARE(subtitles.at(i)->position(), 2 * Second + cues.at(i).start);
+            QVERIFY(subtitles.at(i)->position() + subtitles.at(i)->length() <= recording->position() + recording->length() + 1);
+            heard += cues.at(i).text.split(' ');
+        }
+        int known = 0;
+        for (const QString& word : heard)
+            known += Spoken.contains(word.toLower());
+        QVERIFY2(known >= Spoken.size() * 2 / 3, qPrintable(heard.join(' ')));
+
+        // One step takes them all away again.
+        trigger(QStringLiteral("Undo Add subtitles"));
+        QVERIFY(clipsOf(INxClip::Subtitle).isEmpty());
+    }
+
+    void aSpokenTitleBecomesAnAudioClipAtTheTitle()
+    {
+        click({m_window->timelineView()->geometryNow().x(4 * Second), NxStudioTimelineGeometry::RulerHeight / 2});
+        whenModal(this, [](QWidget* modal) {
+            auto* input = qobject_cast<QInputDialog*>(modal);
+            QVERIFY(input);
+            QTest::keyClicks(input->findChild<QLineEdit*>(), QStringLiteral("Welcome to the studio"));
+            QTest::keyClick(input, Qt::Key_Return);
+        });
+        trigger(QStringLiteral("Add title\u2026"));
+        QCOMPARE(clipsOf(INxClip::Title).size(), 1);
+        NxTimelineClip* title = clipsOf(INxClip::Title).first();
+        QCOMPARE(title->position(), 4 * Second);
+        QCOMPARE(timeline()->selection(), QList<NxTimelineClip*>{title});
+
+        bool matched = false;
+        whenModal(this, [&](QWidget* modal) {
+            auto* dialog = qobject_cast<NxTextToSpeechParamDialog*>(modal);
+            QVERIFY(dialog);
+            matched = dialog->findChild<NxCheckBox*>()->isChecked();
+            dismissDialog(dialog, QStringLiteral("OK"));
+        });
+        trigger(QStringLiteral("Text to speech\u2026"));
+        QVERIFY(matched);
+        QTRY_COMPARE_WITH_TIMEOUT(clipsOf(INxClip::Audio).size(), 1, Transcribing);
+
+        const NxTimelineClip* voice = clipsOf(INxClip::Audio).first();
+        QCOMPARE(voice->position(), title->position());
+        const double seconds = ffprobeSeconds(voice->media()->filePath());
+        QVERIFY2(seconds > 0.5, qPrintable(voice->media()->filePath()));
+        QVERIFY2(qAbs(NxStudioTimeline::FrameRate.framesToSecondsF(voice->length()) - seconds) <= 1.0 / Second,
+                 qPrintable(QString::number(seconds)));
+    }
+
+    void aFailedTaskShowsWhyAndCanBeDeleted()
+    {
+        QVERIFY(placeMedia(media("silent.y4m"), 0));
+        transcribeSelection();
+        QTableView* table = shownTable();
+        QVERIFY(table);
+        const QModelIndex status = table->model()->index(0, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(status.data(Qt::ToolTipRole).toString(), QStringLiteral("Unrecognized file content."),
+                                  Transcribing);
+
+        const QRect operation = table->visualRect(table->model()->index(0, 3));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(operation.x() + 20, operation.y() + 16));
+        QTRY_COMPARE(table->model()->rowCount(), 0);
+        QVERIFY(clipsOf(INxClip::Subtitle).isEmpty());
+    }
+
+    void aPurchaseTopsUpAndTheTaskRunsAgain()
+    {
+        NxUsageAllowance& allowance = NxUsageAllowance::instance();
+        QVERIFY(allowance.consumeSeconds(allowance.seconds() - 2));
+        QVERIFY(placeMedia(media("speech.wav"), 0));
+
+        QString tip;
+        whenMessageBoxOpens(this, [&](NMessageDialog* box) {
+            tip = box->windowTitle();
+            whenModal(this, [](QWidget* modal) {
+                auto* topUp = qobject_cast<NxStudioTopUpDialog*>(modal);
+                QVERIFY(topUp);
+                dismissDialog(topUp, QStringLiteral("Top up"));
+            });
+            answerBox(box, QStringLiteral("Purchase more"));
+        });
+        transcribeSelection();
+        QTRY_VERIFY_WITH_TIMEOUT(!clipsOf(INxClip::Subtitle).isEmpty(), Transcribing);
+        QCOMPARE(tip, QStringLiteral("Speech-to-Text Charging Tips"));
+        // Two seconds left, an hour bought, about seven used.
+        QVERIFY2(allowance.seconds() > 3600 - 10 && allowance.seconds() < 3600, qPrintable(QString::number(allowance.seconds())));
+    }
+};
+
+QTEST_MAIN(StudioWindowTest)
+#include "tst_studiowindow.moc"

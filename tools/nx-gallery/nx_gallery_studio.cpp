@@ -1,0 +1,138 @@
+// Renders nx-studio's main window with media in its bin, clips on every kind
+// of track, subtitles and a selection, in both skins:
+//   QT_QPA_PLATFORM=offscreen build/tools/nx-gallery/nx-gallery-studio <output folder>
+// writes studio-dark.png and studio-light.png (the README's screenshots live in docs/).
+
+#include "NxGalleryOutput.h"
+#include "NxStudioAppearance.h"
+#include "NxStudioClips.h"
+#include "NxStudioMainWindow.h"
+#include "NxStudioMediaBin.h"
+#include "NxStudioMediaBinView.h"
+#include "NxStudioTimeline.h"
+#include "NxSkinPalette.h"
+#include "NxTimelineClip.h"
+
+#include <QApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtMath>
+
+#include <cstdio>
+
+namespace
+{
+constexpr QSize WindowSize(1280, 720);
+constexpr int SampleRate = 16000;
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A mono 16-bit WAV file of a quiet tone.
+bool writeTone(const QString& path, double seconds)
+{
+    const qint32 samples = qint32(seconds * SampleRate);
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << qint32(36 + samples * 2);
+    out.writeRawData("WAVEfmt ", 8);
+    out << qint32(16) << qint16(1) << qint16(1) << qint32(SampleRate) << qint32(SampleRate * 2) << qint16(2)
+        << qint16(16);
+    out.writeRawData("data", 4);
+    out << qint32(samples * 2);
+    for (qint32 i = 0; i < samples; ++i)
+        out << qint16(2000 * qSin(2 * M_PI * 220 * i / SampleRate));
+    return writeFile(path, bytes);
+}
+
+// A YUV4MPEG2 stream: small grey frames at 25 per second, no sound.
+bool writeVideo(const QString& path, int seconds)
+{
+    QByteArray bytes("YUV4MPEG2 W16 H16 F25:1 Ip A1:1 C420jpeg\n");
+    for (int frame = 0; frame < seconds * 25; ++frame)
+        bytes += "FRAME\n" + QByteArray(16 * 16 * 3 / 2, '\x80');
+    return writeFile(path, bytes);
+}
+
+const char* const Subtitles = "1\n00:00:00,400 --> 00:00:03,100\nand mister john dashwood had then leisure\n\n"
+                              "2\n00:00:03,300 --> 00:00:06,900\nto consider how much there might be prudently\n\n"
+                              "3\n00:00:07,000 --> 00:00:09,600\nin his power to do for them\n\n"
+                              "4\n00:00:10,200 --> 00:00:12,400\nhe was not an ill disposed young man\n";
+
+void waitForTheBin(const NxStudioMediaBin& bin)
+{
+    while (bin.readingCount() > 0)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+int idOf(const NxStudioMediaBin& bin, const QString& name)
+{
+    for (int row = 0; row < bin.rowCount(); ++row)
+        if (bin.itemAt(row)->name == name)
+            return bin.itemAt(row)->id;
+    return -1;
+}
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    // Keep the user's own data folder, settings and remembered layout out of it.
+    QTemporaryDir home;
+    qputenv("NXSPEECH_HOME", home.path().toLocal8Bit());
+    QTemporaryDir media;
+    const QDir files(media.path());
+    if (!writeVideo(files.filePath("Street interview.y4m"), 12) || !writeTone(files.filePath("Narration.wav"), 5)
+        || !writeTone(files.filePath("Theme music.wav"), 16)
+        || !writeFile(files.filePath("Clip_Street interview.srt"), Subtitles)) {
+        std::fprintf(stderr, "cannot write the sample media\n");
+        return 1;
+    }
+
+    NxStudioAppearance::restore();
+    NxStudioMainWindow window;
+    window.resize(WindowSize);
+    window.importFiles({files.filePath("Street interview.y4m"), files.filePath("Narration.wav"),
+                        files.filePath("Theme music.wav"), files.filePath("Clip_Street interview.srt")});
+    waitForTheBin(*window.bin());
+
+    NxStudioTimeline& timeline = *window.timeline();
+    const qint64 second = NxStudioTimeline::FrameRate.num;
+    window.addToTimeline({idOf(*window.bin(), "Street interview.y4m")}, 1 * second);
+    window.addToTimeline({idOf(*window.bin(), "Theme music.wav")}, 0);
+    window.addToTimeline({idOf(*window.bin(), "Clip_Street interview.srt")}, 1 * second);
+    timeline.addClips(NxStudioClips::title(QStringLiteral("A walk through the old town"), 13 * second, timeline),
+                      QStringLiteral("Add title"));
+    window.addToTimeline({idOf(*window.bin(), "Narration.wav")}, 13 * second);
+    QList<NxTimelineClip*> subtitles;
+    for (NxTimelineClip* clip : timeline.clips())
+        if (clip->type() == INxClip::Subtitle && subtitles.size() < 2)
+            subtitles.append(clip);
+    timeline.setSelection(subtitles);
+    timeline.setPlayhead(6 * second + 10);
+    window.binView()->setCurrentIndex(window.bin()->index(3));
+
+    for (int skin : {int(NxSkinPalette::DarkSkin), int(NxSkinPalette::LightSkin)}) {
+        NxStudioAppearance::setSkin(skin);
+        window.statusBar()->showMessage(QStringLiteral("4 subtitles placed on the timeline."));
+        writePage(&window, folder, QStringLiteral("studio"), NxSkinPalette::SkinName(skin));
+    }
+    return 0;
+}
