@@ -76,7 +76,8 @@ NxSentenceSpeaker::Result NxRemoteSentenceSpeaker::speak(const QString& text, do
         if (!isMp3(reply.body))
             result.error = QStringLiteral("the speech server's answer is not MP3 (%1 bytes)").arg(reply.body.size());
         else
-            result.spoken = save(path, reply.body, &result.error) && measure(path, stop, &result.seconds, &result.error);
+            result.spoken = save(path, reply.body, &result.error)
+                            && measure(path, stop, &result.seconds, &result.error);
         break;
     case Outcome::Unreachable:
     case Outcome::Busy:

@@ -15,7 +15,8 @@ NxRemoteTextToSpeechManager::NxRemoteTextToSpeechManager(NxRemoteSettings settin
     : NxTextToSpeechQueueManager(settings.concurrency,
                                  {[this](const NxCatalogueVoice& voice, int speed, int) {
                                       return std::make_unique<NxRemoteSentenceSpeaker>(
-                                          *m_client, m_client->settings().voiceFor(voice.info.id), NxSpeechSynthesizer::pace(speed));
+                                          *m_client, m_client->settings().voiceFor(voice.info.id),
+                                          NxSpeechSynthesizer::pace(speed));
                                   },
                                   false, "engine/remote/NxRemoteTextToSpeechManager"})
     , m_client(std::make_unique<NxSpeechServerClient>(settings))

@@ -1,7 +1,7 @@
 #include "NxSpeechSynthesizer.h"
 
-#include "NxEspeakSpeaker.h"
-#include "NxFliteSpeaker.h"
+#include "NxEspeakSynthesis.h"
+#include "NxFliteSynthesis.h"
 
 #include <QtGlobal>
 
@@ -9,7 +9,7 @@
 
 namespace
 {
-static_assert(NxEspeakSpeaker::SampleRate == NxSpeechSynthesizer::SampleRate, "espeak-ng speaks at the product rate");
+static_assert(NxEspeakSynthesis::SampleRate == NxSpeechSynthesizer::SampleRate, "espeak-ng speaks at the product rate");
 
 // Steps far enough apart to be heard, in words per minute at espeak-ng's
 // scale, whose default is 175; Flite's voices scale their durations alike.
@@ -53,10 +53,10 @@ bool NxSpeechSynthesizer::synthesize(const QString& text, QVector<qint16>* sampl
 {
     const double rate = pace(m_speed) * m_tempo;
     if (m_voice.engine == NxSynthesisVoice::Engine::Flite) {
-        return NxFliteSpeaker::speak(m_voice, rate, pitchFactorOf(m_intonation), text, SampleRate, samples, cancel,
-                                     error);
+        return NxFliteSynthesis::synthesize(m_voice, rate, pitchFactorOf(m_intonation), text, SampleRate, samples,
+                                            cancel, error);
     }
     const int wordsPerMinute = qBound(80, qRound(MiddleRate * rate), 450); // what espeak-ng accepts
-    return NxEspeakSpeaker::speak(m_voice.name, wordsPerMinute, EspeakPitches[stepIndex(m_intonation)], text,
-                                  samples, cancel, error);
+    return NxEspeakSynthesis::synthesize(m_voice.name, wordsPerMinute, EspeakPitches[stepIndex(m_intonation)],
+                                         text, samples, cancel, error);
 }

@@ -22,7 +22,9 @@ struct NxSynthesisVoice
     double durationStretch = 1;
 };
 
-// Speaks text into 16-bit mono PCM at SampleRate, with espeak-ng or Flite.
+// Speaks text into 16-bit mono PCM at SampleRate, with espeak-ng or Flite
+// (NxEspeakSynthesis, NxFliteSynthesis) as the voice says; what a task
+// makes of it is its engine's speaker's (NxOfflineSentenceSpeaker).
 // espeak-ng keeps its state process-wide, so its syntheses run one at a
 // time; Flite's run side by side once their voice is registered. Each
 // library starts on its first synthesis, never before.

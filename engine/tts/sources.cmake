@@ -3,8 +3,8 @@
 set(NXENGINE_TTS_SOURCES
   tts/NxVoiceCatalogue.h tts/NxVoiceCatalogue.cpp
   tts/NxSpeechSynthesizer.h tts/NxSpeechSynthesizer.cpp
-  tts/NxEspeakSpeaker.h tts/NxEspeakSpeaker.cpp
-  tts/NxFliteSpeaker.h tts/NxFliteSpeaker.cpp
+  tts/NxEspeakSynthesis.h tts/NxEspeakSynthesis.cpp
+  tts/NxFliteSynthesis.h tts/NxFliteSynthesis.cpp
   tts/NxMp3Encoder.h tts/NxMp3Encoder.cpp
   tts/NxSentenceSpeaker.h
   tts/NxOfflineSentenceSpeaker.h tts/NxOfflineSentenceSpeaker.cpp

@@ -1,4 +1,4 @@
-#include "NxFliteSpeaker.h"
+#include "NxFliteSynthesis.h"
 
 #include "NxSpeechSynthesizer.h"
 
@@ -189,9 +189,9 @@ bool fail(QString* error, const QString& reason)
 }
 } // namespace
 
-bool NxFliteSpeaker::speak(const NxSynthesisVoice& voice, double rate, double pitchFactor, const QString& text,
-                           int sampleRate, QVector<qint16>* samples, const std::atomic<bool>* cancel,
-                           QString* error)
+bool NxFliteSynthesis::synthesize(const NxSynthesisVoice& voice, double rate, double pitchFactor,
+                                  const QString& text, int sampleRate, QVector<qint16>* samples,
+                                  const std::atomic<bool>* cancel, QString* error)
 {
     samples->clear();
     const Registered* registration = registered(voice.name);

@@ -1,4 +1,4 @@
-#include "NxEspeakSpeaker.h"
+#include "NxEspeakSynthesis.h"
 
 #include <espeak-ng/speak_lib.h>
 
@@ -46,18 +46,18 @@ bool ensureInitialised(QString* error)
     if (initState == InitState::NotTried) {
         // DONT_EXIT: a missing data folder must fail the task, not end the process.
         const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-        initState = rate == NxEspeakSpeaker::SampleRate ? InitState::Ready : InitState::Failed;
+        initState = rate == NxEspeakSynthesis::SampleRate ? InitState::Ready : InitState::Failed;
         if (initState == InitState::Ready)
             espeak_SetSynthCallback(collect);
     }
     if (initState == InitState::Failed && error)
-        *error = QStringLiteral("espeak-ng could not be initialised at %1 Hz").arg(NxEspeakSpeaker::SampleRate);
+        *error = QStringLiteral("espeak-ng could not be initialised at %1 Hz").arg(NxEspeakSynthesis::SampleRate);
     return initState == InitState::Ready;
 }
 }
 
-bool NxEspeakSpeaker::speak(const QByteArray& voice, int wordsPerMinute, int pitch, const QString& text,
-                            QVector<qint16>* samples, const std::atomic<bool>* cancel, QString* error)
+bool NxEspeakSynthesis::synthesize(const QByteArray& voice, int wordsPerMinute, int pitch, const QString& text,
+                                   QVector<qint16>* samples, const std::atomic<bool>* cancel, QString* error)
 {
     samples->clear();
     std::lock_guard<std::mutex> lock(espeakMutex());
