@@ -81,6 +81,11 @@ bool NxRemoteSettings::configured()
     return !serverUrl().isEmpty();
 }
 
+QString NxRemoteSettings::shownServer()
+{
+    return serverUrl().toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery | QUrl::RemoveFragment);
+}
+
 QString NxRemoteSettings::voiceFor(int catalogueId) const
 {
     const QString name = stored(VoiceSection, QString::number(catalogueId)).toString().trimmed();

@@ -35,6 +35,10 @@ struct NxRemoteSettings
     static NxRemoteSettings load();
     // Whether the host has configured a usable server.
     static bool configured();
+    // The configured server as a person may be shown it: its URL without
+    // user, password, query or fragment (a key may ride in any of them);
+    // empty when the offline engine runs.
+    static QString shownServer();
 
     // The server's voice for a catalogue voice id.
     QString voiceFor(int catalogueId) const;

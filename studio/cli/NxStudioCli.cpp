@@ -19,7 +19,9 @@ bin. Without a display it runs the tour instead: it transcribes a recording,
 speaks a sentence and shows where the results are.
 
 The subcommands run the same voice-text services as the editor, on the
-offline engine, and never show a window. 'nx-studio COMMAND --help' tells more.)";
+engine the configuration chooses (this computer unless it names a speech
+server; stderr says which), and never show a window. 'nx-studio COMMAND
+--help' tells more.)";
 
 struct Command
 {

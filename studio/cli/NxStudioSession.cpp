@@ -3,6 +3,8 @@
 #include "INxSpeechServicePresenter.h"
 #include "NxMediaFile.h"
 #include "NxSpeechServiceDialog.h"
+#include "NxStudioConsole.h"
+#include "NxStudioEngine.h"
 #include "NxStudioMediaProbe.h"
 #include "NxStudioProgress.h"
 #include "NxStudioTaskWatch.h"
@@ -41,6 +43,8 @@ NxStudioSession::NxStudioSession(NxStudioProgress& progress)
     , m_unattended(std::make_unique<NxStudioUnattended>())
     , m_dialog(std::make_unique<NxSpeechServiceDialog>(nullptr))
 {
+    // Once per run, as the factories choose when they make the services' task managers.
+    NxStudioConsole::err(NxStudioEngine::line());
     const auto written = [this](const QString& filePath) { m_written.insert(filePath); };
     QObject::connect(m_dialog.get(), &NxSpeechServiceDialog::sigSrtFileGenerate, m_dialog.get(), written);
     QObject::connect(m_dialog.get(), &NxSpeechServiceDialog::sigAudioFileGenerate, m_dialog.get(), written);

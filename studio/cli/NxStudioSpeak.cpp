@@ -15,8 +15,8 @@ namespace
 
 const char* const Help = R"(Usage: nx-studio speak TEXT [--voice ID] [--speed -2..2] [--pitch -2..2] [--out FILE]
 
-Speaks TEXT as the voice-over of a title clip on the offline engine, through
-the same voice-text services as the editor, and prints the MP3's path on
+Speaks TEXT as the voice-over of a title clip, through the same voice-text
+services and speech engine as the editor, and prints the MP3's path on
 stdout. Exits with 0 when the voice-over was written, 1 when it failed, 2 on
 bad arguments.
 

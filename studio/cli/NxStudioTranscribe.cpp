@@ -15,11 +15,10 @@ namespace
 
 const char* const Help = R"(Usage: nx-studio transcribe FILE... [--language CODE] [--out DIR]
 
-Transcribes each audio or video FILE into SubRip subtitles (.srt) on the
-offline engine, through the same voice-text services as the editor. Prints the
-path of each subtitle file on stdout; progress and failures go to stderr.
-Exits with 0 when every file was transcribed, 1 when one failed, 2 on bad
-arguments.
+Transcribes each audio or video FILE into SubRip subtitles (.srt) through the
+same voice-text services and speech engine as the editor. Prints the path of
+each subtitle file on stdout; progress and failures go to stderr. Exits with
+0 when every file was transcribed, 1 when one failed, 2 on bad arguments.
 
 Options:
   --language CODE  the spoken language, such as en-US (the default); the

@@ -5,6 +5,7 @@
 #include "NxSkinPalette.h"
 #include "NxStudioAppearance.h"
 #include "NxStudioClips.h"
+#include "NxStudioEngine.h"
 #include "NxStudioMediaBin.h"
 #include "NxStudioMediaBinView.h"
 #include "NxStudioSpeech.h"
@@ -199,6 +200,8 @@ void NxStudioMainWindow::createStatusBar()
     m_reading = new QLabel(this);
     m_reading->hide();
     m_playhead = new QLabel(NxStudioTimeText::tenths(0), this);
+    // As the factories choose when they make the services' task managers.
+    statusBar()->addPermanentWidget(new QLabel(NxStudioEngine::line(), this));
     statusBar()->addPermanentWidget(m_reading);
     statusBar()->addPermanentWidget(m_playhead);
     statusBar()->showMessage(tr("Ready"));

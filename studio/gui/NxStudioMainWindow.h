@@ -14,7 +14,8 @@ class QMenu;
 
 // nx-studio's main window: the media bin beside the timeline, the menus
 // (File, Edit, Timeline, Speech, View) with their shortcuts, and a status
-// bar that says what is going on. Its size, place and docks are remembered.
+// bar that says what is going on and which speech engine runs the services.
+// Its size, place and docks are remembered.
 class NxStudioMainWindow : public QMainWindow
 {
     Q_OBJECT
