@@ -1,10 +1,25 @@
 #include "NxGalleryOutput.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QImage>
 #include <QWidget>
 
 #include <cstdio>
+
+QString outputFolder(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return QString();
+    }
+    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return QString();
+    }
+    return folder;
+}
 
 void settleEvents()
 {

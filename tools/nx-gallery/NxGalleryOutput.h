@@ -11,6 +11,9 @@ class QWidget;
 // "<folder>/<name>-<skin>.png" (and naming the file on standard output), and
 // a translation served from a table, for the pages in a long language.
 
+// The output folder named by the first argument, made absolute and created;
+// empty, after saying why on standard error, when there is none.
+QString outputFolder(int argc, char** argv);
 void settleEvents();
 void writePage(const QImage& image, const QString& folder, const QString& name, const QString& skin);
 // Shows the widget, lets it settle, then writes what it shows.

@@ -286,15 +286,9 @@ void Gallery::render(int skin, const QString& skinName)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    const QString folder = outputFolder(argc, argv);
+    if (folder.isEmpty())
         return 2;
-    }
-    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
     // Keep the user's own data folder out of it.
     QTemporaryDir home;
     qputenv("NXSPEECH_HOME", home.path().toLocal8Bit());
