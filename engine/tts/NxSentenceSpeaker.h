@@ -28,7 +28,7 @@ public:
 
     // Speaks `tempo` times as fast as the speaker's speed alone would (above 1
     // faster). Writes the file at `path` whole or not at all, creating its
-    // folder; a file already there is replaced only by a spoken sentence.
+    // folder.
     virtual Result speak(const QString& text, double tempo, const QString& path, const std::atomic<bool>& stop,
                          const Progress& progress) const = 0;
 };
