@@ -200,13 +200,16 @@ private slots:
 
     void transcribesThroughTheServerIntoCues_data()
     {
-        columns<QString, QByteArray, QByteArray, QString>({"format", "magic", "type", "name"});
-        QTest::newRow("lossless") << "flac" << QByteArray("fLaC") << QByteArray("audio/flac") << "audio.flac";
-        QTest::newRow("small") << "opus" << QByteArray("OggS") << QByteArray("audio/ogg") << "audio.ogg";
+        // steps: the fewest upload reports; an Opus upload of seconds goes in a write or two, which a
+        // busy machine may see only at its end
+        columns<QString, QByteArray, QByteArray, QString, int>({"format", "magic", "type", "name", "steps"});
+        QTest::newRow("lossless") << "flac" << QByteArray("fLaC") << QByteArray("audio/flac") << "audio.flac" << 4;
+        QTest::newRow("small") << "opus" << QByteArray("OggS") << QByteArray("audio/ogg") << "audio.ogg" << 2;
     }
     void transcribesThroughTheServerIntoCues()
     {
         QFETCH(QString, format); QFETCH(QByteArray, magic); QFETCH(QByteArray, type); QFETCH(QString, name);
+        QFETCH(int, steps);
         start({{"UploadFormat", format}, {"TranscriptionModel", "large-v3"}});
         const int before = m_server.requests().size();
         const int id = m_manager->addMaterialTask(m_speech.get(), QStringLiteral("en-US"));
@@ -224,7 +227,7 @@ private slots:
         }
         QCOMPARE(stages, QList<int>({Info::Scanning, Info::Transcoding, Info::Uploading, Info::Transcribing,
                                      Info::Completed}));
-        QVERIFY2(upload.size() > 3 && upload.last() == 100, qPrintable(QString::number(upload.size())));
+        QVERIFY2(upload.size() >= steps && upload.last() == 100, qPrintable(QString::number(upload.size())));
         QVERIFY(std::is_sorted(upload.begin(), upload.end()));
 
         QCOMPARE(m_server.requests().size(), before + 1);
