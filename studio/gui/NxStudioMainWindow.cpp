@@ -201,9 +201,13 @@ void NxStudioMainWindow::createStatusBar()
     m_reading->hide();
     m_playhead = new QLabel(NxStudioTimeText::tenths(0), this);
     // As the factories choose when they make the services' task managers.
-    statusBar()->addPermanentWidget(new QLabel(NxStudioEngine::line(), this));
-    statusBar()->addPermanentWidget(m_reading);
-    statusBar()->addPermanentWidget(m_playhead);
+    auto* engine = new QLabel(NxStudioEngine::line(), this);
+    // The permanent fields stand apart from each other like columns.
+    constexpr int FieldGap = 12;
+    for (QLabel* field : {engine, m_reading, m_playhead}) {
+        field->setContentsMargins(FieldGap, 0, 0, 0);
+        statusBar()->addPermanentWidget(field);
+    }
     statusBar()->showMessage(tr("Ready"));
     connect(m_bin.get(), &NxStudioMediaBin::readingCountChanged, this, [this](int count) {
         m_reading->setText(tr("Reading %n file(s)\u2026", "", count));
