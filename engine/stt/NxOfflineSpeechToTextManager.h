@@ -18,9 +18,12 @@ class NxSpeechRecognizer;
 // - a language other than English: transcription failed, unrecognised content;
 // - a missing or unreadable file: scan failed, transcode failure (worth a
 //   retry: the file may come back);
+// - a file that is not media (random bytes, no bytes, a container cut short
+//   before its index): scan failed, unrecognised content;
 // - media without sound: scan failed, unrecognised content;
 // - more than an hour of audio: scan failed, file too long;
-// - damaged audio: transcode failed, transcode failure;
+// - audio of which nothing decodes: transcode failed, unrecognised content;
+// - audio whose reading breaks off: transcode failed, transcode failure;
 // - more seconds than the allowance left: transcription failed, not enough time;
 // - nothing recognised: transcription failed, unrecognised content.
 // A stopped task (stopAll) reports nothing more; it counts as finished and

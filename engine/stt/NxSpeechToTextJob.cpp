@@ -33,11 +33,14 @@ NxSpeechToTextJob::Outcome stopped()
     return outcome;
 }
 
-// A file that cannot be found or opened may come back (a drive reconnected),
-// so it is a failure worth retrying; a file without sound never will be.
+// A file that cannot be found or read may come back (a drive reconnected),
+// so it is a failure worth retrying; a file that is not media, or has no
+// sound, never will be.
 int codeFor(NxAudioDecoder::Status status)
 {
-    return status == NxAudioDecoder::Status::NoAudio ? Info::UnrecognizedContent : Info::TranscodeFailure;
+    return status == NxAudioDecoder::Status::NoAudio || status == NxAudioDecoder::Status::NotMedia
+               ? Info::UnrecognizedContent
+               : Info::TranscodeFailure;
 }
 
 bool pending(const NxSpeechToTextJob::Outcome& outcome)

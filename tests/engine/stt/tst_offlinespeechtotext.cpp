@@ -210,6 +210,14 @@ private slots:
         QByteArray noise(64 * 1024, '\0');
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
         QVERIFY(writeFile(file("noise.wav"), noise));
+        QVERIFY(writeFile(file("noise.mp3"), noise));
+        QVERIFY(writeFile(file("empty.wav"), QByteArray()));
+        // An MP4 container keeps its index at its end: its first 16 KiB alone are not media.
+        QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"), {"-nostdin", "-loglevel", "error", "-y", "-i", speech,
+                                                             "-c:a", "aac", file("whole.m4a")}), 0);
+        QFile whole(file("whole.m4a"));
+        QVERIFY(whole.open(QIODevice::ReadOnly) && whole.size() > 16 * 1024);
+        QVERIFY(writeFile(file("cut short.m4a"), whole.read(16 * 1024)));
         // A YUV4MPEG2 stream: one second of 16x16 grey video and no sound.
         QByteArray video("YUV4MPEG2 W16 H16 F25:1 Ip A1:1 C420jpeg\n");
         for (int frame = 0; frame < 25; ++frame)
@@ -348,7 +356,10 @@ private slots:
         const int scan = Info::ScanFailed, transcribe = Info::TranscribeFailed;
         const int transcode = Info::TranscodeFailure, unrecognized = Info::UnrecognizedContent;
         QTest::newRow("missing file") << "missing.wav" << "en-US" << scan << transcode << "missing.wav";
-        QTest::newRow("random bytes named .wav") << "noise.wav" << "en-US" << scan << transcode << "noise.wav";
+        QTest::newRow("random bytes named .wav") << "noise.wav" << "en-US" << scan << unrecognized << "noise.wav";
+        QTest::newRow("random bytes named .mp3") << "noise.mp3" << "en-US" << scan << unrecognized << "noise.mp3";
+        QTest::newRow("zero bytes") << "empty.wav" << "en-US" << scan << unrecognized << "empty.wav";
+        QTest::newRow("a container cut short") << "cut short.m4a" << "en-US" << scan << unrecognized << "cut short.m4a";
         QTest::newRow("video without sound") << "picture.y4m" << "en-US" << scan << unrecognized << "picture.y4m";
         QTest::newRow("silence only") << "silence.wav" << "en-US" << transcribe << unrecognized << "no speech";
         QTest::newRow("French, which has no model") << Sentence << "fr-FR" << transcribe << unrecognized << "\"fr-FR\"";
