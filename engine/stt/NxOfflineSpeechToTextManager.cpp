@@ -60,12 +60,9 @@ NxRational rateOf(const INxClip* clip, NxRational fallback)
 } // namespace
 
 NxOfflineSpeechToTextManager::NxOfflineSpeechToTextManager()
-    : m_queue(WorkerCount, Queue::Stops::Silent,
-              [this] {
-                  // Loads its models on this worker's first task.
-                  auto recognizer = std::make_shared<NxSpeechRecognizer>();
-                  return [this, recognizer](Queue::Entry& entry) { run(*recognizer, entry); };
-              },
+    : m_recognizers(NxRecognizerPool::recognizersForThisMachine())
+    , m_queue(WorkerCount, Queue::Stops::Silent,
+              [this] { return [this](Queue::Entry& entry) { run(entry); }; },
               [](Task& task, bool stopped) {
                   if (!stopped && !isFailedState(task.state))
                       return false;
@@ -148,10 +145,10 @@ int NxOfflineSpeechToTextManager::addTask(std::vector<NxMediaSpan> spans, const 
     });
 }
 
-void NxOfflineSpeechToTextManager::run(NxSpeechRecognizer& recognizer, Queue::Entry& entry)
+void NxOfflineSpeechToTextManager::run(Queue::Entry& entry)
 {
     NxSpeechToTextJob::Outcome outcome = entry.task->job.run(
-        recognizer, entry.stop,
+        m_recognizers, entry.stop,
         [this, &entry](int state, int percent, int seconds) { report(entry, state, percent, seconds); },
         [this, &entry](int seconds) { return admit(*entry.task, seconds); });
     finish(entry, std::move(outcome));

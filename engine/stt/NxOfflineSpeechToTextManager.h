@@ -2,17 +2,17 @@
 
 #include "INxSpeechToTextTaskManager.h"
 #include "NxMediaSpan.h"
+#include "NxRecognizerPool.h"
 #include "NxSpeechToTextJob.h"
 #include "NxTaskQueue.h"
 
 #include <memory>
 #include <vector>
 
-class NxSpeechRecognizer;
-
 // Speech-to-text on this machine with pocketsphinx: tasks queue for two
-// worker threads, each with a recogniser of its own, loaded when it takes its
-// first task. Reports come from the workers.
+// worker threads, which read and decode their media and hand the speech to a
+// pool of recognisers, one per core, loaded with the first utterance they
+// hear: a long recording keeps every core busy. Reports come from the workers.
 //
 // Failures and their codes:
 // - a language other than English: transcription failed, unrecognised content;
@@ -57,11 +57,13 @@ private:
     ~NxOfflineSpeechToTextManager();
 
     int addTask(std::vector<NxMediaSpan> spans, const QString& language, bool timeline, const char* kind);
-    void run(NxSpeechRecognizer& recognizer, Queue::Entry& entry);
+    void run(Queue::Entry& entry);
     void report(Queue::Entry& entry, int state, int percent, int seconds);
     bool admit(Task& task, int seconds);
     void finish(Queue::Entry& entry, NxSpeechToTextJob::Outcome outcome);
 
     int m_reservedSeconds = 0; // admitted to running tasks, not yet deducted; under the queue's lock
+    // Outlives the queue, whose workers wait on it while their tasks are heard.
+    NxRecognizerPool m_recognizers;
     Queue m_queue;
 };
