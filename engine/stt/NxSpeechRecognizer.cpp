@@ -60,6 +60,23 @@ QString spelling(const char* word)
 constexpr int64_t ChunkSamples = 4096;
 constexpr int CepstrumBlock = 256; // frames
 
+// Search settings where the installed defaults are not the best trade.
+// The language model's weight in the first (tree), second (flat) and last
+// (best path) pass: the defaults (6.5, 8.5, 9.5) trust the language model
+// more than read speech bears out. Tuned on synthetic speech of ordinary prose
+// and checked on read audiobook sentences, these drop a quarter to a third of
+// the word errors there. The search then costs more; two Gaussians per
+// senone instead of four, at most 5000 active models and 10 word exits per
+// frame, and a narrower word beam bring it below the defaults' cost without
+// giving any of that back.
+const char* const TreeWeight = "5.5";
+const char* const FlatWeight = "6.5";
+const char* const BestPathWeight = "8";
+const char* const GaussiansPerSenone = "2";
+const char* const MostActiveModels = "5000";
+const char* const MostWordExits = "10";
+const char* const WordBeam = "1e-25";
+
 static_assert(std::is_same_v<mfcc_t, float>, "the library is built for floating-point features");
 } // namespace
 
@@ -126,7 +143,9 @@ bool NxSpeechRecognizer::load()
     const QByteArray language = QFile::encodeName(languageModelPath());
     const QByteArray dictionary = QFile::encodeName(dictionaryPath());
     m_config = cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", acoustic.constData(), "-lm", language.constData(),
-                           "-dict", dictionary.constData(), "-remove_silence", "no", nullptr);
+                           "-dict", dictionary.constData(), "-remove_silence", "no", "-lw", TreeWeight,
+                           "-fwdflatlw", FlatWeight, "-bestpathlw", BestPathWeight, "-topn", GaussiansPerSenone,
+                           "-maxhmmpf", MostActiveModels, "-maxwpf", MostWordExits, "-wbeam", WordBeam, nullptr);
     if (!m_config) {
         m_errorText = QStringLiteral("the recogniser rejected its configuration");
         return false;
