@@ -4,37 +4,41 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
-// Words as a recogniser writes them: lower case, no punctuation, an
-// apostrophe kept inside a word ("o'clock") and a pronunciation number
-// ("the(2)") dropped; hyphens and dashes part words.
+// The words of a text as a recogniser's output is compared: lower case,
+// punctuation gone, apostrophes kept inside words ("didn't"), a
+// pronunciation number ("the(2)") dropped, hyphens and dashes between words
+// as spaces.
 inline QStringList nxNormalisedWords(const QString& text)
 {
     static const QRegularExpression pronunciation(QStringLiteral("\\(\\d+\\)"));
-    static const QRegularExpression separators(QStringLiteral("[^\\w']+"),
-                                               QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression separator(QStringLiteral("[^\\w']+"),
+                                              QRegularExpression::UseUnicodePropertiesOption);
     QString plain = text.toLower();
     plain.replace(QChar(0x2019), QLatin1Char('\'')).remove(pronunciation);
     QStringList words;
-    for (QString word : plain.split(separators, Qt::SkipEmptyParts)) {
+    for (QString word : plain.split(separator, Qt::SkipEmptyParts)) {
         while (word.startsWith(QLatin1Char('\'')))
             word.remove(0, 1);
         while (word.endsWith(QLatin1Char('\'')))
             word.chop(1);
         if (!word.isEmpty())
-            words.append(word);
+            words += word;
     }
     return words;
 }
 
-// Substitutions, deletions and insertions that turn `reference` into
-// `hypothesis` (word-level Levenshtein distance), per reference word.
+// Word error rate: the fewest word substitutions, deletions and insertions
+// that turn the reference into the hypothesis, over the reference's length.
+// Both are compared as given; normalise them first.
 inline double nxWordErrorRate(const QStringList& reference, const QStringList& hypothesis)
 {
+    if (reference.isEmpty())
+        return hypothesis.isEmpty() ? 0.0 : 1.0;
     std::vector<int> row(size_t(hypothesis.size()) + 1);
-    for (size_t j = 0; j < row.size(); ++j)
-        row[j] = int(j);
+    std::iota(row.begin(), row.end(), 0);
     for (int i = 1; i <= reference.size(); ++i) {
         int diagonal = row[0];
         row[0] = i;
@@ -44,5 +48,5 @@ inline double nxWordErrorRate(const QStringList& reference, const QStringList& h
             row[size_t(j)] = std::min({row[size_t(j)] + 1, row[size_t(j) - 1] + 1, substitution});
         }
     }
-    return double(row.back()) / std::max(1, int(reference.size()));
+    return double(row.back()) / double(reference.size());
 }

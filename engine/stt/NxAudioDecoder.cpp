@@ -23,6 +23,13 @@ QString avError(int code)
     return QString::fromUtf8(text);
 }
 
+// Whether opening failed on the reading itself rather than on what was read.
+bool isReadError(int code)
+{
+    return code == AVERROR(EIO) || code == AVERROR(EACCES) || code == AVERROR(EPERM) || code == AVERROR(ENOMEM)
+           || code == AVERROR(ENOENT);
+}
+
 struct CodecFree
 {
     void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
@@ -88,10 +95,12 @@ NxAudioDecoder::Status NxAudioDecoder::open()
     auto context = std::make_unique<Context>();
     int result = avformat_open_input(&context->format, QFile::encodeName(m_filePath).constData(), nullptr, nullptr);
     if (result < 0)
-        return fail(Status::Unreadable, QStringLiteral("cannot open \"%1\": %2").arg(m_filePath, avError(result)));
+        return fail(isReadError(result) ? Status::Unreadable : Status::NotMedia,
+                    QStringLiteral("cannot open \"%1\": %2").arg(m_filePath, avError(result)));
     result = avformat_find_stream_info(context->format, nullptr);
     if (result < 0)
-        return fail(Status::Unreadable, QStringLiteral("cannot read \"%1\": %2").arg(m_filePath, avError(result)));
+        return fail(isReadError(result) ? Status::Unreadable : Status::NotMedia,
+                    QStringLiteral("cannot read \"%1\": %2").arg(m_filePath, avError(result)));
     result = av_find_best_stream(context->format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (result < 0)
         return fail(Status::NoAudio, QStringLiteral("\"%1\" has no audio stream").arg(m_filePath));
@@ -312,11 +321,13 @@ NxAudioDecoder::Status NxAudioDecoder::decode(double from, double to, std::vecto
     decoding.setSeeked(fromSample > 0 && seek(from));
 
     std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
+    bool readFailed = false;
     while (!decoding.reachedEnd()) {
         if (stop.load(std::memory_order_relaxed))
             return fail(Status::Stopped, QStringLiteral("stopped"));
         const int result = av_read_frame(format, packet.get());
         if (result < 0) {
+            readFailed = result != AVERROR_EOF && isReadError(result);
             if (result != AVERROR_EOF)
                 decoding.failed(result);
             break;
@@ -333,8 +344,9 @@ NxAudioDecoder::Status NxAudioDecoder::decode(double from, double to, std::vecto
     decoding.flush();
     if (progress)
         progress(decoding.secondsKept());
+    // Audio of which nothing decodes is not audio, unless reading broke off.
     if (decoding.hopeless())
-        return fail(Status::DecodeFailed,
+        return fail(readFailed ? Status::DecodeFailed : Status::NotMedia,
                     QStringLiteral("cannot decode the audio of \"%1\": %2").arg(m_filePath, decoding.lastError()));
     return Status::Ok;
 }

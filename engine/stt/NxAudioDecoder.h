@@ -15,7 +15,10 @@ class NxAudioDecoder
 public:
     static constexpr int SampleRate = 16000;
 
-    enum class Status { Ok, FileMissing, Unreadable, NoAudio, DecodeFailed, Stopped };
+    // NotMedia: FFmpeg finds no media in the file (random bytes, an empty
+    // file, a container cut short before its index), or not one packet of
+    // its audio decodes; Unreadable: the file could not be read at all.
+    enum class Status { Ok, FileMissing, Unreadable, NotMedia, NoAudio, DecodeFailed, Stopped };
 
     // Called with the seconds decoded so far.
     using Progress = std::function<void(double seconds)>;

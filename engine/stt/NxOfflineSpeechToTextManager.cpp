@@ -8,11 +8,8 @@
 using Info = NxSpeechToTextTaskInfo;
 
 NxOfflineSpeechToTextManager::NxOfflineSpeechToTextManager()
-    : NxSpeechToTextQueueManager(WorkerCount, [this] {
-        // Loads its models on this worker's first task.
-        auto recognizer = std::make_shared<NxSpeechRecognizer>();
-        return [this, recognizer](Queue::Entry& entry) { run(*recognizer, entry); };
-    })
+    : NxSpeechToTextQueueManager(WorkerCount, [this] { return [this](Queue::Entry& entry) { run(entry); }; })
+    , m_recognizers(NxRecognizerPool::recognizersForThisMachine())
 {
 }
 
@@ -21,10 +18,10 @@ NxOfflineSpeechToTextManager::~NxOfflineSpeechToTextManager()
     stopWorkers();
 }
 
-void NxOfflineSpeechToTextManager::run(NxSpeechRecognizer& recognizer, Queue::Entry& entry)
+void NxOfflineSpeechToTextManager::run(Queue::Entry& entry)
 {
     NxSpeechToTextJob::Outcome outcome = entry.task->job.run(
-        recognizer, entry.stop,
+        m_recognizers, entry.stop,
         [this, &entry](int state, int percent, int seconds) { report(entry, state, percent, seconds); },
         [this, &entry](int seconds) { return admit(*entry.task, seconds); });
     finish(entry, std::move(outcome));

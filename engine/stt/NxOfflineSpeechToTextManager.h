@@ -1,20 +1,23 @@
 #pragma once
 
+#include "NxRecognizerPool.h"
 #include "NxSpeechToTextQueueManager.h"
 
-class NxSpeechRecognizer;
-
 // Speech-to-text on this machine with pocketsphinx: tasks queue for two
-// worker threads, each with a recogniser of its own, loaded when it takes its
-// first task. Reports come from the workers.
+// worker threads, which read and decode their media and hand the speech to a
+// pool of recognisers, one per core, loaded with the first utterance they
+// hear: a long recording keeps every core busy. Reports come from the workers.
 //
 // Failures and their codes:
 // - a language other than English: transcription failed, unrecognised content;
 // - a missing or unreadable file: scan failed, transcode failure (worth a
 //   retry: the file may come back);
+// - a file that is not media (random bytes, no bytes, a container cut short
+//   before its index): scan failed, unrecognised content;
 // - media without sound: scan failed, unrecognised content;
 // - more than an hour of audio: scan failed, file too long;
-// - damaged audio: transcode failed, transcode failure;
+// - audio of which nothing decodes: transcode failed, unrecognised content;
+// - audio whose reading breaks off: transcode failed, transcode failure;
 // - more seconds than the allowance left: transcription failed, not enough time;
 // - nothing recognised: transcription failed, unrecognised content.
 class NxOfflineSpeechToTextManager final : public NxSpeechToTextQueueManager
@@ -29,9 +32,12 @@ public:
 private:
     ~NxOfflineSpeechToTextManager() override;
 
-    void run(NxSpeechRecognizer& recognizer, Queue::Entry& entry);
+    void run(Queue::Entry& entry);
     bool admit(Task& task, int seconds);
     int settle(Task& task, NxSpeechToTextJob::Outcome& outcome, bool ended) override;
 
     int m_reservedSeconds = 0; // admitted to running tasks, not yet deducted; under the queue's lock
+    // The destructor stops the workers, which wait on it while their tasks
+    // are heard, before it goes.
+    NxRecognizerPool m_recognizers;
 };

@@ -15,10 +15,17 @@ struct cmd_ln_s;
 // One pocketsphinx decoder with the installed US English models. Each worker
 // owns one: a decoder is used by one thread at a time, and the library's
 // process-wide parts (its log, model loading) are guarded here.
+//
+// Each utterance is heard on its own: the decoder starts it from that
+// utterance's own cepstral mean, never from what earlier audio taught it, so
+// the same audio gives the same words whichever decoder hears it and after
+// whatever else.
 class NxSpeechRecognizer
 {
 public:
     enum class Status { Ok, Stopped, Failed };
+
+    static constexpr int SampleRate = 16000;
 
     // Called with the samples of the current utterance fed so far.
     using Progress = std::function<void(int64_t samples)>;
@@ -43,20 +50,17 @@ public:
     Status recognize(const int16_t* samples, int64_t count, double offset, const std::atomic<bool>& stop,
                      std::vector<NxRecognizedWord>& words, const Progress& progress = {});
 
-    // Forgets what earlier audio taught the decoder: the cepstral mean it
-    // keeps adapting to the voice and microphone goes back to the models'
-    // own, so audio is heard the same whatever this decoder heard before.
-    void reset();
-
     QString errorText() const;
 
 private:
+    // Sets the decoder's cepstral mean to the mean of the utterance's frames.
+    void normaliseTo(const int16_t* samples, int64_t count);
+
     ps_decoder_s* m_decoder = nullptr;
     cmd_ln_s* m_config = nullptr;
     int m_frameRate = 100;
-    // The cepstral mean's running sums as loaded, before any audio.
-    std::vector<float> m_loadedMean;
-    std::vector<float> m_loadedSum;
-    int m_loadedFrames = 0;
+    std::vector<float> m_loadedMean; // for audio too short for a mean of its own
+    std::vector<float> m_cepstra;    // a block of frames for normaliseTo()
+    std::vector<float*> m_cepstrumRows;
     QString m_errorText;
 };

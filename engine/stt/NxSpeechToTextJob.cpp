@@ -2,6 +2,7 @@
 
 #include "NxAudioDecoder.h"
 #include "NxCueBuilder.h"
+#include "NxRecognizerPool.h"
 #include "NxSpeechRecognizer.h"
 #include "NxSpeechSegmenter.h"
 #include "NxSpeechToTextTaskInfo.h"
@@ -15,6 +16,7 @@ using Info = NxSpeechToTextTaskInfo;
 namespace
 {
 constexpr int Rate = NxAudioDecoder::SampleRate;
+static_assert(Rate == NxSpeechRecognizer::SampleRate, "the track is decoded at the recogniser's rate");
 
 NxSpeechToTextJob::Outcome failed(int state, int code, const QString& reason)
 {
@@ -33,11 +35,14 @@ NxSpeechToTextJob::Outcome stopped()
     return outcome;
 }
 
-// A file that cannot be found or opened may come back (a drive reconnected),
-// so it is a failure worth retrying; a file without sound never will be.
+// A file that cannot be found or read may come back (a drive reconnected),
+// so it is a failure worth retrying; a file that is not media, or has no
+// sound, never will be.
 int codeFor(NxAudioDecoder::Status status)
 {
-    return status == NxAudioDecoder::Status::NoAudio ? Info::UnrecognizedContent : Info::TranscodeFailure;
+    return status == NxAudioDecoder::Status::NoAudio || status == NxAudioDecoder::Status::NotMedia
+               ? Info::UnrecognizedContent
+               : Info::TranscodeFailure;
 }
 } // namespace
 
@@ -70,7 +75,7 @@ bool NxSpeechToTextJob::pending(const Outcome& outcome)
     return !outcome.stopped && outcome.state == 0;
 }
 
-NxSpeechToTextJob::Outcome NxSpeechToTextJob::run(NxSpeechRecognizer& recognizer, const std::atomic<bool>& stop,
+NxSpeechToTextJob::Outcome NxSpeechToTextJob::run(NxRecognizerPool& recognizers, const std::atomic<bool>& stop,
                                                   const Report& report, const Admit& admit)
 {
     if (!isEnglish(m_language))
@@ -82,7 +87,7 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::run(NxSpeechRecognizer& recognizer
     const Outcome outcome = readTrack(stop, report, track);
     if (!pending(outcome))
         return outcome;
-    return transcribe(recognizer, stop, track, admit);
+    return transcribe(recognizers, stop, track, admit);
 }
 
 NxSpeechToTextJob::Outcome NxSpeechToTextJob::readTrack(const std::atomic<bool>& stop, const Report& report,
@@ -169,7 +174,7 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::decode(const std::atomic<bool>& st
     return {};
 }
 
-NxSpeechToTextJob::Outcome NxSpeechToTextJob::transcribe(NxSpeechRecognizer& recognizer,
+NxSpeechToTextJob::Outcome NxSpeechToTextJob::transcribe(NxRecognizerPool& recognizers,
                                                          const std::atomic<bool>& stop,
                                                          const std::vector<int16_t>& track, const Admit& admit)
 {
@@ -178,32 +183,31 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::transcribe(NxSpeechRecognizer& rec
         return failed(Info::TranscribeFailed, Info::NotEnoughTime,
                       QStringLiteral("%1 s of audio is more than the allowance left").arg(seconds));
     progress(Info::Transcribing, 0.0, 0.0);
-    if (!recognizer.load())
-        return failed(Info::TranscribeFailed, Info::TranscriptionFailure, recognizer.errorText());
-    // The decoder adapts to the voice from segment to segment within the
-    // track, but starts each task as loaded: a worker's earlier tasks must
-    // not change what this one hears.
-    recognizer.reset();
 
-    const std::vector<NxSpeechSegment> segments = NxSpeechSegmenter().segment(track.data(), int64_t(track.size()));
+    const std::vector<NxSpeechSegment> utterances = NxSpeechSegmenter().segment(track.data(), int64_t(track.size()));
     int64_t total = 0;
-    for (const NxSpeechSegment& segment : segments)
-        total += segment.end - segment.begin;
-    int64_t done = 0;
+    for (const NxSpeechSegment& utterance : utterances)
+        total += utterance.end - utterance.begin;
     std::vector<NxRecognizedWord> words;
-    for (const NxSpeechSegment& segment : segments) {
-        const NxSpeechRecognizer::Status status = recognizer.recognize(
-            track.data() + segment.begin, segment.end - segment.begin, double(segment.begin) / Rate, stop, words,
-            [&](int64_t fed) {
-                progress(Info::Transcribing, double(done + fed) / double(total),
-                         double(segment.begin + fed) / Rate);
-            });
-        if (status == NxSpeechRecognizer::Status::Stopped)
-            return stopped();
-        if (status != NxSpeechRecognizer::Status::Ok)
-            return failed(Info::TranscribeFailed, Info::TranscriptionFailure, recognizer.errorText());
-        done += segment.end - segment.begin;
-    }
+    QString errorText;
+    const NxRecognizerPool::Status status =
+        recognizers.recognize(track.data(), utterances, stop, words, errorText, [&](const std::vector<int64_t>& fed) {
+            // The share of all speech heard, and how far the track is heard
+            // without a gap.
+            int64_t heard = 0;
+            for (int64_t samples : fed)
+                heard += samples;
+            size_t open = 0;
+            while (open < fed.size() && fed[open] >= utterances[open].end - utterances[open].begin)
+                ++open;
+            const int64_t reached =
+                open < fed.size() ? utterances[open].begin + fed[open] : utterances.back().end;
+            progress(Info::Transcribing, double(heard) / double(total), double(reached) / Rate);
+        });
+    if (status == NxRecognizerPool::Status::Stopped)
+        return stopped();
+    if (status != NxRecognizerPool::Status::Ok)
+        return failed(Info::TranscribeFailed, Info::TranscriptionFailure, errorText);
     if (words.empty())
         return failed(Info::TranscribeFailed, Info::UnrecognizedContent, QStringLiteral("no speech was recognised"));
 

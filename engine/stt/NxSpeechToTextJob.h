@@ -10,11 +10,12 @@
 #include <functional>
 #include <vector>
 
-class NxSpeechRecognizer;
+class NxRecognizerPool;
 
 // One run of a speech-to-text task, on the calling thread: scans its media,
 // decodes and mixes their audio onto one 16 kHz track, finds the speech,
-// recognises it and groups the words into cues.
+// has the pool's recognisers hear its utterances side by side and groups the
+// words into cues.
 class NxSpeechToTextJob
 {
 public:
@@ -46,7 +47,7 @@ public:
 
     const QString& language() const { return m_language; }
 
-    Outcome run(NxSpeechRecognizer& recognizer, const std::atomic<bool>& stop, const Report& report,
+    Outcome run(NxRecognizerPool& recognizers, const std::atomic<bool>& stop, const Report& report,
                 const Admit& admit);
 
     // The scanning and transcoding stages alone, for an engine that hears the
@@ -64,7 +65,7 @@ private:
 
     Outcome scan(const std::atomic<bool>& stop, std::vector<Piece>& pieces);
     Outcome decode(const std::atomic<bool>& stop, const std::vector<Piece>& pieces, std::vector<int16_t>& track);
-    Outcome transcribe(NxSpeechRecognizer& recognizer, const std::atomic<bool>& stop,
+    Outcome transcribe(NxRecognizerPool& recognizers, const std::atomic<bool>& stop,
                        const std::vector<int16_t>& track, const Admit& admit);
     void progress(int state, double fraction, double seconds);
 
