@@ -25,6 +25,7 @@ struct NxRecognizerPool::Call
     const int16_t* const track;
     const std::vector<NxSpeechSegment>& utterances;
     const std::atomic<bool>& stop;
+    size_t next = 0; // the next utterance to hand out; under the pool's lock
 
     // Guards what follows; the caller sleeps on `changed`.
     std::mutex mutex;
@@ -69,8 +70,7 @@ NxRecognizerPool::Status NxRecognizerPool::recognize(const int16_t* track,
     Call call(track, utterances, stop);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        for (size_t i = 0; i < utterances.size(); ++i)
-            m_turns.push_back({&call, i});
+        m_calls.push_back(&call);
         while (int(m_threads.size()) < m_recognizerCount)
             m_threads.emplace_back([this] { work(); });
     }
@@ -105,22 +105,27 @@ void NxRecognizerPool::work()
     NxSpeechRecognizer recognizer;
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_wake.wait(lock, [this] { return m_shuttingDown || !m_turns.empty(); });
+        m_wake.wait(lock, [this] { return m_shuttingDown || !m_calls.empty(); });
         if (m_shuttingDown)
             return;
-        const Turn turn = m_turns.front();
-        m_turns.pop_front();
+        // Calls take turns, one utterance each, so that every task waiting
+        // moves on; a stopped call's utterances are all passed over at once.
+        Call* call = m_calls.front();
+        m_calls.pop_front();
+        const size_t first = call->next;
+        call->next = call->stop ? call->utterances.size() : first + 1;
+        if (call->next < call->utterances.size())
+            m_calls.push_back(call);
+        const size_t last = call->next;
         lock.unlock();
-        hear(recognizer, turn);
+        hear(recognizer, *call, first, last);
         lock.lock();
     }
 }
 
-void NxRecognizerPool::hear(NxSpeechRecognizer& recognizer, const Turn& turn)
+void NxRecognizerPool::hear(NxSpeechRecognizer& recognizer, Call& call, size_t first, size_t last)
 {
-    Call& call = *turn.call;
-    const NxSpeechSegment& utterance = call.utterances[turn.utterance];
-    bool skip = call.stop.load(std::memory_order_relaxed);
+    bool skip = last - first > 1 || call.stop.load(std::memory_order_relaxed);
     if (!skip) {
         std::lock_guard<std::mutex> lock(call.mutex);
         skip = call.status != Status::Ok;
@@ -128,11 +133,12 @@ void NxRecognizerPool::hear(NxSpeechRecognizer& recognizer, const Turn& turn)
     Status status = Status::Stopped;
     std::vector<NxRecognizedWord> words;
     if (!skip) {
+        const NxSpeechSegment& utterance = call.utterances[first];
         status = recognizer.recognize(call.track + utterance.begin, utterance.end - utterance.begin,
                                       double(utterance.begin) / NxSpeechRecognizer::SampleRate, call.stop, words,
-                                      [&call, &turn](int64_t fed) {
+                                      [&call, first](int64_t fed) {
                                           std::lock_guard<std::mutex> lock(call.mutex);
-                                          call.fed[turn.utterance] = fed;
+                                          call.fed[first] = fed;
                                           call.progressed = true;
                                           call.changed.notify_all();
                                       });
@@ -140,12 +146,12 @@ void NxRecognizerPool::hear(NxSpeechRecognizer& recognizer, const Turn& turn)
     // The last touch of the call: once `left` reaches 0 and the lock is
     // released, its caller may return.
     std::lock_guard<std::mutex> lock(call.mutex);
-    if (status == Status::Ok)
-        call.words[turn.utterance] = std::move(words);
-    else if (call.status == Status::Ok) {
+    if (status == Status::Ok) {
+        call.words[first] = std::move(words);
+    } else if (call.status == Status::Ok) {
         call.status = status;
         call.errorText = skip ? QStringLiteral("stopped") : recognizer.errorText();
     }
-    --call.left;
+    call.left -= last - first;
     call.changed.notify_all();
 }

@@ -21,9 +21,9 @@
 //
 // A caller hands over a track's utterances and waits; the pool's threads never
 // wait for a caller, so callers on every worker of a task queue at once only
-// share the recognisers, each utterance in turn. Utterances are independent
-// (each starts from its own cepstral mean), so which recogniser hears which,
-// and in what order, changes nothing in the words.
+// share the recognisers, taking turns utterance by utterance. Utterances are
+// independent (each starts from its own cepstral mean), so which recogniser
+// hears which, and in what order, changes nothing in the words.
 class NxRecognizerPool
 {
 public:
@@ -50,19 +50,15 @@ public:
 
 private:
     struct Call;
-    struct Turn
-    {
-        Call* call = nullptr;
-        size_t utterance = 0;
-    };
 
     void work();
-    void hear(NxSpeechRecognizer& recognizer, const Turn& turn);
+    // Hears utterance `first` of the call, or passes over [first, last).
+    void hear(NxSpeechRecognizer& recognizer, Call& call, size_t first, size_t last);
 
     const int m_recognizerCount;
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    std::deque<Turn> m_turns;
+    std::deque<Call*> m_calls; // those with utterances yet to hand out, in turn
     std::vector<std::thread> m_threads;
     bool m_shuttingDown = false;
 };
