@@ -9,11 +9,45 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 namespace NxBench
 {
+// Waits on the bench's thread for the report that ends a task; each wait
+// takes one ending, so one waiter serves task after task.
+class SpeechToTextCompletion final : public INxSpeechToTextTaskManagerCallBack
+{
+    using Info = NxSpeechToTextTaskInfo;
+
+public:
+    void onTaskStateChanged(const Info& info) override
+    {
+        if (info.state != Info::Completed && info.state != Info::ScanFailed && info.state != Info::TranscodeFailed
+            && info.state != Info::TranscribeFailed)
+            return;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_state = info.state;
+        m_wake.notify_all();
+    }
+    void onRemainingChanged(int) override {}
+
+    int wait()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_wake.wait(lock, [this] { return m_state != 0; });
+        return std::exchange(m_state, 0);
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    int m_state = 0;
+};
+
 using Clock = std::chrono::steady_clock;
 
 inline double millisecondsSince(Clock::time_point start)

@@ -100,34 +100,6 @@ QStringList pcmOutput(const QString& wav)
     return {"-ar", "16000", "-ac", "1", "-c:a", "pcm_s16le", "-fflags", "+bitexact", "-map_metadata", "-1", wav};
 }
 
-// Waits on the bench's thread for the report that ends the task.
-class Completion final : public INxSpeechToTextTaskManagerCallBack
-{
-public:
-    void onTaskStateChanged(const Info& info) override
-    {
-        if (info.state != Info::Completed && info.state != Info::ScanFailed && info.state != Info::TranscodeFailed
-            && info.state != Info::TranscribeFailed)
-            return;
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_state = info.state;
-        m_wake.notify_all();
-    }
-    void onRemainingChanged(int) override {}
-
-    int wait()
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_wake.wait(lock, [this] { return m_state != 0; });
-        return m_state;
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    int m_state = 0;
-};
-
 QStringList wordsOf(const std::vector<NxSubtitleCue>& cues)
 {
     QStringList words;
@@ -141,7 +113,7 @@ Timing runPipeline(const Speech& speech, const QString& srt, QStringList& heard)
 {
     NxUsageAllowance::instance().topUp(int(speech.seconds) + 1, 0);
     auto* manager = new NxOfflineSpeechToTextManager;
-    Completion completion;
+    NxBench::SpeechToTextCompletion completion;
     manager->setCallBack(&completion);
     NxMediaFile media(speech.wav, INxAbstractMedia::Audio, NxRational{100, 1}, qint64(speech.seconds * 100));
 

@@ -59,34 +59,6 @@ QByteArray formerEspeakVoice(const NxCatalogueVoice& voice)
     return language + '+' + voice.info.code.section(QLatin1Char('-'), 2).toLatin1();
 }
 
-// Waits on the bench's thread for the report that ends a task.
-class Completion final : public INxSpeechToTextTaskManagerCallBack
-{
-public:
-    void onTaskStateChanged(const Info& info) override
-    {
-        if (info.state != Info::Completed && info.state != Info::ScanFailed && info.state != Info::TranscodeFailed
-            && info.state != Info::TranscribeFailed)
-            return;
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_state = info.state;
-        m_wake.notify_all();
-    }
-    void onRemainingChanged(int) override {}
-
-    int wait()
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_wake.wait(lock, [this] { return m_state != 0; });
-        return std::exchange(m_state, 0);
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    int m_state = 0;
-};
-
 class Listener
 {
 public:
@@ -133,7 +105,7 @@ public:
 
 private:
     QString m_folder;
-    Completion m_completion;
+    NxBench::SpeechToTextCompletion m_completion;
     NxOfflineSpeechToTextManager* m_manager = new NxOfflineSpeechToTextManager;
 };
 } // namespace
