@@ -1,0 +1,209 @@
+#include "NxCheckedFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+QByteArray encoded(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+// A temporary name beside `destination`, hidden so that folder listings that
+// number new names after existing ones pass over it.
+QByteArray temporaryTemplate(const QString& destination)
+{
+    const QFileInfo info(destination);
+    return encoded(info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".XXXXXX"));
+}
+
+bool writeAll(int fd, const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t done = ::write(fd, data, size_t(size));
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += done;
+        size -= done;
+    }
+    return true;
+}
+}
+
+NxCheckedFile::NxCheckedFile(const QString& destination)
+    : m_destination(QFileInfo(destination).absoluteFilePath())
+{
+}
+
+NxCheckedFile::~NxCheckedFile()
+{
+    discard();
+}
+
+bool NxCheckedFile::fail(const QString& what, int error)
+{
+    m_error = error ? what + QLatin1String(": ") + qt_error_string(error) : what;
+    discard();
+    return false;
+}
+
+void NxCheckedFile::discard()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    if (!m_temporary.isEmpty())
+        ::unlink(encoded(m_temporary).constData());
+    m_temporary.clear();
+}
+
+bool NxCheckedFile::open()
+{
+    discard();
+    m_error.clear();
+    m_written = 0;
+    QByteArray name = temporaryTemplate(m_destination);
+    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (m_fd < 0)
+        return fail(QStringLiteral("Cannot write in %1").arg(QFileInfo(m_destination).absolutePath()), errno);
+    m_temporary = QFile::decodeName(name);
+    // mkostemp makes the file 0600; a result is as readable as any other file the user makes.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(m_fd, 0666 & ~mask);
+    return true;
+}
+
+bool NxCheckedFile::write(const char* data, qint64 size)
+{
+    if (m_fd < 0)
+        return false;
+    if (!writeAll(m_fd, data, size))
+        return fail(QStringLiteral("Cannot write %1").arg(m_destination), errno);
+    m_written += size;
+    return true;
+}
+
+bool NxCheckedFile::commit(Commit how)
+{
+    if (m_fd < 0)
+        return false;
+    struct stat written {};
+    if (::fsync(m_fd) != 0)
+        return fail(QStringLiteral("Cannot write %1").arg(m_destination), errno);
+    if (::fstat(m_fd, &written) != 0 || written.st_size != m_written)
+        return fail(QStringLiteral("Cannot write %1: the file is incomplete").arg(m_destination), 0);
+    ::close(m_fd);
+    m_fd = -1;
+
+    const QByteArray from = encoded(m_temporary);
+    const QByteArray to = encoded(m_destination);
+    switch (how) {
+    case Commit::Replace:
+        if (::rename(from.constData(), to.constData()) != 0)
+            return fail(QStringLiteral("Cannot replace %1").arg(m_destination), errno);
+        m_temporary.clear();
+        return true;
+    case Commit::Reserved: {
+        // Only the empty placeholder that reserve() made may go; a user's
+        // content written there meanwhile stays.
+        struct stat placeholder {};
+        if (::lstat(to.constData(), &placeholder) == 0) {
+            if (!S_ISREG(placeholder.st_mode) || placeholder.st_size != 0)
+                return fail(QStringLiteral("%1 already exists").arg(m_destination), 0);
+            if (::rename(from.constData(), to.constData()) != 0)
+                return fail(QStringLiteral("Cannot write %1").arg(m_destination), errno);
+            m_temporary.clear();
+            return true;
+        }
+        break; // the placeholder was removed: publish as a new name
+    }
+    case Commit::NewName:
+        break;
+    }
+    if (::link(from.constData(), to.constData()) != 0) {
+        const int error = errno;
+        return fail(error == EEXIST ? QStringLiteral("%1 already exists").arg(m_destination)
+                                    : QStringLiteral("Cannot write %1").arg(m_destination),
+                    error == EEXIST ? 0 : error);
+    }
+    discard();
+    return true;
+}
+
+bool NxCheckedFile::writeFile(const QString& destination, const QByteArray& bytes, Commit how, QString* error)
+{
+    NxCheckedFile file(destination);
+    const bool ok = file.open() && file.write(bytes) && file.commit(how);
+    if (!ok && error)
+        *error = file.errorString();
+    return ok;
+}
+
+bool NxCheckedFile::copyFile(const QString& source, const QString& destination, Commit how, QString* error)
+{
+    const auto failed = [error](const QString& text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    if (isSpecialFile(source))
+        return failed(QStringLiteral("%1 is not a regular file").arg(source));
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
+    NxCheckedFile out(destination);
+    if (!out.open())
+        return failed(out.errorString());
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = in.read(chunk.data(), chunk.size());
+        if (got < 0)
+            return failed(QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
+        if (got == 0)
+            break;
+        if (!out.write(chunk.constData(), got))
+            return failed(out.errorString());
+    }
+    if (!out.commit(how))
+        return failed(out.errorString());
+    return true;
+}
+
+bool NxCheckedFile::reserve(const QString& path, QString* error)
+{
+    const int fd = ::open(encoded(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (error)
+            *error = errno == EEXIST ? QString() : QStringLiteral("Cannot write %1: %2").arg(path, qt_error_string(errno));
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
+void NxCheckedFile::releaseReservation(const QString& path)
+{
+    struct stat entry {};
+    const QByteArray name = encoded(path);
+    if (::lstat(name.constData(), &entry) == 0 && S_ISREG(entry.st_mode) && entry.st_size == 0)
+        ::unlink(name.constData());
+}
+
+bool NxCheckedFile::isSpecialFile(const QString& path)
+{
+    struct stat entry {};
+    if (::stat(encoded(path).constData(), &entry) != 0)
+        return false;
+    return !S_ISREG(entry.st_mode) && !S_ISDIR(entry.st_mode);
+}

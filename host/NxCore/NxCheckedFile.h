@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A file that appears whole or not at all.
+//
+// The bytes go to a hidden temporary file beside the destination, written
+// without a buffer so that a full disk (ENOSPC) or a file-size limit (EFBIG)
+// shows at the write that hits it, then synced and measured. Only a complete
+// file is published under its name, and how it is published is chosen at
+// commit():
+//   NewName  - link(2) into place: fails when any entry has the name, a
+//              dangling symbolic link included. Nothing is ever replaced.
+//   Reserved - the name was reserved with reserve(): the empty placeholder is
+//              replaced; an entry that has gained content since is kept and
+//              the commit fails.
+//   Replace  - rename(2) over the destination, for a file that is rewritten
+//              as a whole (a configuration): readers see the old file or the
+//              new one, never a part.
+// Whatever fails, the temporary file is removed and errorString() says why in
+// words a user can act on.
+class NxCheckedFile
+{
+public:
+    enum class Commit { NewName, Reserved, Replace };
+
+    explicit NxCheckedFile(const QString& destination);
+    ~NxCheckedFile();
+    NxCheckedFile(const NxCheckedFile&) = delete;
+    NxCheckedFile& operator=(const NxCheckedFile&) = delete;
+
+    bool open();
+    bool write(const char* data, qint64 size);
+    bool write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
+    bool commit(Commit how);
+    QString errorString() const { return m_error; }
+    QString destination() const { return m_destination; }
+
+    // Writes `bytes` as `destination` in one call.
+    static bool writeFile(const QString& destination, const QByteArray& bytes, Commit how, QString* error);
+    // Copies `source` to `destination`, checked like any other write.
+    static bool copyFile(const QString& source, const QString& destination, Commit how, QString* error);
+
+    // Creates `path` empty and exclusively (O_CREAT | O_EXCL): false when any
+    // entry has the name, so a name reserved by one process is never taken by
+    // another. `error` is left empty when the name was merely taken.
+    static bool reserve(const QString& path, QString* error = nullptr);
+    // Removes a reservation that was never filled: only an empty regular file.
+    static void releaseReservation(const QString& path);
+
+    // True when `path` names something other than a regular file or folder:
+    // a FIFO, device or socket, which would block a reader or swallow writes.
+    // A missing path is not special; a symbolic link is judged by its target.
+    static bool isSpecialFile(const QString& path);
+
+private:
+    bool fail(const QString& what, int error);
+    void discard();
+
+    QString m_destination;
+    QString m_temporary;
+    int m_fd = -1;
+    qint64 m_written = 0;
+    QString m_error;
+};
