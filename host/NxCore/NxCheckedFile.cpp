@@ -114,20 +114,6 @@ bool NxCheckedFile::commit(Commit how)
             return fail(QStringLiteral("Cannot replace %1").arg(m_destination), errno);
         m_temporary.clear();
         return true;
-    case Commit::Reserved: {
-        // Only the empty placeholder that reserve() made may go; a user's
-        // content written there meanwhile stays.
-        struct stat placeholder {};
-        if (::lstat(to.constData(), &placeholder) == 0) {
-            if (!S_ISREG(placeholder.st_mode) || placeholder.st_size != 0)
-                return fail(QStringLiteral("%1 already exists").arg(m_destination), 0);
-            if (::rename(from.constData(), to.constData()) != 0)
-                return fail(QStringLiteral("Cannot write %1").arg(m_destination), errno);
-            m_temporary.clear();
-            return true;
-        }
-        break; // the placeholder was removed: publish as a new name
-    }
     case Commit::NewName:
         break;
     }

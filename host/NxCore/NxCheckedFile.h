@@ -12,9 +12,6 @@
 // commit():
 //   NewName  - link(2) into place: fails when any entry has the name, a
 //              dangling symbolic link included. Nothing is ever replaced.
-//   Reserved - the name was reserved with reserve(): the empty placeholder is
-//              replaced; an entry that has gained content since is kept and
-//              the commit fails.
 //   Replace  - rename(2) over the destination, for a file that is rewritten
 //              as a whole (a configuration): readers see the old file or the
 //              new one, never a part.
@@ -23,7 +20,7 @@
 class NxCheckedFile
 {
 public:
-    enum class Commit { NewName, Reserved, Replace };
+    enum class Commit { NewName, Replace };
 
     explicit NxCheckedFile(const QString& destination);
     ~NxCheckedFile();
@@ -43,10 +40,10 @@ public:
     static bool copyFile(const QString& source, const QString& destination, Commit how, QString* error);
 
     // Creates `path` empty and exclusively (O_CREAT | O_EXCL): false when any
-    // entry has the name, so a name reserved by one process is never taken by
+    // entry has the name, so a marker made by one process is never made by
     // another. `error` is left empty when the name was merely taken.
     static bool reserve(const QString& path, QString* error = nullptr);
-    // Removes a reservation that was never filled: only an empty regular file.
+    // Removes what reserve() made: only an empty regular file goes.
     static void releaseReservation(const QString& path);
 
     // True when `path` names something other than a regular file or folder:
