@@ -13,8 +13,6 @@
 #include <QButtonGroup>
 #include <QPainter>
 
-#include <iterator>
-
 namespace
 {
 // Vocalist buttons in grid order, four per row, with their group ids.
@@ -136,19 +134,6 @@ void translateChoices(QButtonGroup* group, const ChoiceRow& choices)
 {
     for (const Choice& choice : choices)
         group->button(choice.id)->setText(NxTextToSpeechParamPanel::tr(choice.text));
-}
-
-// The designed widths hold the translated words; a word that needs more
-// (an untranslated source text, a long language) widens its control rather
-// than being cut, and the placement moves its neighbours along. Controls
-// that stand in one column share the widest width, so the column stays even.
-void fitWidth(const QList<QWidget*>& column, int designedWidth)
-{
-    int width = designedWidth;
-    for (const QWidget* child : column)
-        width = qMax(width, child->sizeHint().width());
-    for (QWidget* child : column)
-        child->setFixedWidth(width);
 }
 
 // A key that holds no value counts as absent.
@@ -278,16 +263,6 @@ void NxTextToSpeechParamPanel::RetranslateUi()
     translateChoices(m_speakingRateGroup, SpeakingRateChoices);
     m_confirmButton->setText(tr("Confirm"));
     m_tryListenButton->setText(tr("Try Listen"));
-
-    fitWidth({m_voiceHeading}, VoiceHeadingSize.width());
-    fitWidth({m_paramHeading}, ParamHeadingSize.width());
-    fitWidth({m_intonationCaption, m_speakingRateCaption}, CaptionSize.width());
-    for (int column = 0; column < int(std::size(IntonationChoices)); ++column)
-        fitWidth({m_intonationGroup->buttons().at(column), m_speakingRateGroup->buttons().at(column)},
-                 RadioSize.width());
-    fitWidth({m_vocalistButtons.begin(), m_vocalistButtons.end()}, VocalistButtonSize.width());
-    fitWidth({m_tryListenButton, m_confirmButton}, ActionButtonSize.width());
-    placeChildren();
 }
 
 TextToSpeechTaskParam NxTextToSpeechParamPanel::GetParam() const
@@ -329,6 +304,18 @@ void NxTextToSpeechParamPanel::slotButtonGroupClicked(QAbstractButton* button)
     selectVocalist(button->property(IdProperty).toString());
 }
 
+void NxTextToSpeechParamPanel::slotIntonationGroupClicked(int)
+{
+}
+
+void NxTextToSpeechParamPanel::slotSpeakingRateGroupClicked(int)
+{
+}
+
+void NxTextToSpeechParamPanel::slotErrorMsg(QString)
+{
+}
+
 void NxTextToSpeechParamPanel::resizeEvent(QResizeEvent* event)
 {
     placeChildren();
@@ -352,7 +339,7 @@ void NxTextToSpeechParamPanel::placeChildren()
     m_tipsLabel->move(TipsLeft, height() - TipsBottomMargin - m_tipsLabel->height());
     const int actionTop = height() - ActionMargin - m_confirmButton->height();
     m_confirmButton->move(width() - ActionMargin - m_confirmButton->width(), actionTop);
-    m_tryListenButton->move(m_confirmButton->x() - ActionMargin - m_tryListenButton->width(), actionTop);
+    m_tryListenButton->move(width() - (2 * m_confirmButton->width() + 2 * ActionMargin), actionTop);
 }
 
 // Returns the top of the last row.

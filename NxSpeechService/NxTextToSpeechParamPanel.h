@@ -37,6 +37,9 @@ private slots:
     void slotConfirm();
     void slotTryListen();
     void slotButtonGroupClicked(QAbstractButton* button);
+    void slotIntonationGroupClicked(int id); // kept for the host, which finds it by name; does nothing
+    void slotSpeakingRateGroupClicked(int id); // kept for the host, which finds it by name; does nothing
+    void slotErrorMsg(QString errorMsg); // kept for the host, which finds it by name; does nothing
 
 private:
     void createButtons();

@@ -20,7 +20,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QScrollArea>
-#include <QSet>
 #include <QVBoxLayout>
 
 #include <iterator>
@@ -39,6 +38,7 @@ const QString PitchKey = QStringLiteral("pitch");
 constexpr int LabelHeight = 18;
 constexpr QSize ComboSize(476, 24);
 constexpr QSize ContainerSize(640, 345);
+constexpr int SettingsBackgroundType = 5;
 constexpr QSize ScrollAreaSize(590, 152);
 constexpr int SliderLabelHeight = 24;
 constexpr QSize SliderSize(486, 24);
@@ -56,6 +56,10 @@ constexpr int ButtonSpacing = 16;
 constexpr QMargins PanelMargins(0, 24, 16, 12);
 constexpr int RowIndent = 24;
 constexpr int RowSpacing = 16;
+
+// A language offers at most ten voices; a catalogue that lists one voice a
+// hundred times over is still shown whole, a hostile cache is cut here.
+constexpr int MaxTiles = 1000;
 
 // The sliders' five steps; the value sent is the index less two, and the
 // words differ from the sliders' own lower-case labels.
@@ -150,7 +154,8 @@ void NxTextToSpeechParamVarneloPanel::createLanguageChoice()
 void NxTextToSpeechParamVarneloPanel::createSettingsContainer()
 {
     m_settingsContainer = new NxWidget(this);
-    m_settingsContainer->SetBGColorType(NxSkinColor::Varnelo_Background_Surface2);
+    // The kit paints the settings area's raised background from this property.
+    m_settingsContainer->setProperty(NxWidget::BGColorTypeProperty, SettingsBackgroundType);
     m_settingsContainer->setFixedSize(ContainerSize);
     m_voiceLabel = NxLabel::CreateLabel(m_settingsContainer);
     m_voiceLabel->setFixedHeight(LabelHeight);
@@ -327,17 +332,16 @@ TextToSpeechTaskParam NxTextToSpeechParamVarneloPanel::GetParam() const
 
 void NxTextToSpeechParamVarneloPanel::initParam()
 {
+    // A voice the catalogue lists more than once is chosen on each of its tiles.
     const QVariant voice = remembered(VoiceKey);
-    NxVoiceItem* chosen = nullptr;
+    bool chosen = false;
     if (voice.isValid()) {
-        const int id = voice.toInt();
-        for (NxVoiceItem* tile : m_voicePanel->items())
-            if (!chosen && tile->id() == id)
-                chosen = tile;
+        for (NxVoiceItem* tile : m_voicePanel->items()) {
+            tile->setSelected(tile->id() == voice.toInt());
+            chosen = chosen || tile->isSelected();
+        }
     }
-    if (chosen)
-        m_voicePanel->selectItem(chosen);
-    else
+    if (!chosen)
         selectFirstTile();
 
     INxBaseLog* log = GetGlobalLogInstance();
@@ -385,13 +389,13 @@ void NxTextToSpeechParamVarneloPanel::slotLanguageChanged(int)
     m_voicePanel->clearItems();
     const QString code = languageCodeTable.value(m_languageCombo->currentData().toInt());
     const QList<int> offered = languageVoiceTable.value(code);
-    // One tile per voice, whatever a damaged catalogue repeats.
-    QSet<int> shown;
+    // A tile for every record offered, repeats included; only a cache far
+    // larger than any catalogue reaches the cap.
     for (const NxTextToSpeechVoiceInfo& voice : qAsConst(m_voiceList)) {
-        if (voice.languageCode != code || !offered.contains(voice.id) || shown.contains(voice.id))
-            continue;
-        shown.insert(voice.id);
-        m_voicePanel->addItem(voice.male, voice.showName, voice.id, voice.code);
+        if (m_voicePanel->items().size() == MaxTiles)
+            break;
+        if (voice.languageCode == code && offered.contains(voice.id))
+            m_voicePanel->addItem(voice.male, voice.showName, voice.id, voice.code);
     }
     selectFirstTile();
 }

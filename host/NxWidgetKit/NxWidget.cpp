@@ -5,6 +5,13 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QVariant>
+
+namespace
+{
+// The background type numbers widgets may name in their property.
+constexpr int RaisedSurfaceType = 5;
+}
 
 NxWidget::NxWidget(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
@@ -18,6 +25,17 @@ void NxWidget::SetBGColorType(const NxSkinColor::NxColorType& type)
     m_hasBackground = true;
     m_background = type;
     update();
+}
+
+bool NxWidget::event(QEvent* event)
+{
+    if (event->type() == QEvent::DynamicPropertyChange
+        && static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == BGColorTypeProperty) {
+        m_hasBackground = property(BGColorTypeProperty).toInt() == RaisedSurfaceType;
+        m_background = NxSkinColor::Varnelo_Background_Surface2;
+        update();
+    }
+    return QWidget::event(event);
 }
 
 void NxWidget::changeEvent(QEvent* event)

@@ -20,7 +20,14 @@ public:
     // Paint the whole widget in this skin colour (a background role).
     void SetBGColorType(const NxSkinColor::NxColorType& type);
 
+    // The dynamic property through which a widget names its background by
+    // the kit's background type number instead; type 5 is the raised
+    // surface of a settings area (Varnelo_Background_Surface2). Other
+    // numbers paint nothing.
+    static constexpr const char* BGColorTypeProperty = "BGColorType";
+
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -11,7 +11,8 @@
 
 namespace
 {
-// The German words of the page in a long language.
+// The German words of the page in a long language; the controls keep their
+// designed sizes, so this page shows which words a translation must shorten.
 QHash<QString, QString> germanTexts()
 {
     return {
