@@ -19,7 +19,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cerrno>
