@@ -9,6 +9,18 @@
 
 namespace
 {
+const QString ReservationSuffix = QStringLiteral(".reserved");
+
+// The name an entry takes: its complete base name, or for a reservation the
+// name it holds.
+QString nameTakenBy(const QString& entry)
+{
+    if (entry.startsWith(QLatin1Char('.')) && entry.endsWith(ReservationSuffix)
+        && entry.size() > 1 + ReservationSuffix.size())
+        return entry.mid(1, entry.size() - 1 - ReservationSuffix.size());
+    return QFileInfo(entry).completeBaseName();
+}
+
 qint64 largestNumberIn(const std::vector<QString>& sortedNames, const QString& prefix)
 {
     qint64 largest = 0;
@@ -31,7 +43,7 @@ NxOutputFolder::NxOutputFolder(const QString& folderPath)
     m_names.reserve(entries.size());
     m_foldedNames.reserve(entries.size());
     for (const QString& entry : entries) {
-        const QString baseName = QFileInfo(entry).completeBaseName();
+        const QString baseName = nameTakenBy(entry);
         m_names.push_back(baseName);
         m_foldedNames.push_back(baseName.toCaseFolded());
     }
@@ -46,6 +58,11 @@ QString NxOutputFolder::candidateName(const QString& base, const QString& initia
     if (largest > 0)
         return numbered(base, quint64(largest) + 1);
     return containsIgnoringCase(base) ? numbered(base, 1) : initialName;
+}
+
+QString NxOutputFolder::reservationPath(const QString& name) const
+{
+    return m_path + QLatin1Char('.') + name + ReservationSuffix;
 }
 
 QString NxOutputFolder::numbered(const QString& base, quint64 number)

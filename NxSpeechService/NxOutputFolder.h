@@ -1,11 +1,19 @@
 #pragma once
 
+#include "NxCheckedFile.h"
+
+#include <QSet>
 #include <QString>
 
 #include <vector>
 
 // The names in an output folder, read once so that naming many new tasks
 // lists the folder once. Creating it makes a missing folder.
+//
+// Every process of the user names files in the same folders, so a name is
+// held on disk from the moment a task takes it: a hidden, empty reservation
+// entry (".<name>.reserved") made exclusively, which every process reads as
+// taking the name until the task's files are written or the task goes.
 //
 // New files are named "<base>", then "<base>_01", "<base>_02"...: a name is
 // numbered one past the largest number already used after "<base>_".
@@ -61,6 +69,39 @@ public:
                 return numberedName;
         }
     }
+
+    // freeName(), held on disk for the caller: the name's reservation is made
+    // exclusively, so no task of any process gets it too. A name another
+    // process reserved since the folder was read, or whose file `taken` now
+    // finds, moves on to the next free one. `*reservation` is the entry made,
+    // or empty when the folder takes no entry at all (the task's write will
+    // then fail and say why).
+    template <typename Taken>
+    QString reserveFreeName(const QString& base, const QString& name, const Taken& taken,
+                            QString* reservation) const
+    {
+        QSet<QString> lost;
+        const auto unavailable = [&](const QString& candidate) { return lost.contains(candidate) || taken(candidate); };
+        for (;;) {
+            const QString candidate = freeName(base, name, unavailable);
+            const QString path = reservationPath(candidate);
+            QString error;
+            if (NxCheckedFile::reserve(path, &error)) {
+                if (!taken(candidate)) {
+                    *reservation = path;
+                    return candidate;
+                }
+                NxCheckedFile::releaseReservation(path);
+            } else if (!error.isEmpty()) {
+                reservation->clear();
+                return candidate;
+            }
+            lost.insert(candidate);
+        }
+    }
+
+    // The entry that holds `name` in this folder.
+    QString reservationPath(const QString& name) const;
 
     static QString numberPrefix(const QString& base) { return base + QLatin1Char('_'); }
     // "<base>_<n>" with at least two digits.

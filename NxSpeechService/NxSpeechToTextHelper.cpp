@@ -3,6 +3,7 @@
 #include "INxAbstractMedia.h"
 #include "INxAbstractMediaItem.h"
 #include "INxAppInfo.h"
+#include "INxBaseLog.h"
 #include "INxClip.h"
 #include "INxMediaObject.h"
 #include "INxTimeline.h"
@@ -24,6 +25,7 @@ namespace Events = NxSpeechServiceEvents;
 namespace
 {
 
+constexpr const char* LogSource = "NxSpeechService/NxSpeechToTextHelper";
 const QString SubtitleExtension = QStringLiteral(".srt");
 
 struct ErrorCodeInfo
@@ -186,10 +188,13 @@ bool NxSpeechToTextHelper::addTask(const NxOutputFolder& folder, const QString& 
                                    const Describe& describe)
 {
     auto task = std::make_unique<Task>();
-    nameTask(*task, folder, base, suffix);
+    const QString reservation = nameTask(*task, folder, base, suffix);
     task->taskId = requestTask();
-    if (task->taskId < 0)
+    if (task->taskId < 0) {
+        NxTaskOutputs::releasePath(reservation);
         return false;
+    }
+    m_outputs.hold(task->taskId, reservation);
     task->attachResult = attachResult;
     describe(*task);
 
@@ -198,17 +203,20 @@ bool NxSpeechToTextHelper::addTask(const NxOutputFolder& folder, const QString& 
     return true;
 }
 
-void NxSpeechToTextHelper::nameTask(Task& task, const NxOutputFolder& folder, const QString& base,
-                                    const QString& suffix) const
+QString NxSpeechToTextHelper::nameTask(Task& task, const NxOutputFolder& folder, const QString& base,
+                                       const QString& suffix) const
 {
     // Room stays for the number or suffix and the extension added below.
     const QString fileBase = NxFileName::fitted(base, NxFileName::NumberBytes + SubtitleExtension.size());
     const QString candidate = folder.candidateName(fileBase, fileBase + suffix, Qt::CaseSensitive);
     const QString ruled = NxOutputFolder::againstTasks(fileBase, candidate, m_rows);
-    task.fileName = folder.freeName(fileBase, ruled, [this](const QString& name) {
-        return std::any_of(m_rows.begin(), m_rows.end(), [&](const Task* other) { return other->fileName == name; });
-    });
+    QString reservation;
+    task.fileName = folder.reserveFreeName(fileBase, ruled, [this, &folder](const QString& name) {
+        return QFileInfo::exists(folder.path() + name + SubtitleExtension)
+               || std::any_of(m_rows.begin(), m_rows.end(), [&](const Task* other) { return other->fileName == name; });
+    }, &reservation);
     task.destPath = folder.path() + task.fileName + SubtitleExtension;
+    return reservation;
 }
 
 void NxSpeechToTextHelper::setModel(NxSpeechToTextTableModel* model)
@@ -232,6 +240,7 @@ void NxSpeechToTextHelper::clearAllTasks()
         return;
     m_manager.stopAndRemove(m_rows.tasks());
     m_rows.clear();
+    m_outputs.forgetAll();
     emit sigDataChanged(QModelIndex());
     emit sigTaskCountChanged();
 }
@@ -302,7 +311,7 @@ void NxSpeechToTextHelper::handleTaskState(const NxSpeechToTextTaskInfo& info)
 
     if (status == NxSpeechToText::Completed) {
         emit sigTaskFinish();
-        exportSubtitles(reported);
+        exportSubtitles(info, reported);
     } else if (info.code == NxSpeechToTextTaskInfo::NotEnoughTime && m_purchaseTipArmed) {
         emit sigCallbackPurchaseTip(reported.duration, reported.taskId);
         m_purchaseTipArmed = false;
@@ -311,14 +320,46 @@ void NxSpeechToTextHelper::handleTaskState(const NxSpeechToTextTaskInfo& info)
         emit sigTaskFinish();
 }
 
-void NxSpeechToTextHelper::exportSubtitles(const Task& task)
+void NxSpeechToTextHelper::exportSubtitles(const NxSpeechToTextTaskInfo& info, const Task& task)
 {
+    if (m_outputs.hasDelivered(task.taskId))
+        return;
+    // Only a file this export made is the task's subtitles.
+    if (QFileInfo::exists(task.destPath)) {
+        failDelivery(info, task.destPath + QStringLiteral(" is there already"));
+        return;
+    }
     m_manager->exportSubtitles(task.taskId, task.destPath);
-    if (!QFileInfo::exists(task.destPath) || !m_presenter)
+    if (!QFileInfo::exists(task.destPath)) {
+        failDelivery(info, QStringLiteral("the subtitles were not written to ") + task.destPath);
+        return;
+    }
+    m_outputs.delivered(task.taskId);
+    if (!m_presenter)
         return;
     INxClip* clip = task.attachResult ? task.clip : nullptr;
     INxTimeline* timeline = task.attachResult && !task.clip ? task.timeline : nullptr;
     emit m_presenter->sigSrtFileGenerate(task.destPath, clip, timeline);
+}
+
+void NxSpeechToTextHelper::failDelivery(const NxSpeechToTextTaskInfo& info, const QString& why)
+{
+    GetGlobalLogInstance()->LogError(LogSource, "NxSpeechToTextHelper::exportSubtitles", __LINE__,
+                                     "task %d failed: %s", info.taskId, why.toLocal8Bit().constData());
+    // The receivers of sigTaskFinish may have removed the task.
+    const int row = m_rows.indexOf(info.taskId);
+    Task* task = m_rows.at(row);
+    if (!task)
+        return;
+    m_outputs.addUndelivered(info.taskId, [this, info] { onTaskStateChanged(info); });
+    task->status = NxSpeechToText::TranscribeFailed;
+    applyErrorCode(*task, NxSpeechToTextTaskInfo::UnknownError);
+    task->failReason = NxSpeechToText::OtherFailure;
+    Events::sendFuncFailed(Events::SpeechToText, ErrorCodes[NxSpeechToTextTaskInfo::UnknownError].failedReason);
+    if (NxSpeechToTextTableModel* model = m_rows.model()) {
+        model->updateTask(task);
+        emit sigDataChanged(model->index(row, 0));
+    }
 }
 
 void NxSpeechToTextHelper::slotCallbackPurchaseTip(int duration, int taskId)
@@ -351,7 +392,9 @@ void NxSpeechToTextHelper::slotRefreshTask(int index)
     if (!again || !m_manager)
         return;
     again->status = NxSpeechToText::Waiting;
-    m_manager->retryTask(taskId);
+    // Subtitles that were made but not written are written again; the manager has nothing to redo.
+    if (!m_outputs.redeliver(taskId))
+        m_manager->retryTask(taskId);
 }
 
 void NxSpeechToTextHelper::slotRemoveTask(int index)
@@ -363,6 +406,7 @@ void NxSpeechToTextHelper::slotRemoveTask(int index)
                                     [this](bool& ret, bool& noTip) { emit sigAskDelete(ret, noTip); });
     if (!taskId || !m_manager->removeTask(*taskId))
         return;
+    m_outputs.forget(*taskId);
     if (m_rows.remove(*taskId)) {
         emit sigDataChanged(QModelIndex());
         emit sigTaskFinish();

@@ -2,6 +2,7 @@
 
 #include "INxSpeechToTextTaskManager.h"
 #include "NxTaskManagerLink.h"
+#include "NxTaskOutputs.h"
 #include "NxTaskRows.h"
 #include "NxSpeechToTextTask.h"
 
@@ -72,13 +73,16 @@ private:
 
     bool addTask(const NxOutputFolder& folder, const QString& base, const QString& suffix,
                  const std::function<int()>& requestTask, bool attachResult, const Describe& describe);
-    void nameTask(NxSpeechToText::Task& task, const NxOutputFolder& folder, const QString& base,
-                  const QString& suffix) const;
+    // Names the task and reserves the name; answers the reservation made.
+    QString nameTask(NxSpeechToText::Task& task, const NxOutputFolder& folder, const QString& base,
+                     const QString& suffix) const;
     void handleTaskState(const NxSpeechToTextTaskInfo& info);
-    void exportSubtitles(const NxSpeechToText::Task& task);
+    void exportSubtitles(const NxSpeechToTextTaskInfo& info, const NxSpeechToText::Task& task);
+    void failDelivery(const NxSpeechToTextTaskInfo& info, const QString& why);
 
     NxTaskManagerLink<INxSpeechToTextTaskManager> m_manager{this};
     NxTaskRows<NxSpeechToText::Task, NxSpeechToTextTableModel> m_rows{this};
+    NxTaskOutputs m_outputs;
     NxSpeechServicePresenter* m_presenter = nullptr;
     bool m_purchaseTipArmed = true;
 };

@@ -5,6 +5,7 @@
 #include "INxClip.h"
 #include "INxTextClip.h"
 #include "INxTextTimelineClip.h"
+#include "NxCheckedFile.h"
 #include "NxDeleteQuestion.h"
 #include "NxDir.h"
 #include "NxFileName.h"
@@ -18,10 +19,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
+
+#include <sys/stat.h>
 
 using NxTextToSpeech::Task;
 namespace Events = NxSpeechServiceEvents;
@@ -222,10 +225,8 @@ bool NxTextToSpeechHelper::addTasks(const QList<INxClip*>& clips, const TextToSp
             continue;
         auto task = std::make_unique<Task>();
         const bool subtitle = clip->type() == INxClip::Subtitle;
-        if (subtitle)
-            nameSubtitleTask(*task, clip, folder);
-        else
-            nameTitleTask(*task, clip, folder);
+        const QString reservation
+            = subtitle ? nameSubtitleTask(*task, clip, folder) : nameTitleTask(*task, clip, folder);
 
         NxTextToSpeechTaskRequest request;
         request.clip = clip;
@@ -234,8 +235,11 @@ bool NxTextToSpeechHelper::addTasks(const QList<INxClip*>& clips, const TextToSp
         request.speed = param.speed;
         request.language = param.languageCode;
         m_manager->addTask(request, &task->taskId, &task->sentences, &task->characters, &task->text);
-        if (task->taskId < 0)
+        if (task->taskId < 0) {
+            NxTaskOutputs::releasePath(reservation);
             continue;
+        }
+        m_outputs.hold(task->taskId, reservation);
 
         task->attachResult = param.attachResult;
         task->clip = clip;
@@ -251,7 +255,7 @@ bool NxTextToSpeechHelper::addTasks(const QList<INxClip*>& clips, const TextToSp
     return true;
 }
 
-void NxTextToSpeechHelper::nameTitleTask(Task& task, INxClip* clip, const NxOutputFolder& folder) const
+QString NxTextToSpeechHelper::nameTitleTask(Task& task, INxClip* clip, const NxOutputFolder& folder) const
 {
     const QString text = withoutIllegalCharacters(titleText(clip));
     const QString name = withoutIllegalCharacters(clip->name()) + QStringLiteral(" - ") + text;
@@ -260,14 +264,16 @@ void NxTextToSpeechHelper::nameTitleTask(Task& task, INxClip* clip, const NxOutp
     const QString candidate = folder.candidateName(base, base, Qt::CaseInsensitive);
     const QString ruled = NxOutputFolder::againstTasks(base, candidate, m_rows);
     // Both files of the title must be free, also of what this call has made since the folder was read.
-    task.fileName = folder.freeName(base, ruled, [this, &folder](const QString& fileName) {
+    QString reservation;
+    task.fileName = folder.reserveFreeName(base, ruled, [this, &folder](const QString& fileName) {
         const QString audio = folder.path() + fileName + AudioExtension;
         return isTakenPath(audio) || isTakenPath(textFileFor(audio));
-    });
+    }, &reservation);
     task.destPath = folder.path() + task.fileName + AudioExtension;
+    return reservation;
 }
 
-void NxTextToSpeechHelper::nameSubtitleTask(Task& task, INxClip* clip, const NxOutputFolder& folder) const
+QString NxTextToSpeechHelper::nameSubtitleTask(Task& task, INxClip* clip, const NxOutputFolder& folder) const
 {
     const QString clipName = NxFileName::fitted(clip->name(), SubtitleNameReserve);
     const auto taken = [this](const QString& name) {
@@ -282,14 +288,26 @@ void NxTextToSpeechHelper::nameSubtitleTask(Task& task, INxClip* clip, const NxO
         name = clipName + QLatin1Char('_') + QString::number(number);
 
     // A name the output folder or its parent answers to ("", ".", "..")
-    // exists already, so it is numbered like any other taken one.
+    // exists already, so it is numbered like any other taken one. The folder
+    // is made exclusively: one that another process made first is theirs.
     const QString base = folder.path() + name;
     QString destination = base;
-    for (int number = 1; isTakenPath(destination); ++number)
+    QString made;
+    for (int number = 1;; ++number) {
+        if (!isTakenPath(destination)) {
+            if (::mkdir(QFile::encodeName(destination).constData(), 0777) == 0) {
+                made = destination;
+                break;
+            }
+            // A folder that cannot be made at all: the sentences' copies will say why.
+            if (errno != EEXIST)
+                break;
+        }
         destination = base + QLatin1Char(' ') + QString::number(number);
-    NxDir::makeSureDirExist(destination);
+    }
     task.fileName = name;
     task.destPath = destination;
+    return made;
 }
 
 bool NxTextToSpeechHelper::isTakenPath(const QString& path) const
@@ -317,6 +335,7 @@ void NxTextToSpeechHelper::clearAllTasks()
         return;
     m_manager.stopAndRemove(m_rows.tasks());
     m_rows.clear();
+    m_outputs.forgetAll();
     emit sigTaskCountChanged();
     emit sigDataChanged(QModelIndex());
 }
@@ -396,7 +415,14 @@ void NxTextToSpeechHelper::onTaskStateChanged(NxTextToSpeechTaskInfo info)
     if (status == NxTextToSpeech::Completed) {
         task->productStart = true;
         dealTaskFinished(info, task);
-        if (!m_rows.contains(task) || failedSentences < 1)
+        if (!m_rows.contains(task))
+            return;
+        // Sentences spoken but not copied fail like sentences not spoken; a retry copies them again.
+        const int uncopied = task->isSubtitle ? m_outputs.undeliveredCount(task->taskId) : 0;
+        if (uncopied > 0)
+            m_outputs.addUndelivered(task->taskId, [this, info] { NxTextToSpeechCallBackRelay::onTaskStateChanged(info); });
+        failedSentences += uncopied;
+        if (failedSentences < 1)
             return;
         if (NxTextToSpeechTableModel* model = m_rows.model()) {
             task->errorMessage = PartialFailureMessage;
@@ -414,6 +440,8 @@ void NxTextToSpeechHelper::onTaskStateChanged(NxTextToSpeechTaskInfo info)
         }
     } else if (NxTextToSpeech::isFailedStatus(status)) {
         task->productStart = true;
+        // The manager speaks the task again on a retry, and delivers every sentence again.
+        m_outputs.dropUndelivered(task->taskId);
         emit sigTaskFinish();
     }
 }
@@ -424,29 +452,58 @@ void NxTextToSpeechHelper::dealTaskFinished(const NxTextToSpeechTaskInfo& info, 
     if (!task || !m_rows.contains(task) || !task->clip)
         return;
 
-    INxBaseLog* log = GetGlobalLogInstance();
-    if (!task->isSubtitle) {
-        log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "copy file : %s",
-                     local(info.filePath).constData());
-        log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "dest file : %s",
-                     local(task->destPath).constData());
-        if (!QFile::exists(info.filePath)) {
-            log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "not found source file");
-        } else if (!QFile::copy(info.filePath, task->destPath)) {
-            // An existing file is never overwritten.
-            log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "dest file failed!");
+    if (!task->isSubtitle && !m_outputs.hasDelivered(task->taskId)) {
+        if (!deliverTitle(info, *task)) {
+            failDelivery(info, task);
         } else {
-            QFile textFile(textFileFor(task->destPath));
-            if (textFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-                QTextStream stream(&textFile);
-                stream << task->text;
-            }
+            m_outputs.delivered(task->taskId);
+            if (m_presenter)
+                emit m_presenter->sigAudioFileGenerate(task->destPath, task->attachResult ? task->clip : nullptr);
         }
-        if (QFileInfo::exists(task->destPath) && m_presenter)
-            emit m_presenter->sigAudioFileGenerate(task->destPath, task->attachResult ? task->clip : nullptr);
     }
     if (m_rows.contains(task))
         Events::sendBillDetails(Events::TextToSpeech, task->characters);
+}
+
+bool NxTextToSpeechHelper::deliverTitle(const NxTextToSpeechTaskInfo& info, const Task& task)
+{
+    INxBaseLog* log = GetGlobalLogInstance();
+    log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "copy file : %s",
+                 local(info.filePath).constData());
+    log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "dest file : %s",
+                 local(task.destPath).constData());
+    if (!QFile::exists(info.filePath)) {
+        log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "not found source file");
+        return false;
+    }
+    // Neither file replaces one that is there: a file there is not this task's.
+    QString error;
+    if (!NxCheckedFile::copyFile(info.filePath, task.destPath, NxCheckedFile::Commit::NewName, &error)) {
+        log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "dest file failed!");
+    } else if (!NxCheckedFile::writeFile(textFileFor(task.destPath), local(task.text), NxCheckedFile::Commit::NewName,
+                                         &error)) {
+        // The audio alone is no result; it is this task's own, just made.
+        QFile::remove(task.destPath);
+    } else {
+        return true;
+    }
+    log->LogError(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "task %d failed: %s", task.taskId,
+                  local(error).constData());
+    return false;
+}
+
+void NxTextToSpeechHelper::failDelivery(const NxTextToSpeechTaskInfo& info, Task* task)
+{
+    m_outputs.addUndelivered(task->taskId, [this, info] { NxTextToSpeechCallBackRelay::onTaskStateChanged(info); });
+    task->status = NxTextToSpeech::DownloadFailed;
+    applyErrorCode(*task, NxTextToSpeechTaskInfo::UnknownError);
+    task->failReason = NxTextToSpeech::Other;
+    Events::sendFuncFailed(Events::TextToSpeech, failedReasonValue(NxTextToSpeechTaskInfo::UnknownError),
+                           clipType(*task));
+    if (NxTextToSpeechTableModel* model = m_rows.model()) {
+        model->updateTask(task);
+        emit sigDataChanged(model->indexOfTask(task));
+    }
 }
 
 void NxTextToSpeechHelper::onSrtTaskProductProgress(NxSrtTaskProductInfo info)
@@ -466,9 +523,16 @@ void NxTextToSpeechHelper::onSrtTaskProductProgress(NxSrtTaskProductInfo info)
     const QString target = folder + clipName + QLatin1Char('_') + QString::number(qint64(info.index) + 1) + AudioExtension;
     log->LogInfo(LogSource, "NxTextToSpeechHelper::onSrtTaskProductProgress", __LINE__,
                  "copy file path:%s destPath:%s", local(info.filePath).constData(), local(target).constData());
-    QFile::remove(target);
-    if (!QFile::copy(info.filePath, target)) {
+    // In the folder made for the task a sentence delivered again replaces its earlier copy whole; in any
+    // other folder nothing is replaced.
+    const auto how = m_outputs.holds(task->taskId) ? NxCheckedFile::Commit::Replace : NxCheckedFile::Commit::NewName;
+    QString error;
+    if (!NxCheckedFile::copyFile(info.filePath, target, how, &error)) {
         log->LogError(LogSource, "NxTextToSpeechHelper::onSrtTaskProductProgress", __LINE__, "copy product file error");
+        log->LogError(LogSource, "NxTextToSpeechHelper::onSrtTaskProductProgress", __LINE__, "%s",
+                      local(error).constData());
+        m_outputs.addUndelivered(task->taskId,
+                                 [this, info] { NxTextToSpeechCallBackRelay::onSrtTaskProductProgress(info); });
         return;
     }
 
@@ -490,6 +554,7 @@ void NxTextToSpeechHelper::slotRemoveTask(int index)
     // The question's modal loop may have removed the task.
     if (!taskId || !m_rows.find(*taskId) || !m_manager->removeTask(*taskId))
         return;
+    m_outputs.forget(*taskId);
     m_rows.remove(*taskId);
     emit sigDataChanged(QModelIndex());
     emit sigTaskFinish();
@@ -516,7 +581,9 @@ void NxTextToSpeechHelper::slotRefreshTask(int index)
     if (!again || !m_manager)
         return;
     again->status = NxTextToSpeech::Waiting;
-    m_manager->retryTask(taskId);
+    // What was made but not delivered is delivered again; the manager has nothing to redo.
+    if (!m_outputs.redeliver(taskId))
+        m_manager->retryTask(taskId);
 }
 
 void NxTextToSpeechHelper::slotCallbackPurchaseTip(int characters, int taskId)

@@ -2,6 +2,7 @@
 
 #include "INxTextToSpeechTaskManager.h"
 #include "NxTaskManagerLink.h"
+#include "NxTaskOutputs.h"
 #include "NxTaskRows.h"
 #include "NxTextToSpeechCallBackRelay.h"
 #include "NxTextToSpeechTask.h"
@@ -69,13 +70,19 @@ private:
     Q_INVOKABLE void onTaskStateChanged(NxTextToSpeechTaskInfo info);
     Q_INVOKABLE void onSrtTaskProductProgress(NxSrtTaskProductInfo info);
 
-    void nameTitleTask(NxTextToSpeech::Task& task, INxClip* clip, const NxOutputFolder& folder) const;
-    void nameSubtitleTask(NxTextToSpeech::Task& task, INxClip* clip, const NxOutputFolder& folder) const;
+    // Each names the task and holds the name on disk; answers what it made to hold it.
+    QString nameTitleTask(NxTextToSpeech::Task& task, INxClip* clip, const NxOutputFolder& folder) const;
+    QString nameSubtitleTask(NxTextToSpeech::Task& task, INxClip* clip, const NxOutputFolder& folder) const;
+    // Copies a title's audio and writes its text beside it; false, with the
+    // reason in the log, when either is not there whole.
+    bool deliverTitle(const NxTextToSpeechTaskInfo& info, const NxTextToSpeech::Task& task);
+    void failDelivery(const NxTextToSpeechTaskInfo& info, NxTextToSpeech::Task* task);
     // Whether a file or folder is at `path`, or a task will write one there.
     bool isTakenPath(const QString& path) const;
 
     NxTaskManagerLink<INxTextToSpeechTaskManager> m_manager{this};
     NxTaskRows<NxTextToSpeech::Task, NxTextToSpeechTableModel> m_rows{this};
+    NxTaskOutputs m_outputs;
     NxSpeechServicePresenter* m_presenter = nullptr;
     bool m_checkState = false;
     bool m_purchaseTipPending = true;

@@ -1,12 +1,12 @@
 #include "NxRemoteSentenceSpeaker.h"
 
 #include "NxAudioDecoder.h"
+#include "NxCheckedFile.h"
 #include "NxSpeechServerClient.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <vector>
 
@@ -22,14 +22,11 @@ bool isMp3(const QByteArray& bytes)
            || (bytes.size() >= 2 && uchar(bytes[0]) == 0xFF && (uchar(bytes[1]) & 0xE0) == 0xE0);
 }
 
+// A faster try of the same sentence replaces the slower one whole.
 bool save(const QString& path, const QByteArray& bytes, QString* error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *error = QStringLiteral("cannot write \"%1\": %2").arg(path, file.errorString());
-    return false;
+    return NxCheckedFile::writeFile(path, bytes, NxCheckedFile::Commit::Replace, error);
 }
 
 // How long the saved speech lasts; false, with the file gone, when it does not decode.

@@ -1,8 +1,9 @@
 #include "NxSrtWriter.h"
 
+#include "NxCheckedFile.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -41,13 +42,8 @@ bool NxSrtWriter::write(const QString& path, const std::vector<NxSubtitleCue>& c
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
         return failed(QStringLiteral("cannot create the folder %1").arg(info.absolutePath()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
-    const QByteArray bytes = text(cues).toUtf8();
-    if (file.write(bytes) != bytes.size())
-        return failed(file.errorString());
-    if (!file.commit())
-        return failed(file.errorString());
+    QString reason;
+    if (!NxCheckedFile::writeFile(path, text(cues).toUtf8(), NxCheckedFile::Commit::NewName, &reason))
+        return failed(reason);
     return true;
 }

@@ -13,7 +13,8 @@ public:
     static QString timestamp(double seconds);
     static QString text(const std::vector<NxSubtitleCue>& cues);
 
-    // Replaces `path` whole or not at all, creating its folder; false with
-    // `error` set when it could not.
+    // Writes `path` whole or not at all, creating its folder; false with
+    // `error` set when it could not. A file already at `path` is never
+    // replaced: the write fails.
     static bool write(const QString& path, const std::vector<NxSubtitleCue>& cues, QString* error = nullptr);
 };

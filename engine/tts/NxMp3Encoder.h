@@ -13,7 +13,8 @@ public:
     static constexpr int BitRate = 64;
 
     // False, with a reason in *error when given, when LAME fails or the file
-    // cannot be written. Creates the file's folder when needed.
+    // cannot be written whole. Creates the file's folder when needed; a file
+    // at `filePath` (an earlier try of the same speech) is replaced whole.
     static bool encode(const QVector<qint16>& samples, int sampleRate, const QString& filePath,
                        QString* error = nullptr);
 };

@@ -84,6 +84,18 @@ bool isNumberedFrom(const QString& numbered, const QString& name, QChar separato
            && std::all_of(rest.cbegin() + 1, rest.cend(), [](QChar c) { return c.isDigit(); });
 }
 
+bool writeTo(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString repeated(uint codePoint, int count)
 {
     QString text;
@@ -176,6 +188,8 @@ private slots:
     void subtitleFoldersAndSentencesStayValidAndInside();
     void randomNamesGiveValidDistinctSubtitleFiles();
     void randomNamesGiveValidDistinctVoiceOverFiles();
+    void namesAreHeldOnDiskUntilWrittenOrDeleted();
+    void aResultThatCannotBeWrittenFailsItsTaskUntilARetryWritesIt();
 
 private:
     NxScriptedSpeechToTextManager* sttManager() const { return NxScriptedSpeechToTextManager::latest(); }
@@ -632,6 +646,72 @@ void OutputNamesTest::randomNamesGiveValidDistinctVoiceOverFiles()
             }
         }
     }
+}
+
+void OutputNamesTest::namesAreHeldOnDiskUntilWrittenOrDeleted()
+{
+    // Names that tasks of another process hold.
+    QVERIFY(QDir().mkpath(subtitleFolder()) && QDir().mkpath(voiceOverFolder()));
+    QVERIFY(writeTo(subtitleFolder() + "/.Material_Interview.reserved", QByteArray()));
+    QVERIFY(writeTo(voiceOverFolder() + "/.Intro - Welcome.reserved", QByteArray()));
+    NxMediaFile media(QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250);
+    QVERIFY(m_stt->addMaterialTasks({&media}, QStringLiteral("en-US"), false));
+    QVERIFY(addVoiceOver({title("Intro", "Welcome"), title("Intro", "Welcome")}));
+    const NxSpeechToText::Task* subtitles = sttTasks().at(0);
+    QCOMPARE(subtitles->fileName, QStringLiteral("Material_Interview_01"));
+    QCOMPARE(ttsTasks().at(0)->fileName, QStringLiteral("Intro - Welcome_01"));
+    QCOMPARE(ttsTasks().at(1)->fileName, QStringLiteral("Intro - Welcome_02"));
+
+    // This process's tasks hold theirs until their files are written or they are deleted.
+    const QString subtitlesHeld = subtitleFolder() + "/.Material_Interview_01.reserved";
+    const QString writtenHeld = voiceOverFolder() + "/.Intro - Welcome_01.reserved";
+    const QString deletedHeld = voiceOverFolder() + "/.Intro - Welcome_02.reserved";
+    for (const QString& held : {subtitlesHeld, writtenHeld, deletedHeld})
+        QVERIFY2(QFile::exists(held), qPrintable(held));
+    sttManager()->reportState(sttManager()->addedIds.at(0), CompletedState, 0, 100);
+    ttsManager()->reportState(ttsManager()->addedIds.at(0), CompletedState, 0, 100, source("audio"));
+    ttsManager()->reportState(ttsManager()->addedIds.at(1), NxTextToSpeechTaskInfo::ConvertFailed);
+    QTRY_VERIFY(!QFile::exists(subtitlesHeld));
+    QTRY_VERIFY(!QFile::exists(writtenHeld));
+    QVERIFY(QFile::exists(subtitles->destPath));
+    QTRY_COMPARE(ttsTasks().at(1)->status, int(NxTextToSpeech::ConvertFailed));
+    QVERIFY(QFile::exists(deletedHeld));
+    m_tts->slotRemoveTask(1);
+    QVERIFY(!QFile::exists(deletedHeld));
+}
+
+void OutputNamesTest::aResultThatCannotBeWrittenFailsItsTaskUntilARetryWritesIt()
+{
+    NxMediaFile media(QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250);
+    QVERIFY(m_stt->addMaterialTasks({&media}, QStringLiteral("en-US"), false));
+    QVERIFY(addVoiceOver({title("Intro", "Welcome")}));
+    const NxSpeechToText::Task* subtitles = sttTasks().at(0);
+    const NxTextToSpeech::Task* voiceOver = ttsTasks().at(0);
+    // Another program wrote where the tasks are to write.
+    QVERIFY(writeTo(subtitles->destPath, "theirs") && writeTo(voiceOver->destPath, "theirs"));
+
+    QSignalSpy subtitleFiles(m_presenter.get(), &NxSpeechServicePresenter::sigSrtFileGenerate);
+    QSignalSpy audioFiles(m_presenter.get(), &NxSpeechServicePresenter::sigAudioFileGenerate);
+    const int sttId = sttManager()->addedIds.at(0);
+    sttManager()->reportState(sttId, CompletedState, 0, 100);
+    ttsManager()->reportState(ttsManager()->addedIds.at(0), CompletedState, 0, 100, source("ours"));
+    QTRY_COMPARE(subtitles->status, int(NxSpeechToText::TranscribeFailed));
+    QTRY_COMPARE(voiceOver->status, int(NxTextToSpeech::DownloadFailed));
+    QCOMPARE(subtitleFiles.count(), 0);
+    QCOMPARE(audioFiles.count(), 0);
+    QCOMPARE(contentOf(subtitles->destPath), QByteArray("theirs"));
+    QCOMPARE(contentOf(voiceOver->destPath), QByteArray("theirs"));
+
+    // Once the names are free, a retry writes what was made before; nothing is made again.
+    QVERIFY(QFile::remove(subtitles->destPath) && QFile::remove(voiceOver->destPath));
+    m_stt->slotRefreshTask(0);
+    m_tts->slotRefreshTask(0);
+    QTRY_COMPARE(subtitleFiles.count(), 1);
+    QTRY_COMPARE(audioFiles.count(), 1);
+    QCOMPARE(subtitles->status, int(NxSpeechToText::Completed));
+    QCOMPARE(voiceOver->status, int(NxTextToSpeech::Completed));
+    QCOMPARE(contentOf(voiceOver->destPath), QByteArray("ours"));
+    QVERIFY(!sttManager()->calls.contains(QStringLiteral("retryTask:%1").arg(sttId)));
 }
 
 QTEST_MAIN(OutputNamesTest)

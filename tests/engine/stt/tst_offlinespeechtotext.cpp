@@ -368,7 +368,8 @@ private slots:
             return m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
         };
         const auto subtitles = [&](int id) {
-            const QString path = file(QStringLiteral("out/%1.srt").arg(id));
+            // Each row's manager numbers its tasks from 1 again; an export never replaces a file.
+            const QString path = file(QStringLiteral("out/%1/%2.srt").arg(QString::number(++m_exports), QString::number(id)));
             m_manager->exportSubtitles(id, path);
             QFile srt(path);
             return srt.open(QIODevice::ReadOnly) ? srt.readAll() : QByteArray();
