@@ -322,10 +322,9 @@ void NxSpeechToTextHelper::handleTaskState(const NxSpeechToTextTaskInfo& info)
 
 void NxSpeechToTextHelper::exportSubtitles(const NxSpeechToTextTaskInfo& info, const Task& task)
 {
-    if (m_outputs.hasDelivered(task.taskId))
-        return;
-    // Only a file this export made is the task's subtitles.
-    if (QFileInfo::exists(task.destPath)) {
+    // Only a file this task's export made is its subtitles; a repeated
+    // completion finds its own file there and announces it again.
+    if (!m_outputs.hasDelivered(task.taskId) && QFileInfo::exists(task.destPath)) {
         failDelivery(info, task.destPath + QStringLiteral(" is there already"));
         return;
     }
