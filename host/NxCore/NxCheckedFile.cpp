@@ -202,16 +202,17 @@ int NxCheckedFile::openRegular(const QString& path, int flags, QString* error)
 {
     // O_NONBLOCK: opening a FIFO would otherwise wait for its other end.
     const int fd = ::open(encoded(path).constData(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        if (error)
-            *error = QStringLiteral("Cannot open %1: %2").arg(path, qt_error_string(errno));
-        return -1;
-    }
     struct stat entry {};
-    if (::fstat(fd, &entry) != 0 || !S_ISREG(entry.st_mode)) {
-        ::close(fd);
+    const int openError = errno;
+    if (fd < 0 || ::fstat(fd, &entry) != 0 || !S_ISREG(entry.st_mode)) {
+        // A FIFO without a reader refuses a writer with ENXIO: named as what it is.
+        const bool special = fd >= 0 || isSpecialFile(path);
+        if (fd >= 0)
+            ::close(fd);
         if (error)
-            *error = QStringLiteral("%1 is not a regular file").arg(path);
+            *error = special ? QStringLiteral("%1 is not a regular file").arg(path)
+                             : QStringLiteral("Cannot open %1: %2").arg(path, qt_error_string(openError));
+        errno = special ? EINVAL : openError;
         return -1;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
