@@ -2,21 +2,56 @@
 
 #include "NxConfig.h"
 
-#include <QMutexLocker>
+#include <QRegularExpression>
 
 #include <limits>
 
 namespace
 {
 const QString Section = QStringLiteral("SpeechAllowance");
+constexpr int Largest = std::numeric_limits<int>::max();
+
+// A stored count, or why it is none.
+struct Count
+{
+    int left = 0;
+    QString error;
+};
+
+Count countOf(const QVariant& stored, const char* key, int initial)
+{
+    if (!stored.isValid())
+        return {initial, QString()};
+    const QString text = stored.toString().trimmed();
+    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!whole.match(text).hasMatch())
+        return {0, QStringLiteral("%1: [%2] %3=%4 is not a whole number; correct it in the file")
+                       .arg(NxConfig::Instance().FilePath(false), Section, QLatin1String(key), stored.toString())};
+    bool ok = false;
+    const qlonglong number = text.toLongLong(&ok);
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    if (!ok) // past 64 bits
+        return {negative ? 0 : Largest, QString()};
+    return {int(qBound<qlonglong>(0, number, Largest)), QString()};
+}
+
+Count storedCount(const char* key, int initial)
+{
+    return countOf(NxConfig::Instance().GetAppValue(Section, QLatin1String(key), false, QVariant()), key, initial);
+}
+
+// The reason a task gives for failing.
+QString unrecorded(const QString& error)
+{
+    return error.isEmpty() ? error : QStringLiteral("the use of the allowance cannot be recorded: %1").arg(error);
+}
 
 // What is left plus a purchase, stopping at the largest count instead of
-// wrapping round to a negative one (stored as nothing left). Negative
-// purchases add nothing.
+// wrapping round. Negative purchases add nothing.
 int saturatedSum(int left, int added)
 {
     const int gain = qMax(0, added);
-    return left > std::numeric_limits<int>::max() - gain ? std::numeric_limits<int>::max() : left + gain;
+    return left > Largest - gain ? Largest : left + gain;
 }
 }
 
@@ -26,54 +61,77 @@ NxUsageAllowance& NxUsageAllowance::instance()
     return allowance;
 }
 
-int NxUsageAllowance::read(const char* key, int initial) const
-{
-    const QVariant value = NxConfig::Instance().GetAppValue(Section, QString::fromLatin1(key), false, initial);
-    bool ok = false;
-    const int number = value.toInt(&ok);
-    return ok ? qMax(0, number) : initial;
-}
-
-void NxUsageAllowance::write(const char* key, int value)
-{
-    NxConfig::Instance().SetAppValue(Section, QString::fromLatin1(key), qMax(0, value), false);
-}
-
-bool NxUsageAllowance::consume(const char* key, int initial, int amount)
-{
-    QMutexLocker lock(&m_mutex);
-    const int left = read(key, initial);
-    if (amount < 0 || amount > left)
-        return false;
-    write(key, left - amount);
-    return true;
-}
-
 int NxUsageAllowance::seconds() const
 {
-    QMutexLocker lock(&m_mutex);
-    return read("Seconds", InitialSeconds);
+    return storedCount("Seconds", InitialSeconds).left;
 }
 
 int NxUsageAllowance::characters() const
 {
-    QMutexLocker lock(&m_mutex);
-    return read("Characters", InitialCharacters);
+    return storedCount("Characters", InitialCharacters).left;
 }
 
-bool NxUsageAllowance::consumeSeconds(int amount)
+bool NxUsageAllowance::canCharge(const char* key, int initial, QString* error) const
 {
-    return consume("Seconds", InitialSeconds, amount);
+    QString why;
+    if (NxConfig::Instance().CanWrite(false, &why))
+        why = storedCount(key, initial).error;
+    if (error)
+        *error = unrecorded(why);
+    return why.isEmpty();
 }
 
-bool NxUsageAllowance::consumeCharacters(int amount)
+bool NxUsageAllowance::canChargeSeconds(QString* error) const
 {
-    return consume("Characters", InitialCharacters, amount);
+    return canCharge("Seconds", InitialSeconds, error);
 }
 
-void NxUsageAllowance::topUp(int seconds, int characters)
+bool NxUsageAllowance::canChargeCharacters(QString* error) const
 {
-    QMutexLocker lock(&m_mutex);
-    write("Seconds", saturatedSum(read("Seconds", InitialSeconds), seconds));
-    write("Characters", saturatedSum(read("Characters", InitialCharacters), characters));
+    return canCharge("Characters", InitialCharacters, error);
+}
+
+bool NxUsageAllowance::consume(const char* key, int initial, int amount, QString* error)
+{
+    QString why;
+    bool enough = amount >= 0;
+    const bool recorded = enough && NxConfig::Instance().UpdateAppValues(false, [&](NxIniDocument& document, QString* failure) {
+        const Count count = countOf(document.value(Section, QLatin1String(key)), key, initial);
+        *failure = count.error;
+        enough = amount <= count.left;
+        if (count.error.isEmpty() && enough && amount > 0)
+            document.setValue(Section, QLatin1String(key), count.left - amount);
+    }, &why);
+    if (error)
+        *error = unrecorded(why);
+    return recorded && enough;
+}
+
+bool NxUsageAllowance::consumeSeconds(int amount, QString* error)
+{
+    return consume("Seconds", InitialSeconds, amount, error);
+}
+
+bool NxUsageAllowance::consumeCharacters(int amount, QString* error)
+{
+    return consume("Characters", InitialCharacters, amount, error);
+}
+
+bool NxUsageAllowance::topUp(int seconds, int characters, QString* error)
+{
+    QString failure;
+    const bool recorded = NxConfig::Instance().UpdateAppValues(false, [&](NxIniDocument& document, QString* why) {
+        const auto add = [&](const char* key, int initial, int bought) {
+            const Count count = countOf(document.value(Section, QLatin1String(key)), key, initial);
+            if (why->isEmpty())
+                *why = count.error;
+            if (bought > 0 && why->isEmpty())
+                document.setValue(Section, QLatin1String(key), saturatedSum(count.left, bought));
+        };
+        add("Seconds", InitialSeconds, seconds);
+        add("Characters", InitialCharacters, characters);
+    }, &failure);
+    if (error)
+        *error = unrecorded(failure);
+    return recorded;
 }

@@ -20,6 +20,17 @@ NxOfflineSpeechToTextManager::~NxOfflineSpeechToTextManager()
 
 void NxOfflineSpeechToTextManager::run(Queue::Entry& entry)
 {
+    // A task whose seconds could not be deducted would be free: it is
+    // refused before any work.
+    QString error;
+    if (!NxUsageAllowance::instance().canChargeSeconds(&error)) {
+        NxSpeechToTextJob::Outcome refused;
+        refused.state = Info::ScanFailed;
+        refused.code = Info::UnknownError;
+        refused.reason = error;
+        finish(entry, std::move(refused));
+        return;
+    }
     NxSpeechToTextJob::Outcome outcome = entry.task->job.run(
         m_recognizers, entry.stop,
         [this, &entry](int state, int percent, int seconds) { report(entry, state, percent, seconds); },
@@ -46,10 +57,11 @@ int NxOfflineSpeechToTextManager::settle(Task& task, NxSpeechToTextJob::Outcome&
     task.reservedSeconds = 0;
     if (!ended || outcome.state != Info::Completed)
         return -1;
-    if (!NxUsageAllowance::instance().consumeSeconds(outcome.seconds)) {
+    QString error;
+    if (!NxUsageAllowance::instance().consumeSeconds(outcome.seconds, &error)) {
         outcome.state = Info::TranscribeFailed;
-        outcome.code = Info::NotEnoughTime;
-        outcome.reason = QStringLiteral("the allowance ran out while the task ran");
+        outcome.code = error.isEmpty() ? Info::NotEnoughTime : Info::UnknownError;
+        outcome.reason = error.isEmpty() ? QStringLiteral("the allowance ran out while the task ran") : error;
         return -1;
     }
     return NxUsageAllowance::instance().seconds();

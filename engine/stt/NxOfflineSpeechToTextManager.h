@@ -19,6 +19,10 @@
 // - audio of which nothing decodes: transcode failed, unrecognised content;
 // - audio whose reading breaks off: transcode failed, transcode failure;
 // - more seconds than the allowance left: transcription failed, not enough time;
+// - seconds that cannot be deducted (the configuration cannot be written, or
+//   its count is not a number): scan failed before any work, or
+//   transcription failed when found at the end; unknown error (the purchase
+//   tip would not help);
 // - nothing recognised: transcription failed, unrecognised content.
 class NxOfflineSpeechToTextManager final : public NxSpeechToTextQueueManager
 {

@@ -178,6 +178,13 @@ void NxTextToSpeechJob::run(int id, const QString& storage, const Engine& engine
         std::lock_guard<std::mutex> lock(m_mutex);
         needed = m_characters - m_completedCharacters;
     }
+    // Characters that could not be deducted would be free: such a task is
+    // refused before any work, with an error the purchase tip would not mend.
+    if (QString error; engine.charged && !NxUsageAllowance::instance().canChargeCharacters(&error)) {
+        logError(run, __func__, __LINE__, error);
+        finishFailed(run, Info::ScanFailed, Info::UnknownError);
+        return;
+    }
     if (engine.charged && NxUsageAllowance::instance().characters() < needed) {
         finishFailed(run, Info::ScanFailed, Info::NotEnoughCharacters);
         return;
@@ -345,8 +352,10 @@ void NxTextToSpeechJob::finishCompleted(const Run& run, const QString& filePath)
         return;
     }
     // Another task may have used the allowance up since the check.
-    if (run.engine.charged && !NxUsageAllowance::instance().consumeCharacters(charge)) {
-        finishFailed(run, Info::ConvertFailed, Info::NotEnoughCharacters);
+    if (QString error; run.engine.charged && !NxUsageAllowance::instance().consumeCharacters(charge, &error)) {
+        if (!error.isEmpty())
+            logError(run, __func__, __LINE__, error);
+        finishFailed(run, Info::ConvertFailed, error.isEmpty() ? Info::NotEnoughCharacters : Info::UnknownError);
         return;
     }
     {

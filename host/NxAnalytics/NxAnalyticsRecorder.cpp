@@ -1,12 +1,16 @@
 #include "NxAnalyticsRecorder.h"
 
-#include "INxBaseLog.h"
+#include "NxCheckedFile.h"
 #include "NxDataHome.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace
 {
@@ -44,14 +48,22 @@ void NxAnalyticsRecorder::record(const NxSentEvent& event)
         const std::lock_guard<std::mutex> lock(m_mutex);
         // Opened once: a status change sends an event, and opening the file
         // for each one was a large share of a busy window's time.
-        if (!m_file.isOpen()) {
-            m_file.setFileName(NxDataHome::filePath(QStringLiteral("analytics.jsonl")));
-            m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+        QString error;
+        if (m_path.isEmpty()) {
+            m_path = NxDataHome::filePath(QStringLiteral("analytics.jsonl"));
+            m_fd = NxCheckedFile::openRegular(m_path, O_WRONLY | O_APPEND | O_CREAT, &error);
+            if (m_fd < 0)
+                std::fprintf(stderr, "NxSpeechService: %s; analytics events are not recorded.%s\n",
+                             qUtf8Printable(error), NxCheckedFile::isSpecialFile(m_path) ? " Remove or rename it." : "");
         }
-        if (!m_file.isOpen() || m_file.write(toJsonLine(event)) < 0)
-            GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__,
-                                             "cannot write analytics event %s to %s",
-                                             qPrintable(event.name), qPrintable(m_file.fileName()));
+        const QByteArray line = toJsonLine(event);
+        if (m_fd >= 0 && !NxCheckedFile::appendWhole(m_fd, line)) {
+            error = qt_error_string(errno);
+            std::fprintf(stderr, "NxSpeechService: cannot write %s: %s; analytics events are not recorded.\n",
+                         qUtf8Printable(m_path), qUtf8Printable(error));
+            ::close(m_fd);
+            m_fd = -1;
+        }
         listeners = m_listeners.values();
     }
     for (const auto& listener : qAsConst(listeners))

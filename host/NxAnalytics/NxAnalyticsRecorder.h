@@ -2,12 +2,15 @@
 
 #include "NxTrackEvent.h"
 
-#include <QFile>
 #include <QMap>
 
 #include <mutex>
 
 // Delivers sent events: the JSON-lines file and the in-process listeners.
+// Each event is one line appended in one write, so that the lines of the
+// user's processes never mix. A file that cannot be opened or written, a
+// FIFO under its name included, is reported once on stderr; events then
+// reach the listeners alone.
 class NxAnalyticsRecorder
 {
 public:
@@ -25,7 +28,8 @@ private:
 
     // A std::mutex, which ThreadSanitizer follows (a contended QMutex locks inside Qt).
     std::mutex m_mutex;
-    QFile m_file;
+    QString m_path; // set when the file is first opened
+    int m_fd = -1;
     QMap<int, NxTrackEvent::Listener> m_listeners;
     int m_nextHandle = 1;
 };

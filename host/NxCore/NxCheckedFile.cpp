@@ -24,19 +24,20 @@ QByteArray temporaryTemplate(const QString& destination)
     return encoded(info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".XXXXXX"));
 }
 
-bool writeAll(int fd, const char* data, qint64 size)
+// How many bytes went out before a write failed (errno tells why), or all of them.
+qint64 writeAll(int fd, const char* data, qint64 size)
 {
-    while (size > 0) {
-        const ssize_t done = ::write(fd, data, size_t(size));
-        if (done < 0) {
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t step = ::write(fd, data + done, size_t(size - done));
+        if (step < 0) {
             if (errno == EINTR)
                 continue;
-            return false;
+            break;
         }
-        data += done;
-        size -= done;
+        done += step;
     }
-    return true;
+    return done;
 }
 }
 
@@ -88,7 +89,7 @@ bool NxCheckedFile::write(const char* data, qint64 size)
 {
     if (m_fd < 0)
         return false;
-    if (!writeAll(m_fd, data, size))
+    if (writeAll(m_fd, data, size) != size)
         return fail(QStringLiteral("Cannot write %1").arg(m_destination), errno);
     m_written += size;
     return true;
@@ -110,6 +111,9 @@ bool NxCheckedFile::commit(Commit how)
     const QByteArray to = encoded(m_destination);
     switch (how) {
     case Commit::Replace:
+        // A private configuration stays private; a new one gets the umask's bits.
+        if (struct stat replaced {}; ::stat(to.constData(), &replaced) == 0)
+            ::chmod(from.constData(), replaced.st_mode & 07777);
         if (::rename(from.constData(), to.constData()) != 0)
             return fail(QStringLiteral("Cannot replace %1").arg(m_destination), errno);
         m_temporary.clear();
@@ -192,4 +196,39 @@ bool NxCheckedFile::isSpecialFile(const QString& path)
     if (::stat(encoded(path).constData(), &entry) != 0)
         return false;
     return !S_ISREG(entry.st_mode) && !S_ISDIR(entry.st_mode);
+}
+
+int NxCheckedFile::openRegular(const QString& path, int flags, QString* error)
+{
+    // O_NONBLOCK: opening a FIFO would otherwise wait for its other end.
+    const int fd = ::open(encoded(path).constData(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    struct stat entry {};
+    const int openError = errno;
+    if (fd < 0 || ::fstat(fd, &entry) != 0 || !S_ISREG(entry.st_mode)) {
+        // A FIFO without a reader refuses a writer with ENXIO: named as what it is.
+        const bool special = fd >= 0 || isSpecialFile(path);
+        if (fd >= 0)
+            ::close(fd);
+        if (error)
+            *error = special ? QStringLiteral("%1 is not a regular file").arg(path)
+                             : QStringLiteral("Cannot open %1: %2").arg(path, qt_error_string(openError));
+        errno = special ? EINVAL : openError;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+bool NxCheckedFile::appendWhole(int fd, const QByteArray& bytes)
+{
+    const qint64 written = writeAll(fd, bytes.constData(), bytes.size());
+    if (written == bytes.size())
+        return true;
+    const int error = errno;
+    struct stat entry {};
+    const off_t end = ::lseek(fd, 0, SEEK_CUR);
+    if (written > 0 && end >= written && ::fstat(fd, &entry) == 0 && entry.st_size == end)
+        (void)::ftruncate(fd, end - written);
+    errno = error;
+    return false;
 }

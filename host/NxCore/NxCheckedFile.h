@@ -14,7 +14,8 @@
 //              dangling symbolic link included. Nothing is ever replaced.
 //   Replace  - rename(2) over the destination, for a file that is rewritten
 //              as a whole (a configuration): readers see the old file or the
-//              new one, never a part.
+//              new one, never a part. The new file keeps the old one's
+//              permission bits.
 // Whatever fails, the temporary file is removed and errorString() says why in
 // words a user can act on.
 class NxCheckedFile
@@ -50,6 +51,16 @@ public:
     // a FIFO, device or socket, which would block a reader or swallow writes.
     // A missing path is not special; a symbolic link is judged by its target.
     static bool isSpecialFile(const QString& path);
+
+    // open(2) of `path` with `flags` that never blocks on a FIFO: -1 and why
+    // in `error` when it cannot be opened or is not a regular file. The
+    // descriptor is close-on-exec and blocking once open.
+    static int openRegular(const QString& path, int flags, QString* error);
+    // Appends `bytes` to `fd` (opened with O_APPEND) in one write where it
+    // can. False with errno set when a write fails; what was written of
+    // them is then taken back when it is still the file's end, so that a
+    // full disk leaves no half line behind.
+    static bool appendWhole(int fd, const QByteArray& bytes);
 
 private:
     bool fail(const QString& what, int error);

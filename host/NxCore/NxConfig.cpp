@@ -1,15 +1,11 @@
 #include "NxConfig.h"
 
+#include "INxBaseLog.h"
 #include "NxDataHome.h"
-
-#include <QMutexLocker>
 
 namespace
 {
-QString settingsKey(const QString& section, const QString& key)
-{
-    return section + QLatin1Char('/') + key;
-}
+const QString WithoutIt = QStringLiteral("the configuration reads as empty and is not saved.");
 }
 
 NxConfig& NxConfig::Instance()
@@ -19,14 +15,17 @@ NxConfig& NxConfig::Instance()
 }
 
 NxConfig::NxConfig()
-    : m_user(NxDataHome::filePath(QStringLiteral("config.ini")), QSettings::IniFormat)
-    , m_system(NxDataHome::filePath(QStringLiteral("system.ini")), QSettings::IniFormat)
+    : m_user(NxDataHome::filePath(QStringLiteral("config.ini")), WithoutIt)
+    , m_system(NxDataHome::filePath(QStringLiteral("system.ini")), WithoutIt)
 {
-    m_user.setIniCodec("UTF-8");
-    m_system.setIniCodec("UTF-8");
 }
 
-QSettings& NxConfig::settings(bool machineWide) const
+NxIniStore& NxConfig::store(bool machineWide)
+{
+    return machineWide ? m_system : m_user;
+}
+
+const NxIniStore& NxConfig::store(bool machineWide) const
 {
     return machineWide ? m_system : m_user;
 }
@@ -34,15 +33,33 @@ QSettings& NxConfig::settings(bool machineWide) const
 QVariant NxConfig::GetAppValue(const QString& section, const QString& key, bool machineWide,
                                const QVariant& defaultValue) const
 {
-    QMutexLocker lock(&m_mutex);
-    return settings(machineWide).value(settingsKey(section, key), defaultValue);
+    const QVariant value = store(machineWide).read().value(section, key);
+    return value.isValid() ? value : defaultValue;
 }
 
-void NxConfig::SetAppValue(const QString& section, const QString& key, const QVariant& value,
+bool NxConfig::SetAppValue(const QString& section, const QString& key, const QVariant& value,
                            bool machineWide)
 {
-    QMutexLocker lock(&m_mutex);
-    QSettings& store = settings(machineWide);
-    store.setValue(settingsKey(section, key), value);
-    store.sync();
+    QString error;
+    const bool ok = UpdateAppValues(
+        machineWide, [&](NxIniDocument& document, QString*) { document.setValue(section, key, value); }, &error);
+    if (!ok)
+        GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, "[%s] %s not saved: %s", qUtf8Printable(section),
+                                         qUtf8Printable(key), qUtf8Printable(error));
+    return ok;
+}
+
+bool NxConfig::UpdateAppValues(bool machineWide, const NxIniStore::Change& change, QString* error)
+{
+    return store(machineWide).update(change, error);
+}
+
+bool NxConfig::CanWrite(bool machineWide, QString* error) const
+{
+    return store(machineWide).canWrite(error);
+}
+
+QString NxConfig::FilePath(bool machineWide) const
+{
+    return store(machineWide).path();
 }

@@ -1,12 +1,16 @@
 #include "NxFileLog.h"
 
+#include "NxCheckedFile.h"
 #include "NxDataHome.h"
 
 #include <QDateTime>
 #include <QMutexLocker>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 INxBaseLog* GetGlobalLogInstance()
 {
@@ -15,11 +19,19 @@ INxBaseLog* GetGlobalLogInstance()
 }
 
 NxFileLog::NxFileLog(const QString& filePath)
-    : m_file(filePath)
+    : m_path(filePath)
 {
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        std::fprintf(stderr, "NxFileLog: cannot open %s, logging to stderr only\n",
-                     qPrintable(filePath));
+    QString error;
+    m_fd = NxCheckedFile::openRegular(filePath, O_WRONLY | O_APPEND | O_CREAT, &error);
+    if (m_fd < 0)
+        std::fprintf(stderr, "NxSpeechService: %s; the log goes to stderr only.%s\n", qUtf8Printable(error),
+                     NxCheckedFile::isSpecialFile(filePath) ? " Remove or rename it." : "");
+}
+
+NxFileLog::~NxFileLog()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 void NxFileLog::LogInfo(const char* file, const char* function, int line, const char* format, ...)
@@ -53,7 +65,7 @@ void NxFileLog::removeListener(int handle)
 
 QString NxFileLog::filePath() const
 {
-    return m_file.fileName();
+    return m_path;
 }
 
 void NxFileLog::write(NxLogEntry::Level level, const char* file, const char* function, int line,
@@ -76,9 +88,13 @@ void NxFileLog::write(NxLogEntry::Level level, const char* file, const char* fun
         QMutexLocker lock(&m_mutex);
         const QByteArray bytes = text.toUtf8();
         std::fputs(bytes.constData(), stderr);
-        if (m_file.isOpen()) {
-            m_file.write(bytes);
-            m_file.flush();
+        // A full disk or a size limit: said once, then stderr alone.
+        if (m_fd >= 0 && !NxCheckedFile::appendWhole(m_fd, bytes)) {
+            const QString why = qt_error_string(errno);
+            std::fprintf(stderr, "NxSpeechService: cannot write the log %s: %s; the log goes to stderr only.\n",
+                         qUtf8Printable(m_path), qUtf8Printable(why));
+            ::close(m_fd);
+            m_fd = -1;
         }
         listeners = m_listeners.values();
     }

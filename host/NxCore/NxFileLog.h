@@ -2,16 +2,22 @@
 
 #include "INxBaseLog.h"
 
-#include <QFile>
 #include <QMap>
 #include <QMutex>
 
 #include <cstdarg>
 
+// Appends each entry as one line, in one write, to the log file (other
+// processes of the user append to it too) and mirrors it to stderr. A log
+// file that cannot be opened or written, a FIFO under its name included, is
+// reported once on stderr and the log goes on there alone.
 class NxFileLog final : public INxBaseLog
 {
 public:
     explicit NxFileLog(const QString& filePath);
+    ~NxFileLog();
+    NxFileLog(const NxFileLog&) = delete;
+    NxFileLog& operator=(const NxFileLog&) = delete;
 
     void LogInfo(const char* file, const char* function, int line, const char* format, ...) override
         NX_PRINTF_FORMAT(5, 6);
@@ -27,7 +33,8 @@ private:
 
     // Entries come from worker threads too; one lock keeps lines whole.
     mutable QMutex m_mutex;
-    QFile m_file;
+    const QString m_path;
+    int m_fd = -1;
     QMap<int, Listener> m_listeners;
     int m_nextHandle = 1;
 };

@@ -1,19 +1,19 @@
 #include "NGeneralSettings.h"
 
-#include <QMutexLocker>
+#include "INxBaseLog.h"
 
 namespace
 {
-const QString LanguageKey = QStringLiteral("General/Language");
-const QString SttNoTipKey = QStringLiteral("General/STTDeleteTaskNoTip");
-const QString TtsNoTipKey = QStringLiteral("General/TTSDeleteTaskNoTip");
+const QString Section = QStringLiteral("General");
+const QString LanguageKey = QStringLiteral("Language");
+const QString SttNoTipKey = QStringLiteral("STTDeleteTaskNoTip");
+const QString TtsNoTipKey = QStringLiteral("TTSDeleteTaskNoTip");
 constexpr int EnglishLanguage = 1;
 }
 
 NGeneralSettings::NGeneralSettings(const QString& filePath)
-    : m_store(filePath, QSettings::IniFormat)
+    : m_store(filePath, QStringLiteral("general settings read as their defaults and are not saved."))
 {
-    m_store.setIniCodec("UTF-8");
 }
 
 int NGeneralSettings::GetLanguage() const
@@ -48,13 +48,14 @@ void NGeneralSettings::SetTTSDeleteTaskNoTip(bool noTip)
 
 QVariant NGeneralSettings::value(const QString& key, const QVariant& defaultValue) const
 {
-    QMutexLocker lock(&m_mutex);
-    return m_store.value(key, defaultValue);
+    const QVariant stored = m_store.read().value(Section, key);
+    return stored.isValid() ? stored : defaultValue;
 }
 
 void NGeneralSettings::setValue(const QString& key, const QVariant& value)
 {
-    QMutexLocker lock(&m_mutex);
-    m_store.setValue(key, value);
-    m_store.sync();
+    QString error;
+    if (!m_store.update([&](NxIniDocument& document, QString*) { document.setValue(Section, key, value); }, &error))
+        GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, "%s not saved: %s", qUtf8Printable(key),
+                                         qUtf8Printable(error));
 }

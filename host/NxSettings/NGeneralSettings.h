@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QMutex>
-#include <QSettings>
+#include "NxIniStore.h"
 
 // The user's general preferences, kept in "settings.ini" in the data folder
-// under [General]. Every change is written at once.
+// under [%General] (QSettings' name for a group called "General"), shared by
+// every process of the user. Every change is written at once; one that cannot
+// be written is logged.
 class NGeneralSettings
 {
 public:
@@ -24,6 +25,5 @@ private:
     QVariant value(const QString& key, const QVariant& defaultValue) const;
     void setValue(const QString& key, const QVariant& value);
 
-    mutable QMutex m_mutex;
-    mutable QSettings m_store;
+    NxIniStore m_store;
 };
