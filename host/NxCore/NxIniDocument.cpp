@@ -1,378 +1,207 @@
 #include "NxIniDocument.h"
 
-#include <QDataStream>
-#include <QPoint>
-#include <QRect>
-#include <QSize>
 #include <QStringList>
 
 #include <algorithm>
-#include <cstring>
+#include <cctype>
 
 namespace
 {
-const char HexDigits[] = "0123456789ABCDEF";
+const QString InvalidValue = QStringLiteral("@Invalid()");
+const QString GeneralSection = QStringLiteral("General");
 
-bool isSpace(char ch)
+bool isBlank(QChar c)
 {
-    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r';
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-bool isSpecial(char ch)
+bool isLineEnd(QChar c)
 {
-    return ch == '\n' || ch == '\r' || ch == '"' || ch == ';' || ch == '=' || ch == '\\';
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
 }
 
-int hexValue(char ch)
+void skipToLineEnd(const QString& text, int& pos)
 {
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
+    while (pos < text.size() && !isLineEnd(text.at(pos)))
+        ++pos;
 }
 
-// One logical line: a quoted value and a backslash carry it past line
-// breaks; ';' outside quotes ends it, and a line that starts with ';' is
-// skipped whole.
-bool readLine(const QByteArray& data, int& pos, int& lineStart, int& lineLength, int& equalsPos)
+// Digits of `base` from `pos` on, at most `most` of them, as one character.
+QChar numberedCharacter(const QString& text, int& pos, int base, int most)
 {
-    const int size = data.size();
-    bool inQuotes = false;
-    equalsPos = -1;
-    lineStart = pos;
-    while (lineStart < size && isSpace(data.at(lineStart)))
-        ++lineStart;
-    int i = lineStart;
-    while (i < size) {
-        const char ch = data.at(i++);
-        if (!isSpecial(ch))
-            continue;
-        if (ch == '=') {
-            if (!inQuotes && equalsPos == -1)
-                equalsPos = i - 1;
-        } else if (ch == '\n' || ch == '\r') {
-            if (i == lineStart + 1) {
-                ++lineStart;
-            } else if (!inQuotes) {
-                --i;
-                break;
-            }
-        } else if (ch == '\\') {
-            if (i < size) {
-                const char next = data.at(i++);
-                if (i < size && ((next == '\n' && data.at(i) == '\r') || (next == '\r' && data.at(i) == '\n')))
-                    ++i;
-            }
-        } else if (ch == '"') {
-            inQuotes = !inQuotes;
-        } else if (i == lineStart + 1) { // ';' opening the line
-            while (i < size && data.at(i) != '\n' && data.at(i) != '\r')
-                ++i;
-            lineStart = i;
-        } else if (!inQuotes) {
-            --i;
+    uint code = 0;
+    for (int count = 0; count < most && pos < text.size(); ++count, ++pos) {
+        const int digit = QString(text.at(pos)).toInt(nullptr, base);
+        if (digit == 0 && text.at(pos) != QLatin1Char('0'))
             break;
-        }
+        code = code * uint(base) + uint(digit);
     }
-    pos = i;
-    lineLength = i - lineStart;
-    return lineLength > 0;
+    return QChar(ushort(code));
 }
 
-// Keys and section names: '\' stands for '/', %XX and %UXXXX for other characters.
-QString unescapedKey(const QByteArray& data, int from, int to)
+// The character after a backslash, at `pos`. A backslash at a line's end
+// carries the value on to the next line.
+void appendEscaped(const QString& text, int& pos, QString& out)
 {
-    QString result;
-    int i = from;
-    while (i < to) {
-        const char ch = data.at(i);
-        if (ch == '\\') {
-            result += QLatin1Char('/');
-            ++i;
-            continue;
-        }
-        const int digitsAt = i + 1 < to && data.at(i + 1) == 'U' ? i + 2 : i + 1;
-        const int digits = digitsAt == i + 2 ? 4 : 2;
-        bool ok = false;
-        const int code = ch == '%' && i != to - 1 && digitsAt + digits <= to
-            ? data.mid(digitsAt, digits).toInt(&ok, 16) : 0;
-        if (!ok) {
-            result += QLatin1Char(ch);
-            ++i;
-            continue;
-        }
-        result += QChar(ushort(code));
-        i = digitsAt + digits;
-    }
-    return result;
+    if (pos >= text.size())
+        return;
+    const QChar c = text.at(pos++);
+    static const QString named = QStringLiteral("abfnrtv");
+    static const QString meant = QStringLiteral("\a\b\f\n\r\t\v");
+    if (isLineEnd(c)) {
+        if (pos < text.size() && isLineEnd(text.at(pos)) && text.at(pos) != c)
+            ++pos;
+    } else if (named.contains(c)) {
+        out += meant.at(named.indexOf(c));
+    } else if (c == QLatin1Char('x')) {
+        out += numberedCharacter(text, pos, 16, 4);
+    } else if (c >= QLatin1Char('0') && c <= QLatin1Char('7')) {
+        --pos;
+        out += numberedCharacter(text, pos, 8, 3);
+    } else if (QStringLiteral("\"'?\\;,").contains(c)) {
+        out += c;
+    } // any other escape stands for nothing
 }
 
-QByteArray escapedKey(const QString& key)
+QVariant scalarOf(const QString& text)
 {
-    QByteArray result;
-    for (const QChar qch : key) {
-        uint ch = qch.unicode();
-        if (ch == '/') {
-            result += '\\';
-        } else if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_'
-                   || ch == '-' || ch == '.') {
-            result += char(ch);
-        } else if (ch <= 0xFF) {
-            result += '%';
-            result += HexDigits[ch / 16];
-            result += HexDigits[ch % 16];
+    if (text == InvalidValue)
+        return QVariant();
+    return text.startsWith(QLatin1String("@@")) ? text.mid(1) : text;
+}
+
+// The value from `pos` to the end of its line or an unquoted ';'. Unquoted
+// commas part a list; blanks around its items are not part of them.
+QVariant readValue(const QString& text, int& pos)
+{
+    QStringList items;
+    QString item;
+    int kept = 0; // the item's length without trailing unquoted blanks
+    bool quoted = false, list = false;
+    while (pos < text.size()) {
+        const QChar c = text.at(pos++);
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+        } else if (c == QLatin1Char('\\')) {
+            appendEscaped(text, pos, item);
+        } else if (quoted) {
+            item += c;
+        } else if (isLineEnd(c)) {
+            --pos;
+            break;
+        } else if (c == QLatin1Char(';')) {
+            skipToLineEnd(text, pos);
+            break;
+        } else if (c == QLatin1Char(',')) {
+            list = true;
+            items << item.left(kept);
+            item.clear();
+        } else if (isBlank(c)) {
+            if (!item.isEmpty())
+                item += c;
+            continue;
         } else {
-            result += "%U";
-            for (int shift = 12; shift >= 0; shift -= 4)
-                result += HexDigits[(ch >> shift) & 0xF];
+            item += c;
         }
+        kept = item.size();
     }
-    return result;
+    items << item.left(kept);
+    if (!list)
+        return scalarOf(items.first());
+    for (QString& each : items) {
+        if (each.startsWith(QLatin1String("@@")))
+            each.remove(0, 1);
+    }
+    return items;
 }
 
-void chopTrailingSpaces(QString& text, int limit)
+// Keys and section names: '\' stands for '/', %XX and %UXXXX for a character.
+QString keyFromFile(const QString& text)
 {
-    while (text.size() > limit && (text.endsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char('\t'))))
-        text.chop(1);
-}
-
-// A value: escapes, quotes, and commas outside quotes that make it a list.
-// Answers whether it is a list (then in `list`, else in `text`).
-bool unescapedValue(const QByteArray& data, int from, int to, QString& text, QStringList& list)
-{
-    static const char escapes[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'}, {'r', '\r'}, {'t', '\t'},
-                                      {'v', '\v'}, {'"', '"'}, {'?', '?'}, {'\'', '\''}, {'\\', '\\'}};
-    bool isList = false, inQuotes = false, quoted = false, chop = true;
-    int i = from;
-    const auto skipSpaces = [&] {
-        while (i < to && (data.at(i) == ' ' || data.at(i) == '\t'))
-            ++i;
-    };
-    // A number escape runs over every digit of its base that follows.
-    const auto number = [&](int base, int value) {
-        while (i < to && hexValue(data.at(i)) >= 0 && hexValue(data.at(i)) < base)
-            value = (value * base + hexValue(data.at(i++))) & 0xFFFF;
-        text += QChar(ushort(value));
-    };
-    skipSpaces();
-    int chopLimit = 0;
-    while (i < to) {
-        const char ch = data.at(i);
-        if (ch == '\\') {
-            if (++i >= to) {
-                chop = false;
-                break;
-            }
-            const char code = data.at(i++);
-            const auto known = std::find_if(std::begin(escapes), std::end(escapes), [code](const char* e) { return e[0] == code; });
-            if (known != std::end(escapes)) {
-                text += QLatin1Char((*known)[1]);
-            } else if ((code == 'x' && i < to && hexValue(data.at(i)) >= 0) || (code >= '0' && code <= '7')) {
-                number(code == 'x' ? 16 : 8, code == 'x' ? 0 : code - '0');
-                if (i >= to) {
-                    chop = false;
-                    break;
-                }
-            } else if (code == 'x' && i >= to) {
-                chop = false;
-                break;
-            } else if ((code == '\n' || code == '\r') && i < to && (data.at(i) == '\n' || data.at(i) == '\r')
-                       && data.at(i) != code) {
-                ++i; // a line continued with \ and a two-character line break
-            }
-            chopLimit = text.size();
-        } else if (ch == '"') {
-            ++i;
-            quoted = true;
-            inQuotes = !inQuotes;
-            if (!inQuotes) {
-                skipSpaces();
-                chopLimit = text.size();
-            }
-        } else if (ch == ',' && !inQuotes) {
-            if (!quoted)
-                chopTrailingSpaces(text, chopLimit);
-            if (!isList)
-                list.clear();
-            isList = true;
-            list.append(text);
-            text.clear();
-            quoted = false;
-            ++i;
-            skipSpaces();
-            chopLimit = 0;
-        } else {
-            int j = i + 1;
-            while (j < to && data.at(j) != '\\' && data.at(j) != '"' && data.at(j) != ',')
-                ++j;
-            text += QString::fromUtf8(data.constData() + i, j - i);
-            i = j;
-        }
-    }
-    if (chop && !quoted)
-        chopTrailingSpaces(text, chopLimit);
-    if (isList)
-        list.append(text);
-    return isList;
-}
-
-QStringList splitArguments(const QString& text, int open)
-{
-    return text.mid(open + 1, text.size() - open - 2).split(QLatin1Char(' '));
-}
-
-QVariant fromDataStream(const QString& bytes, QDataStream::Version version)
-{
-    QByteArray data = bytes.toLatin1();
-    QDataStream stream(&data, QIODevice::ReadOnly);
-    stream.setVersion(version);
-    QVariant result;
-    stream >> result;
-    return result;
-}
-
-// QSettings' typed forms: "@ByteArray(...)", "@Variant(...)", "@Rect(x y w h)"
-// and the like; "@@" starts a plain text that starts with "@".
-QVariant variantOf(const QString& text)
-{
-    if (!text.startsWith(QLatin1Char('@')))
-        return text;
-    if (text.endsWith(QLatin1Char(')'))) {
-        const auto is = [&text](const char* prefix) { return text.startsWith(QLatin1String(prefix)); };
-        if (is("@ByteArray("))
-            return text.midRef(11, text.size() - 12).toLatin1();
-        if (is("@String("))
-            return text.mid(8, text.size() - 9);
-        if (is("@Variant("))
-            return fromDataStream(text.mid(9), QDataStream::Qt_4_0);
-        if (is("@DateTime("))
-            return fromDataStream(text.mid(10), QDataStream::Qt_5_6);
-        const QStringList args = splitArguments(text, text.indexOf(QLatin1Char('(')));
-        if (is("@Rect(") && args.size() == 4)
-            return QRect(args[0].toInt(), args[1].toInt(), args[2].toInt(), args[3].toInt());
-        if ((is("@Size(") || is("@Point(")) && args.size() == 2)
-            return is("@Size(") ? QVariant(QSize(args[0].toInt(), args[1].toInt()))
-                                : QVariant(QPoint(args[0].toInt(), args[1].toInt()));
-        if (text == QLatin1String("@Invalid()"))
-            return QVariant();
-    }
-    return text.startsWith(QLatin1String("@@")) ? QVariant(text.mid(1)) : QVariant(text);
-}
-
-QVariant variantOfList(const QStringList& texts)
-{
-    QStringList plain = texts;
-    for (QString& text : plain) {
-        if (!text.startsWith(QLatin1Char('@')))
-            continue;
-        if (!text.startsWith(QLatin1String("@@"))) {
-            QVariantList variants;
-            for (const QString& each : texts)
-                variants.append(variantOf(each));
-            return variants;
-        }
-        text.remove(0, 1);
-    }
-    return plain;
-}
-
-QString textOf(const QVariant& value)
-{
-    switch (value.userType()) {
-    case QMetaType::UnknownType:
-        return QStringLiteral("@Invalid()");
-    case QMetaType::QByteArray: {
-        const QByteArray bytes = value.toByteArray();
-        return QLatin1String("@ByteArray(") + QLatin1String(bytes.constData(), bytes.size()) + QLatin1Char(')');
-    }
-    case QMetaType::QString:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Bool:
-    case QMetaType::Double: {
-        const QString text = value.toString();
-        if (text.contains(QChar::Null))
-            return QLatin1String("@String(") + text + QLatin1Char(')');
-        return text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text;
-    }
-    default:
-        break;
-    }
-    const bool dateTime = value.userType() == QMetaType::QDateTime;
-    QByteArray bytes;
-    {
-        QDataStream stream(&bytes, QIODevice::WriteOnly);
-        stream.setVersion(dateTime ? QDataStream::Qt_5_6 : QDataStream::Qt_4_0);
-        stream << value;
-    }
-    return QLatin1String(dateTime ? "@DateTime(" : "@Variant(") + QLatin1String(bytes.constData(), bytes.size())
-           + QLatin1Char(')');
-}
-
-void appendEscaped(const QString& text, QByteArray& out)
-{
-    // Binary forms keep every character below 256 as one escaped byte.
-    const bool utf8 = !text.startsWith(QLatin1String("@ByteArray(")) && !text.startsWith(QLatin1String("@Variant("));
-    const int start = out.size();
-    bool needsQuotes = false, escapeNextIfHex = false;
+    QString key;
     for (int i = 0; i < text.size(); ++i) {
-        const uint ch = text.at(i).unicode();
-        needsQuotes = needsQuotes || ch == ';' || ch == ',' || ch == '=';
-        // "\x4" followed by "1" would read as "\x41".
-        if (escapeNextIfHex && ch < 0x80 && hexValue(char(ch)) >= 0) {
-            out += "\\x" + QByteArray::number(ch, 16);
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\\')) {
+            key += QLatin1Char('/');
             continue;
         }
-        escapeNextIfHex = false;
-        static const char named[] = "\a\b\f\n\r\t\v";
-        static const char names[] = "abfnrtv";
-        if (ch != 0 && ch < 0x80 && std::strchr(named, int(ch))) {
-            out += '\\';
-            out += names[std::strchr(named, int(ch)) - named];
-        } else if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += char(ch);
-        } else if (ch <= 0x1F || (ch >= 0x7F && !utf8)) {
-            out += "\\x" + QByteArray::number(ch, 16);
-            escapeNextIfHex = true;
-        } else if (ch >= 0x80) {
-            // A surrogate pair is one character of four UTF-8 bytes.
-            const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-            out += text.midRef(i, length).toUtf8();
-            i += length - 1;
-        } else {
-            out += char(ch);
+        if (c == QLatin1Char('%')) {
+            const bool wide = text.midRef(i + 1, 1) == QLatin1String("U");
+            const int digitsAt = i + (wide ? 2 : 1), digits = wide ? 4 : 2;
+            bool ok = false;
+            const ushort code = text.midRef(digitsAt, digits).toUShort(&ok, 16);
+            if (ok && digitsAt + digits <= text.size()) {
+                key += QChar(code);
+                i = digitsAt + digits - 1;
+                continue;
+            }
         }
+        key += c;
     }
-    if (needsQuotes || (start < out.size() && (out.at(start) == ' ' || out.at(out.size() - 1) == ' '))) {
-        out.insert(start, '"');
-        out += '"';
-    }
+    return key;
 }
 
-QByteArray escapedValue(const QVariant& value)
+QString keyForFile(const QString& key)
 {
-    QByteArray out;
-    const bool list = value.userType() == QMetaType::QStringList
-                      || (value.userType() == QMetaType::QVariantList && value.toList().size() != 1);
-    if (!list) {
-        appendEscaped(textOf(value), out);
-        return out;
+    QString text;
+    for (const QChar c : key) {
+        const ushort u = c.unicode();
+        if (c == QLatin1Char('/'))
+            text += QLatin1Char('\\');
+        else if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == '-' || u == '.')
+            text += c;
+        else if (u < 0x100)
+            text += QLatin1Char('%') + QString::number(u, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        else
+            text += QLatin1String("%U") + QString::number(u, 16).toUpper().rightJustified(4, QLatin1Char('0'));
     }
-    const QVariantList items = value.toList();
-    if (items.isEmpty())
-        return "@Invalid()";
-    for (int i = 0; i < items.size(); ++i) {
-        if (i)
-            out += ", ";
-        appendEscaped(textOf(items[i]), out);
+    return text;
+}
+
+// Text as a value: quoted when it holds a list or comment mark or blanks at
+// either end; control characters as hexadecimal escapes, cut off from a
+// following digit by an empty quoted part, since a reader takes every digit.
+QString textForFile(QString text)
+{
+    if (text.startsWith(QLatin1Char('@')))
+        text.prepend(QLatin1Char('@'));
+    bool quote = !text.isEmpty() && (isBlank(text.front()) || isBlank(text.back()));
+    QString out;
+    bool afterNumber = false;
+    for (const QChar c : qAsConst(text)) {
+        const ushort u = c.unicode();
+        if (afterNumber && u < 0x80 && std::isxdigit(u))
+            out += QLatin1String("\"\"");
+        afterNumber = false;
+        quote = quote || c == QLatin1Char(',') || c == QLatin1Char(';') || c == QLatin1Char('=');
+        if (c == QLatin1Char('\\') || c == QLatin1Char('"'))
+            out += QLatin1Char('\\') + QString(c);
+        else if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else if (c == QLatin1Char('\r'))
+            out += QLatin1String("\\r");
+        else if (c == QLatin1Char('\t'))
+            out += QLatin1String("\\t");
+        else if (u >= 0x20 && u != 0x7F)
+            out += c;
+        else {
+            out += QLatin1String("\\x") + QString::number(u, 16);
+            afterNumber = true;
+        }
     }
-    return out;
+    return quote ? QLatin1Char('"') + out + QLatin1Char('"') : out;
+}
+
+QString valueForFile(const QVariant& value)
+{
+    if (!value.isValid())
+        return InvalidValue;
+    if (value.userType() != QMetaType::QStringList)
+        return textForFile(value.toString());
+    QStringList items;
+    for (const QString& item : value.toStringList())
+        items << textForFile(item);
+    return items.join(QLatin1String(", "));
 }
 
 QString flatKey(const QString& section, const QString& key)
@@ -381,41 +210,47 @@ QString flatKey(const QString& section, const QString& key)
 }
 }
 
-NxIniDocument NxIniDocument::parse(const QByteArray& data)
+NxIniDocument NxIniDocument::parse(const QByteArray& bytes)
 {
     NxIniDocument document;
-    int pos = data.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    int lineStart = 0, lineLength = 0, equalsPos = -1;
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
     QString section; // "" for [General], else the name and a '/'
-    while (readLine(data, pos, lineStart, lineLength, equalsPos)) {
-        if (data.at(lineStart) == '[') {
-            const int close = data.indexOf(']', lineStart);
-            const int end = close == -1 || close >= lineStart + lineLength ? lineStart + lineLength : close;
-            const QByteArray name = data.mid(lineStart + 1, end - lineStart - 1).trimmed();
-            if (qstricmp(name.constData(), "general") == 0)
+    int pos = 0;
+    while (pos < text.size()) {
+        const QChar c = text.at(pos);
+        if (c.isSpace()) {
+            ++pos;
+        } else if (c == QLatin1Char(';')) {
+            skipToLineEnd(text, pos);
+        } else if (c == QLatin1Char('[')) {
+            const int lineStart = pos;
+            skipToLineEnd(text, pos);
+            const int close = text.indexOf(QLatin1Char(']'), lineStart);
+            const QString name = text.mid(lineStart + 1, (close == -1 || close > pos ? pos : close) - lineStart - 1).trimmed();
+            if (name.compare(GeneralSection, Qt::CaseInsensitive) == 0)
                 section.clear();
-            else if (qstricmp(name.constData(), "%general") == 0)
-                section = QString::fromLatin1(name.constData() + 1) + QLatin1Char('/');
+            else if (name.compare(QLatin1Char('%') + GeneralSection, Qt::CaseInsensitive) == 0)
+                section = name.mid(1) + QLatin1Char('/');
             else
-                section = unescapedKey(name, 0, name.size()) + QLatin1Char('/');
-            continue;
+                section = keyFromFile(name) + QLatin1Char('/');
+        } else {
+            const int keyStart = pos;
+            while (pos < text.size() && !isLineEnd(text.at(pos)) && text.at(pos) != QLatin1Char('='))
+                ++pos;
+            if (pos == text.size() || text.at(pos) != QLatin1Char('='))
+                continue; // a line without a value
+            const QString key = section + keyFromFile(text.mid(keyStart, pos - keyStart).trimmed());
+            ++pos;
+            const QVariant value = readValue(text, pos);
+            const auto found = std::find_if(document.m_values.begin(), document.m_values.end(),
+                                            [&key](const QPair<QString, QVariant>& entry) { return entry.first == key; });
+            if (found != document.m_values.end())
+                found->second = value; // the last of a repeated key counts
+            else
+                document.m_values.append({key, value});
         }
-        if (equalsPos == -1)
-            continue;
-        int keyEnd = equalsPos;
-        while (keyEnd > lineStart && (data.at(keyEnd - 1) == ' ' || data.at(keyEnd - 1) == '\t'))
-            --keyEnd;
-        QString text;
-        QStringList list;
-        const QVariant value = unescapedValue(data, equalsPos + 1, lineStart + lineLength, text, list)
-            ? variantOfList(list) : variantOf(text);
-        const QString key = section + unescapedKey(data, lineStart, keyEnd);
-        const auto found = std::find_if(document.m_values.begin(), document.m_values.end(),
-                                        [&key](const QPair<QString, QVariant>& entry) { return entry.first == key; });
-        if (found != document.m_values.end())
-            found->second = value; // the last of a repeated key counts
-        else
-            document.m_values.append({key, value});
     }
     return document;
 }
@@ -423,26 +258,29 @@ NxIniDocument NxIniDocument::parse(const QByteArray& data)
 QByteArray NxIniDocument::serialize() const
 {
     // Sections in the order they first appear; "a/b/c" is key "b/c" of [a].
-    QVector<QPair<QString, QByteArray>> sections;
+    QVector<QPair<QString, QString>> sections;
     for (const auto& [key, value] : m_values) {
         const int slash = key.indexOf(QLatin1Char('/'));
         const QString section = slash == -1 ? QString() : key.left(slash);
         auto found = std::find_if(sections.begin(), sections.end(),
-                                  [&section](const QPair<QString, QByteArray>& s) { return s.first == section; });
+                                  [&section](const QPair<QString, QString>& s) { return s.first == section; });
         if (found == sections.end())
-            found = sections.insert(sections.end(), {section, QByteArray()});
-        found->second += escapedKey(key.mid(slash + 1)) + '=' + escapedValue(value) + '\n';
+            found = sections.insert(sections.end(), {section, QString()});
+        found->second += keyForFile(key.mid(slash + 1)) + QLatin1Char('=') + valueForFile(value) + QLatin1Char('\n');
     }
-    QByteArray out;
-    for (const auto& [section, lines] : sections) {
-        const QByteArray name = escapedKey(section);
+    QString out;
+    for (const auto& [section, lines] : qAsConst(sections)) {
         if (!out.isEmpty())
-            out += '\n';
-        out += name.isEmpty() ? QByteArray("[General]")
-               : qstricmp(name.constData(), "general") == 0 ? QByteArray("[%General]") : '[' + name + ']';
-        out += '\n' + lines;
+            out += QLatin1Char('\n');
+        if (section.isEmpty())
+            out += QLatin1Char('[') + GeneralSection + QLatin1Char(']');
+        else if (section.compare(GeneralSection, Qt::CaseInsensitive) == 0)
+            out += QLatin1String("[%") + section + QLatin1Char(']');
+        else
+            out += QLatin1Char('[') + keyForFile(section) + QLatin1Char(']');
+        out += QLatin1Char('\n') + lines;
     }
-    return out;
+    return out.toUtf8();
 }
 
 QVariant NxIniDocument::value(const QString& section, const QString& key) const

@@ -6,14 +6,13 @@
 #include <QVariant>
 #include <QVector>
 
-// The contents of an INI file in the form QSettings (IniFormat, UTF-8) reads
-// and writes, so that files written by either read the same in the other,
-// and so do files written by hand: [General] holds keys outside any section,
-// ';' starts a comment, values may be quoted, escaped, comma-separated lists
-// or QSettings' @ByteArray/@Variant forms. Comments are not kept.
-//
-// A value is addressed by section and key; like QSettings, "a/b" in [S]
-// and "b" in [S\a] are the same value.
+// The contents of an INI file as the host's stores keep them: UTF-8 text,
+// "[Section]" headers, "key=value" lines, ';' comments. Values are text,
+// numbers and truth values (read back as text, as QSettings reads them) or
+// lists of text; a value may be quoted and escaped, so that files written by
+// QSettings (IniFormat, UTF-8), by hand or by this class read the same in each.
+// [General] holds keys outside any section; "a/b" in [S] and "b" in [S\a] are
+// the same value. Comments are not kept.
 class NxIniDocument
 {
 public:
@@ -27,7 +26,7 @@ public:
     bool changed() const { return m_changed; }
 
 private:
-    // Keys as QSettings names them ("Section/key"), in file order.
+    // Keys named "Section/key", in file order.
     QVector<QPair<QString, QVariant>> m_values;
     bool m_changed = false;
 };
