@@ -291,13 +291,7 @@ QString NxSpeechServerClient::withoutKey(QString text) const
 QString NxSpeechServerClient::quoted(const QString& text, int length) const
 {
     // Cut only once the key is blanked out: a key across the cut would leave its first part.
-    QString shown = withoutKey(text.simplified());
-    // What a server sends may hold terminal escapes; the log goes to stderr too.
-    for (QChar& c : shown) {
-        if (c.category() == QChar::Other_Control)
-            c = QChar::ReplacementCharacter;
-    }
-    return shown.left(length);
+    return withoutKey(text.simplified()).left(length);
 }
 
 NxSpeechServerClient::Reply NxSpeechServerClient::send(const Request& request, const std::atomic<bool>& stop,
