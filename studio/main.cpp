@@ -1,3 +1,4 @@
+#include "NxStudioArguments.h"
 #include "NxStudioCli.h"
 #include "NxStudioWindow.h"
 
@@ -27,8 +28,10 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // The data folder is named after the application: ~/.local/share/nx-studio.
     QApplication::setApplicationName(QStringLiteral("nx-studio"));
-    arguments = QApplication::arguments().mid(1);
+    // Read again once Qt has taken its own options out of argv; kept for the
+    // whole run, as it may hold links to the files named.
+    const NxStudioArguments named(argc, argv);
     if (headless)
-        return NxStudioCli::run(arguments);
-    return NxStudioWindow::run(app, arguments);
+        return NxStudioCli::run(named.list());
+    return NxStudioWindow::run(app, named.list());
 }

@@ -145,8 +145,9 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
 
     std::vector<NxRecognizedWord> words;
     QString error;
-    if (!NxTranscriptReader::read(reply.body, words, &error))
-        return failed(Info::TranscribeFailed, Info::TranscriptionFailure, m_client.withoutKey(error));
+    const auto quote = [this](const QString& text, int length) { return m_client.quoted(text, length); };
+    if (!NxTranscriptReader::read(reply.body, words, &error, quote))
+        return failed(Info::TranscribeFailed, Info::TranscriptionFailure, error);
     if (words.empty())
         return failed(Info::TranscribeFailed, Info::UnrecognizedContent,
                       QStringLiteral("the speech server heard no speech"));

@@ -41,8 +41,7 @@ QString serverMessage(const QByteArray& body)
     const QJsonObject object = QJsonDocument::fromJson(body).object();
     const QJsonValue error = object.value(QLatin1String("error"));
     const QJsonValue message = error.isObject() ? error.toObject().value(QLatin1String("message")) : error;
-    const QString text = message.isString() ? message.toString() : QString::fromUtf8(body);
-    return text.simplified().left(QuotedLength);
+    return message.isString() ? message.toString() : QString::fromUtf8(body);
 }
 
 NxSpeechServerClient::Outcome outcomeOf(int status)
@@ -289,6 +288,12 @@ QString NxSpeechServerClient::withoutKey(QString text) const
     return text;
 }
 
+QString NxSpeechServerClient::quoted(const QString& text, int length) const
+{
+    // Cut only once the key is blanked out: a key across the cut would leave its first part.
+    return withoutKey(text.simplified()).left(length);
+}
+
 NxSpeechServerClient::Reply NxSpeechServerClient::send(const Request& request, const std::atomic<bool>& stop,
                                                        const Progress& progress)
 {
@@ -374,7 +379,8 @@ NxSpeechServerClient::Reply NxSpeechServerClient::attempt(const Request& request
     } else {
         reply.outcome = outcomeOf(call->status);
         if (reply.outcome != Outcome::Answered)
-            reply.error = QStringLiteral("HTTP %1: %2").arg(QString::number(call->status), serverMessage(call->body));
+            reply.error = QStringLiteral("HTTP %1: %2")
+                              .arg(QString::number(call->status), quoted(serverMessage(call->body), QuotedLength));
     }
     const QString sizes = QStringLiteral("%1 sent, %2 received").arg(bytes(call->sent), bytes(call->received));
     lock.unlock();

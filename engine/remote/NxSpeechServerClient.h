@@ -82,6 +82,9 @@ public:
 
     // The key blanked out of a text that may hold it.
     QString withoutKey(QString text) const;
+    // What a server sent, fit to quote in the log and a failure: on one line,
+    // the key blanked out, at most `length` characters.
+    QString quoted(const QString& text, int length) const;
 
 private:
     struct Call;

@@ -22,7 +22,7 @@ bool fail(QString* error, const QString& text)
 
 bool isTime(const QJsonValue& value)
 {
-    return value.isDouble() && std::isfinite(value.toDouble()) && value.toDouble() >= 0.0;
+    return value.isDouble() && std::isfinite(value.toDouble());
 }
 
 // Appends the segment's words, spread over [start, end] by their length.
@@ -41,14 +41,15 @@ void spread(const QStringList& tokens, double start, double end, std::vector<NxR
 }
 } // namespace
 
-bool NxTranscriptReader::read(const QByteArray& answer, std::vector<NxRecognizedWord>& words, QString* error)
+bool NxTranscriptReader::read(const QByteArray& answer, std::vector<NxRecognizedWord>& words, QString* error,
+                              const Quote& quote)
 {
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(answer, &parse);
     if (parse.error != QJsonParseError::NoError)
         return fail(error, QStringLiteral("the answer is not JSON (%1 at byte %2): \"%3\"")
                                .arg(parse.errorString(), QString::number(parse.offset),
-                                    QString::fromUtf8(answer.left(QuotedLength))));
+                                    quote(QString::fromUtf8(answer), QuotedLength)));
     const QJsonValue segments = document.object().value(QLatin1String("segments"));
     if (!segments.isArray())
         return fail(error, QStringLiteral("the answer has no timed segments; does the server give verbose_json?"));
@@ -65,7 +66,8 @@ bool NxTranscriptReader::read(const QByteArray& answer, std::vector<NxRecognized
         const QStringList tokens = text.toString().split(space, Qt::SkipEmptyParts);
         if (tokens.isEmpty())
             continue;
-        // Segments that overlap are read one after the other.
+        // Segments that overlap are read one after the other; servers that pad
+        // a segment may start it a little before the track, read as its start.
         const double from = std::max(start.toDouble(), previousEnd);
         const double to = std::max(end.toDouble(), from);
         spread(tokens, from, to, words);

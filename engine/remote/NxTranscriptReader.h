@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 // Reads a transcription server's verbose_json answer: its timed segments
@@ -15,7 +16,13 @@
 class NxTranscriptReader
 {
 public:
+    // Makes a piece of the answer fit to quote in *error, cut to at most
+    // `length` characters (NxSpeechServerClient::quoted).
+    using Quote = std::function<QString(const QString& text, int length)>;
+
     // False, with *error naming what is wrong, when the answer is not JSON,
-    // has no segments, or a segment lacks its text or sane times.
-    static bool read(const QByteArray& answer, std::vector<NxRecognizedWord>& words, QString* error);
+    // has no segments, or a segment lacks its text or finite times. Times before
+    // the track's start are read as its start.
+    static bool read(const QByteArray& answer, std::vector<NxRecognizedWord>& words, QString* error,
+                     const Quote& quote);
 };

@@ -1,6 +1,7 @@
 #include "NxFileLog.h"
 
 #include "NxCheckedFile.h"
+#include "NxControlCharacters.h"
 #include "NxDataHome.h"
 
 #include <QDateTime>
@@ -78,10 +79,12 @@ void NxFileLog::write(NxLogEntry::Level level, const char* file, const char* fun
     entry.line = line;
     entry.message = QString::vasprintf(format, args);
 
+    // One line per entry, which no name or server message in it can break or steer on a terminal.
     const QString text = QStringLiteral("%1 %2 %3 %4:%5 %6\n")
                              .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs),
                                   level == NxLogEntry::Info ? QStringLiteral("INFO ") : QStringLiteral("ERROR"),
-                                  entry.file, entry.function, QString::number(line), entry.message);
+                                  entry.file, entry.function, QString::number(line),
+                                  NxControlCharacters::escaped(entry.message));
 
     QList<Listener> listeners;
     {

@@ -10,7 +10,8 @@ namespace
 
 const char* const Usage = R"(Usage: nx-studio [FILE...]
        nx-studio transcribe FILE... [--language CODE] [--out DIR]
-       nx-studio speak TEXT [--voice ID] [--speed -2..2] [--pitch -2..2] [--out FILE]
+       nx-studio speak TEXT [--voice ID] [--speed -2..2] [--pitch -2..2] [--out FILE|DIR/]
+       nx-studio speak --text-file FILE [options]
        nx-studio voices [--language CODE]
        nx-studio tour
 
@@ -50,15 +51,7 @@ bool isOption(const QString& argument)
     return argument.startsWith(QLatin1Char('-'));
 }
 
-} // namespace
-
-bool NxStudioCli::handles(const QStringList& arguments, bool display)
-{
-    return !display
-           || (!arguments.isEmpty() && (commandNamed(arguments.first()) || isOption(arguments.first())));
-}
-
-int NxStudioCli::run(const QStringList& arguments)
+int dispatch(const QStringList& arguments)
 {
     if (arguments.isEmpty())
         return NxStudioCommands::tour({});
@@ -75,6 +68,25 @@ int NxStudioCli::run(const QStringList& arguments)
                                               "'nx-studio transcribe FILE...' transcribes files without one"));
     NxStudioConsole::err(QStringLiteral("Try 'nx-studio --help'."));
     return NxStudioConsole::BadArguments;
+}
+
+} // namespace
+
+bool NxStudioCli::handles(const QStringList& arguments, bool display)
+{
+    return !display
+           || (!arguments.isEmpty() && (commandNamed(arguments.first()) || isOption(arguments.first())));
+}
+
+int NxStudioCli::run(const QStringList& arguments)
+{
+    const int exitCode = dispatch(arguments);
+    // A result that never reached stdout is a failed run, whatever the tasks did.
+    const QString lost = NxStudioConsole::outFailure();
+    if (lost.isEmpty())
+        return exitCode;
+    NxStudioConsole::err(QStringLiteral("nx-studio: the results could not be written to stdout: ") + lost);
+    return exitCode == 0 ? NxStudioConsole::Failed : exitCode;
 }
 
 std::optional<int> NxStudioCommands::parse(QCommandLineParser& parser, const QString& command, const char* help,

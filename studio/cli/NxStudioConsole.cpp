@@ -1,25 +1,42 @@
 #include "NxStudioConsole.h"
 
+#include "NxControlCharacters.h"
+
+#include <cerrno>
 #include <cstdio>
 #include <unistd.h>
 
 namespace
 {
-void write(std::FILE* stream, const QByteArray& bytes)
+// The first failure of a write to stdout, as errno gave it.
+int outErrno = 0;
+
+bool write(std::FILE* stream, const QByteArray& bytes)
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
+    return std::fflush(stream) == 0 && written;
+}
+
+void writeOut(const QByteArray& bytes)
+{
+    if (!write(stdout, bytes) && outErrno == 0)
+        outErrno = errno ? errno : EIO;
 }
 }
 
-void NxStudioConsole::out(const QString& line)
+void NxStudioConsole::out(const QString& text)
 {
-    write(stdout, (line + QLatin1Char('\n')).toUtf8());
+    writeOut((text + QLatin1Char('\n')).toUtf8());
+}
+
+void NxStudioConsole::result(const QString& line)
+{
+    out(NxControlCharacters::escaped(line));
 }
 
 void NxStudioConsole::err(const QString& line)
 {
-    write(stderr, (line + QLatin1Char('\n')).toUtf8());
+    write(stderr, (NxControlCharacters::escaped(line) + QLatin1Char('\n')).toUtf8());
 }
 
 void NxStudioConsole::errRaw(const QByteArray& bytes)
@@ -30,6 +47,11 @@ void NxStudioConsole::errRaw(const QByteArray& bytes)
 bool NxStudioConsole::errIsTerminal()
 {
     return isatty(STDERR_FILENO) == 1;
+}
+
+QString NxStudioConsole::outFailure()
+{
+    return outErrno ? qt_error_string(outErrno) : QString();
 }
 
 int NxStudioConsole::usageError(const QString& command, const QString& problem)

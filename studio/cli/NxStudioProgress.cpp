@@ -1,6 +1,7 @@
 #include "NxStudioProgress.h"
 
 #include "INxBaseLog.h"
+#include "NxControlCharacters.h"
 #include "NxStudioConsole.h"
 
 namespace
@@ -36,7 +37,8 @@ NxStudioProgress::~NxStudioProgress()
 
 int NxStudioProgress::add(const QString& name)
 {
-    m_names.append(name);
+    // Escaped before it is fitted: the bar's width counts what the terminal shows.
+    m_names.append(NxControlCharacters::escaped(name));
     m_states.append(NxStudioTaskState());
     if (m_terminal)
         redraw();
@@ -70,7 +72,7 @@ QString NxStudioProgress::barLine(int task) const
                    + QString::number(percent).rightJustified(3) + QStringLiteral("% ")
                    + NxStudioTaskState::stageWord(state.stage);
     if (!state.failure.isEmpty())
-        line += QStringLiteral(": ") + state.failure;
+        line += QStringLiteral(": ") + NxControlCharacters::escaped(state.failure);
     return line;
 }
 

@@ -1,5 +1,6 @@
 #include "NxStudioCommands.h"
 
+#include "NxCheckedFile.h"
 #include "NxStudioConsole.h"
 #include "NxStudioFreeName.h"
 #include "NxStudioProgress.h"
@@ -7,13 +8,15 @@
 #include "NxStudioVoices.h"
 
 #include <QCommandLineParser>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTextCodec>
 
 namespace
 {
 
-const char* const Help = R"(Usage: nx-studio speak TEXT [--voice ID] [--speed -2..2] [--pitch -2..2] [--out FILE]
+const char* const Help = R"(Usage: nx-studio speak TEXT [--voice ID] [--speed -2..2] [--pitch -2..2] [--out FILE|DIR/]
+       nx-studio speak --text-file FILE [options]
 
 Speaks TEXT as the voice-over of a title clip, through the same voice-text
 services and speech engine as the editor, and prints the MP3's path on
@@ -21,13 +24,20 @@ stdout. Exits with 0 when the voice-over was written, 1 when it failed, 2 on
 bad arguments.
 
 Options:
-  --voice ID    a voice that 'nx-studio voices' lists (by default the first
-                en-US voice)
-  --speed STEP  -2 (slow) to 2 (fast); 0 by default
-  --pitch STEP  -2 (low) to 2 (high); 0 by default
-  --out FILE    copies the MP3 to FILE (its folder made when missing); when
-                FILE exists, the copy takes a numbered name beside it
-  -h, --help    shows this help)";
+  --text-file FILE  speaks the UTF-8 text in FILE ('-': stdin) instead of a
+                    TEXT: a text of several lines, or too long for one
+                    argument (a title's voice-over takes up to 1500
+                    characters)
+  --voice ID        a voice that 'nx-studio voices' lists (by default the
+                    first en-US voice)
+  --speed STEP      -2 (slow) to 2 (fast); 0 by default
+  --pitch STEP      -2 (low) to 2 (high); 0 by default
+  --out FILE        copies the MP3 to FILE (its folder made when missing);
+                    when FILE exists, the copy takes a numbered name beside it
+  --out DIR/        copies the MP3 into DIR under its own name; an existing
+                    folder needs no slash. --out is checked before anything
+                    runs; a device such as /dev/null is refused
+  -h, --help        shows this help)";
 
 const QString Command = QStringLiteral("speak");
 constexpr int LowestStep = -2;
@@ -45,22 +55,59 @@ std::optional<int> stepOf(const QCommandLineParser& parser, const QCommandLineOp
     return step;
 }
 
-// Why `file` cannot take the voice-over; empty when it can.
-QString unwritable(const QString& file)
+// Where --out puts the voice-over: a folder, and a name there, or none for
+// the voice-over's own.
+struct Destination
 {
-    const QFileInfo info(file);
-    if (info.isDir())
-        return QStringLiteral("--out: ") + file + QStringLiteral(" is a folder; give a file name");
-    if (!QDir().mkpath(info.absolutePath()))
-        return QStringLiteral("--out: cannot make the folder ") + info.absolutePath();
-    return QString();
+    QString folder;
+    QString name;
+};
+
+// Nothing, with *problem set, when `out` cannot take the voice-over.
+std::optional<Destination> destinationOf(const QString& out, QString* problem)
+{
+    const QFileInfo info(out);
+    const bool folder = out.endsWith(QLatin1Char('/')) || info.isDir();
+    if (out.isEmpty())
+        *problem = QStringLiteral("give a file or a folder");
+    else if (!folder && NxCheckedFile::isSpecialFile(out))
+        *problem = out + QStringLiteral(" is not a regular file; give a file or a folder");
+    else
+        *problem = NxStudioFreeName::unwritableFolder(folder ? out : info.absolutePath());
+    if (!problem->isEmpty())
+        return std::nullopt;
+    return folder ? Destination{out, QString()} : Destination{info.absolutePath(), info.fileName()};
 }
 
-QString copyTo(const QString& mp3, const QString& file)
+// The text of --text-file: FILE's, or stdin's for "-"; empty, with *problem
+// set, when it holds no UTF-8 text.
+QString textOfFile(const QString& path, QString* problem)
 {
-    const QFileInfo info(file);
+    const bool stdIn = path == QLatin1String("-");
+    const QString name = stdIn ? QStringLiteral("stdin") : path;
+    QFile file(path);
+    const bool opened = stdIn ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = opened ? file.readAll() : QByteArray();
+    if (!opened || file.error() != QFileDevice::NoError) {
+        *problem = QStringLiteral("cannot read ") + name + QStringLiteral(": ") + file.errorString();
+        return QString();
+    }
+    QTextCodec::ConverterState state;
+    const QString text = QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (state.invalidChars > 0 || state.remainingChars > 0) {
+        *problem = name + QStringLiteral(" is not UTF-8 text");
+        return QString();
+    }
+    if (text.trimmed().isEmpty())
+        *problem = name + QStringLiteral(" holds no text");
+    return text.trimmed();
+}
+
+QString copyTo(const QString& mp3, const Destination& destination, QString* error)
+{
+    const QFileInfo info(destination.name.isEmpty() ? mp3 : destination.name);
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    return NxStudioFreeName::copy(mp3, info.absolutePath(), info.fileName().chopped(suffix.size()), suffix);
+    return NxStudioFreeName::copy(mp3, destination.folder, info.fileName().chopped(suffix.size()), suffix, error);
 }
 
 } // namespace
@@ -72,16 +119,22 @@ int NxStudioCommands::speak(const QStringList& arguments)
     const QCommandLineOption speed(QStringLiteral("speed"), QString(), QStringLiteral("STEP"));
     const QCommandLineOption pitch(QStringLiteral("pitch"), QString(), QStringLiteral("STEP"));
     const QCommandLineOption out(QStringLiteral("out"), QString(), QStringLiteral("FILE"));
-    parser.addOptions({voice, speed, pitch, out});
+    const QCommandLineOption textFile(QStringLiteral("text-file"), QString(), QStringLiteral("FILE"));
+    parser.addOptions({voice, speed, pitch, out, textFile});
     if (const std::optional<int> done = parse(parser, Command, Help, arguments))
         return *done;
 
     const QStringList texts = parser.positionalArguments();
-    if (texts.isEmpty())
-        return NxStudioConsole::usageError(Command, QStringLiteral("no TEXT to speak"));
     if (texts.size() > 1)
         return NxStudioConsole::usageError(Command, QStringLiteral("give the TEXT as one argument, in quotes"));
-    const QString text = texts.first().trimmed();
+    if (!texts.isEmpty() && parser.isSet(textFile))
+        return NxStudioConsole::usageError(Command, QStringLiteral("give a TEXT or --text-file, not both"));
+    if (texts.isEmpty() && !parser.isSet(textFile))
+        return NxStudioConsole::usageError(Command, QStringLiteral("no TEXT to speak"));
+    QString problem;
+    const QString text = parser.isSet(textFile) ? textOfFile(parser.value(textFile), &problem) : texts.first().trimmed();
+    if (!problem.isEmpty())
+        return NxStudioConsole::usageError(Command, QStringLiteral("--text-file: ") + problem);
     if (text.isEmpty())
         return NxStudioConsole::usageError(Command, QStringLiteral("the TEXT is empty"));
     const std::optional<int> speedStep = stepOf(parser, speed);
@@ -97,11 +150,12 @@ int NxStudioCommands::speak(const QStringList& arguments)
             return NxStudioConsole::usageError(Command, QStringLiteral("--voice takes a voice's number, not ")
                                                             + parser.value(voice));
     }
-    const QString outFile = parser.value(out);
+    // Checked before anything runs: a destination that takes no file would leave the work unused.
+    std::optional<Destination> destination;
     if (parser.isSet(out)) {
-        const QString problem = unwritable(outFile);
-        if (!problem.isEmpty())
-            return NxStudioConsole::usageError(Command, problem);
+        destination = destinationOf(parser.value(out), &problem);
+        if (!destination)
+            return NxStudioConsole::usageError(Command, QStringLiteral("--out: ") + problem);
     }
 
     QList<NxTextToSpeechVoiceInfo> voices;
@@ -125,16 +179,16 @@ int NxStudioCommands::speak(const QStringList& arguments)
         session.speak(text, NxStudioVoices::param(*chosen, *speedStep, *pitchStep));
     if (!outcome.succeeded())
         return NxStudioConsole::Failed;
-    if (!parser.isSet(out)) {
-        NxStudioConsole::out(outcome.file);
+    if (!destination) {
+        NxStudioConsole::result(outcome.file);
         return 0;
     }
-    const QString copy = copyTo(outcome.file, outFile);
+    QString error;
+    const QString copy = copyTo(outcome.file, *destination, &error);
     if (copy.isEmpty()) {
-        NxStudioConsole::err(QStringLiteral("nx-studio speak: cannot copy ") + outcome.file + QStringLiteral(" to ")
-                             + outFile);
+        NxStudioConsole::err(QStringLiteral("nx-studio speak: ") + error);
         return NxStudioConsole::Failed;
     }
-    NxStudioConsole::out(copy);
+    NxStudioConsole::result(copy);
     return 0;
 }

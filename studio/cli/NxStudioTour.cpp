@@ -29,7 +29,7 @@ const QString Sentence = QStringLiteral("Hello! This voice-over was made by the 
 
 void say(const QString& line)
 {
-    NxStudioConsole::out(line);
+    NxStudioConsole::result(line);
 }
 
 // The subtitle file's cues, indented under its path.

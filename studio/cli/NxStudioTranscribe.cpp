@@ -6,7 +6,6 @@
 #include "NxStudioSession.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -23,8 +22,9 @@ each subtitle file on stdout; progress and failures go to stderr. Exits with
 Options:
   --language CODE  the spoken language, such as en-US (the default); the
                    offline engine has a model for English only
-  --out DIR        copies the subtitle files into DIR (made when missing),
-                   named after the FILEs; an existing file is never replaced
+  --out DIR        copies the subtitle files into DIR (made when missing,
+                   checked before anything runs), named after the FILEs; an
+                   existing file is never replaced: the copy takes a number
   -h, --help       shows this help)";
 
 const QString Command = QStringLiteral("transcribe");
@@ -70,9 +70,13 @@ int NxStudioCommands::transcribe(const QStringList& arguments)
     if (!isLanguageCode(parser.value(language)))
         return NxStudioConsole::usageError(Command, QStringLiteral("--language takes a code such as en-US, not ")
                                                         + parser.value(language));
+    // Checked before anything runs: a folder that takes no file would leave the work unused.
     const QString outDir = parser.value(out);
-    if (parser.isSet(out) && !QDir().mkpath(outDir))
-        return NxStudioConsole::usageError(Command, QStringLiteral("--out: cannot make the folder ") + outDir);
+    if (parser.isSet(out)) {
+        const QString problem = NxStudioFreeName::unwritableFolder(outDir);
+        if (!problem.isEmpty())
+            return NxStudioConsole::usageError(Command, QStringLiteral("--out: ") + problem);
+    }
 
     NxStudioProgress progress(NxStudioConsole::errIsTerminal());
     NxStudioSession session(progress);
@@ -86,18 +90,18 @@ int NxStudioCommands::transcribe(const QStringList& arguments)
             continue;
         }
         if (!parser.isSet(out)) {
-            NxStudioConsole::out(outcome.file);
+            NxStudioConsole::result(outcome.file);
             continue;
         }
+        QString error;
         const QString copy = NxStudioFreeName::copy(outcome.file, outDir, QFileInfo(files.at(item)).completeBaseName(),
-                                                    QStringLiteral(".srt"));
+                                                    QStringLiteral(".srt"), &error);
         if (copy.isEmpty()) {
-            NxStudioConsole::err(QStringLiteral("nx-studio transcribe: cannot copy ") + outcome.file
-                                 + QStringLiteral(" into ") + outDir);
+            NxStudioConsole::err(QStringLiteral("nx-studio transcribe: ") + error);
             exitCode = NxStudioConsole::Failed;
             continue;
         }
-        NxStudioConsole::out(copy);
+        NxStudioConsole::result(copy);
     }
     return exitCode;
 }

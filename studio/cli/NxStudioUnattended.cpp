@@ -27,7 +27,7 @@ bool NxStudioUnattended::eventFilter(QObject* watched, QEvent* event)
     QStringList words;
     for (const QLabel* label : box->findChildren<QLabel*>()) {
         if (!label->text().isEmpty())
-            words.append(label->text());
+            words.append(label->text().simplified());
     }
     NxStudioConsole::err(QStringLiteral("nx-studio: declined, as no one can answer: ") + words.join(QLatin1Char(' ')));
     // After the box's own loop has started; a box gone by then takes the call with it.

@@ -140,7 +140,8 @@ class RemoteSpeechToTextTest : public QObject
     void start(const QVariantMap& changes = {})
     {
         QVariantMap settings{{"ServerUrl", m_server.url()}, {"StallTimeoutSeconds", 2}, {"AnswerTimeoutSeconds", 2},
-                             {"Retries", 2}, {"RetryDelaySeconds", 0.1}, {"Concurrency", 4}, {"UploadFormat", "flac"}};
+                             {"Retries", 2}, {"RetryDelaySeconds", 0.1}, {"Concurrency", 4}, {"UploadFormat", "flac"},
+                             {"ApiKeyVariable", "NXSPEECH_API_KEY"}};
         for (auto it = changes.begin(); it != changes.end(); ++it)
             settings.insert(it.key(), it.value());
         for (auto it = settings.begin(); it != settings.end(); ++it)
@@ -254,6 +255,19 @@ private slots:
             QCOMPARE(lines.value(1), time(Heard[i].start) + " --> " + time(Heard[i].end));
             QCOMPARE(lines.mid(2).join(' '), Heard[i].text);
         }
+    }
+
+    void segmentsBeforeTheTrackStartAtItsStart()
+    {
+        start();
+        QList<Line> early = Heard;
+        early[0].start = -0.08;
+        m_server.setTranscript(transcript(early));
+        const int id = m_manager->addMaterialTask(m_short.get(), QStringLiteral("en"));
+        QCOMPARE(ended(id).state, int(Info::Completed));
+        m_manager->exportSubtitles(id, file("early.srt"));
+        // The second's file ends the cue early.
+        QCOMPARE(fileText(file("early.srt")).section('\n', 1, 1), QStringLiteral("00:00:00,000 --> 00:00:01,000"));
     }
 
     void severalTasksAreInFlightAtOnce()
@@ -410,6 +424,29 @@ private slots:
         start({{"ServerUrl", QStringLiteral("http://127.0.0.1:%1").arg(closedPort())}});
         m_manager->refresh();
         QTRY_VERIFY(!m_manager->serviceState());
+    }
+
+    void aKeyAcrossWhereAQuoteIsCutIsBlankedWhole_data()
+    {
+        // variable: where the key is; failure: how the server quotes it, 200 or 120 characters in
+        columns<QByteArray, QByteArray, int, QString>({"variable", "key", "failure", "shown"});
+        // The error "refused with the key Bearer KEY" runs past its 200 characters.
+        QTest::newRow("in an error message") << QByteArray("NXTEST_LONG_KEY") << "long-key-" + QByteArray(190, 'k')
+                                             << int(Failure::Status) << "refused with the key Bearer ***";
+        QTest::newRow("in an answer that is not JSON") << QByteArray("NXSPEECH_API_KEY") << Key
+                                                       << int(Failure::None) << "x *** and more";
+    }
+    void aKeyAcrossWhereAQuoteIsCutIsBlankedWhole()
+    {
+        QFETCH(QByteArray, variable); QFETCH(QByteArray, key); QFETCH(int, failure); QFETCH(QString, shown);
+        qputenv(variable.constData(), key);
+        start({{"ApiKeyVariable", QString::fromLatin1(variable)}});
+        m_server.setTranscript(QByteArray(100, 'x') + ' ' + Key + " and more");
+        m_server.fail(Failure(failure), 400);
+        const int id = m_manager->addMaterialTask(m_short.get(), QStringLiteral("en"));
+        QCOMPARE(ended(id).code, int(Info::TranscriptionFailure));
+        QTRY_VERIFY2(logged(shown), qPrintable(shown));
+        QVERIFY(!logged(QString::fromLatin1(key.left(12))));
     }
 
     // Last: every earlier case has had its chance to leak the key.

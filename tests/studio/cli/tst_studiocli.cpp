@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+#include <unistd.h>
+
 namespace
 {
 
@@ -25,12 +28,15 @@ struct Run
     QStringList outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
-Run studio(const QStringList& arguments,
-           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+// Runs `program`; `setUp` may point its standard streams elsewhere before it starts.
+Run launch(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
+           const std::function<void(QProcess&)>& setUp = {})
 {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(NXTEST_STUDIO), arguments);
+    if (setUp)
+        setUp(process);
+    process.start(program, arguments);
     Run run;
     if (!process.waitForFinished(RunTimeout) || process.exitStatus() != QProcess::NormalExit)
         return run;
@@ -38,6 +44,13 @@ Run studio(const QStringList& arguments,
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+Run studio(const QStringList& arguments,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+           const std::function<void(QProcess&)>& setUp = {})
+{
+    return launch(QStringLiteral(NXTEST_STUDIO), arguments, environment, setUp);
 }
 
 // What FFmpeg finds in `file`: "codec_name=...", "duration=..." lines.
@@ -66,6 +79,12 @@ bool writeFile(const QString& file, const QByteArray& bytes)
 {
     QFile f(file);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// A link named by bytes that need not be text: "<folder>/<name>" -> `target`.
+bool link(const QString& target, const QString& folder, const QByteArray& name)
+{
+    return ::symlink(QFile::encodeName(target).constData(), (QFile::encodeName(folder) + '/' + name).constData()) == 0;
 }
 
 // The environment of a machine without a display.
@@ -105,6 +124,9 @@ private slots:
         for (int frame = 0; frame < 25; ++frame)
             video += "FRAME\n" + QByteArray(16 * 16 * 3 / 2, '\x80');
         QVERIFY(writeFile(m_files.filePath("silent.y4m"), video));
+        QVERIFY(writeFile(m_files.filePath("text.txt"), "Hello."));
+        QVERIFY(writeFile(m_files.filePath("latin1.txt"), "Caf\xe9 au lait."));
+        QVERIFY(writeFile(m_files.filePath("blank.txt"), " \n\t\n"));
     }
 
     void badArgumentsExitWithTwoAndStartNothing_data()
@@ -125,7 +147,15 @@ private slots:
         QTest::newRow("speak too fast") << QStringList{"speak", "hi", "--speed", "3"};
         QTest::newRow("speak, pitch in words") << QStringList{"speak", "hi", "--pitch", "high"};
         QTest::newRow("speak, unknown voice") << QStringList{"speak", "hi", "--voice", "99999"};
-        QTest::newRow("speak into a folder") << QStringList{"speak", "hi", "--out", folder};
+        QTest::newRow("speak into a device") << QStringList{"speak", "hi", "--out", "/dev/null"};
+        // Not even root makes a file there.
+        QTest::newRow("speak where no file can be made") << QStringList{"speak", "hi", "--out", "/proc/hi.mp3"};
+        QTest::newRow("transcribe where no file can be made") << QStringList{"transcribe", Recording, "--out", "/proc"};
+        QTest::newRow("speak a TEXT and a text file")
+            << QStringList{"speak", "hi", "--text-file", folder + "/text.txt"};
+        QTest::newRow("speak a missing text file") << QStringList{"speak", "--text-file", folder + "/missing.txt"};
+        QTest::newRow("speak a text file not in UTF-8") << QStringList{"speak", "--text-file", folder + "/latin1.txt"};
+        QTest::newRow("speak a blank text file") << QStringList{"speak", "--text-file", folder + "/blank.txt"};
         QTest::newRow("voices of no language") << QStringList{"voices", "--language", "xx-XX"};
         QTest::newRow("voices, stray argument") << QStringList{"voices", "all"};
     }
@@ -195,21 +225,122 @@ private slots:
         QVERIFY2(run.err.contains("silent.y4m: failed: Unrecognized file content.\n"), qPrintable(run.err));
     }
 
-    void speakingWritesAnMp3BesideWhatIsThere()
+    void speakingPutsTheVoiceOverWhereOutSays_data()
     {
-        const QString taken = m_files.filePath("voice.mp3");
-        QVERIFY(writeFile(taken, "mine"));
+        // name: the copy's, or empty for the voice-over's own
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        const QString files = m_files.path();
+        QVERIFY(writeFile(m_files.filePath("voice.mp3"), "mine"));
+        QVERIFY(link(files + "/missing.mp3", files, "dangling.mp3"));
+        QVERIFY(QDir().mkpath(m_files.filePath("voices")));
+        QTest::newRow("beside a file of that name") << files + "/voice.mp3" << files << "voice_01.mp3";
+        QTest::newRow("beside a dangling link") << files + "/dangling.mp3" << files << "dangling_01.mp3";
+        QTest::newRow("into a folder") << files + "/voices" << files + "/voices" << QString();
+        QTest::newRow("into a new folder, by its slash") << files + "/new/" << files + "/new" << QString();
+    }
+    void speakingPutsTheVoiceOverWhereOutSays()
+    {
+        QFETCH(QString, out); QFETCH(QString, folder); QFETCH(QString, name);
         const QList<NxTextToSpeechVoiceInfo> voices = catalogue();
         QVERIFY(!voices.isEmpty());
 
         const Run run = studio({"speak", "Hello from the studio, on the command line.", "--voice",
-                                QString::number(voices.last().id), "--speed", "-1", "--out", taken});
+                                QString::number(voices.last().id), "--speed", "-1", "--out", out});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         const QStringList lines = run.outLines();
-        QCOMPARE(lines, QStringList{m_files.filePath("voice_01.mp3")});
-        QCOMPARE(readAll(taken), QStringLiteral("mine"));
-        const QString probed = probe(lines.first());
+        QCOMPARE(lines.size(), 1);
+        const QFileInfo copy(lines.first());
+        QCOMPARE(copy.absolutePath(), folder);
+        if (!name.isEmpty())
+            QCOMPARE(copy.fileName(), name);
+        else
+            QVERIFY2(copy.fileName().startsWith("Title") && copy.suffix() == "mp3", qPrintable(copy.fileName()));
+        const QString probed = probe(copy.filePath());
         QVERIFY2(probed.contains("codec_name=mp3") && durationIn(probed) > 1.0, qPrintable(probed));
+        // What was there stays as it was.
+        QCOMPARE(readAll(m_files.filePath("voice.mp3")), QStringLiteral("mine"));
+        QVERIFY(QFileInfo(m_files.filePath("dangling.mp3")).isSymLink()
+                && !QFileInfo::exists(m_files.filePath("dangling.mp3")));
+    }
+
+    void speakingATextFile_data()
+    {
+        // stdin: the file comes as --text-file -
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("stdIn");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("of two lines, on stdin") << QByteArray("Hello from a file,\nin two lines.\n") << true << 0
+                                                << "Title: completed\n";
+        // Whole, to the engine, which speaks no more than 1500 characters for a title.
+        QByteArray words;
+        while (words.size() < 200 * 1024)
+            words += "word ";
+        QTest::newRow("longer than an argument may be") << words << false << 1
+                                                        << "Title: failed: Only 1500 characters can be transcribed "
+                                                           "in a single task.\n";
+    }
+    void speakingATextFile()
+    {
+        QFETCH(QByteArray, text); QFETCH(bool, stdIn); QFETCH(int, exitCode); QFETCH(QString, said);
+        const QString file = m_files.filePath("speech.txt");
+        QVERIFY(writeFile(file, text));
+        const Run run = studio({"speak", "--text-file", stdIn ? "-" : file}, QProcessEnvironment::systemEnvironment(),
+                               [&](QProcess& process) {
+                                   if (stdIn)
+                                       process.setStandardInputFile(file);
+                               });
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(said), qPrintable(run.err));
+        QCOMPARE(run.outLines().size(), exitCode == 0 ? 1 : 0);
+    }
+
+    void aResultThatCannotReachStdoutFailsTheRun()
+    {
+        const Run run = studio({"speak", "Hello."}, QProcessEnvironment::systemEnvironment(),
+                               [](QProcess& process) { process.setStandardOutputFile("/dev/full"); });
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("Title: completed\nnx-studio: the results could not be written to stdout: "),
+                 qPrintable(run.err));
+    }
+
+    void namesThatAreNotPlainTextReachTheirFiles()
+    {
+        // Byte 0xff is no UTF-8; ESC [31m would turn a terminal red.
+        const QString odd = m_files.filePath("odd");
+        const QString out = m_files.filePath("odd-out");
+        QVERIFY(QDir().mkpath(odd));
+        QVERIFY(link(Recording, odd, "\xff.wav") && link(Recording, odd, "red\x1b[31m.wav"));
+        // A shell hands the names over as the bytes they are.
+        const Run run = launch("sh", {"-c", R"(exec "$0" transcribe "$1"/*.wav --out "$2")", NXTEST_STUDIO, odd, out},
+                               QProcessEnvironment::systemEnvironment());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QStringList lines = run.outLines();
+        lines.sort();
+        QCOMPARE(lines, QStringList({out + "/red_[31m.srt", out + "/" + QChar(0xfffd) + ".srt"}));
+        QVERIFY(QFile::exists(lines.first()) && QFile::exists(lines.last()));
+        QVERIFY2(!run.err.contains(QChar(0x1b)) && run.err.contains("red\\x1b[31m.wav: completed\n")
+                     && run.err.contains(QChar(0xfffd) + QStringLiteral(".wav: completed\n")),
+                 qPrintable(run.err));
+    }
+
+    void aTerminalShowsNamesWithoutObeyingThem()
+    {
+        if (launch("script", {"-qec", "true", "/dev/null"}, QProcessEnvironment::systemEnvironment()).exitCode != 0)
+            QSKIP("no pseudo-terminal to run on");
+        const QString file = m_files.filePath("quiet\x1b[31m.y4m");
+        QVERIFY(QFile::exists(file) || QFile::copy(m_files.filePath("silent.y4m"), file));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("NXTEST_STUDIO", NXTEST_STUDIO);
+        environment.insert("NXTEST_FILE", file);
+        // stderr on a terminal: progress bars redrawn in place.
+        const Run run = launch("script", {"-qec", R"(exec "$NXTEST_STUDIO" transcribe "$NXTEST_FILE")", "/dev/null"},
+                               environment);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.out.contains("\x1b[2K") && run.out.contains("quiet\\x1b[31m.y4m"), qPrintable(run.out));
+        QVERIFY2(!run.out.contains("\x1b[31m"), qPrintable(run.out));
     }
 
     void anUnansweredPurchaseTipLeavesTheTaskFailed()
