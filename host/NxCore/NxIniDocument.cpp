@@ -8,6 +8,8 @@
 namespace
 {
 const QString InvalidValue = QStringLiteral("@Invalid()");
+// Bytes (a window's saved geometry) are kept one character a byte.
+const QString ByteArrayOpening = QStringLiteral("@ByteArray(");
 const QString GeneralSection = QStringLiteral("General");
 
 bool isBlank(QChar c)
@@ -67,6 +69,8 @@ QVariant scalarOf(const QString& text)
 {
     if (text == InvalidValue)
         return QVariant();
+    if (text.startsWith(ByteArrayOpening) && text.endsWith(QLatin1Char(')')))
+        return text.mid(ByteArrayOpening.size(), text.size() - ByteArrayOpening.size() - 1).toLatin1();
     return text.startsWith(QLatin1String("@@")) ? text.mid(1) : text;
 }
 
@@ -159,12 +163,11 @@ QString keyForFile(const QString& key)
 }
 
 // Text as a value: quoted when it holds a list or comment mark or blanks at
-// either end; control characters as hexadecimal escapes, cut off from a
-// following digit by an empty quoted part, since a reader takes every digit.
-QString textForFile(QString text)
+// either end; control characters (and in bytes, every byte above ASCII) as
+// hexadecimal escapes, cut off from a following digit by an empty quoted
+// part, since a reader takes every digit.
+QString textForFile(const QString& text, bool bytes = false)
 {
-    if (text.startsWith(QLatin1Char('@')))
-        text.prepend(QLatin1Char('@'));
     bool quote = !text.isEmpty() && (isBlank(text.front()) || isBlank(text.back()));
     QString out;
     bool afterNumber = false;
@@ -182,7 +185,7 @@ QString textForFile(QString text)
             out += QLatin1String("\\r");
         else if (c == QLatin1Char('\t'))
             out += QLatin1String("\\t");
-        else if (u >= 0x20 && u != 0x7F)
+        else if (u >= 0x20 && u != 0x7F && !(bytes && u >= 0x80))
             out += c;
         else {
             out += QLatin1String("\\x") + QString::number(u, 16);
@@ -196,11 +199,19 @@ QString valueForFile(const QVariant& value)
 {
     if (!value.isValid())
         return InvalidValue;
+    if (value.userType() == QMetaType::QByteArray) {
+        const QByteArray bytes = value.toByteArray(); // NUL bytes included
+        return textForFile(ByteArrayOpening + QString::fromLatin1(bytes.constData(), bytes.size()) + QLatin1Char(')'), true);
+    }
+    // A text of its own that starts with '@' keeps it doubled.
+    const auto plain = [](const QString& text) {
+        return textForFile(text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text);
+    };
     if (value.userType() != QMetaType::QStringList)
-        return textForFile(value.toString());
+        return plain(value.toString());
     QStringList items;
     for (const QString& item : value.toStringList())
-        items << textForFile(item);
+        items << plain(item);
     return items.join(QLatin1String(", "));
 }
 

@@ -8,8 +8,8 @@
 
 // The contents of an INI file as the host's stores keep them: UTF-8 text,
 // "[Section]" headers, "key=value" lines, ';' comments. Values are text,
-// numbers and truth values (read back as text, as QSettings reads them) or
-// lists of text; a value may be quoted and escaped, so that files written by
+// numbers and truth values (read back as text, as QSettings reads them),
+// lists of text or bytes; a value may be quoted and escaped, so that files written by
 // QSettings (IniFormat, UTF-8), by hand or by this class read the same in each.
 // [General] holds keys outside any section; "a/b" in [S] and "b" in [S\a] are
 // the same value. Comments are not kept.

@@ -310,6 +310,10 @@ private slots:
         QTest::newRow("leading at sign") << QVariant("@home");
         QTest::newRow("empty") << QVariant(QString());
         QTest::newRow("number") << QVariant(-42);
+        QByteArray every;
+        for (int i = 0; i < 256; ++i)
+            every += char(i);
+        QTest::newRow("bytes of every value") << QVariant(every);
         QTest::newRow("string list") << QVariant(QStringList{"one", "two, three", " four "});
     }
     void theStoreAndQSettingsReadEachOthersValues()
