@@ -170,9 +170,41 @@ bool NxCheckedFile::copyFile(const QString& source, const QString& destination, 
     return true;
 }
 
+namespace
+{
+QByteArray anchorBeside(const QByteArray& path)
+{
+    const int slash = path.lastIndexOf('/');
+    return (slash < 0 ? QByteArray() : path.left(slash + 1)) + ".nx-reservations";
+}
+
+bool isEmptyFile(const QByteArray& path, struct stat* entry)
+{
+    return ::lstat(path.constData(), entry) == 0 && S_ISREG(entry->st_mode) && entry->st_size == 0;
+}
+}
+
 bool NxCheckedFile::reserve(const QString& path, QString* error)
 {
-    const int fd = ::open(encoded(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const QByteArray name = encoded(path);
+    const QByteArray anchor = anchorBeside(name);
+    // The anchor goes with the folder's last marker; one that went meanwhile is made again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int made = ::open(anchor.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        if (made < 0)
+            break;
+        ::close(made);
+        if (::link(anchor.constData(), name.constData()) == 0)
+            return true;
+        if (errno == EEXIST) {
+            if (error)
+                error->clear();
+            return false;
+        }
+        if (errno != ENOENT)
+            break;
+    }
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         if (error)
             *error = errno == EEXIST ? QString() : QStringLiteral("Cannot write %1: %2").arg(path, qt_error_string(errno));
@@ -186,8 +218,12 @@ void NxCheckedFile::releaseReservation(const QString& path)
 {
     struct stat entry {};
     const QByteArray name = encoded(path);
-    if (::lstat(name.constData(), &entry) == 0 && S_ISREG(entry.st_mode) && entry.st_size == 0)
-        ::unlink(name.constData());
+    if (!isEmptyFile(name, &entry))
+        return;
+    ::unlink(name.constData());
+    const QByteArray anchor = anchorBeside(name);
+    if (isEmptyFile(anchor, &entry) && entry.st_nlink == 1)
+        ::unlink(anchor.constData());
 }
 
 bool NxCheckedFile::isSpecialFile(const QString& path)

@@ -40,11 +40,16 @@ public:
     // Copies `source` to `destination`, checked like any other write.
     static bool copyFile(const QString& source, const QString& destination, Commit how, QString* error);
 
-    // Creates `path` empty and exclusively (O_CREAT | O_EXCL): false when any
-    // entry has the name, so a marker made by one process is never made by
-    // another. `error` is left empty when the name was merely taken.
+    // Makes an empty marker at `path`, exclusively: false when any entry has
+    // the name, so a marker made by one process is never made by another.
+    // `error` is left empty when the name was merely taken. The marker is a
+    // hard link to one empty anchor file of the folder (".nx-reservations"),
+    // which makes no new inode: file systems that avoid reusing recently
+    // freed inodes make thousands of new files slow. Where links are not
+    // supported, the marker is a file of its own.
     static bool reserve(const QString& path, QString* error = nullptr);
-    // Removes what reserve() made: only an empty regular file goes.
+    // Removes what reserve() made: only an empty regular file goes, and the
+    // anchor with the folder's last marker.
     static void releaseReservation(const QString& path);
 
     // True when `path` names something other than a regular file or folder:

@@ -91,6 +91,37 @@ private slots:
             QCOMPARE(bytesOf(m_path), QByteArray("old"));
     }
 
+    void aNameIsReservedOnceUntilReleasedAndLeavesNothingBehind()
+    {
+        const QTemporaryDir own;
+        const QString folder = own.path();
+        // Racing threads stand for processes: every name goes to exactly one of them.
+        constexpr int Names = 50;
+        std::atomic<int> won{0};
+        std::vector<std::thread> racers;
+        for (int i = 0; i < 4; ++i)
+            racers.emplace_back([&] {
+                for (int n = 0; n < Names; ++n)
+                    won += NxCheckedFile::reserve(folder + QStringLiteral("/.n%1.reserved").arg(n)) ? 1 : 0;
+            });
+        for (std::thread& racer : racers)
+            racer.join();
+        QCOMPARE(won.load(), Names);
+
+        QString error = QStringLiteral("unset");
+        QVERIFY(!NxCheckedFile::reserve(folder + "/.n0.reserved", &error));
+        QVERIFY2(error.isEmpty(), qPrintable(error)); // merely taken
+        QVERIFY(NxCheckedFile::writeFile(folder + "/kept", "content", NxCheckedFile::Commit::NewName, nullptr));
+        NxCheckedFile::releaseReservation(folder + "/kept");
+        QCOMPARE(bytesOf(folder + "/kept"), QByteArray("content"));
+        QFile::remove(folder + "/kept");
+
+        for (int n = 0; n < Names; ++n)
+            NxCheckedFile::releaseReservation(folder + QStringLiteral("/.n%1.reserved").arg(n));
+        QCOMPARE(entriesOf(folder), QStringList());
+        QVERIFY(NxCheckedFile::reserve(folder + "/.n0.reserved"));
+    }
+
     void aReplacedFileIsOldOrNewToReadersAndKeepsItsPermissions()
     {
         const QByteArray small(100, 'a'), large(50000, 'b');
