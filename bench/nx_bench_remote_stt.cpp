@@ -19,6 +19,7 @@
 // 10 s task (a GPU server takes several hundred ms for one).
 
 #include "NxBenchSupport.h"
+#include "NxTestHome.h"
 #include "NxConfig.h"
 #include "NxFakeSpeechServer.h"
 #include "NxMediaFile.h"
@@ -145,7 +146,7 @@ double milliseconds(NxBench::Clock::duration duration)
 
 int main(int argc, char** argv)
 {
-    const NxBench::Home home;
+    const NxTestHome home;
     QCoreApplication app(argc, argv);
     const int tasks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
     const double seconds = argc > 2 ? std::max(0.5, std::atof(argv[2])) : 10.0;

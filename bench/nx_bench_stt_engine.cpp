@@ -22,6 +22,7 @@
 // splitting it over the cores loses nothing.
 
 #include "NxBenchSupport.h"
+#include "NxTestHome.h"
 #include "NxMediaFile.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxProseSample.h"
@@ -239,7 +240,7 @@ Speech proseReadings(const QString& folder)
 
 int main(int argc, char** argv)
 {
-    const NxBench::Home home;
+    const NxTestHome home;
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const QString srt = home.path() + QStringLiteral("/speech.srt");

@@ -14,6 +14,7 @@
 // real-time factor is processing time over audio length (lower is faster).
 
 #include "NxBenchSupport.h"
+#include "NxTestHome.h"
 #include "NxMp3Encoder.h"
 #include "NxOfflineTextToSpeechManager.h"
 #include "NxSpeechSynthesizer.h"
@@ -129,7 +130,7 @@ void print(const char* name, const Figures& figures, int runs, const QString& en
 int main(int argc, char** argv)
 {
     using namespace NxBench;
-    const Home home;
+    const NxTestHome home;
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
     const QString text = QString::fromLatin1(Paragraph);

@@ -12,6 +12,7 @@
 // lower-case words without punctuation.
 
 #include "NxBenchSupport.h"
+#include "NxTestHome.h"
 #include "NxMediaFile.h"
 #include "NxMp3Encoder.h"
 #include "NxOfflineSpeechToTextManager.h"
@@ -112,7 +113,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    const NxBench::Home home;
+    const NxTestHome home;
     QCoreApplication app(argc, argv);
     QList<NxCatalogueVoice> english;
     const NxVoiceCatalogue& catalogue = NxVoiceCatalogue::instance();

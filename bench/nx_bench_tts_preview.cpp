@@ -9,6 +9,7 @@
 // median of the runs; every preview plays to its end before the next starts.
 
 #include "NxBenchSupport.h"
+#include "NxTestHome.h"
 #include "NxOfflineTextToSpeechAudition.h"
 #include "NxPulseNullSink.h"
 
@@ -64,7 +65,7 @@ double previewLatency(NxOfflineTextToSpeechAudition& audition, Ending& ending, N
 int main(int argc, char** argv)
 {
     using namespace NxBench;
-    const Home home;
+    const NxTestHome home;
     NxPulseNullSink sink; // before Qt Multimedia looks for a device
     QCoreApplication app(argc, argv);
     if (!sink.isRunning()) {
