@@ -185,30 +185,18 @@ private slots:
         QCOMPARE(m_dialog->GetParam().voiceCode, QStringLiteral("Emily"));
     }
 
-    void onlyConfirmRemembers_data()
+    // Closing any other way is in tst_paramdialogs.
+    void confirmRemembersAllThreeChoices()
     {
-        columns<QString, int, QVariantList>({"how", "result", "stored"});
-        QTest::newRow("Confirm writes all three keys") << "Confirm" << int(QDialog::Accepted)
-                                                       << QVariantList{"Abby", 0, -2};
-        QTest::newRow("the title bar's close writes nothing")
-            << "close" << int(QDialog::Rejected) << QVariantList{QVariant(), QVariant(), QVariant()};
-        QTest::newRow("Escape writes nothing") << "Escape" << int(QDialog::Rejected)
-                                               << QVariantList{QVariant(), QVariant(), QVariant()};
-        QTest::newRow("Return does not close; then Escape")
-            << "Return" << int(QDialog::Rejected) << QVariantList{QVariant(), QVariant(), QVariant()};
-    }
-    void onlyConfirmRemembers()
-    {
-        QFETCH(QString, how); QFETCH(int, result); QFETCH(QVariantList, stored);
         open();
         QVariantList atClose;
-        connect(m_dialog.get(), &QDialog::finished, this, [&] { atClose = ::stored(); });
+        connect(m_dialog.get(), &QDialog::finished, this, [&] { atClose = stored(); });
         QTimer::singleShot(0, this, [&] {
             choose({"Abby", "lowTone", "lowSpeak"});
-            dismissDialog(m_dialog.get(), how);
+            dismissDialog(m_dialog.get(), "Confirm");
         });
-        QCOMPARE(m_dialog->exec(), result);
-        QCOMPARE(atClose, stored);
+        QCOMPARE(m_dialog->exec(), int(QDialog::Accepted));
+        QCOMPARE(atClose, (QVariantList{"Abby", 0, -2}));
         QVERIFY(m_events->summaries().isEmpty());
     }
 

@@ -22,7 +22,6 @@
 #include "NxVoicePanel.h"
 #include "NMessageDialog.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFormLayout>
@@ -527,28 +526,6 @@ private slots:
         QCOMPARE(m_events->summaries(), QStringList{Popup});
     }
 
-    void cancellingRemembersAndReportsNothing_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Cancel") << "Cancel";
-        QTest::newRow("Escape") << "Escape";
-        QTest::newRow("the title bar's close") << "close";
-    }
-    void cancellingRemembersAndReportsNothing()
-    {
-        QFETCH(QString, how);
-        open();
-        whenModal(this, [&](QWidget* modal) {
-            QCOMPARE(modal, m_dialog.get());
-            QTest::keyClick(speed(), Qt::Key_End);
-            dismissDialog(m_dialog.get(), how);
-        });
-        QCOMPARE(m_dialog->exec(), int(QDialog::Rejected));
-        QVERIFY(!remembered("speed").isValid());
-        QVERIFY(!remembered("voice").isValid());
-        QCOMPARE(m_events->summaries(), QStringList{Popup});
-    }
-
     void aPreviewAnimatesTheDoubleClickedTileWhileItPlays()
     {
         open();
@@ -636,18 +613,6 @@ private slots:
         QVERIFY(m_dialog->rect().contains(QRect(matchBox()->mapTo(m_dialog.get(), QPoint()), matchBox()->size())));
     }
 
-    void aShownDialogBringsItsHostWindowBack()
-    {
-        QWidget window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        open();
-        m_dialog->setWidget(&window);
-        m_dialog->show();
-        window.setWindowState(window.windowState() | Qt::WindowMinimized);
-        QTRY_VERIFY(window.isVisible() && !window.isMinimized());
-        QTRY_COMPARE(QApplication::activeWindow(), m_dialog.get());
-    }
 };
 
 QTEST_MAIN(TextToSpeechParamDialogTest)
