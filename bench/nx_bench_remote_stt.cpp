@@ -19,11 +19,11 @@
 // 10 s task (a GPU server takes several hundred ms for one).
 
 #include "NxBenchSupport.h"
-#include "NxTestHome.h"
 #include "NxConfig.h"
 #include "NxFakeSpeechServer.h"
 #include "NxMediaFile.h"
 #include "NxRemoteSpeechToTextManager.h"
+#include "NxTestHome.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

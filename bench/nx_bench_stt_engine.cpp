@@ -22,12 +22,12 @@
 // splitting it over the cores loses nothing.
 
 #include "NxBenchSupport.h"
-#include "NxTestHome.h"
 #include "NxMediaFile.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxProseSample.h"
 #include "NxRecognizerPool.h"
 #include "NxSpeechToTextJob.h"
+#include "NxTestHome.h"
 #include "NxUsageAllowance.h"
 #include "NxWordErrorRate.h"
 

@@ -14,10 +14,10 @@
 // real-time factor is processing time over audio length (lower is faster).
 
 #include "NxBenchSupport.h"
-#include "NxTestHome.h"
 #include "NxMp3Encoder.h"
 #include "NxOfflineTextToSpeechManager.h"
 #include "NxSpeechSynthesizer.h"
+#include "NxTestHome.h"
 #include "NxTitleClip.h"
 #include "NxVoiceCatalogue.h"
 

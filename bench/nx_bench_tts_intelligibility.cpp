@@ -12,11 +12,11 @@
 // lower-case words without punctuation.
 
 #include "NxBenchSupport.h"
-#include "NxTestHome.h"
 #include "NxMediaFile.h"
 #include "NxMp3Encoder.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxSpeechSynthesizer.h"
+#include "NxTestHome.h"
 #include "NxUsageAllowance.h"
 #include "NxVoiceCatalogue.h"
 #include "NxWordErrorRate.h"

@@ -9,9 +9,9 @@
 // median of the runs; every preview plays to its end before the next starts.
 
 #include "NxBenchSupport.h"
-#include "NxTestHome.h"
 #include "NxOfflineTextToSpeechAudition.h"
 #include "NxPulseNullSink.h"
+#include "NxTestHome.h"
 
 #include <QCoreApplication>
 

@@ -36,10 +36,10 @@
 #include "NxSpeechToTextTable.h"
 #include "NxSpeechToTextTableModel.h"
 #include "NxSpeechToTextWidget.h"
+#include "NxTestHome.h"
 #include "NxTextToSpeechHelper.h"
 #include "NxTextToSpeechTable.h"
 #include "NxTextToSpeechTableModel.h"
-#include "NxTestHome.h"
 #include "NxTextToSpeechWidget.h"
 #include "NxTitleClip.h"
 
