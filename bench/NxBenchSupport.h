@@ -1,7 +1,6 @@
 #pragma once
 
 #include "INxSpeechToTextTaskManager.h"
-#include "NxDataHome.h"
 #include "NxTimelineClip.h"
 
 #include <QList>
@@ -61,66 +60,6 @@ inline double median(std::vector<double> samples)
     const size_t middle = samples.size() / 2;
     return samples.size() % 2 ? samples[middle] : (samples[middle - 1] + samples[middle]) / 2;
 }
-
-// Points the host's data folder at a fresh temporary folder, so a run never
-// touches the user's files. Create it before anything reads the data folder.
-class Home
-{
-public:
-    Home() { qputenv(NxDataHome::EnvironmentVariable, m_dir.path().toLocal8Bit()); }
-    QString path() const { return m_dir.path(); }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-// A manager that accepts every task at no cost and keeps the callback, so the
-// harness can report from a thread of its own exactly as an engine does.
-class SpeechToTextManager final : public INxSpeechToTextTaskManager
-{
-public:
-    static SpeechToTextManager*& latest()
-    {
-        static SpeechToTextManager* manager = nullptr;
-        return manager;
-    }
-    static void install()
-    {
-        setFactory([] { return latest() = new SpeechToTextManager; });
-    }
-
-    INxSpeechToTextTaskManagerCallBack* callBack() const { return m_callBack; }
-    const std::vector<int>& taskIds() const { return m_taskIds; }
-
-    void release() override
-    {
-        if (latest() == this)
-            latest() = nullptr;
-        delete this;
-    }
-    void setCallBack(INxSpeechToTextTaskManagerCallBack* callBack) override { m_callBack = callBack; }
-    int addMaterialTask(INxAbstractMedia*, QString) override { return accept(); }
-    int addTimelineTask(INxTimeline*, QString) override { return accept(); }
-    int addClipTask(INxClip*, QString) override { return accept(); }
-    bool removeTask(int) override { return true; }
-    void retryTask(int) override {}
-    bool serviceState() override { return true; }
-    void stopAll() override {}
-    bool isTaskFinished(int) override { return true; }
-    void exportSubtitles(int, QString) override {}
-    void refresh(int) override {}
-
-private:
-    int accept()
-    {
-        m_taskIds.push_back(m_nextId);
-        return m_nextId++;
-    }
-
-    INxSpeechToTextTaskManagerCallBack* m_callBack = nullptr;
-    std::vector<int> m_taskIds;
-    int m_nextId = 1;
-};
 
 // `count` ten-second video clips named "Take0", "Take1"...
 class Clips

@@ -8,9 +8,11 @@
 
 #include "INxAppInfo.h"
 #include "NxBenchSupport.h"
+#include "NxScriptedSpeechToTextManager.h"
 #include "NxSpeechServicePresenter.h"
 #include "NxSpeechToTextHelper.h"
 #include "NxSpeechToTextTableModel.h"
+#include "NxTestHome.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -82,10 +84,10 @@ double medianOf(int runs, const NxBench::Clips& clips, QString* firstName)
 
 int main(int argc, char** argv)
 {
-    const NxBench::Home home;
+    const NxTestHome home;
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 7;
-    NxBench::SpeechToTextManager::install();
+    NxScriptedSpeechToTextManager::install();
     const NxBench::Clips clips(Tasks);
     const QString folder = INxAppInfo::getInstance()->getPath(INxAppInfo::SpeechToTextSubtitleFolder);
 

@@ -23,6 +23,7 @@
 #include "NxFakeSpeechServer.h"
 #include "NxMediaFile.h"
 #include "NxRemoteSpeechToTextManager.h"
+#include "NxTestHome.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -145,7 +146,7 @@ double milliseconds(NxBench::Clock::duration duration)
 
 int main(int argc, char** argv)
 {
-    const NxBench::Home home;
+    const NxTestHome home;
     QCoreApplication app(argc, argv);
     const int tasks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
     const double seconds = argc > 2 ? std::max(0.5, std::atof(argv[2])) : 10.0;

@@ -7,9 +7,11 @@
 // number of empty queued calls from a worker thread.
 
 #include "NxBenchSupport.h"
+#include "NxScriptedSpeechToTextManager.h"
 #include "NxSpeechServicePresenter.h"
 #include "NxSpeechToTextHelper.h"
 #include "NxSpeechToTextTableModel.h"
+#include "NxTestHome.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -31,21 +33,20 @@ constexpr int Reports = 100000;
 int main(int argc, char** argv)
 {
     using namespace NxBench;
-    const Home home;
+    const NxTestHome home;
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
 
-    SpeechToTextManager::install();
+    NxScriptedSpeechToTextManager::install();
     NxSpeechServicePresenter presenter;
     NxSpeechToTextHelper helper(&presenter);
     NxSpeechToTextTableModel model(nullptr);
     helper.setModel(&model);
     const Clips clips(Tasks);
     helper.addClipTasks(clips.list(), QStringLiteral("en"), false);
-    const SpeechToTextManager* manager = SpeechToTextManager::latest();
-    const std::vector<int> taskIds = manager->taskIds();
-    INxSpeechToTextTaskManagerCallBack* callBack = manager->callBack();
-    if (helper.taskCount() != Tasks || int(taskIds.size()) != Tasks || !callBack) {
+    const QList<int> taskIds = NxScriptedSpeechToTextManager::latest()->addedIds;
+    const NxSharedCallBackLine<INxSpeechToTextTaskManagerCallBack> line = NxScriptedSpeechToTextManager::latest()->line();
+    if (helper.taskCount() != Tasks || taskIds.size() != Tasks) {
         std::fprintf(stderr, "setup failed: %d tasks\n", helper.taskCount());
         return 1;
     }
@@ -69,7 +70,7 @@ int main(int argc, char** argv)
             for (int i = 0; i < Reports; ++i) {
                 info.taskId = taskIds[i % Tasks];
                 info.progress = i % 100;
-                callBack->onTaskStateChanged(info);
+                line->deliver([&](INxSpeechToTextTaskManagerCallBack* to) { to->onTaskStateChanged(info); });
             }
         });
         loop.exec();

@@ -27,6 +27,7 @@
 #include "NxProseSample.h"
 #include "NxRecognizerPool.h"
 #include "NxSpeechToTextJob.h"
+#include "NxTestHome.h"
 #include "NxUsageAllowance.h"
 #include "NxWordErrorRate.h"
 
@@ -239,7 +240,7 @@ Speech proseReadings(const QString& folder)
 
 int main(int argc, char** argv)
 {
-    const NxBench::Home home;
+    const NxTestHome home;
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const QString srt = home.path() + QStringLiteral("/speech.srt");

@@ -17,6 +17,7 @@
 #include "NxMp3Encoder.h"
 #include "NxOfflineTextToSpeechManager.h"
 #include "NxSpeechSynthesizer.h"
+#include "NxTestHome.h"
 #include "NxTitleClip.h"
 #include "NxVoiceCatalogue.h"
 
@@ -129,7 +130,7 @@ void print(const char* name, const Figures& figures, int runs, const QString& en
 int main(int argc, char** argv)
 {
     using namespace NxBench;
-    const Home home;
+    const NxTestHome home;
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
     const QString text = QString::fromLatin1(Paragraph);

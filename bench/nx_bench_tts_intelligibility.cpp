@@ -16,6 +16,7 @@
 #include "NxMp3Encoder.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxSpeechSynthesizer.h"
+#include "NxTestHome.h"
 #include "NxUsageAllowance.h"
 #include "NxVoiceCatalogue.h"
 #include "NxWordErrorRate.h"
@@ -112,7 +113,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    const NxBench::Home home;
+    const NxTestHome home;
     QCoreApplication app(argc, argv);
     QList<NxCatalogueVoice> english;
     const NxVoiceCatalogue& catalogue = NxVoiceCatalogue::instance();

@@ -11,6 +11,7 @@
 #include "NxBenchSupport.h"
 #include "NxOfflineTextToSpeechAudition.h"
 #include "NxPulseNullSink.h"
+#include "NxTestHome.h"
 
 #include <QCoreApplication>
 
@@ -64,7 +65,7 @@ double previewLatency(NxOfflineTextToSpeechAudition& audition, Ending& ending, N
 int main(int argc, char** argv)
 {
     using namespace NxBench;
-    const Home home;
+    const NxTestHome home;
     NxPulseNullSink sink; // before Qt Multimedia looks for a device
     QCoreApplication app(argc, argv);
     if (!sink.isRunning()) {

@@ -27,6 +27,8 @@
 // on a busy machine the lateness grows while the CPU time per report does not.
 
 #include "NxBenchSupport.h"
+#include "NxScriptedSpeechToTextManager.h"
+#include "NxScriptedTextToSpeechManager.h"
 #include "NxSpeechServiceDialog.h"
 #include "NxSpeechServicePanel.h"
 #include "NxSpeechServicePresenter.h"
@@ -34,6 +36,7 @@
 #include "NxSpeechToTextTable.h"
 #include "NxSpeechToTextTableModel.h"
 #include "NxSpeechToTextWidget.h"
+#include "NxTestHome.h"
 #include "NxTextToSpeechHelper.h"
 #include "NxTextToSpeechTable.h"
 #include "NxTextToSpeechTableModel.h"
@@ -67,54 +70,6 @@ constexpr double ProbeIntervalMs = 2;
 // every lateness, without end; the lateness then measures this backlog.
 constexpr long BurstBacklog = 1000;
 constexpr long FloodBacklog = 20000;
-
-// A text-to-speech manager that accepts every title at no cost and keeps the
-// callback for the workers.
-class TextToSpeechManager final : public INxTextToSpeechTaskManager
-{
-public:
-    static TextToSpeechManager*& latest()
-    {
-        static TextToSpeechManager* manager = nullptr;
-        return manager;
-    }
-    static void install()
-    {
-        setFactory([] { return latest() = new TextToSpeechManager; });
-    }
-
-    INxTextToSpeechTaskManagerCallBack* callBack() const { return m_callBack; }
-    const std::vector<int>& taskIds() const { return m_taskIds; }
-
-    void release() override
-    {
-        if (latest() == this)
-            latest() = nullptr;
-        delete this;
-    }
-    void setCallBack(INxTextToSpeechTaskManagerCallBack* callBack) override { m_callBack = callBack; }
-    void addTask(const NxTextToSpeechTaskRequest&, int* taskId, int* sentences, int* characters,
-                 QString* text) override
-    {
-        m_taskIds.push_back(m_nextId);
-        *taskId = m_nextId++;
-        *sentences = 1;
-        *text = QStringLiteral("Line of the narration");
-        *characters = text->size();
-    }
-    bool removeTask(int) override { return true; }
-    void retryTask(int) override {}
-    bool serviceState() override { return true; }
-    void stopAll() override {}
-    bool isTaskFinished(int) override { return true; }
-    void refresh() override {}
-    void querySubtitleProgress(int, int*, int*, int*, int*, int*) override {}
-
-private:
-    INxTextToSpeechTaskManagerCallBack* m_callBack = nullptr;
-    std::vector<int> m_taskIds;
-    int m_nextId = 1;
-};
 
 // `count` five-second titles named "Title0", "Title1"... each with a line of text.
 class Titles
@@ -245,10 +200,10 @@ struct Window
     NxTextToSpeechHelper* textToSpeech;
     QWidget* speechToTextRows;
     QWidget* textToSpeechRows;
-    INxSpeechToTextTaskManagerCallBack* sttCallBack;
-    INxTextToSpeechTaskManagerCallBack* ttsCallBack;
-    std::vector<int> sttIds; // the tasks of each tab, in row order
-    std::vector<int> ttsIds;
+    NxSharedCallBackLine<INxSpeechToTextTaskManagerCallBack> sttLine;
+    NxSharedCallBackLine<INxTextToSpeechTaskManagerCallBack> ttsLine;
+    QList<int> sttIds; // the tasks of each tab, in row order
+    QList<int> ttsIds;
 };
 
 // Four workers report to both tabs for `seconds`, waiting while more than
@@ -292,15 +247,15 @@ LoadResult runLoad(const Window& window, double seconds, long backlogLimit)
             const int progress = int(round % 101);
             const size_t stage = size_t(round / ReportsPerState) % 4;
             if (i % 2 == 0) {
-                sttInfo.taskId = window.sttIds[size_t(row)];
+                sttInfo.taskId = window.sttIds[row];
                 sttInfo.state = SpeechToTextStates[stage];
                 sttInfo.progress = progress;
-                window.sttCallBack->onTaskStateChanged(sttInfo);
+                window.sttLine->deliver([&](INxSpeechToTextTaskManagerCallBack* to) { to->onTaskStateChanged(sttInfo); });
             } else {
-                ttsInfo.taskId = window.ttsIds[size_t(row)];
+                ttsInfo.taskId = window.ttsIds[row];
                 ttsInfo.state = TextToSpeechStates[stage];
                 ttsInfo.progress = progress;
-                window.ttsCallBack->onTaskStateChanged(ttsInfo);
+                window.ttsLine->deliver([&](INxTextToSpeechTaskManagerCallBack* to) { to->onTaskStateChanged(ttsInfo); });
             }
             sent.fetch_add(1, std::memory_order_relaxed);
         }
@@ -382,14 +337,14 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    const Home home;
+    const NxTestHome home;
     QApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
     const double seconds = argc > 2 ? qMax(0.5, atof(argv[2])) : 5.0;
     const long backlogLimit = argc > 3 ? qMax(1L, atol(argv[3])) : BurstBacklog;
 
-    SpeechToTextManager::install();
-    TextToSpeechManager::install();
+    NxScriptedSpeechToTextManager::install();
+    NxScriptedTextToSpeechManager::install();
     NxSpeechServiceDialog dialog(nullptr);
     auto* presenter = dynamic_cast<NxSpeechServicePresenter*>(dialog.presenter());
     auto* panel = dialog.findChild<NxSpeechServicePanel*>();
@@ -426,17 +381,15 @@ int main(int argc, char** argv)
     processAllEvents();
 
     // Load.
-    const std::vector<int>& sttIds = SpeechToTextManager::latest()->taskIds();
-    const std::vector<int>& ttsIds = TextToSpeechManager::latest()->taskIds();
     const Window window{&dialog,
                         speechToText,
                         textToSpeech,
                         panel->speechToTextPage()->table()->viewport(),
                         panel->textToSpeechPage()->table()->viewport(),
-                        SpeechToTextManager::latest()->callBack(),
-                        TextToSpeechManager::latest()->callBack(),
-                        std::vector<int>(sttIds.end() - Tasks, sttIds.end()),
-                        std::vector<int>(ttsIds.end() - Tasks, ttsIds.end())};
+                        NxScriptedSpeechToTextManager::latest()->line(),
+                        NxScriptedTextToSpeechManager::latest()->line(),
+                        NxScriptedSpeechToTextManager::latest()->addedIds.mid(Tasks * runs),
+                        NxScriptedTextToSpeechManager::latest()->addedIds.mid(Tasks * runs)};
 
     const double sttAdd = median(speechToTextAdds);
     const double ttsAdd = median(textToSpeechAdds);

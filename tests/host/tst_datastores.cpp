@@ -2,6 +2,7 @@
 #include "NxConfig.h"
 #include "NxDataColumns.h"
 #include "NxIniDocument.h"
+#include "NxLogCapture.h"
 #include "NxMediaFile.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxOfflineTextToSpeechManager.h"
@@ -111,23 +112,6 @@ QByteArray writtenByQSettings(const QString& section, const QString& key, const 
     }
     return bytesOf(path);
 }
-
-class LogCapture
-{
-public:
-    LogCapture() : m_handle(GetGlobalLogInstance()->addListener([this](const NxLogEntry& entry) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (entry.level == NxLogEntry::Error)
-            m_errors.append(entry.message);
-    })) {}
-    ~LogCapture() { GetGlobalLogInstance()->removeListener(m_handle); }
-    QStringList errors() { std::lock_guard<std::mutex> lock(m_mutex); return m_errors; }
-
-private:
-    std::mutex m_mutex;
-    QStringList m_errors;
-    const int m_handle;
-};
 
 // The states and codes a task reported, in order, from the engine's threads.
 class TaskReports final : public INxSpeechToTextTaskManagerCallBack, public INxTextToSpeechTaskManagerCallBack
@@ -241,7 +225,7 @@ private slots:
         writeBytes(config(), stored);
         if (readOnly)
             QCOMPARE(::chmod(QFile::encodeName(config()).constData(), 0444), 0);
-        LogCapture log;
+        const NxLogCapture log;
         TaskReports reports;
         NxMediaFile media("/nonexistent/speech.wav", INxAbstractMedia::Audio, {25, 1}, 100);
         NxTitleClip title("Intro", {25, 1}, 0, 100);
@@ -266,8 +250,8 @@ private slots:
         // At most "scanning" before: nothing converted, decoded or uploaded.
         const QList<QPair<int, int>> all = reports.all();
         QVERIFY2(all.size() <= 2 && all.constLast().second == 0, qPrintable(QString::number(all.size())));
-        const QStringList named = log.errors().filter(config()).filter(reason);
-        QVERIFY2(named.size() == 1, qPrintable(log.errors().join('\n')));
+        const QStringList named = log.messages(true).filter(config()).filter(reason);
+        QVERIFY2(named.size() == 1, qPrintable(log.messages(true).join('\n')));
         QCOMPARE(bytesOf(config()), stored);
     }
 

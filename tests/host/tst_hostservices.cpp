@@ -6,6 +6,7 @@
 #include "NxDataHome.h"
 #include "NxDir.h"
 #include "NxEventRecorder.h"
+#include "NxLogCapture.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxOfflineTextToSpeechAudition.h"
 #include "NxOfflineTextToSpeechManager.h"
@@ -21,7 +22,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -60,23 +60,6 @@ QStringList linesOf(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
 }
-
-// Collects the log's entries, which reach listeners on the writing thread.
-class LogCapture
-{
-public:
-    LogCapture() : m_handle(GetGlobalLogInstance()->addListener([this](const NxLogEntry& entry) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_entries.append(entry);
-    })) {}
-    ~LogCapture() { GetGlobalLogInstance()->removeListener(m_handle); }
-    QList<NxLogEntry> entries() { std::lock_guard<std::mutex> lock(m_mutex); return m_entries; }
-
-private:
-    std::mutex m_mutex;
-    QList<NxLogEntry> m_entries;
-    const int m_handle;
-};
 
 struct NxProbeEvent : NxTrackEvent
 {
@@ -141,7 +124,7 @@ private slots:
         INxAppInfo* info = INxAppInfo::getInstance();
         if (known)
             QDir(info->getPath(kind)).removeRecursively(); // made again when asked for
-        LogCapture log;
+        const NxLogCapture log;
         const QString path = info->getPath(kind);
         const QList<NxLogEntry> entries = log.entries();
         QVERIFY2(QFileInfo(path).isDir(), qPrintable(path));
@@ -209,7 +192,7 @@ private slots:
         QFETCH(bool, error);
         INxBaseLog* log = GetGlobalLogInstance();
         QCOMPARE(QFileInfo(log->filePath()).absolutePath(), m_home);
-        LogCapture capture;
+        const NxLogCapture capture;
         const QByteArray subject = QByteArray("queue-") + QTest::currentDataTag();
         const int line = __LINE__;
         if (error)

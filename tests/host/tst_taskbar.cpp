@@ -1,4 +1,5 @@
 #include "INxTaskbarList3.h"
+#include "NxDataColumns.h"
 #include "NxScriptedSpeechToTextManager.h"
 #include "NxSpeechServicePanel.h"
 #include "NxSpeechServicePresenter.h"
@@ -73,10 +74,8 @@ private slots:
 
     void taskbarPublishesProgressForTheApplication_data()
     {
-        QTest::addColumn<qulonglong>("completed");
-        QTest::addColumn<qulonglong>("total");
-        QTest::addColumn<int>("stateAfter"); // -1: none
-        QTest::addColumn<QString>("update");
+        // stateAfter: -1: none
+        columns<qulonglong, qulonglong, int, QString>({"completed", "total", "stateAfter", "update"});
         QTest::newRow("40 of 100 shows 0.4") << 40ull << 100ull << -1 << "0.4 shown";
         QTest::newRow("no progress state hides the bar") << 40ull << 100ull << int(TBPF_NOPROGRESS) << "0.4 hidden";
         QTest::newRow("paused state keeps it shown") << 40ull << 100ull << int(TBPF_PAUSED) << "0.4 shown";
@@ -85,10 +84,7 @@ private slots:
     }
     void taskbarPublishesProgressForTheApplication()
     {
-        QFETCH(qulonglong, completed);
-        QFETCH(qulonglong, total);
-        QFETCH(int, stateAfter);
-        QFETCH(QString, update);
+        QFETCH(qulonglong, completed); QFETCH(qulonglong, total); QFETCH(int, stateAfter); QFETCH(QString, update);
         const Taskbar taskbar = createTaskbar();
         QVERIFY2(taskbar, "no taskbar although the session bus is there");
         QVERIFY(taskbar->SetProgressValue(1, completed, total));

@@ -1,4 +1,5 @@
 #include "INxSkinEventHandler.h"
+#include "NxDataColumns.h"
 #include "NxSingleton.h"
 #include "NxSkinChangeEvent.h"
 #include "NxSkinPalette.h"
@@ -75,15 +76,13 @@ private slots:
 
     void skinColoursReadAsIntended_data()
     {
-        QTest::addColumn<int>("skin");
-        QTest::addColumn<bool>("textIsLighterThanSurface");
+        columns<int, bool>({"skin", "textIsLighterThanSurface"});
         QTest::newRow("dark skin: light text on dark surfaces") << int(NxSkinPalette::DarkSkin) << true;
         QTest::newRow("light skin: dark text on light surfaces") << int(NxSkinPalette::LightSkin) << false;
     }
     void skinColoursReadAsIntended()
     {
-        QFETCH(int, skin);
-        QFETCH(bool, textIsLighterThanSurface);
+        QFETCH(int, skin); QFETCH(bool, textIsLighterThanSurface);
         style()->SetSkinKind(skin);
         for (int role = 0; role < C::ColorTypeCount; ++role)
             QVERIFY2(style()->GetColor(C::NxColorType(role)).isValid(), qPrintable(C::Name(C::NxColorType(role))));
@@ -113,9 +112,9 @@ private slots:
 
     void resourcesResolveToSkinnedImages_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("size"); // 0: not the skin's, so handed back as given
-        QTest::addColumn<QStringList>("differentStates"); // a button's other looks
+        // size: 0: not the skin's, so handed back as given
+        // differentStates: a button's other looks
+        columns<QString, int, QStringList>({"path", "size", "differentStates"});
         auto image = [](const QString& name, int size, const QStringList& others = {}) {
             auto path = [](const QString& n) { return ":/Resource/" + n + ".png"; };
             QStringList otherPaths;
@@ -142,9 +141,7 @@ private slots:
     }
     void resourcesResolveToSkinnedImages()
     {
-        QFETCH(QString, path);
-        QFETCH(int, size);
-        QFETCH(QStringList, differentStates);
+        QFETCH(QString, path); QFETCH(int, size); QFETCH(QStringList, differentStates);
         QImage perSkin[NxSkinPalette::SkinKindCount];
         for (int skin = 0; skin < NxSkinPalette::SkinKindCount; ++skin) {
             style()->SetSkinKind(skin);
@@ -210,9 +207,7 @@ private slots:
 
     void elidedTextFitsTheWidth_data()
     {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("shortened");
+        columns<int, int, bool>({"width", "mode", "shortened"});
         QTest::newRow("narrow width cuts the end") << 60 << int(Qt::ElideRight) << true;
         QTest::newRow("narrow width cuts the middle") << 60 << int(Qt::ElideMiddle) << true;
         QTest::newRow("zero width leaves nothing") << 0 << int(Qt::ElideRight) << true;
@@ -220,9 +215,7 @@ private slots:
     }
     void elidedTextFitsTheWidth()
     {
-        QFETCH(int, width);
-        QFETCH(int, mode);
-        QFETCH(bool, shortened);
+        QFETCH(int, width); QFETCH(int, mode); QFETCH(bool, shortened);
         const QFont font;
         const QString text = "Interview with the director - final cut (subtitles).mp4";
         const QString elided = StringOperation::GetElidedString(font, width, text, Qt::TextElideMode(mode));

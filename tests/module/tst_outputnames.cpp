@@ -1,4 +1,5 @@
 #include "INxAppInfo.h"
+#include "NxDataColumns.h"
 #include "NxMediaFile.h"
 #include "NxScriptedSpeechToTextManager.h"
 #include "NxScriptedTextToSpeechManager.h"
@@ -174,28 +175,432 @@ class OutputNamesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        NxScriptedSpeechToTextManager::install();
+        NxScriptedTextToSpeechManager::install();
+    }
 
-    void subtitleFileNamesStayValidInsideAndFree_data();
-    void subtitleFileNamesStayValidInsideAndFree();
-    void longSubtitleFileNamesAreCutBetweenWholeCharacters();
-    void titleNamesLoseOnlyWhatTheRulesAndSystemRemove_data();
-    void titleNamesLoseOnlyWhatTheRulesAndSystemRemove();
-    void titlesCutBeforeDifferentEmojiEachGetTheirOwnAudio();
-    void subtitleFoldersAndSentencesStayValidAndInside_data();
-    void subtitleFoldersAndSentencesStayValidAndInside();
-    void randomNamesGiveValidDistinctSubtitleFiles();
-    void randomNamesGiveValidDistinctVoiceOverFiles();
-    void namesAreHeldOnDiskUntilWrittenOrDeleted();
-    void aResultThatCannotBeWrittenFailsItsTaskUntilARetryWritesIt();
+    void init()
+    {
+        QDir(subtitleFolder()).removeRecursively();
+        QDir(voiceOverFolder()).removeRecursively();
+        m_presenter = std::make_unique<NxSpeechServicePresenter>();
+        m_stt = std::make_unique<NxSpeechToTextHelper>(m_presenter.get());
+        m_sttModel = std::make_unique<NxSpeechToTextTableModel>(nullptr);
+        m_stt->setModel(m_sttModel.get());
+        m_tts = std::make_unique<NxTextToSpeechHelper>(m_presenter.get());
+        m_ttsModel = std::make_unique<NxTextToSpeechTableModel>(nullptr);
+        m_tts->setModel(m_ttsModel.get());
+    }
+
+    void cleanup()
+    {
+        m_stt.reset();
+        m_tts.reset();
+        m_sttModel.reset();
+        m_ttsModel.reset();
+        m_presenter.reset();
+        m_clips.clear();
+    }
+
+    // Steps: "clip:<name>", "material:<name>", "timeline:" add a task;
+    // "file:<name>" puts a file into the subtitle folder.
+    void subtitleFileNamesStayValidInsideAndFree_data()
+    {
+        columns<QStringList, QStringList>({"steps", "expected"});
+
+        QTest::newRow("a percent sign before a number stays in every name")
+            << QStringList{"clip:50%1 off", "clip:50%1 off", "clip:50%1 off"}
+            << QStringList{"Clip_50%1 off", "Clip_50%1 off_01", "Clip_50%1 off_02"};
+        QTest::newRow("a material named with markers keeps them")
+            << QStringList{"material:%2 and %1", "material:%2 and %1"}
+            << QStringList{"Material_%2 and %1", "Material_%2 and %1_01"};
+        QTest::newRow("a climb out of the folder loses its slashes")
+            << QStringList{"clip:x/../../../escaped"} << QStringList{"Clip_x......escaped"};
+        QTest::newRow("a slash makes no subfolder") << QStringList{"clip:x/a"} << QStringList{"Clip_xa"};
+        QTest::newRow("characters this system allows stay")
+            << QStringList{"clip:a:b*c?d\"e<f>g|h\\i"} << QStringList{"Clip_a:b*c?d\"e<f>g|h\\i"};
+        QTest::newRow("control characters and NUL go")
+            << QStringList{QStringLiteral("clip:a\x01") + QChar(0) + QStringLiteral("b\x7f") + QChar(0x85) + "c"}
+            << QStringList{"Clip_abc"};
+        QTest::newRow("a lone surrogate goes and shields no slash")
+            << QStringList{QStringLiteral("clip:a") + QChar(0xD800) + QStringLiteral("/../b") + QChar(0xDC00)}
+            << QStringList{"Clip_a..b"};
+        QTest::newRow("the largest 32-bit number in the folder is passed")
+            << QStringList{"file:Sequence_2147483647.srt", "timeline:", "timeline:"}
+            << QStringList{"Sequence_2147483648", "Sequence_2147483649"};
+        QTest::newRow("the largest 64-bit number in the folder is passed")
+            << QStringList{"file:Sequence_9223372036854775807.srt", "timeline:"}
+            << QStringList{"Sequence_9223372036854775808"};
+        QTest::newRow("a number too long to read counts as none")
+            << QStringList{"file:Sequence_99999999999999999999.srt", "timeline:", "timeline:"}
+            << QStringList{"Sequence_01", "Sequence_02"};
+        QTest::newRow("timelines are numbered from 01") << QStringList{"timeline:", "timeline:"}
+                                                        << QStringList{"Sequence_01", "Sequence_02"};
+        QTest::newRow("numbered files continue after the highest")
+            << QStringList{"file:Clip_Intro_07.srt", "file:Clip_Intro_03.srt", "clip:Intro", "clip:Intro"}
+            << QStringList{"Clip_Intro_08", "Clip_Intro_09"};
+        QTest::newRow("the same name in other case is taken")
+            << QStringList{"file:clip_intro.srt", "clip:Intro", "clip:Intro"} << QStringList{"Clip_Intro_01", "Clip_Intro_02"};
+        QTest::newRow("numbers count only in the exact case")
+            << QStringList{"file:clip_intro_05.srt", "clip:Intro", "clip:Intro"} << QStringList{"Clip_Intro", "Clip_Intro_01"};
+        QTest::newRow("words after the number count as none")
+            << QStringList{"file:Clip_Intro_final.srt", "clip:Intro", "clip:Intro"} << QStringList{"Clip_Intro", "Clip_Intro_01"};
+        QTest::newRow("a task's next number held by a file written since moves on")
+            << QStringList{"clip:Intro", "clip:Intro", "file:Clip_Intro_02.srt", "clip:Intro"}
+            << QStringList{"Clip_Intro", "Clip_Intro_01", "Clip_Intro_03"};
+    }
+
+    void subtitleFileNamesStayValidInsideAndFree()
+    {
+        QFETCH(QStringList, steps); QFETCH(QStringList, expected);
+
+        QVERIFY(QDir().mkpath(subtitleFolder()));
+        NxSequence sequence(QStringLiteral("Main"), {25, 1});
+        std::vector<std::unique_ptr<NxMediaFile>> materials;
+        for (const QString& step : qAsConst(steps)) {
+            const QString kind = step.section(QLatin1Char(':'), 0, 0);
+            const QString name = step.mid(kind.size() + 1);
+            if (kind == QLatin1String("file")) {
+                QFile file(subtitleFolder() + QLatin1Char('/') + name);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            } else if (kind == QLatin1String("timeline")) {
+                QVERIFY(m_stt->addTimelineTask(&sequence, QStringLiteral("en-US"), false));
+            } else if (kind == QLatin1String("material")) {
+                materials.push_back(std::make_unique<NxMediaFile>(QStringLiteral("/media/a.wav"), INxAbstractMedia::Audio,
+                                                                  NxRational{25, 1}, 25, name));
+                QVERIFY(m_stt->addMaterialTasks({materials.back().get()}, QStringLiteral("en-US"), false));
+            } else {
+                QVERIFY(m_stt->addClipTasks({clip(name)}, QStringLiteral("en-US"), false));
+            }
+        }
+        QStringList names;
+        for (const NxSpeechToText::Task* task : sttTasks()) {
+            names.append(task->fileName);
+            const QString entry = entryIn(subtitleFolder(), task->destPath);
+            QCOMPARE(entry, task->fileName + QStringLiteral(".srt"));
+            QCOMPARE(whyNotAFileName(entry), QString());
+        }
+        QCOMPARE(names, expected);
+    }
+
+    void longSubtitleFileNamesAreCutBetweenWholeCharacters()
+    {
+        const QStringList longNames = {repeated(0x4E2D, 100), repeated(0x1F600, 100),
+                                       QStringLiteral("a") + repeated(0x1F600, 70), repeated(0xE9, 200)};
+        for (const QString& name : longNames) {
+            m_stt->addClipTasks({clip(name), clip(name)}, QStringLiteral("en-US"), false);
+            const QList<NxSpeechToText::Task*> tasks = sttTasks();
+            const NxSpeechToText::Task* first = tasks.at(tasks.size() - 2);
+            const NxSpeechToText::Task* second = tasks.last();
+            for (const NxSpeechToText::Task* task : {first, second})
+                QCOMPARE(whyNotAFileName(entryIn(subtitleFolder(), task->destPath)), QString());
+            QVERIFY2(QString(QStringLiteral("Clip_") + name).startsWith(first->fileName), qPrintable(first->fileName));
+            QVERIFY2(first->fileName.toUtf8().size() > MaxNameBytes - 40, "cut far more than the limit needs");
+            QCOMPARE(second->fileName, first->fileName + QStringLiteral("_01"));
+        }
+    }
+
+    void titleNamesLoseOnlyWhatTheRulesAndSystemRemove_data()
+    {
+        columns<QStringList, QString, QStringList, QStringList>({"existing", "clipName", "texts", "expected"});
+
+        QTest::newRow("the nine illegal characters go") << QStringList() << "A:B" << QStringList{"x/y"}
+                                                        << QStringList{"AB - xy", "AB - xy_01"};
+        QTest::newRow("an existing file in another case is taken") << QStringList{"ab - XY.mp3"} << "A:B"
+                                                                   << QStringList{"x/y"} << QStringList{"AB - xy_01", "AB - xy_02"};
+        QTest::newRow("numbered files continue") << QStringList{"AB - xy_07.mp3"} << "A:B" << QStringList{"x/y"}
+                                                 << QStringList{"AB - xy_08", "AB - xy_09"};
+        QTest::newRow("text of several boxes, simplified, cut to 25")
+            << QStringList() << "Title" << QStringList{"  Hello   big ", " wide world out there "}
+            << QStringList{"Title - Hello big wide wo", "Title - Hello big wide wo_01"};
+        QTest::newRow("a title without text") << QStringList() << "Empty?" << QStringList() << QStringList{"Empty - ", "Empty - _01"};
+        QTest::newRow("a lone surrogate shields no illegal character")
+            << QStringList() << QString(QChar(0xDC00)) + QStringLiteral("../a:b") << QStringList{"c/d"}
+            << QStringList{"..ab - cd", "..ab - cd_01"};
+        QTest::newRow("a percent sign before a number stays") << QStringList() << QStringLiteral("50%1 off")
+                                                              << QStringList{"now"} << QStringList{"50%1 off - now", "50%1 off - now_01"};
+        QTest::newRow("control characters and NUL go")
+            << QStringList() << QStringLiteral("a\x07") + QChar(0) + QStringLiteral("b") << QStringList{QStringLiteral("c\x1b") + "d"}
+            << QStringList{"ab - cd", "ab - cd_01"};
+        QTest::newRow("a character outside the basic plane counts as one")
+            << QStringList() << repeated(0x1F600, 20) << QStringList{"xyz"}
+            << QStringList{repeated(0x1F600, 20) + " - xy", repeated(0x1F600, 20) + " - xy_01"};
+    }
+
+    void titleNamesLoseOnlyWhatTheRulesAndSystemRemove()
+    {
+        QFETCH(QStringList, existing); QFETCH(QString, clipName); QFETCH(QStringList, texts); QFETCH(QStringList, expected);
+
+        QVERIFY(QDir().mkpath(voiceOverFolder()));
+        for (const QString& file : existing)
+            QVERIFY(writeTo(voiceOverFolder() + QLatin1Char('/') + file, QByteArray()));
+        QVERIFY(addVoiceOver({title(clipName, texts), title(clipName, texts)}));
+        QStringList names;
+        for (const NxTextToSpeech::Task* task : ttsTasks()) {
+            names.append(task->fileName);
+            QCOMPARE(entryIn(voiceOverFolder(), task->destPath), task->fileName + QStringLiteral(".mp3"));
+            QCOMPARE(whyNotAFileName(task->fileName + QStringLiteral(".kvtxt")), QString());
+        }
+        QCOMPARE(names, expected);
+    }
+
+    void titlesCutBeforeDifferentEmojiEachGetTheirOwnAudio()
+    {
+        // The name and " - x" fill 24 places: the cut falls on the emoji.
+        const QString name = QString(20, QLatin1Char('A'));
+        const QStringList texts = {QStringLiteral("x") + repeated(0x1F600, 1) + QStringLiteral(" smiles"),
+                                   QStringLiteral("x") + repeated(0x1F601, 1) + QStringLiteral(" grins")};
+        QSignalSpy audio(m_presenter.get(), &NxSpeechServicePresenter::sigAudioFileGenerate);
+        for (int i = 0; i < texts.size(); ++i) {
+            QVERIFY(addVoiceOver({title(name, {texts.at(i)})}));
+            QSignalSpy handled(m_tts.get(), &NxTextToSpeechHelper::sigTaskStateChanged);
+            ttsManager()->reportState(ttsManager()->addedIds.last(), CompletedState, 0, 100,
+                                      source(texts.at(i).toUtf8()));
+            QVERIFY(handled.wait(5000));
+        }
+        const QList<NxTextToSpeech::Task*> tasks = ttsTasks();
+        QCOMPARE(tasks.at(0)->fileName, name + QStringLiteral(" - ") + texts.at(0).left(3));
+        QCOMPARE(tasks.at(1)->fileName, name + QStringLiteral(" - ") + texts.at(1).left(3));
+        QCOMPARE(audio.count(), 2);
+        for (int i = 0; i < texts.size(); ++i) {
+            QCOMPARE(audio.at(i).first().toString(), tasks.at(i)->destPath);
+            QFile delivered(tasks.at(i)->destPath);
+            QVERIFY(delivered.open(QIODevice::ReadOnly));
+            QCOMPARE(delivered.readAll(), texts.at(i).toUtf8());
+        }
+    }
+
+    void subtitleFoldersAndSentencesStayValidAndInside_data()
+    {
+        // folders: how each folder's name starts
+        // sentences: the first sentence of each task
+        columns<QStringList, QStringList, QStringList>({"clipNames", "folders", "sentences"});
+
+        QTest::newRow("a climb out of the folder stays inside")
+            << QStringList{"x/../../../escaped"} << QStringList{"x......escaped"} << QStringList{"x......escaped_1.mp3"};
+        QTest::newRow("a slash makes no subfolder") << QStringList{"x/a"} << QStringList{"xa"} << QStringList{"xa_1.mp3"};
+        QTest::newRow("characters this system allows stay")
+            << QStringList{"A:B*?<|>"} << QStringList{"A:B*?<|>"} << QStringList{"A:B*?<|>_1.mp3"};
+        QTest::newRow("names the folder itself answers to are numbered")
+            << QStringList{"", ".", ".."} << QStringList{" 1", ". 1", ".. 1"}
+            << QStringList{"_1.mp3", "._1.mp3", ".._1.mp3"};
+        QTest::newRow("a percent sign before a number stays")
+            << QStringList{"50%1", "50%1"} << QStringList{"50%1", "50%1_1"} << QStringList{"50%1_1.mp3", "50%1_1.mp3"};
+        const QString longName = repeated(0x4E2D, 84); // 252 bytes
+        // Cut to leave room for numbering, but not much further.
+        QTest::newRow("a name of 252 bytes still takes every sentence")
+            << QStringList{longName} << QStringList{longName.left(60)} << QStringList{QString()};
+    }
+
+    void subtitleFoldersAndSentencesStayValidAndInside()
+    {
+        QFETCH(QStringList, clipNames); QFETCH(QStringList, folders); QFETCH(QStringList, sentences);
+
+        QList<INxClip*> clips;
+        for (const QString& name : qAsConst(clipNames))
+            clips.append(clip(name, INxClip::Subtitle));
+        QVERIFY(addVoiceOver(clips));
+        const QList<NxTextToSpeech::Task*> tasks = ttsTasks();
+        QCOMPARE(tasks.size(), clipNames.size());
+        for (int i = 0; i < tasks.size(); ++i) {
+            const QString folder = entryIn(voiceOverFolder(), tasks.at(i)->destPath);
+            QCOMPARE(whyNotAFileName(folder), QString());
+            QVERIFY(QFileInfo(tasks.at(i)->destPath).isDir());
+            QVERIFY2(folder.startsWith(folders.at(i)), qPrintable(folder));
+            for (int index : {0, 11, std::numeric_limits<int>::max()}) {
+                QString target;
+                QVERIFY(deliverSentence(ttsManager()->addedIds.at(i), index, &target));
+                const QString sentence = entryIn(tasks.at(i)->destPath, target);
+                QCOMPARE(whyNotAFileName(sentence), QString());
+                QVERIFY(QFile::exists(target));
+                if (index == 0 && !sentences.at(i).isEmpty())
+                    QCOMPARE(sentence, sentences.at(i));
+                QVERIFY(clipNames.at(i).startsWith(sentence.left(sentence.lastIndexOf(QLatin1Char('_'))))
+                        || !isAllowedText(clipNames.at(i)));
+            }
+        }
+    }
+
+    // Rounds of clips with random names go to both services while files appear
+    // beside their outputs: every output is a valid entry of its folder that was
+    // not there before and that no other task has, named by its service's rule
+    // where the name allows, and every title's audio lands in a file of its own.
+    void randomNamesGiveValidDistinctFiles()
+    {
+        NameSource names(20240611);
+        QVERIFY(QDir().mkpath(subtitleFolder()) && QDir().mkpath(voiceOverFolder()));
+        // Files that were there before: plain names, numbers at and past every limit.
+        for (const QString& base : {QStringLiteral("Sequence"), QStringLiteral("Clip_%1"), QStringLiteral("Clip_")}) {
+            for (const QString& number : {QString(), QStringLiteral("_2147483647"), QStringLiteral("_9223372036854775807"),
+                                          QStringLiteral("_99999999999999999999"), QStringLiteral("_-5")})
+                QVERIFY(writeTo(subtitleFolder() + QLatin1Char('/') + base + number + QStringLiteral(".srt"), QByteArray()));
+        }
+        QRandomGenerator random(7);
+        NxSequence sequence(QStringLiteral("Main"), {25, 1});
+        QSet<QString> outputs; // paths
+        QHash<const INxClip*, QString> textOf;
+        int delivered = 0;
+        // Why `entry` of `folder` is no fresh output name; empty when it is one.
+        const auto whyNotFresh = [&outputs](const QString& folder, const QString& entry, const QSet<QString>& before) {
+            QString why = whyNotAFileName(entry);
+            if (why.isEmpty() && (before.contains(entry) || outputs.contains(folder + QLatin1Char('/') + entry)))
+                why = QStringLiteral("is taken");
+            outputs.insert(folder + QLatin1Char('/') + entry);
+            return why.isEmpty() ? why : entry + QStringLiteral(": ") + why;
+        };
+        while (sttTasks().size() < 300 || ttsTasks().size() < 300) {
+            const QSet<QString> subtitlesBefore = entriesOf(subtitleFolder());
+            const QSet<QString> voiceOverBefore = entriesOf(voiceOverFolder());
+            QList<INxClip*> videos, spoken;
+            for (int n = 1 + random.bounded(20); n > 0; --n) {
+                videos.append(clip(names.next()));
+                if (random.bounded(2) == 0) {
+                    spoken.append(clip(names.next(), INxClip::Subtitle));
+                } else {
+                    const QString text = names.next();
+                    spoken.append(title(names.next(), {text}));
+                    textOf.insert(spoken.last(), text);
+                }
+            }
+            const int firstSubtitles = sttTasks().size();
+            const int firstVoiceOver = ttsTasks().size();
+            QVERIFY(m_stt->addClipTasks(videos, QStringLiteral("en-US"), false));
+            if (random.bounded(5) == 0)
+                QVERIFY(m_stt->addTimelineTask(&sequence, QStringLiteral("en-US"), false));
+            QVERIFY(addVoiceOver(spoken));
+
+            const QList<NxSpeechToText::Task*> subtitleTasks = sttTasks();
+            for (int i = firstSubtitles; i < subtitleTasks.size(); ++i) {
+                const NxSpeechToText::Task* task = subtitleTasks.at(i);
+                const QString entry = entryIn(subtitleFolder(), task->destPath);
+                const QString why = whyNotFresh(subtitleFolder(), entry, subtitlesBefore);
+                QVERIFY2(why.isEmpty(), qPrintable(why + QStringLiteral(" in ") + task->destPath));
+                QCOMPARE(entry, task->fileName + QStringLiteral(".srt"));
+                const QString rule = task->clip ? QStringLiteral("Clip_") + task->clip->name() : QString();
+                if (task->clip && isAllowedText(rule) && rule.toUtf8().size() < 200)
+                    QVERIFY2(isNumberedFrom(task->fileName, rule, QLatin1Char('_')), qPrintable(task->fileName));
+            }
+            // Some outputs are written, and files beside them take numbers a later task could pick.
+            for (int i = firstSubtitles; i < subtitleTasks.size(); i += 3) {
+                for (const QString& suffix : {QString(), QStringLiteral("_02"), QStringLiteral("_03")})
+                    QVERIFY(writeTo(subtitleFolder() + QLatin1Char('/') + subtitleTasks.at(i)->fileName + suffix
+                                        + QStringLiteral(".srt"), QByteArray()));
+            }
+
+            const QList<NxTextToSpeech::Task*> voiceOverTasks = ttsTasks();
+            for (int i = firstVoiceOver; i < voiceOverTasks.size(); ++i) {
+                const NxTextToSpeech::Task* task = voiceOverTasks.at(i);
+                const QString entry = entryIn(voiceOverFolder(), task->destPath);
+                QStringList written{entry};
+                if (!task->isSubtitle)
+                    written.append(task->fileName + QStringLiteral(".kvtxt"));
+                for (const QString& file : qAsConst(written)) {
+                    const QString why = whyNotFresh(voiceOverFolder(), file, voiceOverBefore);
+                    QVERIFY2(why.isEmpty(), qPrintable(why + QStringLiteral(" in ") + task->destPath));
+                }
+                const int id = ttsManager()->addedIds.at(i);
+                const QString name = task->clip->name();
+                if (task->isSubtitle) {
+                    QVERIFY(QFileInfo(task->destPath).isDir());
+                    if (isAllowedText(name) && name.toUtf8().size() < 200)
+                        QVERIFY2(entry.startsWith(name), qPrintable(entry));
+                    QString target;
+                    QVERIFY(deliverSentence(id, random.bounded(std::numeric_limits<int>::max()), &target));
+                    QCOMPARE(whyNotAFileName(entryIn(task->destPath, target)), QString());
+                    QVERIFY(QFile::exists(target));
+                    continue;
+                }
+                QCOMPARE(entry, task->fileName + QStringLiteral(".mp3"));
+                const QString text = textOf.value(task->clip);
+                if (isAllowedText(name) && isAllowedText(text)) {
+                    static const QRegularExpression nine(QStringLiteral("[\\\\/:*?\"<>|]"));
+                    const QString rule = firstCharacters(QString(name).remove(nine) + QStringLiteral(" - ")
+                                                             + text.simplified().remove(nine),
+                                                         TitleNameLength);
+                    QVERIFY2(isNumberedFrom(task->fileName, rule, QLatin1Char('_')), qPrintable(task->fileName));
+                }
+                const QByteArray content = QByteArray::number(++delivered);
+                QSignalSpy handled(m_tts.get(), &NxTextToSpeechHelper::sigTaskStateChanged);
+                ttsManager()->reportState(id, CompletedState, 0, 100, source(content));
+                QVERIFY(handled.wait(5000));
+                QCOMPARE(contentOf(task->destPath), content);
+            }
+        }
+    }
+
+    void namesAreHeldOnDiskUntilWrittenOrDeleted()
+    {
+        // Names that tasks of another process hold.
+        QVERIFY(QDir().mkpath(subtitleFolder()) && QDir().mkpath(voiceOverFolder()));
+        QVERIFY(writeTo(subtitleFolder() + "/.Material_Interview.reserved", QByteArray()));
+        QVERIFY(writeTo(voiceOverFolder() + "/.Intro - Welcome.reserved", QByteArray()));
+        NxMediaFile media(QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250);
+        QVERIFY(m_stt->addMaterialTasks({&media}, QStringLiteral("en-US"), false));
+        QVERIFY(addVoiceOver({title("Intro", {"Welcome"}), title("Intro", {"Welcome"})}));
+        const NxSpeechToText::Task* subtitles = sttTasks().at(0);
+        QCOMPARE(subtitles->fileName, QStringLiteral("Material_Interview_01"));
+        QCOMPARE(ttsTasks().at(0)->fileName, QStringLiteral("Intro - Welcome_01"));
+        QCOMPARE(ttsTasks().at(1)->fileName, QStringLiteral("Intro - Welcome_02"));
+
+        // This process's tasks hold theirs until their files are written or they are deleted.
+        const QString subtitlesHeld = subtitleFolder() + "/.Material_Interview_01.reserved";
+        const QString writtenHeld = voiceOverFolder() + "/.Intro - Welcome_01.reserved";
+        const QString deletedHeld = voiceOverFolder() + "/.Intro - Welcome_02.reserved";
+        for (const QString& held : {subtitlesHeld, writtenHeld, deletedHeld})
+            QVERIFY2(QFile::exists(held), qPrintable(held));
+        sttManager()->reportState(sttManager()->addedIds.at(0), CompletedState, 0, 100);
+        ttsManager()->reportState(ttsManager()->addedIds.at(0), CompletedState, 0, 100, source("audio"));
+        ttsManager()->reportState(ttsManager()->addedIds.at(1), NxTextToSpeechTaskInfo::ConvertFailed);
+        QTRY_VERIFY(!QFile::exists(subtitlesHeld));
+        QTRY_VERIFY(!QFile::exists(writtenHeld));
+        QVERIFY(QFile::exists(subtitles->destPath));
+        QTRY_COMPARE(ttsTasks().at(1)->status, int(NxTextToSpeech::ConvertFailed));
+        QVERIFY(QFile::exists(deletedHeld));
+        m_tts->slotRemoveTask(1);
+        QVERIFY(!QFile::exists(deletedHeld));
+    }
+
+    void aResultThatCannotBeWrittenFailsItsTaskUntilARetryWritesIt()
+    {
+        NxMediaFile media(QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250);
+        QVERIFY(m_stt->addMaterialTasks({&media}, QStringLiteral("en-US"), false));
+        QVERIFY(addVoiceOver({title("Intro", {"Welcome"})}));
+        const NxSpeechToText::Task* subtitles = sttTasks().at(0);
+        const NxTextToSpeech::Task* voiceOver = ttsTasks().at(0);
+        // Another program wrote where the tasks are to write.
+        QVERIFY(writeTo(subtitles->destPath, "theirs") && writeTo(voiceOver->destPath, "theirs"));
+
+        QSignalSpy subtitleFiles(m_presenter.get(), &NxSpeechServicePresenter::sigSrtFileGenerate);
+        QSignalSpy audioFiles(m_presenter.get(), &NxSpeechServicePresenter::sigAudioFileGenerate);
+        const int sttId = sttManager()->addedIds.at(0);
+        sttManager()->reportState(sttId, CompletedState, 0, 100);
+        ttsManager()->reportState(ttsManager()->addedIds.at(0), CompletedState, 0, 100, source("ours"));
+        QTRY_COMPARE(subtitles->status, int(NxSpeechToText::TranscribeFailed));
+        QTRY_COMPARE(voiceOver->status, int(NxTextToSpeech::DownloadFailed));
+        QCOMPARE(subtitleFiles.count(), 0);
+        QCOMPARE(audioFiles.count(), 0);
+        QCOMPARE(contentOf(subtitles->destPath), QByteArray("theirs"));
+        QCOMPARE(contentOf(voiceOver->destPath), QByteArray("theirs"));
+
+        // Once the names are free, a retry writes what was made before; nothing is made again.
+        QVERIFY(QFile::remove(subtitles->destPath) && QFile::remove(voiceOver->destPath));
+        m_stt->slotRefreshTask(0);
+        m_tts->slotRefreshTask(0);
+        QTRY_COMPARE(subtitleFiles.count(), 1);
+        QTRY_COMPARE(audioFiles.count(), 1);
+        QCOMPARE(subtitles->status, int(NxSpeechToText::Completed));
+        QCOMPARE(voiceOver->status, int(NxTextToSpeech::Completed));
+        QCOMPARE(contentOf(voiceOver->destPath), QByteArray("ours"));
+        QVERIFY(!sttManager()->calls.contains(QStringLiteral("retryTask:%1").arg(sttId)));
+    }
 
 private:
     NxScriptedSpeechToTextManager* sttManager() const { return NxScriptedSpeechToTextManager::latest(); }
     NxScriptedTextToSpeechManager* ttsManager() const { return NxScriptedTextToSpeechManager::latest(); }
     NxTimelineClip* clip(const QString& name, int type = INxClip::Video);
-    NxTitleClip* title(const QString& name, const QString& text);
+    NxTitleClip* title(const QString& name, const QStringList& texts);
     QList<NxSpeechToText::Task*> sttTasks() const;
     QList<NxTextToSpeech::Task*> ttsTasks() const;
     bool addVoiceOver(const QList<INxClip*>& clips);
@@ -216,35 +621,6 @@ private:
     int m_sources = 0;
 };
 
-void OutputNamesTest::initTestCase()
-{
-    NxScriptedSpeechToTextManager::install();
-    NxScriptedTextToSpeechManager::install();
-}
-
-void OutputNamesTest::init()
-{
-    QDir(subtitleFolder()).removeRecursively();
-    QDir(voiceOverFolder()).removeRecursively();
-    m_presenter = std::make_unique<NxSpeechServicePresenter>();
-    m_stt = std::make_unique<NxSpeechToTextHelper>(m_presenter.get());
-    m_sttModel = std::make_unique<NxSpeechToTextTableModel>(nullptr);
-    m_stt->setModel(m_sttModel.get());
-    m_tts = std::make_unique<NxTextToSpeechHelper>(m_presenter.get());
-    m_ttsModel = std::make_unique<NxTextToSpeechTableModel>(nullptr);
-    m_tts->setModel(m_ttsModel.get());
-}
-
-void OutputNamesTest::cleanup()
-{
-    m_stt.reset();
-    m_tts.reset();
-    m_sttModel.reset();
-    m_ttsModel.reset();
-    m_presenter.reset();
-    m_clips.clear();
-}
-
 NxTimelineClip* OutputNamesTest::clip(const QString& name, int type)
 {
     m_clips.push_back(std::make_unique<NxTimelineClip>(name, type, NxRational{25, 1}, nullptr,
@@ -252,10 +628,11 @@ NxTimelineClip* OutputNamesTest::clip(const QString& name, int type)
     return m_clips.back().get();
 }
 
-NxTitleClip* OutputNamesTest::title(const QString& name, const QString& text)
+NxTitleClip* OutputNamesTest::title(const QString& name, const QStringList& texts)
 {
     auto made = std::make_unique<NxTitleClip>(name, NxRational{25, 1}, 100, 250);
-    made->addText(text);
+    for (const QString& text : texts)
+        made->addText(text);
     NxTitleClip* raw = made.get();
     m_clips.push_back(std::move(made));
     return raw;
@@ -323,395 +700,6 @@ QString OutputNamesTest::source(const QByteArray& content)
         return QString();
     file.write(content);
     return path;
-}
-
-// Steps: "clip:<name>", "material:<name>", "timeline:" add a task;
-// "file:<name>" puts a file into the subtitle folder.
-void OutputNamesTest::subtitleFileNamesStayValidInsideAndFree_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("a percent sign before a number stays in every name")
-        << QStringList{"clip:50%1 off", "clip:50%1 off", "clip:50%1 off"}
-        << QStringList{"Clip_50%1 off", "Clip_50%1 off_01", "Clip_50%1 off_02"};
-    QTest::newRow("a material named with markers keeps them")
-        << QStringList{"material:%2 and %1", "material:%2 and %1"}
-        << QStringList{"Material_%2 and %1", "Material_%2 and %1_01"};
-    QTest::newRow("a climb out of the folder loses its slashes")
-        << QStringList{"clip:x/../../../escaped"} << QStringList{"Clip_x......escaped"};
-    QTest::newRow("a slash makes no subfolder") << QStringList{"clip:x/a"} << QStringList{"Clip_xa"};
-    QTest::newRow("characters this system allows stay")
-        << QStringList{"clip:a:b*c?d\"e<f>g|h\\i"} << QStringList{"Clip_a:b*c?d\"e<f>g|h\\i"};
-    QTest::newRow("control characters and NUL go")
-        << QStringList{QStringLiteral("clip:a\x01") + QChar(0) + QStringLiteral("b\x7f") + QChar(0x85) + "c"}
-        << QStringList{"Clip_abc"};
-    QTest::newRow("a lone surrogate goes and shields no slash")
-        << QStringList{QStringLiteral("clip:a") + QChar(0xD800) + QStringLiteral("/../b") + QChar(0xDC00)}
-        << QStringList{"Clip_a..b"};
-    QTest::newRow("the largest 32-bit number in the folder is passed")
-        << QStringList{"file:Sequence_2147483647.srt", "timeline:", "timeline:"}
-        << QStringList{"Sequence_2147483648", "Sequence_2147483649"};
-    QTest::newRow("the largest 64-bit number in the folder is passed")
-        << QStringList{"file:Sequence_9223372036854775807.srt", "timeline:"}
-        << QStringList{"Sequence_9223372036854775808"};
-    QTest::newRow("a number too long to read counts as none")
-        << QStringList{"file:Sequence_99999999999999999999.srt", "timeline:", "timeline:"}
-        << QStringList{"Sequence_01", "Sequence_02"};
-    QTest::newRow("a task's next number held by a file written since moves on")
-        << QStringList{"clip:Intro", "clip:Intro", "file:Clip_Intro_02.srt", "clip:Intro"}
-        << QStringList{"Clip_Intro", "Clip_Intro_01", "Clip_Intro_03"};
-}
-
-void OutputNamesTest::subtitleFileNamesStayValidInsideAndFree()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, expected);
-
-    QVERIFY(QDir().mkpath(subtitleFolder()));
-    NxSequence sequence(QStringLiteral("Main"), {25, 1});
-    std::vector<std::unique_ptr<NxMediaFile>> materials;
-    for (const QString& step : qAsConst(steps)) {
-        const QString kind = step.section(QLatin1Char(':'), 0, 0);
-        const QString name = step.mid(kind.size() + 1);
-        if (kind == QLatin1String("file")) {
-            QFile file(subtitleFolder() + QLatin1Char('/') + name);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        } else if (kind == QLatin1String("timeline")) {
-            QVERIFY(m_stt->addTimelineTask(&sequence, QStringLiteral("en-US"), false));
-        } else if (kind == QLatin1String("material")) {
-            materials.push_back(std::make_unique<NxMediaFile>(QStringLiteral("/media/a.wav"), INxAbstractMedia::Audio,
-                                                              NxRational{25, 1}, 25, name));
-            QVERIFY(m_stt->addMaterialTasks({materials.back().get()}, QStringLiteral("en-US"), false));
-        } else {
-            QVERIFY(m_stt->addClipTasks({clip(name)}, QStringLiteral("en-US"), false));
-        }
-    }
-    QStringList names;
-    for (const NxSpeechToText::Task* task : sttTasks()) {
-        names.append(task->fileName);
-        const QString entry = entryIn(subtitleFolder(), task->destPath);
-        QCOMPARE(entry, task->fileName + QStringLiteral(".srt"));
-        QCOMPARE(whyNotAFileName(entry), QString());
-    }
-    QCOMPARE(names, expected);
-}
-
-void OutputNamesTest::longSubtitleFileNamesAreCutBetweenWholeCharacters()
-{
-    const QStringList longNames = {repeated(0x4E2D, 100), repeated(0x1F600, 100),
-                                   QStringLiteral("a") + repeated(0x1F600, 70), repeated(0xE9, 200)};
-    for (const QString& name : longNames) {
-        m_stt->addClipTasks({clip(name), clip(name)}, QStringLiteral("en-US"), false);
-        const QList<NxSpeechToText::Task*> tasks = sttTasks();
-        const NxSpeechToText::Task* first = tasks.at(tasks.size() - 2);
-        const NxSpeechToText::Task* second = tasks.last();
-        for (const NxSpeechToText::Task* task : {first, second})
-            QCOMPARE(whyNotAFileName(entryIn(subtitleFolder(), task->destPath)), QString());
-        QVERIFY2(QString(QStringLiteral("Clip_") + name).startsWith(first->fileName), qPrintable(first->fileName));
-        QVERIFY2(first->fileName.toUtf8().size() > MaxNameBytes - 40, "cut far more than the limit needs");
-        QCOMPARE(second->fileName, first->fileName + QStringLiteral("_01"));
-    }
-}
-
-void OutputNamesTest::titleNamesLoseOnlyWhatTheRulesAndSystemRemove_data()
-{
-    QTest::addColumn<QString>("clipName");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("a lone surrogate shields no illegal character")
-        << QString(QChar(0xDC00)) + QStringLiteral("../a:b") << QStringLiteral("c/d")
-        << QStringList{"..ab - cd", "..ab - cd_01"};
-    QTest::newRow("a percent sign before a number stays")
-        << QStringLiteral("50%1 off") << QStringLiteral("now") << QStringList{"50%1 off - now", "50%1 off - now_01"};
-    QTest::newRow("control characters and NUL go")
-        << QStringLiteral("a\x07") + QChar(0) + QStringLiteral("b") << QStringLiteral("c\x1b") + "d"
-        << QStringList{"ab - cd", "ab - cd_01"};
-    QTest::newRow("a character outside the basic plane counts as one")
-        << repeated(0x1F600, 20) << QStringLiteral("xyz")
-        << QStringList{repeated(0x1F600, 20) + " - xy", repeated(0x1F600, 20) + " - xy_01"};
-}
-
-void OutputNamesTest::titleNamesLoseOnlyWhatTheRulesAndSystemRemove()
-{
-    QFETCH(QString, clipName);
-    QFETCH(QString, text);
-    QFETCH(QStringList, expected);
-
-    QVERIFY(addVoiceOver({title(clipName, text), title(clipName, text)}));
-    QStringList names;
-    for (const NxTextToSpeech::Task* task : ttsTasks()) {
-        names.append(task->fileName);
-        QCOMPARE(entryIn(voiceOverFolder(), task->destPath), task->fileName + QStringLiteral(".mp3"));
-        QCOMPARE(whyNotAFileName(task->fileName + QStringLiteral(".kvtxt")), QString());
-    }
-    QCOMPARE(names, expected);
-}
-
-void OutputNamesTest::titlesCutBeforeDifferentEmojiEachGetTheirOwnAudio()
-{
-    // The name and " - x" fill 24 places: the cut falls on the emoji.
-    const QString name = QString(20, QLatin1Char('A'));
-    const QStringList texts = {QStringLiteral("x") + repeated(0x1F600, 1) + QStringLiteral(" smiles"),
-                               QStringLiteral("x") + repeated(0x1F601, 1) + QStringLiteral(" grins")};
-    QSignalSpy audio(m_presenter.get(), &NxSpeechServicePresenter::sigAudioFileGenerate);
-    for (int i = 0; i < texts.size(); ++i) {
-        QVERIFY(addVoiceOver({title(name, texts.at(i))}));
-        QSignalSpy handled(m_tts.get(), &NxTextToSpeechHelper::sigTaskStateChanged);
-        ttsManager()->reportState(ttsManager()->addedIds.last(), CompletedState, 0, 100,
-                                  source(texts.at(i).toUtf8()));
-        QVERIFY(handled.wait(5000));
-    }
-    const QList<NxTextToSpeech::Task*> tasks = ttsTasks();
-    QCOMPARE(tasks.at(0)->fileName, name + QStringLiteral(" - ") + texts.at(0).left(3));
-    QCOMPARE(tasks.at(1)->fileName, name + QStringLiteral(" - ") + texts.at(1).left(3));
-    QCOMPARE(audio.count(), 2);
-    for (int i = 0; i < texts.size(); ++i) {
-        QCOMPARE(audio.at(i).first().toString(), tasks.at(i)->destPath);
-        QFile delivered(tasks.at(i)->destPath);
-        QVERIFY(delivered.open(QIODevice::ReadOnly));
-        QCOMPARE(delivered.readAll(), texts.at(i).toUtf8());
-    }
-}
-
-void OutputNamesTest::subtitleFoldersAndSentencesStayValidAndInside_data()
-{
-    QTest::addColumn<QStringList>("clipNames");
-    QTest::addColumn<QStringList>("folders"); // how each folder's name starts
-    QTest::addColumn<QStringList>("sentences"); // the first sentence of each task
-
-    QTest::newRow("a climb out of the folder stays inside")
-        << QStringList{"x/../../../escaped"} << QStringList{"x......escaped"} << QStringList{"x......escaped_1.mp3"};
-    QTest::newRow("a slash makes no subfolder") << QStringList{"x/a"} << QStringList{"xa"} << QStringList{"xa_1.mp3"};
-    QTest::newRow("characters this system allows stay")
-        << QStringList{"A:B*?<|>"} << QStringList{"A:B*?<|>"} << QStringList{"A:B*?<|>_1.mp3"};
-    QTest::newRow("names the folder itself answers to are numbered")
-        << QStringList{"", ".", ".."} << QStringList{" 1", ". 1", ".. 1"}
-        << QStringList{"_1.mp3", "._1.mp3", ".._1.mp3"};
-    QTest::newRow("a percent sign before a number stays")
-        << QStringList{"50%1", "50%1"} << QStringList{"50%1", "50%1_1"} << QStringList{"50%1_1.mp3", "50%1_1.mp3"};
-    const QString longName = repeated(0x4E2D, 84); // 252 bytes
-    // Cut to leave room for numbering, but not much further.
-    QTest::newRow("a name of 252 bytes still takes every sentence")
-        << QStringList{longName} << QStringList{longName.left(60)} << QStringList{QString()};
-}
-
-void OutputNamesTest::subtitleFoldersAndSentencesStayValidAndInside()
-{
-    QFETCH(QStringList, clipNames);
-    QFETCH(QStringList, folders);
-    QFETCH(QStringList, sentences);
-
-    QList<INxClip*> clips;
-    for (const QString& name : qAsConst(clipNames))
-        clips.append(clip(name, INxClip::Subtitle));
-    QVERIFY(addVoiceOver(clips));
-    const QList<NxTextToSpeech::Task*> tasks = ttsTasks();
-    QCOMPARE(tasks.size(), clipNames.size());
-    for (int i = 0; i < tasks.size(); ++i) {
-        const QString folder = entryIn(voiceOverFolder(), tasks.at(i)->destPath);
-        QCOMPARE(whyNotAFileName(folder), QString());
-        QVERIFY(QFileInfo(tasks.at(i)->destPath).isDir());
-        QVERIFY2(folder.startsWith(folders.at(i)), qPrintable(folder));
-        for (int index : {0, 11, std::numeric_limits<int>::max()}) {
-            QString target;
-            QVERIFY(deliverSentence(ttsManager()->addedIds.at(i), index, &target));
-            const QString sentence = entryIn(tasks.at(i)->destPath, target);
-            QCOMPARE(whyNotAFileName(sentence), QString());
-            QVERIFY(QFile::exists(target));
-            if (index == 0 && !sentences.at(i).isEmpty())
-                QCOMPARE(sentence, sentences.at(i));
-            QVERIFY(clipNames.at(i).startsWith(sentence.left(sentence.lastIndexOf(QLatin1Char('_'))))
-                    || !isAllowedText(clipNames.at(i)));
-        }
-    }
-}
-
-void OutputNamesTest::randomNamesGiveValidDistinctSubtitleFiles()
-{
-    NameSource names(20240611);
-    QVERIFY(QDir().mkpath(subtitleFolder()));
-    // Files that were there before: plain names, numbers at and past every limit.
-    for (const QString& base : {QStringLiteral("Sequence"), QStringLiteral("Clip_%1"), QStringLiteral("Clip_")}) {
-        for (const QString& number : {QString(), QStringLiteral("_2147483647"), QStringLiteral("_9223372036854775807"),
-                                      QStringLiteral("_99999999999999999999"), QStringLiteral("_-5")}) {
-            QFile file(subtitleFolder() + QLatin1Char('/') + base + number + QStringLiteral(".srt"));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-    }
-    QRandomGenerator random(7);
-    NxSequence sequence(QStringLiteral("Main"), {25, 1});
-    QHash<const NxSpeechToText::Task*, QString> clipNameOf;
-    QSet<QString> outputs;
-    while (sttTasks().size() < 300) {
-        const QSet<QString> before = entriesOf(subtitleFolder());
-        QList<INxClip*> clips;
-        for (int n = 1 + random.bounded(20); n > 0; --n)
-            clips.append(clip(names.next()));
-        const int firstNew = sttTasks().size();
-        QVERIFY(m_stt->addClipTasks(clips, QStringLiteral("en-US"), false));
-        if (random.bounded(5) == 0)
-            QVERIFY(m_stt->addTimelineTask(&sequence, QStringLiteral("en-US"), false));
-        const QList<NxSpeechToText::Task*> tasks = sttTasks();
-        for (int i = firstNew; i < tasks.size(); ++i) {
-            const NxSpeechToText::Task* task = tasks.at(i);
-            const QString entry = entryIn(subtitleFolder(), task->destPath);
-            QVERIFY2(whyNotAFileName(entry).isEmpty(), qPrintable(whyNotAFileName(entry) + ": " + task->destPath));
-            QCOMPARE(entry, task->fileName + QStringLiteral(".srt"));
-            QVERIFY2(!before.contains(entry), qPrintable(entry));
-            QVERIFY2(!outputs.contains(entry), qPrintable(entry));
-            outputs.insert(entry);
-            if (task->clip) {
-                const QString rule = QStringLiteral("Clip_") + task->clip->name();
-                if (isAllowedText(rule) && rule.toUtf8().size() < 200)
-                    QVERIFY2(isNumberedFrom(task->fileName, rule, QLatin1Char('_')), qPrintable(task->fileName));
-            }
-        }
-        // Some outputs are written, and files beside them take numbers a later task could pick.
-        for (int i = firstNew; i < tasks.size(); i += 3) {
-            for (const QString& suffix : {QString(), QStringLiteral("_02"), QStringLiteral("_03")}) {
-                QFile file(subtitleFolder() + QLatin1Char('/') + tasks.at(i)->fileName + suffix
-                           + QStringLiteral(".srt"));
-                QVERIFY(file.open(QIODevice::WriteOnly));
-            }
-        }
-    }
-}
-
-void OutputNamesTest::randomNamesGiveValidDistinctVoiceOverFiles()
-{
-    NameSource names(987654321);
-    QVERIFY(QDir().mkpath(voiceOverFolder()));
-    QRandomGenerator random(11);
-    QSet<QString> outputs;
-    QHash<const INxClip*, QString> textOf;
-    int delivered = 0;
-    while (ttsTasks().size() < 300) {
-        const QSet<QString> before = entriesOf(voiceOverFolder());
-        QList<INxClip*> clips;
-        for (int n = 1 + random.bounded(12); n > 0; --n) {
-            if (random.bounded(2) == 0)
-                clips.append(clip(names.next(), INxClip::Subtitle));
-            else {
-                const QString text = names.next();
-                clips.append(title(names.next(), text));
-                textOf.insert(clips.last(), text);
-            }
-        }
-        const int firstNew = ttsTasks().size();
-        QVERIFY(addVoiceOver(clips));
-        const QList<NxTextToSpeech::Task*> tasks = ttsTasks();
-        for (int i = firstNew; i < tasks.size(); ++i) {
-            const NxTextToSpeech::Task* task = tasks.at(i);
-            const QString entry = entryIn(voiceOverFolder(), task->destPath);
-            QVERIFY2(whyNotAFileName(entry).isEmpty(), qPrintable(whyNotAFileName(entry) + ": " + task->destPath));
-            QStringList written{entry};
-            if (!task->isSubtitle)
-                written.append(task->fileName + QStringLiteral(".kvtxt"));
-            for (const QString& file : qAsConst(written)) {
-                QCOMPARE(whyNotAFileName(file), QString());
-                QVERIFY2(!before.contains(file), qPrintable(file));
-                QVERIFY2(!outputs.contains(file), qPrintable(file));
-                outputs.insert(file);
-            }
-            const int id = ttsManager()->addedIds.at(i);
-            if (task->isSubtitle) {
-                QVERIFY(QFileInfo(task->destPath).isDir());
-                if (isAllowedText(task->clip->name()) && task->clip->name().toUtf8().size() < 200)
-                    QVERIFY2(entry.startsWith(task->clip->name()), qPrintable(entry));
-                QString target;
-                QVERIFY(deliverSentence(id, random.bounded(std::numeric_limits<int>::max()), &target));
-                QCOMPARE(whyNotAFileName(entryIn(task->destPath, target)), QString());
-                QVERIFY(QFile::exists(target));
-            } else {
-                QCOMPARE(entry, task->fileName + QStringLiteral(".mp3"));
-                const QString name = task->clip->name();
-                const QString text = textOf.value(task->clip);
-                if (isAllowedText(name) && isAllowedText(text)) {
-                    static const QRegularExpression nine(QStringLiteral("[\\\\/:*?\"<>|]"));
-                    const QString rule = firstCharacters(QString(name).remove(nine) + QStringLiteral(" - ")
-                                                             + text.simplified().remove(nine),
-                                                         TitleNameLength);
-                    QVERIFY2(isNumberedFrom(task->fileName, rule, QLatin1Char('_')), qPrintable(task->fileName));
-                }
-                // Every title's audio lands in a file of its own.
-                const QByteArray content = QByteArray::number(++delivered);
-                QSignalSpy handled(m_tts.get(), &NxTextToSpeechHelper::sigTaskStateChanged);
-                ttsManager()->reportState(id, CompletedState, 0, 100, source(content));
-                QVERIFY(handled.wait(5000));
-                QFile audio(task->destPath);
-                QVERIFY(audio.open(QIODevice::ReadOnly));
-                QCOMPARE(audio.readAll(), content);
-            }
-        }
-    }
-}
-
-void OutputNamesTest::namesAreHeldOnDiskUntilWrittenOrDeleted()
-{
-    // Names that tasks of another process hold.
-    QVERIFY(QDir().mkpath(subtitleFolder()) && QDir().mkpath(voiceOverFolder()));
-    QVERIFY(writeTo(subtitleFolder() + "/.Material_Interview.reserved", QByteArray()));
-    QVERIFY(writeTo(voiceOverFolder() + "/.Intro - Welcome.reserved", QByteArray()));
-    NxMediaFile media(QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250);
-    QVERIFY(m_stt->addMaterialTasks({&media}, QStringLiteral("en-US"), false));
-    QVERIFY(addVoiceOver({title("Intro", "Welcome"), title("Intro", "Welcome")}));
-    const NxSpeechToText::Task* subtitles = sttTasks().at(0);
-    QCOMPARE(subtitles->fileName, QStringLiteral("Material_Interview_01"));
-    QCOMPARE(ttsTasks().at(0)->fileName, QStringLiteral("Intro - Welcome_01"));
-    QCOMPARE(ttsTasks().at(1)->fileName, QStringLiteral("Intro - Welcome_02"));
-
-    // This process's tasks hold theirs until their files are written or they are deleted.
-    const QString subtitlesHeld = subtitleFolder() + "/.Material_Interview_01.reserved";
-    const QString writtenHeld = voiceOverFolder() + "/.Intro - Welcome_01.reserved";
-    const QString deletedHeld = voiceOverFolder() + "/.Intro - Welcome_02.reserved";
-    for (const QString& held : {subtitlesHeld, writtenHeld, deletedHeld})
-        QVERIFY2(QFile::exists(held), qPrintable(held));
-    sttManager()->reportState(sttManager()->addedIds.at(0), CompletedState, 0, 100);
-    ttsManager()->reportState(ttsManager()->addedIds.at(0), CompletedState, 0, 100, source("audio"));
-    ttsManager()->reportState(ttsManager()->addedIds.at(1), NxTextToSpeechTaskInfo::ConvertFailed);
-    QTRY_VERIFY(!QFile::exists(subtitlesHeld));
-    QTRY_VERIFY(!QFile::exists(writtenHeld));
-    QVERIFY(QFile::exists(subtitles->destPath));
-    QTRY_COMPARE(ttsTasks().at(1)->status, int(NxTextToSpeech::ConvertFailed));
-    QVERIFY(QFile::exists(deletedHeld));
-    m_tts->slotRemoveTask(1);
-    QVERIFY(!QFile::exists(deletedHeld));
-}
-
-void OutputNamesTest::aResultThatCannotBeWrittenFailsItsTaskUntilARetryWritesIt()
-{
-    NxMediaFile media(QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250);
-    QVERIFY(m_stt->addMaterialTasks({&media}, QStringLiteral("en-US"), false));
-    QVERIFY(addVoiceOver({title("Intro", "Welcome")}));
-    const NxSpeechToText::Task* subtitles = sttTasks().at(0);
-    const NxTextToSpeech::Task* voiceOver = ttsTasks().at(0);
-    // Another program wrote where the tasks are to write.
-    QVERIFY(writeTo(subtitles->destPath, "theirs") && writeTo(voiceOver->destPath, "theirs"));
-
-    QSignalSpy subtitleFiles(m_presenter.get(), &NxSpeechServicePresenter::sigSrtFileGenerate);
-    QSignalSpy audioFiles(m_presenter.get(), &NxSpeechServicePresenter::sigAudioFileGenerate);
-    const int sttId = sttManager()->addedIds.at(0);
-    sttManager()->reportState(sttId, CompletedState, 0, 100);
-    ttsManager()->reportState(ttsManager()->addedIds.at(0), CompletedState, 0, 100, source("ours"));
-    QTRY_COMPARE(subtitles->status, int(NxSpeechToText::TranscribeFailed));
-    QTRY_COMPARE(voiceOver->status, int(NxTextToSpeech::DownloadFailed));
-    QCOMPARE(subtitleFiles.count(), 0);
-    QCOMPARE(audioFiles.count(), 0);
-    QCOMPARE(contentOf(subtitles->destPath), QByteArray("theirs"));
-    QCOMPARE(contentOf(voiceOver->destPath), QByteArray("theirs"));
-
-    // Once the names are free, a retry writes what was made before; nothing is made again.
-    QVERIFY(QFile::remove(subtitles->destPath) && QFile::remove(voiceOver->destPath));
-    m_stt->slotRefreshTask(0);
-    m_tts->slotRefreshTask(0);
-    QTRY_COMPARE(subtitleFiles.count(), 1);
-    QTRY_COMPARE(audioFiles.count(), 1);
-    QCOMPARE(subtitles->status, int(NxSpeechToText::Completed));
-    QCOMPARE(voiceOver->status, int(NxTextToSpeech::Completed));
-    QCOMPARE(contentOf(voiceOver->destPath), QByteArray("ours"));
-    QVERIFY(!sttManager()->calls.contains(QStringLiteral("retryTask:%1").arg(sttId)));
 }
 
 QTEST_MAIN(OutputNamesTest)

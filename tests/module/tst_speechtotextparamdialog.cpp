@@ -10,10 +10,8 @@
 #include "NxSpeechToTextParamDialog.h"
 #include "NxTestHome.h"
 
-#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QScopeGuard>
 #include <QTranslator>
 
@@ -236,65 +234,6 @@ private slots:
         QCOMPARE(atClose, (QStringList{Popup, report}));
     }
 
-    void cancellingReportsNothing_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Cancel") << "Cancel";
-        QTest::newRow("Escape") << "Escape";
-        QTest::newRow("the title bar's close") << "close";
-        QTest::newRow("Return is ignored, then Escape") << "Return";
-    }
-    void cancellingReportsNothing()
-    {
-        QFETCH(QString, how);
-        open();
-        whenModal(this, [&](QWidget* modal) {
-            QCOMPARE(modal, m_dialog.get());
-            dismissDialog(m_dialog.get(), how);
-        });
-        QCOMPARE(m_dialog->exec(), int(QDialog::Rejected));
-        QCOMPARE(m_events->summaries(), QStringList{Popup});
-    }
-
-    void aShownDialogBringsItsHostWindowBack_data()
-    {
-        columns<QString, bool>({"host", "maximised"});
-        QTest::newRow("minimised") << "minimise" << false;
-        QTest::newRow("minimised while maximised stays maximised") << "minimise" << true;
-        QTest::newRow("hidden") << "hide" << false;
-    }
-    void aShownDialogBringsItsHostWindowBack()
-    {
-        QFETCH(QString, host); QFETCH(bool, maximised);
-        QWidget window;
-        auto* timelineView = new QWidget(&window);
-        maximised ? window.showMaximized() : window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        open();
-        m_dialog->setWidget(timelineView);
-        m_dialog->show();
-        if (host == "hide")
-            window.hide();
-        else
-            window.setWindowState(window.windowState() | Qt::WindowMinimized);
-        QTRY_VERIFY(window.isVisible() && !window.isMinimized());
-        QCOMPARE(window.isMaximized(), maximised);
-        QTRY_COMPARE(QApplication::activeWindow(), m_dialog.get());
-    }
-
-    void aClosedDialogLetsTheHostMinimise()
-    {
-        QWidget window;
-        window.show();
-        open();
-        m_dialog->setWidget(&window);
-        auto* watch = m_dialog->findChild<QTimer*>();
-        QVERIFY(watch);
-        QSignalSpy ticks(watch, &QTimer::timeout);
-        window.showMinimized();
-        QVERIFY(ticks.wait() && ticks.wait());
-        QVERIFY(window.isMinimized());
-    }
 };
 
 QTEST_MAIN(SpeechToTextParamDialogTest)

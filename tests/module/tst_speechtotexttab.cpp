@@ -123,9 +123,12 @@ private slots:
             {"state", "code", "icon", "buys", "purchaseAsks", "retries", "spins"});
         const QByteArray retry("status-refresh-normal"), cart("cart-normal");
         QTest::newRow("network failure: retry button retries") << 7 << 8 << retry << false << 0 << true << true;
+        QTest::newRow("transcode failure: retry button retries") << 5 << 2 << retry << false << 0 << true << true;
         QTest::newRow("lack of time: cart button asks to buy") << 9 << 1 << cart << false << 1 << false << false;
         QTest::newRow("lack of time, bought: retries") << 9 << 1 << cart << true << 1 << true << false;
         QTest::newRow("unrecognised content: no button") << 3 << 4 << QByteArray() << true << 0 << false << false;
+        QTest::newRow("running: no button") << 8 << 0 << QByteArray() << true << 0 << false << false;
+        QTest::newRow("completed: no button") << 10 << 0 << QByteArray() << true << 0 << false << false;
     }
     void actionButtonFollowsTheFailureReason()
     {
@@ -136,8 +139,13 @@ private slots:
         QVERIFY(deliver(id, state, code));
         manager()->calls.clear();
         int asks = 0;
-        connect(m_helper.get(), &NxSpeechToTextHelper::sigPurchaseRefresh, this,
-                [&](int, bool& success, bool) { ++asks; success = buys; }, Qt::DirectConnection);
+        connect(m_helper.get(), &NxSpeechToTextHelper::sigPurchaseRefresh, this, [&](int seconds, bool& success, bool more) {
+            ++asks;
+            QVERIFY(seconds == 10 && !more);
+            success = buys;
+        }, Qt::DirectConnection);
+        m_helper->slotRefreshTask(-1); // rows that are not there are ignored
+        m_helper->slotRefreshTask(2);
         const QRect button = actionButton(0);
         const QImage before = shot(viewport());
         const QColor ground = before.pixel(button.right() + 2, button.top());
@@ -190,18 +198,27 @@ private slots:
     void deletePressAsksOnlyAboutRunningTasks_data()
     {
         // answer: the caption clicked, or Escape; empty: no box expected
-        columns<int, QString, bool, bool>({"state", "answer", "tick", "removed"});
-        QTest::newRow("completed: gone unasked") << 10 << "" << false << true;
-        QTest::newRow("running, ticked and confirmed: gone, stop asking") << 8 << "Confirm" << true << true;
-        QTest::newRow("running, confirmed: gone, keep asking") << 8 << "Confirm" << false << true;
-        QTest::newRow("running, ticked, then Escape: kept") << 8 << "Escape" << true << false;
+        // asking: the delete question's setting before; refuses: the manager keeps the task
+        columns<int, bool, QString, bool, bool, bool>({"state", "asking", "answer", "tick", "refuses", "removed"});
+        QTest::newRow("completed: gone unasked") << 10 << true << "" << false << false << true;
+        QTest::newRow("failed: gone unasked") << 5 << true << "" << false << false << true;
+        QTest::newRow("running, ticked and confirmed: gone, stop asking") << 8 << true << "Confirm" << true << false << true;
+        QTest::newRow("running, confirmed: gone, keep asking") << 8 << true << "Confirm" << false << false << true;
+        QTest::newRow("running, ticked, then Escape: kept") << 8 << true << "Escape" << true << false << false;
+        QTest::newRow("running, asking turned off: gone unasked") << 8 << false << "" << false << false << true;
+        QTest::newRow("the manager refuses: kept") << 10 << true << "" << false << true << false;
     }
     void deletePressAsksOnlyAboutRunningTasks()
     {
-        QFETCH(int, state); QFETCH(QString, answer); QFETCH(bool, tick); QFETCH(bool, removed);
+        QFETCH(int, state); QFETCH(bool, asking); QFETCH(QString, answer); QFETCH(bool, tick); QFETCH(bool, refuses);
+        QFETCH(bool, removed);
+        settings()->SetSTTDeleteTaskNoTip(!asking);
         addTask(QStringLiteral("Keep"));
         const int id = addTask(QStringLiteral("Target"));
         QVERIFY(deliver(id, state, 0, 20));
+        manager()->removeAnswer = !refuses;
+        QSignalSpy counted(m_helper.get(), &NxSpeechToTextHelper::sigTaskCountChanged);
+        QSignalSpy finished(m_helper.get(), &NxSpeechToTextHelper::sigTaskFinish);
         bool asked = false;
         whenMessageBoxOpens(m_watch.get(), [&](NMessageDialog* box) {
             asked = true;
@@ -213,12 +230,14 @@ private slots:
         const QRect button = deleteButton(1);
         QVERIFY(same(before.copy(button), iconOn("icon24_delete-normal", before.pixel(button.right() + 2, button.top()))));
 
+        m_helper->slotRemoveTask(2); // a row that is not there: nothing asked, nothing removed
         QTest::mouseClick(viewport(), Qt::LeftButton, {}, button.center());
         QCOMPARE(asked, !answer.isEmpty());
         QCOMPARE(model()->rowCount(), removed ? 1 : 2);
         QCOMPARE(task(0)->fileName, QStringLiteral("Clip_Keep"));
-        QCOMPARE(manager()->calls.contains(QStringLiteral("removeTask:%1").arg(id)), removed);
-        QCOMPARE(settings()->GetSTTDeleteTaskNoTip(), tick && removed);
+        QCOMPARE(manager()->calls.contains(QStringLiteral("removeTask:%1").arg(id)), answer != "Escape");
+        QCOMPARE(counted.count() + finished.count(), removed ? 2 : 0);
+        QCOMPARE(settings()->GetSTTDeleteTaskNoTip(), !asking || (tick && removed));
     }
 
     void transcriptionBarIsAsLongAsTheProgress_data()

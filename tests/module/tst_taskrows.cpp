@@ -1,3 +1,4 @@
+#include "NxDataColumns.h"
 #include "NxSpeechToTextTableModel.h"
 #include "NxTaskRows.h"
 
@@ -34,82 +35,72 @@ class TaskRowsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void aModelSetLaterShowsTheEarlierTasksInOrder();
-    void removingByIdTakesTheRowWhereverItStandsNow_data();
-    void removingByIdTakesTheRowWhereverItStandsNow();
-    void aTableThatOutlivesTheRowsIsLeftEmpty();
-    void rowsOutliveTheirModel();
-};
-
-void TaskRowsTest::aModelSetLaterShowsTheEarlierTasksInOrder()
-{
-    QObject owner;
-    Rows rows(&owner);
-    rows.append(newTask(7));
-    rows.append(newTask(3));
-    NxSpeechToTextTableModel model(nullptr);
-    QAbstractItemModelTester tester(&model);
-    rows.setModel(&model);
-    rows.append(newTask(5));
-    QCOMPARE(modelIds(model), QList<int>({7, 3, 5}));
-}
-
-void TaskRowsTest::removingByIdTakesTheRowWhereverItStandsNow_data()
-{
-    QTest::addColumn<int>("removedId");
-    QTest::addColumn<bool>("removed");
-    QTest::addColumn<QList<int>>("left");
-    QTest::newRow("first row") << 1 << true << QList<int>({2, 3});
-    QTest::newRow("last row") << 3 << true << QList<int>({1, 2});
-    QTest::newRow("a task already gone") << 9 << false << QList<int>({1, 2, 3});
-}
-
-void TaskRowsTest::removingByIdTakesTheRowWhereverItStandsNow()
-{
-    QFETCH(int, removedId);
-    QFETCH(bool, removed);
-    QFETCH(QList<int>, left);
-    QObject owner;
-    NxSpeechToTextTableModel model(nullptr);
-    QAbstractItemModelTester tester(&model);
-    Rows rows(&owner);
-    rows.setModel(&model);
-    for (int taskId : {1, 2, 3})
-        rows.append(newTask(taskId));
-
-    QCOMPARE(rows.remove(removedId), removed);
-    QCOMPARE(modelIds(model), left);
-    QVERIFY(!rows.find(removedId));
-    QCOMPARE(rows.size(), left.size());
-}
-
-void TaskRowsTest::aTableThatOutlivesTheRowsIsLeftEmpty()
-{
-    NxSpeechToTextTableModel model(nullptr);
+    void aModelSetLaterShowsTheEarlierTasksInOrder()
     {
         QObject owner;
         Rows rows(&owner);
+        rows.append(newTask(7));
+        rows.append(newTask(3));
+        NxSpeechToTextTableModel model(nullptr);
+        QAbstractItemModelTester tester(&model);
         rows.setModel(&model);
-        rows.append(newTask(1));
-        rows.append(newTask(2));
-        rows.remove(1);
+        rows.append(newTask(5));
+        QCOMPARE(modelIds(model), QList<int>({7, 3, 5}));
     }
-    QCOMPARE(model.rowCount(), 0);
-}
 
-void TaskRowsTest::rowsOutliveTheirModel()
-{
-    QObject owner;
-    Rows rows(&owner);
-    auto model = std::make_unique<NxSpeechToTextTableModel>(nullptr);
-    rows.setModel(model.get());
-    rows.append(newTask(1));
-    model.reset();
-    QVERIFY(!rows.model());
-    rows.append(newTask(2));
-    rows.clear();
-    QVERIFY(rows.isEmpty());
-}
+    void removingByIdTakesTheRowWhereverItStandsNow_data()
+    {
+        columns<int, bool, QList<int>>({"removedId", "removed", "left"});
+        QTest::newRow("first row") << 1 << true << QList<int>({2, 3});
+        QTest::newRow("last row") << 3 << true << QList<int>({1, 2});
+        QTest::newRow("a task already gone") << 9 << false << QList<int>({1, 2, 3});
+    }
+
+    void removingByIdTakesTheRowWhereverItStandsNow()
+    {
+        QFETCH(int, removedId); QFETCH(bool, removed); QFETCH(QList<int>, left);
+        QObject owner;
+        NxSpeechToTextTableModel model(nullptr);
+        QAbstractItemModelTester tester(&model);
+        Rows rows(&owner);
+        rows.setModel(&model);
+        for (int taskId : {1, 2, 3})
+            rows.append(newTask(taskId));
+
+        QCOMPARE(rows.remove(removedId), removed);
+        QCOMPARE(modelIds(model), left);
+        QVERIFY(!rows.find(removedId));
+        QCOMPARE(rows.size(), left.size());
+    }
+
+    void aTableThatOutlivesTheRowsIsLeftEmpty()
+    {
+        NxSpeechToTextTableModel model(nullptr);
+        {
+            QObject owner;
+            Rows rows(&owner);
+            rows.setModel(&model);
+            rows.append(newTask(1));
+            rows.append(newTask(2));
+            rows.remove(1);
+        }
+        QCOMPARE(model.rowCount(), 0);
+    }
+
+    void rowsOutliveTheirModel()
+    {
+        QObject owner;
+        Rows rows(&owner);
+        auto model = std::make_unique<NxSpeechToTextTableModel>(nullptr);
+        rows.setModel(model.get());
+        rows.append(newTask(1));
+        model.reset();
+        QVERIFY(!rows.model());
+        rows.append(newTask(2));
+        rows.clear();
+        QVERIFY(rows.isEmpty());
+    }
+};
 
 QTEST_MAIN(TaskRowsTest)
 #include "tst_taskrows.moc"

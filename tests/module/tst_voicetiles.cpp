@@ -1,5 +1,7 @@
 #include "INxAppInfo.h"
 #include "INxBaseLog.h"
+#include "NxDataColumns.h"
+#include "NxLogCapture.h"
 #include "NxPaintProbe.h"
 #include "NxScreen.h"
 #include "NxSkinStyle.h"
@@ -91,296 +93,261 @@ class VoiceTilesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void hostInstallsTheSpeakingFramesOnFirstUse();
-    void init();
-    void cleanup();
+    void hostInstallsTheSpeakingFramesOnFirstUse()
+    {
+        const QRegularExpression name(QStringLiteral("^(icon24_voice(?:_2x)?)(\\d+)\\.png$"));
+        for (const QString skinName : {"dark", "light"}) {
+            for (const QString set : {"icon24_voice", "icon24_voice_2x"}) {
+                const QDir folder(frameFolder(skinName, set));
+                const QStringList files = folder.entryList(QDir::Files, QDir::Name);
+                QVERIFY2(files.size() >= 12, qPrintable(folder.path()));
+                QImage previous;
+                for (int i = 0; i < files.size(); ++i) {
+                    const auto match = name.match(files[i]);
+                    QVERIFY2(match.hasMatch() && match.captured(1) == set, qPrintable(files[i]));
+                    // Name order is frame order: one digit count, numbered from 0.
+                    QCOMPARE(match.captured(2).toInt(), i);
+                    QCOMPARE(match.captured(2).size(), QString::number(files.size() - 1).size());
+                    const QImage frame(folder.filePath(files[i]));
+                    QCOMPARE(frame.width(), set.endsWith("_2x") ? 48 : 24);
+                    QVERIFY2(frame != previous, "each frame moves on");
+                    previous = frame;
+                }
+            }
+        }
+    }
 
-    void tilesFillRowsOfFourAndTheGridGrowsARowAtATime_data();
-    void tilesFillRowsOfFourAndTheGridGrowsARowAtATime();
-    void clearingForgetsEveryTileAndShrinksTheGrid();
-    void pressChoosesOneTileAndReleasesTheOthers();
-    void doubleClickChoosesTheTileAndAsksForAPreviewOnce();
-    void tileLooksFollowTheMouseAndTheChoice_data();
-    void tileLooksFollowTheMouseAndTheChoice();
-    void framesPlayInNameOrderWithAnEmptyTickBetweenPasses_data();
-    void framesPlayInNameOrderWithAnEmptyTickBetweenPasses();
-    void missingFrameFolderPlaysNothingAndIsLogged();
-    void denseScreensUseTheSharpFrames_data();
-    void denseScreensUseTheSharpFrames();
-    void skinSwitchDuringAReadKeepsOnlyTheNewestFrames();
-    void onlyTheDoubleClickedTileAnimatesUntilStopped();
+    void init()
+    {
+        m_panel = std::make_unique<NxVoicePanel>(nullptr);
+        m_panel->SetBGColorType(NxSkinColor::Varnelo_Background_Surface1);
+        m_panel->show();
+    }
+
+    void cleanup()
+    {
+        m_panel.reset();
+        helper()->stop();
+        skin()->SetSkinKind(0);
+        NxSingleton<NxScreen>::instance()->setDevicePixelRatio(1.0);
+        settleLoads(); // no read of this test's frames may overlap the next test's
+    }
+
+    void tilesFillRowsOfFourAndTheGridGrowsARowAtATime_data()
+    {
+        columns<int, int>({"tiles", "minimumHeight"});
+        QTest::newRow("an empty grid is a thin strip") << 0 << 6;
+        QTest::newRow("one tile makes one row") << 1 << 46;
+        QTest::newRow("four tiles fill the first row") << 4 << 46;
+        QTest::newRow("a fifth tile opens a second row") << 5 << 98;
+        QTest::newRow("the ninth tile opens a third row") << 9 << 150;
+    }
+
+    void tilesFillRowsOfFourAndTheGridGrowsARowAtATime()
+    {
+        QFETCH(int, tiles); QFETCH(int, minimumHeight);
+        for (int i = 0; i < tiles; ++i)
+            m_panel->addItem(i % 2, QStringLiteral("Voice %1").arg(i), 70 + i, QStringLiteral("code%1").arg(i));
+        QCOMPARE(m_panel->minimumSize(), QSize(580, minimumHeight));
+        m_panel->resize(m_panel->minimumSize());
+        for (int i = 0; i < tiles; ++i)
+            QTRY_COMPARE(m_panel->items()[i]->geometry(), QRect(148 * (i % 4), 3 + 52 * (i / 4), 136, 40));
+    }
+
+    void clearingForgetsEveryTileAndShrinksTheGrid()
+    {
+        for (int i = 0; i < 6; ++i)
+            m_panel->addItem(true, QStringLiteral("Voice"), i, QString());
+        QTest::mouseDClick(m_panel->items()[5], Qt::LeftButton);
+        helper()->start();
+        m_panel->clearItems();
+        QVERIFY(m_panel->items().isEmpty());
+        QVERIFY(!m_panel->currentItem());
+        QVERIFY(!helper()->isRunning());
+        QCOMPARE(m_panel->minimumSize(), QSize(580, 6));
+        QCOMPARE(m_panel->findChildren<NxVoiceItem*>().size(), 0);
+    }
+
+    void pressChoosesOneTileAndReleasesTheOthers()
+    {
+        for (int i = 0; i < 5; ++i)
+            m_panel->addItem(true, QStringLiteral("Voice"), i, QString());
+        for (int chosen : {2, 4}) {
+            NxVoiceItem* tile = m_panel->items()[chosen];
+            QSignalSpy clicked(tile, &NxVoiceItem::sigClicked);
+            QTest::mousePress(tile, Qt::LeftButton);
+            QCOMPARE(clicked.size(), 1); // on the press, before any release
+            QTest::mouseRelease(tile, Qt::LeftButton);
+            for (NxVoiceItem* item : m_panel->items())
+                QCOMPARE(item->isSelected(), item == tile);
+        }
+        QVERIFY(!m_panel->currentItem());
+    }
+
+    void doubleClickChoosesTheTileAndAsksForAPreviewOnce()
+    {
+        for (int i = 0; i < 3; ++i)
+            m_panel->addItem(false, QStringLiteral("Voice"), i, QString());
+        QSignalSpy preview(m_panel.get(), &NxVoicePanel::sigDoubleClicked);
+        QTest::mouseDClick(m_panel->items()[1], Qt::LeftButton);
+        QCOMPARE(preview.size(), 1);
+        QCOMPARE(m_panel->currentItem(), m_panel->items()[1]);
+        QVERIFY(m_panel->items()[1]->isSelected() && !m_panel->items()[0]->isSelected());
+    }
+
+    void tileLooksFollowTheMouseAndTheChoice_data()
+    {
+        // gestures: h: enter, p: press, r: release, l: leave, o: press another tile
+        columns<QString, int, bool>({"gestures", "background", "primaryText"});
+        QTest::newRow("a tile at rest sits on the panel surface") << "" << int(NxSkinColor::Varnelo_Background_Surface2) << false;
+        QTest::newRow("a hovered tile takes the hover shade") << "h" << int(NxSkinColor::State_Hover) << true;
+        QTest::newRow("a pressed tile takes the pressed shade") << "hp" << int(NxSkinColor::State_Pressed) << true;
+        QTest::newRow("a chosen tile under the mouse keeps the pressed look") << "hpr" << int(NxSkinColor::State_Pressed) << true;
+        QTest::newRow("a chosen tile keeps its look when the mouse leaves") << "hprl" << int(NxSkinColor::State_Pressed) << true;
+        QTest::newRow("choosing another tile puts it back at rest") << "hprlo" << int(NxSkinColor::Varnelo_Background_Surface2) << false;
+    }
+
+    void tileLooksFollowTheMouseAndTheChoice()
+    {
+        QFETCH(QString, gestures); QFETCH(int, background); QFETCH(bool, primaryText);
+        m_panel->addItem(true, QStringLiteral("Lilli"), 1, QString());
+        m_panel->addItem(false, QStringLiteral("Other"), 2, QString());
+        NxVoiceItem* tile = m_panel->items()[0];
+        QTRY_VERIFY(tile->isVisible());
+        for (const QChar gesture : gestures) {
+            switch (gesture.toLatin1()) {
+            case 'h': hover(tile, true); break;
+            case 'l': hover(tile, false); break;
+            case 'p': QTest::mousePress(tile, Qt::LeftButton); break;
+            case 'r': QTest::mouseRelease(tile, Qt::LeftButton); break;
+            case 'o': QTest::mouseClick(m_panel->items()[1], Qt::LeftButton); break;
+            }
+        }
+        const QImage image = shot(m_panel.get());
+        const QPoint origin = tile->pos();
+        const QColor ground = seen(role(NxSkinColor::NxColorType(background)), role(NxSkinColor::Varnelo_Background_Surface1));
+        QVERIFY(near(image.pixel(origin + QPoint(70, 3)), ground, 2));
+        // The name's strongest stroke shows its ink: primary when emphasised, else secondary.
+        int brightest = 0;
+        for (int y = 12; y < 28; ++y)
+            for (int x = 40; x < 80; ++x)
+                brightest = qMax(brightest, qGray(image.pixel(origin + QPoint(x, y))));
+        const int primary = qGray(seen(role(NxSkinColor::Text_Icon_Primary), ground).rgb());
+        const int secondary = qGray(seen(role(NxSkinColor::Text_Icon_Secondary), ground).rgb());
+        QCOMPARE(qAbs(brightest - primary) < qAbs(brightest - secondary), primaryText);
+    }
+
+    void framesPlayInNameOrderWithAnEmptyTickBetweenPasses_data()
+    {
+        columns<QStringList, QStringList, QStringList>({"files", "contents", "ticks"});
+        QTest::newRow("three frames loop with one empty tick")
+            << QStringList{"icon24_voice0.png", "icon24_voice1.png", "icon24_voice2.png"}
+            << QStringList{"#ff0000", "#00ff00", "#0000ff"}
+            << QStringList{"#ff0000", "#00ff00", "#0000ff", "-", "#ff0000", "#00ff00", "#0000ff", "-", "#ff0000"};
+        QTest::newRow("frames play in name order, not in the order written")
+            << QStringList{"icon24_voice10.png", "icon24_voice08.png", "icon24_voice09.png"}
+            << QStringList{"#0000ff", "#ff0000", "#00ff00"} << QStringList{"#ff0000", "#00ff00", "#0000ff", "-"};
+        QTest::newRow("a file that is no image plays as an empty frame")
+            << QStringList{"icon24_voice0.png", "icon24_voice1.png", "icon24_voice2.png"}
+            << QStringList{"#ff0000", "garbage", "#0000ff"} << QStringList{"#ff0000", "null", "#0000ff", "-", "#ff0000"};
+        QTest::newRow("an empty folder never shows a frame") << QStringList() << QStringList() << QStringList{"-", "-", "-"};
+    }
+
+    void framesPlayInNameOrderWithAnEmptyTickBetweenPasses()
+    {
+        QFETCH(QStringList, files); QFETCH(QStringList, contents); QFETCH(QStringList, ticks);
+        writeFrames(frameFolder("dark", "icon24_voice"), files, contents);
+        helper()->loadResource();
+        settleLoads();
+        QCOMPARE(playTicks(ticks.size()), ticks);
+    }
+
+    void missingFrameFolderPlaysNothingAndIsLogged()
+    {
+        const QString folder = frameFolder("light", "icon24_voice");
+        QDir(folder).removeRecursively();
+        const NxLogCapture log;
+        skin()->SetSkinKind(1);
+        settleLoads();
+        QCOMPARE(log.messages(true), QStringList{"Path is not exist! " + folder});
+        QCOMPARE(playTicks(3), (QStringList{"-", "-", "-"}));
+    }
+
+    void denseScreensUseTheSharpFrames_data()
+    {
+        columns<qreal, QString>({"ratio", "shown"});
+        QTest::newRow("a 1x screen shows the plain frames") << 1.0 << "#ff0000";
+        QTest::newRow("a 1.25x screen shows the sharp frames") << 1.25 << "#00ff00";
+        QTest::newRow("a 2x screen shows the sharp frames") << 2.0 << "#00ff00";
+    }
+
+    void denseScreensUseTheSharpFrames()
+    {
+        QFETCH(qreal, ratio); QFETCH(QString, shown);
+        writeFrames(frameFolder("dark", "icon24_voice"), {"icon24_voice0.png"}, {"#ff0000"});
+        writeFrames(frameFolder("dark", "icon24_voice_2x"), {"icon24_voice_2x0.png"}, {"#00ff00"});
+        NxSingleton<NxScreen>::instance()->setDevicePixelRatio(ratio);
+        helper()->loadResource();
+        settleLoads();
+        QCOMPARE(playTicks(1), QStringList{shown});
+    }
+
+    void skinSwitchDuringAReadKeepsOnlyTheNewestFrames()
+    {
+        writeFrames(frameFolder("dark", "icon24_voice"), {"icon24_voice0.png"}, {"#ff0000"});
+        writeFrames(frameFolder("light", "icon24_voice"), {"icon24_voice0.png"}, {"#0000ff"});
+        QThreadPool* pool = QThreadPool::globalInstance();
+        const int threads = pool->maxThreadCount();
+        pool->setMaxThreadCount(1);
+
+        // The dark read ends, but its frames are still on their way when the
+        // skin switches; the light read waits behind a busy pool meanwhile.
+        helper()->loadResource();
+        pool->waitForDone();
+        QSemaphore gate;
+        QFuture<void> busy = QtConcurrent::run([&gate] { gate.acquire(); });
+        auto reopen = [&] {
+            gate.release();
+            busy.waitForFinished();
+            pool->setMaxThreadCount(threads);
+        };
+        auto reopenOnFailure = qScopeGuard(reopen);
+        skin()->SetSkinKind(1);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(playTicks(2), (QStringList{"-", "-"}));
+
+        reopenOnFailure.dismiss();
+        reopen();
+        settleLoads();
+        QCOMPARE(playTicks(2), (QStringList{"#0000ff", "-"}));
+    }
+
+    void onlyTheDoubleClickedTileAnimatesUntilStopped()
+    {
+        writeFrames(frameFolder("dark", "icon24_voice"), {"icon24_voice0.png"}, {"#ff0000"});
+        helper()->loadResource();
+        settleLoads();
+        for (int i = 0; i < 3; ++i)
+            m_panel->addItem(true, QStringLiteral("Voice"), i, QString());
+        QTRY_COMPARE(m_panel->items()[2]->pos(), QPoint(296, 3));
+        QTest::mouseDClick(m_panel->items()[2], Qt::LeftButton);
+        // The speaker's 24 px square, 32 px left of a tile's right edge.
+        auto speaker = [this](int tile) {
+            return shot(m_panel.get()).copy(QRect(m_panel->items()[tile]->pos() + QPoint(135 - 32, 8), QSize(24, 24)));
+        };
+        const QImage idle = speaker(2), neighbour = speaker(1);
+        helper()->start();
+        QTRY_COMPARE(QColor(speaker(2).pixel(12, 12)).name(), QStringLiteral("#ff0000"));
+        QVERIFY(same(speaker(1), neighbour));
+        m_panel->stopAnimation();
+        QVERIFY(!helper()->isRunning());
+        QVERIFY(same(speaker(2), idle));
+    }
 
 private:
     NxTestHome m_home;
     std::unique_ptr<NxVoicePanel> m_panel;
 };
-
-void VoiceTilesTest::hostInstallsTheSpeakingFramesOnFirstUse()
-{
-    const QRegularExpression name(QStringLiteral("^(icon24_voice(?:_2x)?)(\\d+)\\.png$"));
-    for (const QString skinName : {"dark", "light"}) {
-        for (const QString set : {"icon24_voice", "icon24_voice_2x"}) {
-            const QDir folder(frameFolder(skinName, set));
-            const QStringList files = folder.entryList(QDir::Files, QDir::Name);
-            QVERIFY2(files.size() >= 12, qPrintable(folder.path()));
-            QImage previous;
-            for (int i = 0; i < files.size(); ++i) {
-                const auto match = name.match(files[i]);
-                QVERIFY2(match.hasMatch() && match.captured(1) == set, qPrintable(files[i]));
-                // Name order is frame order: one digit count, numbered from 0.
-                QCOMPARE(match.captured(2).toInt(), i);
-                QCOMPARE(match.captured(2).size(), QString::number(files.size() - 1).size());
-                const QImage frame(folder.filePath(files[i]));
-                QCOMPARE(frame.width(), set.endsWith("_2x") ? 48 : 24);
-                QVERIFY2(frame != previous, "each frame moves on");
-                previous = frame;
-            }
-        }
-    }
-}
-
-void VoiceTilesTest::init()
-{
-    m_panel = std::make_unique<NxVoicePanel>(nullptr);
-    m_panel->SetBGColorType(NxSkinColor::Varnelo_Background_Surface1);
-    m_panel->show();
-}
-
-void VoiceTilesTest::cleanup()
-{
-    m_panel.reset();
-    helper()->stop();
-    skin()->SetSkinKind(0);
-    NxSingleton<NxScreen>::instance()->setDevicePixelRatio(1.0);
-    settleLoads(); // no read of this test's frames may overlap the next test's
-}
-
-void VoiceTilesTest::tilesFillRowsOfFourAndTheGridGrowsARowAtATime_data()
-{
-    QTest::addColumn<int>("tiles");
-    QTest::addColumn<int>("minimumHeight");
-    QTest::newRow("an empty grid is a thin strip") << 0 << 6;
-    QTest::newRow("one tile makes one row") << 1 << 46;
-    QTest::newRow("four tiles fill the first row") << 4 << 46;
-    QTest::newRow("a fifth tile opens a second row") << 5 << 98;
-    QTest::newRow("the ninth tile opens a third row") << 9 << 150;
-}
-
-void VoiceTilesTest::tilesFillRowsOfFourAndTheGridGrowsARowAtATime()
-{
-    QFETCH(int, tiles);
-    QFETCH(int, minimumHeight);
-    for (int i = 0; i < tiles; ++i)
-        m_panel->addItem(i % 2, QStringLiteral("Voice %1").arg(i), 70 + i, QStringLiteral("code%1").arg(i));
-    QCOMPARE(m_panel->minimumSize(), QSize(580, minimumHeight));
-    m_panel->resize(m_panel->minimumSize());
-    for (int i = 0; i < tiles; ++i)
-        QTRY_COMPARE(m_panel->items()[i]->geometry(), QRect(148 * (i % 4), 3 + 52 * (i / 4), 136, 40));
-}
-
-void VoiceTilesTest::clearingForgetsEveryTileAndShrinksTheGrid()
-{
-    for (int i = 0; i < 6; ++i)
-        m_panel->addItem(true, QStringLiteral("Voice"), i, QString());
-    QTest::mouseDClick(m_panel->items()[5], Qt::LeftButton);
-    helper()->start();
-    m_panel->clearItems();
-    QVERIFY(m_panel->items().isEmpty());
-    QVERIFY(!m_panel->currentItem());
-    QVERIFY(!helper()->isRunning());
-    QCOMPARE(m_panel->minimumSize(), QSize(580, 6));
-    QCOMPARE(m_panel->findChildren<NxVoiceItem*>().size(), 0);
-}
-
-void VoiceTilesTest::pressChoosesOneTileAndReleasesTheOthers()
-{
-    for (int i = 0; i < 5; ++i)
-        m_panel->addItem(true, QStringLiteral("Voice"), i, QString());
-    for (int chosen : {2, 4}) {
-        NxVoiceItem* tile = m_panel->items()[chosen];
-        QSignalSpy clicked(tile, &NxVoiceItem::sigClicked);
-        QTest::mousePress(tile, Qt::LeftButton);
-        QCOMPARE(clicked.size(), 1); // on the press, before any release
-        QTest::mouseRelease(tile, Qt::LeftButton);
-        for (NxVoiceItem* item : m_panel->items())
-            QCOMPARE(item->isSelected(), item == tile);
-    }
-    QVERIFY(!m_panel->currentItem());
-}
-
-void VoiceTilesTest::doubleClickChoosesTheTileAndAsksForAPreviewOnce()
-{
-    for (int i = 0; i < 3; ++i)
-        m_panel->addItem(false, QStringLiteral("Voice"), i, QString());
-    QSignalSpy preview(m_panel.get(), &NxVoicePanel::sigDoubleClicked);
-    QTest::mouseDClick(m_panel->items()[1], Qt::LeftButton);
-    QCOMPARE(preview.size(), 1);
-    QCOMPARE(m_panel->currentItem(), m_panel->items()[1]);
-    QVERIFY(m_panel->items()[1]->isSelected() && !m_panel->items()[0]->isSelected());
-}
-
-void VoiceTilesTest::tileLooksFollowTheMouseAndTheChoice_data()
-{
-    QTest::addColumn<QString>("gestures"); // h: enter, p: press, r: release, l: leave, o: press another tile
-    QTest::addColumn<int>("background");
-    QTest::addColumn<bool>("primaryText");
-    QTest::newRow("a tile at rest sits on the panel surface") << "" << int(NxSkinColor::Varnelo_Background_Surface2) << false;
-    QTest::newRow("a hovered tile takes the hover shade") << "h" << int(NxSkinColor::State_Hover) << true;
-    QTest::newRow("a pressed tile takes the pressed shade") << "hp" << int(NxSkinColor::State_Pressed) << true;
-    QTest::newRow("a chosen tile under the mouse keeps the pressed look") << "hpr" << int(NxSkinColor::State_Pressed) << true;
-    QTest::newRow("a chosen tile keeps its look when the mouse leaves") << "hprl" << int(NxSkinColor::State_Pressed) << true;
-    QTest::newRow("choosing another tile puts it back at rest") << "hprlo" << int(NxSkinColor::Varnelo_Background_Surface2) << false;
-}
-
-void VoiceTilesTest::tileLooksFollowTheMouseAndTheChoice()
-{
-    QFETCH(QString, gestures);
-    QFETCH(int, background);
-    QFETCH(bool, primaryText);
-    m_panel->addItem(true, QStringLiteral("Lilli"), 1, QString());
-    m_panel->addItem(false, QStringLiteral("Other"), 2, QString());
-    NxVoiceItem* tile = m_panel->items()[0];
-    QTRY_VERIFY(tile->isVisible());
-    for (const QChar gesture : gestures) {
-        switch (gesture.toLatin1()) {
-        case 'h': hover(tile, true); break;
-        case 'l': hover(tile, false); break;
-        case 'p': QTest::mousePress(tile, Qt::LeftButton); break;
-        case 'r': QTest::mouseRelease(tile, Qt::LeftButton); break;
-        case 'o': QTest::mouseClick(m_panel->items()[1], Qt::LeftButton); break;
-        }
-    }
-    const QImage image = shot(m_panel.get());
-    const QPoint origin = tile->pos();
-    const QColor ground = seen(role(NxSkinColor::NxColorType(background)), role(NxSkinColor::Varnelo_Background_Surface1));
-    QVERIFY(near(image.pixel(origin + QPoint(70, 3)), ground, 2));
-    // The name's strongest stroke shows its ink: primary when emphasised, else secondary.
-    int brightest = 0;
-    for (int y = 12; y < 28; ++y)
-        for (int x = 40; x < 80; ++x)
-            brightest = qMax(brightest, qGray(image.pixel(origin + QPoint(x, y))));
-    const int primary = qGray(seen(role(NxSkinColor::Text_Icon_Primary), ground).rgb());
-    const int secondary = qGray(seen(role(NxSkinColor::Text_Icon_Secondary), ground).rgb());
-    QCOMPARE(qAbs(brightest - primary) < qAbs(brightest - secondary), primaryText);
-}
-
-void VoiceTilesTest::framesPlayInNameOrderWithAnEmptyTickBetweenPasses_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QStringList>("contents");
-    QTest::addColumn<QStringList>("ticks");
-    QTest::newRow("three frames loop with one empty tick")
-        << QStringList{"icon24_voice0.png", "icon24_voice1.png", "icon24_voice2.png"}
-        << QStringList{"#ff0000", "#00ff00", "#0000ff"}
-        << QStringList{"#ff0000", "#00ff00", "#0000ff", "-", "#ff0000", "#00ff00", "#0000ff", "-", "#ff0000"};
-    QTest::newRow("frames play in name order, not in the order written")
-        << QStringList{"icon24_voice10.png", "icon24_voice08.png", "icon24_voice09.png"}
-        << QStringList{"#0000ff", "#ff0000", "#00ff00"} << QStringList{"#ff0000", "#00ff00", "#0000ff", "-"};
-    QTest::newRow("a file that is no image plays as an empty frame")
-        << QStringList{"icon24_voice0.png", "icon24_voice1.png", "icon24_voice2.png"}
-        << QStringList{"#ff0000", "garbage", "#0000ff"} << QStringList{"#ff0000", "null", "#0000ff", "-", "#ff0000"};
-    QTest::newRow("an empty folder never shows a frame") << QStringList() << QStringList() << QStringList{"-", "-", "-"};
-}
-
-void VoiceTilesTest::framesPlayInNameOrderWithAnEmptyTickBetweenPasses()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QStringList, contents);
-    QFETCH(QStringList, ticks);
-    writeFrames(frameFolder("dark", "icon24_voice"), files, contents);
-    helper()->loadResource();
-    settleLoads();
-    QCOMPARE(playTicks(ticks.size()), ticks);
-}
-
-void VoiceTilesTest::missingFrameFolderPlaysNothingAndIsLogged()
-{
-    const QString folder = frameFolder("light", "icon24_voice");
-    QDir(folder).removeRecursively();
-    QStringList errors;
-    const int handle = GetGlobalLogInstance()->addListener([&](const NxLogEntry& entry) {
-        if (entry.level == NxLogEntry::Error)
-            errors << entry.message;
-    });
-    skin()->SetSkinKind(1);
-    settleLoads();
-    GetGlobalLogInstance()->removeListener(handle);
-    QCOMPARE(errors, QStringList{"Path is not exist! " + folder});
-    QCOMPARE(playTicks(3), (QStringList{"-", "-", "-"}));
-}
-
-void VoiceTilesTest::denseScreensUseTheSharpFrames_data()
-{
-    QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("a 1x screen shows the plain frames") << 1.0 << "#ff0000";
-    QTest::newRow("a 1.25x screen shows the sharp frames") << 1.25 << "#00ff00";
-    QTest::newRow("a 2x screen shows the sharp frames") << 2.0 << "#00ff00";
-}
-
-void VoiceTilesTest::denseScreensUseTheSharpFrames()
-{
-    QFETCH(qreal, ratio);
-    QFETCH(QString, shown);
-    writeFrames(frameFolder("dark", "icon24_voice"), {"icon24_voice0.png"}, {"#ff0000"});
-    writeFrames(frameFolder("dark", "icon24_voice_2x"), {"icon24_voice_2x0.png"}, {"#00ff00"});
-    NxSingleton<NxScreen>::instance()->setDevicePixelRatio(ratio);
-    helper()->loadResource();
-    settleLoads();
-    QCOMPARE(playTicks(1), QStringList{shown});
-}
-
-void VoiceTilesTest::skinSwitchDuringAReadKeepsOnlyTheNewestFrames()
-{
-    writeFrames(frameFolder("dark", "icon24_voice"), {"icon24_voice0.png"}, {"#ff0000"});
-    writeFrames(frameFolder("light", "icon24_voice"), {"icon24_voice0.png"}, {"#0000ff"});
-    QThreadPool* pool = QThreadPool::globalInstance();
-    const int threads = pool->maxThreadCount();
-    pool->setMaxThreadCount(1);
-
-    // The dark read ends, but its frames are still on their way when the
-    // skin switches; the light read waits behind a busy pool meanwhile.
-    helper()->loadResource();
-    pool->waitForDone();
-    QSemaphore gate;
-    QFuture<void> busy = QtConcurrent::run([&gate] { gate.acquire(); });
-    auto reopen = [&] {
-        gate.release();
-        busy.waitForFinished();
-        pool->setMaxThreadCount(threads);
-    };
-    auto reopenOnFailure = qScopeGuard(reopen);
-    skin()->SetSkinKind(1);
-    QCoreApplication::sendPostedEvents();
-    QCOMPARE(playTicks(2), (QStringList{"-", "-"}));
-
-    reopenOnFailure.dismiss();
-    reopen();
-    settleLoads();
-    QCOMPARE(playTicks(2), (QStringList{"#0000ff", "-"}));
-}
-
-void VoiceTilesTest::onlyTheDoubleClickedTileAnimatesUntilStopped()
-{
-    writeFrames(frameFolder("dark", "icon24_voice"), {"icon24_voice0.png"}, {"#ff0000"});
-    helper()->loadResource();
-    settleLoads();
-    for (int i = 0; i < 3; ++i)
-        m_panel->addItem(true, QStringLiteral("Voice"), i, QString());
-    QTRY_COMPARE(m_panel->items()[2]->pos(), QPoint(296, 3));
-    QTest::mouseDClick(m_panel->items()[2], Qt::LeftButton);
-    // The speaker's 24 px square, 32 px left of a tile's right edge.
-    auto speaker = [this](int tile) {
-        return shot(m_panel.get()).copy(QRect(m_panel->items()[tile]->pos() + QPoint(135 - 32, 8), QSize(24, 24)));
-    };
-    const QImage idle = speaker(2), neighbour = speaker(1);
-    helper()->start();
-    QTRY_COMPARE(QColor(speaker(2).pixel(12, 12)).name(), QStringLiteral("#ff0000"));
-    QVERIFY(same(speaker(1), neighbour));
-    m_panel->stopAnimation();
-    QVERIFY(!helper()->isRunning());
-    QVERIFY(same(speaker(2), idle));
-}
 
 QTEST_MAIN(VoiceTilesTest)
 #include "tst_voicetiles.moc"

@@ -1,3 +1,4 @@
+#include "NxDataColumns.h"
 #include "NxTestHome.h"
 #include "NxUsageAllowance.h"
 
@@ -10,45 +11,38 @@ class UsageAllowanceTest : public QObject
     Q_OBJECT
 
 private slots:
-    void topUpAddsAndStopsAtTheLargestCount_data();
-    void topUpAddsAndStopsAtTheLargestCount();
+    void topUpAddsAndStopsAtTheLargestCount_data()
+    {
+        constexpr int Largest = std::numeric_limits<int>::max();
+        columns<int, int, int>({"left", "bought", "expected"});
+
+        QTest::newRow("a purchase adds") << 100 << 50 << 150;
+        QTest::newRow("a negative purchase adds nothing") << 100 << -50 << 100;
+        QTest::newRow("reaching the largest count exactly") << Largest - 10 << 10 << Largest;
+        QTest::newRow("passing the largest count stops there") << Largest - 10 << 11 << Largest;
+        QTest::newRow("the largest purchase onto the largest count") << Largest << Largest << Largest;
+    }
+
+    void topUpAddsAndStopsAtTheLargestCount()
+    {
+        QFETCH(int, left); QFETCH(int, bought); QFETCH(int, expected);
+
+        NxUsageAllowance& allowance = NxUsageAllowance::instance();
+        // Brought to `left` through the allowance's own operations.
+        QVERIFY(allowance.consumeSeconds(allowance.seconds()));
+        QVERIFY(allowance.consumeCharacters(allowance.characters()));
+        allowance.topUp(left, left);
+
+        allowance.topUp(bought, 0);
+        QCOMPARE(allowance.seconds(), expected);
+        QCOMPARE(allowance.characters(), left);
+        allowance.topUp(0, bought);
+        QCOMPARE(allowance.characters(), expected);
+    }
 
 private:
     NxTestHome m_home;
 };
-
-void UsageAllowanceTest::topUpAddsAndStopsAtTheLargestCount_data()
-{
-    constexpr int Largest = std::numeric_limits<int>::max();
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("bought");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("a purchase adds") << 100 << 50 << 150;
-    QTest::newRow("a negative purchase adds nothing") << 100 << -50 << 100;
-    QTest::newRow("reaching the largest count exactly") << Largest - 10 << 10 << Largest;
-    QTest::newRow("passing the largest count stops there") << Largest - 10 << 11 << Largest;
-    QTest::newRow("the largest purchase onto the largest count") << Largest << Largest << Largest;
-}
-
-void UsageAllowanceTest::topUpAddsAndStopsAtTheLargestCount()
-{
-    QFETCH(int, left);
-    QFETCH(int, bought);
-    QFETCH(int, expected);
-
-    NxUsageAllowance& allowance = NxUsageAllowance::instance();
-    // Brought to `left` through the allowance's own operations.
-    QVERIFY(allowance.consumeSeconds(allowance.seconds()));
-    QVERIFY(allowance.consumeCharacters(allowance.characters()));
-    allowance.topUp(left, left);
-
-    allowance.topUp(bought, 0);
-    QCOMPARE(allowance.seconds(), expected);
-    QCOMPARE(allowance.characters(), left);
-    allowance.topUp(0, bought);
-    QCOMPARE(allowance.characters(), expected);
-}
 
 QTEST_GUILESS_MAIN(UsageAllowanceTest)
 #include "tst_usageallowance.moc"

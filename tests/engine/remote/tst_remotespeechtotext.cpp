@@ -8,6 +8,7 @@
 #include "NxReleased.h"
 #include "NxRemoteSpeechToTextManager.h"
 #include "NxRemoteTextToSpeechManager.h"
+#include "NxSpeechToTextRecorder.h"
 #include "NxTestHome.h"
 
 #include <QDirIterator>
@@ -60,48 +61,7 @@ bool writeWave(const QString& path, double seconds, int rate, int channels)
     return file.open(QIODevice::WriteOnly) && file.write(head + data) == head.size() + data.size();
 }
 
-// Keeps every report, noting any made on the test's own thread.
-class Recorder final : public INxSpeechToTextTaskManagerCallBack
-{
-public:
-    void onTaskStateChanged(const Info& info) override
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_reports.append(info);
-        m_onTestThread = m_onTestThread || QThread::currentThread() == QCoreApplication::instance()->thread();
-    }
-    void onRemainingChanged(int) override {}
-    // Each manager numbers its tasks from 1.
-    void clear()
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_reports.clear();
-    }
-    bool reportedOnTestThread() const { return m_onTestThread; }
-    QList<Info> reports(int taskId) const
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        QList<Info> result;
-        std::copy_if(m_reports.begin(), m_reports.end(), std::back_inserter(result),
-                     [taskId](const Info& info) { return info.taskId == taskId; });
-        return result;
-    }
-    // The report that ended the task; state 0 while it runs.
-    Info ending(int taskId) const
-    {
-        const QList<Info> all = reports(taskId);
-        Info last = all.isEmpty() ? Info() : all.last();
-        const QList<int> ends{Info::ScanFailed, Info::TranscodeFailed, Info::UploadFailed, Info::TranscribeFailed,
-                              Info::Completed};
-        last.state = ends.contains(last.state) ? last.state : 0;
-        return last;
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    QList<Info> m_reports;
-    std::atomic<bool> m_onTestThread{false};
-};
+using Recorder = NxSpeechToTextRecorder;
 
 QString fileText(const QString& path)
 {

@@ -6,6 +6,7 @@
 #include "NxRecognizerPool.h"
 #include "NxSequence.h"
 #include "NxSpeechToTextJob.h"
+#include "NxSpeechToTextRecorder.h"
 #include "NxTestHome.h"
 #include "NxTimelineClip.h"
 #include "NxUsageAllowance.h"
@@ -38,45 +39,7 @@ constexpr NxRational Rate{100, 1}; // 10 ms frames: seconds convert exactly
 
 struct Cue { double start, end; QStringList lines; };
 
-// Keeps every report, noting any made on the test's own thread.
-class Recorder final : public INxSpeechToTextTaskManagerCallBack
-{
-public:
-    void onTaskStateChanged(const Info& info) override
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_reports.append(info);
-        m_onTestThread = m_onTestThread || QThread::currentThread() == QCoreApplication::instance()->thread();
-    }
-    void onRemainingChanged(int seconds) override { m_remaining = seconds; }
-    int remaining() const { return m_remaining; }
-    bool reportedOnTestThread() const { return m_onTestThread; }
-    QList<Info> reports(int taskId) const
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        QList<Info> result;
-        std::copy_if(m_reports.begin(), m_reports.end(), std::back_inserter(result),
-                     [taskId](const Info& info) { return info.taskId == taskId; });
-        return result;
-    }
-    // The report that ended the task; state 0 while it runs.
-    Info ending(int taskId) const
-    {
-        const QList<Info> all = reports(taskId);
-        Info last = all.isEmpty() ? Info() : all.last();
-        const QList<int> ends{Info::ScanFailed, Info::TranscodeFailed, Info::TranscribeFailed, Info::Completed};
-        last.state = ends.contains(last.state) ? last.state : 0;
-        return last;
-    }
-
-private:
-    // A std::mutex: ThreadSanitizer follows its locking, which happens
-    // inside uninstrumented Qt for a contended QMutex.
-    mutable std::mutex m_mutex;
-    QList<Info> m_reports;
-    std::atomic<int> m_remaining{-1};
-    std::atomic<bool> m_onTestThread{false};
-};
+using Recorder = NxSpeechToTextRecorder;
 
 // Writes `output` with the `ffmpeg` program as 16 kHz mono 16-bit PCM after a
 // plain 44-byte header: the audio of its `count` inputs, one after the other.

@@ -1,4 +1,5 @@
 #include "NxDataColumns.h"
+#include "NxLogCapture.h"
 #include "NxOfflineTextToSpeechAudition.h"
 #include "NxOfflineTextToSpeechManager.h"
 #include "NxOfflineTextToSpeechQuery.h"
@@ -15,8 +16,6 @@
 #include <QSet>
 #include <QtTest>
 
-#include "INxBaseLog.h"
-
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -25,7 +24,6 @@ extern "C" {
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <mutex>
 #include <thread>
 
 namespace
@@ -140,23 +138,6 @@ public:
 private:
     template <typename F>
     void post(F f) { QMetaObject::invokeMethod(this, f, Qt::QueuedConnection); }
-};
-
-// The log's messages, which reach listeners on the writing thread.
-class LogCapture
-{
-public:
-    LogCapture() : m_handle(GetGlobalLogInstance()->addListener([this](const NxLogEntry& entry) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_messages.append(entry.message);
-    })) {}
-    ~LogCapture() { GetGlobalLogInstance()->removeListener(m_handle); }
-    QStringList messages() { std::lock_guard<std::mutex> lock(m_mutex); return m_messages; }
-
-private:
-    std::mutex m_mutex;
-    QStringList m_messages;
-    const int m_handle;
 };
 
 struct Task { int id = 0, sentences = 0, characters = 0; QString text; };
@@ -464,7 +445,7 @@ private slots:
             clip.addSentence(sentences[i], start, start + (i < 2 ? frames * 3 / 4 : frames));
             start += frames;
         }
-        LogCapture log;
+        const NxLogCapture log;
         add(*m_manager, &clip, voice, speed);
         QTRY_VERIFY_WITH_TIMEOUT(m_recorder.ended(), 20000);
         QCOMPARE(m_recorder.last().state, int(Info::Completed));

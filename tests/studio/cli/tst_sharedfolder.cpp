@@ -1,3 +1,5 @@
+#include "NxDataColumns.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -152,15 +154,13 @@ private slots:
 
     void aWriteThatFailsDeliversNothing_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("folder");
+        columns<QStringList, QString>({"arguments", "folder"});
         QTest::newRow("subtitles") << QStringList{"transcribe", Speech} << "Subtitles";
         QTest::newRow("voice-over") << QStringList{"speak", "Hi."} << "Voice-over";
     }
     void aWriteThatFailsDeliversNothing()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, folder);
+        QFETCH(QStringList, arguments); QFETCH(QString, folder);
         Studio studio(m_home.path());
         // Less room than the shortest result takes.
         studio.start(arguments, 40);

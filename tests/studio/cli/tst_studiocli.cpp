@@ -1,4 +1,5 @@
 #include "INxTextToSpeechQuery.h"
+#include "NxDataColumns.h"
 #include "NxTestHome.h"
 
 #include <QDir>
@@ -228,9 +229,7 @@ private slots:
     void speakingPutsTheVoiceOverWhereOutSays_data()
     {
         // name: the copy's, or empty for the voice-over's own
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("name");
+        columns<QString, QString, QString>({"out", "folder", "name"});
         const QString files = m_files.path();
         QVERIFY(writeFile(m_files.filePath("voice.mp3"), "mine"));
         QVERIFY(link(files + "/missing.mp3", files, "dangling.mp3"));
@@ -268,10 +267,7 @@ private slots:
     void speakingATextFile_data()
     {
         // stdin: the file comes as --text-file -
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<bool>("stdIn");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("said");
+        columns<QByteArray, bool, int, QString>({"text", "stdIn", "exitCode", "said"});
         QTest::newRow("of two lines, on stdin") << QByteArray("Hello from a file,\nin two lines.\n") << true << 0
                                                 << "Title: completed\n";
         // Whole, to the engine, which speaks no more than 1500 characters for a title.
