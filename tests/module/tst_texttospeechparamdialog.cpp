@@ -183,17 +183,29 @@ private slots:
         m_events.reset();
     }
 
-    // Cached as numbered members, indented four spaces a level, that read back as answered.
     void anAnsweredQueryIsCachedInTheIndentedFormat()
     {
-        const QList<NxTextToSpeechVoiceInfo> answer{voice(70, "Andy", "en-US"), voice(57, "Emily", "en-GB", false)};
-        NxScriptedVoiceQuery::install({true, answer});
+        NxScriptedVoiceQuery::install({true, {voice(70, "Andy", "en-US"), voice(57, "Emily", "en-GB", false)}});
         open();
         QFile file(NxVoiceListCache::filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray text = file.readAll();
-        QVERIFY2(text.startsWith("{\n    \"1\": {\n        \"code\": \"en-US-Andy\",\n"), text.constData());
-        QCOMPARE(summary(NxVoiceListCache::parse(text)), summary(answer));
+        QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral(R"({
+    "1": {
+        "code": "en-US-Andy",
+        "id": 70,
+        "languageCode": "en-US",
+        "male": true,
+        "showName": "Andy"
+    },
+    "2": {
+        "code": "en-GB-Emily",
+        "id": 57,
+        "languageCode": "en-GB",
+        "male": false,
+        "showName": "Emily"
+    }
+}
+)"));
         QVERIFY(m_log.isEmpty());
     }
 
@@ -253,13 +265,18 @@ private slots:
         QCOMPARE(summary(NxVoiceListCache::parse(content)), voices);
     }
 
-    void aMissingCacheOrAFailedWriteChangesNothing()
+    void aMissingCacheLeavesTheListAlone()
     {
         QList<NxTextToSpeechVoiceInfo> voices{voice(70, "Andy", "en-US")};
         QVERIFY(!NxVoiceListCache::read(NxVoiceListCache::filePath(), voices));
         QCOMPARE(voices.size(), 1);
+    }
+
+    void aFailedCacheWriteKeepsTheOldCache()
+    {
         QVERIFY(NxVoiceListCache::write(NxVoiceListCache::filePath(), catalogue()));
         QVERIFY(!NxVoiceListCache::write(m_home.path() + QStringLiteral("/no such folder/voice_list.json"), catalogue()));
+        QList<NxTextToSpeechVoiceInfo> voices;
         QVERIFY(NxVoiceListCache::read(NxVoiceListCache::filePath(), voices));
         QCOMPARE(voices.size(), catalogue().size());
     }
@@ -370,23 +387,32 @@ private slots:
         QCOMPARE(tileIds(), (QList<int>{57, 57}));
     }
 
-    // The settings area around the tiles is the raised surface, in either skin.
-    void theSettingsAreaIsTheRaisedSurface_data()
+    // The host's kit paints a widget's background from its "BGColorType"
+    // property; the settings area asks for type 5, its raised surface.
+    void theSettingsAreaNamesItsBackgroundForTheKit_data()
     {
         QTest::addColumn<int>("skin");
         QTest::newRow("dark skin") << 0;
         QTest::newRow("light skin") << 1;
     }
-    void theSettingsAreaIsTheRaisedSurface()
+    void theSettingsAreaNamesItsBackgroundForTheKit()
     {
         QFETCH(int, skin);
         NxSingleton<NxSkinStyle>::instance()->SetSkinKind(skin);
         const auto restored = qScopeGuard([] { NxSingleton<NxSkinStyle>::instance()->SetSkinKind(0); });
         open();
         m_dialog->show();
-        QWidget* area = grid()->parentWidget();
-        while (area->parentWidget() != m_dialog.get() && !area->property("BGColorType").isValid())
-            area = area->parentWidget();
+        QList<QWidget*> named;
+        for (QWidget* widget : m_dialog->findChildren<QWidget*>())
+            if (widget->property("BGColorType").isValid())
+                named << widget;
+        QCOMPARE(named.size(), 1);
+        QWidget* area = named.first();
+        QVERIFY(qobject_cast<NxWidget*>(area));
+        QCOMPARE(area->property("BGColorType"), QVariant(5));
+        QCOMPARE(area->minimumSize(), QSize(640, 345));
+        QCOMPARE(area->maximumSize(), QSize(640, 345));
+        QVERIFY(area->isAncestorOf(grid()));
         const QImage image = NxPaintProbe::shot(m_dialog.get());
         const QColor surface = NxPaintProbe::role(NxSkinColor::Varnelo_Background_Surface2);
         for (const QPoint& corner : {QPoint(2, 2), QPoint(area->width() - 3, area->height() - 3)})
