@@ -91,7 +91,7 @@ private slots:
         columns<QString, QString, QStringList>({"dialog", "how", "events"});
         const QStringList sttPopup{"embeded_window_popup{window_name=STT_params_setting}"};
         const QStringList ttsPopup{"embeded_window_popup{window_name=TTS_params_setting}"};
-        for (const QString& how : {"Cancel", "Escape", "close", "Return"}) {
+        for (const QString how : {"Cancel", "Escape", "close", "Return"}) {
             QTest::addRow("%s, %s", qPrintable(SpeechToText), qPrintable(how)) << SpeechToText << how << sttPopup;
             QTest::addRow("%s, %s", qPrintable(TextToSpeech), qPrintable(how)) << TextToSpeech << how << ttsPopup;
             if (how != QLatin1String("Cancel"))
