@@ -4,7 +4,6 @@
 #include "NxCompactAudioEncoder.h"
 #include "NxCueBuilder.h"
 #include "NxSpeechServerClient.h"
-#include "NxSpeechToTextTaskInfo.h"
 #include "NxTranscriptReader.h"
 
 #include <QRegularExpression>
@@ -12,7 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
-using Info = NxSpeechToTextTaskInfo;
+using State = NxSpeechToTextState;
+using Failure = NxSpeechToTextFailure;
 using Outcome = NxSpeechToTextJob::Outcome;
 using ServerOutcome = NxSpeechServerClient::Outcome;
 
@@ -22,7 +22,7 @@ namespace
 constexpr double DecodingShare = 0.9;
 constexpr int Rate = NxAudioDecoder::SampleRate;
 
-Outcome failed(int state, int code, const QString& reason)
+Outcome failed(State state, Failure code, const QString& reason)
 {
     Outcome outcome;
     outcome.state = state;
@@ -53,22 +53,22 @@ QString languageCode(const QString& language)
 
 Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& keyVariable)
 {
-    const int stage = reply.delivered ? Info::TranscribeFailed : Info::UploadFailed;
+    const State stage = reply.delivered ? State::TranscribeFailed : State::UploadFailed;
     switch (reply.outcome) {
     case ServerOutcome::Unreachable:
     case ServerOutcome::Busy:
-        return failed(stage, Info::NetworkBroken, QStringLiteral("the speech server could not be reached: %1").arg(reply.error));
+        return failed(stage, Failure::NetworkBroken, QStringLiteral("the speech server could not be reached: %1").arg(reply.error));
     case ServerOutcome::Refused:
-        return failed(Info::UploadFailed, Info::LoginError,
+        return failed(State::UploadFailed, Failure::LoginError,
                       QStringLiteral("the speech server refused the API key from the environment variable %1 (%2)")
                           .arg(keyVariable, reply.error));
     case ServerOutcome::TooLarge:
-        return failed(Info::UploadFailed, Info::FileTooLong,
+        return failed(State::UploadFailed, Failure::FileTooLong,
                       QStringLiteral("the speech server takes no upload this large: %1").arg(reply.error));
     case ServerOutcome::Truncated:
-        return failed(Info::TranscribeFailed, Info::TranscriptionFailure, reply.error);
+        return failed(State::TranscribeFailed, Failure::TranscriptionFailure, reply.error);
     default:
-        return failed(Info::TranscribeFailed, Info::TranscriptionFailure,
+        return failed(State::TranscribeFailed, Failure::TranscriptionFailure,
                       QStringLiteral("the speech server refused the task: %1").arg(reply.error));
     }
 }
@@ -83,9 +83,9 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
                                    const NxSpeechToTextJob::Report& reportChange) const
 {
     // Bytes move far more often than a percent does.
-    int lastState = 0;
+    State lastState = State::None;
     int lastPercent = -1;
-    const auto report = [&](int state, int percent, int seconds) {
+    const auto report = [&](State state, int percent, int seconds) {
         if (state == lastState && percent == lastPercent)
             return;
         lastState = state;
@@ -94,13 +94,13 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
     };
     NxCompactAudioEncoder::Format format = NxCompactAudioEncoder::Format::Flac;
     if (!NxCompactAudioEncoder::formatNamed(m_client.settings().uploadFormat, &format))
-        return failed(Info::TranscodeFailed, Info::TranscodeFailure,
+        return failed(State::TranscodeFailed, Failure::TranscodeFailure,
                       QStringLiteral("RemoteSpeech/UploadFormat \"%1\" is neither flac nor opus")
                           .arg(m_client.settings().uploadFormat));
 
     std::vector<int16_t> track;
-    Outcome outcome = job.readTrack(stop, [&](int state, int percent, int seconds) {
-        report(state, state == Info::Transcoding ? int(percent * DecodingShare) : percent, seconds);
+    Outcome outcome = job.readTrack(stop, [&](State state, int percent, int seconds) {
+        report(state, state == State::Transcoding ? int(percent * DecodingShare) : percent, seconds);
     }, track);
     if (!NxSpeechToTextJob::pending(outcome))
         return outcome;
@@ -111,14 +111,14 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
     {
         QString error;
         const QByteArray upload = NxCompactAudioEncoder::encode(track, Rate, format, stop, [&](double fraction) {
-            report(Info::Transcoding, int((DecodingShare + (1.0 - DecodingShare) * fraction) * 100),
+            report(State::Transcoding, int((DecodingShare + (1.0 - DecodingShare) * fraction) * 100),
                    int(trackSeconds));
         }, &error);
         std::vector<int16_t>().swap(track);
         if (stop)
             return stopped();
         if (upload.isEmpty())
-            return failed(Info::TranscodeFailed, Info::TranscodeFailure, error);
+            return failed(State::TranscodeFailed, Failure::TranscodeFailure, error);
         QList<QPair<QByteArray, QString>> fields{{"model", m_client.settings().transcriptionModel},
                                                  {"response_format", QStringLiteral("verbose_json")}};
         const QString language = languageCode(job.language());
@@ -129,13 +129,13 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
                                                       NxCompactAudioEncoder::mediaType(format), upload);
     }
     const int seconds = int(std::ceil(trackSeconds));
-    report(Info::Uploading, 0, seconds);
+    report(State::Uploading, 0, seconds);
     const NxSpeechServerClient::Reply reply =
         m_client.send(request, stop, [&](NxSpeechServerClient::Phase phase, qint64 done, qint64 total) {
             if (phase == NxSpeechServerClient::Phase::Sending)
-                report(Info::Uploading, percent(done, total), seconds);
+                report(State::Uploading, percent(done, total), seconds);
             else
-                report(Info::Transcribing,
+                report(State::Transcribing,
                        phase == NxSpeechServerClient::Phase::Receiving ? percent(done, total) : 0, seconds);
         });
     if (reply.outcome == ServerOutcome::Stopped)
@@ -147,12 +147,12 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
     QString error;
     const auto quote = [this](const QString& text, int length) { return m_client.quoted(text, length); };
     if (!NxTranscriptReader::read(reply.body, words, &error, quote))
-        return failed(Info::TranscribeFailed, Info::TranscriptionFailure, error);
+        return failed(State::TranscribeFailed, Failure::TranscriptionFailure, error);
     if (words.empty())
-        return failed(Info::TranscribeFailed, Info::UnrecognizedContent,
+        return failed(State::TranscribeFailed, Failure::UnrecognizedContent,
                       QStringLiteral("the speech server heard no speech"));
-    outcome.state = Info::Completed;
-    outcome.code = Info::UnknownError;
+    outcome.state = State::Completed;
+    outcome.code = Failure::UnknownError;
     outcome.seconds = seconds;
     outcome.cues = NxCueBuilder().build(words, trackSeconds);
     return outcome;
