@@ -16,23 +16,6 @@ namespace
 {
 constexpr int Rate = NxAudioDecoder::SampleRate;
 
-NxSpeechToTextJob::Outcome failed(State state, Failure code, const QString& reason)
-{
-    NxSpeechToTextJob::Outcome outcome;
-    outcome.state = state;
-    outcome.code = code;
-    outcome.reason = reason;
-    return outcome;
-}
-
-NxSpeechToTextJob::Outcome stopped()
-{
-    NxSpeechToTextJob::Outcome outcome;
-    outcome.stopped = true;
-    outcome.reason = QStringLiteral("stopped");
-    return outcome;
-}
-
 // A file that cannot be found or read may come back (a drive reconnected),
 // so it is a failure worth retrying; a file that is not media, or has no
 // sound, never will be.
@@ -66,6 +49,23 @@ void NxSpeechToTextJob::progress(State state, double fraction, double seconds)
     m_lastPercent = percent;
     if (m_report)
         m_report(state, percent, int(seconds));
+}
+
+NxSpeechToTextJob::Outcome NxSpeechToTextJob::failed(State state, Failure code, const QString& reason)
+{
+    Outcome outcome;
+    outcome.state = state;
+    outcome.code = code;
+    outcome.reason = reason;
+    return outcome;
+}
+
+NxSpeechToTextJob::Outcome NxSpeechToTextJob::stopped()
+{
+    Outcome outcome;
+    outcome.stopped = true;
+    outcome.reason = QStringLiteral("stopped");
+    return outcome;
 }
 
 bool NxSpeechToTextJob::pending(const Outcome& outcome)

@@ -68,6 +68,9 @@ public:
     // mono track. The outcome is pending() when the track is ready.
     Outcome readTrack(const std::atomic<bool>& stop, const Report& report, std::vector<int16_t>& track);
     static bool pending(const Outcome& outcome);
+    // The outcome of a task that failed, or that was stopped, at any stage.
+    static Outcome failed(NxSpeechToTextState state, NxSpeechToTextFailure code, const QString& reason);
+    static Outcome stopped();
 
 private:
     struct Piece

@@ -98,11 +98,7 @@ void NxSpeechToTextQueueManager::run(Queue::Entry& entry)
     // refused before any work.
     QString error;
     if (m_engine.charged && !NxUsageAllowance::instance().canChargeSeconds(&error)) {
-        NxSpeechToTextJob::Outcome refused;
-        refused.state = State::ScanFailed;
-        refused.code = Failure::UnknownError;
-        refused.reason = error;
-        finish(entry, std::move(refused));
+        finish(entry, NxSpeechToTextJob::failed(State::ScanFailed, Failure::UnknownError, error));
         return;
     }
     NxSpeechToTextJob::Admit admitTask;

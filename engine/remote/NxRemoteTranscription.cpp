@@ -13,6 +13,7 @@
 
 using State = NxSpeechToTextState;
 using Failure = NxSpeechToTextFailure;
+using Job = NxSpeechToTextJob;
 using Outcome = NxSpeechToTextJob::Outcome;
 using ServerOutcome = NxSpeechServerClient::Outcome;
 
@@ -21,23 +22,6 @@ namespace
 // Of the transcoding stage, decoding takes this share and packing the rest.
 constexpr double DecodingShare = 0.9;
 constexpr int Rate = NxAudioDecoder::SampleRate;
-
-Outcome failed(State state, Failure code, const QString& reason)
-{
-    Outcome outcome;
-    outcome.state = state;
-    outcome.code = code;
-    outcome.reason = reason;
-    return outcome;
-}
-
-Outcome stopped()
-{
-    Outcome outcome;
-    outcome.stopped = true;
-    outcome.reason = QStringLiteral("stopped");
-    return outcome;
-}
 
 int percent(qint64 done, qint64 total)
 {
@@ -57,19 +41,20 @@ Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& 
     switch (reply.outcome) {
     case ServerOutcome::Unreachable:
     case ServerOutcome::Busy:
-        return failed(stage, Failure::NetworkBroken, QStringLiteral("the speech server could not be reached: %1").arg(reply.error));
+        return Job::failed(stage, Failure::NetworkBroken,
+                           QStringLiteral("the speech server could not be reached: %1").arg(reply.error));
     case ServerOutcome::Refused:
-        return failed(State::UploadFailed, Failure::LoginError,
-                      QStringLiteral("the speech server refused the API key from the environment variable %1 (%2)")
-                          .arg(keyVariable, reply.error));
+        return Job::failed(State::UploadFailed, Failure::LoginError,
+                           QStringLiteral("the speech server refused the API key from the environment variable %1 (%2)")
+                               .arg(keyVariable, reply.error));
     case ServerOutcome::TooLarge:
-        return failed(State::UploadFailed, Failure::FileTooLong,
-                      QStringLiteral("the speech server takes no upload this large: %1").arg(reply.error));
+        return Job::failed(State::UploadFailed, Failure::FileTooLong,
+                           QStringLiteral("the speech server takes no upload this large: %1").arg(reply.error));
     case ServerOutcome::Truncated:
-        return failed(State::TranscribeFailed, Failure::TranscriptionFailure, reply.error);
+        return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure, reply.error);
     default:
-        return failed(State::TranscribeFailed, Failure::TranscriptionFailure,
-                      QStringLiteral("the speech server refused the task: %1").arg(reply.error));
+        return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure,
+                           QStringLiteral("the speech server refused the task: %1").arg(reply.error));
     }
 }
 } // namespace
@@ -94,9 +79,9 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
     };
     NxCompactAudioEncoder::Format format = NxCompactAudioEncoder::Format::Flac;
     if (!NxCompactAudioEncoder::formatNamed(m_client.settings().uploadFormat, &format))
-        return failed(State::TranscodeFailed, Failure::TranscodeFailure,
-                      QStringLiteral("RemoteSpeech/UploadFormat \"%1\" is neither flac nor opus")
-                          .arg(m_client.settings().uploadFormat));
+        return Job::failed(State::TranscodeFailed, Failure::TranscodeFailure,
+                           QStringLiteral("RemoteSpeech/UploadFormat \"%1\" is neither flac nor opus")
+                               .arg(m_client.settings().uploadFormat));
 
     std::vector<int16_t> track;
     Outcome outcome = job.readTrack(stop, [&](State state, int percent, int seconds) {
@@ -116,9 +101,9 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
         }, &error);
         std::vector<int16_t>().swap(track);
         if (stop)
-            return stopped();
+            return Job::stopped();
         if (upload.isEmpty())
-            return failed(State::TranscodeFailed, Failure::TranscodeFailure, error);
+            return Job::failed(State::TranscodeFailed, Failure::TranscodeFailure, error);
         QList<QPair<QByteArray, QString>> fields{{"model", m_client.settings().transcriptionModel},
                                                  {"response_format", QStringLiteral("verbose_json")}};
         const QString language = languageCode(job.language());
@@ -139,7 +124,7 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
                        phase == NxSpeechServerClient::Phase::Receiving ? percent(done, total) : 0, seconds);
         });
     if (reply.outcome == ServerOutcome::Stopped)
-        return stopped();
+        return Job::stopped();
     if (reply.outcome != ServerOutcome::Answered)
         return failedOnServer(reply, m_client.settings().apiKeyVariable);
 
@@ -147,10 +132,10 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
     QString error;
     const auto quote = [this](const QString& text, int length) { return m_client.quoted(text, length); };
     if (!NxTranscriptReader::read(reply.body, words, &error, quote))
-        return failed(State::TranscribeFailed, Failure::TranscriptionFailure, error);
+        return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure, error);
     if (words.empty())
-        return failed(State::TranscribeFailed, Failure::UnrecognizedContent,
-                      QStringLiteral("the speech server heard no speech"));
+        return Job::failed(State::TranscribeFailed, Failure::UnrecognizedContent,
+                           QStringLiteral("the speech server heard no speech"));
     outcome.state = State::Completed;
     outcome.code = Failure::UnknownError;
     outcome.seconds = seconds;
