@@ -25,7 +25,7 @@
 #include "NxMediaFile.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxProseSample.h"
-#include "NxRecognizerPool.h"
+#include "NxOfflineTranscriber.h"
 #include "NxSpeechToTextJob.h"
 #include "NxTestHome.h"
 #include "NxUsageAllowance.h"
@@ -161,11 +161,11 @@ Timing runProgram(const Speech& speech, QStringList& heard)
 // The words of the long recording heard by one recogniser alone.
 QStringList heardByOneRecognizer(const Speech& speech)
 {
-    NxRecognizerPool one(1);
+    NxOfflineTranscriber one(1);
     NxSpeechToTextJob job({NxMediaSpan{speech.wav}}, QStringLiteral("en-US"), false);
     const std::atomic<bool> stop{false};
     const NxSpeechToTextJob::Outcome outcome = job.run(one, stop, {}, {});
-    if (outcome.state != Info::Completed)
+    if (outcome.state != NxSpeechToTextState::Completed)
         fail("one recogniser did not complete the long recording");
     return wordsOf(outcome.cues);
 }

@@ -13,7 +13,7 @@ set(NXSPEECH_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/NxSpeechService)
 install(TARGETS NxSpeechService NxWidgetKit NxTimeline NxCore
   EXPORT NxSpeechServiceTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
-install(TARGETS NxSettings NxAnalytics NxSpeechModel NxSpeechEngine NxSpeechRemoteEngine NxTaskbar
+install(TARGETS NxSettings NxAnalytics NxSpeechModel NxSpeechEngineCore NxSpeechEngine NxSpeechRemoteEngine NxTaskbar
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
 # The exported classes' headers and the host headers they include.

@@ -12,7 +12,7 @@
 
 namespace
 {
-using Info = NxTextToSpeechTaskInfo;
+using Failure = NxTextToSpeechFailure;
 using Outcome = NxSpeechServerClient::Outcome;
 
 // An MP3 file starts with an ID3 tag or an MPEG audio frame's sync bits.
@@ -78,18 +78,18 @@ NxSentenceSpeaker::Result NxRemoteSentenceSpeaker::speak(const QString& text, do
         break;
     case Outcome::Unreachable:
     case Outcome::Busy:
-        result.code = Info::NetworkBroken;
+        result.code = Failure::NetworkBroken;
         result.endsRun = true;
         result.error = QStringLiteral("the speech server could not be reached: %1").arg(reply.error);
         break;
     case Outcome::Refused:
-        result.code = Info::LoginError;
+        result.code = Failure::LoginError;
         result.endsRun = true;
         result.error = QStringLiteral("the speech server refused the API key from the environment variable %1 (%2)")
                            .arg(m_client.settings().apiKeyVariable, reply.error);
         break;
     case Outcome::TooLarge:
-        result.code = Info::TextTooLong;
+        result.code = Failure::TextTooLong;
         break;
     default:
         break;

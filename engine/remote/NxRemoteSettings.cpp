@@ -49,9 +49,7 @@ QUrl serverUrl()
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
         // The value may carry credentials; the line names only what was wrong.
-        GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__,
-                                         "RemoteSpeech/ServerUrl is not an http or https URL with a host; "
-                                         "the offline engine runs");
+        NX_LOG_ERROR("RemoteSpeech/ServerUrl is not an http or https URL with a host; the offline engine runs");
         return {};
     }
     return url;

@@ -11,7 +11,11 @@ NxRemoteSpeechToTextManager::NxRemoteSpeechToTextManager()
 
 NxRemoteSpeechToTextManager::NxRemoteSpeechToTextManager(NxRemoteSettings settings)
     : NxSpeechToTextQueueManager(settings.concurrency,
-                                 [this] { return [this](Queue::Entry& entry) { run(entry); }; })
+                                 {[this](NxSpeechToTextJob& job, const std::atomic<bool>& stop,
+                                         const NxSpeechToTextJob::Report& report, const NxSpeechToTextJob::Admit&) {
+                                      return NxRemoteTranscription(*m_client).run(job, stop, report);
+                                  },
+                                  false})
     , m_client(std::make_unique<NxSpeechServerClient>(settings))
     , m_check(std::make_unique<NxServerCheck>(*m_client, settings.transcriptionModel))
 {
@@ -20,14 +24,6 @@ NxRemoteSpeechToTextManager::NxRemoteSpeechToTextManager(NxRemoteSettings settin
 NxRemoteSpeechToTextManager::~NxRemoteSpeechToTextManager()
 {
     stopWorkers();
-}
-
-void NxRemoteSpeechToTextManager::run(Queue::Entry& entry)
-{
-    NxSpeechToTextJob::Outcome outcome = NxRemoteTranscription(*m_client).run(
-        entry.task->job, entry.stop,
-        [this, &entry](int state, int percent, int seconds) { report(entry, state, percent, seconds); });
-    finish(entry, std::move(outcome));
 }
 
 bool NxRemoteSpeechToTextManager::serviceState()

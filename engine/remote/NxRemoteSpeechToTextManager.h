@@ -29,8 +29,6 @@ public:
 private:
     ~NxRemoteSpeechToTextManager() override;
 
-    void run(Queue::Entry& entry);
-
     std::unique_ptr<NxSpeechServerClient> m_client;
     std::unique_ptr<NxServerCheck> m_check;
 };

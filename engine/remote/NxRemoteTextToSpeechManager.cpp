@@ -3,7 +3,7 @@
 #include "NxRemoteSentenceSpeaker.h"
 #include "NxServerCheck.h"
 #include "NxSpeechServerClient.h"
-#include "NxSpeechSynthesizer.h"
+#include "NxSynthesisVoice.h"
 #include "NxVoiceCatalogue.h"
 
 NxRemoteTextToSpeechManager::NxRemoteTextToSpeechManager()
@@ -16,9 +16,9 @@ NxRemoteTextToSpeechManager::NxRemoteTextToSpeechManager(NxRemoteSettings settin
                                  {[this](const NxCatalogueVoice& voice, int speed, int) {
                                       return std::make_unique<NxRemoteSentenceSpeaker>(
                                           *m_client, m_client->settings().voiceFor(voice.info.id),
-                                          NxSpeechSynthesizer::pace(speed));
+                                          NxSpeechSpeed::pace(speed));
                                   },
-                                  false, "engine/remote/NxRemoteTextToSpeechManager"})
+                                  false})
     , m_client(std::make_unique<NxSpeechServerClient>(settings))
     , m_check(std::make_unique<NxServerCheck>(*m_client, settings.speechModel))
 {

@@ -12,7 +12,7 @@ class NxSpeechServerClient;
 // (NxRemoteSentenceSpeaker): as many tasks in flight as the settings allow.
 // A catalogue voice is spoken by the server voice the settings map its id
 // to, or by the default voice; the speed step keeps the offline engine's
-// pace ratios (NxSpeechSynthesizer::pace), and the server's speed also
+// pace ratios (NxSpeechSpeed::pace), and the server's speed also
 // fits a subtitle sentence to its time; the server has no intonation to set.
 //
 // The server is paid for where it runs: tasks charge nothing, and the

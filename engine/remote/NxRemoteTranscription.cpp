@@ -4,7 +4,6 @@
 #include "NxCompactAudioEncoder.h"
 #include "NxCueBuilder.h"
 #include "NxSpeechServerClient.h"
-#include "NxSpeechToTextTaskInfo.h"
 #include "NxTranscriptReader.h"
 
 #include <QRegularExpression>
@@ -12,7 +11,9 @@
 #include <algorithm>
 #include <cmath>
 
-using Info = NxSpeechToTextTaskInfo;
+using State = NxSpeechToTextState;
+using Failure = NxSpeechToTextFailure;
+using Job = NxSpeechToTextJob;
 using Outcome = NxSpeechToTextJob::Outcome;
 using ServerOutcome = NxSpeechServerClient::Outcome;
 
@@ -21,23 +22,6 @@ namespace
 // Of the transcoding stage, decoding takes this share and packing the rest.
 constexpr double DecodingShare = 0.9;
 constexpr int Rate = NxAudioDecoder::SampleRate;
-
-Outcome failed(int state, int code, const QString& reason)
-{
-    Outcome outcome;
-    outcome.state = state;
-    outcome.code = code;
-    outcome.reason = reason;
-    return outcome;
-}
-
-Outcome stopped()
-{
-    Outcome outcome;
-    outcome.stopped = true;
-    outcome.reason = QStringLiteral("stopped");
-    return outcome;
-}
 
 int percent(qint64 done, qint64 total)
 {
@@ -53,23 +37,24 @@ QString languageCode(const QString& language)
 
 Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& keyVariable)
 {
-    const int stage = reply.delivered ? Info::TranscribeFailed : Info::UploadFailed;
+    const State stage = reply.delivered ? State::TranscribeFailed : State::UploadFailed;
     switch (reply.outcome) {
     case ServerOutcome::Unreachable:
     case ServerOutcome::Busy:
-        return failed(stage, Info::NetworkBroken, QStringLiteral("the speech server could not be reached: %1").arg(reply.error));
+        return Job::failed(stage, Failure::NetworkBroken,
+                           QStringLiteral("the speech server could not be reached: %1").arg(reply.error));
     case ServerOutcome::Refused:
-        return failed(Info::UploadFailed, Info::LoginError,
-                      QStringLiteral("the speech server refused the API key from the environment variable %1 (%2)")
-                          .arg(keyVariable, reply.error));
+        return Job::failed(State::UploadFailed, Failure::LoginError,
+                           QStringLiteral("the speech server refused the API key from the environment variable %1 (%2)")
+                               .arg(keyVariable, reply.error));
     case ServerOutcome::TooLarge:
-        return failed(Info::UploadFailed, Info::FileTooLong,
-                      QStringLiteral("the speech server takes no upload this large: %1").arg(reply.error));
+        return Job::failed(State::UploadFailed, Failure::FileTooLong,
+                           QStringLiteral("the speech server takes no upload this large: %1").arg(reply.error));
     case ServerOutcome::Truncated:
-        return failed(Info::TranscribeFailed, Info::TranscriptionFailure, reply.error);
+        return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure, reply.error);
     default:
-        return failed(Info::TranscribeFailed, Info::TranscriptionFailure,
-                      QStringLiteral("the speech server refused the task: %1").arg(reply.error));
+        return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure,
+                           QStringLiteral("the speech server refused the task: %1").arg(reply.error));
     }
 }
 } // namespace
@@ -83,9 +68,9 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
                                    const NxSpeechToTextJob::Report& reportChange) const
 {
     // Bytes move far more often than a percent does.
-    int lastState = 0;
+    State lastState = State::None;
     int lastPercent = -1;
-    const auto report = [&](int state, int percent, int seconds) {
+    const auto report = [&](State state, int percent, int seconds) {
         if (state == lastState && percent == lastPercent)
             return;
         lastState = state;
@@ -94,13 +79,13 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
     };
     NxCompactAudioEncoder::Format format = NxCompactAudioEncoder::Format::Flac;
     if (!NxCompactAudioEncoder::formatNamed(m_client.settings().uploadFormat, &format))
-        return failed(Info::TranscodeFailed, Info::TranscodeFailure,
-                      QStringLiteral("RemoteSpeech/UploadFormat \"%1\" is neither flac nor opus")
-                          .arg(m_client.settings().uploadFormat));
+        return Job::failed(State::TranscodeFailed, Failure::TranscodeFailure,
+                           QStringLiteral("RemoteSpeech/UploadFormat \"%1\" is neither flac nor opus")
+                               .arg(m_client.settings().uploadFormat));
 
     std::vector<int16_t> track;
-    Outcome outcome = job.readTrack(stop, [&](int state, int percent, int seconds) {
-        report(state, state == Info::Transcoding ? int(percent * DecodingShare) : percent, seconds);
+    Outcome outcome = job.readTrack(stop, [&](State state, int percent, int seconds) {
+        report(state, state == State::Transcoding ? int(percent * DecodingShare) : percent, seconds);
     }, track);
     if (!NxSpeechToTextJob::pending(outcome))
         return outcome;
@@ -111,14 +96,14 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
     {
         QString error;
         const QByteArray upload = NxCompactAudioEncoder::encode(track, Rate, format, stop, [&](double fraction) {
-            report(Info::Transcoding, int((DecodingShare + (1.0 - DecodingShare) * fraction) * 100),
+            report(State::Transcoding, int((DecodingShare + (1.0 - DecodingShare) * fraction) * 100),
                    int(trackSeconds));
         }, &error);
         std::vector<int16_t>().swap(track);
         if (stop)
-            return stopped();
+            return Job::stopped();
         if (upload.isEmpty())
-            return failed(Info::TranscodeFailed, Info::TranscodeFailure, error);
+            return Job::failed(State::TranscodeFailed, Failure::TranscodeFailure, error);
         QList<QPair<QByteArray, QString>> fields{{"model", m_client.settings().transcriptionModel},
                                                  {"response_format", QStringLiteral("verbose_json")}};
         const QString language = languageCode(job.language());
@@ -129,17 +114,17 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
                                                       NxCompactAudioEncoder::mediaType(format), upload);
     }
     const int seconds = int(std::ceil(trackSeconds));
-    report(Info::Uploading, 0, seconds);
+    report(State::Uploading, 0, seconds);
     const NxSpeechServerClient::Reply reply =
         m_client.send(request, stop, [&](NxSpeechServerClient::Phase phase, qint64 done, qint64 total) {
             if (phase == NxSpeechServerClient::Phase::Sending)
-                report(Info::Uploading, percent(done, total), seconds);
+                report(State::Uploading, percent(done, total), seconds);
             else
-                report(Info::Transcribing,
+                report(State::Transcribing,
                        phase == NxSpeechServerClient::Phase::Receiving ? percent(done, total) : 0, seconds);
         });
     if (reply.outcome == ServerOutcome::Stopped)
-        return stopped();
+        return Job::stopped();
     if (reply.outcome != ServerOutcome::Answered)
         return failedOnServer(reply, m_client.settings().apiKeyVariable);
 
@@ -147,12 +132,12 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
     QString error;
     const auto quote = [this](const QString& text, int length) { return m_client.quoted(text, length); };
     if (!NxTranscriptReader::read(reply.body, words, &error, quote))
-        return failed(Info::TranscribeFailed, Info::TranscriptionFailure, error);
+        return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure, error);
     if (words.empty())
-        return failed(Info::TranscribeFailed, Info::UnrecognizedContent,
-                      QStringLiteral("the speech server heard no speech"));
-    outcome.state = Info::Completed;
-    outcome.code = Info::UnknownError;
+        return Job::failed(State::TranscribeFailed, Failure::UnrecognizedContent,
+                           QStringLiteral("the speech server heard no speech"));
+    outcome.state = State::Completed;
+    outcome.code = Failure::UnknownError;
     outcome.seconds = seconds;
     outcome.cues = NxCueBuilder().build(words, trackSeconds);
     return outcome;

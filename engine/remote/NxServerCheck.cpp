@@ -51,7 +51,6 @@ void NxServerCheck::check()
     for (const QJsonValue& model : models)
         offered.append(model.toObject().value(QLatin1String("id")).toString());
     if (!offered.isEmpty() && !offered.contains(m_model))
-        GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__,
-                                         "The speech server offers no model \"%s\"; it offers: %s",
-                                         qUtf8Printable(m_model), qUtf8Printable(offered.join(QStringLiteral(", "))));
+        NX_LOG_ERROR("The speech server offers no model \"%s\"; it offers: %s", qUtf8Printable(m_model),
+                     qUtf8Printable(offered.join(QStringLiteral(", "))));
 }

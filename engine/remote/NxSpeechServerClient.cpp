@@ -337,8 +337,7 @@ NxSpeechServerClient::Reply NxSpeechServerClient::attempt(const Request& request
         if (stop) {
             lock.unlock();
             sender->post([sender, call] { sender->abort(call); });
-            GetGlobalLogInstance()->LogInfo(__FILE__, __func__, __LINE__, "%s: stopped after %lld ms",
-                                            qUtf8Printable(target), clock.elapsed());
+            NX_LOG_INFO("%s: stopped after %lld ms", qUtf8Printable(target), clock.elapsed());
             Reply reply;
             reply.outcome = Outcome::Stopped;
             reply.error = QStringLiteral("stopped");
@@ -387,16 +386,15 @@ NxSpeechServerClient::Reply NxSpeechServerClient::attempt(const Request& request
     reply.error = withoutKey(reply.error);
 
     if (reply.outcome == Outcome::Answered) {
-        GetGlobalLogInstance()->LogInfo(__FILE__, __func__, __LINE__, "%s: HTTP %d in %lld ms (%s)",
-                                        qUtf8Printable(target), reply.status, clock.elapsed(), qUtf8Printable(sizes));
+        NX_LOG_INFO("%s: HTTP %d in %lld ms (%s)", qUtf8Printable(target), reply.status, clock.elapsed(),
+                    qUtf8Printable(sizes));
         return reply;
     }
     const QString retry = reply.outcome == Outcome::Busy && retriesLeft > 0
                               ? QStringLiteral("; %1 more tries").arg(retriesLeft)
                               : QString();
-    GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, "%s: failed after %lld ms (%s): %s%s",
-                                     qUtf8Printable(target), clock.elapsed(), qUtf8Printable(sizes),
-                                     qUtf8Printable(reply.error), qUtf8Printable(retry));
+    NX_LOG_ERROR("%s: failed after %lld ms (%s): %s%s", qUtf8Printable(target), clock.elapsed(), qUtf8Printable(sizes),
+                 qUtf8Printable(reply.error), qUtf8Printable(retry));
     return reply;
 }
 

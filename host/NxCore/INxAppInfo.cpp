@@ -44,8 +44,7 @@ void installShippedData(const QString& name, const QString& folder)
             continue;
         NxDir::makeSureDirExist(QFileInfo(target).path());
         if (!QFile::copy(source, target)) {
-            GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, "cannot install %s",
-                                             target.toUtf8().constData());
+            NX_LOG_ERROR("cannot install %s", target.toUtf8().constData());
             continue;
         }
         // Resource files are read-only; the user may replace their copies.
@@ -53,8 +52,7 @@ void installShippedData(const QString& name, const QString& folder)
         ++installed;
     }
     if (installed > 0)
-        GetGlobalLogInstance()->LogInfo(__FILE__, __func__, __LINE__, "installed %d files into %s", installed,
-                                        folder.toUtf8().constData());
+        NX_LOG_INFO("installed %d files into %s", installed, folder.toUtf8().constData());
 }
 }
 
@@ -68,7 +66,7 @@ QString INxAppInfo::getPath(int kind) const
 {
     const QString name = folderName(kind);
     if (name.isEmpty()) {
-        GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, "unknown path kind %d", kind);
+        NX_LOG_ERROR("unknown path kind %d", kind);
         return NxDataHome::path();
     }
     const QString folder = NxDataHome::filePath(name);

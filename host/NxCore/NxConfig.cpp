@@ -44,8 +44,7 @@ bool NxConfig::SetAppValue(const QString& section, const QString& key, const QVa
     const bool ok = UpdateAppValues(
         machineWide, [&](NxIniDocument& document, QString*) { document.setValue(section, key, value); }, &error);
     if (!ok)
-        GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, "[%s] %s not saved: %s", qUtf8Printable(section),
-                                         qUtf8Printable(key), qUtf8Printable(error));
+        NX_LOG_ERROR("[%s] %s not saved: %s", qUtf8Printable(section), qUtf8Printable(key), qUtf8Printable(error));
     return ok;
 }
 

@@ -56,6 +56,5 @@ void NGeneralSettings::setValue(const QString& key, const QVariant& value)
 {
     QString error;
     if (!m_store.update([&](NxIniDocument& document, QString*) { document.setValue(Section, key, value); }, &error))
-        GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, "%s not saved: %s", qUtf8Printable(key),
-                                         qUtf8Printable(error));
+        NX_LOG_ERROR("%s not saved: %s", qUtf8Printable(key), qUtf8Printable(error));
 }

@@ -63,8 +63,7 @@ NxStudioMainWindow::NxStudioMainWindow()
 
     connect(m_speech.get(), &NxStudioSpeech::message, this, &NxStudioMainWindow::showMessage);
     connect(m_bin.get(), &NxStudioMediaBin::importFailed, this, [this](const QString& path, const QString& reason) {
-        GetGlobalLogInstance()->LogError(__FILE__, "NxStudioMainWindow::importFiles", __LINE__,
-                                         "cannot import %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
+        NX_LOG_ERROR("cannot import %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
         showMessage(tr("%1 cannot be imported: %2").arg(QFileInfo(path).fileName(), reason));
     });
 }
@@ -249,7 +248,7 @@ void NxStudioMainWindow::importFiles(const QStringList& paths)
             m_bin->import(path);
             continue;
         }
-        GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, "no file %s", qUtf8Printable(path));
+        NX_LOG_ERROR("no file %s", qUtf8Printable(path));
         showMessage(tr("%1 is not a file.").arg(path));
     }
 }

@@ -198,8 +198,7 @@ void NxStudioSpeech::placeSubtitles(const QString& path, INxClip* clip, INxTimel
     QString error;
     const QVector<NxStudioCue> cues = NxStudioSubtitleFile::read(path, &error);
     if (cues.isEmpty()) {
-        GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, "subtitles %s unusable: %s",
-                                         qUtf8Printable(path), qUtf8Printable(error));
+        NX_LOG_ERROR("subtitles %s unusable: %s", qUtf8Printable(path), qUtf8Printable(error));
         emit message(tr("%1 could not be read: %2").arg(name, error));
         return;
     }

@@ -3,7 +3,7 @@
 #include "NxMediaFile.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxProseSample.h"
-#include "NxRecognizerPool.h"
+#include "NxOfflineTranscriber.h"
 #include "NxSequence.h"
 #include "NxSpeechToTextJob.h"
 #include "NxSpeechToTextRecorder.h"
@@ -249,13 +249,13 @@ private slots:
     {
         // Four times the read sentences: utterances enough to keep two
         // recognisers busy; each cue, word and time must match.
-        const auto cuesHeardBy = [&](NxRecognizerPool& recognizers) {
+        const auto cuesHeardBy = [&](NxOfflineTranscriber& recognizers) {
             NxSpeechToTextJob job({NxMediaSpan{file("long.wav")}}, QStringLiteral("en-US"), false);
             const std::atomic<bool> stop{false};
             return job.run(recognizers, stop, {}, {}).cues;
         };
-        NxRecognizerPool one(1);
-        NxRecognizerPool two(2);
+        NxOfflineTranscriber one(1);
+        NxOfflineTranscriber two(2);
         const std::vector<NxSubtitleCue> alone = cuesHeardBy(one);
         const std::vector<NxSubtitleCue> sideBySide = cuesHeardBy(two);
         QVERIFY(alone.size() >= 8);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NxMediaSpan.h"
+#include "NxTaskStates.h"
 #include "NxSubtitleCue.h"
 
 #include <QString>
@@ -10,12 +11,11 @@
 #include <functional>
 #include <vector>
 
-class NxRecognizerPool;
+class NxTranscriber;
 
 // One run of a speech-to-text task, on the calling thread: scans its media,
-// decodes and mixes their audio onto one 16 kHz track, finds the speech,
-// has the pool's recognisers hear its utterances side by side and groups the
-// words into cues.
+// decodes and mixes their audio onto one 16 kHz track, has the engine's
+// transcriber hear it and groups the words into cues.
 class NxSpeechToTextJob
 {
 public:
@@ -25,18 +25,31 @@ public:
     struct Outcome
     {
         bool stopped = false;
-        int state = 0; // NxSpeechToTextTaskInfo::State
-        int code = 0;  // NxSpeechToTextTaskInfo::Code
+        NxSpeechToTextState state = NxSpeechToTextState::None;
+        NxSpeechToTextFailure code = NxSpeechToTextFailure::UnknownError;
         QString reason;
         std::vector<NxSubtitleCue> cues;
         int seconds = 0; // the track's length, rounded up
     };
 
     // A stage's progress: state, percent, seconds of media processed so far.
-    using Report = std::function<void(int state, int percent, int seconds)>;
+    using Report = std::function<void(NxSpeechToTextState state, int percent, int seconds)>;
     // Asked once, before recognition, whether the task's seconds fit the
     // allowance.
     using Admit = std::function<bool(int seconds)>;
+
+    // What an engine supplies to a queue (NxSpeechToTextQueueManager), as
+    // NxTextToSpeechJob::Engine does for text to speech.
+    struct Engine
+    {
+        // Runs a job on a worker thread: NxSpeechToTextJob::run with the
+        // engine's NxTranscriber, or the engine's own stages.
+        std::function<Outcome(NxSpeechToTextJob& job, const std::atomic<bool>& stop, const Report& report,
+                              const Admit& admit)>
+            transcribe;
+        // Whether the usage allowance pays for the seconds heard.
+        bool charged = true;
+    };
 
     // On a timeline a clip without sound (a silent video) is skipped; of a
     // material or a clip the sound is the whole point.
@@ -47,7 +60,7 @@ public:
 
     const QString& language() const { return m_language; }
 
-    Outcome run(NxRecognizerPool& recognizers, const std::atomic<bool>& stop, const Report& report,
+    Outcome run(NxTranscriber& transcriber, const std::atomic<bool>& stop, const Report& report,
                 const Admit& admit);
 
     // The scanning and transcoding stages alone, for an engine that hears the
@@ -55,6 +68,9 @@ public:
     // mono track. The outcome is pending() when the track is ready.
     Outcome readTrack(const std::atomic<bool>& stop, const Report& report, std::vector<int16_t>& track);
     static bool pending(const Outcome& outcome);
+    // The outcome of a task that failed, or that was stopped, at any stage.
+    static Outcome failed(NxSpeechToTextState state, NxSpeechToTextFailure code, const QString& reason);
+    static Outcome stopped();
 
 private:
     struct Piece
@@ -65,14 +81,14 @@ private:
 
     Outcome scan(const std::atomic<bool>& stop, std::vector<Piece>& pieces);
     Outcome decode(const std::atomic<bool>& stop, const std::vector<Piece>& pieces, std::vector<int16_t>& track);
-    Outcome transcribe(NxRecognizerPool& recognizers, const std::atomic<bool>& stop,
+    Outcome transcribe(NxTranscriber& transcriber, const std::atomic<bool>& stop,
                        const std::vector<int16_t>& track, const Admit& admit);
-    void progress(int state, double fraction, double seconds);
+    void progress(NxSpeechToTextState state, double fraction, double seconds);
 
     std::vector<NxMediaSpan> m_spans;
     QString m_language;
     bool m_skipSilentMedia;
     Report m_report;
-    int m_lastState = 0;
+    NxSpeechToTextState m_lastState = NxSpeechToTextState::None;
     int m_lastPercent = -1;
 };

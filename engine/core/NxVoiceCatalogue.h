@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NxSpeechSynthesizer.h"
+#include "NxSynthesisVoice.h"
 #include "NxTextToSpeechRecords.h"
 
 #include <QList>

@@ -38,9 +38,9 @@ void forwardLibraryLog(void*, err_lvl_t level, const char* format, ...)
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
     if (level == ERR_WARN)
-        GetGlobalLogInstance()->LogInfo(__FILE__, __func__, __LINE__, "pocketsphinx: %s", text);
+        NX_LOG_INFO("pocketsphinx: %s", text);
     else
-        GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, "pocketsphinx: %s", text);
+        NX_LOG_ERROR("pocketsphinx: %s", text);
 }
 
 // Fillers the models mark as such: sentence bounds, silence, noise.

@@ -70,9 +70,9 @@ protected:
 
 private:
     void run(Queue::Entry& entry);
-    void reportState(Queue::Entry& entry, int state, int progress);
+    void reportState(Queue::Entry& entry, NxTextToSpeechState state, int progress);
     void reportProduct(Queue::Entry& entry, const NxSrtTaskProductInfo& product);
-    void finish(Queue::Entry& entry, int state, int code, const QString& filePath);
+    void finish(Queue::Entry& entry, NxTextToSpeechState state, NxTextToSpeechFailure code, const QString& filePath);
     void reportRemaining();
 
     const NxTextToSpeechJob::Engine m_engine;

@@ -18,7 +18,8 @@
 
 namespace
 {
-using Info = NxTextToSpeechTaskInfo;
+using State = NxTextToSpeechState;
+using Failure = NxTextToSpeechFailure;
 
 // Speech shortens about in proportion to its tempo; a little more covers
 // what does not (fixed pauses). The last try is at the limit itself.
@@ -147,12 +148,6 @@ QStringList NxTextToSpeechJob::takeProducts()
     return std::exchange(m_products, {});
 }
 
-void NxTextToSpeechJob::logError(const Run& run, const char* function, int line, const QString& error) const
-{
-    GetGlobalLogInstance()->LogError(run.engine.logSource, function, line, "task %d: %s", run.id,
-                                     local(error).constData());
-}
-
 void NxTextToSpeechJob::run(int id, const QString& storage, const Engine& engine, const std::atomic<bool>& stop,
                             const Reports& reports)
 {
@@ -161,15 +156,15 @@ void NxTextToSpeechJob::run(int id, const QString& storage, const Engine& engine
         finishStopped(run);
         return;
     }
-    reports.state(Info::Scanning, 0);
+    reports.state(State::Scanning, 0);
     const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byCode(m_voice);
     if (!voice) {
-        logError(run, __func__, __LINE__, QStringLiteral("no voice \"%1\"").arg(m_voice));
-        finishFailed(run, Info::ScanFailed, Info::UnrecognizedContent);
+        NX_LOG_ERROR("task %d: %s", run.id, local(QStringLiteral("no voice \"%1\"").arg(m_voice)).constData());
+        finishFailed(run, State::ScanFailed, Failure::UnrecognizedContent);
         return;
     }
     if (!m_subtitle && m_characters > MaxCharacters) {
-        finishFailed(run, Info::ScanFailed, Info::TextTooLong);
+        finishFailed(run, State::ScanFailed, Failure::TextTooLong);
         return;
     }
     // Checked before the work and charged after it, when it has succeeded.
@@ -181,15 +176,15 @@ void NxTextToSpeechJob::run(int id, const QString& storage, const Engine& engine
     // Characters that could not be deducted would be free: such a task is
     // refused before any work, with an error the purchase tip would not mend.
     if (QString error; engine.charged && !NxUsageAllowance::instance().canChargeCharacters(&error)) {
-        logError(run, __func__, __LINE__, error);
-        finishFailed(run, Info::ScanFailed, Info::UnknownError);
+        NX_LOG_ERROR("task %d: %s", run.id, local(error).constData());
+        finishFailed(run, State::ScanFailed, Failure::UnknownError);
         return;
     }
     if (engine.charged && NxUsageAllowance::instance().characters() < needed) {
-        finishFailed(run, Info::ScanFailed, Info::NotEnoughCharacters);
+        finishFailed(run, State::ScanFailed, Failure::NotEnoughCharacters);
         return;
     }
-    reports.state(Info::Converting, 0);
+    reports.state(State::Converting, 0);
     const std::unique_ptr<NxSentenceSpeaker> speaker = engine.makeSpeaker(*voice, m_speed, m_intonation);
     if (m_subtitle)
         speakSubtitle(run, storage, *speaker);
@@ -203,15 +198,15 @@ void NxTextToSpeechJob::speakTitle(const Run& run, const QString& storage, const
                          + QStringLiteral(".mp3");
     const NxSentenceSpeaker::Result result =
         speaker.speak(m_sentences.constFirst().text, 1, path, run.stop,
-                      [&run](int percent) { run.reports.state(Info::Converting, percent); });
+                      [&run](int percent) { run.reports.state(State::Converting, percent); });
     if (run.stop) {
         QFile::remove(path);
         finishStopped(run);
         return;
     }
     if (!result.spoken) {
-        logError(run, __func__, __LINE__, result.error);
-        finishFailed(run, Info::ConvertFailed, result.code);
+        NX_LOG_ERROR("task %d: %s", run.id, local(result.error).constData());
+        finishFailed(run, State::ConvertFailed, result.code);
         return;
     }
     {
@@ -231,7 +226,7 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
         m_products.append(folder);
     }
     const int total = m_sentences.size();
-    int lastCode = Info::TranscriptionFailure;
+    Failure lastCode = Failure::TranscriptionFailure;
     QStringList overruns;
     for (int i = 0; i < total && !run.stop; ++i) {
         if (m_produced.at(i))
@@ -240,7 +235,7 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
         const QString path = folder + QStringLiteral("/%1.mp3").arg(sentence.index + 1);
         NxSentenceSpeaker::Result result;
         if (sentence.characters > MaxCharacters) {
-            result.code = Info::TextTooLong;
+            result.code = Failure::TextTooLong;
             result.error = QStringLiteral("sentence %1 has over %2 characters").arg(sentence.index).arg(MaxCharacters);
         } else {
             double overrun = 0;
@@ -275,18 +270,17 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
             run.reports.product(product);
         } else {
             lastCode = result.code;
-            logError(run, __func__, __LINE__, result.error);
+            NX_LOG_ERROR("task %d: %s", run.id, local(result.error).constData());
         }
-        run.reports.state(Info::Converting, result.endsRun && !result.spoken ? 100 : (i + 1) * 100 / total);
+        run.reports.state(State::Converting, result.endsRun && !result.spoken ? 100 : (i + 1) * 100 / total);
         run.reports.between();
         if (!result.spoken && result.endsRun)
             break;
     }
     // Numbered from 1, as the sentences' files are.
     if (!overruns.isEmpty()) {
-        GetGlobalLogInstance()->LogInfo(run.engine.logSource, __func__, __LINE__,
-                                        "task %d: sentences that overrun their time even spoken %.1f times as fast: %s",
-                                        run.id, MaxTempo, local(overruns.join(QStringLiteral(", "))).constData());
+        NX_LOG_INFO("task %d: sentences that overrun their time even spoken %.1f times as fast: %s", run.id, MaxTempo,
+                    local(overruns.join(QStringLiteral(", "))).constData());
     }
     if (run.stop) {
         finishStopped(run);
@@ -298,7 +292,7 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
         completedSentences = m_completedSentences;
     }
     if (completedSentences == 0)
-        finishFailed(run, Info::ConvertFailed, lastCode);
+        finishFailed(run, State::ConvertFailed, lastCode);
     else
         finishCompleted(run, folder);
 }
@@ -325,7 +319,7 @@ NxSentenceSpeaker::Result NxTextToSpeechJob::speakWithin(const Run& run, const N
     return result;
 }
 
-void NxTextToSpeechJob::finishFailed(const Run& run, int state, int code)
+void NxTextToSpeechJob::finishFailed(const Run& run, State state, Failure code)
 {
     QStringList products;
     {
@@ -354,8 +348,8 @@ void NxTextToSpeechJob::finishCompleted(const Run& run, const QString& filePath)
     // Another task may have used the allowance up since the check.
     if (QString error; run.engine.charged && !NxUsageAllowance::instance().consumeCharacters(charge, &error)) {
         if (!error.isEmpty())
-            logError(run, __func__, __LINE__, error);
-        finishFailed(run, Info::ConvertFailed, error.isEmpty() ? Info::NotEnoughCharacters : Info::UnknownError);
+            NX_LOG_ERROR("task %d: %s", run.id, local(error).constData());
+        finishFailed(run, State::ConvertFailed, error.isEmpty() ? Failure::NotEnoughCharacters : Failure::UnknownError);
         return;
     }
     {
@@ -363,7 +357,7 @@ void NxTextToSpeechJob::finishCompleted(const Run& run, const QString& filePath)
         m_succeeded = true;
         m_chargedCharacters += charge;
     }
-    run.reports.finish(Info::Completed, Info::UnknownError, filePath);
+    run.reports.finish(State::Completed, Failure::UnknownError, filePath);
     run.reports.remaining();
 }
 
@@ -373,5 +367,5 @@ void NxTextToSpeechJob::finishStopped(const Run& run)
         std::lock_guard<std::mutex> lock(m_mutex);
         m_succeeded = false;
     }
-    run.reports.finish(Info::ConvertFailed, Info::UnknownError, QString());
+    run.reports.finish(State::ConvertFailed, Failure::UnknownError, QString());
 }

@@ -7,7 +7,6 @@
 
 namespace
 {
-constexpr const char* LogSource = "engine/tts/NxVoiceCatalogue";
 
 // A Flite voice with the character one catalogue voice gives it.
 struct FliteVariant
@@ -166,9 +165,8 @@ NxVoiceCatalogue::NxVoiceCatalogue()
             ++variant;
         }
         if (language.limitation) {
-            GetGlobalLogInstance()->LogInfo(LogSource, __func__, __LINE__,
-                                            "voices of %s (espeak-ng \"%s\") speak it poorly: %s", language.code,
-                                            language.espeakVoice, language.limitation);
+            NX_LOG_INFO("voices of %s (espeak-ng \"%s\") speak it poorly: %s", language.code, language.espeakVoice,
+                        language.limitation);
         }
     }
     for (const Vocalist& vocalist : Vocalists) {

@@ -9,8 +9,11 @@
 
 // What every speech-to-text engine's manager does alike: tasks read from the
 // host's objects when added, queued for the engine's worker threads, their
-// reports, stops, removals, retries and subtitle export. An engine supplies
-// the runner (which calls report() and finish()) and how a task is charged.
+// reports, stops, removals, retries, subtitle export and, when the engine is
+// charged, the usage allowance: a task whose seconds could not be deducted
+// is refused before any work, the seconds admitted to a running task are
+// held back from the others until it completes and deducts them. An engine
+// supplies how a task is heard (NxSpeechToTextJob::Engine).
 //
 // A stopped task (stopAll) reports nothing more; it counts as finished and
 // can be retried, as can a failed one.
@@ -34,6 +37,12 @@ public:
     void refresh(int tab = 0) override;
 
 protected:
+    NxSpeechToTextQueueManager(int workers, NxSpeechToTextJob::Engine engine);
+    // An engine's destructor calls stopWorkers() first: the runners use it.
+    virtual ~NxSpeechToTextQueueManager();
+    void stopWorkers();
+
+private:
     struct Task
     {
         explicit Task(NxSpeechToTextJob job)
@@ -42,29 +51,25 @@ protected:
         }
 
         NxSpeechToTextJob job;
-        int state = NxSpeechToTextTaskInfo::Waiting;
-        int code = NxSpeechToTextTaskInfo::UnknownError;
+        NxSpeechToTextState state = NxSpeechToTextState::Waiting;
+        NxSpeechToTextFailure code = NxSpeechToTextFailure::UnknownError;
         int detail = 0;          // seconds of media processed, as last reported
         int reservedSeconds = 0; // held back for the task by an engine that charges
         std::vector<NxSubtitleCue> cues;
     };
     using Queue = NxTaskQueue<Task, INxSpeechToTextTaskManagerCallBack>;
 
-    NxSpeechToTextQueueManager(int workers, Queue::MakeRunner makeRunner);
-    // An engine's destructor calls stopWorkers() first: the runners use it.
-    virtual ~NxSpeechToTextQueueManager();
-    void stopWorkers();
-
-    void report(Queue::Entry& entry, int state, int percent, int seconds);
+    int addTask(std::vector<NxMediaSpan> spans, const QString& language, bool timeline, const char* kind);
+    void run(Queue::Entry& entry);
+    bool admit(Task& task, int seconds);
+    void report(Queue::Entry& entry, NxSpeechToTextState state, int percent, int seconds);
     void finish(Queue::Entry& entry, NxSpeechToTextJob::Outcome outcome);
     // Under the queue's lock as a run ends; `ended` is false when the task was
     // removed or stopped. May turn a completion into a failure; answers the
-    // balance to report with the outcome, or -1 for none. Charges nothing
-    // unless an engine says otherwise.
-    virtual int settle(Task& task, NxSpeechToTextJob::Outcome& outcome, bool ended);
+    // balance to report with the outcome, or -1 for none.
+    int settle(Task& task, NxSpeechToTextJob::Outcome& outcome, bool ended);
 
+    const NxSpeechToTextJob::Engine m_engine; // outlives the queue's workers
     Queue m_queue;
-
-private:
-    int addTask(std::vector<NxMediaSpan> spans, const QString& language, bool timeline, const char* kind);
+    int m_reservedSeconds = 0; // admitted to running tasks, not yet deducted; under the queue's lock
 };

@@ -6,32 +6,30 @@
 
 #include <optional>
 
-using Info = NxSpeechToTextTaskInfo;
-
-#define NX_LOG_ERROR(...) GetGlobalLogInstance()->LogError(__FILE__, __func__, __LINE__, __VA_ARGS__)
-// From a lambda, a line names the function the lambda belongs to.
-#define NX_LOG_INFO_IN(function, ...) GetGlobalLogInstance()->LogInfo(__FILE__, function, __LINE__, __VA_ARGS__)
-#define NX_LOG_ERROR_IN(function, ...) GetGlobalLogInstance()->LogError(__FILE__, function, __LINE__, __VA_ARGS__)
+using State = NxSpeechToTextState;
+using Failure = NxSpeechToTextFailure;
 
 namespace
 {
-bool isFailedState(int state)
+bool isFailedState(State state)
 {
-    return state == Info::ScanFailed || state == Info::TranscodeFailed || state == Info::UploadFailed
-           || state == Info::TranscribeFailed;
+    return state == State::ScanFailed || state == State::TranscodeFailed || state == State::UploadFailed
+           || state == State::TranscribeFailed;
 }
 } // namespace
 
-NxSpeechToTextQueueManager::NxSpeechToTextQueueManager(int workers, Queue::MakeRunner makeRunner)
-    : m_queue(workers, Queue::Stops::Silent, std::move(makeRunner), [](Task& task, bool stopped) {
-        if (!stopped && !isFailedState(task.state))
-            return false;
-        task.state = Info::Waiting;
-        task.code = Info::UnknownError;
-        task.detail = 0;
-        task.cues.clear();
-        return true;
-    })
+NxSpeechToTextQueueManager::NxSpeechToTextQueueManager(int workers, NxSpeechToTextJob::Engine engine)
+    : m_engine(std::move(engine))
+    , m_queue(workers, Queue::Stops::Silent, [this] { return [this](Queue::Entry& entry) { run(entry); }; },
+              [](Task& task, bool stopped) {
+                  if (!stopped && !isFailedState(task.state))
+                      return false;
+                  task.state = State::Waiting;
+                  task.code = Failure::UnknownError;
+                  task.detail = 0;
+                  task.cues.clear();
+                  return true;
+              })
 {
 }
 
@@ -71,21 +69,20 @@ int NxSpeechToTextQueueManager::addTask(std::vector<NxMediaSpan> spans, const QS
                                         const char* kind)
 {
     const int sources = int(spans.size());
-    const char* const function = __func__;
     return m_queue.add(std::make_unique<Task>(NxSpeechToTextJob(std::move(spans), language, timeline)), [&](int id) {
-        NX_LOG_INFO_IN(function, "Speech-to-text task %d: %s with %d source(s), language \"%s\"", id, kind, sources,
-                       qUtf8Printable(language));
+        NX_LOG_INFO("Speech-to-text task %d: %s with %d source(s), language \"%s\"", id, kind, sources,
+                    qUtf8Printable(language));
     });
 }
 
-void NxSpeechToTextQueueManager::report(Queue::Entry& entry, int state, int percent, int seconds)
+void NxSpeechToTextQueueManager::report(Queue::Entry& entry, State state, int percent, int seconds)
 {
     m_queue.report(entry, [&](Task& task) -> Queue::Delivery {
         task.state = state;
         task.detail = seconds;
         NxSpeechToTextTaskInfo info;
         info.taskId = entry.id;
-        info.state = state;
+        info.state = reported(state);
         info.progress = percent;
         info.detail = seconds;
         return [info](INxSpeechToTextTaskManagerCallBack* callBack) {
@@ -95,42 +92,81 @@ void NxSpeechToTextQueueManager::report(Queue::Entry& entry, int state, int perc
     });
 }
 
-int NxSpeechToTextQueueManager::settle(Task&, NxSpeechToTextJob::Outcome&, bool)
+void NxSpeechToTextQueueManager::run(Queue::Entry& entry)
 {
-    return -1;
+    // A task whose seconds could not be deducted would be free: it is
+    // refused before any work.
+    QString error;
+    if (m_engine.charged && !NxUsageAllowance::instance().canChargeSeconds(&error)) {
+        finish(entry, NxSpeechToTextJob::failed(State::ScanFailed, Failure::UnknownError, error));
+        return;
+    }
+    NxSpeechToTextJob::Admit admitTask;
+    if (m_engine.charged)
+        admitTask = [this, &entry](int seconds) { return admit(*entry.task, seconds); };
+    NxSpeechToTextJob::Outcome outcome = m_engine.transcribe(
+        entry.task->job, entry.stop,
+        [this, &entry](State state, int percent, int seconds) { report(entry, state, percent, seconds); }, admitTask);
+    finish(entry, std::move(outcome));
+}
+
+bool NxSpeechToTextQueueManager::admit(Task& task, int seconds)
+{
+    return m_queue.locked([&] {
+        if (seconds > NxUsageAllowance::instance().seconds() - m_reservedSeconds)
+            return false;
+        task.reservedSeconds = seconds;
+        m_reservedSeconds += seconds;
+        return true;
+    });
+}
+
+int NxSpeechToTextQueueManager::settle(Task& task, NxSpeechToTextJob::Outcome& outcome, bool ended)
+{
+    m_reservedSeconds -= task.reservedSeconds;
+    task.reservedSeconds = 0;
+    if (!m_engine.charged || !ended || outcome.state != State::Completed)
+        return -1;
+    QString error;
+    if (!NxUsageAllowance::instance().consumeSeconds(outcome.seconds, &error)) {
+        outcome.state = State::TranscribeFailed;
+        outcome.code = error.isEmpty() ? Failure::NotEnoughTime : Failure::UnknownError;
+        outcome.reason = error.isEmpty() ? QStringLiteral("the allowance ran out while the task ran") : error;
+        return -1;
+    }
+    return NxUsageAllowance::instance().seconds();
 }
 
 void NxSpeechToTextQueueManager::finish(Queue::Entry& entry, NxSpeechToTextJob::Outcome outcome)
 {
-    const char* const function = __func__;
     m_queue.finish(entry, [&](Task& task, bool removed, bool stopped) -> Queue::Delivery {
         const bool ended = !removed && !stopped && !outcome.stopped;
         const int remaining = settle(task, outcome, ended);
         if (removed)
             return {};
         if (!ended) {
-            NX_LOG_INFO_IN(function, "Speech-to-text task %d stopped", entry.id);
+            NX_LOG_INFO("Speech-to-text task %d stopped", entry.id);
             return {};
         }
-        const bool completed = outcome.state == Info::Completed;
+        const bool completed = outcome.state == State::Completed;
         task.state = outcome.state;
         task.code = outcome.code;
         task.cues = completed ? std::move(outcome.cues) : std::vector<NxSubtitleCue>();
         NxSpeechToTextTaskInfo info;
         info.taskId = entry.id;
-        info.state = task.state;
-        info.code = task.code;
+        info.state = reported(task.state);
+        info.code = reported(task.code);
         info.progress = completed ? 100 : 0;
         info.detail = completed ? outcome.seconds : task.detail;
         const int cues = int(task.cues.size());
-        return [function, info, remaining, cues, seconds = outcome.seconds,
+        return [info, remaining, cues, seconds = outcome.seconds,
                 reason = outcome.reason](INxSpeechToTextTaskManagerCallBack* callBack) {
-            if (info.state == Info::Completed)
-                NX_LOG_INFO_IN(function, "Speech-to-text task %d completed: %d cue(s) from %d s of audio",
-                               info.taskId, cues, seconds);
+            if (info.state == reported(State::Completed))
+                NX_LOG_INFO("Speech-to-text task %d completed: %d cue(s) from %d s of audio", info.taskId, cues,
+                            seconds);
             else
-                NX_LOG_ERROR_IN(function, "Speech-to-text task %d failed (state %d, code %d): %s", info.taskId,
-                                info.state, info.code, qUtf8Printable(reason));
+                NX_LOG_ERROR("Speech-to-text task %d failed (state %d, code %d): %s", info.taskId, info.state,
+                             info.code, qUtf8Printable(reason));
             if (!callBack)
                 return;
             callBack->onTaskStateChanged(info);
@@ -147,8 +183,8 @@ bool NxSpeechToTextQueueManager::removeTask(int taskId)
 
 void NxSpeechToTextQueueManager::retryTask(int taskId)
 {
-    m_queue.retry(taskId, [function = __func__](int id) {
-        NX_LOG_INFO_IN(function, "Speech-to-text task %d retried", id);
+    m_queue.retry(taskId, [](int id) {
+        NX_LOG_INFO("Speech-to-text task %d retried", id);
     });
 }
 
@@ -166,7 +202,7 @@ bool NxSpeechToTextQueueManager::isTaskFinished(int taskId)
 void NxSpeechToTextQueueManager::exportSubtitles(int taskId, QString path)
 {
     const std::optional<std::vector<NxSubtitleCue>> cues = m_queue.withTask(taskId, [](const Task* task) {
-        return task && task->state == Info::Completed ? std::make_optional(task->cues) : std::nullopt;
+        return task && task->state == State::Completed ? std::make_optional(task->cues) : std::nullopt;
     });
     if (!cues) {
         NX_LOG_ERROR("Speech-to-text task %d has no subtitles to export", taskId);

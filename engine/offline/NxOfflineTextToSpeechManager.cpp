@@ -11,8 +11,6 @@ NxTextToSpeechJob::Engine offline()
     engine.makeSpeaker = [](const NxCatalogueVoice& voice, int speed, int intonation) {
         return std::make_unique<NxOfflineSentenceSpeaker>(voice.synthesis, speed, intonation);
     };
-    // The engine's text-to-speech log lines name the manager, whatever part writes them.
-    engine.logSource = "engine/tts/NxOfflineTextToSpeechManager";
     return engine;
 }
 } // namespace

@@ -12,10 +12,11 @@
 #include <utility>
 #include <vector>
 
-// The task bookkeeping both offline managers share: ids, a first-in first-out
-// queue run by a fixed number of worker threads (started with the first
-// task), stop, remove and retry, and the delivery of reports to the one
-// registered callback.
+// The task bookkeeping every task manager shares, offline and remote, through
+// NxSpeechToTextQueueManager and NxTextToSpeechQueueManager: ids, a
+// first-in first-out queue run by a fixed number of worker threads (started
+// with the first task), stop, remove and retry, and the delivery of reports
+// to the one registered callback.
 //
 // Reports are delivered under a delivery lock: setCallBack, stopAll and
 // remove wait for a report in flight, and once they return the old callback,
@@ -55,9 +56,9 @@ public:
 
     private:
         friend class NxTaskQueue;
-        enum Phase { Queued, Running, Done };
+        enum class Phase { Queued, Running, Done };
 
-        Phase phase = Queued;
+        Phase phase = Phase::Queued;
         bool removed = false;
         bool stopped = false; // ended by a stop, as far as a retry is concerned
         bool retryPending = false;
@@ -141,7 +142,7 @@ public:
         entry->removed = true;
         entry->stop = true;
         if (forget)
-            forget(*entry->task, entry->phase == Entry::Running);
+            forget(*entry->task, entry->phase == Entry::Phase::Running);
         return true;
     }
 
@@ -169,12 +170,12 @@ public:
         std::lock_guard<std::recursive_mutex> delivery(m_deliveryMutex);
         std::lock_guard<std::mutex> lock(m_mutex);
         for (auto& [id, entry] : m_entries) {
-            if (entry->phase == Entry::Done)
+            if (entry->phase == Entry::Phase::Done)
                 continue;
             entry->stop = true;
             entry->retryPending = false;
-            if (m_stops == Stops::Silent && entry->phase == Entry::Queued) {
-                entry->phase = Entry::Done;
+            if (m_stops == Stops::Silent && entry->phase == Entry::Phase::Queued) {
+                entry->phase = Entry::Phase::Done;
                 entry->stopped = true;
             }
         }
@@ -187,7 +188,7 @@ public:
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         const auto found = m_entries.find(id);
-        if (found == m_entries.end() || found->second->phase == Entry::Done)
+        if (found == m_entries.end() || found->second->phase == Entry::Phase::Done)
             return true;
         return m_stops == Stops::Reported && found->second->stop && !found->second->retryPending;
     }
@@ -232,7 +233,7 @@ public:
         Delivery deliver;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            entry.phase = Entry::Done;
+            entry.phase = Entry::Phase::Done;
             entry.stopped = entry.stop;
             deliver = settle(*entry.task, entry.removed, entry.stop);
         }
@@ -277,7 +278,7 @@ private:
     // Under the lock.
     bool rearm(Entry& entry)
     {
-        if (entry.phase != Entry::Done) {
+        if (entry.phase != Entry::Phase::Done) {
             // Still stopping: run again once it has.
             if (m_stops == Stops::Reported && entry.stop)
                 entry.retryPending = true;
@@ -285,7 +286,7 @@ private:
         }
         if (!m_rearm(*entry.task, entry.stopped))
             return false;
-        entry.phase = Entry::Queued;
+        entry.phase = Entry::Phase::Queued;
         entry.stop = false;
         entry.stopped = false;
         return true;
@@ -327,13 +328,13 @@ private:
             }
             const std::shared_ptr<Entry> entry = m_pending.front();
             m_pending.pop_front();
-            if (entry->removed || entry->phase != Entry::Queued)
+            if (entry->removed || entry->phase != Entry::Phase::Queued)
                 continue;
-            entry->phase = Entry::Running;
+            entry->phase = Entry::Phase::Running;
             lock.unlock();
             run(*entry);
             lock.lock();
-            entry->phase = Entry::Done;
+            entry->phase = Entry::Phase::Done;
             if (std::exchange(entry->retryPending, false) && !entry->removed && rearm(*entry)
                 && !m_shuttingDown) {
                 m_pending.push_back(entry);

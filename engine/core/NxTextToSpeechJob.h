@@ -40,9 +40,9 @@ public:
     // last one; `between` runs after each subtitle sentence.
     struct Reports
     {
-        std::function<void(int state, int progress)> state;
+        std::function<void(NxTextToSpeechState state, int progress)> state;
         std::function<void(const NxSrtTaskProductInfo& product)> product;
-        std::function<void(int state, int code, const QString& filePath)> finish;
+        std::function<void(NxTextToSpeechState state, NxTextToSpeechFailure code, const QString& filePath)> finish;
         std::function<void()> remaining;
         std::function<void()> between;
     };
@@ -55,8 +55,6 @@ public:
             makeSpeaker;
         // Whether the usage allowance pays for what is spoken.
         bool charged = true;
-        // What the task's log lines name as their source.
-        const char* logSource = "";
     };
 
     struct Progress
@@ -118,9 +116,8 @@ private:
     static NxSentenceSpeaker::Result speakWithin(const Run& run, const NxSentenceSpeaker& speaker,
                                                  const Sentence& sentence, const QString& path, double* overrun);
     void setRooms(const QList<NxSubtitleSentence>& clipSentences, NxRational frameRate);
-    void logError(const Run& run, const char* function, int line, const QString& error) const;
     // Ends the run with a failure; keeps nothing it made.
-    void finishFailed(const Run& run, int state, int code);
+    void finishFailed(const Run& run, NxTextToSpeechState state, NxTextToSpeechFailure code);
     void finishCompleted(const Run& run, const QString& filePath);
     void finishStopped(const Run& run);
 

@@ -26,7 +26,6 @@ signals:
 
 namespace
 {
-constexpr const char* LogSource = "engine/tts/NxOfflineTextToSpeechAudition";
 
 QAudioFormat pcmFormat()
 {
@@ -138,13 +137,13 @@ void NxOfflineTextToSpeechAudition::start(int voiceId, int speed, int intonation
         || !NxSpeechSynthesizer(voice->synthesis, speed, intonation).synthesize(voice->sample, &samples, nullptr, &error)
         || generation != m_generation) {
         if (!error.isEmpty())
-            GetGlobalLogInstance()->LogError(LogSource, __func__, __LINE__, "%s", error.toLocal8Bit().constData());
+            NX_LOG_ERROR("%s", error.toLocal8Bit().constData());
         notify(false);
         return;
     }
     const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
     if (device.isNull() || !device.isFormatSupported(pcmFormat())) {
-        GetGlobalLogInstance()->LogError(LogSource, __func__, __LINE__, "no output device for 22050 Hz mono");
+        NX_LOG_ERROR("no output device for 22050 Hz mono");
         notify(false);
         return;
     }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "NxRecognizerPool.h"
+#include "NxOfflineTranscriber.h"
 #include "NxSpeechToTextQueueManager.h"
 
 // Speech-to-text on this machine with pocketsphinx: tasks queue for two
 // worker threads, which read and decode their media and hand the speech to a
-// pool of recognisers, one per core, loaded with the first utterance they
-// hear: a long recording keeps every core busy. Reports come from the workers.
+// transcriber whose pool of recognisers, one per core, is loaded with the
+// first utterance they hear: a long recording keeps every core busy. Reports come from the workers.
 //
 // Failures and their codes:
 // - a language other than English: transcription failed, unrecognised content;
@@ -36,12 +36,7 @@ public:
 private:
     ~NxOfflineSpeechToTextManager() override;
 
-    void run(Queue::Entry& entry);
-    bool admit(Task& task, int seconds);
-    int settle(Task& task, NxSpeechToTextJob::Outcome& outcome, bool ended) override;
-
-    int m_reservedSeconds = 0; // admitted to running tasks, not yet deducted; under the queue's lock
     // The destructor stops the workers, which wait on it while their tasks
     // are heard, before it goes.
-    NxRecognizerPool m_recognizers;
+    NxOfflineTranscriber m_transcriber;
 };

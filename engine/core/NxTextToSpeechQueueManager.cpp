@@ -16,6 +16,8 @@ namespace
 constexpr qint64 StaleSeconds = 24 * 60 * 60;
 
 using Info = NxTextToSpeechTaskInfo;
+using State = NxTextToSpeechState;
+using Failure = NxTextToSpeechFailure;
 
 void purgeStale(const QString& folder)
 {
@@ -136,9 +138,9 @@ void NxTextToSpeechQueueManager::querySubtitleProgress(int taskId, int* complete
 void NxTextToSpeechQueueManager::run(Queue::Entry& entry)
 {
     NxTextToSpeechJob::Reports reports;
-    reports.state = [this, &entry](int state, int progress) { reportState(entry, state, progress); };
+    reports.state = [this, &entry](State state, int progress) { reportState(entry, state, progress); };
     reports.product = [this, &entry](const NxSrtTaskProductInfo& product) { reportProduct(entry, product); };
-    reports.finish = [this, &entry](int state, int code, const QString& filePath) {
+    reports.finish = [this, &entry](State state, Failure code, const QString& filePath) {
         finish(entry, state, code, filePath);
     };
     reports.remaining = [this] { reportRemaining(); };
@@ -146,12 +148,12 @@ void NxTextToSpeechQueueManager::run(Queue::Entry& entry)
     entry.task->run(entry.id, storagePath(), m_engine, entry.stop, reports);
 }
 
-void NxTextToSpeechQueueManager::reportState(Queue::Entry& entry, int state, int progress)
+void NxTextToSpeechQueueManager::reportState(Queue::Entry& entry, State state, int progress)
 {
     m_queue.report(entry, [&](NxTextToSpeechJob&) -> Queue::Delivery {
         Info info;
         info.taskId = entry.id;
-        info.state = state;
+        info.state = reported(state);
         info.progress = progress;
         return [info](INxTextToSpeechTaskManagerCallBack* callBack) {
             if (callBack)
@@ -172,7 +174,7 @@ void NxTextToSpeechQueueManager::reportProduct(Queue::Entry& entry, const NxSrtT
     });
 }
 
-void NxTextToSpeechQueueManager::finish(Queue::Entry& entry, int state, int code, const QString& filePath)
+void NxTextToSpeechQueueManager::finish(Queue::Entry& entry, State state, Failure code, const QString& filePath)
 {
     QStringList products;
     m_queue.finish(entry, [&](NxTextToSpeechJob& job, bool removed, bool) -> Queue::Delivery {
@@ -182,9 +184,9 @@ void NxTextToSpeechQueueManager::finish(Queue::Entry& entry, int state, int code
         }
         Info info;
         info.taskId = entry.id;
-        info.state = state;
-        info.code = code;
-        info.progress = state == Info::Completed ? 100 : 0;
+        info.state = reported(state);
+        info.code = reported(code);
+        info.progress = state == State::Completed ? 100 : 0;
         info.filePath = filePath;
         return [info](INxTextToSpeechTaskManagerCallBack* callBack) {
             if (callBack)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NxTextToSpeechRecords.h"
+#include "NxTaskStates.h"
 
 #include <QString>
 
@@ -17,7 +17,7 @@ public:
     {
         bool spoken = false;
         double seconds = 0; // how long the speech lasts, when spoken
-        int code = NxTextToSpeechTaskInfo::TranscriptionFailure; // why not, as the task reports it
+        NxTextToSpeechFailure code = NxTextToSpeechFailure::TranscriptionFailure; // why not, as the task reports it
         bool endsRun = false; // the task's other sentences would fail the same way: stop trying
         QString error;        // for the log
     };
