@@ -30,6 +30,12 @@ public:
         m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
     }
 
+    bool isEmpty()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_observers.empty();
+    }
+
     template <typename Call>
     void each(const Call& call)
     {
@@ -206,12 +212,16 @@ void unobserve(INxTextToSpeechTaskObserver* observer) { remove(observer); }
 
 INxSpeechToTextTaskManager* observed(INxSpeechToTextTaskManager* manager)
 {
-    return manager ? new SpeechToTextTee(manager) : nullptr;
+    if (!manager || Registry<INxSpeechToTextTaskObserver>::instance().isEmpty())
+        return manager;
+    return new SpeechToTextTee(manager);
 }
 
 INxTextToSpeechTaskManager* observed(INxTextToSpeechTaskManager* manager)
 {
-    return manager ? new TextToSpeechTee(manager) : nullptr;
+    if (!manager || Registry<INxTextToSpeechTaskObserver>::instance().isEmpty())
+        return manager;
+    return new TextToSpeechTee(manager);
 }
 
 } // namespace NxTaskObservers

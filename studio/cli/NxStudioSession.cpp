@@ -56,7 +56,7 @@ QVector<NxStudioSession::Outcome> NxStudioSession::transcribe(const QStringList&
     QStringList names;
     for (const QString& file : files)
         names.append(QFileInfo(file).fileName());
-    return run(NxStudioTaskWatch::Service::SpeechToText, names,
+    return run(m_speechToText, names,
                [&](int item) {
                    m_materials.push_back(materialOf(files.at(item)));
                    m_dialog->presenter()->addMaterialTasks({m_materials.back().get()}, language, false);
@@ -71,7 +71,7 @@ NxStudioSession::Outcome NxStudioSession::speak(const QString& text, const TextT
 {
     const QString name = QStringLiteral("Title");
     const int voiceOversBefore = m_voiceOvers.size();
-    return run(NxStudioTaskWatch::Service::TextToSpeech, {name},
+    return run(m_textToSpeech, {name},
                [&](int) {
                    auto title = std::make_unique<NxTitleClip>(name, TitleRate, 0, TitleLength);
                    title->addText(text);
@@ -83,7 +83,7 @@ NxStudioSession::Outcome NxStudioSession::speak(const QString& text, const TextT
         .value(0);
 }
 
-QVector<NxStudioSession::Outcome> NxStudioSession::run(NxStudioTaskWatch::Service service, const QStringList& names,
+QVector<NxStudioSession::Outcome> NxStudioSession::run(NxStudioTaskWatch& watch, const QStringList& names,
                                                        const Add& add, const Output& output)
 {
     QVector<Outcome> outcomes(names.size());
@@ -93,9 +93,10 @@ QVector<NxStudioSession::Outcome> NxStudioSession::run(NxStudioTaskWatch::Servic
         outcomes[item].failure = failure;
     };
 
-    NxStudioTaskWatch watch(service);
+    watch.unfollowAll();
     QVector<int> bars;
-    QObject::connect(&watch, &NxStudioTaskWatch::changed, &watch,
+    QObject progressOfThisRun;
+    QObject::connect(&watch, &NxStudioTaskWatch::changed, &progressOfThisRun,
                      [&](int task, const NxStudioTaskState& state) { m_progress.update(bars.at(task), state); });
 
     // Each item on its own, so that a task the module turns away is known.

@@ -47,14 +47,16 @@ private:
     using Add = std::function<void(int item)>;
     // The file a completed task wrote, if the window announced it.
     using Output = std::function<QString(const NxStudioTaskWatch& watch, int task)>;
-    QVector<Outcome> run(NxStudioTaskWatch::Service service, const QStringList& names, const Add& add,
-                         const Output& output);
+    QVector<Outcome> run(NxStudioTaskWatch& watch, const QStringList& names, const Add& add, const Output& output);
 
     NxStudioProgress& m_progress;
     // The module's records point to these: they go after the window.
     std::vector<std::unique_ptr<INxAbstractMedia>> m_materials;
     std::vector<std::unique_ptr<INxClip>> m_titles;
     std::unique_ptr<NxStudioUnattended> m_unattended;
+    // Watching before the window makes its task managers, until it has released them.
+    NxStudioTaskWatch m_speechToText{NxStudioTaskWatch::Service::SpeechToText};
+    NxStudioTaskWatch m_textToSpeech{NxStudioTaskWatch::Service::TextToSpeech};
     std::unique_ptr<NxSpeechServiceDialog> m_dialog;
     // The files the window announced, in order.
     QStringList m_subtitles;

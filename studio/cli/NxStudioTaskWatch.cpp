@@ -81,6 +81,12 @@ int NxStudioTaskWatch::follow(int taskId)
     return m_ids.size() - 1;
 }
 
+void NxStudioTaskWatch::unfollowAll()
+{
+    m_ids.clear();
+    m_states.clear();
+}
+
 bool NxStudioTaskWatch::allEnded() const
 {
     return std::all_of(m_states.begin(), m_states.end(), [](const NxStudioTaskState& state) { return state.ended(); });

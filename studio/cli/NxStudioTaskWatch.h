@@ -27,6 +27,7 @@ public:
     int taken(const std::function<void()>& add);
     // Follows the task `taskId`; returns its number in this watch.
     int follow(int taskId);
+    void unfollowAll();
     const NxStudioTaskState& state(int task) const { return m_states.at(task); }
     // Where the task's subtitles were exported, if they were.
     QString exported(int task) const { return m_exported.value(m_ids.at(task)); }
