@@ -7,34 +7,41 @@
 #include <algorithm>
 
 // The observers may be called on the managers' threads: each call is handed
-// to the watch, on its own thread.
-class NxStudioTaskWatch::SpeechToText final : public INxSpeechToTextTaskObserver
+// to the watch, on its own thread. Each registers while it lives.
+template <typename Observer>
+class NxStudioTaskWatch::Follower : public Observer
 {
 public:
-    explicit SpeechToText(NxStudioTaskWatch* watch) : m_watch(watch) { NxTaskObservers::observe(this); }
-    ~SpeechToText() { NxTaskObservers::unobserve(this); }
+    explicit Follower(NxStudioTaskWatch* watch) : m_watch(watch) { NxTaskObservers::observe(this); }
+    ~Follower() { NxTaskObservers::unobserve(this); }
+
+    void onTaskAdded(int taskId) override { m_watch->added(taskId); }
+    void onTaskRemoved(int taskId) override { m_watch->reported(taskId, NxStudioTaskState::failed(QString())); }
+
+protected:
+    NxStudioTaskWatch* m_watch;
+};
+
+class NxStudioTaskWatch::SpeechToText final : public Follower<INxSpeechToTextTaskObserver>
+{
+public:
+    using Follower::Follower;
 
     void onTaskStateChanged(const NxSpeechToTextTaskInfo& info) override
     {
         m_watch->reported(info.taskId, NxStudioTaskState::ofSpeechToText(info));
     }
     void onRemainingChanged(int) override {}
-    void onTaskAdded(int taskId) override { m_watch->added(taskId); }
-    void onTaskRemoved(int taskId) override { m_watch->reported(taskId, NxStudioTaskState::failed(QString())); }
     void onSubtitlesExported(int taskId, const QString& path) override
     {
         m_watch->onOwnThread([watch = m_watch, taskId, path] { watch->m_exported.insert(taskId, path); });
     }
-
-private:
-    NxStudioTaskWatch* m_watch;
 };
 
-class NxStudioTaskWatch::TextToSpeech final : public INxTextToSpeechTaskObserver
+class NxStudioTaskWatch::TextToSpeech final : public Follower<INxTextToSpeechTaskObserver>
 {
 public:
-    explicit TextToSpeech(NxStudioTaskWatch* watch) : m_watch(watch) { NxTaskObservers::observe(this); }
-    ~TextToSpeech() { NxTaskObservers::unobserve(this); }
+    using Follower::Follower;
 
     void onTaskStateChanged(const NxTextToSpeechTaskInfo& info) override
     {
@@ -42,11 +49,6 @@ public:
     }
     void onRemainingChanged(int) override {}
     void onSrtTaskProductProgress(const NxSrtTaskProductInfo&) override {}
-    void onTaskAdded(int taskId) override { m_watch->added(taskId); }
-    void onTaskRemoved(int taskId) override { m_watch->reported(taskId, NxStudioTaskState::failed(QString())); }
-
-private:
-    NxStudioTaskWatch* m_watch;
 };
 
 NxStudioTaskWatch::NxStudioTaskWatch(Service service, QObject* parent)

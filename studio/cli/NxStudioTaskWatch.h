@@ -38,6 +38,8 @@ signals:
     void ended();
 
 private:
+    template <typename Observer>
+    class Follower;
     class SpeechToText;
     class TextToSpeech;
 
@@ -47,7 +49,7 @@ private:
     void reported(int taskId, const NxStudioTaskState& state);
     void added(int taskId);
 
-    // One of them, for the service watched; each registers while it lives.
+    // One of them, for the service watched.
     std::unique_ptr<SpeechToText> m_speechToText;
     std::unique_ptr<TextToSpeech> m_textToSpeech;
     QVector<int> m_ids;
