@@ -13,6 +13,7 @@
 #include "NxSpeechServiceEvents.h"
 #include "NxSpeechServicePresenter.h"
 #include "NxSpeechToTextTableModel.h"
+#include "NxTaskFailures.h"
 
 #include <QFileInfo>
 
@@ -28,29 +29,13 @@ namespace
 constexpr const char* LogSource = "NxSpeechService/NxSpeechToTextHelper";
 const QString SubtitleExtension = QStringLiteral(".srt");
 
-struct ErrorCodeInfo
-{
-    const char* message;
-    int failedReason; // the analytics value
-};
+// The analytics value of a failure, indexed by the manager's error code.
+const int FailedReasons[] = {5, 4, 2, 5, 1, 2, 5, 2, 3};
+constexpr int KnownErrorCodes = int(sizeof(FailedReasons) / sizeof(FailedReasons[0]));
 
-// Indexed by the manager's error code.
-const ErrorCodeInfo ErrorCodes[] = {
-    {QT_TRANSLATE_NOOP("QObject", "Unknow error"), 5},
-    {QT_TRANSLATE_NOOP("QObject", "Not enough hours left"), 4},
-    {QT_TRANSLATE_NOOP("QObject", "Transcode failure"), 2},
-    {QT_TRANSLATE_NOOP("QObject", "Only 1 hour file can be transcribed in a single task."), 5},
-    {QT_TRANSLATE_NOOP("QObject", "Unrecognized file content."), 1},
-    {QT_TRANSLATE_NOOP("QObject", "Upload failure"), 2},
-    {QT_TRANSLATE_NOOP("QObject", "Login error"), 5},
-    {QT_TRANSLATE_NOOP("QObject", "Transcription  failure"), 2},
-    {QT_TRANSLATE_NOOP("QObject", "Network connection is broken"), 3},
-};
-constexpr int KnownErrorCodes = int(sizeof(ErrorCodes) / sizeof(ErrorCodes[0]));
-
-bool isKnownCode(int code)
+int failedReasonOf(int code)
 {
-    return code >= 0 && code < KnownErrorCodes;
+    return FailedReasons[code >= 0 && code < KnownErrorCodes ? code : 0];
 }
 
 int statusFromState(int state)
@@ -73,12 +58,10 @@ int failReasonFor(int status, int code)
 
 void applyErrorCode(Task& task, int code)
 {
-    if (isKnownCode(code)) {
-        task.errorMessage = ErrorCodes[code].message;
-        return;
-    }
-    task.errorMessage = ErrorCodes[NxSpeechToTextTaskInfo::UnknownError].message;
-    task.errorDetail = QString::number(code);
+    const NxTaskFailures::Words words = NxTaskFailures::ofSpeechToText(code);
+    task.errorMessage = words.message;
+    if (!words.detail.isEmpty())
+        task.errorDetail = words.detail;
 }
 
 void sendStatusEvents(int status, int duration)
@@ -296,8 +279,7 @@ void NxSpeechToTextHelper::handleTaskState(const NxSpeechToTextTaskInfo& info)
     applyErrorCode(*task, info.code);
     task->failReason = failReasonFor(status, info.code);
     if (task->failReason != NxSpeechToText::NoFailure)
-        Events::sendFuncFailed(Events::SpeechToText,
-                               ErrorCodes[isKnownCode(info.code) ? info.code : 0].failedReason);
+        Events::sendFuncFailed(Events::SpeechToText, failedReasonOf(info.code));
     task->detail = info.detail;
 
     // Receivers below may run modal boxes and remove the task meanwhile:
@@ -354,7 +336,7 @@ void NxSpeechToTextHelper::failDelivery(const NxSpeechToTextTaskInfo& info, cons
     task->status = NxSpeechToText::TranscribeFailed;
     applyErrorCode(*task, NxSpeechToTextTaskInfo::UnknownError);
     task->failReason = NxSpeechToText::OtherFailure;
-    Events::sendFuncFailed(Events::SpeechToText, ErrorCodes[NxSpeechToTextTaskInfo::UnknownError].failedReason);
+    Events::sendFuncFailed(Events::SpeechToText, failedReasonOf(NxSpeechToTextTaskInfo::UnknownError));
     if (NxSpeechToTextTableModel* model = m_rows.model()) {
         model->updateTask(task);
         emit sigDataChanged(model->index(row, 0));

@@ -56,6 +56,7 @@ signals:
     void sigFindMatterLocation(QString filePath);
     void sigTaskFinish();
     void sigProgress(int progress);
+    // Never emitted here; kept for the host, which lists it.
     void sigNoAvailableTime();
     void sigPurchaseTip(int duration, bool& success);
     void sigPurchaseRefresh(int duration, bool& success, bool purchaseMore = false);

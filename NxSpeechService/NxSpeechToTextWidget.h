@@ -20,6 +20,7 @@ public:
     NxSpeechToTextTable* table() const { return m_table; }
 
 private slots:
+    // Connected by no one here; kept for the host, which lists it.
     void slotCheckStateChanged(int state);
     void slotNoAvailableTime();
 

@@ -34,6 +34,7 @@ signals:
     void sigFindMatterLocation(QString filePath);
     void sigRemoveItem(int row);
     void sigRefreshItem(int row);
+    // Never emitted here; kept for the host, which lists it.
     void sigMouseChange(int row);
 
 protected:

@@ -3,28 +3,21 @@
 #include "INxAppInfo.h"
 #include "INxBaseLog.h"
 #include "INxClip.h"
-#include "INxTextClip.h"
-#include "INxTextTimelineClip.h"
 #include "NxCheckedFile.h"
 #include "NxDeleteQuestion.h"
 #include "NxDir.h"
-#include "NxFileName.h"
 #include "NxOutputFolder.h"
 #include "NxSpeechServiceEvents.h"
 #include "NxSpeechServicePresenter.h"
+#include "NxTaskFailures.h"
+#include "NxTextToSpeechOutputNames.h"
 #include "NxTextToSpeechParamEvent.h"
 #include "NxTextToSpeechTableModel.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
 
-#include <algorithm>
-#include <cerrno>
 #include <memory>
-
-#include <sys/stat.h>
 
 using NxTextToSpeech::Task;
 namespace Events = NxSpeechServiceEvents;
@@ -33,37 +26,18 @@ namespace
 {
 
 constexpr const char* LogSource = "NxSpeechService/NxTextToSpeechHelper";
-constexpr int TitleNameLength = 25;
-const QString AudioExtension = QStringLiteral(".mp3");
-const QString TextExtension = QStringLiteral(".kvtxt");
-// A subtitle task's name may be numbered twice: as a task ("_<n>") and as a folder (" <n>").
-constexpr int SubtitleNameReserve = 2 * NxFileName::NumberBytes;
-// A sentence file is "<clip name>_<n>.mp3".
-const int SentenceNameReserve = NxFileName::NumberBytes + AudioExtension.size();
 
-// Indexed by the manager's error code.
-const char* const ErrorMessages[] = {
-    QT_TRANSLATE_NOOP("QObject", "Unknow error"),
-    QT_TRANSLATE_NOOP("QObject", "Not enough characters left"),
-    QT_TRANSLATE_NOOP("QObject", "Unrecognized file content."),
-    QT_TRANSLATE_NOOP("QObject", "Only 1500 characters can be transcribed in a single task."),
-    QT_TRANSLATE_NOOP("QObject", "Upload failure"),
-    QT_TRANSLATE_NOOP("QObject", "Network connection is broken"),
-    QT_TRANSLATE_NOOP("QObject", "Transcription  failure"),
-    QT_TRANSLATE_NOOP("QObject", "Login error"),
-};
-// Registered for translators together with the table above.
+// A subtitle task some of whose sentences failed. Registered for translators
+// beside it: the old spelling of the unknown error.
 const char* const PartialFailureMessage = QT_TRANSLATE_NOOP("QObject", "Partial text transcription failed");
 [[maybe_unused]] const char* const LegacyUnknownMessage = QT_TRANSLATE_NOOP("QObject", "Unkown error");
 
 void applyErrorCode(Task& task, int code)
 {
-    if (code >= 0 && code < int(std::size(ErrorMessages))) {
-        task.errorMessage = ErrorMessages[code];
-        return;
-    }
-    task.errorMessage = ErrorMessages[NxTextToSpeechTaskInfo::UnknownError];
-    task.errorDetail = QString::number(code);
+    const NxTaskFailures::Words words = NxTaskFailures::ofTextToSpeech(code);
+    task.errorMessage = words.message;
+    if (!words.detail.isEmpty())
+        task.errorDetail = words.detail;
 }
 
 int statusFromState(int state)
@@ -82,17 +56,9 @@ int statusFromState(int state)
     }
 }
 
-// Codes that mean the text itself could not be taken override the stage.
 int statusFromReport(const NxTextToSpeechTaskInfo& info)
 {
-    switch (info.code) {
-    case NxTextToSpeechTaskInfo::UnrecognizedContent:
-    case NxTextToSpeechTaskInfo::TextTooLong:
-    case NxTextToSpeechTaskInfo::NetworkBroken:
-        return NxTextToSpeech::ScanFailed;
-    default:
-        return statusFromState(info.state);
-    }
+    return NxTaskFailures::failsTextToSpeechScan(info.code) ? NxTextToSpeech::ScanFailed : statusFromState(info.state);
 }
 
 int failReasonFor(int status, int code)
@@ -136,57 +102,6 @@ void sendServeDetails(int status, const Task& task)
     Events::sendServeDetails(Events::TextToSpeech, page, clipType(task));
 }
 
-// Characters no file name may hold on any system the host runs on. What
-// this system forbids goes first: the expression matches nothing at all in
-// text that holds a lone surrogate.
-QString withoutIllegalCharacters(const QString& name)
-{
-    static const QRegularExpression illegal(QStringLiteral("[\\\\\\/\\:\\*\\?\\\"\\<\\>\\|]"));
-    return NxFileName::withoutForbidden(name).remove(illegal);
-}
-
-// The first `count` characters, a character outside the basic plane
-// (a surrogate pair) counting as one.
-QString firstCharacters(const QString& text, int count)
-{
-    int end = 0;
-    for (int taken = 0; taken < count && end < text.size(); ++taken)
-        end += text.at(end).isHighSurrogate() && end + 1 < text.size() ? 2 : 1;
-    return text.left(end);
-}
-
-// The text file a title task writes beside its audio.
-QString textFileFor(const QString& audioPath)
-{
-    const QFileInfo audio(audioPath);
-    return audio.absolutePath() + QLatin1Char('/') + audio.completeBaseName() + TextExtension;
-}
-
-// Whether `path` is textFileFor(`audioPath`) for a title's audio in the
-// absolute output folder. Naming compares every new name with every task, so
-// this builds no string.
-bool isTextFileOf(const QString& path, const QString& audioPath)
-{
-    const QStringRef stem = audioPath.leftRef(audioPath.size() - AudioExtension.size());
-    return path.size() == stem.size() + TextExtension.size() && path.startsWith(stem)
-           && path.endsWith(TextExtension);
-}
-
-QString titleText(INxClip* clip)
-{
-    const auto* title = dynamic_cast<INxTextTimelineClip*>(clip);
-    const INxTitleDocument* document = title ? title->titleDocument() : nullptr;
-    if (!document)
-        return QString();
-    QString text;
-    const QList<INxTitleElement*> elements = document->elements();
-    for (INxTitleElement* element : elements) {
-        if (const auto* textElement = dynamic_cast<INxTextClip*>(element))
-            text += textElement->text();
-    }
-    return text.simplified();
-}
-
 QByteArray local(const QString& text)
 {
     return text.toLocal8Bit();
@@ -220,13 +135,14 @@ bool NxTextToSpeechHelper::addTasks(const QList<INxClip*>& clips, const TextToSp
         return false;
 
     const NxOutputFolder folder(INxAppInfo::getInstance()->getPath(INxAppInfo::TextToSpeechOutputFolder));
+    const NxTextToSpeechOutputNames names(folder, m_rows.tasks());
     for (INxClip* clip : clips) {
         if (!clip)
             continue;
         auto task = std::make_unique<Task>();
         const bool subtitle = clip->type() == INxClip::Subtitle;
         const QString reservation
-            = subtitle ? nameSubtitleTask(*task, clip, folder) : nameTitleTask(*task, clip, folder);
+            = subtitle ? names.nameSubtitleTask(*task, clip) : names.nameTitleTask(*task, clip);
 
         NxTextToSpeechTaskRequest request;
         request.clip = clip;
@@ -253,70 +169,6 @@ bool NxTextToSpeechHelper::addTasks(const QList<INxClip*>& clips, const TextToSp
     emit sigTaskCountChanged();
     m_manager->refresh();
     return true;
-}
-
-QString NxTextToSpeechHelper::nameTitleTask(Task& task, INxClip* clip, const NxOutputFolder& folder) const
-{
-    const QString text = withoutIllegalCharacters(titleText(clip));
-    const QString name = withoutIllegalCharacters(clip->name()) + QStringLiteral(" - ") + text;
-    const QString base = NxFileName::fitted(firstCharacters(name, TitleNameLength),
-                                            NxFileName::NumberBytes + TextExtension.size());
-    const QString candidate = folder.candidateName(base, base, Qt::CaseInsensitive);
-    const QString ruled = NxOutputFolder::againstTasks(base, candidate, m_rows);
-    // Both files of the title must be free, also of what this call has made since the folder was read.
-    QString reservation;
-    task.fileName = folder.reserveFreeName(base, ruled, [this, &folder](const QString& fileName) {
-        const QString audio = folder.path() + fileName + AudioExtension;
-        return isTakenPath(audio) || isTakenPath(textFileFor(audio));
-    }, &reservation);
-    task.destPath = folder.path() + task.fileName + AudioExtension;
-    return reservation;
-}
-
-QString NxTextToSpeechHelper::nameSubtitleTask(Task& task, INxClip* clip, const NxOutputFolder& folder) const
-{
-    const QString clipName = NxFileName::fitted(clip->name(), SubtitleNameReserve);
-    const auto taken = [this](const QString& name) {
-        for (const Task* other : m_rows) {
-            if (other->fileName == name)
-                return true;
-        }
-        return false;
-    };
-    QString name = clipName;
-    for (int number = 1; taken(name); ++number)
-        name = clipName + QLatin1Char('_') + QString::number(number);
-
-    // A name the output folder or its parent answers to ("", ".", "..")
-    // exists already, so it is numbered like any other taken one. The folder
-    // is made exclusively: one that another process made first is theirs.
-    const QString base = folder.path() + name;
-    QString destination = base;
-    QString made;
-    for (int number = 1;; ++number) {
-        if (!isTakenPath(destination)) {
-            if (::mkdir(QFile::encodeName(destination).constData(), 0777) == 0) {
-                made = destination;
-                break;
-            }
-            // A folder that cannot be made at all: the sentences' copies will say why.
-            if (errno != EEXIST)
-                break;
-        }
-        destination = base + QLatin1Char(' ') + QString::number(number);
-    }
-    task.fileName = name;
-    task.destPath = destination;
-    return made;
-}
-
-bool NxTextToSpeechHelper::isTakenPath(const QString& path) const
-{
-    if (QFileInfo::exists(path))
-        return true;
-    return std::any_of(m_rows.begin(), m_rows.end(), [&path](const Task* task) {
-        return task->destPath == path || (!task->isSubtitle && isTextFileOf(path, task->destPath));
-    });
 }
 
 int NxTextToSpeechHelper::taskCount() const
@@ -480,7 +332,7 @@ bool NxTextToSpeechHelper::deliverTitle(const NxTextToSpeechTaskInfo& info, cons
     QString error;
     if (!NxCheckedFile::copyFile(info.filePath, task.destPath, NxCheckedFile::Commit::NewName, &error)) {
         log->LogInfo(LogSource, "NxTextToSpeechHelper::dealTaskFinished", __LINE__, "dest file failed!");
-    } else if (!NxCheckedFile::writeFile(textFileFor(task.destPath), local(task.text), NxCheckedFile::Commit::NewName,
+    } else if (!NxCheckedFile::writeFile(NxTextToSpeechOutputNames::textFileFor(task.destPath), local(task.text), NxCheckedFile::Commit::NewName,
                                          &error)) {
         // The audio alone is no result; it is this task's own, just made.
         QFile::remove(task.destPath);
@@ -519,8 +371,7 @@ void NxTextToSpeechHelper::onSrtTaskProductProgress(NxSrtTaskProductInfo info)
     }
     const QString folder = NxDir::slash(task->destPath);
     NxDir::makeSureDirExist(folder);
-    const QString clipName = task->clip ? NxFileName::fitted(task->clip->name(), SentenceNameReserve) : task->fileName;
-    const QString target = folder + clipName + QLatin1Char('_') + QString::number(qint64(info.index) + 1) + AudioExtension;
+    const QString target = NxTextToSpeechOutputNames::sentenceFile(folder, *task, info.index);
     log->LogInfo(LogSource, "NxTextToSpeechHelper::onSrtTaskProductProgress", __LINE__,
                  "copy file path:%s destPath:%s", local(info.filePath).constData(), local(target).constData());
     // In the folder made for the task a sentence delivered again replaces its earlier copy whole; in any

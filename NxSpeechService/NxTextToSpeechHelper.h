@@ -13,7 +13,6 @@
 #include <QObject>
 
 class INxClip;
-class NxOutputFolder;
 class NxSpeechServicePresenter;
 class NxTextToSpeechTableModel;
 
@@ -54,6 +53,7 @@ signals:
     void sigFindMatterLocation(QString filePath);
     void sigTaskFinish();
     void sigProgress(int progress);
+    // Never emitted here; kept for the host, which lists it.
     void sigNoAvailableSentence();
     void sigPurchaseTip(int characters, bool& success);
     void sigPurchaseRefresh(int characters, bool& success, bool purchaseMore = false);
@@ -70,15 +70,10 @@ private:
     Q_INVOKABLE void onTaskStateChanged(NxTextToSpeechTaskInfo info);
     Q_INVOKABLE void onSrtTaskProductProgress(NxSrtTaskProductInfo info);
 
-    // Each names the task and holds the name on disk; answers what it made to hold it.
-    QString nameTitleTask(NxTextToSpeech::Task& task, INxClip* clip, const NxOutputFolder& folder) const;
-    QString nameSubtitleTask(NxTextToSpeech::Task& task, INxClip* clip, const NxOutputFolder& folder) const;
     // Copies a title's audio and writes its text beside it; false, with the
     // reason in the log, when either is not there whole.
     bool deliverTitle(const NxTextToSpeechTaskInfo& info, const NxTextToSpeech::Task& task);
     void failDelivery(const NxTextToSpeechTaskInfo& info, NxTextToSpeech::Task* task);
-    // Whether a file or folder is at `path`, or a task will write one there.
-    bool isTakenPath(const QString& path) const;
 
     NxTaskManagerLink<INxTextToSpeechTaskManager> m_manager{this};
     NxTaskRows<NxTextToSpeech::Task, NxTextToSpeechTableModel> m_rows{this};

@@ -13,20 +13,12 @@ set(NXSPEECH_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/NxSpeechService)
 install(TARGETS NxSpeechService NxWidgetKit NxTimeline NxCore
   EXPORT NxSpeechServiceTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
-install(TARGETS NxSettings NxAnalytics NxSpeechModel NxSpeechEngineCore NxSpeechEngine NxSpeechRemoteEngine NxTaskbar
+install(TARGETS NxSettings NxAnalytics NxSpeechModel NxTaskObservers NxSpeechEngineCore NxSpeechEngine NxSpeechRemoteEngine NxTaskbar
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
 # The exported classes' headers and the host headers they include.
-install(FILES
-  NxSpeechService/NxSpeechServiceGlobal.h
-  NxSpeechService/NxSpeechServiceDialog.h
-  NxSpeechService/INxSpeechServicePresenter.h
-  NxSpeechService/NxSpeechToTextParamDialog.h
-  NxSpeechService/NxSpeechToTextTaskParam.h
-  NxSpeechService/NxTextToSpeechParamDialog.h
-  NxSpeechService/NxTextToSpeechParamDlg.h
-  NxSpeechService/TextToSpeechTaskParam.h
-  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/NxSpeechService)
+list(TRANSFORM NxSpeechService_PUBLIC_HEADERS PREPEND NxSpeechService/ OUTPUT_VARIABLE NXSPEECH_PUBLIC_HEADER_FILES)
+install(FILES ${NXSPEECH_PUBLIC_HEADER_FILES} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/NxSpeechService)
 install(FILES host/NxWidgetKit/NxDialog.h host/NxWidgetKit/NxFramelessDialog.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/NxWidgetKit)
 install(FILES host/NxTimeline/INxClip.h host/NxTimeline/INxTimeline.h host/NxTimeline/NxRational.h

@@ -26,6 +26,12 @@ QString css(const QColor& colour)
     return colour.name(QColor::HexArgb);
 }
 
+NMessageDialog::Answerer& installedAnswerer()
+{
+    static NMessageDialog::Answerer instance;
+    return instance;
+}
+
 NxSkinStyle* skin()
 {
     return NxSingleton<NxSkinStyle>::instance();
@@ -57,8 +63,14 @@ NMessageDialog::NMessageDialog(QWidget* parent)
     setModal(true);
 }
 
+void NMessageDialog::setAnswerer(Answerer answerer)
+{
+    installedAnswerer() = std::move(answerer);
+}
+
 void NMessageDialog::Init(const NMessageBoxParams& params)
 {
+    m_params = params;
     if (params.parent)
         setParent(params.parent, windowFlags());
     setWindowTitle(params.title);
@@ -158,6 +170,10 @@ void NMessageDialog::finish(int code)
 NStandardButton NMessageDialog::ShowModel()
 {
     m_result = NoButton;
+    if (installedAnswerer()) {
+        m_result = installedAnswerer()(m_params);
+        return NStandardButton(m_result);
+    }
     exec();
     return NStandardButton(m_result);
 }

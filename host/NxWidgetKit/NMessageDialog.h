@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QLabel;
 
@@ -17,7 +19,12 @@ class NMessageDialog : public QDialog
 public:
     explicit NMessageDialog(QWidget* parent = nullptr);
 
+    // Answers a box in place of a user: gets what the box shows and returns
+    // the code of the button it chooses (NoButton: closed without one).
+    using Answerer = std::function<NStandardButton(const NMessageBoxParams& params)>;
+
     void Init(const NMessageBoxParams& params);
+    // Runs the box, or asks the installed answerer without showing it.
     NStandardButton ShowModel();
     bool CheckBoxChecked() const;
 
@@ -32,6 +39,11 @@ public:
     static bool Question_YesNo(const QString& text, QWidget* parent, int defaultButton, const QString& title,
                                const QString& yesText, int messageType);
 
+    // For a host that runs without anyone at the screen: every box from now
+    // on is answered by `answerer`, on the thread that shows it; an empty one
+    // shows the boxes again.
+    static void setAnswerer(Answerer answerer);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -45,6 +57,7 @@ private:
     QLabel* m_text = nullptr;
     QCheckBox* m_checkBox = nullptr;
     QWidget* m_buttonRow = nullptr;
+    NMessageBoxParams m_params;
     int m_result = NoButton;
     QPoint m_dragOffset;
 };

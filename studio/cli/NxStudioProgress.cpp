@@ -65,7 +65,7 @@ QString NxStudioProgress::barLine(int task) const
 {
     const NxStudioTaskState& state = m_states.at(task);
     // Stages without a count of their own show an empty bar, a finished task a full one.
-    const int percent = state.stage == NxStudioTaskState::Completed ? 100 : qMax(0, state.percent);
+    const int percent = state.stage == NxStudioTaskState::Stage::Completed ? 100 : qMax(0, state.percent);
     const int done = percent * BarWidth / 100;
     QString line = fitted(m_names.at(task)) + QStringLiteral(" [") + QString(done, BarDone)
                    + QString(BarWidth - done, BarToDo) + QStringLiteral("] ")

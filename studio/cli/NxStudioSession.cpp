@@ -7,11 +7,9 @@
 #include "NxStudioEngine.h"
 #include "NxStudioMediaProbe.h"
 #include "NxStudioProgress.h"
-#include "NxStudioTaskWatch.h"
 #include "NxStudioUnattended.h"
 #include "NxTitleClip.h"
 
-#include <QAbstractItemView>
 #include <QEventLoop>
 #include <QFileInfo>
 
@@ -45,9 +43,10 @@ NxStudioSession::NxStudioSession(NxStudioProgress& progress)
 {
     // Once per run, as the factories choose when they make the services' task managers.
     NxStudioConsole::err(NxStudioEngine::line());
-    const auto written = [this](const QString& filePath) { m_written.insert(filePath); };
-    QObject::connect(m_dialog.get(), &NxSpeechServiceDialog::sigSrtFileGenerate, m_dialog.get(), written);
-    QObject::connect(m_dialog.get(), &NxSpeechServiceDialog::sigAudioFileGenerate, m_dialog.get(), written);
+    QObject::connect(m_dialog.get(), &NxSpeechServiceDialog::sigSrtFileGenerate, m_dialog.get(),
+                     [this](const QString& filePath) { m_subtitles.append(filePath); });
+    QObject::connect(m_dialog.get(), &NxSpeechServiceDialog::sigAudioFileGenerate, m_dialog.get(),
+                     [this](const QString& filePath) { m_voiceOvers.append(filePath); });
 }
 
 NxStudioSession::~NxStudioSession() = default;
@@ -57,48 +56,47 @@ QVector<NxStudioSession::Outcome> NxStudioSession::transcribe(const QStringList&
     QStringList names;
     for (const QString& file : files)
         names.append(QFileInfo(file).fileName());
-    return run(taskModel("NxSpeechToTextTableModel"), &NxStudioTaskState::ofSpeechToText, names,
+    return run(m_speechToText, names,
                [&](int item) {
                    m_materials.push_back(materialOf(files.at(item)));
                    m_dialog->presenter()->addMaterialTasks({m_materials.back().get()}, language, false);
+               },
+               [this](const NxStudioTaskWatch& watch, int task) {
+                   const QString subtitles = watch.exported(task);
+                   return m_subtitles.contains(subtitles) ? subtitles : QString();
                });
 }
 
 NxStudioSession::Outcome NxStudioSession::speak(const QString& text, const TextToSpeechTaskParam& param)
 {
     const QString name = QStringLiteral("Title");
-    return run(taskModel("NxTextToSpeechTableModel"), &NxStudioTaskState::ofTextToSpeech, {name},
+    const int voiceOversBefore = m_voiceOvers.size();
+    return run(m_textToSpeech, {name},
                [&](int) {
                    auto title = std::make_unique<NxTitleClip>(name, TitleRate, 0, TitleLength);
                    title->addText(text);
                    m_titles.push_back(std::move(title));
                    m_dialog->presenter()->addTextToSpeechTasks({m_titles.back().get()}, param);
-               })
+               },
+               // One title, one voice-over: the one the window announced since.
+               [this, voiceOversBefore](const NxStudioTaskWatch&, int) { return m_voiceOvers.value(voiceOversBefore); })
         .value(0);
 }
 
-QVector<NxStudioSession::Outcome> NxStudioSession::run(QAbstractItemModel* model,
-                                                       NxStudioTaskState (*reader)(const QModelIndex&),
-                                                       const QStringList& names, const Add& add)
+QVector<NxStudioSession::Outcome> NxStudioSession::run(NxStudioTaskWatch& watch, const QStringList& names,
+                                                       const Add& add, const Output& output)
 {
     QVector<Outcome> outcomes(names.size());
     // Failures of the run's own making are shown like the module's.
     const auto fail = [&](int item, int bar, const QString& failure) {
-        NxStudioTaskState failed;
-        failed.stage = NxStudioTaskState::Failed;
-        failed.failure = failure;
-        m_progress.update(bar, failed);
+        m_progress.update(bar, NxStudioTaskState::failed(failure));
         outcomes[item].failure = failure;
     };
-    if (!model) {
-        for (int item = 0; item < names.size(); ++item)
-            fail(item, m_progress.add(names.at(item)), QStringLiteral("the service window has no task table"));
-        return outcomes;
-    }
 
-    NxStudioTaskWatch watch(model, reader);
+    watch.unfollowAll();
     QVector<int> bars;
-    QObject::connect(&watch, &NxStudioTaskWatch::changed, &watch,
+    QObject progressOfThisRun;
+    QObject::connect(&watch, &NxStudioTaskWatch::changed, &progressOfThisRun,
                      [&](int task, const NxStudioTaskState& state) { m_progress.update(bars.at(task), state); });
 
     // Each item on its own, so that a task the module turns away is known.
@@ -106,14 +104,13 @@ QVector<NxStudioSession::Outcome> NxStudioSession::run(QAbstractItemModel* model
     QVector<int> barOf(names.size());
     for (int item = 0; item < names.size(); ++item) {
         barOf[item] = m_progress.add(names.at(item));
-        const int rowsBefore = model->rowCount();
-        add(item);
-        if (model->rowCount() == rowsBefore) {
+        const int taskId = watch.taken([&] { add(item); });
+        if (taskId < 0) {
             fail(item, barOf[item], QStringLiteral("the service did not take the task"));
             continue;
         }
         bars.append(barOf[item]);
-        taskOf[item] = watch.follow(rowsBefore);
+        taskOf[item] = watch.follow(taskId);
     }
 
     if (!watch.allEnded()) {
@@ -123,12 +120,14 @@ QVector<NxStudioSession::Outcome> NxStudioSession::run(QAbstractItemModel* model
     }
 
     for (int item = 0; item < names.size(); ++item) {
-        if (taskOf[item] < 0)
+        const int task = taskOf[item];
+        if (task < 0)
             continue;
-        const NxStudioTaskState& state = watch.state(taskOf[item]);
-        if (state.stage == NxStudioTaskState::Completed && m_written.contains(state.output))
-            outcomes[item].file = state.output;
-        else if (state.stage == NxStudioTaskState::Completed)
+        const NxStudioTaskState& state = watch.state(task);
+        const QString file = state.stage == NxStudioTaskState::Stage::Completed ? output(watch, task) : QString();
+        if (!file.isEmpty())
+            outcomes[item].file = file;
+        else if (state.stage == NxStudioTaskState::Stage::Completed)
             fail(item, barOf[item], QStringLiteral("completed, but no file was written"));
         else if (!state.failure.isEmpty())
             outcomes[item].failure = state.failure;
@@ -136,14 +135,4 @@ QVector<NxStudioSession::Outcome> NxStudioSession::run(QAbstractItemModel* model
             fail(item, barOf[item], QStringLiteral("the task was removed"));
     }
     return outcomes;
-}
-
-QAbstractItemModel* NxStudioSession::taskModel(const char* className) const
-{
-    // Both tables carry one object name; their models tell them apart.
-    for (const QAbstractItemView* view : m_dialog->findChildren<QAbstractItemView*>()) {
-        if (view->model() && view->model()->inherits(className))
-            return view->model();
-    }
-    return nullptr;
 }

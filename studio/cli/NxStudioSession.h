@@ -1,9 +1,8 @@
 #pragma once
 
-#include "NxStudioTaskState.h"
+#include "NxStudioTaskWatch.h"
 #include "TextToSpeechTaskParam.h"
 
-#include <QSet>
 #include <QStringList>
 #include <QVector>
 
@@ -16,12 +15,12 @@ class INxClip;
 class NxSpeechServiceDialog;
 class NxStudioProgress;
 class NxStudioUnattended;
-class QAbstractItemModel;
 
 // The module as the editor uses it, without showing anything: the service
 // window is built and stays hidden, tasks go in through its presenter, the
 // finished files come back through its signals, and each task's stage is read
-// from its task tables. Each run returns when all of its tasks have ended.
+// from the reports its task manager gives the module. Each run returns when
+// all of its tasks have ended.
 class NxStudioSession
 {
 public:
@@ -46,15 +45,20 @@ public:
 
 private:
     using Add = std::function<void(int item)>;
-    QVector<Outcome> run(QAbstractItemModel* model, NxStudioTaskState (*reader)(const QModelIndex&),
-                         const QStringList& names, const Add& add);
-    QAbstractItemModel* taskModel(const char* className) const;
+    // The file a completed task wrote, if the window announced it.
+    using Output = std::function<QString(const NxStudioTaskWatch& watch, int task)>;
+    QVector<Outcome> run(NxStudioTaskWatch& watch, const QStringList& names, const Add& add, const Output& output);
 
     NxStudioProgress& m_progress;
     // The module's records point to these: they go after the window.
     std::vector<std::unique_ptr<INxAbstractMedia>> m_materials;
     std::vector<std::unique_ptr<INxClip>> m_titles;
     std::unique_ptr<NxStudioUnattended> m_unattended;
+    // Watching before the window makes its task managers, until it has released them.
+    NxStudioTaskWatch m_speechToText{NxStudioTaskWatch::Service::SpeechToText};
+    NxStudioTaskWatch m_textToSpeech{NxStudioTaskWatch::Service::TextToSpeech};
     std::unique_ptr<NxSpeechServiceDialog> m_dialog;
-    QSet<QString> m_written;
+    // The files the window announced, in order.
+    QStringList m_subtitles;
+    QStringList m_voiceOvers;
 };

@@ -1,22 +1,22 @@
 #pragma once
 
-#include <QModelIndex>
 #include <QString>
 
-// One task as the subcommands report it, read from its row in one of the
-// service window's task tables: the record behind the row gives the stage,
-// the progress and the file the task produces; the failure is the text the
-// row shows (its status tooltip), so a failure reads as in the window.
+struct NxSpeechToTextTaskInfo;
+struct NxTextToSpeechTaskInfo;
+
+// One task as the subcommands report it, read from its task manager's
+// report: the stage, the progress, and for a failure the words the service
+// window shows in the task's row.
 struct NxStudioTaskState
 {
-    enum Stage { Waiting, Scanning, Transcoding, Uploading, Transcribing, Converting, Downloading, Completed, Failed };
+    enum class Stage { Waiting, Scanning, Transcoding, Uploading, Transcribing, Converting, Downloading, Completed, Failed };
 
-    Stage stage = Waiting;
+    Stage stage = Stage::Waiting;
     int percent = -1; // only for stages with a progress bar
     QString failure;
-    QString output;   // where the module puts the task's file
 
-    bool ended() const { return stage == Completed || stage == Failed; }
+    bool ended() const { return stage == Stage::Completed || stage == Stage::Failed; }
     bool operator==(const NxStudioTaskState& other) const
     {
         return stage == other.stage && percent == other.percent && failure == other.failure;
@@ -26,7 +26,8 @@ struct NxStudioTaskState
     // The stage as one lower-case word.
     static QString stageWord(Stage stage);
 
-    // From any cell of a speech-to-text or text-to-speech row.
-    static NxStudioTaskState ofSpeechToText(const QModelIndex& row);
-    static NxStudioTaskState ofTextToSpeech(const QModelIndex& row);
+    static NxStudioTaskState ofSpeechToText(const NxSpeechToTextTaskInfo& report);
+    static NxStudioTaskState ofTextToSpeech(const NxTextToSpeechTaskInfo& report);
+    // A task that ended without a report of its own, such as one removed.
+    static NxStudioTaskState failed(const QString& failure);
 };

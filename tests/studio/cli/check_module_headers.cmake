@@ -1,0 +1,23 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when a folder that the module's library offers its users (the studio
+# among them) holds a module header that is not one of the exported ones, or
+# when an exported one is missing there.
+file(GLOB module_headers RELATIVE ${MODULE_DIR} ${MODULE_DIR}/*.h)
+string(REPLACE "|" ";" dirs "${DIRS}")
+string(REPLACE "|" ";" public "${PUBLIC}")
+set(offered "")
+foreach(dir IN LISTS dirs)
+  foreach(header IN LISTS module_headers)
+    if(EXISTS ${dir}/${header})
+      list(APPEND offered ${header})
+      if(NOT header IN_LIST public)
+        message(SEND_ERROR "a private header is offered: ${dir}/${header}")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+foreach(header IN LISTS public)
+  if(NOT header IN_LIST offered)
+    message(SEND_ERROR "an exported header is not offered: ${header}")
+  endif()
+endforeach()
