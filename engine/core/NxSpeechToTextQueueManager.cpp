@@ -158,6 +158,7 @@ void NxSpeechToTextQueueManager::finish(Queue::Entry& entry, NxSpeechToTextJob::
         info.code = reported(task.code);
         info.progress = completed ? 100 : 0;
         info.detail = completed ? outcome.seconds : task.detail;
+        info.reason = completed ? QString() : outcome.reason;
         const int cues = int(task.cues.size());
         return [info, remaining, cues, seconds = outcome.seconds,
                 reason = outcome.reason](INxSpeechToTextTaskManagerCallBack* callBack) {

@@ -159,12 +159,12 @@ void NxTextToSpeechJob::run(int id, const QString& storage, const Engine& engine
     reports.state(State::Scanning, 0);
     const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byCode(m_voice);
     if (!voice) {
-        NX_LOG_ERROR("task %d: %s", run.id, local(QStringLiteral("no voice \"%1\"").arg(m_voice)).constData());
-        finishFailed(run, State::ScanFailed, Failure::UnrecognizedContent);
+        finishFailed(run, State::ScanFailed, Failure::UnrecognizedContent, QStringLiteral("no voice \"%1\"").arg(m_voice));
         return;
     }
     if (!m_subtitle && m_characters > MaxCharacters) {
-        finishFailed(run, State::ScanFailed, Failure::TextTooLong);
+        finishFailed(run, State::ScanFailed, Failure::TextTooLong,
+                     QStringLiteral("the text has %1 characters, more than %2").arg(m_characters).arg(MaxCharacters));
         return;
     }
     // Checked before the work and charged after it, when it has succeeded.
@@ -176,12 +176,12 @@ void NxTextToSpeechJob::run(int id, const QString& storage, const Engine& engine
     // Characters that could not be deducted would be free: such a task is
     // refused before any work, with an error the purchase tip would not mend.
     if (QString error; engine.charged && !NxUsageAllowance::instance().canChargeCharacters(&error)) {
-        NX_LOG_ERROR("task %d: %s", run.id, local(error).constData());
-        finishFailed(run, State::ScanFailed, Failure::UnknownError);
+        finishFailed(run, State::ScanFailed, Failure::UnknownError, error);
         return;
     }
     if (engine.charged && NxUsageAllowance::instance().characters() < needed) {
-        finishFailed(run, State::ScanFailed, Failure::NotEnoughCharacters);
+        finishFailed(run, State::ScanFailed, Failure::NotEnoughCharacters,
+                     QStringLiteral("%1 characters are more than the allowance left").arg(needed));
         return;
     }
     reports.state(State::Converting, 0);
@@ -205,8 +205,7 @@ void NxTextToSpeechJob::speakTitle(const Run& run, const QString& storage, const
         return;
     }
     if (!result.spoken) {
-        NX_LOG_ERROR("task %d: %s", run.id, local(result.error).constData());
-        finishFailed(run, State::ConvertFailed, result.code);
+        finishFailed(run, State::ConvertFailed, result.code, result.error);
         return;
     }
     {
@@ -227,6 +226,7 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
     }
     const int total = m_sentences.size();
     Failure lastCode = Failure::TranscriptionFailure;
+    QString lastError = QStringLiteral("no sentence was spoken");
     QStringList overruns;
     for (int i = 0; i < total && !run.stop; ++i) {
         if (m_produced.at(i))
@@ -270,6 +270,7 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
             run.reports.product(product);
         } else {
             lastCode = result.code;
+            lastError = result.error;
             NX_LOG_ERROR("task %d: %s", run.id, local(result.error).constData());
         }
         run.reports.state(State::Converting, result.endsRun && !result.spoken ? 100 : (i + 1) * 100 / total);
@@ -292,7 +293,7 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
         completedSentences = m_completedSentences;
     }
     if (completedSentences == 0)
-        finishFailed(run, State::ConvertFailed, lastCode);
+        finishFailed(run, State::ConvertFailed, lastCode, lastError);
     else
         finishCompleted(run, folder);
 }
@@ -319,8 +320,9 @@ NxSentenceSpeaker::Result NxTextToSpeechJob::speakWithin(const Run& run, const N
     return result;
 }
 
-void NxTextToSpeechJob::finishFailed(const Run& run, State state, Failure code)
+void NxTextToSpeechJob::finishFailed(const Run& run, State state, Failure code, const QString& reason)
 {
+    NX_LOG_ERROR("task %d: %s", run.id, local(reason).constData());
     QStringList products;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -331,7 +333,7 @@ void NxTextToSpeechJob::finishFailed(const Run& run, State state, Failure code)
         m_produced.fill(false);
     }
     removeProducts(products);
-    run.reports.finish(state, code, QString());
+    run.reports.finish(state, code, QString(), reason);
 }
 
 void NxTextToSpeechJob::finishCompleted(const Run& run, const QString& filePath)
@@ -347,9 +349,8 @@ void NxTextToSpeechJob::finishCompleted(const Run& run, const QString& filePath)
     }
     // Another task may have used the allowance up since the check.
     if (QString error; run.engine.charged && !NxUsageAllowance::instance().consumeCharacters(charge, &error)) {
-        if (!error.isEmpty())
-            NX_LOG_ERROR("task %d: %s", run.id, local(error).constData());
-        finishFailed(run, State::ConvertFailed, error.isEmpty() ? Failure::NotEnoughCharacters : Failure::UnknownError);
+        finishFailed(run, State::ConvertFailed, error.isEmpty() ? Failure::NotEnoughCharacters : Failure::UnknownError,
+                     error.isEmpty() ? QStringLiteral("%1 characters are more than the allowance left").arg(charge) : error);
         return;
     }
     {
@@ -357,7 +358,7 @@ void NxTextToSpeechJob::finishCompleted(const Run& run, const QString& filePath)
         m_succeeded = true;
         m_chargedCharacters += charge;
     }
-    run.reports.finish(State::Completed, Failure::UnknownError, filePath);
+    run.reports.finish(State::Completed, Failure::UnknownError, filePath, QString());
     run.reports.remaining();
 }
 
@@ -367,5 +368,5 @@ void NxTextToSpeechJob::finishStopped(const Run& run)
         std::lock_guard<std::mutex> lock(m_mutex);
         m_succeeded = false;
     }
-    run.reports.finish(State::ConvertFailed, Failure::UnknownError, QString());
+    run.reports.finish(State::ConvertFailed, Failure::UnknownError, QString(), QString());
 }

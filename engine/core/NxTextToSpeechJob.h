@@ -42,7 +42,9 @@ public:
     {
         std::function<void(NxTextToSpeechState state, int progress)> state;
         std::function<void(const NxSrtTaskProductInfo& product)> product;
-        std::function<void(NxTextToSpeechState state, NxTextToSpeechFailure code, const QString& filePath)> finish;
+        // `filePath` is the product of a completed run, `reason` says why a failed one failed.
+        std::function<void(NxTextToSpeechState state, NxTextToSpeechFailure code, const QString& filePath,
+                           const QString& reason)> finish;
         std::function<void()> remaining;
         std::function<void()> between;
     };
@@ -117,7 +119,8 @@ private:
                                                  const Sentence& sentence, const QString& path, double* overrun);
     void setRooms(const QList<NxSubtitleSentence>& clipSentences, NxRational frameRate);
     // Ends the run with a failure; keeps nothing it made.
-    void finishFailed(const Run& run, NxTextToSpeechState state, NxTextToSpeechFailure code);
+    // Logs `reason` and reports it with the failure.
+    void finishFailed(const Run& run, NxTextToSpeechState state, NxTextToSpeechFailure code, const QString& reason);
     void finishCompleted(const Run& run, const QString& filePath);
     void finishStopped(const Run& run);
 

@@ -140,8 +140,8 @@ void NxTextToSpeechQueueManager::run(Queue::Entry& entry)
     NxTextToSpeechJob::Reports reports;
     reports.state = [this, &entry](State state, int progress) { reportState(entry, state, progress); };
     reports.product = [this, &entry](const NxSrtTaskProductInfo& product) { reportProduct(entry, product); };
-    reports.finish = [this, &entry](State state, Failure code, const QString& filePath) {
-        finish(entry, state, code, filePath);
+    reports.finish = [this, &entry](State state, Failure code, const QString& filePath, const QString& reason) {
+        finish(entry, state, code, filePath, reason);
     };
     reports.remaining = [this] { reportRemaining(); };
     reports.between = [this] { m_queue.runPosted(); };
@@ -174,7 +174,8 @@ void NxTextToSpeechQueueManager::reportProduct(Queue::Entry& entry, const NxSrtT
     });
 }
 
-void NxTextToSpeechQueueManager::finish(Queue::Entry& entry, State state, Failure code, const QString& filePath)
+void NxTextToSpeechQueueManager::finish(Queue::Entry& entry, State state, Failure code, const QString& filePath,
+                                        const QString& reason)
 {
     QStringList products;
     m_queue.finish(entry, [&](NxTextToSpeechJob& job, bool removed, bool) -> Queue::Delivery {
@@ -188,6 +189,7 @@ void NxTextToSpeechQueueManager::finish(Queue::Entry& entry, State state, Failur
         info.code = reported(code);
         info.progress = state == State::Completed ? 100 : 0;
         info.filePath = filePath;
+        info.reason = reason;
         return [info](INxTextToSpeechTaskManagerCallBack* callBack) {
             if (callBack)
                 callBack->onTaskStateChanged(info);

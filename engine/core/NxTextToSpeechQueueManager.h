@@ -72,7 +72,8 @@ private:
     void run(Queue::Entry& entry);
     void reportState(Queue::Entry& entry, NxTextToSpeechState state, int progress);
     void reportProduct(Queue::Entry& entry, const NxSrtTaskProductInfo& product);
-    void finish(Queue::Entry& entry, NxTextToSpeechState state, NxTextToSpeechFailure code, const QString& filePath);
+    void finish(Queue::Entry& entry, NxTextToSpeechState state, NxTextToSpeechFailure code, const QString& filePath,
+                const QString& reason);
     void reportRemaining();
 
     const NxTextToSpeechJob::Engine m_engine;

@@ -26,5 +26,6 @@ struct NxSpeechToTextTaskInfo
     int state = Waiting;
     int code = UnknownError;
     int progress = 0; // percent of the current stage
+    QString reason;   // why a failed task failed, in the engine's words; empty otherwise
 };
 Q_DECLARE_METATYPE(NxSpeechToTextTaskInfo)

@@ -24,6 +24,7 @@ struct NxTextToSpeechTaskInfo
     int code = UnknownError;
     int progress = -1;
     QString filePath; // the produced audio in the manager's own storage
+    QString reason;   // why a failed task failed, in the engine's words; empty otherwise
 };
 Q_DECLARE_METATYPE(NxTextToSpeechTaskInfo)
 

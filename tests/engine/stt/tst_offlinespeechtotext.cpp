@@ -389,6 +389,7 @@ private slots:
         QCOMPARE(QList<int>({end.state, end.code}), QList<int>({state, code}));
         QVERIFY(m_manager->isTaskFinished(id));
         QTRY_VERIFY(loggedError(logged));
+        QVERIFY2(end.reason.contains(logged), qPrintable(end.reason)); // what a host shows its user
         QVector<Cue> cues;
         QCOMPARE(exported(id, 5.0, cues), QStringLiteral("no file"));
     }

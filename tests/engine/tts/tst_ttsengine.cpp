@@ -470,26 +470,29 @@ private slots:
     void badInputFails_data()
     {
         // state 0: refused at once
-        columns<int, QString, QString, int, int, int>({"clipType", "text", "voice", "allowance", "state", "code"});
+        // reason: what the failure report says, in part
+        columns<int, QString, QString, int, int, int, QString>(
+            {"clipType", "text", "voice", "allowance", "state", "code", "reason"});
         const int title = INxClip::Title, plenty = 20000, scan = Info::ScanFailed;
-        QTest::newRow("blankTitleRefused") << title << " \n " << "en-US-m1" << plenty << 0 << 0;
-        QTest::newRow("emptySubtitleRefused") << int(INxClip::Subtitle) << "" << "en-US-m1" << plenty << 0 << 0;
-        QTest::newRow("videoClipRefused") << int(INxClip::Video) << "x" << "en-US-m1" << plenty << 0 << 0;
+        QTest::newRow("blankTitleRefused") << title << " \n " << "en-US-m1" << plenty << 0 << 0 << "";
+        QTest::newRow("emptySubtitleRefused") << int(INxClip::Subtitle) << "" << "en-US-m1" << plenty << 0 << 0 << "";
+        QTest::newRow("videoClipRefused") << int(INxClip::Video) << "x" << "en-US-m1" << plenty << 0 << 0 << "";
         QTest::newRow("unknownVoiceUnrecognized")
-            << title << "Hello there" << "en-US-zz" << plenty << scan << int(Info::UnrecognizedContent);
+            << title << "Hello there" << "en-US-zz" << plenty << scan << int(Info::UnrecognizedContent) << "no voice";
         QTest::newRow("vocalistInWrongCaseUnrecognized")
-            << title << "Hello there" << "aida" << plenty << scan << int(Info::UnrecognizedContent);
+            << title << "Hello there" << "aida" << plenty << scan << int(Info::UnrecognizedContent) << "no voice";
         QTest::newRow("over1500CharactersTooLong")
-            << title << QString("abcde ").repeated(301) << "en-US-m1" << plenty << scan << int(Info::TextTooLong);
+            << title << QString("abcde ").repeated(301) << "en-US-m1" << plenty << scan << int(Info::TextTooLong) << "1500";
         QTest::newRow("nothingAnEnglishVoiceCanSayFails")
-            << title << "★ ♪ … Здравствуйте" << "en-US-f1" << plenty << int(Info::ConvertFailed) << int(Info::TranscriptionFailure);
+            << title << "★ ♪ … Здравствуйте" << "en-US-f1" << plenty << int(Info::ConvertFailed) << int(Info::TranscriptionFailure)
+            << "";
         QTest::newRow("allowanceShortByOneNotEnough")
-            << title << "Hello there" << "en-US-m1" << 9 << scan << int(Info::NotEnoughCharacters);
+            << title << "Hello there" << "en-US-m1" << 9 << scan << int(Info::NotEnoughCharacters) << "allowance";
     }
     void badInputFails()
     {
         QFETCH(int, clipType); QFETCH(QString, text); QFETCH(QString, voice);
-        QFETCH(int, allowance); QFETCH(int, state); QFETCH(int, code);
+        QFETCH(int, allowance); QFETCH(int, state); QFETCH(int, code); QFETCH(QString, reason);
         NxUsageAllowance::instance().consumeCharacters(NxUsageAllowance::instance().characters() - allowance);
         NxTitleClip title("Title", {25, 1}, 0, 100);
         NxSubtitleClip subtitle("Subtitle", {25, 1}, 0, 100);
@@ -504,6 +507,8 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(m_recorder.ended(), 10000);
         QCOMPARE(QList<int>({m_recorder.last().state, m_recorder.last().code}), QList<int>({state, code}));
+        const QString said = m_recorder.last().reason;
+        QVERIFY2(!said.isEmpty() && said.contains(reason), qPrintable(said));
         QCOMPARE(NxUsageAllowance::instance().characters(), allowance);
     }
 
