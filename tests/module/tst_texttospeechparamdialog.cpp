@@ -374,8 +374,6 @@ private slots:
         QTest::keyClick(speed(), Qt::Key_Right);
         QTest::keyClick(pitch(), Qt::Key_Home);
         NxVoiceItem* tile = grid()->items().at(2);
-        NxVoiceItem* other = grid()->items().at(1);
-        const QImage otherIcon = speakerCorner(other);
         QTest::mouseDClick(tile, Qt::LeftButton);
         const QImage icon = speakerCorner(tile); // chosen now, not yet speaking
         QCOMPARE(audition()->calls().mid(audition()->calls().indexOf("setVoice 72")),
@@ -386,7 +384,6 @@ private slots:
         QTRY_VERIFY(!speed()->isEnabled());
         QVERIFY(!pitch()->isEnabled());
         QTRY_VERIFY(!NxPaintProbe::same(speakerCorner(tile), icon));
-        QVERIFY(NxPaintProbe::same(speakerCorner(other), otherIcon));
 
         audition()->notifyFromThread(false);
         QTRY_VERIFY(speed()->isEnabled());
