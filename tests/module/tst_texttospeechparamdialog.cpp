@@ -292,9 +292,7 @@ private slots:
             << QVariant() << QVariant() << QVariant(1) << 70 << 2 << 3 << QStringList{"intonation = 1"};
         QTest::newRow("voice and slow speed")
             << QVariant(74) << QVariant(-2) << QVariant() << 74 << 0 << 2 << QStringList{"speakRate = -2"};
-        QTest::newRow("a voice of another language chooses the first tile")
-            << QVariant(57) << QVariant() << QVariant() << 70 << 2 << 2 << QStringList{};
-        QTest::newRow("a stored -1 after OK without a tile chooses the first")
+        QTest::newRow("a voice without a tile, as the -1 stored after OK without one, chooses the first")
             << QVariant(-1) << QVariant(0) << QVariant(0) << 70 << 2 << 2
             << QStringList{"intonation = 0", "speakRate = 0"};
         QTest::newRow("steps off the slider stay normal")

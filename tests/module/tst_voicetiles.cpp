@@ -11,7 +11,6 @@
 #include "NxVoicePanel.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -93,21 +92,18 @@ class VoiceTilesTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Name order is frame order: numbered from 0, all with as many digits.
     void hostInstallsTheSpeakingFramesOnFirstUse()
     {
-        const QRegularExpression name(QStringLiteral("^(icon24_voice(?:_2x)?)(\\d+)\\.png$"));
         for (const QString skinName : {"dark", "light"}) {
             for (const QString set : {"icon24_voice", "icon24_voice_2x"}) {
                 const QDir folder(frameFolder(skinName, set));
                 const QStringList files = folder.entryList(QDir::Files, QDir::Name);
                 QVERIFY2(files.size() >= 12, qPrintable(folder.path()));
+                const int digits = QString::number(files.size() - 1).size();
                 QImage previous;
                 for (int i = 0; i < files.size(); ++i) {
-                    const auto match = name.match(files[i]);
-                    QVERIFY2(match.hasMatch() && match.captured(1) == set, qPrintable(files[i]));
-                    // Name order is frame order: one digit count, numbered from 0.
-                    QCOMPARE(match.captured(2).toInt(), i);
-                    QCOMPARE(match.captured(2).size(), QString::number(files.size() - 1).size());
+                    QCOMPARE(files[i], set + QString::number(i).rightJustified(digits, '0') + ".png");
                     const QImage frame(folder.filePath(files[i]));
                     QCOMPARE(frame.width(), set.endsWith("_2x") ? 48 : 24);
                     QVERIFY2(frame != previous, "each frame moves on");
@@ -258,7 +254,6 @@ private slots:
         columns<qreal, QString>({"ratio", "shown"});
         QTest::newRow("a 1x screen shows the plain frames") << 1.0 << "#ff0000";
         QTest::newRow("a 1.25x screen shows the sharp frames") << 1.25 << "#00ff00";
-        QTest::newRow("a 2x screen shows the sharp frames") << 2.0 << "#00ff00";
     }
 
     void denseScreensUseTheSharpFrames()
