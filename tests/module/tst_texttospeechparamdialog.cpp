@@ -1,13 +1,10 @@
 #include "INxBaseLog.h"
 #include "NxAppSettings.h"
-#include "NxCheckBox.h"
 #include "NxComboBox.h"
 #include "NxConfig.h"
 #include "NxDataColumns.h"
 #include "NxDialogDriver.h"
 #include "NxEventRecorder.h"
-#include "NxLabel.h"
-#include "NxMessageBoxWatch.h"
 #include "NxPaintProbe.h"
 #include "NxPropertyNonLineSliderEx.h"
 #include "NxPushButton.h"
@@ -20,19 +17,12 @@
 #include "NxVoiceItem.h"
 #include "NxVoiceListCache.h"
 #include "NxVoicePanel.h"
-#include "NMessageDialog.h"
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QFormLayout>
-#include <QLoggingCategory>
-#include <QRandomGenerator>
 #include <QScopeGuard>
-#include <QSignalSpy>
 #include <QTest>
 #include <QThreadPool>
 
-#include <algorithm>
 #include <memory>
 
 Q_DECLARE_METATYPE(QList<NxTextToSpeechVoiceInfo>)
@@ -41,8 +31,6 @@ namespace
 {
 const QString PanelSource = QStringLiteral("NxSpeechService/NxTextToSpeechParamVarneloPanel");
 const QString Popup = QStringLiteral("embeded_window_popup{window_name=TTS_params_setting}");
-const QString MatchText = QStringLiteral("Transcriptions are automatically matched to the timeline");
-const QString NetworkText = QStringLiteral("Network error, please check network settings or try again.");
 
 NxTextToSpeechVoiceInfo voice(int id, const QString& name, const QString& language, bool male = true)
 {
@@ -71,11 +59,6 @@ QStringList summary(const QList<NxTextToSpeechVoiceInfo>& voices)
     return lines;
 }
 
-void setInterfaceLanguage(int language)
-{
-    NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting()->SetLanguage(language);
-}
-
 void remember(const QString& key, const QVariant& value)
 {
     NxConfig::Instance().SetAppValue(QStringLiteral("TextToSpeechParam"), key, value, false);
@@ -84,13 +67,6 @@ void remember(const QString& key, const QVariant& value)
 QVariant remembered(const QString& key)
 {
     return NxConfig::Instance().GetAppValue(QStringLiteral("TextToSpeechParam"), key, false, QVariant());
-}
-
-void writeCache(const QByteArray& content)
-{
-    QFile file(NxVoiceListCache::filePath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
 }
 
 // The speaker corner of a tile, where the animation frames show.
@@ -102,6 +78,7 @@ QImage speakerCorner(NxVoiceItem* tile)
 
 // The voice-list parameter dialog a host shows before speaking titles,
 // driven as a user would against a scripted catalogue and preview service.
+// What it shares with the other parameter dialogs is in tst_paramdialogs.
 class TextToSpeechParamDialogTest : public QObject
 {
     Q_OBJECT
@@ -114,42 +91,24 @@ class TextToSpeechParamDialogTest : public QObject
 
     NxVoicePanel* grid() const { return m_dialog->findChild<NxVoicePanel*>(); }
     NxComboBox* combo() const { return m_dialog->findChild<NxComboBox*>(); }
-    NxCheckBox* matchBox() const { return m_dialog->findChild<NxCheckBox*>(); }
-    QList<int> tileIds() const
+    QList<int> tileIds(bool selectedOnly = false) const
     {
         QList<int> ids;
         for (NxVoiceItem* tile : grid()->items())
-            ids << tile->id();
-        return ids;
-    }
-    QList<int> selectedIds() const
-    {
-        QList<int> ids;
-        for (NxVoiceItem* tile : grid()->items())
-            if (tile->isSelected())
+            if (!selectedOnly || tile->isSelected())
                 ids << tile->id();
         return ids;
     }
-    // The slider on the form row labelled `label`.
-    NxPropertyNonLineSliderEx* slider(const QString& label) const
-    {
-        auto* form = m_dialog->findChild<QFormLayout*>();
-        for (int row = 0; row < form->rowCount(); ++row) {
-            auto* name = qobject_cast<NxLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget());
-            if (name && name->text() == label)
-                return qobject_cast<NxPropertyNonLineSliderEx*>(form->itemAt(row, QFormLayout::FieldRole)->widget());
-        }
-        return nullptr;
-    }
-    NxPropertyNonLineSliderEx* speed() const { return slider(QStringLiteral("Speed:")); }
-    NxPropertyNonLineSliderEx* pitch() const { return slider(QStringLiteral("Pitch:")); }
+    // Speed above pitch.
+    NxPropertyNonLineSliderEx* speed() const { return m_dialog->findChildren<NxPropertyNonLineSliderEx*>().at(0); }
+    NxPropertyNonLineSliderEx* pitch() const { return m_dialog->findChildren<NxPropertyNonLineSliderEx*>().at(1); }
     void chooseLanguage(const QString& name)
     {
         combo()->setCurrentIndex(combo()->findText(name));
     }
     void open(int interfaceLanguage = 1)
     {
-        setInterfaceLanguage(interfaceLanguage);
+        NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting()->SetLanguage(interfaceLanguage);
         m_events = std::make_unique<NxEventRecorder>();
         m_dialog = std::make_unique<NxTextToSpeechParamDialog>(nullptr);
     }
@@ -185,19 +144,12 @@ private slots:
 
     void anAnsweredQueryIsCachedInTheIndentedFormat()
     {
-        NxScriptedVoiceQuery::install({true, {voice(70, "Andy", "en-US"), voice(57, "Emily", "en-GB", false)}});
+        NxScriptedVoiceQuery::install({true, {voice(57, "Emily", "en-GB", false)}});
         open();
         QFile file(NxVoiceListCache::filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral(R"({
     "1": {
-        "code": "en-US-Andy",
-        "id": 70,
-        "languageCode": "en-US",
-        "male": true,
-        "showName": "Andy"
-    },
-    "2": {
         "code": "en-GB-Emily",
         "id": 57,
         "languageCode": "en-GB",
@@ -207,6 +159,7 @@ private slots:
 }
 )"));
         QVERIFY(m_log.isEmpty());
+        QVERIFY(!NxVoiceListCache::write(m_home.path() + QStringLiteral("/no such folder/voice_list.json"), catalogue()));
     }
 
     void aFailedQueryFallsBackToTheCacheInItsKeyOrder_data()
@@ -224,9 +177,7 @@ private slots:
         QFETCH(bool, answers); QFETCH(bool, cached); QFETCH(QList<int>, tiles); QFETCH(QStringList, log);
         if (cached)
             QVERIFY(NxVoiceListCache::write(NxVoiceListCache::filePath(), catalogue()));
-        NxScriptedVoiceQuery::install({answers, {}});
-        if (answers)
-            NxScriptedVoiceQuery::install({true, catalogue()});
+        NxScriptedVoiceQuery::install({answers, answers ? catalogue() : QList<NxTextToSpeechVoiceInfo>()});
         open();
         QCOMPARE(tileIds(), tiles);
         QCOMPARE(m_log, log);
@@ -237,9 +188,7 @@ private slots:
     {
         columns<QByteArray, QStringList>({"content", "voices"});
         const QByteArray good = R"("id": 70, "showName": "Andy", "code": "a", "languageCode": "en-US")";
-        QTest::newRow("empty file") << QByteArray() << QStringList{};
         QTest::newRow("truncated") << QByteArray(R"({"1": {)" + good) << QStringList{};
-        QTest::newRow("an array, not an object") << QByteArray("[1, 2]") << QStringList{};
         QTest::newRow("a member without male is skipped")
             << QByteArray(R"({"1": {)" + good + R"(}, "2": {)" + good + R"(, "male": true}})")
             << QStringList{"70/Andy/a/en-US/1"};
@@ -260,122 +209,35 @@ private slots:
     void theCacheReaderSkipsWhatItCannotUse()
     {
         QFETCH(QByteArray, content); QFETCH(QStringList, voices);
-        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-        const auto restored = qScopeGuard([] { QLoggingCategory::setFilterRules(QString()); });
         QCOMPARE(summary(NxVoiceListCache::parse(content)), voices);
     }
 
-    void aMissingCacheLeavesTheListAlone()
+    // No real catalogue offers a thousand voices of a language; a hostile
+    // one is cut there.
+    void aHugeCatalogueStopsAtAThousandTiles()
     {
-        QList<NxTextToSpeechVoiceInfo> voices{voice(70, "Andy", "en-US")};
-        QVERIFY(!NxVoiceListCache::read(NxVoiceListCache::filePath(), voices));
-        QCOMPARE(voices.size(), 1);
-    }
-
-    void aFailedCacheWriteKeepsTheOldCache()
-    {
-        QVERIFY(NxVoiceListCache::write(NxVoiceListCache::filePath(), catalogue()));
-        QVERIFY(!NxVoiceListCache::write(m_home.path() + QStringLiteral("/no such folder/voice_list.json"), catalogue()));
         QList<NxTextToSpeechVoiceInfo> voices;
-        QVERIFY(NxVoiceListCache::read(NxVoiceListCache::filePath(), voices));
-        QCOMPARE(voices.size(), catalogue().size());
-    }
-
-    void randomlyDamagedCachesNeverBreakTheReader()
-    {
-        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-        const auto restored = qScopeGuard([] { QLoggingCategory::setFilterRules(QString()); });
-        QVERIFY(NxVoiceListCache::write(NxVoiceListCache::filePath(), catalogue()));
-        QFile file(NxVoiceListCache::filePath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray valid = file.readAll();
-        const QList<QByteArray> swaps{"70", "\"70\"", "true", "null", "[]", "{}", "1e999", "-0", "\"\"",
-                                      "\"1\": {}", QByteArray(5000, 'x'), "\"\\u0000\"", "9999999999"};
-        QRandomGenerator random(20240611);
-        QElapsedTimer clock;
-        clock.start();
-        int cases = 0;
-        for (; cases < 3000 && clock.elapsed() < 10000; ++cases) {
-            QByteArray damaged = valid;
-            for (int edits = 1 + random.bounded(3); edits > 0; --edits) {
-                const int at = random.bounded(damaged.size() + 1);
-                switch (random.bounded(4)) {
-                case 0: damaged.truncate(at); break;
-                case 1: if (at < damaged.size()) damaged[at] = char(random.bounded(256)); break;
-                case 2: damaged.insert(at, swaps[random.bounded(swaps.size())]); break;
-                default: damaged.replace(at, random.bounded(8), swaps[random.bounded(swaps.size())]); break;
-                }
-            }
-            const QList<NxTextToSpeechVoiceInfo> voices = NxVoiceListCache::parse(damaged);
-            // Every voice read comes from an object of its own.
-            QVERIFY2(voices.size() <= damaged.count('{'), damaged.constData());
-            // What was read survives being cached and read again, renumbered.
-            QList<NxTextToSpeechVoiceInfo> expected;
-            QStringList positions;
-            for (int i = 1; i <= voices.size(); ++i)
-                positions << QString::number(i);
-            std::sort(positions.begin(), positions.end());
-            for (const QString& position : positions)
-                expected << voices.at(position.toInt() - 1);
-            QVERIFY(NxVoiceListCache::write(NxVoiceListCache::filePath(), voices));
-            QList<NxTextToSpeechVoiceInfo> again;
-            QVERIFY(NxVoiceListCache::read(NxVoiceListCache::filePath(), again));
-            QCOMPARE(summary(again), summary(expected));
-        }
-        QVERIFY(cases >= 100);
-    }
-
-    void aHugeCacheLoadsQuicklyAndStopsAtAThousandTiles()
-    {
-        QByteArray content = "{";
-        for (int i = 1; i <= 100000; ++i)
-            content += QStringLiteral(R"("%1": {"id": %2, "code": "c%1", "languageCode": "en-US", "male": true, )"
-                                      R"("showName": "%3"},)")
-                           .arg(i).arg(70 + i % 12).arg(QString(i % 1000 == 0 ? 20000 : 8, 'n'))
-                           .toUtf8();
-        content.chop(1);
-        content += "}";
-        writeCache(content);
-        NxScriptedVoiceQuery::install({false, {}});
-#if defined(__SANITIZE_ADDRESS__)
-        constexpr qint64 Budget = 5000;
-#else
-        constexpr qint64 Budget = 1000;
-#endif
-        QElapsedTimer clock;
-        clock.start();
-        QList<NxTextToSpeechVoiceInfo> voices;
-        QVERIFY(NxVoiceListCache::read(NxVoiceListCache::filePath(), voices));
-        QVERIFY2(clock.elapsed() < Budget, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(voices.size(), 100000);
-        clock.restart();
+        for (int i = 0; i < 1200; ++i)
+            voices << voice(70 + i % 10, QStringLiteral("Us"), QStringLiteral("en-US"));
+        NxScriptedVoiceQuery::install({true, voices});
         open();
-        QVERIFY2(clock.elapsed() < 2 * Budget, qPrintable(QString::number(clock.elapsed())));
-        // 83,334 records offer an American voice (80 and 81 are not offered);
-        // every one would be a tile, but no real catalogue has a thousand.
         QCOMPARE(tileIds().size(), 1000);
     }
 
     void aVoiceListedTwiceHasATileEachTime_data()
     {
-        columns<QVariant, QString, QList<int>>({"rememberedVoice", "language", "chosenTiles"});
-        QTest::newRow("nothing remembered: only the first tile") << QVariant() << "" << QList<int>{0};
-        QTest::newRow("a remembered voice is chosen on each of its tiles") << QVariant(71) << "" << QList<int>{1, 4};
-        QTest::newRow("a language change chooses the first tile only")
-            << QVariant(71) << "English (UK)" << QList<int>{0};
+        columns<QVariant, QList<int>>({"rememberedVoice", "chosenTiles"});
+        QTest::newRow("nothing remembered: only the first tile") << QVariant() << QList<int>{0};
+        QTest::newRow("a remembered voice is chosen on each of its tiles") << QVariant(71) << QList<int>{1, 4};
     }
     void aVoiceListedTwiceHasATileEachTime()
     {
-        QFETCH(QVariant, rememberedVoice); QFETCH(QString, language); QFETCH(QList<int>, chosenTiles);
+        QFETCH(QVariant, rememberedVoice); QFETCH(QList<int>, chosenTiles);
         NxScriptedVoiceQuery::install({true, {voice(70, "A", "en-US"), voice(71, "B", "en-US"), voice(70, "A", "en-US"),
                                               voice(57, "Emily", "en-GB"), voice(72, "C", "en-US"), voice(71, "B2", "en-US"),
                                               voice(57, "Emily", "en-GB")}});
         remember("voice", rememberedVoice);
         open();
-        if (!language.isEmpty()) {
-            chooseLanguage(language);
-            chooseLanguage(QStringLiteral("English (US)"));
-        }
         QCOMPARE(tileIds(), (QList<int>{70, 71, 70, 72, 71}));
         QList<int> chosen;
         for (int index = 0; index < grid()->items().size(); ++index)
@@ -430,9 +292,7 @@ private slots:
             << QVariant() << QVariant() << QVariant(1) << 70 << 2 << 3 << QStringList{"intonation = 1"};
         QTest::newRow("voice and slow speed")
             << QVariant(74) << QVariant(-2) << QVariant() << 74 << 0 << 2 << QStringList{"speakRate = -2"};
-        QTest::newRow("a voice of another language chooses the first tile")
-            << QVariant(57) << QVariant() << QVariant() << 70 << 2 << 2 << QStringList{};
-        QTest::newRow("a stored -1 after OK without a tile chooses the first")
+        QTest::newRow("a voice without a tile, as the -1 stored after OK without one, chooses the first")
             << QVariant(-1) << QVariant(0) << QVariant(0) << 70 << 2 << 2
             << QStringList{"intonation = 0", "speakRate = 0"};
         QTest::newRow("steps off the slider stay normal")
@@ -447,7 +307,7 @@ private slots:
         remember("speed", speed);
         remember("pitch", pitch);
         open();
-        QCOMPARE(selectedIds(), QList<int>{chosen});
+        QCOMPARE(tileIds(true), QList<int>{chosen});
         QCOMPARE(this->speed()->getCurIndex(), speedStep);
         QCOMPARE(this->pitch()->getCurIndex(), pitchStep);
         QCOMPARE(m_log, log);
@@ -460,69 +320,47 @@ private slots:
         m_dialog->show();
         chooseLanguage(QStringLiteral("English (UK)"));
         QCOMPARE(tileIds(), (QList<int>{57, 58}));
-        QCOMPARE(selectedIds(), QList<int>{57});
+        QCOMPARE(tileIds(true), QList<int>{57});
         QCOMPARE(m_dialog->GetParam().languageCode, QStringLiteral("en-GB"));
         chooseLanguage(QStringLiteral("English (US)"));
-        QCOMPARE(selectedIds(), QList<int>{70});
+        QCOMPARE(tileIds(true), QList<int>{70});
         QCOMPARE(audition()->calls().count(QStringLiteral("stop")), 3); // at opening and per change
-    }
-
-    void withoutVoicesNothingIsChosen_data()
-    {
-        columns<int, QString, QString>({"interfaceLanguage", "language", "code"});
-        QTest::newRow("a language the catalogue has no voice for") << 1 << "Swedish (Sweden)" << "sv-SE";
-        QTest::newRow("an interface language outside the list") << 18 << "" << "";
-    }
-    void withoutVoicesNothingIsChosen()
-    {
-        QFETCH(int, interfaceLanguage); QFETCH(QString, language); QFETCH(QString, code);
-        open(interfaceLanguage);
-        if (!language.isEmpty())
-            chooseLanguage(language);
-        QVERIFY(grid()->items().isEmpty());
+        chooseLanguage(QStringLiteral("Swedish (Sweden)")); // no voice in the catalogue
+        QVERIFY(tileIds().isEmpty());
         const TextToSpeechTaskParam param = m_dialog->GetParam();
-        QCOMPARE(param.voiceId, -1);
-        QCOMPARE(param.voiceName, QString());
-        QCOMPARE(param.languageCode, code);
+        QCOMPARE((QVariantList{param.voiceId, param.voiceName, param.languageCode}), (QVariantList{-1, QString(), "sv-SE"}));
     }
 
     void okRemembersTheChoiceAndReportsNothingMore_data()
     {
-        columns<int, QStringList, int, int, int, QString, QString>(
-            {"interfaceLanguage", "actions", "voice", "speed", "pitch", "speedName", "pitchName"});
-        QTest::newRow("as opened") << 1 << QStringList{} << 70 << 0 << 0 << "Normal" << "Normal";
-        QTest::newRow("one step slower is Slow") << 1 << QStringList{"speed left"} << 70 << -1 << 0 << "Slow" << "Normal";
+        columns<int, int, int, int, int, int, int, QString, QString>(
+            {"interfaceLanguage", "speedKey", "pitchKey", "tile", "voice", "speed", "pitch", "speedName", "pitchName"});
+        QTest::newRow("as opened") << 1 << 0 << 0 << -1 << 70 << 0 << 0 << "Normal" << "Normal";
+        QTest::newRow("one step slower is Slow") << 1 << int(Qt::Key_Left) << 0 << -1 << 70 << -1 << 0 << "Slow" << "Normal";
         QTest::newRow("one step faster and the highest pitch")
-            << 1 << QStringList{"speed right", "pitch end"} << 70 << 1 << 2 << "Fast" << "High";
-        QTest::newRow("the lowest steps") << 1 << QStringList{"speed home", "pitch home"} << 70 << -2 << -2 << "Slow" << "Low";
-        QTest::newRow("a clicked tile") << 1 << QStringList{"tile 3"} << 73 << 0 << 0 << "Normal" << "Normal";
-        QTest::newRow("no tile stores -1") << 18 << QStringList{} << -1 << 0 << 0 << "Normal" << "Normal";
+            << 1 << int(Qt::Key_Right) << int(Qt::Key_End) << -1 << 70 << 1 << 2 << "Fast" << "High";
+        QTest::newRow("the lowest steps") << 1 << int(Qt::Key_Home) << int(Qt::Key_Home) << -1 << 70 << -2 << -2 << "Slow" << "Low";
+        QTest::newRow("a clicked tile") << 1 << 0 << 0 << 3 << 73 << 0 << 0 << "Normal" << "Normal";
+        QTest::newRow("no tile stores -1") << 18 << 0 << 0 << -1 << -1 << 0 << 0 << "Normal" << "Normal";
     }
     void okRemembersTheChoiceAndReportsNothingMore()
     {
-        QFETCH(int, interfaceLanguage); QFETCH(QStringList, actions); QFETCH(int, voice);
+        QFETCH(int, interfaceLanguage); QFETCH(int, speedKey); QFETCH(int, pitchKey); QFETCH(int, tile); QFETCH(int, voice);
         QFETCH(int, speed); QFETCH(int, pitch); QFETCH(QString, speedName); QFETCH(QString, pitchName);
         open(interfaceLanguage);
         whenModal(this, [&](QWidget*) {
-            for (const QString& action : actions) {
-                const QStringList words = action.split(' ');
-                if (words[0] == "tile") {
-                    QTest::mouseClick(grid()->items().at(words[1].toInt()), Qt::LeftButton);
-                    continue;
-                }
-                const Qt::Key key = words[1] == "left" ? Qt::Key_Left : words[1] == "right" ? Qt::Key_Right
-                                                      : words[1] == "end" ? Qt::Key_End : Qt::Key_Home;
-                QTest::keyClick(words[0] == "speed" ? this->speed() : this->pitch(), key);
-            }
+            if (speedKey)
+                QTest::keyClick(this->speed(), Qt::Key(speedKey));
+            if (pitchKey)
+                QTest::keyClick(this->pitch(), Qt::Key(pitchKey));
+            if (tile >= 0)
+                QTest::mouseClick(grid()->items().at(tile), Qt::LeftButton);
             QTest::mouseClick(childCaptioned<NxPushButton>(m_dialog.get(), "OK"), Qt::LeftButton);
         });
         QCOMPARE(m_dialog->exec(), int(QDialog::Accepted));
         const TextToSpeechTaskParam param = m_dialog->GetParam();
-        QCOMPARE(param.speedName, speedName);
-        QCOMPARE(param.intonationName, pitchName);
-        QCOMPARE(remembered("voice").toInt(), voice);
-        QCOMPARE(remembered("speed").toInt(), speed);
-        QCOMPARE(remembered("pitch").toInt(), pitch);
+        QCOMPARE((QStringList{param.speedName, param.intonationName}), (QStringList{speedName, pitchName}));
+        QCOMPARE((QVariantList{remembered("voice"), remembered("speed"), remembered("pitch")}), (QVariantList{voice, speed, pitch}));
         QCOMPARE(m_events->summaries(), QStringList{Popup});
     }
 
@@ -534,8 +372,6 @@ private slots:
         QTest::keyClick(speed(), Qt::Key_Right);
         QTest::keyClick(pitch(), Qt::Key_Home);
         NxVoiceItem* tile = grid()->items().at(2);
-        NxVoiceItem* other = grid()->items().at(1);
-        const QImage otherIcon = speakerCorner(other);
         QTest::mouseDClick(tile, Qt::LeftButton);
         const QImage icon = speakerCorner(tile); // chosen now, not yet speaking
         QCOMPARE(audition()->calls().mid(audition()->calls().indexOf("setVoice 72")),
@@ -546,39 +382,12 @@ private slots:
         QTRY_VERIFY(!speed()->isEnabled());
         QVERIFY(!pitch()->isEnabled());
         QTRY_VERIFY(!NxPaintProbe::same(speakerCorner(tile), icon));
-        QVERIFY(NxPaintProbe::same(speakerCorner(other), otherIcon));
 
         audition()->notifyFromThread(false);
         QTRY_VERIFY(speed()->isEnabled());
         QVERIFY(pitch()->isEnabled());
         QVERIFY(!NxVoiceAnimationHelper::instance()->isRunning());
         QVERIFY(NxPaintProbe::same(speakerCorner(tile), icon));
-    }
-
-    void aFailedPreviewExplainsOnlyANetworkError_data()
-    {
-        columns<bool, bool, int>({"plays", "networkError", "boxes"});
-        QTest::newRow("a network error is explained") << false << true << 1;
-        QTest::newRow("another failure says nothing") << false << false << 0;
-        QTest::newRow("a preview that plays asks nothing more") << true << true << 0;
-    }
-    void aFailedPreviewExplainsOnlyANetworkError()
-    {
-        QFETCH(bool, plays); QFETCH(bool, networkError); QFETCH(int, boxes);
-        open();
-        m_dialog->show();
-        audition()->script(plays, networkError);
-        int shown = 0;
-        QObject watch;
-        whenMessageBoxOpens(&watch, [&](NMessageDialog* box) {
-            ++shown;
-            QVERIFY(childCaptioned<QLabel>(box, NetworkText));
-            answerBox(box, QStringLiteral("OK"));
-        });
-        QTest::mouseDClick(grid()->items().at(0), Qt::LeftButton);
-        QCOMPARE(shown, boxes);
-        QCOMPARE(audition()->calls().contains("isNetworkError"), !plays);
-        QVERIFY(m_dialog->isVisible());
     }
 
     void closingDuringAPreviewEndsItWithoutLateCalls()
@@ -594,23 +403,6 @@ private slots:
         QVERIFY(!audition()); // given back
         QCoreApplication::sendPostedEvents();
         QVERIFY(!NxVoiceAnimationHelper::instance()->isRunning());
-    }
-
-    void longCheckBoxTextsWrapAndFollowTheLanguage()
-    {
-        open();
-        m_dialog->show();
-        QCOMPARE(matchBox()->height(), 16);
-        NxMapTranslator translator;
-        const QString german = QStringLiteral("Transkriptionen werden automatisch an der Zeitleiste ausgerichtet");
-        translator.texts.insert({"NxTextToSpeechParamVarneloPanel", MatchText.toUtf8()}, german);
-        translator.texts.insert({"NxTextToSpeechParamVarneloPanel", "Speed:"}, QStringLiteral("Tempo:"));
-        QCoreApplication::installTranslator(&translator);
-        const auto removed = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
-        QTRY_COMPARE(matchBox()->height(), 32);
-        QCOMPARE(matchBox()->text(), QStringLiteral("Transkriptionen werden automatisch an der Zeitleiste\nausgerichtet"));
-        QVERIFY(slider(QStringLiteral("Tempo:")));
-        QVERIFY(m_dialog->rect().contains(QRect(matchBox()->mapTo(m_dialog.get(), QPoint()), matchBox()->size())));
     }
 
 };
