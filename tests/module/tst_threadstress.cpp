@@ -172,22 +172,26 @@ void report(Stream& stream)
         const int kind = step % StreamPeriod;
         const bool toSpeechToText = kind == 7 ? step / StreamPeriod % 2 == 0 : kind % 2 == 0 && kind < 6;
         bool& on = toSpeechToText ? speechToTextOn : textToSpeechOn;
-        if (on && toSpeechToText) {
-            NxSpeechToTextTaskInfo info;
-            info.taskId = anyId(stream.firstSpeechToTextId);
-            info.state = speechToTextPair % StateCodes;
-            info.code = speechToTextPair / StateCodes % ErrorCodes;
+        // A task report, or the balance every eighth report, the next state and error code pair.
+        const auto sendTo = [&](auto& line, auto info, int firstId, int& pair) {
+            info.taskId = anyId(firstId);
+            info.state = pair % StateCodes;
+            info.code = pair / StateCodes % ErrorCodes;
             info.progress = int(random() % 101);
-            info.detail = step;
             const int balance = int(random() % 36000);
             if (kind != 7)
-                ++speechToTextPair;
-            on = stream.speechToText->deliver([&](INxSpeechToTextTaskManagerCallBack* callBack) {
+                ++pair;
+            return line->deliver([&](auto* callBack) {
                 if (kind == 7)
                     callBack->onRemainingChanged(balance);
                 else
                     callBack->onTaskStateChanged(info);
             });
+        };
+        if (on && toSpeechToText) {
+            NxSpeechToTextTaskInfo info;
+            info.detail = step;
+            on = sendTo(stream.speechToText, info, stream.firstSpeechToTextId, speechToTextPair);
         } else if (on && kind == 6) {
             // Sentence products go to subtitle tasks, which have odd offsets (see addTextToSpeech).
             NxSrtTaskProductInfo info;
@@ -200,20 +204,8 @@ void report(Stream& stream)
             });
         } else if (on) {
             NxTextToSpeechTaskInfo info;
-            info.taskId = anyId(stream.firstTextToSpeechId);
-            info.state = textToSpeechPair % StateCodes;
-            info.code = textToSpeechPair / StateCodes % ErrorCodes;
-            info.progress = int(random() % 101);
             info.filePath = stream.voiceFile;
-            const int balance = int(random() % 36000);
-            if (kind != 7)
-                ++textToSpeechPair;
-            on = stream.textToSpeech->deliver([&](INxTextToSpeechTaskManagerCallBack* callBack) {
-                if (kind == 7)
-                    callBack->onRemainingChanged(balance);
-                else
-                    callBack->onTaskStateChanged(info);
-            });
+            on = sendTo(stream.textToSpeech, info, stream.firstTextToSpeechId, textToSpeechPair);
         }
         if (on)
             ++stream.delivered;
