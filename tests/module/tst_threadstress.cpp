@@ -240,6 +240,7 @@ class ThreadStressTest : public QObject
 
     void addSpeechToText(int count);
     void addTextToSpeech(int count);
+    QStringList clickButton(Tab tab, int row, int column, const QString& call);
     void deleteRow(Tab tab, int row);
     void retryAFailedTask(Tab tab);
     void clearBothLists();
@@ -312,24 +313,32 @@ void ThreadStressTest::addTextToSpeech(int count)
     m_expected[TextToSpeech] << tts()->addedIds.mid(before);
 }
 
-void ThreadStressTest::deleteRow(Tab tab, int row)
+// Clicks the row's delete button (OperationColumn) or its retry or purchase
+// button (StatusColumn), on short and tall rows alike; answers the manager's
+// calls made meanwhile that start with `call`.
+QStringList ThreadStressTest::clickButton(Tab tab, int row, int column, const QString& call)
 {
     m_dialog->showTab(NxSpeechServiceDialog::TabType(tab));
     QTableView* view = table(tab);
-    const QModelIndex index = view->model()->index(row, OperationColumn);
+    const QModelIndex index = view->model()->index(row, column);
     view->scrollTo(index);
-    // Where the delete button is on short and on tall rows alike.
-    const QPoint at = view->visualRect(index).topLeft() + QPoint(20, 20);
-    QVERIFY(view->viewport()->rect().contains(at));
-    const int taskId = m_expected[tab].at(row);
+    const QRect cell = view->visualRect(index);
+    const QPoint at = column == OperationColumn ? cell.topLeft() + QPoint(20, 20) : cell.topRight() + QPoint(-16, 16);
+    if (!view->viewport()->rect().contains(at))
+        QTest::qFail("the button is out of sight", __FILE__, __LINE__);
     const int callsBefore = managerCalls(tab).size();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    return managerCalls(tab).mid(callsBefore).filter(call);
+}
+
+void ThreadStressTest::deleteRow(Tab tab, int row)
+{
+    const int taskId = m_expected[tab].at(row);
     const bool managerRemoves = m_script() % 8 != 0;
     (tab == SpeechToText ? stt()->removeAnswer : tts()->removeAnswer) = managerRemoves;
     m_deleteAnswer.clear();
 
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-
-    const QStringList removals = managerCalls(tab).mid(callsBefore).filter(QStringLiteral("removeTask:"));
+    const QStringList removals = clickButton(tab, row, OperationColumn, QStringLiteral("removeTask:"));
     const bool declined = m_deleteAnswer == QLatin1String("Cancel");
     QCOMPARE(removals, declined ? QStringList() : QStringList{QStringLiteral("removeTask:%1").arg(taskId)});
     if (!declined && managerRemoves)
@@ -338,9 +347,7 @@ void ThreadStressTest::deleteRow(Tab tab, int row)
 
 void ThreadStressTest::retryAFailedTask(Tab tab)
 {
-    m_dialog->showTab(NxSpeechServiceDialog::TabType(tab));
-    QTableView* view = table(tab);
-    QAbstractItemModel* model = view->model();
+    QAbstractItemModel* model = table(tab)->model();
     const int start = int(m_script() % unsigned(qMax(1, model->rowCount())));
     for (int i = 0; i < model->rowCount(); ++i) {
         const int row = (start + i) % model->rowCount();
@@ -348,14 +355,8 @@ void ThreadStressTest::retryAFailedTask(Tab tab)
         if (tab == SpeechToText ? !retriable(NxSpeechToTextTableModel::taskFromVariant(record))
                                 : !retriable(NxTextToSpeechTableModel::taskFromVariant(record)))
             continue;
-        const QModelIndex index = model->index(row, StatusColumn);
-        view->scrollTo(index);
-        const QPoint at = view->visualRect(index).topRight() + QPoint(-16, 16);
-        QVERIFY(view->viewport()->rect().contains(at));
-        const int callsBefore = managerCalls(tab).size();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
         // Only the row clicked is retried, if any.
-        const QStringList retries = managerCalls(tab).mid(callsBefore).filter(QStringLiteral("retryTask:"));
+        const QStringList retries = clickButton(tab, row, StatusColumn, QStringLiteral("retryTask:"));
         QVERIFY(retries.isEmpty() || retries == QStringList{QStringLiteral("retryTask:%1").arg(m_expected[tab].at(row))});
         return;
     }
