@@ -1,6 +1,5 @@
 #include "NxDataColumns.h"
 #include "NxEventRecorder.h"
-#include "NxSpeechServiceEvents.h"
 #include "NxTestHome.h"
 #include "NxTextToSpeechParamEvent.h"
 #include "VarneloSpeechServiceEvent.h"
@@ -44,20 +43,6 @@ private slots:
         event.setParams(voice, intonation, speed);
         event.sendEvent();
         QCOMPARE(recorder.summaries(), QStringList{QStringLiteral("title_audio_params_setting{%1}").arg(expected)});
-    }
-
-    void sharedSendersAddTheClipTypeOnlyWhenGiven()
-    {
-        NxEventRecorder recorder;
-        NxSpeechServiceEvents::sendServeDetails(NxSpeechServiceEvents::TextToSpeech, NxSpeechServiceEvents::PageScan,
-                                                QStringLiteral("srt"));
-        NxSpeechServiceEvents::sendFuncFailed(NxSpeechServiceEvents::SpeechToText, 3);
-        NxSpeechServiceEvents::sendWindowPopup(QStringLiteral("TTS_List_view"));
-        QCOMPARE(recorder.summaries(), (QStringList{
-            "audio_title_serve_details{func_module=TTS,page_status=scan,clip_type=srt}",
-            "audio_title_func_failed{func_module=STT,failed_reason=3}",
-            "embeded_window_popup{window_name=TTS_List_view}",
-        }));
     }
 
 private:

@@ -172,22 +172,26 @@ void report(Stream& stream)
         const int kind = step % StreamPeriod;
         const bool toSpeechToText = kind == 7 ? step / StreamPeriod % 2 == 0 : kind % 2 == 0 && kind < 6;
         bool& on = toSpeechToText ? speechToTextOn : textToSpeechOn;
-        if (on && toSpeechToText) {
-            NxSpeechToTextTaskInfo info;
-            info.taskId = anyId(stream.firstSpeechToTextId);
-            info.state = speechToTextPair % StateCodes;
-            info.code = speechToTextPair / StateCodes % ErrorCodes;
+        // A task report, or the balance every eighth report, the next state and error code pair.
+        const auto sendTo = [&](auto& line, auto info, int firstId, int& pair) {
+            info.taskId = anyId(firstId);
+            info.state = pair % StateCodes;
+            info.code = pair / StateCodes % ErrorCodes;
             info.progress = int(random() % 101);
-            info.detail = step;
             const int balance = int(random() % 36000);
             if (kind != 7)
-                ++speechToTextPair;
-            on = stream.speechToText->deliver([&](INxSpeechToTextTaskManagerCallBack* callBack) {
+                ++pair;
+            return line->deliver([&](auto* callBack) {
                 if (kind == 7)
                     callBack->onRemainingChanged(balance);
                 else
                     callBack->onTaskStateChanged(info);
             });
+        };
+        if (on && toSpeechToText) {
+            NxSpeechToTextTaskInfo info;
+            info.detail = step;
+            on = sendTo(stream.speechToText, info, stream.firstSpeechToTextId, speechToTextPair);
         } else if (on && kind == 6) {
             // Sentence products go to subtitle tasks, which have odd offsets (see addTextToSpeech).
             NxSrtTaskProductInfo info;
@@ -200,20 +204,8 @@ void report(Stream& stream)
             });
         } else if (on) {
             NxTextToSpeechTaskInfo info;
-            info.taskId = anyId(stream.firstTextToSpeechId);
-            info.state = textToSpeechPair % StateCodes;
-            info.code = textToSpeechPair / StateCodes % ErrorCodes;
-            info.progress = int(random() % 101);
             info.filePath = stream.voiceFile;
-            const int balance = int(random() % 36000);
-            if (kind != 7)
-                ++textToSpeechPair;
-            on = stream.textToSpeech->deliver([&](INxTextToSpeechTaskManagerCallBack* callBack) {
-                if (kind == 7)
-                    callBack->onRemainingChanged(balance);
-                else
-                    callBack->onTaskStateChanged(info);
-            });
+            on = sendTo(stream.textToSpeech, info, stream.firstTextToSpeechId, textToSpeechPair);
         }
         if (on)
             ++stream.delivered;
@@ -248,6 +240,7 @@ class ThreadStressTest : public QObject
 
     void addSpeechToText(int count);
     void addTextToSpeech(int count);
+    QStringList clickButton(Tab tab, int row, int column, const QString& call);
     void deleteRow(Tab tab, int row);
     void retryAFailedTask(Tab tab);
     void clearBothLists();
@@ -320,24 +313,32 @@ void ThreadStressTest::addTextToSpeech(int count)
     m_expected[TextToSpeech] << tts()->addedIds.mid(before);
 }
 
-void ThreadStressTest::deleteRow(Tab tab, int row)
+// Clicks the row's delete button (OperationColumn) or its retry or purchase
+// button (StatusColumn), on short and tall rows alike; answers the manager's
+// calls made meanwhile that start with `call`.
+QStringList ThreadStressTest::clickButton(Tab tab, int row, int column, const QString& call)
 {
     m_dialog->showTab(NxSpeechServiceDialog::TabType(tab));
     QTableView* view = table(tab);
-    const QModelIndex index = view->model()->index(row, OperationColumn);
+    const QModelIndex index = view->model()->index(row, column);
     view->scrollTo(index);
-    // Where the delete button is on short and on tall rows alike.
-    const QPoint at = view->visualRect(index).topLeft() + QPoint(20, 20);
-    QVERIFY(view->viewport()->rect().contains(at));
-    const int taskId = m_expected[tab].at(row);
+    const QRect cell = view->visualRect(index);
+    const QPoint at = column == OperationColumn ? cell.topLeft() + QPoint(20, 20) : cell.topRight() + QPoint(-16, 16);
+    if (!view->viewport()->rect().contains(at))
+        QTest::qFail("the button is out of sight", __FILE__, __LINE__);
     const int callsBefore = managerCalls(tab).size();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    return managerCalls(tab).mid(callsBefore).filter(call);
+}
+
+void ThreadStressTest::deleteRow(Tab tab, int row)
+{
+    const int taskId = m_expected[tab].at(row);
     const bool managerRemoves = m_script() % 8 != 0;
     (tab == SpeechToText ? stt()->removeAnswer : tts()->removeAnswer) = managerRemoves;
     m_deleteAnswer.clear();
 
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-
-    const QStringList removals = managerCalls(tab).mid(callsBefore).filter(QStringLiteral("removeTask:"));
+    const QStringList removals = clickButton(tab, row, OperationColumn, QStringLiteral("removeTask:"));
     const bool declined = m_deleteAnswer == QLatin1String("Cancel");
     QCOMPARE(removals, declined ? QStringList() : QStringList{QStringLiteral("removeTask:%1").arg(taskId)});
     if (!declined && managerRemoves)
@@ -346,9 +347,7 @@ void ThreadStressTest::deleteRow(Tab tab, int row)
 
 void ThreadStressTest::retryAFailedTask(Tab tab)
 {
-    m_dialog->showTab(NxSpeechServiceDialog::TabType(tab));
-    QTableView* view = table(tab);
-    QAbstractItemModel* model = view->model();
+    QAbstractItemModel* model = table(tab)->model();
     const int start = int(m_script() % unsigned(qMax(1, model->rowCount())));
     for (int i = 0; i < model->rowCount(); ++i) {
         const int row = (start + i) % model->rowCount();
@@ -356,14 +355,8 @@ void ThreadStressTest::retryAFailedTask(Tab tab)
         if (tab == SpeechToText ? !retriable(NxSpeechToTextTableModel::taskFromVariant(record))
                                 : !retriable(NxTextToSpeechTableModel::taskFromVariant(record)))
             continue;
-        const QModelIndex index = model->index(row, StatusColumn);
-        view->scrollTo(index);
-        const QPoint at = view->visualRect(index).topRight() + QPoint(-16, 16);
-        QVERIFY(view->viewport()->rect().contains(at));
-        const int callsBefore = managerCalls(tab).size();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
         // Only the row clicked is retried, if any.
-        const QStringList retries = managerCalls(tab).mid(callsBefore).filter(QStringLiteral("retryTask:"));
+        const QStringList retries = clickButton(tab, row, StatusColumn, QStringLiteral("retryTask:"));
         QVERIFY(retries.isEmpty() || retries == QStringList{QStringLiteral("retryTask:%1").arg(m_expected[tab].at(row))});
         return;
     }

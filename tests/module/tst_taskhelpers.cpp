@@ -1,0 +1,723 @@
+#include "INxAppInfo.h"
+#include "INxBaseLog.h"
+#include "NxAppSettings.h"
+#include "NxDataColumns.h"
+#include "NxEventRecorder.h"
+#include "NxMediaFile.h"
+#include "NxScriptedSpeechToTextManager.h"
+#include "NxScriptedTextToSpeechManager.h"
+#include "NxSequence.h"
+#include "NxSpeechServicePresenter.h"
+#include "NxSpeechToTextHelper.h"
+#include "NxSpeechToTextTableModel.h"
+#include "NxTestHome.h"
+#include "NxTextToSpeechHelper.h"
+#include "NxTextToSpeechTableModel.h"
+#include "NxTitleClip.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+namespace
+{
+NGeneralSettings* settings() { return NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting(); }
+}
+
+// The controllers of both services, each over its table model, with scripted managers.
+class TaskHelpersTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        NxScriptedSpeechToTextManager::install();
+        NxScriptedTextToSpeechManager::install();
+    }
+
+    void init()
+    {
+        QDir(subtitleFolder()).removeRecursively();
+        QDir(outputFolder()).removeRecursively();
+        settings()->SetSTTDeleteTaskNoTip(false);
+        settings()->SetTTSDeleteTaskNoTip(false);
+        m_presenter = std::make_unique<NxSpeechServicePresenter>();
+        m_stt = std::make_unique<NxSpeechToTextHelper>(m_presenter.get());
+        m_sttModel = std::make_unique<NxSpeechToTextTableModel>(nullptr);
+        m_tts = std::make_unique<NxTextToSpeechHelper>(m_presenter.get());
+        m_ttsModel = std::make_unique<NxTextToSpeechTableModel>(nullptr);
+        for (QAbstractItemModel* model : {static_cast<QAbstractItemModel*>(m_sttModel.get()),
+                                          static_cast<QAbstractItemModel*>(m_ttsModel.get())})
+            m_testers.push_back(std::make_unique<QAbstractItemModelTester>(
+                model, QAbstractItemModelTester::FailureReportingMode::QtTest));
+        m_stt->setModel(m_sttModel.get());
+        m_tts->setModel(m_ttsModel.get());
+    }
+
+    void cleanup()
+    {
+        m_stt.reset();
+        m_tts.reset();
+        m_testers.clear();
+        m_sttModel.reset();
+        m_ttsModel.reset();
+        m_presenter.reset();
+        m_clips.clear();
+    }
+
+    // Both services: a running and a failed state, and what a task lacks (seconds, characters).
+    void purchaseTipIsRaisedOnceUntilReset_data() { services(); }
+    void purchaseTipIsRaisedOnceUntilReset()
+    {
+        QFETCH(int, running); QFETCH(int, failed); QFETCH(int, lacking);
+        onEither([&](auto* helper) {
+            using Helper = std::remove_pointer_t<decltype(helper)>;
+            const int id = add(helper, QStringLiteral("Intro"));
+            QList<int> tips;
+            connect(helper, &Helper::sigPurchaseTip, this, [&](int amount, bool& success) {
+                QCOMPARE(QThread::currentThread(), thread());
+                tips.append(amount);
+                success = true;
+            }, Qt::DirectConnection);
+            const int notEnough = 1;
+            QVERIFY(deliver(helper, id, running, notEnough));
+            QVERIFY(deliver(helper, id, running, notEnough));
+            QCOMPARE(tips, QList<int>{lacking});
+            QCOMPARE(managerOf(helper)->calls.filter(QStringLiteral("retryTask")).size(), 1);
+
+            helper->resetPurchaseTip();
+            QVERIFY(deliver(helper, id, failed, notEnough));
+            QCOMPARE(tips.size(), 2);
+        });
+    }
+
+    void reportsAreAppliedOnTheGuiThread_data() { services(); }
+    void reportsAreAppliedOnTheGuiThread()
+    {
+        QFETCH(int, running);
+        onEither([&](auto* helper) {
+            using Helper = std::remove_pointer_t<decltype(helper)>;
+            const int id = add(helper, QStringLiteral("Intro"));
+            QThread* handledOn = nullptr;
+            connect(helper, &Helper::sigProgress, this, [&] { handledOn = QThread::currentThread(); },
+                    Qt::DirectConnection);
+            managerOf(helper)->reportState(id, running, 0, 30);
+            QCOMPARE(taskIn(helper, 0)->progress, 0); // not touched from the worker
+            QTRY_COMPARE(taskIn(helper, 0)->progress, 30);
+            QCOMPARE(handledOn, thread());
+        });
+    }
+
+    void clearingStopsAndRemovesEverything_data() { services(); }
+    void clearingStopsAndRemovesEverything()
+    {
+        onEither([&](auto* helper) {
+            using Helper = std::remove_pointer_t<decltype(helper)>;
+            auto* manager = managerOf(helper);
+            QSignalSpy dataChanged(helper, &Helper::sigDataChanged);
+            helper->clearAllTasks();
+            QCOMPARE(dataChanged.count(), 0);
+            QVERIFY(manager->calls.isEmpty());
+
+            const int first = add(helper, QStringLiteral("A"));
+            const int second = add(helper, QStringLiteral("B"));
+            QVERIFY(helper->hasUnfinishedTasks());
+            manager->unfinishedTasks.clear();
+            QVERIFY(!helper->hasUnfinishedTasks());
+            manager->calls.clear();
+            manager->removeAnswer = false; // answers are ignored when clearing
+            QSignalSpy counted(helper, &Helper::sigTaskCountChanged);
+
+            helper->clearAllTasks();
+
+            QCOMPARE(manager->calls, (QStringList{"stopAll", QStringLiteral("removeTask:%1").arg(first),
+                                                  QStringLiteral("removeTask:%1").arg(second)}));
+            QCOMPARE(helper->taskCount(), 0);
+            QCOMPARE(modelOf(helper)->rowCount(), 0);
+            // One repaint of the whole table.
+            QCOMPARE(dataChanged.count(), 1);
+            QVERIFY(!dataChanged.at(0).at(0).toModelIndex().isValid());
+            QCOMPARE(counted.count(), 1);
+            QVERIFY(!helper->hasUnfinishedTasks());
+        });
+    }
+
+    void lateReportsForRemovedTasksOnlyAnnounceTheirId_data() { services(); }
+    void lateReportsForRemovedTasksOnlyAnnounceTheirId()
+    {
+        QFETCH(int, running);
+        onEither([&](auto* helper) {
+            using Helper = std::remove_pointer_t<decltype(helper)>;
+            const int removed = add(helper, QStringLiteral("Removed"));
+            const int cleared = add(helper, QStringLiteral("Cleared"));
+            // A report already on its way when the user deletes the running task.
+            managerOf(helper)->reportState(removed, NxSpeechToTextTaskInfo::Completed, 0, 100);
+            connect(helper, &Helper::sigAskDelete, this, [](bool& ret, bool&) { ret = true; }, Qt::DirectConnection);
+            helper->slotRemoveTask(0);
+            QCOMPARE(helper->taskCount(), 1);
+
+            QSignalSpy announced(helper, &Helper::sigTaskStateChanged);
+            QSignalSpy progress(helper, &Helper::sigProgress);
+            QSignalSpy finished(helper, &Helper::sigTaskFinish);
+            QTRY_COMPARE(announced.count(), 1);
+            helper->clearAllTasks();
+            managerOf(helper)->reportState(cleared, running, 0, 5);
+            QTRY_COMPARE(announced.count(), 2);
+            QCOMPARE(announced.at(1).at(0).toInt(), cleared);
+            QCOMPARE(progress.count(), 0);
+            QCOMPARE(finished.count(), 0);
+        });
+        QVERIFY(sttManager()->calls.filter(QStringLiteral("exportSubtitles")).isEmpty());
+    }
+
+    void sttReportsMapStateCodesToStatuses_data()
+    {
+        columns<int, int>({"state", "status"});
+        QTest::newRow("1 waits") << 1 << int(NxSpeechToText::Waiting);
+        for (int state = 2; state <= 10; ++state)
+            QTest::addRow("%d is status %d", state, state - 1) << state << state - 1;
+        QTest::newRow("11 is unknown, waits") << 11 << int(NxSpeechToText::Waiting);
+        QTest::newRow("0 is unknown, waits") << 0 << int(NxSpeechToText::Waiting);
+        QTest::newRow("negative is unknown, waits") << -4 << int(NxSpeechToText::Waiting);
+    }
+    void sttReportsMapStateCodesToStatuses()
+    {
+        QFETCH(int, state); QFETCH(int, status);
+        const int id = add(m_stt.get(), QStringLiteral("Intro"));
+        deliver(m_stt.get(), id, NxSpeechToTextTaskInfo::Transcoding, 0, 10); // a known starting point
+        QVERIFY(deliver(m_stt.get(), id, state, 0, 42));
+        QCOMPARE(sttTask(0)->status, status);
+        QCOMPARE(sttTask(0)->progress, 42);
+    }
+
+    void sttErrorCodesSetMessageReasonAndFailureEvent_data()
+    {
+        // failedEvent: "failed_reason" sent, -1 for none
+        columns<int, int, QString, QString, int, int>({"state", "code", "message", "detail", "failReason", "failedEvent"});
+
+        QTest::newRow("0 on a failure") << 3 << 0 << "Unknow error" << "" << 4 << 5;
+        QTest::newRow("0 while running sends nothing") << 8 << 0 << "Unknow error" << "" << 0 << -1;
+        QTest::newRow("1 while running is lack of time") << 8 << 1 << "Not enough hours left" << "" << 2 << 4;
+        QTest::newRow("2 transcode failure") << 5 << 2 << "Transcode failure" << "" << 4 << 2;
+        QTest::newRow("3 file too long") << 3 << 3 << "Only 1 hour file can be transcribed in a single task." << "" << 4 << 5;
+        QTest::newRow("4 even while running is unrecognised") << 8 << 4 << "Unrecognized file content." << "" << 3 << 1;
+        QTest::newRow("5 upload failure") << 7 << 5 << "Upload failure" << "" << 4 << 2;
+        QTest::newRow("6 login error") << 9 << 6 << "Login error" << "" << 4 << 5;
+        QTest::newRow("7 keeps its two blanks") << 9 << 7 << "Transcription  failure" << "" << 4 << 2;
+        QTest::newRow("8 is the network") << 6 << 8 << "Network connection is broken" << "" << 1 << 3;
+        QTest::newRow("42 is unknown with its code") << 9 << 42 << "Unknow error" << "42" << 4 << 5;
+        QTest::newRow("42 while running only keeps the code") << 8 << 42 << "Unknow error" << "42" << 0 << -1;
+        QTest::newRow("negative code") << 3 << -7 << "Unknow error" << "-7" << 4 << 5;
+    }
+    void sttErrorCodesSetMessageReasonAndFailureEvent()
+    {
+        QFETCH(int, state); QFETCH(int, code); QFETCH(QString, message); QFETCH(QString, detail); QFETCH(int, failReason);
+        QFETCH(int, failedEvent);
+
+        const int id = add(m_stt.get(), QStringLiteral("Intro"));
+        NxEventRecorder recorder;
+        QVERIFY(deliver(m_stt.get(), id, state, code));
+
+        const NxSpeechToText::Task* task = sttTask(0);
+        QCOMPARE(QString::fromStdString(task->errorMessage), message);
+        QCOMPARE(task->errorDetail, detail);
+        QCOMPARE(task->failReason, failReason);
+        const QStringList failures = recorder.summaries().filter(QStringLiteral("audio_title_func_failed"));
+        QCOMPARE(failures, failedEvent < 0 ? QStringList()
+                                           : QStringList{QStringLiteral("audio_title_func_failed{func_module=STT,failed_reason=%1}")
+                                                             .arg(failedEvent)});
+        const QVariant tooltip = m_sttModel->index(0, NxSpeechToTextTableModel::StatusColumn).data(Qt::ToolTipRole);
+        QCOMPARE(tooltip.toString(), NxSpeechToText::isFailedStatus(task->status) ? message + detail : QString());
+    }
+
+    void sttStatusChangesSendServiceEventsOnceInOrder()
+    {
+        m_stt->addClipTasks({clip(QStringLiteral("Intro"), INxClip::Video, 25 * 90)}, QStringLiteral("en-US"), false);
+        const int id = sttManager()->addedIds.last();
+        NxEventRecorder recorder;
+        QSignalSpy dataChanged(m_stt.get(), &NxSpeechToTextHelper::sigDataChanged);
+
+        for (int state : {2, 2, 4, 6, 6, 8, 10, 10})
+            QVERIFY(deliver(m_stt.get(), id, state));
+
+        QCOMPARE(recorder.summaries(), (QStringList{
+            "audio_title_serve_details{func_module=STT,page_status=scan}",
+            "audio_title_serve_details{func_module=STT,page_status=upload}",
+            "audio_title_serve_details{func_module=STT,page_status=cloud_transfer}",
+            "audio_title_serve_details{func_module=STT,page_status=download}",
+            "audio_title_func_bill_details{func_module=STT,bill_quantity=90}",
+        }));
+        QCOMPARE(recorder.events().last().properties.last().second.userType(), int(QMetaType::Int));
+        // A repeated status repaints the whole table but reports no changed row.
+        QList<bool> validIndexes;
+        for (const auto& arguments : qAsConst(dataChanged))
+            validIndexes.append(arguments.at(0).toModelIndex().isValid());
+        QCOMPARE(validIndexes, (QList<bool>{true, false, true, true, false, true, true, false}));
+    }
+
+    void sttCompletionExportsAndAnnouncesTheSubtitles_data()
+    {
+        columns<QString, bool, bool, bool, bool, bool>({"kind", "attachResult", "exportWrites", "expectClip", "expectTimeline", "announced"});
+
+        QTest::newRow("attached clip") << "clip" << true << true << true << false << true;
+        QTest::newRow("attached timeline") << "timeline" << true << true << false << true << true;
+        QTest::newRow("clip not attached") << "clip" << false << true << false << false << true;
+        QTest::newRow("timeline not attached") << "timeline" << false << true << false << false << true;
+        QTest::newRow("attached material has neither") << "material" << true << true << false << false << true;
+        QTest::newRow("no file, no announcement") << "clip" << true << false << false << false << false;
+    }
+    void sttCompletionExportsAndAnnouncesTheSubtitles()
+    {
+        QFETCH(QString, kind); QFETCH(bool, attachResult); QFETCH(bool, exportWrites); QFETCH(bool, expectClip);
+        QFETCH(bool, expectTimeline); QFETCH(bool, announced);
+
+        NxSequence sequence(QStringLiteral("Main"), {25, 1});
+        NxMediaFile media(QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250);
+        INxClip* theClip = clip(QStringLiteral("Intro"));
+        if (kind == QLatin1String("clip"))
+            m_stt->addClipTasks({theClip}, QStringLiteral("en-US"), attachResult);
+        else if (kind == QLatin1String("timeline"))
+            m_stt->addTimelineTask(&sequence, QStringLiteral("en-US"), attachResult);
+        else
+            m_stt->addMaterialTasks({&media}, QStringLiteral("en-US"), attachResult);
+        sttManager()->exportWritesFile = exportWrites;
+        const int id = sttManager()->addedIds.last();
+
+        QSignalSpy generated(m_presenter.get(), &NxSpeechServicePresenter::sigSrtFileGenerate);
+        QSignalSpy finished(m_stt.get(), &NxSpeechToTextHelper::sigTaskFinish);
+        QVERIFY(deliver(m_stt.get(), id, NxSpeechToTextTaskInfo::Transcribing, 0, 60));
+        QVERIFY(deliver(m_stt.get(), id, NxSpeechToTextTaskInfo::Completed, 0, 100));
+
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(sttManager()->calls.contains(QStringLiteral("exportSubtitles:%1").arg(id)));
+        QCOMPARE(generated.count(), announced ? 1 : 0);
+        if (!announced)
+            return;
+        const QString destPath = sttTask(0)->destPath;
+        QVERIFY(destPath.startsWith(subtitleFolder()));
+        QCOMPARE(generated.at(0).at(0).toString(), destPath);
+        QCOMPARE(generated.at(0).at(1).value<INxClip*>(), expectClip ? theClip : nullptr);
+        QCOMPARE(generated.at(0).at(2).value<INxTimeline*>(), expectTimeline ? static_cast<INxTimeline*>(&sequence) : nullptr);
+    }
+
+    void sttBalanceIsPassedOnAsItComes()
+    {
+        QThread* reportedOn = nullptr;
+        connect(m_stt.get(), &NxSpeechToTextHelper::sigLastTimeChanged, this,
+                [&] { reportedOn = QThread::currentThread(); }, Qt::DirectConnection);
+        QSignalSpy remaining(m_stt.get(), &NxSpeechToTextHelper::sigLastTimeChanged);
+        sttManager()->reportRemainingFromWorker(3600);
+        QCOMPARE(remaining.count(), 1);
+        QCOMPARE(remaining.at(0).at(0).toInt(), 3600);
+        QVERIFY(reportedOn && reportedOn != thread());
+    }
+
+    void sttAddingSkipsRefusedTasksAndDescribesTheRest()
+    {
+        sttManager()->refusedNames = {QStringLiteral("Refused"), QStringLiteral("Main")};
+        QSignalSpy counted(m_stt.get(), &NxSpeechToTextHelper::sigTaskCountChanged);
+
+        NxTimelineClip* music = clip(QStringLiteral("Music"), INxClip::Audio, 25 * 61);
+        NxTimelineClip ntsc(QStringLiteral("Ntsc"), INxClip::Video, {30000, 1001}, nullptr, {0, 1800, 0});
+        NxTimelineClip broken(QStringLiteral("Broken"), INxClip::Video, {0, 1}, nullptr, {0, 1800, 0});
+        QVERIFY(m_stt->addClipTasks({music, clip(QStringLiteral("Refused")), &ntsc, &broken}, QStringLiteral("fr-FR"), true));
+        QCOMPARE(sttManager()->calls.last(), QStringLiteral("refresh:0"));
+        QCOMPARE(sttManager()->calls.filter(QStringLiteral("refresh")).size(), 1);
+        QVERIFY(sttManager()->calls.contains(QStringLiteral("addClipTask:Music:fr-FR")));
+
+        NxMediaFile video(QStringLiteral("/m/v.mp4"), INxAbstractMedia::Video, {24, 1}, 24 * 5);
+        NxMediaFile offline(QStringLiteral("/m/gone.wav"), INxAbstractMedia::Audio, {24, 1}, 24 * 5);
+        offline.setOffline(true);
+        QVERIFY(m_stt->addMaterialTasks({&video, &offline}, QStringLiteral("en-US"), false));
+
+        NxSequence refused(QStringLiteral("Main"), {25, 1});
+        QVERIFY(!m_stt->addTimelineTask(&refused, QStringLiteral("en-US"), true));
+        QVERIFY(!m_stt->addTimelineTask(nullptr, QStringLiteral("en-US"), true));
+        QVERIFY(m_stt->addClipTasks({clip(QStringLiteral("Refused"))}, QStringLiteral("en-US"), true));
+
+        struct Expected { QString name; int kind; int duration; bool attach; };
+        const QList<Expected> expected{
+            {"Clip_Music", NxSpeechToText::AudioMedia, 61, true},
+            {"Clip_Ntsc", NxSpeechToText::VideoMedia, 60, true},
+            {"Clip_Broken", NxSpeechToText::VideoMedia, 0, true},
+            {"Material_v", NxSpeechToText::VideoMedia, 5, false},
+            {"Material_gone", NxSpeechToText::AudioMedia, 0, false},
+        };
+        QCOMPARE(m_sttModel->rowCount(), expected.size());
+        QCOMPARE(counted.count(), expected.size());
+        for (int row = 0; row < expected.size(); ++row) {
+            const NxSpeechToText::Task* task = sttTask(row);
+            QCOMPARE(task->fileName, expected[row].name);
+            QCOMPARE(task->mediaKind, expected[row].kind);
+            QCOMPARE(task->duration, expected[row].duration);
+            QCOMPARE(task->attachResult, expected[row].attach);
+            QCOMPARE(task->taskId, sttManager()->addedIds.at(row));
+        }
+        QCOMPARE(sttTask(0)->clip, static_cast<INxClip*>(music));
+        QVERIFY(!sttTask(3)->clip && !sttTask(3)->timeline);
+    }
+
+    void sttDestroyingTheHelperUnregistersAndReleasesTheManager()
+    {
+        const int id = add(m_stt.get(), QStringLiteral("A"));
+        sttManager()->reportState(id, NxSpeechToTextTaskInfo::Transcribing, 0, 5); // still queued
+        QSignalSpy progress(m_stt.get(), &NxSpeechToTextHelper::sigProgress);
+        m_stt.reset();
+        QVERIFY(!NxScriptedSpeechToTextManager::latest());
+        QCoreApplication::processEvents(); // the queued report dies with the helper
+        QCOMPARE(progress.count(), 0);
+    }
+
+    void ttsReportsMapToStatusesWithCodesForcingScanFailure_data()
+    {
+        columns<int, int, int, QString, int, bool>({"state", "code", "status", "message", "failReason", "finishes"});
+
+        QTest::newRow("waiting") << 1 << 0 << 0 << "Unknow error" << 0 << false;
+        QTest::newRow("converting") << 6 << 0 << 5 << "Unknow error" << 0 << false;
+        QTest::newRow("download failed") << 9 << 6 << 8 << "Transcription  failure" << 4 << true;
+        QTest::newRow("code 3 on converting fails the scan") << 6 << 3 << 2
+                                                             << "Only 1500 characters can be transcribed in a single task." << 4 << true;
+        QTest::newRow("code 2 fails the scan as unrecognised") << 8 << 2 << 2 << "Unrecognized file content." << 3 << true;
+        QTest::newRow("code 5 fails the scan as network") << 4 << 5 << 2 << "Network connection is broken" << 1 << true;
+        QTest::newRow("code 4 keeps the stage") << 5 << 4 << 4 << "Upload failure" << 4 << true;
+        QTest::newRow("unknown state waits") << 11 << 0 << 0 << "Unknow error" << 0 << false;
+    }
+    void ttsReportsMapToStatusesWithCodesForcingScanFailure()
+    {
+        QFETCH(int, state); QFETCH(int, code); QFETCH(int, status); QFETCH(QString, message); QFETCH(int, failReason);
+        QFETCH(bool, finishes);
+
+        const int id = add(m_tts.get(), QStringLiteral("T"));
+        QSignalSpy finished(m_tts.get(), &NxTextToSpeechHelper::sigTaskFinish);
+        QVERIFY(deliver(m_tts.get(), id, state, code));
+        QCOMPARE(ttsTask(0)->status, status);
+        QCOMPARE(QString::fromStdString(ttsTask(0)->errorMessage), message);
+        QCOMPARE(ttsTask(0)->failReason, failReason);
+        QCOMPARE(finished.count(), finishes ? 1 : 0);
+    }
+
+    void ttsServiceDetailsAreSentOncePerChangeIntoFourStatuses()
+    {
+        const int titleId = add(m_tts.get(), QStringLiteral("T"));
+        NxEventRecorder recorder;
+        for (int state : {1, 2, 2, 4, 6, 6, 8, 8})
+            QVERIFY(deliver(m_tts.get(), titleId, state));
+        QVERIFY(deliver(m_tts.get(), titleId, 7)); // a failure sends its own event only
+        QCOMPARE(recorder.summaries(), (QStringList{
+            "audio_title_serve_details{func_module=TTS,page_status=scan,clip_type=title}",
+            "audio_title_serve_details{func_module=TTS,page_status=upload,clip_type=title}",
+            "audio_title_serve_details{func_module=TTS,page_status=cloud_transfer,clip_type=title}",
+            "audio_title_func_failed{func_module=TTS,failed_reason=2,clip_type=title}",
+        }));
+
+        const int subtitleId = addVoiceOver(subtitle(QStringLiteral("Dialog")));
+        recorder.clear();
+        QVERIFY(deliver(m_tts.get(), subtitleId, 10));
+        QCOMPARE(recorder.summaries(), (QStringList{
+            "audio_title_serve_details{func_module=TTS,page_status=download,clip_type=srt}",
+            "audio_title_func_bill_details{func_module=TTS,bill_quantity=120}",
+        }));
+    }
+
+    void ttsAddingSendsTheParameterEventAndSkipsRefusedClips()
+    {
+        ttsManager()->refusedClips = {QStringLiteral("Refused")};
+        NxEventRecorder recorder;
+        QSignalSpy counted(m_tts.get(), &NxTextToSpeechHelper::sigTaskCountChanged);
+        TextToSpeechTaskParam param;
+        param.languageCode = QStringLiteral("en-GB");
+        param.voiceCode = QStringLiteral("Emily");
+        param.intonation = 3;
+        param.speed = -2;
+        param.voiceName = QStringLiteral("Emily (UK)");
+        param.intonationName = QStringLiteral("High");
+        param.speedName = QStringLiteral("Slow");
+        QVERIFY(m_tts->addTasks({title(QStringLiteral("A"), {"x"}), title(QStringLiteral("Refused")),
+                                 subtitle(QStringLiteral("S"))}, param));
+
+        QCOMPARE(recorder.summaries().first(),
+                 QStringLiteral("title_audio_params_setting{tone_color=british_female_voice.,tone=3,speed=slow}"));
+        QCOMPARE(ttsManager()->calls.first(), QStringLiteral("addTask:A:Emily:3:-2:en-GB"));
+        QCOMPARE(ttsManager()->calls.last(), QStringLiteral("refresh"));
+        QCOMPARE(counted.count(), 1);
+        QCOMPARE(m_ttsModel->rowCount(), 2);
+        QVERIFY(!ttsTask(0)->isSubtitle);
+        QVERIFY(ttsTask(1)->isSubtitle);
+        QCOMPARE(ttsTask(0)->toolTip, QStringLiteral("TotalWord: 120\nVocalist: Emily (UK)\nInotation: High\nSpeakRate: Slow"));
+        QCOMPARE(ttsTask(0)->text, QStringLiteral("Spoken text of A"));
+    }
+
+    void ttsCompletedTitleIsCopiedWithoutOverwritingAndItsTextKept()
+    {
+        NxTitleClip* clip = title(QStringLiteral("Intro"), {QStringLiteral("Welcome")});
+        const int first = addVoiceOver(clip, true);
+        const int second = addVoiceOver(title(QStringLiteral("Outro"), {QStringLiteral("Bye")}), false);
+        QVERIFY(!writeFile(ttsTask(1)->destPath, "user's own file").isEmpty());
+        const QString produced = writeFile(m_storage.filePath(QStringLiteral("produced.mp3")), "ID3 fresh audio");
+
+        QList<NxLogEntry> log;
+        const int handle = GetGlobalLogInstance()->addListener([&](const NxLogEntry& entry) {
+            if (entry.file == QLatin1String("NxSpeechService/NxTextToSpeechHelper"))
+                log.append(entry);
+        });
+        QSignalSpy audio(m_presenter.get(), &NxSpeechServicePresenter::sigAudioFileGenerate);
+        QVERIFY(deliver(m_tts.get(), first, 10, 0, 50, produced));
+        QVERIFY(deliver(m_tts.get(), second, 10, 0, 50, produced));
+        QVERIFY(deliver(m_tts.get(), second, 10, 0, 50, m_storage.filePath(QStringLiteral("missing.mp3"))));
+        GetGlobalLogInstance()->removeListener(handle);
+
+        QCOMPARE(contentOf(ttsTask(0)->destPath), QByteArray("ID3 fresh audio"));
+        QCOMPARE(contentOf(outputFolder() + "/Intro - Welcome.kvtxt"), QByteArray("Spoken text of Intro"));
+        QCOMPARE(contentOf(ttsTask(1)->destPath), QByteArray("user's own file"));
+
+        // Only the task's own copy is announced; the other task failed.
+        QCOMPARE(audio.count(), 1);
+        QCOMPARE(audio.at(0).at(1).value<INxClip*>(), static_cast<INxClip*>(clip));
+        QCOMPARE(ttsTask(1)->status, int(NxTextToSpeech::DownloadFailed));
+        QStringList messages;
+        for (const NxLogEntry& entry : log) {
+            QCOMPARE(entry.function, QStringLiteral("NxTextToSpeechHelper::dealTaskFinished"));
+            messages.append(entry.message);
+        }
+        QCOMPARE(messages, (QStringList{"copy file : " + produced, "dest file : " + ttsTask(0)->destPath,
+                                        "copy file : " + produced, "dest file : " + ttsTask(1)->destPath,
+                                        "dest file failed!",
+                                        QStringLiteral("task %1 failed: %2 already exists").arg(QString::number(second), ttsTask(1)->destPath),
+                                        "copy file : " + m_storage.filePath("missing.mp3"),
+                                        "dest file : " + ttsTask(1)->destPath, "not found source file"}));
+    }
+
+    void ttsSentencesAreCopiedAndOnlyTheFirstOfARunStarts()
+    {
+        NxTimelineClip* clip = subtitle(QStringLiteral("Dialog"));
+        const int id = addVoiceOver(clip, true);
+        const QString sentence = writeFile(m_storage.filePath(QStringLiteral("s.mp3")), "sentence audio");
+        QSignalSpy products(m_presenter.get(), &NxSpeechServicePresenter::sigSrtProductFileGenerate);
+
+        for (int index : {4, 5})
+            ttsManager()->productFromWorker(id, index, 50, sentence);
+        QTRY_COMPARE(products.count(), 2);
+        QVERIFY(deliver(m_tts.get(), id, 7)); // a failure opens a new run
+        ttsManager()->productFromWorker(id, 6, 75, sentence);
+        QTRY_COMPARE(products.count(), 3);
+        // A sentence made again after a retry replaces the earlier file.
+        ttsManager()->productFromWorker(id, 4, 50, writeFile(m_storage.filePath(QStringLiteral("again.mp3")), "second take"));
+        QTRY_COMPARE(products.count(), 4);
+        const QString folder = ttsTask(0)->destPath;
+        QCOMPARE(contentOf(folder + "/Dialog_5.mp3"), QByteArray("second take"));
+
+        QCOMPARE(products.at(0).at(0).toString(), folder + "/Dialog_5.mp3");
+        QCOMPARE(products.at(0).at(1).toString(), QStringLiteral("Dialog"));
+        QCOMPARE(products.at(0).at(2).value<INxClip*>(), static_cast<INxClip*>(clip));
+        QCOMPARE(products.at(0).at(3).toLongLong(), 1050); // the clip starts at frame 1000
+        QList<bool> starts;
+        for (const auto& product : qAsConst(products))
+            starts.append(product.at(4).toBool());
+        QCOMPARE(starts, (QList<bool>{true, false, true, false}));
+        QVERIFY(QFile::exists(folder + "/Dialog_6.mp3"));
+
+        QList<NxLogEntry> log;
+        const int handle = GetGlobalLogInstance()->addListener([&](const NxLogEntry& entry) { log.append(entry); });
+        ttsManager()->productFromWorker(id, 1, 0, m_storage.filePath(QStringLiteral("gone.mp3")));
+        QTRY_VERIFY(!log.isEmpty());
+        GetGlobalLogInstance()->removeListener(handle);
+        QCOMPARE(log.first().level, NxLogEntry::Error);
+        QCOMPARE(log.first().message, QStringLiteral("str product file no exits,path:%1,index:1")
+                                          .arg(m_storage.filePath(QStringLiteral("gone.mp3"))));
+        QCOMPARE(products.count(), 4);
+    }
+
+    void ttsPartlyFailedSubtitleTaskEndsAsConvertFailed()
+    {
+        ttsManager()->sentencesPerTask = 4;
+        ttsManager()->failedSentences = 1;
+        const int id = addVoiceOver(subtitle(QStringLiteral("Dialog")));
+        NxEventRecorder recorder;
+        QVERIFY(deliver(m_tts.get(), id, 10));
+        const NxTextToSpeech::Task* task = ttsTask(0);
+        QCOMPARE(task->status, int(NxTextToSpeech::ConvertFailed));
+        QCOMPARE(QString::fromStdString(task->errorMessage), QStringLiteral("Partial text transcription failed"));
+        QCOMPARE(task->succeededSentences, 3);
+        QCOMPARE(task->completedCharacters, 60);
+        QVERIFY(recorder.names().contains(QStringLiteral("audio_title_func_failed")));
+        QCOMPARE(m_ttsModel->index(0, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("Completed/TotalWord"));
+    }
+
+    void ttsDeleteAsksOnlyForUnfinishedTasks_data()
+    {
+        columns<int, bool, bool, bool, bool, bool>({"state", "confirm", "tickNoTip", "asked", "removed", "noTipSaved"});
+
+        QTest::newRow("completed goes without a question") << 10 << false << false << false << true << false;
+        QTest::newRow("failed goes without a question") << 9 << false << false << false << true << false;
+        QTest::newRow("running, confirmed and stop asking") << 6 << true << true << true << true << true;
+        QTest::newRow("running, cancelled with stop asking ticked") << 6 << false << true << true << false << false;
+    }
+    void ttsDeleteAsksOnlyForUnfinishedTasks()
+    {
+        QFETCH(int, state); QFETCH(bool, confirm); QFETCH(bool, tickNoTip); QFETCH(bool, asked); QFETCH(bool, removed);
+        QFETCH(bool, noTipSaved);
+
+        const int id = add(m_tts.get(), QStringLiteral("T"));
+        QVERIFY(deliver(m_tts.get(), id, state));
+        int questions = 0;
+        connect(m_tts.get(), &NxTextToSpeechHelper::sigAskDelete, this, [&](bool& ret, bool& noTip) {
+            ++questions;
+            ret = confirm;
+            noTip = tickNoTip;
+        }, Qt::DirectConnection);
+        m_tts->slotRemoveTask(0);
+        QCOMPARE(questions, asked ? 1 : 0);
+        QCOMPARE(m_tts->taskCount(), removed ? 0 : 1);
+        QCOMPARE(m_ttsModel->rowCount(), removed ? 0 : 1);
+        QCOMPARE(settings()->GetTTSDeleteTaskNoTip(), noTipSaved);
+    }
+
+    void ttsRetryFollowsTheFailureReason_data()
+    {
+        columns<int, int, bool>({"state", "code", "retries"});
+        QTest::newRow("unrecognised text never") << 6 << 2 << false;
+        QTest::newRow("network failure") << 6 << 5 << true;
+        QTest::newRow("download failure") << 9 << 0 << true;
+        QTest::newRow("still converting") << 6 << 0 << false;
+    }
+    void ttsRetryFollowsTheFailureReason()
+    {
+        QFETCH(int, state); QFETCH(int, code); QFETCH(bool, retries);
+        const int id = add(m_tts.get(), QStringLiteral("T"));
+        QVERIFY(deliver(m_tts.get(), id, state, code));
+        ttsManager()->calls.clear();
+        m_tts->slotRefreshTask(0);
+        QCOMPARE(ttsManager()->calls, retries ? QStringList{QStringLiteral("retryTask:%1").arg(id)} : QStringList());
+        QCOMPARE(ttsTask(0)->status == NxTextToSpeech::Waiting, retries);
+    }
+
+    void ttsModelShowsTooltipsAndNoDisplayText()
+    {
+        add(m_tts.get(), QStringLiteral("T"));
+        QVERIFY(deliver(m_tts.get(), add(m_tts.get(), QStringLiteral("U")), 7, 42));
+        for (int column = 0; column < 4; ++column)
+            QVERIFY(!m_ttsModel->index(1, column).data(Qt::DisplayRole).isValid());
+        QCOMPARE(m_ttsModel->index(1, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("U - x"));
+        QVERIFY(!m_ttsModel->index(1, 1).data(Qt::ToolTipRole).isValid()); // a title, not a subtitle
+        QCOMPARE(m_ttsModel->index(1, 2).data(Qt::ToolTipRole).toString(), QStringLiteral("Unknow error42"));
+        QVERIFY(!m_ttsModel->index(0, 2).data(Qt::ToolTipRole).isValid());
+    }
+
+private:
+    // Rows for the tests both services share.
+    static void services()
+    {
+        columns<bool, int, int, int>({"speechToText", "running", "failed", "lacking"});
+        QTest::newRow("speech-to-text") << true << int(NxSpeechToTextTaskInfo::Transcribing)
+                                        << int(NxSpeechToTextTaskInfo::TranscribeFailed) << 10;
+        QTest::newRow("text-to-speech") << false << int(NxTextToSpeechTaskInfo::Converting)
+                                        << int(NxTextToSpeechTaskInfo::ConvertFailed) << 120;
+    }
+    // Runs `body` on the controller of the row's service.
+    template <typename Body>
+    void onEither(const Body& body)
+    {
+        QFETCH(bool, speechToText);
+        if (speechToText)
+            body(m_stt.get());
+        else
+            body(m_tts.get());
+    }
+
+    static NxScriptedSpeechToTextManager* sttManager() { return NxScriptedSpeechToTextManager::latest(); }
+    static NxScriptedTextToSpeechManager* ttsManager() { return NxScriptedTextToSpeechManager::latest(); }
+    static NxScriptedSpeechToTextManager* managerOf(NxSpeechToTextHelper*) { return sttManager(); }
+    static NxScriptedTextToSpeechManager* managerOf(NxTextToSpeechHelper*) { return ttsManager(); }
+    NxSpeechToTextTableModel* modelOf(NxSpeechToTextHelper*) const { return m_sttModel.get(); }
+    NxTextToSpeechTableModel* modelOf(NxTextToSpeechHelper*) const { return m_ttsModel.get(); }
+    template <typename Helper>
+    auto taskIn(Helper* helper, int row) const
+    {
+        const auto* model = modelOf(helper);
+        return model->taskFromVariant(model->index(row, 0).data(Qt::UserRole));
+    }
+    NxSpeechToText::Task* sttTask(int row) const { return taskIn(m_stt.get(), row); }
+    NxTextToSpeech::Task* ttsTask(int row) const { return taskIn(m_tts.get(), row); }
+
+    // Reports from the manager's thread; true once the controller has taken the report in.
+    template <typename Helper, typename... Rest>
+    bool deliver(Helper* helper, int taskId, int state, Rest... rest)
+    {
+        QSignalSpy handled(helper, &Helper::sigTaskStateChanged);
+        managerOf(helper)->reportState(taskId, state, rest...);
+        return handled.wait(5000);
+    }
+
+    // A task for a video clip or a title of this name; answers its id.
+    int add(NxSpeechToTextHelper* helper, const QString& name)
+    {
+        helper->addClipTasks({clip(name)}, QStringLiteral("en-US"), false);
+        return sttManager()->addedIds.last();
+    }
+    int add(NxTextToSpeechHelper*, const QString& name) { return addVoiceOver(title(name, {QStringLiteral("x")})); }
+    int addVoiceOver(INxClip* clip, bool attachResult = true)
+    {
+        TextToSpeechTaskParam param;
+        param.attachResult = attachResult;
+        param.languageCode = QStringLiteral("en-US");
+        param.voiceCode = QStringLiteral("Andy");
+        m_tts->addTasks({clip}, param);
+        return ttsManager()->addedIds.last();
+    }
+
+    NxTimelineClip* clip(const QString& name, int type = INxClip::Video, qint64 frames = 250)
+    {
+        m_clips.push_back(std::make_unique<NxTimelineClip>(name, type, NxRational{25, 1}, nullptr,
+                                                           NxTimelineClip::Placement{0, frames, 0}));
+        return m_clips.back().get();
+    }
+    NxTitleClip* title(const QString& name, const QStringList& texts = {})
+    {
+        auto made = std::make_unique<NxTitleClip>(name, NxRational{25, 1}, 100, 250);
+        for (const QString& text : texts)
+            made->addText(text);
+        m_clips.push_back(std::move(made));
+        return static_cast<NxTitleClip*>(m_clips.back().get());
+    }
+    NxTimelineClip* subtitle(const QString& name)
+    {
+        m_clips.push_back(std::make_unique<NxTimelineClip>(name, INxClip::Subtitle, NxRational{25, 1}, nullptr,
+                                                           NxTimelineClip::Placement{0, 500, 1000}));
+        return m_clips.back().get();
+    }
+
+    static QString subtitleFolder() { return INxAppInfo::getInstance()->getPath(INxAppInfo::SpeechToTextSubtitleFolder); }
+    static QString outputFolder() { return INxAppInfo::getInstance()->getPath(INxAppInfo::TextToSpeechOutputFolder); }
+    static QString writeFile(const QString& path, const QByteArray& content)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() ? path : QString();
+    }
+    static QByteArray contentOf(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    NxTestHome m_home;
+    QTemporaryDir m_storage; // the text-to-speech manager's own storage
+    std::unique_ptr<NxSpeechServicePresenter> m_presenter;
+    std::unique_ptr<NxSpeechToTextTableModel> m_sttModel;
+    std::unique_ptr<NxTextToSpeechTableModel> m_ttsModel;
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> m_testers;
+    std::unique_ptr<NxSpeechToTextHelper> m_stt;
+    std::unique_ptr<NxTextToSpeechHelper> m_tts;
+    std::vector<std::unique_ptr<NxTimelineClip>> m_clips;
+};
+
+QTEST_MAIN(TaskHelpersTest)
+#include "tst_taskhelpers.moc"

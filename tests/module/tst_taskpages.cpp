@@ -1,0 +1,589 @@
+#include "INxAppInfo.h"
+#include "NMessageDialog.h"
+#include "NxAppSettings.h"
+#include "NxDataColumns.h"
+#include "NxLoadingWidget2.h"
+#include "NxMessageBoxWatch.h"
+#include "NxPaintProbe.h"
+#include "NxRemainingWidget.h"
+#include "NxScriptedSpeechToTextManager.h"
+#include "NxScriptedTextToSpeechManager.h"
+#include "NxSpeechServiceNoTaskTip.h"
+#include "NxSpeechServicePresenter.h"
+#include "NxSpeechToTextHelper.h"
+#include "NxSpeechToTextTable.h"
+#include "NxSpeechToTextTableModel.h"
+#include "NxSpeechToTextWidget.h"
+#include "NxTestHome.h"
+#include "NxTextToSpeechHelper.h"
+#include "NxTextToSpeechTable.h"
+#include "NxTextToSpeechTableModel.h"
+#include "NxTextToSpeechWidget.h"
+#include "NxTitleClip.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QToolTip>
+
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+using Model = NxSpeechToTextTableModel; // both tables number their columns alike
+using C = NxSkinColor;
+using namespace NxPaintProbe;
+
+namespace {
+NGeneralSettings* settings() { return NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting(); }
+enum Service : bool { TextToSpeech = false, SpeechToText = true };
+}
+
+// The task tab of either service, shown, over a controller with a scripted manager.
+class TaskPagesTest : public QObject
+{
+    Q_OBJECT
+
+    NxScriptedSpeechToTextManager* sttManager() const { return NxScriptedSpeechToTextManager::latest(); }
+    NxScriptedTextToSpeechManager* ttsManager() const { return NxScriptedTextToSpeechManager::latest(); }
+    QStringList& calls() const { return m_stt ? sttManager()->calls : ttsManager()->calls; }
+    NxTaskTableView* table() const { return m_table; }
+    QWidget* viewport() const { return table()->viewport(); }
+    QAbstractItemModel* model() const { return table()->model(); }
+    QVariant record(int row) const { return model()->index(row, 0).data(Qt::UserRole); }
+    NxSpeechToText::Task* sttTask(int row) const { return NxSpeechToTextTableModel::taskFromVariant(record(row)); }
+    NxTextToSpeech::Task* ttsTask(int row) const { return NxTextToSpeechTableModel::taskFromVariant(record(row)); }
+    int status(int row) const { return m_stt ? sttTask(row)->status : ttsTask(row)->status; }
+    QRect cell(int row, int column) const { return table()->visualRect(model()->index(row, column)); }
+    QRect actionButton(int row) const { const QRect r = cell(row, Model::StatusColumn); return {r.right() - 28, r.y() + 4, 24, 24}; }
+    QRect deleteButton(int row) const
+    {
+        const QRect r = cell(row, Model::OperationColumn);
+        return {r.x() + 8, r.y() + (r.height() == 56 ? 16 : 4), 24, 24};
+    }
+    template <typename Body>
+    void onHelper(const Body& body)
+    {
+        if (m_stt)
+            body(m_stt.get());
+        else
+            body(m_tts.get());
+    }
+
+    void open(Service service)
+    {
+        if (service == SpeechToText)
+            m_stt = std::make_unique<NxSpeechToTextHelper>(m_presenter.get());
+        else
+            m_tts = std::make_unique<NxTextToSpeechHelper>(m_presenter.get());
+        openPage();
+    }
+    void openPage()
+    {
+        if (m_stt) {
+            auto page = std::make_unique<NxSpeechToTextWidget>(m_stt.get(), nullptr);
+            m_table = page->table();
+            m_page = std::move(page);
+        } else {
+            auto page = std::make_unique<NxTextToSpeechWidget>(m_tts.get(), nullptr);
+            m_table = page->table();
+            m_page = std::move(page);
+        }
+        m_page->resize(890, 500);
+        m_page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    }
+
+    // A video clip's task or a title's; answers its id.
+    int addTask(const QString& name = QStringLiteral("Intro"))
+    {
+        if (m_stt) {
+            m_clips.push_back(std::make_unique<NxTimelineClip>(name, INxClip::Video, NxRational{25, 1}, nullptr,
+                                                               NxTimelineClip::Placement{0, 250, 0}));
+            m_stt->addClipTasks({m_clips.back().get()}, QStringLiteral("en-US"), false);
+            return sttManager()->addedIds.last();
+        }
+        auto title = std::make_unique<NxTitleClip>(name, NxRational{25, 1}, 0, 100);
+        title->addText(QStringLiteral("words"));
+        m_clips.push_back(std::move(title));
+        return addVoiceOver(m_clips.back().get());
+    }
+    int addVoiceOver(INxClip* clip)
+    {
+        m_tts->addTasks({clip}, TextToSpeechTaskParam());
+        return ttsManager()->addedIds.last();
+    }
+
+    // Reports from the manager's thread; true once the page has taken the report in and every
+    // row is as tall as what it shows (transcoding, uploading, transcribing and converting rows
+    // carry a bar).
+    bool deliver(int taskId, int state, int code = 0, int progress = 0)
+    {
+        bool handled = false;
+        onHelper([&](auto* helper) {
+            QSignalSpy spy(helper, &std::remove_pointer_t<decltype(helper)>::sigTaskStateChanged);
+            if (m_stt)
+                sttManager()->reportState(taskId, state, code, progress);
+            else
+                ttsManager()->reportState(taskId, state, code, progress);
+            handled = spy.wait(5000);
+        });
+        const QList<int> tall = m_stt ? QList<int>{3, 5, 7} : QList<int>{NxTextToSpeech::Converting};
+        return handled && QTest::qWaitFor([&] {
+            for (int row = 0; row < model()->rowCount(); ++row)
+                if (table()->rowHeight(row) != (tall.contains(status(row)) ? 56 : 32))
+                    return false;
+            return true;
+        }, 5000);
+    }
+
+    NxTestHome m_home;
+    NxMapTranslator m_translator;
+    std::unique_ptr<QObject> m_watch; // owns the pending box watches
+    std::unique_ptr<NxSpeechServicePresenter> m_presenter;
+    std::unique_ptr<NxSpeechToTextHelper> m_stt; // the one of the service under test
+    std::unique_ptr<NxTextToSpeechHelper> m_tts;
+    std::unique_ptr<NxTaskPage> m_page;
+    NxTaskTableView* m_table = nullptr;
+    std::vector<std::unique_ptr<NxTimelineClip>> m_clips;
+
+private slots:
+    void initTestCase()
+    {
+        NxScriptedSpeechToTextManager::install();
+        NxScriptedTextToSpeechManager::install();
+    }
+
+    void init()
+    {
+        QDir(INxAppInfo::getInstance()->getPath(INxAppInfo::SpeechToTextSubtitleFolder)).removeRecursively();
+        settings()->SetSTTDeleteTaskNoTip(false);
+        m_watch = std::make_unique<QObject>();
+        m_presenter = std::make_unique<NxSpeechServicePresenter>();
+    }
+
+    void cleanup()
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        m_translator.texts.clear();
+        m_watch.reset();
+        m_page.reset();
+        m_stt.reset();
+        m_tts.reset();
+        m_presenter.reset();
+        m_clips.clear();
+    }
+
+    void actionButtonFollowsTheFailureReason_data()
+    {
+        // icon: the button's skin image, empty for none; buys: the answer to a purchase
+        columns<bool, int, int, QByteArray, bool, int, bool, bool>(
+            {"speechToText", "state", "code", "icon", "buys", "purchaseAsks", "retries", "spins"});
+        const QByteArray retry("status-refresh-normal"), cart("cart-normal");
+        QTest::newRow("network failure: retry button retries") << true << 7 << 8 << retry << false << 0 << true << true;
+        QTest::newRow("transcode failure: retry button retries") << true << 5 << 2 << retry << false << 0 << true << true;
+        QTest::newRow("lack of time: cart button asks to buy") << true << 9 << 1 << cart << false << 1 << false << false;
+        QTest::newRow("lack of time, bought: retries") << true << 9 << 1 << cart << true << 1 << true << false;
+        QTest::newRow("unrecognised content: no button") << true << 3 << 4 << QByteArray() << true << 0 << false << false;
+        QTest::newRow("running: no button") << true << 8 << 0 << QByteArray() << true << 0 << false << false;
+        QTest::newRow("completed: no button") << true << 10 << 0 << QByteArray() << true << 0 << false << false;
+        QTest::newRow("text-to-speech, unrecognised text: no button") << false << 6 << 2 << QByteArray() << true << 0 << false << false;
+        QTest::newRow("text-to-speech, lack of characters: cart asks to buy") << false << 7 << 1 << cart << false << 1 << false << false;
+        QTest::newRow("text-to-speech, upload failure: retry button retries") << false << 5 << 4 << retry << false << 0 << true << true;
+    }
+    void actionButtonFollowsTheFailureReason()
+    {
+        QFETCH(bool, speechToText); QFETCH(int, state); QFETCH(int, code); QFETCH(QByteArray, icon); QFETCH(bool, buys);
+        QFETCH(int, purchaseAsks); QFETCH(bool, retries); QFETCH(bool, spins);
+        open(Service(speechToText));
+        const int id = addTask();
+        const int other = addTask(QStringLiteral("Other"));
+        QVERIFY(deliver(id, state, code));
+        calls().clear();
+        int asks = 0;
+        onHelper([&](auto* helper) {
+            using Helper = std::remove_pointer_t<decltype(helper)>;
+            connect(helper, &Helper::sigPurchaseRefresh, this, [&](int amount, bool& success, bool more) {
+                ++asks;
+                QVERIFY(amount == (speechToText ? 10 : 120) && !more); // the task's seconds or characters
+                success = buys;
+            }, Qt::DirectConnection);
+            helper->slotRefreshTask(-1); // rows that are not there are ignored
+            helper->slotRefreshTask(2);
+        });
+        const QRect button = actionButton(0);
+        const QImage before = shot(viewport());
+        const QColor ground = before.pixel(button.right() + 2, button.top());
+        const QImage expected = iconOn(icon.constData(), ground);
+        QVERIFY(same(before.copy(button), expected));
+
+        QTest::mousePress(viewport(), Qt::LeftButton, {}, button.center());
+        const QImage pressed = shot(viewport()).copy(button);
+        QCOMPARE(extent(pressed, pressed.rect(), role(C::VarneloX_Primary), 24) > 0, spins); // a spinner's arc
+        if (!retries)
+            QVERIFY(same(pressed, expected));
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, button.center());
+        QCOMPARE(asks, purchaseAsks);
+        QCOMPARE(calls(), retries ? QStringList{QStringLiteral("retryTask:%1").arg(id)} : QStringList());
+        if (!spins)
+            return;
+
+        // The spinner turns in the button's place until the next report of any task.
+        QTRY_VERIFY(!same(shot(viewport()).copy(button), pressed));
+        QVERIFY(deliver(other, 2)); // the retried task waits now, without a button
+        QVERIFY(same(shot(viewport()).copy(button), iconOn("", ground)));
+        QVERIFY(deliver(id, state, code));
+        QVERIFY(same(shot(viewport()).copy(button), expected));
+    }
+
+    void barIsAsLongAsTheProgress_data()
+    {
+        columns<bool, int, int>({"speechToText", "state", "progress"});
+        for (int progress : {30, 100, 0})
+            QTest::addRow("transcribing, %d percent", progress) << true << 8 << progress;
+        for (int progress : {45, 100, 3})
+            QTest::addRow("converting, %d percent", progress) << false << 6 << progress;
+    }
+    void barIsAsLongAsTheProgress()
+    {
+        QFETCH(bool, speechToText); QFETCH(int, state); QFETCH(int, progress);
+        open(Service(speechToText));
+        QVERIFY(deliver(addTask(), state, 0, progress));
+        const QRect status = cell(0, Model::StatusColumn);
+        const QImage image = shot(viewport());
+        const QRect trackLine(status.x() + 12, status.y() + 41, status.width() - 16, 1);
+        const int filled = extent(image, trackLine, role(C::VarneloX_Primary), 24);
+        QVERIFY2(qAbs(filled - trackLine.width() * progress / 100) <= 1, qPrintable(QString::number(filled)));
+        if (speechToText)
+            return;
+        // The count of characters ends 8 px before the cell's end.
+        const QRect countArea(status.center().x(), status.y() + 4, status.width() / 2, 18);
+        QVERIFY(spans(extent(image, countArea, role(C::VarneloX_Primary)), QStringLiteral("0/120")));
+    }
+
+    void rowsAreAsTallAsTheirStatus_data()
+    {
+        columns<bool, int, int>({"speechToText", "running", "endState"});
+        QTest::newRow("transcribing, then completed") << true << 8 << 10;
+        QTest::newRow("transcribing, then failed") << true << 8 << 9;
+        QTest::newRow("converting, then completed") << false << 6 << int(NxTextToSpeechTaskInfo::Completed);
+        QTest::newRow("converting, then failed") << false << 6 << int(NxTextToSpeechTaskInfo::ConvertFailed);
+    }
+    void rowsAreAsTallAsTheirStatus()
+    {
+        QFETCH(bool, speechToText); QFETCH(int, running); QFETCH(int, endState);
+        open(Service(speechToText));
+        addTask(QStringLiteral("A"));
+        const int middle = addTask(QStringLiteral("B"));
+        addTask(QStringLiteral("C"));
+        QCOMPARE(cell(2, 0).top(), 64);
+
+        QVERIFY(deliver(middle, running, 0, 10));
+        QCOMPARE(cell(1, 0), QRect(0, 32, 252, 56));
+        QCOMPARE(cell(2, 0).top(), 88);
+        QCOMPARE(table()->rowViewportPosition(2), 88);
+        // The delete icon sits 4 px into a plain row and 16 px into a tall one.
+        const QImage image = shot(viewport());
+        const QImage deleteIcon = iconOn("icon24_delete-normal", image.pixel(cell(0, 3).x() + 60, cell(0, 3).y() + 2));
+        const auto iconAt = [&](int row, int top) {
+            return same(image.copy(cell(row, 3).x() + 8, cell(row, 3).y() + top, 24, 24), deleteIcon);
+        };
+        QVERIFY(iconAt(0, 4) && iconAt(1, 16) && !iconAt(1, 4));
+        addTask(QStringLiteral("D")); // a new row below a tall one
+        QCOMPARE(cell(3, 0), QRect(0, 120, 252, 32));
+
+        QVERIFY(deliver(middle, endState));
+        QCOMPARE(cell(1, 0), QRect(0, 32, 252, 32));
+        QCOMPARE(cell(2, 0).top(), 64);
+    }
+
+    void emptyListTipCoversTheListWhileItIsEmpty_data()
+    {
+        QTest::addColumn<bool>("speechToText");
+        QTest::newRow("speech-to-text") << true;
+        QTest::newRow("text-to-speech") << false;
+    }
+    void emptyListTipCoversTheListWhileItIsEmpty()
+    {
+        QFETCH(bool, speechToText);
+        open(Service(speechToText));
+        QWidget* tip = table()->noTaskTip();
+        QVERIFY(tip->isVisible());
+        m_page->resize(700, 420);
+        QTRY_COMPARE(viewport()->width(), 700);
+        QTRY_COMPARE(tip->geometry(), viewport()->rect());
+        // The status column takes what the other three leave.
+        QCOMPARE(table()->columnWidth(2), viewport()->width() - 252 - 80 - 120);
+
+        const int id = addTask();
+        QVERIFY(!tip->isVisible());
+        QVERIFY(deliver(id, 10));
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, deleteButton(0).center());
+        QCOMPARE(model()->rowCount(), 0);
+        QVERIFY(tip->isVisible());
+
+        addTask(); // a page opened over the tasks the controller kept
+        openPage();
+        QCOMPARE(model()->rowCount(), 1);
+        QVERIFY(!table()->noTaskTip()->isVisible());
+    }
+
+    void doubleClickRevealsOnlyOverTheName_data()
+    {
+        // dx is counted from the name's end when fromNameEnd, else from the cell's left
+        columns<int, bool, int, bool>({"column", "fromNameEnd", "dx", "reveals"});
+        QTest::newRow("on the type icon") << 0 << false << 12 << true;
+        QTest::newRow("on the name's last pixels") << 0 << true << -2 << true;
+        QTest::newRow("just past the name") << 0 << true << 2 << false;
+        QTest::newRow("duration column") << 1 << false << 20 << false;
+    }
+    void doubleClickRevealsOnlyOverTheName()
+    {
+        QFETCH(int, column); QFETCH(bool, fromNameEnd); QFETCH(int, dx); QFETCH(bool, reveals);
+        open(SpeechToText);
+        QVERIFY(deliver(addTask(), 10));
+        QSignalSpy revealed(m_stt.get(), &NxSpeechToTextHelper::sigFindMatterLocation);
+        const QRect r = cell(0, column);
+        const QPoint at(r.x() + dx + (fromNameEnd ? advance(sttTask(0)->fileName) + 40 : 0), r.center().y());
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(revealed.count(), reveals ? 1 : 0);
+        if (reveals)
+            QCOMPARE(revealed.at(0).at(0).toString(), sttTask(0)->destPath);
+    }
+
+    void deletePressAsksOnlyAboutRunningTasks_data()
+    {
+        // answer: the caption clicked, or Escape; empty: no box expected
+        // asking: the delete question's setting before; refuses: the manager keeps the task
+        columns<int, bool, QString, bool, bool, bool>({"state", "asking", "answer", "tick", "refuses", "removed"});
+        QTest::newRow("completed: gone unasked") << 10 << true << "" << false << false << true;
+        QTest::newRow("failed: gone unasked") << 5 << true << "" << false << false << true;
+        QTest::newRow("running, ticked and confirmed: gone, stop asking") << 8 << true << "Confirm" << true << false << true;
+        QTest::newRow("running, confirmed: gone, keep asking") << 8 << true << "Confirm" << false << false << true;
+        QTest::newRow("running, ticked, then Escape: kept") << 8 << true << "Escape" << true << false << false;
+        QTest::newRow("running, asking turned off: gone unasked") << 8 << false << "" << false << false << true;
+        QTest::newRow("the manager refuses: kept") << 10 << true << "" << false << true << false;
+    }
+    void deletePressAsksOnlyAboutRunningTasks()
+    {
+        QFETCH(int, state); QFETCH(bool, asking); QFETCH(QString, answer); QFETCH(bool, tick); QFETCH(bool, refuses);
+        QFETCH(bool, removed);
+        open(SpeechToText);
+        settings()->SetSTTDeleteTaskNoTip(!asking);
+        addTask(QStringLiteral("Keep"));
+        const int id = addTask(QStringLiteral("Target"));
+        QVERIFY(deliver(id, state, 0, 20));
+        sttManager()->removeAnswer = !refuses;
+        QSignalSpy counted(m_stt.get(), &NxSpeechToTextHelper::sigTaskCountChanged);
+        QSignalSpy finished(m_stt.get(), &NxSpeechToTextHelper::sigTaskFinish);
+        bool asked = false;
+        whenMessageBoxOpens(m_watch.get(), [&](NMessageDialog* box) {
+            asked = true;
+            if (auto* check = box->findChild<QCheckBox*>(); check && tick)
+                QTest::mouseClick(check, Qt::LeftButton);
+            answerBox(box, answer);
+        });
+        const QImage before = shot(viewport());
+        const QRect button = deleteButton(1);
+        QVERIFY(same(before.copy(button), iconOn("icon24_delete-normal", before.pixel(button.right() + 2, button.top()))));
+
+        m_stt->slotRemoveTask(2); // a row that is not there: nothing asked, nothing removed
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, button.center());
+        QCOMPARE(asked, !answer.isEmpty());
+        QCOMPARE(model()->rowCount(), removed ? 1 : 2);
+        QCOMPARE(sttTask(0)->fileName, QStringLiteral("Clip_Keep"));
+        QCOMPARE(sttManager()->calls.contains(QStringLiteral("removeTask:%1").arg(id)), answer != "Escape");
+        QCOMPARE(counted.count() + finished.count(), removed ? 2 : 0);
+        QCOMPARE(settings()->GetSTTDeleteTaskNoTip(), !asking || (tick && removed));
+    }
+
+    void failureTextIsTheTranslatedMessageAndDetail_data()
+    {
+        columns<int, int, QByteArray, QString, QString>({"state", "code", "message", "translation", "detail"});
+        QTest::newRow("known code") << 7 << 5 << QByteArray("Upload failure") << "Could not send the file to the cloud" << "";
+        QTest::newRow("unknown code adds its number")
+            << 9 << 42 << QByteArray("Unknow error") << "Something unexpected happened, code " << "42";
+    }
+    void failureTextIsTheTranslatedMessageAndDetail()
+    {
+        QFETCH(int, state); QFETCH(int, code); QFETCH(QByteArray, message); QFETCH(QString, translation); QFETCH(QString, detail);
+        open(SpeechToText);
+        m_translator.texts.insert({"QObject", message}, translation);
+        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(deliver(addTask(), state, code));
+        const QRect r = cell(0, Model::StatusColumn);
+        const QImage image = shot(viewport());
+        const QColor danger = seen(role(C::Alert_Danger), image.pixel(r.right() - 40, r.top() + 1));
+        // Right of the failure icon, left of the button.
+        const int shown = extent(image, QRect(r.x() + 34, r.y(), r.width() - 34 - 48, r.height()), danger);
+        QVERIFY2(spans(shown, translation + detail), qPrintable(QString::number(shown)));
+    }
+
+    void namesAreElidedToTheNameWidth_data()
+    {
+        columns<QString, int, int>({"name", "least", "most"});
+        QTest::newRow("short name in full") << "Intro" << advance("Clip_Intro") - 5 << advance("Clip_Intro");
+        QTest::newRow("60 characters cut to 155 px")
+            << QStringLiteral("Interview with the director about the making of the film 2024").left(60) << 116 << 155;
+    }
+    void namesAreElidedToTheNameWidth()
+    {
+        QFETCH(QString, name); QFETCH(int, least); QFETCH(int, most);
+        open(SpeechToText);
+        addTask(name);
+        const QRect r = cell(0, Model::FileNameColumn);
+        const QImage image = shot(viewport());
+        const QColor ink = seen(role(C::Text_Icon_Secondary), image.pixel(r.right() - 2, r.top() + 1));
+        const int shown = extent(image, QRect(r.x() + 40, r.y(), r.width() - 40, r.height()), ink);
+        QVERIFY2(shown >= least && shown <= most, qPrintable(QString::number(shown)));
+    }
+
+    void durationHeaderShowsItsTitle_data()
+    {
+        columns<QString, QString>({"translation", "shown"});
+        QTest::newRow("reads Duration") << "" << "Duration";
+        QTest::newRow("follows its translation") << "Len" << "Len";
+    }
+    void durationHeaderShowsItsTitle()
+    {
+        QFETCH(QString, translation); QFETCH(QString, shown);
+        open(SpeechToText);
+        m_translator.texts.insert({"NxSpeechToTextTableDelegate", "Duration"}, translation);
+        if (!translation.isEmpty())
+            QCoreApplication::installTranslator(&m_translator);
+        QHeaderView* header = table()->horizontalHeader();
+        const QRect section(header->sectionViewportPosition(1), 0, header->sectionSize(1) - 2, header->height());
+        const QImage image = shot(header);
+        const int width = extent(image, section, seen(role(C::Text_Icon_Secondary), image.pixel(section.x() + 2, 2)));
+        QVERIFY2(spans(width, shown), qPrintable(QString::number(width)));
+    }
+
+    void balanceLineReadsTheRemainder_data()
+    {
+        columns<int, int, QString, QString>({"kind", "value", "information", "link"});
+        QTest::newRow("seconds left") << 0 << 125 << "Time Remaining: 125 Seconds " << "Purchase more";
+        QTest::newRow("characters, none left") << 1 << 0 << "Remaining available characters: 0 " << "Purchase more characters";
+    }
+    void balanceLineReadsTheRemainder()
+    {
+        QFETCH(int, kind); QFETCH(int, value); QFETCH(QString, information); QFETCH(QString, link);
+        open(SpeechToText);
+        NxRemainingWidget characters(NxRemainingWidget::Characters, nullptr);
+        NxRemainingWidget* line = kind == NxRemainingWidget::Seconds ? m_page->remainingLine() : &characters;
+        line->setRemaining(value);
+        QTextDocument document;
+        document.setHtml(line->findChild<QLabel*>()->text());
+        QString before, anchor;
+        for (auto fragment = document.begin().begin(); !fragment.atEnd(); ++fragment)
+            (fragment.fragment().charFormat().isAnchor() ? anchor : before) += fragment.fragment().text();
+        QCOMPARE(before, information);
+        QCOMPARE(anchor, link);
+    }
+
+    void refreshSpinsUntilTheBalanceArrives()
+    {
+        open(SpeechToText);
+        NxRemainingWidget* line = m_page->remainingLine();
+        auto* button = line->findChild<QToolButton*>();
+        auto* spinner = line->findChild<NxLoadingWidget2*>();
+        QVERIFY(button->isVisible() && !spinner->isVisible());
+        sttManager()->calls.clear();
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(sttManager()->calls, QStringList{QStringLiteral("refresh:0")});
+        QVERIFY(spinner->isVisible() && spinner->isSpinning() && !button->isVisible());
+        const QImage spinning = shot(spinner);
+        QVERIFY(extent(spinning, spinning.rect(), role(C::VarneloX_Primary), 24) > 0);
+
+        sttManager()->reportRemainingFromWorker(30);
+        QTRY_COMPARE(line->remaining(), 30);
+        QVERIFY(!spinner->isVisible() && !spinner->isSpinning() && button->isVisible());
+    }
+
+    void ttsRowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("a row in the middle") << 20;
+        QTest::newRow("the last row") << 29;
+    }
+    void ttsRowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView()
+    {
+        QFETCH(int, row);
+        open(TextToSpeech);
+        QList<int> ids;
+        for (int i = 0; i < 30; ++i)
+            ids.append(addTask(QStringLiteral("Title%1").arg(i)));
+        QVERIFY(!viewport()->rect().intersects(cell(row, 0)));
+
+        QVERIFY(deliver(ids.at(row), NxTextToSpeechTaskInfo::Converting, 0, 10));
+        QCOMPARE(cell(row, 0).height(), 56);
+        QCOMPARE(cell(row, 0).bottom(), viewport()->rect().bottom());
+    }
+
+    void ttsPartlyFailedSubtitleShowsCompletedOfTotalCharacters()
+    {
+        open(TextToSpeech);
+        ttsManager()->sentencesPerTask = 3;
+        ttsManager()->failedSentences = 1;
+        m_clips.push_back(std::make_unique<NxTimelineClip>(QStringLiteral("Dialog"), INxClip::Subtitle, NxRational{25, 1},
+                                                           nullptr, NxTimelineClip::Placement{0, 250, 0}));
+        const int subtitle = addVoiceOver(m_clips.back().get());
+        const int title = addTask();
+        QVERIFY(deliver(subtitle, NxTextToSpeechTaskInfo::Completed));
+        QVERIFY(deliver(title, NxTextToSpeechTaskInfo::ConvertFailed));
+        QCOMPARE(status(0), int(NxTextToSpeech::ConvertFailed));
+
+        const QImage image = shot(viewport());
+        const QColor text = seen(role(C::Text_Icon_Secondary), image.pixel(cell(0, 1).right() - 2, cell(0, 1).top() + 2));
+        const auto charactersWidth = [&](int row) {
+            return extent(image, cell(row, NxTextToSpeechTableModel::CharactersColumn).adjusted(4, 4, -4, -4), text);
+        };
+        QVERIFY(spans(charactersWidth(0), QStringLiteral("60/120")));
+        QVERIFY(spans(charactersWidth(1), QStringLiteral("120")));
+    }
+
+    void ttsTwoLineFailureShowsTwoLines()
+    {
+        open(TextToSpeech);
+        QVERIFY(deliver(addTask(), NxTextToSpeechTaskInfo::UploadFailed, NxTextToSpeechTaskInfo::UploadFailure));
+        table()->setRowHeight(0, 48);
+        const QRect textArea = cell(0, Model::StatusColumn).adjusted(36, 0, -48, 0);
+        QCOMPARE(rowRuns(shot(viewport()), textArea, role(C::Alert_Danger)), 1);
+        ttsTask(0)->errorMessage = "Upload failure\nLogin error";
+        viewport()->update();
+        QTRY_COMPARE(rowRuns(shot(viewport()), textArea, role(C::Alert_Danger)), 2);
+    }
+
+    void ttsHeaderExplainsBillingOnlyOverItsSpot_data()
+    {
+        columns<QPoint, bool>({"at", "shown"});
+        QTest::newRow("on the spot") << QPoint(250, 10) << true;
+        QTest::newRow("over the name title") << QPoint(100, 10) << false;
+    }
+    void ttsHeaderExplainsBillingOnlyOverItsSpot()
+    {
+        QFETCH(QPoint, at); QFETCH(bool, shown);
+        open(TextToSpeech);
+        QHeaderView* header = table()->horizontalHeader();
+        QToolTip::showText(header->mapToGlobal(QPoint(5, 5)), QStringLiteral("an older tip"), header);
+        QHelpEvent event(QEvent::ToolTip, at, header->mapToGlobal(at));
+        QApplication::sendEvent(header, &event);
+        QTRY_COMPARE(QToolTip::isVisible(), shown);
+        if (shown)
+            QCOMPARE(QToolTip::text(),
+                     QStringLiteral("1 sentence per 100 words\n(Less than 100 words are calculated as 100 words)"));
+        QToolTip::hideText();
+    }
+};
+
+QTEST_MAIN(TaskPagesTest)
+#include "tst_taskpages.moc"
