@@ -1,11 +1,11 @@
 // Uses the host's stores from a process of its own, in the data folder it
 // inherits ($NXSPEECH_HOME), as an nx-studio run would:
 //   nx-store-probe set <section> <key> <value>   prints "saved" or "not saved"
-//   nx-store-probe get <section> <key>           prints the value or "<missing>"
+//   nx-store-probe get <section> <key> [machine] prints the value or "<missing>"
 //   nx-store-probe charge <name> <times>         a second and two characters a time,
 //                                                then [Marks] <name>=<times>; prints what was charged
 //   nx-store-probe topup <seconds> <characters>
-//   nx-store-probe general                       reads and sets the interface language
+//   nx-store-probe general                       prints the general settings, then sets the language
 //   nx-store-probe log <lines>                   log lines and analytics events
 //   nx-store-probe write <path> <bytes> <new|replace>  one NxCheckedFile
 // The exit code is 0 when everything asked for was done.
@@ -52,7 +52,8 @@ int main(int argc, char** argv)
         return print(saved ? QStringLiteral("saved") : QStringLiteral("not saved"), saved);
     }
     if (command == QLatin1String("get")) {
-        const QVariant value = NxConfig::Instance().GetAppValue(args.value(1), args.value(2), false, QVariant());
+        const bool machineWide = args.value(3) == QLatin1String("machine");
+        const QVariant value = NxConfig::Instance().GetAppValue(args.value(1), args.value(2), machineWide, QVariant());
         return print(value.isValid() ? value.toString() : QStringLiteral("<missing>"), true);
     }
     if (command == QLatin1String("charge"))
@@ -61,8 +62,10 @@ int main(int argc, char** argv)
         return NxUsageAllowance::instance().topUp(args.value(1).toInt(), args.value(2).toInt()) ? 0 : 1;
     if (command == QLatin1String("general")) {
         NGeneralSettings* general = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
+        print(QStringLiteral("%1 %2 %3").arg(general->GetLanguage()).arg(int(general->GetSTTDeleteTaskNoTip()))
+                  .arg(int(general->GetTTSDeleteTaskNoTip())), true);
         general->SetLanguage(general->GetLanguage() + 1);
-        return print(QString::number(general->GetLanguage()), true);
+        return 0;
     }
     if (command == QLatin1String("log")) {
         for (int i = 0; i < args.value(1).toInt(); ++i) {

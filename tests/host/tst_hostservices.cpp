@@ -1,65 +1,149 @@
 #include "INxAppInfo.h"
 #include "INxBaseLog.h"
 #include "NxAppSettings.h"
+#include "NxCheckedFile.h"
 #include "NxConfig.h"
 #include "NxDataColumns.h"
 #include "NxDataHome.h"
 #include "NxDir.h"
 #include "NxEventRecorder.h"
+#include "NxIniDocument.h"
 #include "NxLogCapture.h"
+#include "NxMediaFile.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxOfflineTextToSpeechAudition.h"
 #include "NxOfflineTextToSpeechManager.h"
+#include "NxOfflineTextToSpeechQuery.h"
 #include "NxReleased.h"
 #include "NxTestHome.h"
+#include "NxTitleClip.h"
 #include "NxTrackEvent.h"
 #include "NxUnavailableServices.h"
+#include "NxUsageAllowance.h"
 
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QtTest>
 
 #include <atomic>
-#include <cstdio>
+#include <limits>
+#include <memory>
+#include <mutex>
 #include <thread>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace
 {
-const QString PrintConfig = QStringLiteral("--print-config"); // <section> <key>
-const QString PrintGeneral = QStringLiteral("--print-general");
+constexpr int Largest = std::numeric_limits<int>::max();
 
-// The restarted process: reads back, through the host classes, what the test
-// process stored in the data folder it passed on.
-int printStored(const QStringList& args)
+struct ProbeRun
 {
-    const auto shown = [](const QVariant& value) { return value.isValid() ? value.toString() : QStringLiteral("<missing>"); };
-    const NxConfig& config = NxConfig::Instance();
-    const NGeneralSettings* general = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
-    const QString text = args.at(1) == PrintConfig
-        ? QStringLiteral("user=%1\nmachine=%2").arg(shown(config.GetAppValue(args.value(2), args.value(3), false, {})),
-                                                    shown(config.GetAppValue(args.value(2), args.value(3), true, {})))
-        : QStringLiteral("%1 %2 %3").arg(general->GetLanguage()).arg(int(general->GetSTTDeleteTaskNoTip()))
-              .arg(int(general->GetTTSDeleteTaskNoTip()));
-    std::fputs(text.toUtf8().constData(), stdout);
-    return 0;
+    bool finished = false;
+    int exitCode = -1;
+    QString out, err;
+};
+
+// Starts nx-store-probe in `home`, which is also its working folder; with
+// `fileBlocks`, every file it writes stops at that many KiB (EFBIG: the signal
+// that would end it is ignored).
+std::unique_ptr<QProcess> startProbe(const QStringList& args, const QString& home, int fileBlocks = 0)
+{
+    auto child = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("NXSPEECH_HOME"), home);
+    child->setProcessEnvironment(environment);
+    child->setWorkingDirectory(home);
+    if (fileBlocks)
+        child->start("bash", QStringList{"-c", QString("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(fileBlocks),
+                                         NX_STORE_PROBE} + args);
+    else
+        child->start(NX_STORE_PROBE, args);
+    return child;
 }
 
-QString runRestarted(const QStringList& arguments)
+// A probe that does not end in time is a hang: killed and reported unfinished.
+ProbeRun finish(QProcess& child)
 {
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), arguments);
-    if (!child.waitForFinished(30000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
-        return "<restart failed: " + QString::fromUtf8(child.readAllStandardError()) + '>';
-    return QString::fromUtf8(child.readAllStandardOutput());
+    ProbeRun run;
+    run.finished = child.waitForFinished(20000) && child.exitStatus() == QProcess::NormalExit;
+    if (!run.finished) {
+        child.kill();
+        child.waitForFinished();
+    }
+    run.exitCode = child.exitCode();
+    run.out = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+    run.err = QString::fromUtf8(child.readAllStandardError());
+    return run;
+}
+
+ProbeRun probe(const QStringList& args, const QString& home, int fileBlocks = 0)
+{
+    return finish(*startProbe(args, home, fileBlocks));
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 QStringList linesOf(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
+    return QString::fromUtf8(bytesOf(path)).split('\n', Qt::SkipEmptyParts);
 }
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+}
+
+QSet<QString> entriesOf(const QString& folder)
+{
+    const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return QSet<QString>(names.begin(), names.end());
+}
+
+// QSettings keeps parsed files by path: each read gets a folder of its own.
+QVariant readByQSettings(const QByteArray& bytes, const QString& section, const QString& key)
+{
+    const QTemporaryDir folder;
+    writeBytes(folder.filePath("read.ini"), bytes);
+    QSettings settings(folder.filePath("read.ini"), QSettings::IniFormat);
+    settings.setIniCodec("UTF-8");
+    return settings.value(section.isEmpty() ? key : section + '/' + key);
+}
+
+QByteArray writtenByQSettings(const QString& section, const QString& key, const QVariant& value)
+{
+    const QTemporaryDir folder;
+    {
+        QSettings settings(folder.filePath("written.ini"), QSettings::IniFormat);
+        settings.setIniCodec("UTF-8");
+        settings.setValue(section + '/' + key, value);
+    }
+    return bytesOf(folder.filePath("written.ini"));
+}
+
+// The states and codes a task reported, in order, from the engine's threads.
+class TaskReports final : public INxSpeechToTextTaskManagerCallBack, public INxTextToSpeechTaskManagerCallBack
+{
+public:
+    void onTaskStateChanged(const NxSpeechToTextTaskInfo& info) override { add(info.state, info.code); }
+    void onTaskStateChanged(const NxTextToSpeechTaskInfo& info) override { add(info.state, info.code); }
+    void onRemainingChanged(int) override {}
+    void onSrtTaskProductProgress(const NxSrtTaskProductInfo&) override {}
+    QList<QPair<int, int>> all() { std::lock_guard<std::mutex> lock(m_mutex); return m_reports; }
+
+private:
+    void add(int state, int code) { std::lock_guard<std::mutex> lock(m_mutex); m_reports.append({state, code}); }
+    std::mutex m_mutex;
+    QList<QPair<int, int>> m_reports;
+};
 
 struct NxProbeEvent : NxTrackEvent
 {
@@ -68,35 +152,41 @@ struct NxProbeEvent : NxTrackEvent
 };
 
 // The custom product lives on the stack: the default factory can never answer its address.
-template <typename Interface, typename Product>
+template <typename Interface, typename Product, typename Offline>
 void checkFactorySlot()
 {
     Product custom;
     Interface::setFactory([&custom] { return &custom; });
     Interface* served = Interface::create();
     Interface::setFactory({});
-    Interface* restored = Interface::create();
-    const bool restoredIsDefault = restored && restored != &custom;
-    if (restoredIsDefault)
-        restored->release();
+    const NxReleased<Interface> restored(Interface::create());
     QCOMPARE(served, static_cast<Interface*>(&custom));
-    QVERIFY2(restoredIsDefault, "clearing the factory did not bring the default back");
+    QVERIFY2(dynamic_cast<Offline*>(restored.get()), "clearing the factory did not bring the offline engine back");
 }
 }
 
+// The host's services: the data folder and its stores shared with other
+// processes, checked files, the log, analytics and the service factories.
 class NxHostServicesTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit NxHostServicesTest(const QString& home) : m_home(QDir::cleanPath(home)) {}
+    NxTestHome m_home;
+    QString home() const { return QDir::cleanPath(m_home.path()); }
+    QString config() const { return home() + "/config.ini"; }
 
 private slots:
+    void cleanup()
+    {
+        ::chmod(QFile::encodeName(config()).constData(), 0644);
+        QFile::remove(config());
+    }
+
     void dataFolderFollowsTheHomeVariable_data()
     {
         columns<QString, QString>({"variable", "expected"});
-        QTest::newRow("a folder not made yet is made") << m_home + "/fresh/nested" << m_home + "/fresh/nested";
-        QTest::newRow("dot segments are cleaned away") << m_home + "/a/../b/." << m_home + "/b";
+        QTest::newRow("a folder not made yet is made") << home() + "/fresh/nested" << home() + "/fresh/nested";
+        QTest::newRow("dot segments are cleaned away") << home() + "/a/../b/." << home() + "/b";
     }
     void dataFolderFollowsTheHomeVariable()
     {
@@ -128,7 +218,7 @@ private slots:
         const QString path = info->getPath(kind);
         const QList<NxLogEntry> entries = log.entries();
         QVERIFY2(QFileInfo(path).isDir(), qPrintable(path));
-        QCOMPARE(path, known ? m_home + '/' + QFileInfo(path).fileName() : m_home);
+        QCOMPARE(path, known ? home() + '/' + QFileInfo(path).fileName() : home());
         for (int other : {15, 35, 53, 54})
             QVERIFY(other == kind || info->getPath(other) != path);
         QCOMPARE(entries.size(), known ? 0 : 1);
@@ -137,39 +227,32 @@ private slots:
                      qPrintable(entries[0].message));
     }
 
-    void missingConfigKeyAnswersTheDefault()
-    {
-        for (const bool machineWide : {false, true})
-            QCOMPARE(NxConfig::Instance().GetAppValue("Speech", "neverStored", machineWide, 42), QVariant(42));
-    }
-
-    void configValueSurvivesARestartInItsOwnReadableStore_data()
+    void aConfigValueReachesOtherProcessesInItsOwnReadableStore_data()
     {
         columns<bool, QString>({"machineWide", "fileName"});
         QTest::newRow("user value") << false << "config.ini";
         QTest::newRow("machine-wide value") << true << "system.ini";
     }
-    void configValueSurvivesARestartInItsOwnReadableStore()
+    void aConfigValueReachesOtherProcessesInItsOwnReadableStore()
     {
         QFETCH(bool, machineWide); QFETCH(QString, fileName);
-        const QString key = machineWide ? "machineKey" : "userKey";
         const QString value = "Grüße aus " + fileName;
-        NxConfig::Instance().SetAppValue("Speech", key, value, machineWide);
-        const QString missing = "<missing>";
-        QCOMPARE(runRestarted({PrintConfig, "Speech", key}),
-                 QString("user=%1\nmachine=%2").arg(machineWide ? missing : value, machineWide ? value : missing));
-        const QStringList lines = linesOf(NxDataHome::filePath(fileName));
-        QVERIFY2(lines.contains("[Speech]") && lines.contains(key + '=' + value), qPrintable(lines.join('\n')));
+        NxConfig& config = NxConfig::Instance();
+        QVERIFY(config.SetAppValue("Speech", fileName, value, machineWide));
+        QCOMPARE(config.GetAppValue("Speech", fileName, !machineWide, 42), QVariant(42)); // the other store has none
+        QCOMPARE(probe({"get", "Speech", fileName, machineWide ? "machine" : "user"}, home()).out, value);
+        const QStringList lines = linesOf(home() + '/' + fileName);
+        QVERIFY2(lines.contains("[Speech]") && lines.contains(fileName + '=' + value), qPrintable(lines.join('\n')));
     }
 
-    void generalSettingsSurviveARestart_data()
+    void generalSettingsReachOtherProcesses_data()
     {
         columns<bool, int, bool, bool>({"store", "language", "sttNoTip", "ttsNoTip"});
         QTest::newRow("nothing stored yet answers the defaults") << false << 1 << false << false;
         QTest::newRow("speech-to-text flag alone") << true << 3 << true << false;
         QTest::newRow("text-to-speech flag alone") << true << 7 << false << true;
     }
-    void generalSettingsSurviveARestart()
+    void generalSettingsReachOtherProcesses()
     {
         QFETCH(bool, store); QFETCH(int, language); QFETCH(bool, sttNoTip); QFETCH(bool, ttsNoTip);
         NGeneralSettings* general = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
@@ -178,7 +261,293 @@ private slots:
             general->SetSTTDeleteTaskNoTip(sttNoTip);
             general->SetTTSDeleteTaskNoTip(ttsNoTip);
         }
-        QCOMPARE(runRestarted({PrintGeneral}), QString("%1 %2 %3").arg(language).arg(int(sttNoTip)).arg(int(ttsNoTip)));
+        QCOMPARE(probe({"general"}, home()).out, QString("%1 %2 %3").arg(language).arg(int(sttNoTip)).arg(int(ttsNoTip)));
+    }
+
+    void aChangeByAnotherProcessIsReadAtOnce()
+    {
+        NxConfig& config = NxConfig::Instance();
+        QVERIFY(config.SetAppValue("Seen", "value", "aaaa", false));
+        QCOMPARE(config.GetAppValue("Seen", "value", false, QVariant()).toString(), QString("aaaa"));
+        QCOMPARE(probe({"set", "Seen", "value", "bbbb"}, home()).out, QString("saved")); // the same size
+        QCOMPARE(config.GetAppValue("Seen", "value", false, QVariant()).toString(), QString("bbbb"));
+    }
+
+    void parallelProcessesLoseNoChargeTopUpOrValue()
+    {
+        constexpr int Processes = 10, Times = 15;
+        writeBytes(config(), "[SpeechAllowance]\nSeconds=1000\nCharacters=2000\n");
+        std::vector<std::unique_ptr<QProcess>> children;
+        for (int i = 0; i < Processes; ++i)
+            children.push_back(startProbe({"charge", QString("p%1").arg(i), QString::number(Times)}, home()));
+        children.push_back(startProbe({"topup", "50000", "70000"}, home()));
+        for (const auto& child : children) {
+            const ProbeRun run = finish(*child);
+            QVERIFY2(run.finished && run.exitCode == 0, qPrintable(run.out + run.err));
+        }
+        NxUsageAllowance& allowance = NxUsageAllowance::instance();
+        QCOMPARE(allowance.seconds(), 1000 - Processes * Times + 50000);
+        QCOMPARE(allowance.characters(), 2000 - 2 * Processes * Times + 70000);
+        for (int i = 0; i < Processes; ++i)
+            QCOMPARE(NxConfig::Instance().GetAppValue("Marks", QString("p%1").arg(i), false, QVariant()).toInt(), Times);
+    }
+
+    void aWriteCutShortLeavesTheFolderAsItWas_data()
+    {
+        columns<QStringList, QString>({"args", "told"});
+        QTest::newRow("a checked file under a new name") << QStringList{"write", "new.bin", "20000", "new"} << "File too large";
+        QTest::newRow("a checked file replacing one") << QStringList{"write", "config.ini", "20000", "replace"}
+                                                      << "File too large";
+        QTest::newRow("a configuration value") << QStringList{"set", "Big", "value", QString(20000, 'x')} << "not saved";
+    }
+    void aWriteCutShortLeavesTheFolderAsItWas()
+    {
+        QFETCH(QStringList, args); QFETCH(QString, told);
+        writeBytes(config(), "[RemoteSpeech]\nServerUrl=https://speech.example.org/v1\n");
+        const QByteArray before = bytesOf(config());
+        const QSet<QString> entries = entriesOf(home()) + QSet<QString>{"NxSpeech.log"};
+        const ProbeRun run = probe(args, home(), 8);
+        QVERIFY2(run.finished && run.exitCode == 1 && run.out.contains(told), qPrintable(run.out + run.err));
+        QCOMPARE(bytesOf(config()), before);
+        QVERIFY2(entries.contains(entriesOf(home())), qPrintable(entriesOf(home()).values().join(' ')));
+    }
+
+    void aNewNameNeverReplacesAnEntry_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("a file") << 0;
+        QTest::newRow("a dangling symbolic link") << 1;
+        QTest::newRow("a folder") << 2;
+    }
+    void aNewNameNeverReplacesAnEntry()
+    {
+        QFETCH(int, kind);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath("taken");
+        if (kind == 0)
+            QVERIFY(NxCheckedFile::writeFile(path, "old", NxCheckedFile::Commit::NewName, nullptr));
+        else if (kind == 1)
+            QVERIFY(QFile::link(path + ".target", path));
+        else
+            QVERIFY(QDir().mkdir(path));
+        const QSet<QString> before = entriesOf(folder.path());
+        QString error;
+        QVERIFY(!NxCheckedFile::writeFile(path, "new", NxCheckedFile::Commit::NewName, &error));
+        QVERIFY2(error.contains("already exists"), qPrintable(error));
+        QCOMPARE(entriesOf(folder.path()), before); // no temporary left, the link's target not made
+        if (kind == 0)
+            QCOMPARE(bytesOf(path), QByteArray("old"));
+    }
+
+    void aNameIsReservedOnceUntilReleasedAndLeavesNothingBehind()
+    {
+        const QTemporaryDir own;
+        const QString folder = own.path();
+        // Racing threads stand for processes: every name goes to exactly one of them.
+        constexpr int Names = 50;
+        std::atomic<int> won{0};
+        std::vector<std::thread> racers;
+        for (int i = 0; i < 4; ++i)
+            racers.emplace_back([&] {
+                for (int n = 0; n < Names; ++n)
+                    won += NxCheckedFile::reserve(folder + QStringLiteral("/.n%1.reserved").arg(n)) ? 1 : 0;
+            });
+        for (std::thread& racer : racers)
+            racer.join();
+        QCOMPARE(won.load(), Names);
+
+        QString error = QStringLiteral("unset");
+        QVERIFY(!NxCheckedFile::reserve(folder + "/.n0.reserved", &error));
+        QVERIFY2(error.isEmpty(), qPrintable(error)); // merely taken
+        QVERIFY(NxCheckedFile::writeFile(folder + "/kept", "content", NxCheckedFile::Commit::NewName, nullptr));
+        NxCheckedFile::releaseReservation(folder + "/kept");
+        QCOMPARE(bytesOf(folder + "/kept"), QByteArray("content"));
+        QFile::remove(folder + "/kept");
+
+        for (int n = 0; n < Names; ++n)
+            NxCheckedFile::releaseReservation(folder + QStringLiteral("/.n%1.reserved").arg(n));
+        QCOMPARE(entriesOf(folder), QSet<QString>());
+        QVERIFY(NxCheckedFile::reserve(folder + "/.n0.reserved"));
+    }
+
+    void aReplacedFileIsOldOrNewToReadersAndKeepsItsPermissions()
+    {
+        const QTemporaryDir folder;
+        const QString path = folder.filePath("replaced");
+        const QByteArray small(100, 'a'), large(50000, 'b');
+        QVERIFY(NxCheckedFile::writeFile(path, small, NxCheckedFile::Commit::NewName, nullptr));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        std::atomic<bool> done{false};
+        std::atomic<int> torn{0}, reads{0};
+        std::thread reader([&] {
+            while (!done) {
+                const QByteArray seen = bytesOf(path);
+                torn += seen != small && seen != large;
+                ++reads;
+            }
+        });
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(NxCheckedFile::writeFile(path, i % 2 ? small : large, NxCheckedFile::Commit::Replace, nullptr));
+        done = true;
+        reader.join();
+        QVERIFY(reads > 0);
+        QCOMPARE(int(torn), 0);
+        QCOMPARE(QFile::permissions(path) & 0x7077, QFile::Permissions(QFile::ReadOwner | QFile::WriteOwner));
+    }
+
+    void aSpecialFileInPlaceOfAStoreIsRefusedWithoutWaiting_data()
+    {
+        columns<QString, QStringList, int>({"name", "args", "exitCode"});
+        QTest::newRow("log") << "NxSpeech.log" << QStringList{"log", "1"} << 0;
+        QTest::newRow("analytics") << "analytics.jsonl" << QStringList{"log", "1"} << 0;
+        QTest::newRow("configuration: not saved") << "config.ini" << QStringList{"set", "A", "b", "c"} << 1;
+        QTest::newRow("general settings: the defaults") << "settings.ini" << QStringList{"general"} << 0;
+    }
+    void aSpecialFileInPlaceOfAStoreIsRefusedWithoutWaiting()
+    {
+        QFETCH(QString, name); QFETCH(QStringList, args); QFETCH(int, exitCode);
+        QTemporaryDir home;
+        const QString path = home.filePath(name);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const ProbeRun run = probe(args, home.path());
+        QVERIFY2(run.finished, "the probe waited on the FIFO");
+        QCOMPARE(run.exitCode, exitCode);
+        const QStringList told = run.err.split('\n').filter(path).filter("Remove or rename it");
+        QVERIFY2(told.size() == 1 && told[0].contains("not a regular file"), qPrintable(run.err));
+        struct stat entry {};
+        QVERIFY(::lstat(QFile::encodeName(path).constData(), &entry) == 0 && S_ISFIFO(entry.st_mode));
+    }
+
+    void aTaskWhoseUseCannotBeRecordedFailsBeforeAnyWork_data()
+    {
+        columns<bool, QByteArray, bool, QString>({"speechToText", "stored", "readOnly", "reason"});
+        QTest::newRow("speech-to-text, read-only config.ini")
+            << true << QByteArray("[SpeechAllowance]\nSeconds=500\n") << true << "Permission denied";
+        QTest::newRow("speech-to-text, seconds not a number")
+            << true << QByteArray("[SpeechAllowance]\nSeconds=abc\n") << false << "Seconds=abc is not a whole number";
+        QTest::newRow("text-to-speech, read-only config.ini")
+            << false << QByteArray("[SpeechAllowance]\nCharacters=500\n") << true << "Permission denied";
+        QTest::newRow("text-to-speech, characters not a number")
+            << false << QByteArray("[SpeechAllowance]\nCharacters=12x\n") << false << "Characters=12x is not a whole number";
+    }
+    void aTaskWhoseUseCannotBeRecordedFailsBeforeAnyWork()
+    {
+        QFETCH(bool, speechToText); QFETCH(QByteArray, stored); QFETCH(bool, readOnly); QFETCH(QString, reason);
+        writeBytes(config(), stored);
+        if (readOnly)
+            QCOMPARE(::chmod(QFile::encodeName(config()).constData(), 0444), 0);
+        const NxLogCapture log;
+        TaskReports reports;
+        NxMediaFile media("/nonexistent/speech.wav", INxAbstractMedia::Audio, {25, 1}, 100);
+        NxTitleClip title("Intro", {25, 1}, 0, 100);
+        title.addText("Hello there.");
+        // The managers go before the objects their tasks read.
+        NxReleased<NxOfflineSpeechToTextManager> stt(speechToText ? new NxOfflineSpeechToTextManager : nullptr);
+        NxReleased<NxOfflineTextToSpeechManager> tts(speechToText ? nullptr : new NxOfflineTextToSpeechManager);
+        int failedState = NxSpeechToTextTaskInfo::ScanFailed;
+        if (speechToText) {
+            stt->setCallBack(&reports);
+            stt->addMaterialTask(&media, "en");
+        } else {
+            failedState = NxTextToSpeechTaskInfo::ScanFailed;
+            tts->setCallBack(&reports);
+            NxTextToSpeechTaskRequest request;
+            request.clip = &title, request.voice = "en-US-f1";
+            int id = 0, sentences = 0, characters = 0;
+            QString text;
+            tts->addTask(request, &id, &sentences, &characters, &text);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!reports.all().isEmpty() && reports.all().constLast().first == failedState, 20000);
+        // At most "scanning" before: nothing converted, decoded or uploaded.
+        const QList<QPair<int, int>> all = reports.all();
+        QVERIFY2(all.size() <= 2 && all.constLast().second == 0, qPrintable(QString::number(all.size())));
+        const QStringList named = log.messages(true).filter(config()).filter(reason);
+        QVERIFY2(named.size() == 1, qPrintable(log.messages(true).join('\n')));
+        QCOMPARE(bytesOf(config()), stored);
+    }
+
+    void allowanceCountsAreReadButNeverRepaired_data()
+    {
+        columns<QByteArray, int, bool, QString, QByteArray>({"stored", "left", "charged", "error", "afterTopUp"});
+        QTest::newRow("not a number: charging and topping up fail, the file stays")
+            << QByteArray("abc") << 0 << false << "Seconds=abc is not a whole number" << QByteArray("abc");
+        QTest::newRow("beyond the largest int: the largest, and charged")
+            << QByteArray("99999999999") << Largest << true << "" << QByteArray::number(Largest);
+        QTest::newRow("negative: nothing left, a top-up counts from nothing")
+            << QByteArray("-5") << 0 << false << "" << QByteArray("10");
+    }
+    void allowanceCountsAreReadButNeverRepaired()
+    {
+        QFETCH(QByteArray, stored); QFETCH(int, left); QFETCH(bool, charged); QFETCH(QString, error);
+        QFETCH(QByteArray, afterTopUp);
+        const QByteArray file = "[SpeechAllowance]\nSeconds=" + stored + "\n";
+        writeBytes(config(), file);
+        NxUsageAllowance& allowance = NxUsageAllowance::instance();
+        QCOMPARE(allowance.seconds(), left);
+        QString why;
+        QCOMPARE(allowance.consumeSeconds(5, &why), charged);
+        QVERIFY2(error.isEmpty() ? why.isEmpty() : why.contains(error) && why.contains(config()), qPrintable(why));
+        if (!charged)
+            QCOMPARE(bytesOf(config()), file);
+        QCOMPARE(allowance.topUp(10, 0), error.isEmpty());
+        QCOMPARE(NxConfig::Instance().GetAppValue("SpeechAllowance", "Seconds", false, QVariant()).toByteArray(), afterTopUp);
+    }
+
+    void theStoreAndQSettingsReadEachOthersValues_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("plain text") << QVariant("https://speech.example.org/v1");
+        QTest::newRow("spaces at both ends") << QVariant("  padded  ");
+        QTest::newRow("list separators and comment marks") << QVariant("a,b;c=d");
+        QTest::newRow("quotes and backslashes") << QVariant(R"(say "hi" \ bye)");
+        QTest::newRow("control characters before hex digits") << QVariant(QString("tab\there\x01" "4f\n"));
+        QTest::newRow("non-Latin text and an emoji") << QVariant(QString::fromUtf8("Grüße 日本 😀"));
+        QTest::newRow("leading at sign") << QVariant("@home");
+        QTest::newRow("empty") << QVariant(QString());
+        QTest::newRow("number") << QVariant(-42);
+        QByteArray every;
+        for (int i = 0; i < 256; ++i)
+            every += char(i);
+        QTest::newRow("bytes of every value") << QVariant(every);
+        QTest::newRow("string list") << QVariant(QStringList{"one", "two, three", " four "});
+    }
+    void theStoreAndQSettingsReadEachOthersValues()
+    {
+        QFETCH(QVariant, value);
+        const QString section = "Speech Param", key = QString::fromUtf8("key ü/sub%");
+        NxIniDocument written;
+        written.setValue(section, key, value);
+        const QByteArray ours = written.serialize(), theirs = writtenByQSettings(section, key, value);
+        const QVariant read = NxIniDocument::parse(ours).value(section, key);
+        QCOMPARE(read, value); // numbers come back as text, as from QSettings
+        QCOMPARE(readByQSettings(ours, section, key), read);
+        // QSettings writes an emoji's two halves apart, each as "?": read as it reads them.
+        QCOMPARE(NxIniDocument::parse(theirs).value(section, key), readByQSettings(theirs, section, key));
+    }
+
+    void handWrittenFilesReadAsQSettingsReadsThem_data()
+    {
+        columns<QByteArray, QString, QString>({"text", "section", "key"});
+        QTest::newRow("comments and spaces around =")
+            << QByteArray("; the lab's server\n[RemoteSpeech]\nServerUrl = https://speech.example.org/v1 ; new\n")
+            << "RemoteSpeech" << "ServerUrl";
+        QTest::newRow("[General] holds keys outside any section") << QByteArray("[General]\nLanguage=3\n") << "" << "Language";
+        QTest::newRow("[%General] is a section called General") << QByteArray("[%General]\nLanguage=3\n") << "General" << "Language";
+        QTest::newRow("byte-order mark and Windows line breaks") << QByteArray("\xEF\xBB\xBF[A]\r\nkey=value\r\n") << "A" << "key";
+        QTest::newRow("quoted value over two lines") << QByteArray("[A]\nkey=\"two\nlines\"\n") << "A" << "key";
+        QTest::newRow("line continued by a backslash") << QByteArray("[A]\nkey=one \\\n two\n") << "A" << "key";
+        QTest::newRow("a repeated key: the last counts") << QByteArray("[A]\nkey=1\nkey=2\n") << "A" << "key";
+        QTest::newRow("a section in two parts") << QByteArray("[A]\nx=1\n[B]\ny=2\n[A]\nkey=3\n") << "A" << "key";
+        QTest::newRow("escaped key and sub-section") << QByteArray("[A\\b]\nmy%20key=1\n") << "A" << "b/my key";
+        QTest::newRow("list with quoted parts") << QByteArray("[A]\nkey=\"x, y\", z ,\n") << "A" << "key";
+        QTest::newRow("octal and hex escapes") << QByteArray("[A]\nkey=\\101\\x42C\\q\n") << "A" << "key";
+    }
+    void handWrittenFilesReadAsQSettingsReadsThem()
+    {
+        QFETCH(QByteArray, text); QFETCH(QString, section); QFETCH(QString, key);
+        const QVariant expected = readByQSettings(text, section, key);
+        QVERIFY(expected.isValid());
+        QCOMPARE(NxIniDocument::parse(text).value(section, key), expected);
     }
 
     void logEntryCarriesSourcePositionAndMessage_data()
@@ -191,7 +560,7 @@ private slots:
     {
         QFETCH(bool, error);
         INxBaseLog* log = GetGlobalLogInstance();
-        QCOMPARE(QFileInfo(log->filePath()).absolutePath(), m_home);
+        QCOMPARE(QFileInfo(log->filePath()).absolutePath(), home());
         const NxLogCapture capture;
         const QByteArray subject = QByteArray("queue-") + QTest::currentDataTag();
         const int line = __LINE__;
@@ -240,6 +609,24 @@ private slots:
         QCOMPARE(distinct.size(), Threads * EntriesPerThread);
     }
 
+    void aFullDiskNeitherEndsNorBreaksTheLogAndAnalytics()
+    {
+        QTemporaryDir home;
+        const ProbeRun run = probe({"log", "200"}, home.path(), 8);
+        QVERIFY2(run.finished && run.exitCode == 0, qPrintable(run.err.right(500)));
+        QCOMPARE(run.err.count("cannot write the log"), 1);
+        QCOMPARE(run.err.count("analytics events are not recorded"), 1);
+        const QByteArray log = bytesOf(home.filePath("NxSpeech.log"));
+        const QRegularExpression whole(QStringLiteral("^\\S+ INFO +\\S+ \\S+:\\d+ probe line \\d+ of a log that fills$"));
+        QVERIFY(log.size() > 4000 && log.endsWith('\n'));
+        for (const QByteArray& line : log.split('\n').mid(0, log.count('\n')))
+            QVERIFY2(whole.match(QString::fromUtf8(line)).hasMatch(), line.constData());
+        const QByteArray events = bytesOf(home.filePath("analytics.jsonl"));
+        QVERIFY(events.size() > 4000 && events.endsWith('\n'));
+        for (const QByteArray& line : events.split('\n').mid(0, events.count('\n')))
+            QVERIFY2(!QJsonDocument::fromJson(line).isNull(), line.constData());
+    }
+
     void analyticsLineKeepsPropertiesInTheOrderSet()
     {
         NxEventRecorder heard;
@@ -250,31 +637,14 @@ private slots:
         event.setProperty("zeta", "z2"); // set again: keeps its place, with the new value
         event.sendEvent();
         QCOMPARE(heard.summaries(), QStringList{"probe{zeta=z2,alpha=a,mid=m}"});
-
         const QStringList lines = linesOf(NxDataHome::filePath("analytics.jsonl")).filter(R"("event":"probe")");
         QCOMPARE(lines.size(), 1);
-        QJsonParseError error;
-        QJsonDocument::fromJson(lines[0].toUtf8(), &error);
-        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(lines[0]));
+        QVERIFY2(!QJsonDocument::fromJson(lines[0].toUtf8()).isNull(), qPrintable(lines[0]));
         // QJsonObject would sort the keys; the line keeps them in the order set.
         QVERIFY2(lines[0].contains(R"("properties":{"zeta":"z2","alpha":"a","mid":"m"})"), qPrintable(lines[0]));
     }
 
-    void defaultServicesAreTheOfflineEngine()
-    {
-        const NxReleased<INxSpeechToTextTaskManager> stt(INxSpeechToTextTaskManager::create());
-        QVERIFY(dynamic_cast<NxOfflineSpeechToTextManager*>(stt.get()));
-        QVERIFY(stt->serviceState()); // the English model is installed
-        const NxReleased<INxTextToSpeechTaskManager> tts(INxTextToSpeechTaskManager::create());
-        QVERIFY(dynamic_cast<NxOfflineTextToSpeechManager*>(tts.get()));
-        const NxReleased<INxTextToSpeechAudition> audition(INxTextToSpeechAudition::create());
-        QVERIFY(dynamic_cast<NxOfflineTextToSpeechAudition*>(audition.get()));
-        const NxReleased<INxTextToSpeechQuery> query(INxTextToSpeechQuery::create());
-        QList<NxTextToSpeechVoiceInfo> voices;
-        QVERIFY(query->getVoiceList(voices) && !voices.isEmpty());
-    }
-
-    void installedFactoryServesCreateUntilCleared_data()
+    void createServesAnInstalledFactoryThenTheOfflineEngine_data()
     {
         QTest::addColumn<int>("service");
         QTest::newRow("speech-to-text manager") << 0;
@@ -282,14 +652,14 @@ private slots:
         QTest::newRow("voice query") << 2;
         QTest::newRow("voice audition") << 3;
     }
-    void installedFactoryServesCreateUntilCleared()
+    void createServesAnInstalledFactoryThenTheOfflineEngine()
     {
         QFETCH(int, service);
         switch (service) {
-        case 0: return checkFactorySlot<INxSpeechToTextTaskManager, NxUnavailableSpeechToTextTaskManager>();
-        case 1: return checkFactorySlot<INxTextToSpeechTaskManager, NxUnavailableTextToSpeechTaskManager>();
-        case 2: return checkFactorySlot<INxTextToSpeechQuery, NxUnavailableTextToSpeechQuery>();
-        default: return checkFactorySlot<INxTextToSpeechAudition, NxUnavailableTextToSpeechAudition>();
+        case 0: return checkFactorySlot<INxSpeechToTextTaskManager, NxUnavailableSpeechToTextTaskManager, NxOfflineSpeechToTextManager>();
+        case 1: return checkFactorySlot<INxTextToSpeechTaskManager, NxUnavailableTextToSpeechTaskManager, NxOfflineTextToSpeechManager>();
+        case 2: return checkFactorySlot<INxTextToSpeechQuery, NxUnavailableTextToSpeechQuery, NxOfflineTextToSpeechQuery>();
+        default: return checkFactorySlot<INxTextToSpeechAudition, NxUnavailableTextToSpeechAudition, NxOfflineTextToSpeechAudition>();
         }
     }
 
@@ -306,21 +676,7 @@ private slots:
         QFETCH(QString, path); QFETCH(QString, expected);
         QCOMPARE(NxDir::slash(path), expected);
     }
-
-private:
-    const QString m_home;
 };
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1 && (args[1] == PrintConfig || args[1] == PrintGeneral))
-        return printStored(args); // keeps the data folder it inherited
-
-    NxTestHome home;
-    NxHostServicesTest test(home.path());
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_GUILESS_MAIN(NxHostServicesTest)
 #include "tst_hostservices.moc"

@@ -36,20 +36,18 @@ private:
     bool* m_freed;
 };
 
-struct Where
+// Adds one clip in one step of its own.
+NxTimelineClip* addOne(NxStudioTimeline& timeline, std::unique_ptr<NxTimelineClip> clip)
 {
-    bool onTimeline;
-    qint64 position;
-    int track;
-    bool operator==(const Where& other) const
-    {
-        return onTimeline == other.onTimeline && position == other.position && track == other.track;
-    }
-};
+    std::vector<std::unique_ptr<NxTimelineClip>> clips;
+    clips.push_back(std::move(clip));
+    return timeline.addClips(std::move(clips), QStringLiteral("add")).first();
+}
 
-char* toString(const Where& where)
+// "on|off <position> <track>"
+QString where(const NxStudioTimeline& timeline, const NxTimelineClip* clip)
 {
-    return QTest::toString(QStringLiteral("%1 at %2 on %3").arg(where.onTimeline ? "on" : "off").arg(where.position).arg(where.track));
+    return QStringLiteral("%1 %2 %3").arg(timeline.isOnTimeline(clip) ? "on" : "off").arg(clip->position()).arg(clip->track());
 }
 }
 
@@ -58,11 +56,6 @@ char* toString(const Where& where)
 class StudioTimelineTest : public QObject
 {
     Q_OBJECT
-
-    static Where where(const NxStudioTimeline& timeline, const NxTimelineClip* clip)
-    {
-        return {timeline.isOnTimeline(clip), clip->position(), clip->track()};
-    }
 
 private slots:
     void newClipsGoWhereTheyFit_data()
@@ -121,49 +114,39 @@ private slots:
         QVERIFY(!timeline.moveClips({{second, 400, 0}}));                   // onto the video track
         QVERIFY(!timeline.moveClips({{first, 150, audio}, {second, 200, audio}})); // the moved clips onto each other
         QCOMPARE(timeline.undoStack()->count(), steps);
-        QCOMPARE(where(timeline, second), (Where{true, 200, audio}));
+        QCOMPARE(where(timeline, second), QStringLiteral("on 200 %1").arg(audio));
 
         // Both move together, each into the place the other leaves.
         QVERIFY(timeline.moveClips({{first, 100, audio}, {second, 0, audio}}));
-        QCOMPARE(where(timeline, first), (Where{true, 100, audio}));
+        QCOMPARE(where(timeline, first), QStringLiteral("on 100 %1").arg(audio));
         QCOMPARE(timeline.undoStack()->count(), steps + 1);
     }
 
     void undoAndRedoRestoreEveryEdit()
     {
         NxStudioTimeline timeline;
-        std::vector<std::unique_ptr<NxTimelineClip>> clips;
-        clips.push_back(audioClip(0, 100));
-        NxTimelineClip* first = timeline.addClips(std::move(clips), QStringLiteral("add")).first();
-        clips.clear();
-        clips.push_back(audioClip(50, 100));
-        NxTimelineClip* second = timeline.addClips(std::move(clips), QStringLiteral("add")).first();
-        const int firstTrack = first->track();
-        const int secondTrack = second->track();
+        NxTimelineClip* first = addOne(timeline, audioClip(0, 100));
+        NxTimelineClip* second = addOne(timeline, audioClip(50, 100));
+        const int firstTrack = first->track(), secondTrack = second->track();
         QVERIFY(secondTrack != firstTrack);
         QVERIFY(timeline.moveClips({{second, 300, firstTrack}}));
         timeline.setSelection({first, second});
         timeline.removeClips({first});
         QCOMPARE(timeline.selection(), QList<NxTimelineClip*>{second});
 
-        // The states before the removal, the move, the second and the first addition.
-        const QVector<QPair<Where, Where>> history{
-            {{true, 0, firstTrack}, {true, 300, firstTrack}},
-            {{true, 0, firstTrack}, {true, 50, secondTrack}},
-            {{true, 0, firstTrack}, {false, 50, secondTrack}},
-            {{false, 0, firstTrack}, {false, 50, secondTrack}},
-        };
-        QCOMPARE(where(timeline, first), (Where{false, 0, firstTrack}));
-        for (const QPair<Where, Where>& state : history) {
+        // Both clips' places now, and before the removal, the move, the second and the first addition.
+        const QStringList history = QStringLiteral("off 0 %1, on 300 %1|on 0 %1, on 300 %1|on 0 %1, on 50 %2|on 0 %1, off 50 %2|"
+                                                   "off 0 %1, off 50 %2").arg(firstTrack).arg(secondTrack).split('|');
+        const auto both = [&] { return where(timeline, first) + ", " + where(timeline, second); };
+        QCOMPARE(both(), history.first());
+        for (int step = 1; step < history.size(); ++step) {
             timeline.undoStack()->undo();
-            QCOMPARE(where(timeline, first), state.first);
-            QCOMPARE(where(timeline, second), state.second);
+            QCOMPARE(both(), history.at(step));
         }
         QVERIFY(timeline.clips().isEmpty());
-        for (int step = history.size() - 2; step >= 0; --step) {
+        for (int step = history.size() - 2; step > 0; --step) {
             timeline.undoStack()->redo();
-            QCOMPARE(where(timeline, first), history.at(step).first);
-            QCOMPARE(where(timeline, second), history.at(step).second);
+            QCOMPARE(both(), history.at(step));
         }
         timeline.undoStack()->redo();
         QCOMPARE(timeline.clips(), QList<NxTimelineClip*>{second});
@@ -173,16 +156,12 @@ private slots:
     {
         bool freed = false;
         auto timeline = std::make_unique<NxStudioTimeline>();
-        std::vector<std::unique_ptr<NxTimelineClip>> clips;
-        clips.push_back(std::make_unique<WatchedClip>(&freed));
-        NxTimelineClip* clip = timeline->addClips(std::move(clips), QStringLiteral("add")).first();
+        NxTimelineClip* clip = addOne(*timeline, std::make_unique<WatchedClip>(&freed));
         timeline->removeClips({clip});
         timeline->undoStack()->undo();
         timeline->undoStack()->undo();
         // A new edit drops the steps that could redo the clip's addition.
-        clips.clear();
-        clips.push_back(audioClip(0, 10));
-        timeline->addClips(std::move(clips), QStringLiteral("add"));
+        addOne(*timeline, audioClip(0, 10));
         QVERIFY(!timeline->undoStack()->canRedo());
         QVERIFY(!timeline->isOnTimeline(clip));
         QVERIFY(!freed);

@@ -19,6 +19,7 @@
 #include "NxStudioMediaBin.h"
 #include "NxStudioMediaBinView.h"
 #include "NxStudioSpeech.h"
+#include "NxStudioSubtitleFile.h"
 #include "NxStudioTimeline.h"
 #include "NxStudioTimelineView.h"
 #include "NxStudioTopUpDialog.h"
@@ -36,7 +37,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTableView>
@@ -51,31 +51,6 @@ const QStringList Spoken = QStringLiteral("and mister john dashwood had then lei
                                           "might be prudently in his power to do for them").split(' ');
 constexpr int Transcribing = 90000; // ms: models load, then the recording is heard
 constexpr qint64 Second = NxStudioTimeline::FrameRate.num;
-
-struct Cue
-{
-    qint64 start; // frames
-    QString text;
-};
-
-// The subtitle file as the engine wrote it, read here on its own terms.
-QVector<Cue> cuesOf(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    static const QRegularExpression cue(QStringLiteral(
-        R"((\d\d):(\d\d):(\d\d),(\d\d\d) --> [^\n]*\n((?:.+\n?)+))"));
-    QVector<Cue> cues;
-    auto it = cue.globalMatch(QString::fromUtf8(file.readAll()));
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        const qint64 ms = ((m.captured(1).toLongLong() * 60 + m.captured(2).toLongLong()) * 60 + m.captured(3).toLongLong()) * 1000
-                          + m.captured(4).toLongLong();
-        cues.append({(ms * Second + 500) / 1000, m.captured(5).simplified()});
-    }
-    return cues;
-}
 
 double ffprobeSeconds(const QString& path)
 {
@@ -100,15 +75,17 @@ class StudioWindowTest : public QObject
     NxStudioTimeline* timeline() const { return m_window->timeline(); }
     QString media(const QString& name) const { return m_media.filePath(name); }
 
-    void trigger(const QString& text)
+    QAction* action(const QString& text) const
     {
         for (QAction* action : m_window->findChildren<QAction*>())
             if (action->text() == text)
-                return action->trigger();
-        QStringList known;
-        for (QAction* action : m_window->findChildren<QAction*>())
-            known << action->text();
-        QFAIL(qPrintable(text + " not among: " + known.join(", ")));
+                return action;
+        return nullptr;
+    }
+    void trigger(const QString& text)
+    {
+        QVERIFY2(action(text), qPrintable(text));
+        action(text)->trigger();
     }
     QList<NxTimelineClip*> clipsOf(int type) const
     {
@@ -174,8 +151,9 @@ private slots:
         QByteArray video("YUV4MPEG2 W16 H16 F25:1 Ip A1:1 C420jpeg\n");
         for (int frame = 0; frame < 25; ++frame)
             video += "FRAME\n" + QByteArray(16 * 16 * 3 / 2, '\x80');
-        QFile silent(media("silent.y4m"));
+        QFile silent(media("silent.y4m")), notes(media("notes.txt"));
         QVERIFY(silent.open(QIODevice::WriteOnly) && silent.write(video) == video.size());
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not media\n") > 0);
     }
     void init()
     {
@@ -198,9 +176,6 @@ private slots:
     void droppedFilesEnterTheBinWithTheirLength()
     {
         QFETCH(QString, file); QFETCH(int, kind); QFETCH(double, seconds);
-        QFile notes(media("notes.txt"));
-        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not media\n") > 0);
-        notes.close();
         NxStudioMediaBin* bin = m_window->bin();
         QAbstractItemModelTester tester(bin, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QMimeData mime;
@@ -283,14 +258,8 @@ private slots:
         QVERIFY(m_window->close());
 
         init();
-        const auto checked = [this](const QString& text) {
-            for (QAction* action : m_window->findChildren<QAction*>())
-                if (action->text() == text)
-                    return action->isChecked();
-            return false;
-        };
         QCOMPARE(m_window->size(), QSize(900, 600));
-        QVERIFY(checked(QStringLiteral("Light")) && checked(QStringLiteral("Deutsch")));
+        QVERIFY(action(QStringLiteral("Light"))->isChecked() && action(QStringLiteral("Deutsch"))->isChecked());
         QCOMPARE(NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting()->GetLanguage(), 2);
         trigger(QStringLiteral("Dark"));
         trigger(QStringLiteral("English (US)"));
@@ -339,26 +308,41 @@ private slots:
         QVERIFY2(shown.contains(text), qPrintable(shown));
     }
 
-    void aTranscribedClipGetsSubtitleClipsAtItsCueTimes()
+    void aPurchaseTopsUpAndTheClipGetsSubtitleClipsAtItsCueTimes()
     {
+        NxUsageAllowance& allowance = NxUsageAllowance::instance();
+        QVERIFY(allowance.consumeSeconds(allowance.seconds() - 2));
         NxTimelineClip* recording = placeMedia(media("speech.wav"), 2 * Second);
         QVERIFY(recording);
         QCOMPARE(recording->position(), 2 * Second);
         QCOMPARE(timeline()->selection(), QList<NxTimelineClip*>{recording});
+        QString tip;
+        whenMessageBoxOpens(this, [&](NMessageDialog* box) {
+            tip = box->windowTitle();
+            whenModal(this, [](QWidget* modal) {
+                auto* topUp = qobject_cast<NxStudioTopUpDialog*>(modal);
+                QVERIFY(topUp);
+                dismissDialog(topUp, QStringLiteral("Top up"));
+            });
+            answerBox(box, QStringLiteral("Purchase more"));
+        });
         transcribeSelection();
         QTRY_VERIFY_WITH_TIMEOUT(!clipsOf(INxClip::Subtitle).isEmpty(), Transcribing);
+        QCOMPARE(tip, QStringLiteral("Speech-to-Text Charging Tips"));
+        // Two seconds left, an hour bought, about seven used.
+        QVERIFY2(allowance.seconds() > 3600 - 10 && allowance.seconds() < 3600, qPrintable(QString::number(allowance.seconds())));
 
         // Where the engine put the cues, moved by the clip's place on the timeline.
-        const QString srt = INxAppInfo::getInstance()->getPath(INxAppInfo::SpeechToTextSubtitleFolder)
-                            + QStringLiteral("/Clip_speech.srt");
-        const QVector<Cue> cues = cuesOf(srt);
+        QString error;
+        const QVector<NxStudioCue> cues = NxStudioSubtitleFile::read(
+            INxAppInfo::getInstance()->getPath(INxAppInfo::SpeechToTextSubtitleFolder) + QStringLiteral("/Clip_speech.srt"), &error);
         const QList<NxTimelineClip*> subtitles = clipsOf(INxClip::Subtitle);
         QCOMPARE(subtitles.size(), cues.size());
         QStringList heard;
         for (int i = 0; i < cues.size(); ++i) {
-            QCOMPARE(subtitles.at(i)->position(), 2 * Second + cues.at(i).start);
+            QCOMPARE(subtitles.at(i)->position(), 2 * Second + (cues.at(i).start * Second + 500) / 1000);
             QVERIFY(subtitles.at(i)->position() + subtitles.at(i)->length() <= recording->position() + recording->length() + 1);
-            heard += cues.at(i).text.split(' ');
+            heard += cues.at(i).text.simplified().split(' ');
         }
         int known = 0;
         for (const QString& word : heard)
@@ -418,29 +402,6 @@ private slots:
         QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(operation.x() + 20, operation.y() + 16));
         QTRY_COMPARE(table->model()->rowCount(), 0);
         QVERIFY(clipsOf(INxClip::Subtitle).isEmpty());
-    }
-
-    void aPurchaseTopsUpAndTheTaskRunsAgain()
-    {
-        NxUsageAllowance& allowance = NxUsageAllowance::instance();
-        QVERIFY(allowance.consumeSeconds(allowance.seconds() - 2));
-        QVERIFY(placeMedia(media("speech.wav"), 0));
-
-        QString tip;
-        whenMessageBoxOpens(this, [&](NMessageDialog* box) {
-            tip = box->windowTitle();
-            whenModal(this, [](QWidget* modal) {
-                auto* topUp = qobject_cast<NxStudioTopUpDialog*>(modal);
-                QVERIFY(topUp);
-                dismissDialog(topUp, QStringLiteral("Top up"));
-            });
-            answerBox(box, QStringLiteral("Purchase more"));
-        });
-        transcribeSelection();
-        QTRY_VERIFY_WITH_TIMEOUT(!clipsOf(INxClip::Subtitle).isEmpty(), Transcribing);
-        QCOMPARE(tip, QStringLiteral("Speech-to-Text Charging Tips"));
-        // Two seconds left, an hour bought, about seven used.
-        QVERIFY2(allowance.seconds() > 3600 - 10 && allowance.seconds() < 3600, qPrintable(QString::number(allowance.seconds())));
     }
 };
 
