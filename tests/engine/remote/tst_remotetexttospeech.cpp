@@ -7,6 +7,7 @@
 #include "NxRemoteTextToSpeechManager.h"
 #include "NxSubtitleClip.h"
 #include "NxTestHome.h"
+#include "NxTextToSpeechRecorder.h"
 #include "NxTitleClip.h"
 #include "NxUsageAllowance.h"
 
@@ -17,7 +18,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <mutex>
 
 using Info = NxTextToSpeechTaskInfo;
 using Failure = NxFakeSpeechServer::Failure;
@@ -26,55 +26,7 @@ namespace
 {
 const QString Section = QStringLiteral("RemoteSpeech");
 
-// Keeps every report, from whichever thread it comes.
-class Recorder final : public INxTextToSpeechTaskManagerCallBack
-{
-public:
-    void onTaskStateChanged(const Info& info) override
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_states.append(info);
-    }
-    void onRemainingChanged(int) override {}
-    void onSrtTaskProductProgress(const NxSrtTaskProductInfo& info) override
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_products.append(info);
-    }
-    // Each manager numbers its tasks from 1.
-    void clear()
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_states.clear();
-        m_products.clear();
-    }
-    // The task's last report once it has ended; state 0 while it runs.
-    Info ending(int taskId) const
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        Info running;
-        running.state = 0;
-        for (auto it = m_states.rbegin(); it != m_states.rend(); ++it) {
-            if (it->taskId == taskId)
-                return QList<int>({Info::ScanFailed, Info::ConvertFailed, Info::Completed}).contains(it->state) ? *it
-                                                                                                               : running;
-        }
-        return running;
-    }
-    QList<NxSrtTaskProductInfo> products(int taskId) const
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        QList<NxSrtTaskProductInfo> result;
-        std::copy_if(m_products.begin(), m_products.end(), std::back_inserter(result),
-                     [taskId](const NxSrtTaskProductInfo& product) { return product.taskId == taskId; });
-        return result;
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    QList<Info> m_states;
-    QList<NxSrtTaskProductInfo> m_products;
-};
+using Recorder = NxTextToSpeechRecorder;
 
 QByteArray contents(const QString& path)
 {
@@ -202,7 +154,7 @@ private slots:
         m_server.fail(Failure(failure), status, count, 1);
         const int id = add(&clip, "en-US-m1");
         QCOMPARE(ended(id).state, state);
-        QCOMPARE(m_recorder.products(id).size(), products);
+        QCOMPARE(m_recorder.productsOf(id).size(), products);
         QCOMPARE(m_server.requests().size() - before, requests);
         int completed = 0, failed = 0, total = 0;
         m_manager->querySubtitleProgress(id, nullptr, nullptr, &completed, &failed, &total);
@@ -219,7 +171,7 @@ private slots:
         const int before = m_server.requests().size();
         const int id = add(&clip, "en-US-m1", -2);
         QCOMPARE(ended(id).state, int(Info::Completed));
-        QCOMPARE(m_recorder.products(id).size(), 2);
+        QCOMPARE(m_recorder.productsOf(id).size(), 2);
         QList<double> speeds;
         for (const NxFakeSpeechServer::Request& request : m_server.requests().mid(before))
             speeds.append(QJsonDocument::fromJson(request.body).object().value("speed").toDouble());

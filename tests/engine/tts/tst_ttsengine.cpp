@@ -7,6 +7,7 @@
 #include "NxSpeechSynthesizer.h"
 #include "NxSubtitleClip.h"
 #include "NxTestHome.h"
+#include "NxTextToSpeechRecorder.h"
 #include "NxTitleClip.h"
 #include "NxUsageAllowance.h"
 #include "NxVoiceCatalogue.h"
@@ -114,31 +115,7 @@ Decoded decode(const QString& path)
     return result;
 }
 
-// Keeps the reports on the test's thread; they arrive on the engine's.
-class Recorder final : public QObject, public INxTextToSpeechTaskManagerCallBack
-{
-public:
-    QList<Info> states;
-    QList<NxSrtTaskProductInfo> products;
-    QStringList events;
-    QList<int> remaining;
-
-    void onTaskStateChanged(const Info& info) override
-    {
-        post([=] { states.append(info), events.append(QStringLiteral("state%1").arg(info.state)); });
-    }
-    void onRemainingChanged(int characters) override { post([=] { remaining.append(characters); }); }
-    void onSrtTaskProductProgress(const NxSrtTaskProductInfo& info) override
-    {
-        post([=] { products.append(info), events.append(QStringLiteral("product%1").arg(info.index)); });
-    }
-    Info last() const { return states.isEmpty() ? Info() : states.constLast(); }
-    bool ended() const { return QList<int>({Info::Completed, Info::ScanFailed, Info::ConvertFailed}).contains(last().state); }
-
-private:
-    template <typename F>
-    void post(F f) { QMetaObject::invokeMethod(this, f, Qt::QueuedConnection); }
-};
+using Recorder = NxTextToSpeechRecorder;
 
 struct Task { int id = 0, sentences = 0, characters = 0; QString text; };
 
@@ -176,7 +153,7 @@ class TestTextToSpeechEngine : public QObject
 private slots:
     void init()
     {
-        m_recorder.states.clear(), m_recorder.products.clear(), m_recorder.events.clear(), m_recorder.remaining.clear();
+        m_recorder.clear();
         m_manager.reset(new NxOfflineTextToSpeechManager);
         m_manager->setCallBack(&m_recorder);
     }
