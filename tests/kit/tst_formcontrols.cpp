@@ -48,7 +48,8 @@ struct Window
     std::unique_ptr<QWidget> top = std::make_unique<QWidget>();
     QHBoxLayout* layout = new QHBoxLayout(top.get());
 
-    QWidget* add(QWidget* widget) { layout->addWidget(widget); return widget; }
+    template <typename Widget>
+    Widget* add(Widget* widget) { layout->addWidget(widget); return widget; }
     bool show()
     {
         top->show();
@@ -59,48 +60,39 @@ struct Window
 
 using Maker = std::function<QWidget*(QWidget*)>;
 
-QWidget* makePrimary(QWidget* parent)
+template <typename Control>
+QWidget* titled(Control* control, const char* text)
 {
-    NxPushButton* button = NxPushButton::CreatePrimaryButton(parent);
-    button->setText("OK");
-    return button;
+    control->setText(text);
+    return control;
 }
 
-QWidget* makeSecondary(QWidget* parent)
-{
-    NxPushButton* button = NxPushButton::CreateSecondaryButton(parent, NButtonSize24);
-    button->setText("Cancel");
-    return button;
-}
+// Every form control of the kit, made as the panels make it.
+const QList<QPair<const char*, Maker>> Controls{
+    {"primary button", [](QWidget* parent) { return titled(NxPushButton::CreatePrimaryButton(parent), "OK"); }},
+    {"secondary button",
+     [](QWidget* parent) { return titled(NxPushButton::CreateSecondaryButton(parent, NButtonSize24), "Cancel"); }},
+    {"check box", [](QWidget* parent) {
+         return titled(NxCheckBox::CreateCheckBox(parent), "Transcriptions are automatically matched"); }},
+    {"radio button", [](QWidget* parent) { return titled(NxRadioButton::creatRadioButton(parent), "normalTone"); }},
+    {"custom radio button", [](QWidget* parent) -> QWidget* {
+         NxCustomRadioButton* radio = NxCustomRadioButton::createCustomRadioButton(parent);
+         radio->setDisplayText("Clip selection");
+         return radio; }},
+    {"combo box", [](QWidget* parent) -> QWidget* {
+         NxComboBox* combo = NxComboBox::CreateComboBox(parent);
+         combo->addItems({"English (US)", "English (UK)", "German (Germany)"});
+         combo->setFixedSize(200, 24);
+         return combo; }},
+    {"slider", speedSlider},
+};
 
-QWidget* makeCheckBox(QWidget* parent)
+template <typename Control = QWidget>
+Control* make(int control, QWidget* parent)
 {
-    NxCheckBox* box = NxCheckBox::CreateCheckBox(parent);
-    box->setText("Transcriptions are automatically matched");
-    return box;
+    return static_cast<Control*>(Controls[control].second(parent));
 }
-
-QWidget* makeRadio(QWidget* parent)
-{
-    NxRadioButton* radio = NxRadioButton::creatRadioButton(parent);
-    radio->setText("normalTone");
-    return radio;
-}
-
-QWidget* makeCustomRadio(QWidget* parent)
-{
-    NxCustomRadioButton* radio = NxCustomRadioButton::createCustomRadioButton(parent);
-    radio->setDisplayText("Clip selection");
-    return radio;
-}
-
-QWidget* makeCombo(QWidget* parent)
-{
-    NxComboBox* combo = NxComboBox::CreateComboBox(parent);
-    combo->addItems({"English (US)", "English (UK)", "German (Germany)"});
-    combo->setFixedSize(200, 24);
-    return combo;
-}
+enum { Primary, Secondary, CheckBox, Radio, CustomRadio, Combo };
 
 // What a user could have changed on a control, as one comparable text.
 QString stateOf(QWidget* widget)
@@ -116,14 +108,9 @@ QString stateOf(QWidget* widget)
 
 void addControlRows()
 {
-    QTest::addColumn<Maker>("make");
-    QTest::newRow("primary button") << Maker(makePrimary);
-    QTest::newRow("secondary button") << Maker(makeSecondary);
-    QTest::newRow("check box") << Maker(makeCheckBox);
-    QTest::newRow("radio button") << Maker(makeRadio);
-    QTest::newRow("custom radio button") << Maker(makeCustomRadio);
-    QTest::newRow("combo box") << Maker(makeCombo);
-    QTest::newRow("slider") << Maker(speedSlider);
+    QTest::addColumn<int>("which");
+    for (int which = 0; which < Controls.size(); ++which)
+        QTest::newRow(Controls[which].first) << which;
 }
 
 void addSkinRows()
@@ -148,8 +135,6 @@ QPair<int, int> columnsShowing(const QImage& image, int row, const QColor& colou
 
 } // namespace
 
-Q_DECLARE_METATYPE(Maker)
-
 class FormControlsTest : public QObject
 {
     Q_OBJECT
@@ -173,8 +158,7 @@ private slots:
     {
         QFETCH(qreal, press); QFETCH(qreal, dragTo); QFETCH(int, index); QFETCH(int, emitted);
         Window window;
-        auto* slider = speedSlider(window.top.get());
-        window.add(slider);
+        auto* slider = window.add(speedSlider(window.top.get()));
         QVERIFY(window.show());
         QSignalSpy changes(slider, &NxPropertyNonLineSliderEx::sigIndexChanged);
         QTest::mousePress(slider, Qt::LeftButton, {}, at(slider, press));
@@ -205,8 +189,7 @@ private slots:
     {
         QFETCH(int, start); QFETCH(int, key); QFETCH(int, index); QFETCH(bool, signalled);
         Window window;
-        auto* slider = speedSlider(window.top.get());
-        window.add(slider);
+        auto* slider = window.add(speedSlider(window.top.get()));
         slider->setCurIndex(start);
         QVERIFY(window.show());
         slider->setFocus(Qt::TabFocusReason);
@@ -250,7 +233,7 @@ private slots:
     {
         QFETCH(bool, checked); QFETCH(QString, action); QFETCH(bool, after); QFETCH(QList<bool>, signalled);
         Window window;
-        auto* radio = static_cast<NxCustomRadioButton*>(window.add(makeCustomRadio(window.top.get())));
+        auto* radio = window.add(make<NxCustomRadioButton>(CustomRadio, window.top.get()));
         radio->setChecked(checked);
         QVERIFY(window.show());
         QSignalSpy changes(radio, &NxCustomRadioButton::sigStateChanged);
@@ -272,28 +255,12 @@ private slots:
         QCOMPARE(seen, signalled);
     }
 
-    void spaceTogglesTheCheckBox()
-    {
-        Window window;
-        auto* box = static_cast<NxCheckBox*>(window.add(makeCheckBox(window.top.get())));
-        QVERIFY(window.show());
-        box->setFocus(Qt::TabFocusReason);
-        QSignalSpy toggles(box, &QCheckBox::toggled);
-        QTest::keyClick(box, Qt::Key_Space);
-        QVERIFY(box->isChecked());
-        QTest::keyClick(box, Qt::Key_Space);
-        QVERIFY(!box->isChecked());
-        QCOMPARE(toggles.count(), 2);
-    }
-
     void tabReachesEveryControlInOrder()
     {
         Window window;
-        const QList<Maker> makers{makePrimary, makeSecondary, makeCheckBox, makeRadio, makeCustomRadio, makeCombo,
-                                  speedSlider};
         QWidgetList controls;
-        for (const Maker& make : makers)
-            controls << window.add(make(window.top.get()));
+        for (int control = 0; control < Controls.size(); ++control)
+            controls << window.add(make(control, window.top.get()));
         QVERIFY(window.show());
         controls.first()->setFocus(Qt::TabFocusReason);
         QWidgetList reached{QApplication::focusWidget()};
@@ -307,9 +274,9 @@ private slots:
     void disabledControlsIgnoreMouseAndKeys_data() { addControlRows(); }
     void disabledControlsIgnoreMouseAndKeys()
     {
-        QFETCH(Maker, make);
+        QFETCH(int, which);
         Window window;
-        QWidget* control = window.add(make(window.top.get()));
+        QWidget* control = window.add(make(which, window.top.get()));
         control->setEnabled(false);
         QVERIFY(window.show());
         const QString before = stateOf(control);
@@ -323,8 +290,8 @@ private slots:
     void disabledControlsLookDimmed_data() { addControlRows(); }
     void disabledControlsLookDimmed()
     {
-        QFETCH(Maker, make);
-        std::unique_ptr<QWidget> control(make(nullptr));
+        QFETCH(int, which);
+        std::unique_ptr<QWidget> control(make(which, nullptr));
         control->resize(control->sizeHint().expandedTo(control->size()));
         const QImage enabled = shot(control.get());
         control->setEnabled(false);
@@ -334,10 +301,10 @@ private slots:
     void focusRingShowsOnlyWhenTabbedTo_data() { addControlRows(); }
     void focusRingShowsOnlyWhenTabbedTo()
     {
-        QFETCH(Maker, make);
+        QFETCH(int, which);
         Window window;
-        QWidget* before = window.add(makeSecondary(window.top.get()));
-        QWidget* control = window.add(make(window.top.get()));
+        QWidget* before = window.add(make(Secondary, window.top.get()));
+        QWidget* control = window.add(make(which, window.top.get()));
         QVERIFY(window.show());
         const QImage unfocused = shot(control);
         control->setFocus(Qt::MouseFocusReason);
@@ -351,10 +318,10 @@ private slots:
 
     void checkMarkStaysVisibleWhileDisabled()
     {
-        std::unique_ptr<QWidget> box(makeCheckBox(nullptr));
+        std::unique_ptr<NxCheckBox> box(make<NxCheckBox>(CheckBox, nullptr));
         box->setEnabled(false);
         const QImage unchecked = shot(box.get());
-        static_cast<NxCheckBox*>(box.get())->setChecked(true);
+        box->setChecked(true);
         QVERIFY(!same(shot(box.get()), unchecked));
     }
 
@@ -362,13 +329,13 @@ private slots:
     void primaryButtonIsFilledWithTheSkinsAccent()
     {
         QFETCH(int, skin);
-        std::unique_ptr<QWidget> button(makePrimary(nullptr));
+        std::unique_ptr<QWidget> button(make(Primary, nullptr));
         button->resize(button->sizeHint());
         NxSingleton<NxSkinStyle>::instance()->SetSkinKind(skin);
         const QImage image = shot(button.get());
         QVERIFY(near(image.pixel(6, button->height() / 2), role(NxSkinColor::VarneloX_Primary), 2));
         // The secondary button is no accent block.
-        std::unique_ptr<QWidget> secondary(makeSecondary(nullptr));
+        std::unique_ptr<QWidget> secondary(make(Secondary, nullptr));
         secondary->resize(secondary->sizeHint());
         QVERIFY(!near(shot(secondary.get()).pixel(6, secondary->height() / 2), role(NxSkinColor::VarneloX_Primary), 60));
     }
@@ -402,7 +369,7 @@ private slots:
         QFETCH(int, skin);
         NxSingleton<NxSkinStyle>::instance()->SetSkinKind(skin);
         Window window;
-        auto* combo = static_cast<NxComboBox*>(window.add(makeCombo(window.top.get())));
+        auto* combo = window.add(make<NxComboBox>(Combo, window.top.get()));
         QVERIFY(window.show());
         combo->setFocus(Qt::TabFocusReason);
         QTest::keyClick(combo, Qt::Key_F4);
