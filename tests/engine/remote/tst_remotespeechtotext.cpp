@@ -217,19 +217,6 @@ private slots:
         }
     }
 
-    void segmentsBeforeTheTrackStartAtItsStart()
-    {
-        start();
-        QList<Line> early = Heard;
-        early[0].start = -0.08;
-        m_server.setTranscript(transcript(early));
-        const int id = m_manager->addMaterialTask(m_short.get(), QStringLiteral("en"));
-        QCOMPARE(ended(id).state, int(Info::Completed));
-        m_manager->exportSubtitles(id, file("early.srt"));
-        // The second's file ends the cue early.
-        QCOMPARE(fileText(file("early.srt")).section('\n', 1, 1), QStringLiteral("00:00:00,000 --> 00:00:01,000"));
-    }
-
     void severalTasksAreInFlightAtOnce()
     {
         start({{"Concurrency", 3}});
@@ -302,18 +289,25 @@ private slots:
         }
     }
 
-    void whatCannotBeHeardFailsWithoutARetry_data()
+    void theAnswerIsReadAgainstTheTrackWithoutARetry_data()
     {
-        columns<QByteArray, double, int, int>({"answer", "seconds", "state", "code"});
+        // firstCue: the times of the exported file's first cue, for a task that completes
+        columns<QByteArray, double, int, int, QString>({"answer", "seconds", "state", "code", "firstCue"});
+        QList<Line> early = Heard;
+        early[0].start = -0.08;
+        // The second's file ends the cue early.
+        QTest::newRow("a segment before the track starts at its start") << transcript(early) << 1.0 << int(Info::Completed)
+                                                                        << int(Info::UnknownError)
+                                                                        << "00:00:00,000 --> 00:00:01,000";
         QTest::newRow("no words in the answer") << transcript({}) << 1.0 << int(Info::TranscribeFailed)
-                                                << int(Info::UnrecognizedContent);
+                                                << int(Info::UnrecognizedContent) << "";
         // 100 samples a second keep an hour's file small.
         QTest::newRow("more than an hour of media") << transcript(Heard) << 3700.0 << int(Info::ScanFailed)
-                                                    << int(Info::FileTooLong);
+                                                    << int(Info::FileTooLong) << "";
     }
-    void whatCannotBeHeardFailsWithoutARetry()
+    void theAnswerIsReadAgainstTheTrackWithoutARetry()
     {
-        QFETCH(QByteArray, answer); QFETCH(double, seconds); QFETCH(int, state); QFETCH(int, code);
+        QFETCH(QByteArray, answer); QFETCH(double, seconds); QFETCH(int, state); QFETCH(int, code); QFETCH(QString, firstCue);
         QVERIFY(writeWave(file("unheard.wav"), seconds, seconds > 60 ? 100 : 16000, 1));
         NxMediaFile media(file("unheard.wav"), INxAbstractMedia::Audio, Rate, qint64(seconds * 100));
         start();
@@ -323,6 +317,9 @@ private slots:
         const Info end = ended(id);
         QCOMPARE(QList<int>({end.state, end.code}), QList<int>({state, code}));
         QCOMPARE(m_server.requests().size() - before, state == Info::ScanFailed ? 0 : 1);
+        const QString path = file(QStringLiteral("answer/%1.srt").arg(QTest::currentDataTag()));
+        m_manager->exportSubtitles(id, path);
+        QCOMPARE(fileText(path).section('\n', 1, 1), firstCue);
     }
 
     void aBusyServerIsAskedAgainAfterGrowingPauses()
