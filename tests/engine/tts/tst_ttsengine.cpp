@@ -14,13 +14,9 @@
 
 #include <QAudioDeviceInfo>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSet>
 #include <QtTest>
-
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-}
 
 #include <algorithm>
 #include <cmath>
@@ -79,40 +75,17 @@ double zeroCrossings(const QVector<qint16>& x)
 
 struct Decoded { double seconds = -1; int sampleRate = 0, channels = 0; };
 
-// What FFmpeg decodes, which honours the encoder's delay and padding.
+// What the ffmpeg program decodes, which honours the encoder's delay and padding.
 Decoded decode(const QString& path)
 {
-    Decoded result;
-    AVFormatContext* format = nullptr;
-    if (avformat_open_input(&format, path.toUtf8().constData(), nullptr, nullptr) < 0)
-        return result;
-    const AVCodec* codec = nullptr;
-    const int stream = avformat_find_stream_info(format, nullptr) < 0
-                           ? -1 : av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-    AVCodecContext* context = stream < 0 ? nullptr : avcodec_alloc_context3(codec);
-    AVPacket* packet = av_packet_alloc();
-    AVFrame* frame = av_frame_alloc();
-    if (context && avcodec_parameters_to_context(context, format->streams[stream]->codecpar) >= 0
-        && (context->pkt_timebase = format->streams[stream]->time_base, avcodec_open2(context, codec, nullptr) >= 0)) {
-        qint64 samples = 0;
-        const auto drain = [&] {
-            while (avcodec_receive_frame(context, frame) == 0)
-                samples += frame->nb_samples;
-        };
-        while (av_read_frame(format, packet) >= 0) {
-            if (packet->stream_index == stream && avcodec_send_packet(context, packet) >= 0)
-                drain();
-            av_packet_unref(packet);
-        }
-        avcodec_send_packet(context, nullptr);
-        drain();
-        result = {double(samples) / context->sample_rate, context->sample_rate, context->ch_layout.nb_channels};
-    }
-    av_frame_free(&frame);
-    av_packet_free(&packet);
-    avcodec_free_context(&context);
-    avformat_close_input(&format);
-    return result;
+    QProcess probe, ffmpeg;
+    probe.start("ffprobe", {"-v", "error", "-show_entries", "stream=sample_rate,channels", "-of", "csv=p=0", path});
+    ffmpeg.start("ffmpeg", {"-nostdin", "-v", "error", "-i", path, "-f", "s16le", "-"});
+    if (!probe.waitForFinished() || !ffmpeg.waitForFinished())
+        return {};
+    const QStringList format = QString::fromLatin1(probe.readAllStandardOutput()).trimmed().split(',');
+    const int rate = format.value(0).toInt(), channels = format.value(1).toInt();
+    return {ffmpeg.readAllStandardOutput().size() / 2.0 / qMax(1, rate * channels), rate, channels};
 }
 
 using Recorder = NxTextToSpeechRecorder;
