@@ -191,7 +191,8 @@ private slots:
         struct Heard { const NxCatalogueVoice* voice; bool vocalist; double pitch, seconds, brightness; };
         const NxVoiceCatalogue& catalogue = NxVoiceCatalogue::instance();
         QList<Heard> heard;
-        QString phrase; // all say the first voice's sample
+        // All say one sentence: the first voice's sample, or one that tells English voices apart.
+        QString phrase = family == "en" ? "The weather is lovely in the mountains this morning." : QString();
         for (const QList<NxCatalogueVoice>* list : {&catalogue.voices(), &catalogue.vocalists()}) {
             for (const NxCatalogueVoice& voice : *list) {
                 if (voice.info.languageCode.section('-', 0, 0) != family)
