@@ -199,24 +199,6 @@ private slots:
         QCOMPARE(changes.count(), signalled ? 1 : 0);
     }
 
-    void sliderSignalsOnlyRealChangesOfItsIndex_data()
-    {
-        columns<int, int, int>({"index", "expected", "emitted"});
-        QTest::newRow("another step is signalled") << 3 << 3 << 1;
-        QTest::newRow("the same step is silent") << 0 << 0 << 0;
-        QTest::newRow("a step past the end is ignored") << 5 << 0 << 0;
-        QTest::newRow("a negative step is ignored") << -1 << 0 << 0;
-    }
-    void sliderSignalsOnlyRealChangesOfItsIndex()
-    {
-        QFETCH(int, index); QFETCH(int, expected); QFETCH(int, emitted);
-        std::unique_ptr<NxPropertyNonLineSliderEx> slider(speedSlider(nullptr));
-        QSignalSpy changes(slider.get(), &NxPropertyNonLineSliderEx::sigIndexChanged);
-        slider->setCurIndex(index);
-        QCOMPARE(slider->getCurIndex(), expected);
-        QCOMPARE(changes.count(), emitted);
-    }
-
     void customRadioBehavesAsARadio_data()
     {
         // action: "click", "press outside" (released off the button), "space", "set on", "set off"
