@@ -3,13 +3,18 @@
 #include "NxDataColumns.h"
 #include "NxFakeSpeechServer.h"
 #include "NxMediaFile.h"
+#include "NxMp3Encoder.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxOfflineTextToSpeechManager.h"
 #include "NxReleased.h"
 #include "NxRemoteSpeechToTextManager.h"
 #include "NxRemoteTextToSpeechManager.h"
 #include "NxSpeechToTextRecorder.h"
+#include "NxSubtitleClip.h"
 #include "NxTestHome.h"
+#include "NxTextToSpeechRecorder.h"
+#include "NxTitleClip.h"
+#include "NxUsageAllowance.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -21,9 +26,10 @@
 #include <QTest>
 #include <QThread>
 
-#include <mutex>
+#include <cmath>
 
 using Info = NxSpeechToTextTaskInfo;
+using Spoken = NxTextToSpeechTaskInfo;
 using Failure = NxFakeSpeechServer::Failure;
 
 namespace
@@ -61,17 +67,25 @@ bool writeWave(const QString& path, double seconds, int rate, int channels)
     return file.open(QIODevice::WriteOnly) && file.write(head + data) == head.size() + data.size();
 }
 
-using Recorder = NxSpeechToTextRecorder;
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 QString fileText(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromUtf8(contents(path));
+}
+
+QString logText()
+{
+    return fileText(GetGlobalLogInstance()->filePath());
 }
 
 bool logged(const QString& text)
 {
-    return fileText(GetGlobalLogInstance()->filePath()).contains(text);
+    return logText().contains(text);
 }
 
 quint16 closedPort()
@@ -82,39 +96,65 @@ quint16 closedPort()
 }
 } // namespace
 
-class RemoteSpeechToTextTest : public QObject
+class RemoteSpeechTest : public QObject
 {
     Q_OBJECT
 
     NxTestHome m_home;
     QTemporaryDir m_dir;
     NxFakeSpeechServer m_server;
-    Recorder m_recorder;
+    NxSpeechToTextRecorder m_recorder;
     NxRemoteSpeechToTextManager* m_manager = nullptr;
     std::unique_ptr<NxMediaFile> m_speech; // 30 s of 44.1 kHz stereo
     std::unique_ptr<NxMediaFile> m_short;  // 1 s
+    NxTextToSpeechRecorder m_spoken;
+    NxReleased<NxRemoteTextToSpeechManager> m_speaker;
+    QByteArray m_mp3; // what the server speaks
 
     QString file(const QString& name) const { return m_dir.filePath(name); }
 
-    // A manager with the suite's settings, `changes` applied over them.
-    void start(const QVariantMap& changes = {})
+    // The suite's settings, `changes` applied over them, for the manager made next.
+    void configure(const QVariantMap& changes)
     {
         QVariantMap settings{{"ServerUrl", m_server.url()}, {"StallTimeoutSeconds", 2}, {"AnswerTimeoutSeconds", 2},
                              {"Retries", 2}, {"RetryDelaySeconds", 0.1}, {"Concurrency", 4}, {"UploadFormat", "flac"},
-                             {"ApiKeyVariable", "NXSPEECH_API_KEY"}};
+                             {"ApiKeyVariable", "NXSPEECH_API_KEY"}, {"SpeechModel", "tts-1-hd"}};
         for (auto it = changes.begin(); it != changes.end(); ++it)
             settings.insert(it.key(), it.value());
         for (auto it = settings.begin(); it != settings.end(); ++it)
             NxConfig::Instance().SetAppValue(Section, it.key(), it.value(), false);
+    }
+    void start(const QVariantMap& changes = {})
+    {
+        configure(changes);
         m_recorder.clear();
         m_manager = new NxRemoteSpeechToTextManager;
         m_manager->setCallBack(&m_recorder);
     }
-    Info ended(int taskId)
+    void startSpeaking(const QVariantMap& changes = {})
     {
-        static_cast<void>(QTest::qWaitFor([&] { return m_recorder.ending(taskId).state != 0; }, 20000));
-        return m_recorder.ending(taskId);
+        configure(changes);
+        m_spoken.clear();
+        m_speaker.reset(new NxRemoteTextToSpeechManager);
+        m_speaker->setCallBack(&m_spoken);
     }
+    template <typename Recorder>
+    static auto ending(const Recorder& recorder, int taskId)
+    {
+        static_cast<void>(QTest::qWaitFor([&] { return recorder.ending(taskId).state != 0; }, 20000));
+        return recorder.ending(taskId);
+    }
+    Info ended(int taskId) { return ending(m_recorder, taskId); }
+    Spoken spoken(int taskId) { return ending(m_spoken, taskId); }
+    int speak(INxClip* clip, const QString& voice, int speed = 0)
+    {
+        NxTextToSpeechTaskRequest request;
+        request.clip = clip, request.voice = voice, request.speed = speed;
+        int id = -1;
+        m_speaker->addTask(request, &id, nullptr, nullptr, nullptr);
+        return id;
+    }
+    QJsonObject lastBody() const { return QJsonDocument::fromJson(m_server.requests().last().body).object(); }
 
 private slots:
     void initTestCase()
@@ -129,11 +169,20 @@ private slots:
         QVERIFY(writeWave(file("short.wav"), 1.0, 16000, 1));
         m_speech = std::make_unique<NxMediaFile>(file("speech.wav"), INxAbstractMedia::Audio, Rate, 3000);
         m_short = std::make_unique<NxMediaFile>(file("short.wav"), INxAbstractMedia::Audio, Rate, 100);
+        // What the server speaks: a quarter second of a tone, made by the engine's own encoder.
+        QVector<qint16> tone(4000);
+        for (int i = 0; i < tone.size(); ++i)
+            tone[i] = qint16(8000 * std::sin(i * 0.1));
+        QVERIFY(NxMp3Encoder::encode(tone, 16000, file("tone.mp3")));
+        m_mp3 = contents(file("tone.mp3"));
+        m_server.setSpeech(m_mp3);
+        NxConfig::Instance().SetAppValue(NxRemoteSettings::VoiceSection, "70", "onyx", false);
     }
     void cleanup()
     {
         if (auto* manager = std::exchange(m_manager, nullptr))
             manager->release();
+        m_speaker.reset();
         m_server.fail(Failure::None);
         m_server.setDelay(0);
         m_server.setTranscript(transcript(Heard));
@@ -217,19 +266,6 @@ private slots:
         }
     }
 
-    void segmentsBeforeTheTrackStartAtItsStart()
-    {
-        start();
-        QList<Line> early = Heard;
-        early[0].start = -0.08;
-        m_server.setTranscript(transcript(early));
-        const int id = m_manager->addMaterialTask(m_short.get(), QStringLiteral("en"));
-        QCOMPARE(ended(id).state, int(Info::Completed));
-        m_manager->exportSubtitles(id, file("early.srt"));
-        // The second's file ends the cue early.
-        QCOMPARE(fileText(file("early.srt")).section('\n', 1, 1), QStringLiteral("00:00:00,000 --> 00:00:01,000"));
-    }
-
     void severalTasksAreInFlightAtOnce()
     {
         start({{"Concurrency", 3}});
@@ -302,18 +338,25 @@ private slots:
         }
     }
 
-    void whatCannotBeHeardFailsWithoutARetry_data()
+    void theAnswerIsReadAgainstTheTrackWithoutARetry_data()
     {
-        columns<QByteArray, double, int, int>({"answer", "seconds", "state", "code"});
+        // firstCue: the times of the exported file's first cue, for a task that completes
+        columns<QByteArray, double, int, int, QString>({"answer", "seconds", "state", "code", "firstCue"});
+        QList<Line> early = Heard;
+        early[0].start = -0.08;
+        // The second's file ends the cue early.
+        QTest::newRow("a segment before the track starts at its start") << transcript(early) << 1.0 << int(Info::Completed)
+                                                                        << int(Info::UnknownError)
+                                                                        << "00:00:00,000 --> 00:00:01,000";
         QTest::newRow("no words in the answer") << transcript({}) << 1.0 << int(Info::TranscribeFailed)
-                                                << int(Info::UnrecognizedContent);
+                                                << int(Info::UnrecognizedContent) << "";
         // 100 samples a second keep an hour's file small.
         QTest::newRow("more than an hour of media") << transcript(Heard) << 3700.0 << int(Info::ScanFailed)
-                                                    << int(Info::FileTooLong);
+                                                    << int(Info::FileTooLong) << "";
     }
-    void whatCannotBeHeardFailsWithoutARetry()
+    void theAnswerIsReadAgainstTheTrackWithoutARetry()
     {
-        QFETCH(QByteArray, answer); QFETCH(double, seconds); QFETCH(int, state); QFETCH(int, code);
+        QFETCH(QByteArray, answer); QFETCH(double, seconds); QFETCH(int, state); QFETCH(int, code); QFETCH(QString, firstCue);
         QVERIFY(writeWave(file("unheard.wav"), seconds, seconds > 60 ? 100 : 16000, 1));
         NxMediaFile media(file("unheard.wav"), INxAbstractMedia::Audio, Rate, qint64(seconds * 100));
         start();
@@ -323,6 +366,9 @@ private slots:
         const Info end = ended(id);
         QCOMPARE(QList<int>({end.state, end.code}), QList<int>({state, code}));
         QCOMPARE(m_server.requests().size() - before, state == Info::ScanFailed ? 0 : 1);
+        const QString path = file(QStringLiteral("answer/%1.srt").arg(QTest::currentDataTag()));
+        m_manager->exportSubtitles(id, path);
+        QCOMPARE(fileText(path).section('\n', 1, 1), firstCue);
     }
 
     void aBusyServerIsAskedAgainAfterGrowingPauses()
@@ -409,6 +455,126 @@ private slots:
         QVERIFY(!logged(QString::fromLatin1(key.left(12))));
     }
 
+    void aTitleIsSpokenByTheMappedVoiceAtItsPace_data()
+    {
+        columns<QString, int, QString, double>({"voice", "speed", "serverVoice", "pace"});
+        QTest::newRow("mapped voice, normal pace") << "en-US-m1" << 0 << "onyx" << 1.0;
+        QTest::newRow("unmapped voice: the default") << "en-US-f1" << 0 << "alloy" << 1.0;
+        QTest::newRow("the slowest step keeps the offline ratio") << "en-US-m1" << -2 << "onyx" << 120.0 / 175.0;
+    }
+    void aTitleIsSpokenByTheMappedVoiceAtItsPace()
+    {
+        QFETCH(QString, voice); QFETCH(int, speed); QFETCH(QString, serverVoice); QFETCH(double, pace);
+        startSpeaking();
+        const int characters = NxUsageAllowance::instance().characters();
+        NxTitleClip clip("Intro", {25, 1}, 0, 100);
+        clip.addText(QStringLiteral("Welcome to the show."));
+        const int id = speak(&clip, voice, speed);
+        const Spoken end = spoken(id);
+        QCOMPARE(end.state, int(Spoken::Completed));
+        QCOMPARE(contents(end.filePath), m_mp3);
+        const QJsonObject body = lastBody();
+        QCOMPARE(m_server.requests().last().path, QByteArray("/v1/audio/speech"));
+        QCOMPARE(body.value("model").toString(), QStringLiteral("tts-1-hd"));
+        QCOMPARE(body.value("input").toString(), QStringLiteral("Welcome to the show."));
+        QCOMPARE(body.value("voice").toString(), serverVoice);
+        QCOMPARE(body.value("response_format").toString(), QStringLiteral("mp3"));
+        QVERIFY(qFuzzyCompare(body.value("speed").toDouble(), pace));
+        // The server is paid for where it runs.
+        QCOMPARE(NxUsageAllowance::instance().characters(), characters);
+    }
+
+    void subtitleSentencesFailOnTheirOwnOrTogether_data()
+    {
+        // failure and status: what the server does to the second request on
+        columns<int, int, int, int, int, int>({"failure", "status", "count", "state", "products", "requests"});
+        QTest::newRow("all spoken") << int(Failure::None) << 0 << 0 << int(Spoken::Completed) << 3 << 3;
+        QTest::newRow("one sentence too long for the server")
+            << int(Failure::Status) << 413 << 1 << int(Spoken::Completed) << 2 << 3;
+        QTest::newRow("an answer that is not MP3") << int(Failure::Malformed) << 0 << 1 << int(Spoken::Completed) << 2 << 3;
+        // A refused key or a lost server ends the task: the rest is not tried.
+        QTest::newRow("key refused") << int(Failure::Status) << 401 << -1 << int(Spoken::Completed) << 1 << 2;
+        QTest::newRow("overloaded, after the retries") << int(Failure::Status) << 503 << -1 << int(Spoken::Completed) << 1 << 4;
+    }
+    void subtitleSentencesFailOnTheirOwnOrTogether()
+    {
+        QFETCH(int, failure); QFETCH(int, status); QFETCH(int, count); QFETCH(int, state); QFETCH(int, products);
+        QFETCH(int, requests);
+        startSpeaking();
+        NxSubtitleClip clip("Talk", {25, 1}, 0, 500);
+        clip.addSentence("First line.", 0, 40);
+        clip.addSentence("Second line.", 50, 90);
+        clip.addSentence("Third line.", 100, 140);
+        const int before = m_server.requests().size();
+        // The first sentence is answered, the next ones meet the failure.
+        m_server.fail(Failure(failure), status, count, 1);
+        const int id = speak(&clip, "en-US-m1");
+        QCOMPARE(spoken(id).state, state);
+        QCOMPARE(m_spoken.productsOf(id).size(), products);
+        QCOMPARE(m_server.requests().size() - before, requests);
+        int completed = 0, failed = 0, total = 0;
+        m_speaker->querySubtitleProgress(id, nullptr, nullptr, &completed, &failed, &total);
+        QCOMPARE(QList<int>({completed, failed, total}), QList<int>({products, 3 - products, 3}));
+    }
+
+    void aSentenceTooLongForItsTimeIsAskedForFaster()
+    {
+        startSpeaking();
+        // The server's speech lasts a quarter second: the first sentence has two, the last a tenth.
+        NxSubtitleClip clip("Talk", {25, 1}, 0, 500);
+        clip.addSentence("First line.", 0, 40);
+        clip.addSentence("Second line.", 50, 52);
+        const int before = m_server.requests().size();
+        const int id = speak(&clip, "en-US-m1", -2);
+        QCOMPARE(spoken(id).state, int(Spoken::Completed));
+        QCOMPARE(m_spoken.productsOf(id).size(), 2);
+        QList<double> speeds;
+        for (const NxFakeSpeechServer::Request& request : m_server.requests().mid(before))
+            speeds.append(QJsonDocument::fromJson(request.body).object().value("speed").toDouble());
+        const double pace = 120.0 / 175.0;
+        QCOMPARE(speeds.size(), 3);
+        const bool paced = qFuzzyCompare(speeds[0], pace) && qFuzzyCompare(speeds[1], pace)
+                           && qFuzzyCompare(speeds[2], pace * 1.5);
+        QVERIFY2(paced, qPrintable(QString("%1, %2, %3").arg(speeds[0]).arg(speeds[1]).arg(speeds[2])));
+        // Still a quarter second at the limit: the log names the sentence and its overrun.
+        const QRegularExpression line(QStringLiteral("task %1: sentences that overrun their time even spoken 1.5 "
+                                                     "times as fast: 2 by ([\\d.]+) s").arg(id));
+        QRegularExpressionMatch overrun;
+        QTRY_VERIFY((overrun = line.match(logText())).hasMatch());
+        QVERIFY2(std::abs(overrun.captured(1).toDouble() - 0.17) < 0.03, qPrintable(overrun.captured(0)));
+    }
+
+    void aTitleFailsWithTheCodeTheModuleShows_data()
+    {
+        // stop: stopped while its request waits for the answer
+        columns<int, int, int, bool>({"failure", "status", "code", "stop"});
+        QTest::newRow("key refused") << int(Failure::Status) << 403 << int(Spoken::LoginError) << false;
+        QTest::newRow("overloaded, after the retries") << int(Failure::Status) << 503 << int(Spoken::NetworkBroken) << false;
+        QTest::newRow("no answer") << int(Failure::Stall) << 0 << int(Spoken::NetworkBroken) << false;
+        QTest::newRow("text too long for the server") << int(Failure::Status) << 413 << int(Spoken::TextTooLong) << false;
+        QTest::newRow("truncated answer") << int(Failure::Truncated) << 0 << int(Spoken::TranscriptionFailure) << false;
+        QTest::newRow("a stop cancels the request") << int(Failure::Stall) << 0 << int(Spoken::UnknownError) << true;
+    }
+    void aTitleFailsWithTheCodeTheModuleShows()
+    {
+        QFETCH(int, failure); QFETCH(int, status); QFETCH(int, code); QFETCH(bool, stop);
+        startSpeaking({{"AnswerTimeoutSeconds", stop ? 60 : 2}});
+        m_server.fail(Failure(failure), status);
+        const int abandoned = m_server.abandoned();
+        const int requests = m_server.requests().size();
+        NxTitleClip clip("Intro", {25, 1}, 0, 100);
+        clip.addText(QStringLiteral("Hello."));
+        const int id = speak(&clip, "en-US-m1");
+        if (stop) {
+            QTRY_COMPARE(m_server.requests().size(), requests + 1);
+            m_speaker->stopAll();
+            QVERIFY(m_speaker->isTaskFinished(id));
+            QTRY_COMPARE(m_server.abandoned(), abandoned + 1);
+        }
+        const Spoken end = spoken(id);
+        QCOMPARE(QList<int>({end.state, end.code}), QList<int>({Spoken::ConvertFailed, code}));
+    }
+
     // Last: every earlier case has had its chance to leak the key.
     void theKeyNeverReachesTheLogOrTheConfiguration()
     {
@@ -431,5 +597,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(RemoteSpeechToTextTest)
-#include "tst_remotespeechtotext.moc"
+QTEST_GUILESS_MAIN(RemoteSpeechTest)
+#include "tst_remotespeech.moc"
