@@ -92,21 +92,6 @@ class VoiceTilesTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Name order is frame order: numbered from 0, all with as many digits.
-    void hostInstallsTheSpeakingFramesOnFirstUse()
-    {
-        for (const QString skinName : {"dark", "light"})
-            for (const QString set : {"icon24_voice", "icon24_voice_2x"}) {
-                const QDir folder(frameFolder(skinName, set));
-                const QStringList files = folder.entryList(QDir::Files, QDir::Name);
-                QVERIFY2(files.size() >= 12, qPrintable(folder.path()));
-                const QString last = QString::number(files.size() - 1);
-                QCOMPARE(files.first(), set + QString(last.size(), '0') + ".png");
-                QCOMPARE(files.last(), set + last + ".png");
-                QCOMPARE(QImage(folder.filePath(files.last())).width(), set.endsWith("_2x") ? 48 : 24);
-            }
-    }
-
     void init()
     {
         m_panel = std::make_unique<NxVoicePanel>(nullptr);
@@ -171,7 +156,6 @@ private slots:
         QTest::newRow("a tile at rest sits on the panel surface") << "" << int(NxSkinColor::Varnelo_Background_Surface2) << false;
         QTest::newRow("a hovered tile takes the hover shade") << "h" << int(NxSkinColor::State_Hover) << true;
         QTest::newRow("a pressed tile takes the pressed shade") << "hp" << int(NxSkinColor::State_Pressed) << true;
-        QTest::newRow("a chosen tile under the mouse keeps the pressed look") << "hpr" << int(NxSkinColor::State_Pressed) << true;
         QTest::newRow("a chosen tile keeps its look when the mouse leaves") << "hprl" << int(NxSkinColor::State_Pressed) << true;
         QTest::newRow("choosing another tile puts it back at rest") << "hprlo" << int(NxSkinColor::Varnelo_Background_Surface2) << false;
     }
