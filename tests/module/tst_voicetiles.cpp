@@ -1,7 +1,5 @@
 #include "INxAppInfo.h"
-#include "INxBaseLog.h"
 #include "NxDataColumns.h"
-#include "NxLogCapture.h"
 #include "NxPaintProbe.h"
 #include "NxScreen.h"
 #include "NxSkinStyle.h"
@@ -208,17 +206,6 @@ private slots:
         helper()->loadResource();
         settleLoads();
         QCOMPARE(playTicks(ticks.size()), ticks);
-    }
-
-    void missingFrameFolderPlaysNothingAndIsLogged()
-    {
-        const QString folder = frameFolder("light", "icon24_voice");
-        QDir(folder).removeRecursively();
-        const NxLogCapture log;
-        skin()->SetSkinKind(1);
-        settleLoads();
-        QCOMPARE(log.messages(true), QStringList{"Path is not exist! " + folder});
-        QCOMPARE(playTicks(3), (QStringList{"-", "-", "-"}));
     }
 
     void denseScreensUseTheSharpFrames()
