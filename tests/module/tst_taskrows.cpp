@@ -29,12 +29,6 @@ QList<int> modelIds(const NxSpeechToTextTableModel& model)
         ids << NxSpeechToTextTableModel::taskFromVariant(model.index(row, 0).data(Qt::UserRole))->taskId;
     return ids;
 }
-
-void compareRow(const QList<QVariant>& changed, const QModelIndex& first, const QModelIndex& last)
-{
-    QCOMPARE(changed.at(0).toModelIndex(), first);
-    QCOMPARE(changed.at(1).toModelIndex(), last);
-}
 }
 
 // The table model of a task list and the rows that feed it.
@@ -98,7 +92,8 @@ private slots:
         QCOMPARE(m_model->takeTask(1), b);
         QCOMPARE(m_model->indexOfTask(c), m_model->index(1, 0));
         QCOMPARE(changed.count(), 1); // the row that moved up repaints
-        compareRow(changed.at(0), m_model->index(1, 0), m_model->index(1, 3));
+        QCOMPARE(changed.at(0).at(0).toModelIndex(), m_model->index(1, 0));
+        QCOMPARE(changed.at(0).at(1).toModelIndex(), m_model->index(1, 3));
         m_model->clearTasks();
         QCOMPARE(m_model->rowCount(), 0);
         QVERIFY(!m_model->indexOfTask(a).isValid());
@@ -117,7 +112,8 @@ private slots:
         m_model->updateTask(m_tasks[2].get());
         QCOMPARE(changed.count(), 0);
         QTRY_COMPARE(changed.count(), 1);
-        compareRow(changed.at(0), m_model->index(1, 0), m_model->index(1, 3));
+        QCOMPARE(changed.at(0).at(0).toModelIndex(), m_model->index(1, 0));
+        QCOMPARE(changed.at(0).at(1).toModelIndex(), m_model->index(1, 3));
         QVERIFY(changed.at(0).at(2).value<QVector<int>>().isEmpty());
     }
 

@@ -1,7 +1,6 @@
 #include "INxAppInfo.h"
 #include "NxDataColumns.h"
 #include "NxPaintProbe.h"
-#include "NxScreen.h"
 #include "NxSkinStyle.h"
 #include "NxTestHome.h"
 #include "NxVoiceAnimationHelper.h"
@@ -102,7 +101,6 @@ private slots:
         m_panel.reset();
         helper()->stop();
         skin()->SetSkinKind(0);
-        NxSingleton<NxScreen>::instance()->setDevicePixelRatio(1.0);
         settleLoads(); // no read of this test's frames may overlap the next test's
     }
 
@@ -206,18 +204,6 @@ private slots:
         helper()->loadResource();
         settleLoads();
         QCOMPARE(playTicks(ticks.size()), ticks);
-    }
-
-    void denseScreensUseTheSharpFrames()
-    {
-        writeFrames(frameFolder("dark", "icon24_voice"), {"icon24_voice0.png"}, {"#ff0000"});
-        writeFrames(frameFolder("dark", "icon24_voice_2x"), {"icon24_voice_2x0.png"}, {"#00ff00"});
-        for (const auto& [ratio, shown] : {std::pair<qreal, const char*>{1.0, "#ff0000"}, {1.25, "#00ff00"}}) {
-            NxSingleton<NxScreen>::instance()->setDevicePixelRatio(ratio);
-            helper()->loadResource();
-            settleLoads();
-            QCOMPARE(playTicks(1), QStringList{shown});
-        }
     }
 
     void skinSwitchDuringAReadKeepsOnlyTheNewestFrames()
