@@ -1,9 +1,6 @@
 #include "INxAppInfo.h"
-#include "INxBaseLog.h"
 #include "NxDataColumns.h"
-#include "NxLogCapture.h"
 #include "NxPaintProbe.h"
-#include "NxScreen.h"
 #include "NxSkinStyle.h"
 #include "NxTestHome.h"
 #include "NxVoiceAnimationHelper.h"
@@ -92,27 +89,6 @@ class VoiceTilesTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Name order is frame order: numbered from 0, all with as many digits.
-    void hostInstallsTheSpeakingFramesOnFirstUse()
-    {
-        for (const QString skinName : {"dark", "light"}) {
-            for (const QString set : {"icon24_voice", "icon24_voice_2x"}) {
-                const QDir folder(frameFolder(skinName, set));
-                const QStringList files = folder.entryList(QDir::Files, QDir::Name);
-                QVERIFY2(files.size() >= 12, qPrintable(folder.path()));
-                const int digits = QString::number(files.size() - 1).size();
-                QImage previous;
-                for (int i = 0; i < files.size(); ++i) {
-                    QCOMPARE(files[i], set + QString::number(i).rightJustified(digits, '0') + ".png");
-                    const QImage frame(folder.filePath(files[i]));
-                    QCOMPARE(frame.width(), set.endsWith("_2x") ? 48 : 24);
-                    QVERIFY2(frame != previous, "each frame moves on");
-                    previous = frame;
-                }
-            }
-        }
-    }
-
     void init()
     {
         m_panel = std::make_unique<NxVoicePanel>(nullptr);
@@ -125,7 +101,6 @@ private slots:
         m_panel.reset();
         helper()->stop();
         skin()->SetSkinKind(0);
-        NxSingleton<NxScreen>::instance()->setDevicePixelRatio(1.0);
         settleLoads(); // no read of this test's frames may overlap the next test's
     }
 
@@ -136,7 +111,6 @@ private slots:
         QTest::newRow("one tile makes one row") << 1 << 46;
         QTest::newRow("four tiles fill the first row") << 4 << 46;
         QTest::newRow("a fifth tile opens a second row") << 5 << 98;
-        QTest::newRow("the ninth tile opens a third row") << 9 << 150;
     }
 
     void tilesFillRowsOfFourAndTheGridGrowsARowAtATime()
@@ -178,7 +152,6 @@ private slots:
         QTest::newRow("a tile at rest sits on the panel surface") << "" << int(NxSkinColor::Varnelo_Background_Surface2) << false;
         QTest::newRow("a hovered tile takes the hover shade") << "h" << int(NxSkinColor::State_Hover) << true;
         QTest::newRow("a pressed tile takes the pressed shade") << "hp" << int(NxSkinColor::State_Pressed) << true;
-        QTest::newRow("a chosen tile under the mouse keeps the pressed look") << "hpr" << int(NxSkinColor::State_Pressed) << true;
         QTest::newRow("a chosen tile keeps its look when the mouse leaves") << "hprl" << int(NxSkinColor::State_Pressed) << true;
         QTest::newRow("choosing another tile puts it back at rest") << "hprlo" << int(NxSkinColor::Varnelo_Background_Surface2) << false;
     }
@@ -203,14 +176,9 @@ private slots:
         const QPoint origin = tile->pos();
         const QColor ground = seen(role(NxSkinColor::NxColorType(background)), role(NxSkinColor::Varnelo_Background_Surface1));
         QVERIFY(near(image.pixel(origin + QPoint(70, 3)), ground, 2));
-        // The name's strongest stroke shows its ink: primary when emphasised, else secondary.
-        int brightest = 0;
-        for (int y = 12; y < 28; ++y)
-            for (int x = 40; x < 80; ++x)
-                brightest = qMax(brightest, qGray(image.pixel(origin + QPoint(x, y))));
-        const int primary = qGray(seen(role(NxSkinColor::Text_Icon_Primary), ground).rgb());
-        const int secondary = qGray(seen(role(NxSkinColor::Text_Icon_Secondary), ground).rgb());
-        QCOMPARE(qAbs(brightest - primary) < qAbs(brightest - secondary), primaryText);
+        // The name shows in primary ink when emphasised, else in secondary.
+        const QRect name(origin + QPoint(40, 12), QSize(40, 16));
+        QCOMPARE(extent(image, name, seen(role(NxSkinColor::Text_Icon_Primary), ground), 16) > 0, primaryText);
     }
 
     void framesPlayInNameOrderWithAnEmptyTickBetweenPasses_data()
@@ -238,35 +206,6 @@ private slots:
         QCOMPARE(playTicks(ticks.size()), ticks);
     }
 
-    void missingFrameFolderPlaysNothingAndIsLogged()
-    {
-        const QString folder = frameFolder("light", "icon24_voice");
-        QDir(folder).removeRecursively();
-        const NxLogCapture log;
-        skin()->SetSkinKind(1);
-        settleLoads();
-        QCOMPARE(log.messages(true), QStringList{"Path is not exist! " + folder});
-        QCOMPARE(playTicks(3), (QStringList{"-", "-", "-"}));
-    }
-
-    void denseScreensUseTheSharpFrames_data()
-    {
-        columns<qreal, QString>({"ratio", "shown"});
-        QTest::newRow("a 1x screen shows the plain frames") << 1.0 << "#ff0000";
-        QTest::newRow("a 1.25x screen shows the sharp frames") << 1.25 << "#00ff00";
-    }
-
-    void denseScreensUseTheSharpFrames()
-    {
-        QFETCH(qreal, ratio); QFETCH(QString, shown);
-        writeFrames(frameFolder("dark", "icon24_voice"), {"icon24_voice0.png"}, {"#ff0000"});
-        writeFrames(frameFolder("dark", "icon24_voice_2x"), {"icon24_voice_2x0.png"}, {"#00ff00"});
-        NxSingleton<NxScreen>::instance()->setDevicePixelRatio(ratio);
-        helper()->loadResource();
-        settleLoads();
-        QCOMPARE(playTicks(1), QStringList{shown});
-    }
-
     void skinSwitchDuringAReadKeepsOnlyTheNewestFrames()
     {
         writeFrames(frameFolder("dark", "icon24_voice"), {"icon24_voice0.png"}, {"#ff0000"});
@@ -281,18 +220,15 @@ private slots:
         pool->waitForDone();
         QSemaphore gate;
         QFuture<void> busy = QtConcurrent::run([&gate] { gate.acquire(); });
-        auto reopen = [&] {
+        const auto reopen = qScopeGuard([&] {
             gate.release();
             busy.waitForFinished();
             pool->setMaxThreadCount(threads);
-        };
-        auto reopenOnFailure = qScopeGuard(reopen);
+        });
         skin()->SetSkinKind(1);
         QCoreApplication::sendPostedEvents();
         QCOMPARE(playTicks(2), (QStringList{"-", "-"}));
-
-        reopenOnFailure.dismiss();
-        reopen();
+        gate.release();
         settleLoads();
         QCOMPARE(playTicks(2), (QStringList{"#0000ff", "-"}));
     }
