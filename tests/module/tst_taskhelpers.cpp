@@ -12,8 +12,10 @@
 #include "NxSpeechToTextTableModel.h"
 #include "NxTestHome.h"
 #include "NxTextToSpeechHelper.h"
+#include "NxTextToSpeechParamEvent.h"
 #include "NxTextToSpeechTableModel.h"
 #include "NxTitleClip.h"
+#include "VarneloSpeechServiceEvent.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -271,7 +273,6 @@ private slots:
         QTest::newRow("attached clip") << "clip" << true << true << true << false << true;
         QTest::newRow("attached timeline") << "timeline" << true << true << false << true << true;
         QTest::newRow("clip not attached") << "clip" << false << true << false << false << true;
-        QTest::newRow("timeline not attached") << "timeline" << false << true << false << false << true;
         QTest::newRow("attached material has neither") << "material" << true << true << false << false << true;
         QTest::newRow("no file, no announcement") << "clip" << true << false << false << false << false;
     }
@@ -536,80 +537,44 @@ private slots:
         QCOMPARE(products.count(), 4);
     }
 
-    void ttsPartlyFailedSubtitleTaskEndsAsConvertFailed()
-    {
-        ttsManager()->sentencesPerTask = 4;
-        ttsManager()->failedSentences = 1;
-        const int id = addVoiceOver(subtitle(QStringLiteral("Dialog")));
-        NxEventRecorder recorder;
-        QVERIFY(deliver(m_tts.get(), id, 10));
-        const NxTextToSpeech::Task* task = ttsTask(0);
-        QCOMPARE(task->status, int(NxTextToSpeech::ConvertFailed));
-        QCOMPARE(QString::fromStdString(task->errorMessage), QStringLiteral("Partial text transcription failed"));
-        QCOMPARE(task->succeededSentences, 3);
-        QCOMPARE(task->completedCharacters, 60);
-        QVERIFY(recorder.names().contains(QStringLiteral("audio_title_func_failed")));
-        QCOMPARE(m_ttsModel->index(0, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("Completed/TotalWord"));
-    }
-
-    void ttsDeleteAsksOnlyForUnfinishedTasks_data()
-    {
-        columns<int, bool, bool, bool, bool, bool>({"state", "confirm", "tickNoTip", "asked", "removed", "noTipSaved"});
-
-        QTest::newRow("completed goes without a question") << 10 << false << false << false << true << false;
-        QTest::newRow("failed goes without a question") << 9 << false << false << false << true << false;
-        QTest::newRow("running, confirmed and stop asking") << 6 << true << true << true << true << true;
-        QTest::newRow("running, cancelled with stop asking ticked") << 6 << false << true << true << false << false;
-    }
-    void ttsDeleteAsksOnlyForUnfinishedTasks()
-    {
-        QFETCH(int, state); QFETCH(bool, confirm); QFETCH(bool, tickNoTip); QFETCH(bool, asked); QFETCH(bool, removed);
-        QFETCH(bool, noTipSaved);
-
-        const int id = add(m_tts.get(), QStringLiteral("T"));
-        QVERIFY(deliver(m_tts.get(), id, state));
-        int questions = 0;
-        connect(m_tts.get(), &NxTextToSpeechHelper::sigAskDelete, this, [&](bool& ret, bool& noTip) {
-            ++questions;
-            ret = confirm;
-            noTip = tickNoTip;
-        }, Qt::DirectConnection);
-        m_tts->slotRemoveTask(0);
-        QCOMPARE(questions, asked ? 1 : 0);
-        QCOMPARE(m_tts->taskCount(), removed ? 0 : 1);
-        QCOMPARE(m_ttsModel->rowCount(), removed ? 0 : 1);
-        QCOMPARE(settings()->GetTTSDeleteTaskNoTip(), noTipSaved);
-    }
-
-    void ttsRetryFollowsTheFailureReason_data()
-    {
-        columns<int, int, bool>({"state", "code", "retries"});
-        QTest::newRow("unrecognised text never") << 6 << 2 << false;
-        QTest::newRow("network failure") << 6 << 5 << true;
-        QTest::newRow("download failure") << 9 << 0 << true;
-        QTest::newRow("still converting") << 6 << 0 << false;
-    }
-    void ttsRetryFollowsTheFailureReason()
-    {
-        QFETCH(int, state); QFETCH(int, code); QFETCH(bool, retries);
-        const int id = add(m_tts.get(), QStringLiteral("T"));
-        QVERIFY(deliver(m_tts.get(), id, state, code));
-        ttsManager()->calls.clear();
-        m_tts->slotRefreshTask(0);
-        QCOMPARE(ttsManager()->calls, retries ? QStringList{QStringLiteral("retryTask:%1").arg(id)} : QStringList());
-        QCOMPARE(ttsTask(0)->status == NxTextToSpeech::Waiting, retries);
-    }
-
-    void ttsModelShowsTooltipsAndNoDisplayText()
+    void ttsModelShowsTooltips()
     {
         add(m_tts.get(), QStringLiteral("T"));
         QVERIFY(deliver(m_tts.get(), add(m_tts.get(), QStringLiteral("U")), 7, 42));
-        for (int column = 0; column < 4; ++column)
-            QVERIFY(!m_ttsModel->index(1, column).data(Qt::DisplayRole).isValid());
         QCOMPARE(m_ttsModel->index(1, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("U - x"));
         QVERIFY(!m_ttsModel->index(1, 1).data(Qt::ToolTipRole).isValid()); // a title, not a subtitle
         QCOMPARE(m_ttsModel->index(1, 2).data(Qt::ToolTipRole).toString(), QStringLiteral("Unknow error42"));
         QVERIFY(!m_ttsModel->index(0, 2).data(Qt::ToolTipRole).isValid());
+    }
+
+    void genericEventSendsPropertiesInOrderOnce()
+    {
+        NxEventRecorder recorder;
+        VarneloSpeechServiceEvent(QStringLiteral("nothing")).sendProperties({});
+        QVERIFY(recorder.events().isEmpty());
+
+        VarneloSpeechServiceEvent(QStringLiteral("two")).sendProperties({{"z", 1}, {"a", true}});
+        VarneloSpeechServiceEvent(QStringLiteral("one")).sendProperty(QStringLiteral("window_name"), "STT_List_view");
+        QCOMPARE(recorder.summaries(), (QStringList{"two{z=1,a=true}", "one{window_name=STT_List_view}"}));
+    }
+
+    // Adding tasks sends this event (ttsAddingSendsTheParameterEventAndSkipsRefusedClips).
+    void parameterEventTranslatesTheRequest_data()
+    {
+        columns<QString, int, int, QString>({"voice", "intonation", "speed", "expected"});
+        QTest::newRow("known words") << "Aida" << -1 << 2 << "tone_color=standard_male_voice,tone=lowering,speed=fast";
+        QTest::newRow("a new voice is sent as it is") << "Nova" << 0 << 0 << "tone_color=Nova,tone=normal,speed=normal";
+        QTest::newRow("odd steps in decimal") << "Lydia" << 1 << -1
+                                              << "tone_color=billingual_female_voice,tone=resounding,speed=-1";
+    }
+    void parameterEventTranslatesTheRequest()
+    {
+        QFETCH(QString, voice); QFETCH(int, intonation); QFETCH(int, speed); QFETCH(QString, expected);
+        NxEventRecorder recorder;
+        NxTextToSpeechParamEvent event;
+        event.setParams(voice, intonation, speed);
+        event.sendEvent();
+        QCOMPARE(recorder.summaries(), QStringList{QStringLiteral("title_audio_params_setting{%1}").arg(expected)});
     }
 
 private:
