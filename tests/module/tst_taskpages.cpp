@@ -496,15 +496,9 @@ private slots:
         QVERIFY(!spinner->isVisible() && !spinner->isSpinning() && button->isVisible());
     }
 
-    void ttsRowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView_data()
+    void ttsLastRowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView()
     {
-        QTest::addColumn<int>("row");
-        QTest::newRow("a row in the middle") << 20;
-        QTest::newRow("the last row") << 29;
-    }
-    void ttsRowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView()
-    {
-        QFETCH(int, row);
+        const int row = 29;
         open(TextToSpeech);
         QList<int> ids;
         for (int i = 0; i < 30; ++i)

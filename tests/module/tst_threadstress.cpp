@@ -54,10 +54,7 @@ enum Tab { SpeechToText = 0, TextToSpeech = 1 };
 constexpr int StatusColumn = NxSpeechToTextTableModel::StatusColumn; // both tabs number their columns alike
 constexpr int OperationColumn = NxSpeechToTextTableModel::OperationColumn;
 
-NGeneralSettings* settings()
-{
-    return NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
-}
+NGeneralSettings* settings() { return NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting(); }
 
 // What a reporting thread tells the GUI thread.
 struct Stream
@@ -100,8 +97,7 @@ class ThreadStressTest : public QObject
     NxScriptedTextToSpeechManager* tts() const { return NxScriptedTextToSpeechManager::latest(); }
     QStringList& managerCalls(Tab tab) const { return tab == SpeechToText ? stt()->calls : tts()->calls; }
 
-    void addSpeechToText(int count);
-    void addTextToSpeech(int count);
+    void addTasks(Tab tab, int count);
     QStringList clickButton(Tab tab, int row, int column, const QString& call);
     void deleteRow(Tab tab, int row);
     void checkRowsFollowTasks();
@@ -130,45 +126,34 @@ void ThreadStressTest::initTestCase()
     NxScriptedTextToSpeechManager::install();
 }
 
-void ThreadStressTest::addSpeechToText(int count)
+// Adds video and audio clips' tasks, or titles' and subtitles' in turn from an even
+// offset, so that subtitle tasks have odd ones. A few names recur, so that numbered
+// names are handed out too.
+void ThreadStressTest::addTasks(Tab tab, int count)
 {
     QList<INxClip*> clips;
     for (int i = 0; i < count; ++i) {
-        // A few names recur, so that numbered names are handed out too.
-        m_clips.push_back(std::make_unique<NxTimelineClip>(QStringLiteral("Take %1").arg(m_script() % 40),
-                                                           i % 3 ? INxClip::Video : INxClip::Audio,
-                                                           NxRational{25, 1}, nullptr,
-                                                           NxTimelineClip::Placement{0, 250, 0}));
-        clips << m_clips.back().get();
-    }
-    const int before = stt()->addedIds.size();
-    QVERIFY(presenter()->addClipTasks(clips, QStringLiteral("en-US"), true));
-    m_expected[SpeechToText] << stt()->addedIds.mid(before);
-}
-
-void ThreadStressTest::addTextToSpeech(int count)
-{
-    // Titles and subtitles alternate from an even offset: subtitle tasks have odd ones.
-    QList<INxClip*> clips;
-    for (int i = 0; i < count * 2; ++i) {
-        const QString name = QStringLiteral("Line %1").arg(m_script() % 40);
-        if (i % 2 == 0) {
+        const QString name = QStringLiteral("Take %1").arg(m_script() % 40);
+        if (tab == TextToSpeech && i % 2 == 0) {
             auto title = std::make_unique<NxTitleClip>(name, NxRational{25, 1}, 100, 250);
             title->addText(QStringLiteral("Spoken words %1").arg(i));
             m_clips.push_back(std::move(title));
         } else {
-            m_clips.push_back(std::make_unique<NxTimelineClip>(name, INxClip::Subtitle, NxRational{25, 1}, nullptr,
+            const int type = tab == TextToSpeech ? INxClip::Subtitle : i % 3 ? INxClip::Video : INxClip::Audio;
+            m_clips.push_back(std::make_unique<NxTimelineClip>(name, type, NxRational{25, 1}, nullptr,
                                                                NxTimelineClip::Placement{0, 500, 1000}));
         }
         clips << m_clips.back().get();
     }
-    const int before = tts()->addedIds.size();
+    QList<int>& added = tab == SpeechToText ? stt()->addedIds : tts()->addedIds;
+    const int before = added.size();
     TextToSpeechTaskParam param;
     param.attachResult = true;
     param.languageCode = QStringLiteral("en-US");
     param.voiceCode = QStringLiteral("Andy");
-    QVERIFY(presenter()->addTextToSpeechTasks(clips, param));
-    m_expected[TextToSpeech] << tts()->addedIds.mid(before);
+    QVERIFY(tab == SpeechToText ? presenter()->addClipTasks(clips, param.languageCode, true)
+                                : presenter()->addTextToSpeechTasks(clips, param));
+    m_expected[tab] << added.mid(before);
 }
 
 // Clicks the row's delete button (OperationColumn) or its retry or purchase
@@ -281,8 +266,8 @@ void ThreadStressTest::rowsStayTheControllersTasksWhileOtherThreadsReport()
     answerEveryBox();
 
     tts()->failedSentences = 1; // completed subtitle tasks end partly failed
-    addSpeechToText(TasksPerTab);
-    addTextToSpeech(TasksPerTab / 2);
+    addTasks(SpeechToText, TasksPerTab);
+    addTasks(TextToSpeech, TasksPerTab);
     checkRowsFollowTasks();
 
     std::atomic<bool> closed{false};
@@ -312,7 +297,7 @@ void ThreadStressTest::rowsStayTheControllersTasksWhileOtherThreadsReport()
                 const auto balance = [left = state * 3000](auto* callBack) { callBack->onRemainingChanged(left); };
                 reporting = kind == 3 ? sttLine->deliver(balance) : ttsLine->deliver(balance);
             } else if (kind == 6) {
-                // Sentence products go to subtitle tasks, which have odd offsets (see addTextToSpeech).
+                // Sentence products go to subtitle tasks, which have odd offsets (see addTasks).
                 NxSrtTaskProductInfo info;
                 info.taskId = ttsFirst + (anyId(0) | 1);
                 info.index = code % 6;
@@ -359,8 +344,8 @@ void ThreadStressTest::rowsStayTheControllersTasksWhileOtherThreadsReport()
             QVERIFY(m_dialog->checkCanClose()); // the question about running tasks is answered Yes
             m_expected[SpeechToText].clear();
             m_expected[TextToSpeech].clear();
-            addSpeechToText(TasksPerTab);
-            addTextToSpeech(TasksPerTab / 2);
+            addTasks(SpeechToText, TasksPerTab);
+            addTasks(TextToSpeech, TasksPerTab);
         } else if (action < 5 && !m_expected[tab].isEmpty()) {
             deleteRow(tab, int(m_script() % unsigned(m_expected[tab].size())));
         } else if (action < 7 && !m_expected[tab].isEmpty()) {
@@ -369,10 +354,7 @@ void ThreadStressTest::rowsStayTheControllersTasksWhileOtherThreadsReport()
             const QStringList retries = clickButton(tab, row, StatusColumn, QStringLiteral("retryTask:"));
             QVERIFY(retries.isEmpty() || retries == QStringList{QStringLiteral("retryTask:%1").arg(m_expected[tab].at(row))});
         } else if (action < 9) {
-            if (tab == SpeechToText)
-                addSpeechToText(3);
-            else
-                addTextToSpeech(2);
+            addTasks(tab, 4);
         } else {
             // The user turns the delete question back on.
             settings()->SetSTTDeleteTaskNoTip(false);
