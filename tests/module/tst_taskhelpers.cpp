@@ -452,7 +452,7 @@ private slots:
             "audio_title_func_failed{func_module=TTS,failed_reason=2,clip_type=title}",
         }));
 
-        const int subtitleId = addVoiceOver(subtitle(QStringLiteral("Dialog")));
+        const int subtitleId = addVoiceOver(clip(QStringLiteral("Dialog"), INxClip::Subtitle, 500));
         recorder.clear();
         QVERIFY(deliver(m_tts.get(), subtitleId, 10));
         QCOMPARE(recorder.summaries(), (QStringList{
@@ -475,7 +475,7 @@ private slots:
         param.intonationName = QStringLiteral("High");
         param.speedName = QStringLiteral("Slow");
         QVERIFY(m_tts->addTasks({title(QStringLiteral("A"), {"x"}), title(QStringLiteral("Refused")),
-                                 subtitle(QStringLiteral("S"))}, param));
+                                 clip(QStringLiteral("S"), INxClip::Subtitle, 500)}, param));
 
         QCOMPARE(recorder.summaries().first(),
                  QStringLiteral("title_audio_params_setting{tone_color=british_female_voice.,tone=3,speed=slow}"));
@@ -531,8 +531,8 @@ private slots:
 
     void ttsSentencesAreCopiedAndOnlyTheFirstOfARunStarts()
     {
-        NxTimelineClip* clip = subtitle(QStringLiteral("Dialog"));
-        const int id = addVoiceOver(clip, true);
+        NxTimelineClip* dialog = clip(QStringLiteral("Dialog"), INxClip::Subtitle, 500);
+        const int id = addVoiceOver(dialog, true);
         const QString sentence = writeFile(m_storage.filePath(QStringLiteral("s.mp3")), "sentence audio");
         QSignalSpy products(m_presenter.get(), &NxSpeechServicePresenter::sigSrtProductFileGenerate);
 
@@ -550,7 +550,7 @@ private slots:
 
         QCOMPARE(products.at(0).at(0).toString(), folder + "/Dialog_5.mp3");
         QCOMPARE(products.at(0).at(1).toString(), QStringLiteral("Dialog"));
-        QCOMPARE(products.at(0).at(2).value<INxClip*>(), static_cast<INxClip*>(clip));
+        QCOMPARE(products.at(0).at(2).value<INxClip*>(), static_cast<INxClip*>(dialog));
         QCOMPARE(products.at(0).at(3).toLongLong(), 1050); // the clip starts at frame 1000
         QList<bool> starts;
         for (const auto& product : qAsConst(products))
@@ -820,15 +820,12 @@ private slots:
         QVERIFY(!sttManager()->calls.contains(QStringLiteral("retryTask:%1").arg(sttId)));
     }
 
-    void genericEventSendsPropertiesInOrderOnce()
+    // The module's events show their properties in order, once (sttStatusChangesSendServiceEventsOnceInOrder).
+    void anEmptyPropertyListSendsNoEvent()
     {
         NxEventRecorder recorder;
         VarneloSpeechServiceEvent(QStringLiteral("nothing")).sendProperties({});
         QVERIFY(recorder.events().isEmpty());
-
-        VarneloSpeechServiceEvent(QStringLiteral("two")).sendProperties({{"z", 1}, {"a", true}});
-        VarneloSpeechServiceEvent(QStringLiteral("one")).sendProperty(QStringLiteral("window_name"), "STT_List_view");
-        QCOMPARE(recorder.summaries(), (QStringList{"two{z=1,a=true}", "one{window_name=STT_List_view}"}));
     }
 
     // Adding tasks sends this event (ttsAddingSendsTheParameterEventAndSkipsRefusedClips).
@@ -939,7 +936,7 @@ private:
     NxTimelineClip* clip(const QString& name, int type = INxClip::Video, qint64 frames = 250)
     {
         m_clips.push_back(std::make_unique<NxTimelineClip>(name, type, NxRational{25, 1}, nullptr,
-                                                           NxTimelineClip::Placement{0, frames, 0}));
+                                                           NxTimelineClip::Placement{0, frames, 1000}));
         return m_clips.back().get();
     }
     NxTitleClip* title(const QString& name, const QStringList& texts = {})
@@ -949,12 +946,6 @@ private:
             made->addText(text);
         m_clips.push_back(std::move(made));
         return static_cast<NxTitleClip*>(m_clips.back().get());
-    }
-    NxTimelineClip* subtitle(const QString& name)
-    {
-        m_clips.push_back(std::make_unique<NxTimelineClip>(name, INxClip::Subtitle, NxRational{25, 1}, nullptr,
-                                                           NxTimelineClip::Placement{0, 500, 1000}));
-        return m_clips.back().get();
     }
 
     static QString subtitleFolder()
