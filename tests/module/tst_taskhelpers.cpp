@@ -160,11 +160,6 @@ private slots:
         onEither([&](auto* helper) {
             using Helper = std::remove_pointer_t<decltype(helper)>;
             auto* manager = managerOf(helper);
-            QSignalSpy dataChanged(helper, &Helper::sigDataChanged);
-            helper->clearAllTasks();
-            QCOMPARE(dataChanged.count(), 0);
-            QVERIFY(manager->calls.isEmpty());
-
             const int first = add(helper, QStringLiteral("A"));
             const int second = add(helper, QStringLiteral("B"));
             QVERIFY(helper->hasUnfinishedTasks());
@@ -173,7 +168,7 @@ private slots:
             manager->calls.clear();
             manager->removeAnswer = false; // answers are ignored when clearing
             QSignalSpy counted(helper, &Helper::sigTaskCountChanged);
-
+            QSignalSpy dataChanged(helper, &Helper::sigDataChanged);
             helper->clearAllTasks();
 
             QCOMPARE(manager->calls, (QStringList{"stopAll", QStringLiteral("removeTask:%1").arg(first),
