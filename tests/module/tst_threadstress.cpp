@@ -73,10 +73,7 @@ class ThreadStressTest : public QObject
     Q_OBJECT
 
     NxSpeechServicePanel* panel() const { return m_dialog->findChild<NxSpeechServicePanel*>(); }
-    NxSpeechServicePresenter* presenter() const
-    {
-        return dynamic_cast<NxSpeechServicePresenter*>(m_dialog->presenter());
-    }
+    auto* presenter() const { return dynamic_cast<NxSpeechServicePresenter*>(m_dialog->presenter()); }
     QTableView* table(Tab tab) const
     {
         return tab == SpeechToText ? static_cast<QTableView*>(panel()->speechToTextPage()->table())
@@ -105,15 +102,13 @@ class ThreadStressTest : public QObject
     int m_purchaseRequests = 0;
 
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        NxScriptedSpeechToTextManager::install();
+        NxScriptedTextToSpeechManager::install();
+    }
     void rowsStayTheControllersTasksWhileOtherThreadsReport();
 };
-
-void ThreadStressTest::initTestCase()
-{
-    NxScriptedSpeechToTextManager::install();
-    NxScriptedTextToSpeechManager::install();
-}
 
 // Adds video and audio clips' tasks, or titles' and subtitles' in turn from an even
 // offset, so that subtitle tasks have odd ones. A few names recur, so that numbered
@@ -202,11 +197,9 @@ void ThreadStressTest::answerEveryBox()
         const QString title = box->windowTitle();
         if (title == QLatin1String("Delete task tips")) {
             const unsigned choice = m_answers() % 4;
-            if (choice == 0) {
-                // Stop asking: later deletions go straight to the manager.
-                if (auto* check = box->findChild<QCheckBox*>())
-                    QTest::mouseClick(check, Qt::LeftButton);
-            }
+            // Now and then stop asking: later deletions go straight to the manager.
+            if (auto* check = box->findChild<QCheckBox*>(); check && choice == 0)
+                QTest::mouseClick(check, Qt::LeftButton);
             m_deleteAnswer = choice == 3 ? QStringLiteral("Cancel") : QStringLiteral("Confirm");
             answerBox(box, m_deleteAnswer);
         } else if (title.endsWith(QLatin1String("Charging Tips"))) {
