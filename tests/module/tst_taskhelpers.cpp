@@ -395,17 +395,6 @@ private slots:
         QVERIFY(!sttTask(3)->clip && !sttTask(3)->timeline);
     }
 
-    void sttDestroyingTheHelperUnregistersAndReleasesTheManager()
-    {
-        const int id = add(m_stt.get(), QStringLiteral("A"));
-        sttManager()->reportState(id, NxSpeechToTextTaskInfo::Transcribing, 0, 5); // still queued
-        QSignalSpy progress(m_stt.get(), &NxSpeechToTextHelper::sigProgress);
-        m_stt.reset();
-        QVERIFY(!NxScriptedSpeechToTextManager::latest());
-        QCoreApplication::processEvents(); // the queued report dies with the helper
-        QCOMPARE(progress.count(), 0);
-    }
-
     void ttsReportsMapToStatusesWithCodesForcingScanFailure_data()
     {
         columns<int, int, int, QString, int, bool>({"state", "code", "status", "message", "failReason", "finishes"});

@@ -329,9 +329,10 @@ void ThreadStressTest::rowsStayTheControllersTasksWhileOtherThreadsReport()
     }
     QVERIFY(subtitles.count() > 0 && sentences.count() > 0);
 
-    // Closing the window unregisters both controllers while the threads
-    // still report; they stop once the managers no longer listen.
+    // Closing the window unregisters both controllers while the threads still report;
+    // their queued reports die with the controllers, and they stop once no one listens.
     m_dialog.reset();
+    QVERIFY(!stt() && !tts()); // the controllers released their managers
     QTRY_COMPARE_WITH_TIMEOUT(running.load(), 0, 30000);
     m_testers.clear();
     m_watch.reset();
