@@ -160,14 +160,13 @@ QStringList ThreadStressTest::clickButton(Tab tab, int row, int column, const QS
 
 void ThreadStressTest::deleteRow(Tab tab, int row)
 {
-    const int taskId = m_expected[tab].at(row);
     const bool managerRemoves = m_script() % 8 != 0;
     (tab == SpeechToText ? stt()->removeAnswer : tts()->removeAnswer) = managerRemoves;
     m_deleteAnswer.clear();
 
     const QStringList removals = clickButton(tab, row, OperationColumn, QStringLiteral("removeTask:"));
     const bool declined = m_deleteAnswer == QLatin1String("Cancel");
-    QCOMPARE(removals, declined ? QStringList() : QStringList{QStringLiteral("removeTask:%1").arg(taskId)});
+    QCOMPARE(removals, declined ? QStringList() : QStringList{QStringLiteral("removeTask:%1").arg(m_expected[tab].at(row))});
     if (!declined && managerRemoves)
         m_expected[tab].removeAt(row);
 }
