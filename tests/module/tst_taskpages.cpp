@@ -2,6 +2,7 @@
 #include "NMessageDialog.h"
 #include "NxAppSettings.h"
 #include "NxDataColumns.h"
+#include "NxEventRecorder.h"
 #include "NxLoadingWidget2.h"
 #include "NxMessageBoxWatch.h"
 #include "NxPaintProbe.h"
@@ -165,6 +166,7 @@ private slots:
     {
         QDir(INxAppInfo::getInstance()->getPath(INxAppInfo::SpeechToTextSubtitleFolder)).removeRecursively();
         settings()->SetSTTDeleteTaskNoTip(false);
+        settings()->SetTTSDeleteTaskNoTip(false);
         m_watch = std::make_unique<QObject>();
         m_presenter = std::make_unique<NxSpeechServicePresenter>();
     }
@@ -188,11 +190,10 @@ private slots:
             {"speechToText", "state", "code", "icon", "buys", "purchaseAsks", "retries", "spins"});
         const QByteArray retry("status-refresh-normal"), cart("cart-normal");
         QTest::newRow("network failure: retry button retries") << true << 7 << 8 << retry << false << 0 << true << true;
-        QTest::newRow("transcode failure: retry button retries") << true << 5 << 2 << retry << false << 0 << true << true;
         QTest::newRow("lack of time: cart button asks to buy") << true << 9 << 1 << cart << false << 1 << false << false;
         QTest::newRow("lack of time, bought: retries") << true << 9 << 1 << cart << true << 1 << true << false;
         QTest::newRow("unrecognised content: no button") << true << 3 << 4 << QByteArray() << true << 0 << false << false;
-        QTest::newRow("running: no button") << true << 8 << 0 << QByteArray() << true << 0 << false << false;
+        QTest::newRow("text-to-speech, waiting: no button") << false << 1 << 0 << QByteArray() << true << 0 << false << false;
         QTest::newRow("completed: no button") << true << 10 << 0 << QByteArray() << true << 0 << false << false;
         QTest::newRow("text-to-speech, unrecognised text: no button") << false << 6 << 2 << QByteArray() << true << 0 << false << false;
         QTest::newRow("text-to-speech, lack of characters: cart asks to buy") << false << 7 << 1 << cart << false << 1 << false << false;
@@ -217,6 +218,8 @@ private slots:
             }, Qt::DirectConnection);
             helper->slotRefreshTask(-1); // rows that are not there are ignored
             helper->slotRefreshTask(2);
+            if (icon.isEmpty())
+                helper->slotRefreshTask(0); // what shows no button is not retried either
         });
         const QRect button = actionButton(0);
         const QImage before = shot(viewport());
@@ -268,27 +271,14 @@ private slots:
         QVERIFY(spans(extent(image, countArea, role(C::VarneloX_Primary)), QStringLiteral("0/120")));
     }
 
-    void rowsAreAsTallAsTheirStatus_data()
-    {
-        columns<bool, int, int>({"speechToText", "running", "endState"});
-        QTest::newRow("transcribing, then completed") << true << 8 << 10;
-        QTest::newRow("transcribing, then failed") << true << 8 << 9;
-        QTest::newRow("converting, then completed") << false << 6 << int(NxTextToSpeechTaskInfo::Completed);
-        QTest::newRow("converting, then failed") << false << 6 << int(NxTextToSpeechTaskInfo::ConvertFailed);
-    }
+    // Every deliver() waits for each row to be as tall as its status; here the rows below move.
     void rowsAreAsTallAsTheirStatus()
     {
-        QFETCH(bool, speechToText); QFETCH(int, running); QFETCH(int, endState);
-        open(Service(speechToText));
+        open(SpeechToText);
         addTask(QStringLiteral("A"));
         const int middle = addTask(QStringLiteral("B"));
-        addTask(QStringLiteral("C"));
-        QCOMPARE(cell(2, 0).top(), 64);
-
-        QVERIFY(deliver(middle, running, 0, 10));
+        QVERIFY(deliver(middle, 8, 0, 10));
         QCOMPARE(cell(1, 0), QRect(0, 32, 252, 56));
-        QCOMPARE(cell(2, 0).top(), 88);
-        QCOMPARE(table()->rowViewportPosition(2), 88);
         // The delete icon sits 4 px into a plain row and 16 px into a tall one.
         const QImage image = shot(viewport());
         const QImage deleteIcon = iconOn("icon24_delete-normal", image.pixel(cell(0, 3).x() + 60, cell(0, 3).y() + 2));
@@ -296,11 +286,10 @@ private slots:
             return same(image.copy(cell(row, 3).x() + 8, cell(row, 3).y() + top, 24, 24), deleteIcon);
         };
         QVERIFY(iconAt(0, 4) && iconAt(1, 16) && !iconAt(1, 4));
-        addTask(QStringLiteral("D")); // a new row below a tall one
-        QCOMPARE(cell(3, 0), QRect(0, 120, 252, 32));
+        addTask(QStringLiteral("C")); // a new row below a tall one
+        QCOMPARE(cell(2, 0), QRect(0, 88, 252, 32));
 
-        QVERIFY(deliver(middle, endState));
-        QCOMPARE(cell(1, 0), QRect(0, 32, 252, 32));
+        QVERIFY(deliver(middle, 9));
         QCOMPARE(cell(2, 0).top(), 64);
     }
 
@@ -364,27 +353,33 @@ private slots:
     {
         // answer: the caption clicked, or Escape; empty: no box expected
         // asking: the delete question's setting before; refuses: the manager keeps the task
-        columns<int, bool, QString, bool, bool, bool>({"state", "asking", "answer", "tick", "refuses", "removed"});
-        QTest::newRow("completed: gone unasked") << 10 << true << "" << false << false << true;
-        QTest::newRow("failed: gone unasked") << 5 << true << "" << false << false << true;
-        QTest::newRow("running, ticked and confirmed: gone, stop asking") << 8 << true << "Confirm" << true << false << true;
-        QTest::newRow("running, confirmed: gone, keep asking") << 8 << true << "Confirm" << false << false << true;
-        QTest::newRow("running, ticked, then Escape: kept") << 8 << true << "Escape" << true << false << false;
-        QTest::newRow("running, asking turned off: gone unasked") << 8 << false << "" << false << false << true;
-        QTest::newRow("the manager refuses: kept") << 10 << true << "" << false << true << false;
+        columns<bool, int, bool, QString, bool, bool, bool>(
+            {"speechToText", "state", "asking", "answer", "tick", "refuses", "removed"});
+        QTest::newRow("completed: gone unasked") << true << 10 << true << "" << false << false << true;
+        QTest::newRow("failed: gone unasked") << true << 5 << true << "" << false << false << true;
+        QTest::newRow("text-to-speech, failed: gone unasked") << false << 9 << true << "" << false << false << true;
+        QTest::newRow("running, ticked and confirmed: gone, stop asking") << true << 8 << true << "Confirm" << true << false << true;
+        QTest::newRow("text-to-speech, converting, ticked and confirmed: gone, stop asking")
+            << false << 6 << true << "Confirm" << true << false << true;
+        QTest::newRow("running, confirmed: gone, keep asking") << true << 8 << true << "Confirm" << false << false << true;
+        QTest::newRow("text-to-speech, converting, ticked, then Escape: kept") << false << 6 << true << "Escape" << true << false << false;
+        QTest::newRow("running, asking turned off: gone unasked") << true << 8 << false << "" << false << false << true;
+        QTest::newRow("the manager refuses: kept") << true << 10 << true << "" << false << true << false;
     }
     void deletePressAsksOnlyAboutRunningTasks()
     {
-        QFETCH(int, state); QFETCH(bool, asking); QFETCH(QString, answer); QFETCH(bool, tick); QFETCH(bool, refuses);
-        QFETCH(bool, removed);
-        open(SpeechToText);
-        settings()->SetSTTDeleteTaskNoTip(!asking);
-        addTask(QStringLiteral("Keep"));
+        QFETCH(bool, speechToText); QFETCH(int, state); QFETCH(bool, asking); QFETCH(QString, answer); QFETCH(bool, tick);
+        QFETCH(bool, refuses); QFETCH(bool, removed);
+        open(Service(speechToText));
+        const auto noTip = [this] { return m_stt ? settings()->GetSTTDeleteTaskNoTip() : settings()->GetTTSDeleteTaskNoTip(); };
+        speechToText ? settings()->SetSTTDeleteTaskNoTip(!asking) : settings()->SetTTSDeleteTaskNoTip(!asking);
+        const int kept = addTask(QStringLiteral("Keep"));
         const int id = addTask(QStringLiteral("Target"));
         QVERIFY(deliver(id, state, 0, 20));
-        sttManager()->removeAnswer = !refuses;
-        QSignalSpy counted(m_stt.get(), &NxSpeechToTextHelper::sigTaskCountChanged);
-        QSignalSpy finished(m_stt.get(), &NxSpeechToTextHelper::sigTaskFinish);
+        (speechToText ? sttManager()->removeAnswer : ttsManager()->removeAnswer) = !refuses;
+        QObject* helper = speechToText ? static_cast<QObject*>(m_stt.get()) : m_tts.get();
+        QSignalSpy counted(helper, SIGNAL(sigTaskCountChanged()));
+        QSignalSpy finished(helper, SIGNAL(sigTaskFinish()));
         bool asked = false;
         whenMessageBoxOpens(m_watch.get(), [&](NMessageDialog* box) {
             asked = true;
@@ -392,18 +387,14 @@ private slots:
                 QTest::mouseClick(check, Qt::LeftButton);
             answerBox(box, answer);
         });
-        const QImage before = shot(viewport());
-        const QRect button = deleteButton(1);
-        QVERIFY(same(before.copy(button), iconOn("icon24_delete-normal", before.pixel(button.right() + 2, button.top()))));
-
-        m_stt->slotRemoveTask(2); // a row that is not there: nothing asked, nothing removed
-        QTest::mouseClick(viewport(), Qt::LeftButton, {}, button.center());
+        onHelper([](auto* helper) { helper->slotRemoveTask(2); }); // a row that is not there: nothing asked or removed
+        QTest::mouseClick(viewport(), Qt::LeftButton, {}, deleteButton(1).center());
         QCOMPARE(asked, !answer.isEmpty());
         QCOMPARE(model()->rowCount(), removed ? 1 : 2);
-        QCOMPARE(sttTask(0)->fileName, QStringLiteral("Clip_Keep"));
-        QCOMPARE(sttManager()->calls.contains(QStringLiteral("removeTask:%1").arg(id)), answer != "Escape");
+        QCOMPARE(m_stt ? sttTask(0)->taskId : ttsTask(0)->taskId, kept);
+        QCOMPARE(calls().contains(QStringLiteral("removeTask:%1").arg(id)), answer != "Escape");
         QCOMPARE(counted.count() + finished.count(), removed ? 2 : 0);
-        QCOMPARE(settings()->GetSTTDeleteTaskNoTip(), !asking || (tick && removed));
+        QCOMPARE(noTip(), !asking || (tick && removed));
     }
 
     void failureTextIsTheTranslatedMessageAndDetail_data()
@@ -447,24 +438,19 @@ private slots:
         QVERIFY2(shown >= least && shown <= most, qPrintable(QString::number(shown)));
     }
 
-    void durationHeaderShowsItsTitle_data()
-    {
-        columns<QString, QString>({"translation", "shown"});
-        QTest::newRow("reads Duration") << "" << "Duration";
-        QTest::newRow("follows its translation") << "Len" << "Len";
-    }
     void durationHeaderShowsItsTitle()
     {
-        QFETCH(QString, translation); QFETCH(QString, shown);
         open(SpeechToText);
-        m_translator.texts.insert({"NxSpeechToTextTableDelegate", "Duration"}, translation);
-        if (!translation.isEmpty())
-            QCoreApplication::installTranslator(&m_translator);
         QHeaderView* header = table()->horizontalHeader();
         const QRect section(header->sectionViewportPosition(1), 0, header->sectionSize(1) - 2, header->height());
-        const QImage image = shot(header);
-        const int width = extent(image, section, seen(role(C::Text_Icon_Secondary), image.pixel(section.x() + 2, 2)));
-        QVERIFY2(spans(width, shown), qPrintable(QString::number(width)));
+        m_translator.texts.insert({"NxSpeechToTextTableDelegate", "Duration"}, QStringLiteral("Len"));
+        for (const QString& shown : {QStringLiteral("Duration"), QStringLiteral("Len")}) { // then its translation
+            if (shown == QLatin1String("Len"))
+                QCoreApplication::installTranslator(&m_translator);
+            const QImage image = shot(header);
+            const int width = extent(image, section, seen(role(C::Text_Icon_Secondary), image.pixel(section.x() + 2, 2)));
+            QVERIFY2(spans(width, shown), qPrintable(QString::number(width)));
+        }
     }
 
     void balanceLineReadsTheRemainder_data()
@@ -509,27 +495,20 @@ private slots:
         QVERIFY(!spinner->isVisible() && !spinner->isSpinning() && button->isVisible());
     }
 
-    void ttsRowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView_data()
+    void ttsLastRowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView()
     {
-        QTest::addColumn<int>("row");
-        QTest::newRow("a row in the middle") << 20;
-        QTest::newRow("the last row") << 29;
-    }
-    void ttsRowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView()
-    {
-        QFETCH(int, row);
         open(TextToSpeech);
-        QList<int> ids;
+        int last = 0;
         for (int i = 0; i < 30; ++i)
-            ids.append(addTask(QStringLiteral("Title%1").arg(i)));
-        QVERIFY(!viewport()->rect().intersects(cell(row, 0)));
+            last = addTask(QStringLiteral("Title%1").arg(i));
+        QVERIFY(!viewport()->rect().intersects(cell(29, 0)));
 
-        QVERIFY(deliver(ids.at(row), NxTextToSpeechTaskInfo::Converting, 0, 10));
-        QCOMPARE(cell(row, 0).height(), 56);
-        QCOMPARE(cell(row, 0).bottom(), viewport()->rect().bottom());
+        QVERIFY(deliver(last, NxTextToSpeechTaskInfo::Converting, 0, 10));
+        QCOMPARE(cell(29, 0).height(), 56);
+        QCOMPARE(cell(29, 0).bottom(), viewport()->rect().bottom());
     }
 
-    void ttsPartlyFailedSubtitleShowsCompletedOfTotalCharacters()
+    void ttsPartlyFailedSubtitleEndsFailedShowingCompletedOfTotalCharacters()
     {
         open(TextToSpeech);
         ttsManager()->sentencesPerTask = 3;
@@ -538,9 +517,13 @@ private slots:
                                                            nullptr, NxTimelineClip::Placement{0, 250, 0}));
         const int subtitle = addVoiceOver(m_clips.back().get());
         const int title = addTask();
+        NxEventRecorder recorder;
         QVERIFY(deliver(subtitle, NxTextToSpeechTaskInfo::Completed));
         QVERIFY(deliver(title, NxTextToSpeechTaskInfo::ConvertFailed));
         QCOMPARE(status(0), int(NxTextToSpeech::ConvertFailed));
+        QCOMPARE(QString::fromStdString(ttsTask(0)->errorMessage), QStringLiteral("Partial text transcription failed"));
+        QCOMPARE(recorder.names().count(QStringLiteral("audio_title_func_failed")), 2);
+        QCOMPARE(model()->index(0, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("Completed/TotalWord"));
 
         const QImage image = shot(viewport());
         const QColor text = seen(role(C::Text_Icon_Secondary), image.pixel(cell(0, 1).right() - 2, cell(0, 1).top() + 2));
@@ -563,25 +546,19 @@ private slots:
         QTRY_COMPARE(rowRuns(shot(viewport()), textArea, role(C::Alert_Danger)), 2);
     }
 
-    void ttsHeaderExplainsBillingOnlyOverItsSpot_data()
-    {
-        columns<QPoint, bool>({"at", "shown"});
-        QTest::newRow("on the spot") << QPoint(250, 10) << true;
-        QTest::newRow("over the name title") << QPoint(100, 10) << false;
-    }
     void ttsHeaderExplainsBillingOnlyOverItsSpot()
     {
-        QFETCH(QPoint, at); QFETCH(bool, shown);
         open(TextToSpeech);
         QHeaderView* header = table()->horizontalHeader();
-        QToolTip::showText(header->mapToGlobal(QPoint(5, 5)), QStringLiteral("an older tip"), header);
-        QHelpEvent event(QEvent::ToolTip, at, header->mapToGlobal(at));
-        QApplication::sendEvent(header, &event);
-        QTRY_COMPARE(QToolTip::isVisible(), shown);
-        if (shown)
-            QCOMPARE(QToolTip::text(),
-                     QStringLiteral("1 sentence per 100 words\n(Less than 100 words are calculated as 100 words)"));
-        QToolTip::hideText();
+        for (const QPoint at : {QPoint(250, 10), QPoint(100, 10)}) { // the spot, then over the name title
+            QToolTip::showText(header->mapToGlobal(QPoint(5, 5)), QStringLiteral("an older tip"), header);
+            QHelpEvent event(QEvent::ToolTip, at, header->mapToGlobal(at));
+            QApplication::sendEvent(header, &event);
+            QTRY_COMPARE(QToolTip::isVisible(), at.x() == 250);
+            QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
+                     at.x() == 250 ? QStringLiteral("1 sentence per 100 words\n(Less than 100 words are calculated as 100 words)")
+                                   : QString());
+        }
     }
 };
 
