@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 #include <cctype>
 
 struct NxFakeSpeechServer::Connection
@@ -21,21 +22,6 @@ struct NxFakeSpeechServer::Connection
 
 namespace
 {
-QByteArray reason(int status)
-{
-    switch (status) {
-    case 200: return "OK";
-    case 401: return "Unauthorized";
-    case 403: return "Forbidden";
-    case 404: return "Not Found";
-    case 413: return "Payload Too Large";
-    case 429: return "Too Many Requests";
-    case 500: return "Internal Server Error";
-    case 503: return "Service Unavailable";
-    default: return "Status";
-    }
-}
-
 // The form's parts: text fields, and the one file.
 void readForm(NxFakeSpeechServer::Request& request, const QByteArray& body)
 {
@@ -121,13 +107,23 @@ NxFakeSpeechServer::Failure NxFakeSpeechServer::nextFailure(int* status)
     return m_failure;
 }
 
+void NxFakeSpeechServer::letGo()
+{
+    if (QTcpSocket* socket = std::exchange(m_held, nullptr))
+        read(socket);
+}
+
 void NxFakeSpeechServer::accept()
 {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+        // Bounded, so that what is not read stays with the client.
+        socket->setReadBufferSize(64 * 1024);
         m_connections.insert(socket, new Connection);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             Connection* connection = m_connections.take(socket);
+            if (m_held == socket)
+                m_held = nullptr;
             if (connection && connection->answering) {
                 ++m_abandoned;
                 --m_waiting;
@@ -141,7 +137,7 @@ void NxFakeSpeechServer::accept()
 void NxFakeSpeechServer::read(QTcpSocket* socket)
 {
     Connection* connection = m_connections.value(socket);
-    if (!connection)
+    if (!connection || socket == m_held)
         return;
     connection->buffer += socket->readAll();
     while (parse(*connection, socket)) {
@@ -184,6 +180,11 @@ bool NxFakeSpeechServer::parse(Connection& connection, QTcpSocket* socket)
             socket->abort();
             return false;
         }
+    }
+    if (m_holdAt >= 0 && connection.length > 0 && connection.buffer.size() >= qMin(m_holdAt, connection.length)) {
+        m_holdAt = -1;
+        m_held = socket;
+        return false;
     }
     if (connection.buffer.size() < connection.length)
         return false;
@@ -243,7 +244,7 @@ void NxFakeSpeechServer::respond(QTcpSocket* socket, const Request& request, Fai
 void NxFakeSpeechServer::answer(QTcpSocket* socket, int status, const QByteArray& type, const QByteArray& body,
                                 bool truncate)
 {
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason(status) + "\r\n";
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK\r\n" : " Error\r\n");
     head += "Content-Type: " + type + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n";
     socket->write(head + (truncate ? body.left(body.size() / 2) : body));
     if (truncate)

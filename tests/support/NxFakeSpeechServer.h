@@ -57,6 +57,11 @@ public:
     // After `skip` more requests answered, `count` requests fail so (every
     // one when count < 0).
     void fail(Failure failure, int status = 0, int count = -1, int skip = 0);
+    // The next request to have `bytes` of its body in (or all of it) is read
+    // no further and not answered until letGo(): an upload larger than the
+    // sockets' buffers stops part-way.
+    void hold(qint64 bytes) { m_holdAt = bytes; }
+    void letGo();
 
     QList<Request> requests() const { return m_requests; }
     // Requests whose client hung up before they were answered.
@@ -92,4 +97,6 @@ private:
     int m_waiting = 0;
     int m_mostAtOnce = 0;
     int m_abandoned = 0;
+    qint64 m_holdAt = -1;
+    QTcpSocket* m_held = nullptr;
 };
