@@ -161,9 +161,7 @@ bool NxFakeSpeechServer::parse(Connection& connection, QTcpSocket* socket)
         const QList<QByteArray> lines = connection.buffer.left(end).split('\n');
         connection.buffer.remove(0, end + 4);
         Request request;
-        const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-        request.method = first.value(0);
-        request.path = first.value(1);
+        request.path = lines.value(0).trimmed().split(' ').value(1);
         for (int i = 1; i < lines.size(); ++i) {
             const int colon = lines[i].indexOf(':');
             if (colon > 0)
@@ -176,7 +174,6 @@ bool NxFakeSpeechServer::parse(Connection& connection, QTcpSocket* socket)
         int status = 0;
         if (connection.length > 0 && m_failure == Failure::DropMidUpload && nextFailure(&status) != Failure::None) {
             m_requests.append(request);
-            emit received();
             socket->abort();
             return false;
         }
@@ -195,7 +192,6 @@ bool NxFakeSpeechServer::parse(Connection& connection, QTcpSocket* socket)
     if (request.headers.value("content-type").startsWith("multipart/form-data"))
         readForm(request, request.body);
     m_requests.append(request);
-    emit received();
 
     int status = 200;
     const Failure failure = m_failure == Failure::DropMidUpload ? Failure::None : nextFailure(&status);

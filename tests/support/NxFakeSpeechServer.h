@@ -32,7 +32,6 @@ public:
 
     struct Request
     {
-        QByteArray method;
         QByteArray path;
         QMap<QByteArray, QByteArray> headers; // names in lower case
         QMap<QString, QString> fields;        // a form's text fields
@@ -51,7 +50,6 @@ public:
 
     void setTranscript(const QByteArray& verboseJson) { m_transcript = verboseJson; }
     void setSpeech(const QByteArray& mp3) { m_speech = mp3; }
-    void setModels(const QByteArray& json) { m_models = json; }
     // Every answer waits this long.
     void setDelay(int milliseconds) { m_delayMs = milliseconds; }
     // After `skip` more requests answered, `count` requests fail so (every
@@ -68,9 +66,6 @@ public:
     int abandoned() const { return m_abandoned; }
     // The most requests that waited for their answers at once.
     int mostAtOnce() const { return m_mostAtOnce; }
-
-signals:
-    void received();
 
 private:
     struct Connection;

@@ -227,7 +227,6 @@ private slots:
         columns<QString, QString>({"voice", "text"});
         const QString english = "The weather is lovely in the mountains this morning.";
         QTest::newRow("fliteMaleVoice") << "en-US-m1" << english;
-        QTest::newRow("fliteFemaleVoice") << "en-GB-f2" << english;
         QTest::newRow("fliteDiphoneVoice") << "en-US-m3" << english;
         QTest::newRow("espeakVoice") << "de-DE-m1" << "Das Wetter in den Bergen ist heute Morgen herrlich.";
     }
