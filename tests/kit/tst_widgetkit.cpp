@@ -18,7 +18,6 @@
 #include "NxWidget.h"
 #include "StringOperation.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -125,7 +124,7 @@ Control* make(int control, QWidget* parent)
 {
     return static_cast<Control*>(Controls[control].second(parent));
 }
-enum { CustomRadio = 4, Combo };
+enum { CustomRadio = 4 };
 
 void addControlRows()
 {
@@ -392,12 +391,11 @@ private slots:
 
     void customRadioBehavesAsARadio_data()
     {
-        // action: "click", "press outside" (released off the button), "space", "set on", "set off"
+        // action: "click", "press outside" (released off the button), "set on", "set off"
         columns<bool, QString, bool, QList<bool>>({"checked", "action", "after", "signalled"});
         QTest::newRow("a click checks an unchecked radio") << false << "click" << true << QList<bool>{true};
         QTest::newRow("a click on a checked radio does nothing") << true << "click" << true << QList<bool>{};
         QTest::newRow("a press let go outside does nothing") << false << "press outside" << false << QList<bool>{};
-        QTest::newRow("Space checks it") << false << "space" << true << QList<bool>{true};
         QTest::newRow("checking by code is signalled") << false << "set on" << true << QList<bool>{true};
         QTest::newRow("unchecking by code is signalled") << true << "set off" << false << QList<bool>{false};
         QTest::newRow("setting the same state is silent") << true << "set on" << true << QList<bool>{};
@@ -415,9 +413,6 @@ private slots:
         } else if (action == "press outside") {
             QTest::mousePress(radio, Qt::LeftButton);
             QTest::mouseRelease(radio, Qt::LeftButton, {}, QPoint(radio->width() + 20, -10));
-        } else if (action == "space") {
-            radio->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(radio, Qt::Key_Space);
         } else {
             radio->setChecked(action == "set on");
         }
@@ -476,31 +471,6 @@ private slots:
         const qreal stepWidth = slider->width() / qreal(Speeds.size() - 1);
         QVERIFY2(qAbs(centre - index * stepWidth) <= 8, qPrintable(QString::number(centre)));
         QVERIFY(last - first <= 8);
-    }
-
-    void comboListIsSkinned()
-    {
-        Window window;
-        auto* combo = window.add(make<NxComboBox>(Combo, window.top.get()));
-        QVERIFY(window.show());
-        combo->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(combo, Qt::Key_F4);
-        QTRY_VERIFY(combo->view()->isVisible());
-        const QImage list = shot(combo->view()->viewport());
-        QVERIFY(near(list.pixel(list.width() - 3, list.height() - 3), role(NxSkinColor::Varnelo_Background_Surface3), 3));
-        QTest::keyClick(combo->view(), Qt::Key_Down);
-        QTest::keyClick(combo->view(), Qt::Key_Return);
-        QTRY_VERIFY(!combo->view()->isVisible());
-        QCOMPARE(combo->currentIndex(), 1);
-    }
-
-    void screenFallsBackToItsOwnRatioWhenNoneIsSet()
-    {
-        NxScreen* screen = NxSingleton<NxScreen>::instance();
-        screen->setDevicePixelRatio(1.25);
-        QCOMPARE(screen->devicePixelRatio(), 1.25);
-        screen->setDevicePixelRatio(0);
-        QCOMPARE(screen->devicePixelRatio(), QGuiApplication::primaryScreen()->devicePixelRatio());
     }
 
     void messageBoxAnswersWithTheButtonUsed_data()

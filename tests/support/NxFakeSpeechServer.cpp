@@ -2,12 +2,9 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QTcpSocket>
-#include <QTimer>
 
-#include <algorithm>
 #include <utility>
 #include <cctype>
 
@@ -76,7 +73,6 @@ NxFakeSpeechServer::~NxFakeSpeechServer()
 
 bool NxFakeSpeechServer::listen()
 {
-    m_clock.start();
     return m_server.listen(QHostAddress::LocalHost);
 }
 
@@ -124,10 +120,8 @@ void NxFakeSpeechServer::accept()
             Connection* connection = m_connections.take(socket);
             if (m_held == socket)
                 m_held = nullptr;
-            if (connection && connection->answering) {
+            if (connection && connection->answering)
                 ++m_abandoned;
-                --m_waiting;
-            }
             delete connection;
             socket->deleteLater();
         });
@@ -167,7 +161,6 @@ bool NxFakeSpeechServer::parse(Connection& connection, QTcpSocket* socket)
             if (colon > 0)
                 request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
         }
-        request.arrivedMs = m_clock.elapsed();
         connection.request = request;
         connection.length = request.headers.value("content-length").toLongLong();
         connection.headersRead = true;
@@ -196,27 +189,16 @@ bool NxFakeSpeechServer::parse(Connection& connection, QTcpSocket* socket)
     int status = 200;
     const Failure failure = m_failure == Failure::DropMidUpload ? Failure::None : nextFailure(&status);
     connection.answering = true;
-    m_mostAtOnce = std::max(m_mostAtOnce, ++m_waiting);
     if (failure == Failure::Stall)
         return false;
-    QPointer<QTcpSocket> target(socket);
-    const auto reply = [this, target, request, failure, status] {
-        if (target)
-            respond(target, request, failure, status);
-    };
-    if (m_delayMs > 0)
-        QTimer::singleShot(m_delayMs, this, reply);
-    else
-        reply();
+    respond(socket, request, failure, status);
     return true;
 }
 
 void NxFakeSpeechServer::respond(QTcpSocket* socket, const Request& request, Failure failure, int status)
 {
-    if (Connection* connection = m_connections.value(socket)) {
+    if (Connection* connection = m_connections.value(socket))
         connection->answering = false;
-        --m_waiting;
-    }
     const bool speech = request.path.endsWith("/audio/speech");
     if (failure == Failure::Status) {
         // As some servers do, the error names the key it was shown.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -39,7 +38,6 @@ public:
         QByteArray fileType;
         QByteArray file;
         QByteArray body; // as sent, for a JSON request
-        qint64 arrivedMs = 0; // after listen()
     };
 
     explicit NxFakeSpeechServer(QObject* parent = nullptr);
@@ -50,8 +48,6 @@ public:
 
     void setTranscript(const QByteArray& verboseJson) { m_transcript = verboseJson; }
     void setSpeech(const QByteArray& mp3) { m_speech = mp3; }
-    // Every answer waits this long.
-    void setDelay(int milliseconds) { m_delayMs = milliseconds; }
     // After `skip` more requests answered, `count` requests fail so (every
     // one when count < 0).
     void fail(Failure failure, int status = 0, int count = -1, int skip = 0);
@@ -64,8 +60,6 @@ public:
     QList<Request> requests() const { return m_requests; }
     // Requests whose client hung up before they were answered.
     int abandoned() const { return m_abandoned; }
-    // The most requests that waited for their answers at once.
-    int mostAtOnce() const { return m_mostAtOnce; }
 
 private:
     struct Connection;
@@ -78,19 +72,15 @@ private:
     Failure nextFailure(int* status);
 
     QTcpServer m_server;
-    QElapsedTimer m_clock;
     QMap<QTcpSocket*, Connection*> m_connections;
     QList<Request> m_requests;
     QByteArray m_transcript;
     QByteArray m_speech;
     QByteArray m_models;
-    int m_delayMs = 0;
     Failure m_failure = Failure::None;
     int m_failureStatus = 0;
     int m_failuresLeft = 0;
     int m_skipsLeft = 0;
-    int m_waiting = 0;
-    int m_mostAtOnce = 0;
     int m_abandoned = 0;
     qint64 m_holdAt = -1;
     QTcpSocket* m_held = nullptr;

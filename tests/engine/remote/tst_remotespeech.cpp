@@ -179,7 +179,6 @@ private slots:
         m_server.fail(Failure::None);
         m_server.hold(-1);
         m_server.letGo();
-        m_server.setDelay(0);
         m_server.setTranscript(transcript(Heard));
     }
 
@@ -271,18 +270,6 @@ private slots:
                  qPrintable(QString::number(upload.size())));
     }
 
-    void severalTasksAreInFlightAtOnce()
-    {
-        start({{"Concurrency", 3}});
-        m_server.setDelay(300);
-        QList<int> ids;
-        for (int i = 0; i < 7; ++i)
-            ids.append(m_manager->addMaterialTask(m_short.get(), QStringLiteral("en")));
-        for (const int id : qAsConst(ids))
-            QCOMPARE(ended(id).state, int(Info::Completed));
-        QCOMPARE(m_server.mostAtOnce(), 3);
-    }
-
     void failuresEndInTheStageAndCodeTheModuleShows_data()
     {
         // url: "" for the suite's server, else a template for its port; failure and status: what the
@@ -363,20 +350,6 @@ private slots:
         const QString path = file(QStringLiteral("answer/%1.srt").arg(QTest::currentDataTag()));
         m_manager->exportSubtitles(id, path);
         QCOMPARE(QString::fromUtf8(contents(path)).section('\n', 1, 1), firstCue);
-    }
-
-    void aBusyServerIsAskedAgainAfterGrowingPauses()
-    {
-        start({{"RetryDelaySeconds", 0.2}});
-        m_server.fail(Failure::Status, 503, 2);
-        const int before = m_server.requests().size();
-        const int id = m_manager->addMaterialTask(m_short.get(), QStringLiteral("en"));
-        QCOMPARE(ended(id).state, int(Info::Completed));
-        const QList<NxFakeSpeechServer::Request> requests = m_server.requests().mid(before);
-        QCOMPARE(requests.size(), 3);
-        const qint64 first = requests[1].arrivedMs - requests[0].arrivedMs;
-        const qint64 second = requests[2].arrivedMs - requests[1].arrivedMs;
-        QVERIFY2(first >= 200 && second >= 400, qPrintable(QStringLiteral("%1 ms, %2 ms").arg(first).arg(second)));
     }
 
     // Stopping, removing and releasing set the same stop flag in the queue; a release also ends the network thread.

@@ -316,22 +316,6 @@ private slots:
         QCOMPARE(QString::fromUtf8(subtitles(queued.last())), QString::fromUtf8(expected));
     }
 
-    void twoLongTasksAreHeardTogether()
-    {
-        // Each worker hands its recording's utterances to the shared
-        // recognisers, which take turns between them: neither task waits
-        // for the other to end.
-        NxMediaFile media(file("long.wav"), INxAbstractMedia::Audio, Rate, qint64(4 * m_speechSeconds * 100));
-        const int first = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
-        const int second = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
-        const auto heardSome = [&](int id) {
-            const QList<Info> reports = m_recorder->reports(id);
-            return !reports.isEmpty() && reports.last().state == Info::Transcribing && reports.last().progress >= 10;
-        };
-        // A task's last report is Transcribing only while it runs.
-        QTRY_VERIFY_WITH_TIMEOUT(heardSome(first) && heardSome(second), 60000);
-    }
-
     void badInputFailsWithItsStageAndCode_data()
     {
         // name: in the test's folder unless absolute; logged: what the error line names
