@@ -5,8 +5,8 @@
 #include <QRegularExpression>
 #include <QTcpSocket>
 
-#include <utility>
 #include <cctype>
+#include <utility>
 
 struct NxFakeSpeechServer::Connection
 {
