@@ -282,8 +282,6 @@ private slots:
         QCOMPARE(QList<qint64>({m_recorder.products[0].index, m_recorder.products[0].position}), QList<qint64>({0, 0}));
         QCOMPARE(QList<qint64>({m_recorder.products[1].index, m_recorder.products[1].position}), QList<qint64>({3, 130}));
         QVERIFY(m_recorder.events.indexOf("product3") < m_recorder.events.indexOf("state10"));
-        for (const NxSrtTaskProductInfo& product : qAsConst(m_recorder.products))
-            QVERIFY(decode(product.filePath).seconds > 0.3);
         int done = 0, total = 0, completed = 0, failed = 0, sentences = 0;
         m_manager->querySubtitleProgress(task.id, &done, &total, &completed, &failed, &sentences);
         QCOMPARE(QList<int>({done, total, completed, failed, sentences}), QList<int>({19, 1524, 2, 1, 3}));
