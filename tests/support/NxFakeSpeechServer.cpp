@@ -105,6 +105,7 @@ NxFakeSpeechServer::Failure NxFakeSpeechServer::nextFailure(int* status)
 
 void NxFakeSpeechServer::letGo()
 {
+    m_holdAt = -1;
     if (QTcpSocket* socket = std::exchange(m_held, nullptr))
         read(socket);
 }

@@ -55,6 +55,7 @@ public:
     // no further and not answered until letGo(): an upload larger than the
     // sockets' buffers stops part-way.
     void hold(qint64 bytes) { m_holdAt = bytes; }
+    // Goes on with a held request, and holds none that is not held yet.
     void letGo();
 
     QList<Request> requests() const { return m_requests; }

@@ -176,7 +176,6 @@ private slots:
             manager->release();
         m_speaker.reset();
         m_server.fail(Failure::None);
-        m_server.hold(-1);
         m_server.letGo();
         m_server.setTranscript(transcript(Heard));
     }
@@ -250,8 +249,8 @@ private slots:
         const auto last = [&] { return m_recorder.reports(id).value(m_recorder.reports(id).size() - 1); };
         QTRY_VERIFY(last().state == Info::Uploading && last().progress > 0);
         QVERIFY2(last().progress < 100, "the whole upload went into the sockets' buffers");
+        m_server.letGo(); // a read of at most 64 KB: the hold below comes before the body's end
         m_server.hold(std::numeric_limits<qint64>::max());
-        m_server.letGo();
         QTRY_COMPARE(last().state, int(Info::Transcribing));
         m_server.letGo();
         QCOMPARE(ended(id).state, int(Info::Completed));
