@@ -2,13 +2,11 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QTcpSocket>
-#include <QTimer>
 
-#include <algorithm>
 #include <cctype>
+#include <utility>
 
 struct NxFakeSpeechServer::Connection
 {
@@ -21,21 +19,6 @@ struct NxFakeSpeechServer::Connection
 
 namespace
 {
-QByteArray reason(int status)
-{
-    switch (status) {
-    case 200: return "OK";
-    case 401: return "Unauthorized";
-    case 403: return "Forbidden";
-    case 404: return "Not Found";
-    case 413: return "Payload Too Large";
-    case 429: return "Too Many Requests";
-    case 500: return "Internal Server Error";
-    case 503: return "Service Unavailable";
-    default: return "Status";
-    }
-}
-
 // The form's parts: text fields, and the one file.
 void readForm(NxFakeSpeechServer::Request& request, const QByteArray& body)
 {
@@ -90,7 +73,6 @@ NxFakeSpeechServer::~NxFakeSpeechServer()
 
 bool NxFakeSpeechServer::listen()
 {
-    m_clock.start();
     return m_server.listen(QHostAddress::LocalHost);
 }
 
@@ -121,17 +103,26 @@ NxFakeSpeechServer::Failure NxFakeSpeechServer::nextFailure(int* status)
     return m_failure;
 }
 
+void NxFakeSpeechServer::letGo()
+{
+    m_holdAt = -1;
+    if (QTcpSocket* socket = std::exchange(m_held, nullptr))
+        read(socket);
+}
+
 void NxFakeSpeechServer::accept()
 {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+        // Bounded, so that what is not read stays with the client.
+        socket->setReadBufferSize(64 * 1024);
         m_connections.insert(socket, new Connection);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             Connection* connection = m_connections.take(socket);
-            if (connection && connection->answering) {
+            if (m_held == socket)
+                m_held = nullptr;
+            if (connection && connection->answering)
                 ++m_abandoned;
-                --m_waiting;
-            }
             delete connection;
             socket->deleteLater();
         });
@@ -141,7 +132,7 @@ void NxFakeSpeechServer::accept()
 void NxFakeSpeechServer::read(QTcpSocket* socket)
 {
     Connection* connection = m_connections.value(socket);
-    if (!connection)
+    if (!connection || socket == m_held)
         return;
     connection->buffer += socket->readAll();
     while (parse(*connection, socket)) {
@@ -165,25 +156,26 @@ bool NxFakeSpeechServer::parse(Connection& connection, QTcpSocket* socket)
         const QList<QByteArray> lines = connection.buffer.left(end).split('\n');
         connection.buffer.remove(0, end + 4);
         Request request;
-        const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-        request.method = first.value(0);
-        request.path = first.value(1);
+        request.path = lines.value(0).trimmed().split(' ').value(1);
         for (int i = 1; i < lines.size(); ++i) {
             const int colon = lines[i].indexOf(':');
             if (colon > 0)
                 request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
         }
-        request.arrivedMs = m_clock.elapsed();
         connection.request = request;
         connection.length = request.headers.value("content-length").toLongLong();
         connection.headersRead = true;
         int status = 0;
         if (connection.length > 0 && m_failure == Failure::DropMidUpload && nextFailure(&status) != Failure::None) {
             m_requests.append(request);
-            emit received();
             socket->abort();
             return false;
         }
+    }
+    if (m_holdAt >= 0 && connection.length > 0 && connection.buffer.size() >= qMin(m_holdAt, connection.length)) {
+        m_holdAt = -1;
+        m_held = socket;
+        return false;
     }
     if (connection.buffer.size() < connection.length)
         return false;
@@ -194,32 +186,20 @@ bool NxFakeSpeechServer::parse(Connection& connection, QTcpSocket* socket)
     if (request.headers.value("content-type").startsWith("multipart/form-data"))
         readForm(request, request.body);
     m_requests.append(request);
-    emit received();
 
     int status = 200;
     const Failure failure = m_failure == Failure::DropMidUpload ? Failure::None : nextFailure(&status);
     connection.answering = true;
-    m_mostAtOnce = std::max(m_mostAtOnce, ++m_waiting);
     if (failure == Failure::Stall)
         return false;
-    QPointer<QTcpSocket> target(socket);
-    const auto reply = [this, target, request, failure, status] {
-        if (target)
-            respond(target, request, failure, status);
-    };
-    if (m_delayMs > 0)
-        QTimer::singleShot(m_delayMs, this, reply);
-    else
-        reply();
+    respond(socket, request, failure, status);
     return true;
 }
 
 void NxFakeSpeechServer::respond(QTcpSocket* socket, const Request& request, Failure failure, int status)
 {
-    if (Connection* connection = m_connections.value(socket)) {
+    if (Connection* connection = m_connections.value(socket))
         connection->answering = false;
-        --m_waiting;
-    }
     const bool speech = request.path.endsWith("/audio/speech");
     if (failure == Failure::Status) {
         // As some servers do, the error names the key it was shown.
@@ -243,7 +223,7 @@ void NxFakeSpeechServer::respond(QTcpSocket* socket, const Request& request, Fai
 void NxFakeSpeechServer::answer(QTcpSocket* socket, int status, const QByteArray& type, const QByteArray& body,
                                 bool truncate)
 {
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason(status) + "\r\n";
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK\r\n" : " Error\r\n");
     head += "Content-Type: " + type + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n";
     socket->write(head + (truncate ? body.left(body.size() / 2) : body));
     if (truncate)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -32,7 +31,6 @@ public:
 
     struct Request
     {
-        QByteArray method;
         QByteArray path;
         QMap<QByteArray, QByteArray> headers; // names in lower case
         QMap<QString, QString> fields;        // a form's text fields
@@ -40,7 +38,6 @@ public:
         QByteArray fileType;
         QByteArray file;
         QByteArray body; // as sent, for a JSON request
-        qint64 arrivedMs = 0; // after listen()
     };
 
     explicit NxFakeSpeechServer(QObject* parent = nullptr);
@@ -51,21 +48,19 @@ public:
 
     void setTranscript(const QByteArray& verboseJson) { m_transcript = verboseJson; }
     void setSpeech(const QByteArray& mp3) { m_speech = mp3; }
-    void setModels(const QByteArray& json) { m_models = json; }
-    // Every answer waits this long.
-    void setDelay(int milliseconds) { m_delayMs = milliseconds; }
     // After `skip` more requests answered, `count` requests fail so (every
     // one when count < 0).
     void fail(Failure failure, int status = 0, int count = -1, int skip = 0);
+    // The next request to have `bytes` of its body in (or all of it) is read
+    // no further and not answered until letGo(): an upload larger than the
+    // sockets' buffers stops part-way.
+    void hold(qint64 bytes) { m_holdAt = bytes; }
+    // Goes on with a held request, and holds none that is not held yet.
+    void letGo();
 
     QList<Request> requests() const { return m_requests; }
     // Requests whose client hung up before they were answered.
     int abandoned() const { return m_abandoned; }
-    // The most requests that waited for their answers at once.
-    int mostAtOnce() const { return m_mostAtOnce; }
-
-signals:
-    void received();
 
 private:
     struct Connection;
@@ -78,18 +73,16 @@ private:
     Failure nextFailure(int* status);
 
     QTcpServer m_server;
-    QElapsedTimer m_clock;
     QMap<QTcpSocket*, Connection*> m_connections;
     QList<Request> m_requests;
     QByteArray m_transcript;
     QByteArray m_speech;
     QByteArray m_models;
-    int m_delayMs = 0;
     Failure m_failure = Failure::None;
     int m_failureStatus = 0;
     int m_failuresLeft = 0;
     int m_skipsLeft = 0;
-    int m_waiting = 0;
-    int m_mostAtOnce = 0;
     int m_abandoned = 0;
+    qint64 m_holdAt = -1;
+    QTcpSocket* m_held = nullptr;
 };

@@ -2,7 +2,6 @@
 #include "NxDataColumns.h"
 #include "NxMediaFile.h"
 #include "NxOfflineSpeechToTextManager.h"
-#include "NxProseSample.h"
 #include "NxOfflineTranscriber.h"
 #include "NxSequence.h"
 #include "NxSpeechToTextJob.h"
@@ -158,12 +157,8 @@ private slots:
         m_speechSeconds = (QFileInfo(speech).size() - 44) / 32000.0;
         QVERIFY(writeWave(inputsOf({speech, speech, speech, speech}), 4, file("long.wav")));
         QVERIFY(writeWave({"-t", "15", "-i", speech}, 1, file("excerpt.wav")));
-        QVERIFY(QFile::copy(speech, file("speech copy.wav")));
         QVERIFY(writeWave({"-f", "s16le", "-ar", "16000", "-ac", "1", "-i", Data + "/goforward.raw"}, 1, file("goforward.wav")));
         QVERIFY(writeWave({"-f", "lavfi", "-i", "anullsrc=r=16000:cl=mono", "-t", "5"}, 1, file("silence.wav")));
-        QVERIFY2(QProcess::execute(QStringLiteral("flite"),
-                                   {"-voice", "slt", "-t", NxProseParagraph, "-o", file("prose.wav")}) == 0,
-                 "the flite program could not speak the paragraph");
         QByteArray noise(64 * 1024, '\0');
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
         QVERIFY(writeFile(file("noise.wav"), noise));
@@ -193,21 +188,13 @@ private slots:
             manager->release();
     }
 
-    void hearsSpeechWithinItsErrorBound_data()
-    {
-        // bound: the word error rate allowed. Measured: 0.24 (17 of 71 words)
-        // and 0.22 (31 of 142), where pocketsphinx_continuous with its
-        // defaults scores 0.31 and 0.32; the bounds leave two or three words.
-        columns<QString, QString, double>({"name", "text", "bound"});
-        QTest::newRow("five read sentences") << "speech.wav" << m_transcription << 0.27;
-        QTest::newRow("prose read by Flite's slt voice") << "prose.wav" << QString(NxProseParagraph) << 0.24;
-    }
+    // The bound leaves two words over the measured 0.24 (17 of 71), where
+    // pocketsphinx_continuous with its defaults scores 0.31.
     void hearsSpeechWithinItsErrorBound()
     {
-        QFETCH(QString, name); QFETCH(QString, text); QFETCH(double, bound);
-        const double seconds = (QFileInfo(file(name)).size() - 44) / 32000.0;
+        const double seconds = m_speechSeconds;
         const int before = NxUsageAllowance::instance().seconds(), charged = int(std::ceil(seconds));
-        NxMediaFile media(file(name), INxAbstractMedia::Audio, Rate, qint64(seconds * 100));
+        NxMediaFile media(file("speech.wav"), INxAbstractMedia::Audio, Rate, qint64(seconds * 100));
         const int id = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
         QCOMPARE(ended(id).state, int(Info::Completed));
 
@@ -229,8 +216,8 @@ private slots:
         QStringList heard;
         for (const Cue& cue : cues)
             heard += nxNormalisedWords(cue.lines.join(' '));
-        const double rate = nxWordErrorRate(nxNormalisedWords(text), heard);
-        QVERIFY2(rate <= bound, qPrintable(QStringLiteral("%1: %2").arg(rate).arg(heard.join(' '))));
+        const double rate = nxWordErrorRate(nxNormalisedWords(m_transcription), heard);
+        QVERIFY2(rate <= 0.27, qPrintable(QStringLiteral("%1: %2").arg(rate).arg(heard.join(' '))));
     }
 
     void aLongRecordingHeardOnEveryCoreGivesWhatOneRecognizerHears()
@@ -300,19 +287,11 @@ private slots:
                  qPrintable(QString::number(cues.last().end)));
     }
 
-    void audioGivesTheSameCuesFirstOrAfterOtherAudio_data()
-    {
-        // first: transcribed on the fresh manager; again: the same bytes, queued
-        // behind one other recording per worker so a used recogniser hears them
-        columns<QString, QString, QStringList>({"first", "again", "before"});
-        QTest::newRow("a recording, then its copy behind itself")
-            << "speech.wav" << "speech copy.wav" << QStringList{"speech.wav", "speech.wav"};
-        QTest::newRow("a 15 s excerpt, then again behind two other files")
-            << "excerpt.wav" << "excerpt.wav" << QStringList{"goforward.wav", "speech.wav"};
-    }
+    // An excerpt heard on the fresh manager, then again queued behind one other
+    // recording per worker, so that a used recogniser hears it.
     void audioGivesTheSameCuesFirstOrAfterOtherAudio()
     {
-        QFETCH(QString, first); QFETCH(QString, again); QFETCH(QStringList, before);
+        const QStringList before{"goforward.wav", "speech.wav"};
         QCOMPARE(before.size(), NxOfflineSpeechToTextManager::WorkerCount);
         const auto queue = [&](const QString& name) {
             NxMediaFile media(file(name), INxAbstractMedia::Audio, Rate, 100); // a material's length goes unread
@@ -325,32 +304,16 @@ private slots:
             QFile srt(path);
             return srt.open(QIODevice::ReadOnly) ? srt.readAll() : QByteArray();
         };
-        const int alone = queue(first);
+        const int alone = queue("excerpt.wav");
         QCOMPARE(ended(alone).state, int(Info::Completed));
         QList<int> queued;
-        for (const QString& name : before + QStringList{again})
+        for (const QString& name : before + QStringList{"excerpt.wav"})
             queued += queue(name);
         for (int id : queued)
             QCOMPARE(ended(id).state, int(Info::Completed));
         const QByteArray expected = subtitles(alone);
         QVERIFY(!expected.isEmpty());
         QCOMPARE(QString::fromUtf8(subtitles(queued.last())), QString::fromUtf8(expected));
-    }
-
-    void twoLongTasksAreHeardTogether()
-    {
-        // Each worker hands its recording's utterances to the shared
-        // recognisers, which take turns between them: neither task waits
-        // for the other to end.
-        NxMediaFile media(file("long.wav"), INxAbstractMedia::Audio, Rate, qint64(4 * m_speechSeconds * 100));
-        const int first = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
-        const int second = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
-        const auto heardSome = [&](int id) {
-            const QList<Info> reports = m_recorder->reports(id);
-            return !reports.isEmpty() && reports.last().state == Info::Transcribing && reports.last().progress >= 10;
-        };
-        // A task's last report is Transcribing only while it runs.
-        QTRY_VERIFY_WITH_TIMEOUT(heardSome(first) && heardSome(second), 60000);
     }
 
     void badInputFailsWithItsStageAndCode_data()
