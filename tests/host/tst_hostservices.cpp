@@ -17,6 +17,7 @@
 #include "NxScriptedSpeechToTextManager.h"
 #include "NxScriptedTextToSpeechManager.h"
 #include "NxScriptedVoiceServices.h"
+#include "NxTestFiles.h"
 #include "NxTestHome.h"
 #include "NxTitleClip.h"
 #include "NxTrackEvent.h"
@@ -86,21 +87,9 @@ ProbeRun probe(const QStringList& args, const QString& home, int fileBlocks = 0)
     return finish(*startProbe(args, home, fileBlocks));
 }
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 QStringList linesOf(const QString& path)
 {
     return QString::fromUtf8(bytesOf(path)).split('\n', Qt::SkipEmptyParts);
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
 }
 
 QSet<QString> entriesOf(const QString& folder)
@@ -250,7 +239,7 @@ private slots:
     void parallelProcessesLoseNoChargeTopUpOrValue()
     {
         constexpr int Processes = 10, Times = 15;
-        writeBytes(config(), "[SpeechAllowance]\nSeconds=1000\nCharacters=2000\n");
+        QVERIFY(writeBytes(config(), "[SpeechAllowance]\nSeconds=1000\nCharacters=2000\n"));
         std::vector<std::unique_ptr<QProcess>> children;
         for (int i = 0; i < Processes; ++i)
             children.push_back(startProbe({"charge", QString("p%1").arg(i), QString::number(Times)}, home()));
@@ -277,7 +266,7 @@ private slots:
     void aWriteCutShortLeavesTheFolderAsItWas()
     {
         QFETCH(QStringList, args); QFETCH(QString, told);
-        writeBytes(config(), "[RemoteSpeech]\nServerUrl=https://speech.example.org/v1\n");
+        QVERIFY(writeBytes(config(), "[RemoteSpeech]\nServerUrl=https://speech.example.org/v1\n"));
         const QByteArray before = bytesOf(config());
         const QSet<QString> entries = entriesOf(home()) + QSet<QString>{"NxSpeech.log"};
         const ProbeRun run = probe(args, home(), 8);
@@ -403,7 +392,7 @@ private slots:
     void aTaskWhoseUseCannotBeRecordedFailsBeforeAnyWork()
     {
         QFETCH(bool, speechToText); QFETCH(QByteArray, stored); QFETCH(bool, readOnly); QFETCH(QString, reason);
-        writeBytes(config(), stored);
+        QVERIFY(writeBytes(config(), stored));
         if (readOnly)
             QCOMPARE(::chmod(QFile::encodeName(config()).constData(), 0444), 0);
         const NxLogCapture log;
@@ -451,7 +440,7 @@ private slots:
         QFETCH(QByteArray, stored); QFETCH(int, left); QFETCH(bool, charged); QFETCH(QString, error);
         QFETCH(QByteArray, afterTopUp);
         const QByteArray file = "[SpeechAllowance]\nSeconds=" + stored + "\n";
-        writeBytes(config(), file);
+        QVERIFY(writeBytes(config(), file));
         NxUsageAllowance& allowance = NxUsageAllowance::instance();
         QCOMPARE(allowance.seconds(), left);
         QString why;

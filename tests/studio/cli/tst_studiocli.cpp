@@ -1,5 +1,6 @@
 #include "INxTextToSpeechQuery.h"
 #include "NxDataColumns.h"
+#include "NxTestFiles.h"
 #include "NxTestHome.h"
 
 #include <QDir>
@@ -82,18 +83,6 @@ QString probe(const QString& file)
     return ffprobe.exitCode() == 0 ? QString::fromUtf8(ffprobe.readAllStandardOutput()) : QString();
 }
 
-QByteArray readAll(const QString& file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& file, const QByteArray& bytes)
-{
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 // A link named by bytes that need not be text: "<folder>/<name>" -> `target`.
 bool link(const QString& target, const QString& folder, const QByteArray& name)
 {
@@ -138,18 +127,14 @@ private slots:
     {
         if (!QFile::exists(Recording))
             QSKIP("pocketsphinx-testdata is not installed");
-        // A second of grey 16x16 video and no sound.
-        QByteArray video("YUV4MPEG2 W16 H16 F25:1 Ip A1:1 C420jpeg\n");
-        for (int frame = 0; frame < 25; ++frame)
-            video += "FRAME\n" + QByteArray(16 * 16 * 3 / 2, '\x80');
-        QVERIFY(writeFile(m_files.filePath("silent.y4m"), video));
-        QVERIFY(writeFile(m_files.filePath("text.txt"), "Hello from a file,\nin two lines.\n"));
-        QVERIFY(writeFile(m_files.filePath("latin1.txt"), "Caf\xe9 au lait."));
+        QVERIFY(writeBytes(m_files.filePath("silent.y4m"), silentVideo()));
+        QVERIFY(writeBytes(m_files.filePath("text.txt"), "Hello from a file,\nin two lines.\n"));
+        QVERIFY(writeBytes(m_files.filePath("latin1.txt"), "Caf\xe9 au lait."));
         // Whole, to the engine, which speaks no more than 1500 characters for a title.
         QByteArray words;
         while (words.size() < 200 * 1024)
             words += "word ";
-        QVERIFY(writeFile(m_files.filePath("long.txt"), words));
+        QVERIFY(writeBytes(m_files.filePath("long.txt"), words));
     }
 
     void badArgumentsExitWithTwoAndStartNothing_data()
@@ -204,7 +189,7 @@ private slots:
         const QString out = m_files.filePath("subtitles");
         QVERIFY(QDir().mkpath(out));
         const QString taken = out + "/sense_and_sensibility_01_austen_64kb-0870.srt";
-        QVERIFY(writeFile(taken, "mine"));
+        QVERIFY(writeBytes(taken, "mine"));
 
         const Run run = launch(Studio, {"transcribe", Recording, "--out", out});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
@@ -212,12 +197,12 @@ private slots:
         QCOMPARE(lines.size(), 1);
         QCOMPARE(QFileInfo(lines.first()).absolutePath(), out);
         QVERIFY(lines.first() != taken);
-        QCOMPARE(readAll(taken), QByteArray("mine"));
+        QCOMPARE(bytesOf(taken), QByteArray("mine"));
         QVERIFY2(probe(lines.first()).contains("codec_name=subrip"), qPrintable(lines.first()));
         // Most of what the reader says is recognised.
-        const QString subtitles = QString::fromUtf8(readAll(lines.first()));
+        const QString subtitles = QString::fromUtf8(bytesOf(lines.first()));
         const QStringList words = subtitles.toLower().split(QRegularExpression(QStringLiteral("\\W+")));
-        const QStringList said = QString(readAll(Data + "/librivox/transcription")).section('\n', 0, 0).split(' ').mid(1, 22);
+        const QStringList said = QString(bytesOf(Data + "/librivox/transcription")).section('\n', 0, 0).split(' ').mid(1, 22);
         const int heard = int(std::count_if(said.begin(), said.end(),
                                             [&](const QString& word) { return words.contains(word); }));
         QVERIFY2(heard * 2 > said.size(), qPrintable(subtitles));
@@ -255,7 +240,7 @@ private slots:
         QFETCH(QStringList, arguments); QFETCH(QByteArray, config); QFETCH(QString, stdOut); QFETCH(int, fileSize);
         QFETCH(QStringList, said);
         const QTemporaryDir home;
-        QVERIFY(config.isEmpty() || writeFile(home.filePath("config.ini"), config));
+        QVERIFY(config.isEmpty() || writeBytes(home.filePath("config.ini"), config));
         const auto output = [&](QProcess& process) {
             if (!stdOut.isEmpty())
                 process.setStandardOutputFile(stdOut);
@@ -278,7 +263,7 @@ private slots:
         // name: the copy's, or empty for the voice-over's own; stdIn: the text file comes as --text-file -
         columns<QString, bool, QString, QString>({"out", "stdIn", "folder", "name"});
         const QString files = m_files.path();
-        QVERIFY(writeFile(m_files.filePath("voice.mp3"), "mine"));
+        QVERIFY(writeBytes(m_files.filePath("voice.mp3"), "mine"));
         QVERIFY(link(files + "/missing.mp3", files, "dangling.mp3"));
         QVERIFY(QDir().mkpath(m_files.filePath("voices")));
         QTest::newRow("beside a file of that name") << files + "/voice.mp3" << false << files << "voice_01.mp3";
@@ -309,7 +294,7 @@ private slots:
         static const QRegularExpression duration(QStringLiteral("duration=([0-9.]+)"));
         QVERIFY2(probed.contains("codec_name=mp3") && duration.match(probed).captured(1).toDouble() > 1.0, qPrintable(probed));
         // What was there stays as it was.
-        QCOMPARE(readAll(m_files.filePath("voice.mp3")), QByteArray("mine"));
+        QCOMPARE(bytesOf(m_files.filePath("voice.mp3")), QByteArray("mine"));
         QVERIFY(QFileInfo(m_files.filePath("dangling.mp3")).isSymLink()
                 && !QFileInfo::exists(m_files.filePath("dangling.mp3")));
     }
@@ -399,11 +384,11 @@ private slots:
             // The copy is of the voice-over whose text file holds this run's text.
             QString own;
             for (const QString& kept : QDir(voiceOver).entryList({"*.kvtxt"}))
-                if (readAll(voiceOver + '/' + kept) == textOf(i).toUtf8())
+                if (bytesOf(voiceOver + '/' + kept) == textOf(i).toUtf8())
                     own = voiceOver + '/' + kept.chopped(6) + ".mp3";
             QVERIFY2(!own.isEmpty(), qPrintable(textOf(i)));
-            QCOMPARE(readAll(copyOf(out, i)), readAll(own));
-            QVERIFY2(!readAll(heard.out.trimmed()).isEmpty(), qPrintable(heard.out));
+            QCOMPARE(bytesOf(copyOf(out, i)), bytesOf(own));
+            QVERIFY2(!bytesOf(heard.out.trimmed()).isEmpty(), qPrintable(heard.out));
             subtitles.insert(heard.out.trimmed());
         }
         QCOMPARE(subtitles.size(), ParallelRuns);

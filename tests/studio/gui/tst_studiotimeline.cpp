@@ -99,12 +99,8 @@ private slots:
     void movesThatBreakTheTracksAreRefused()
     {
         NxStudioTimeline timeline;
-        std::vector<std::unique_ptr<NxTimelineClip>> clips;
-        clips.push_back(audioClip(0, 100));
-        clips.push_back(audioClip(200, 100));
-        const QList<NxTimelineClip*> added = timeline.addClips(std::move(clips), QStringLiteral("add"));
-        NxTimelineClip* first = added.at(0);
-        NxTimelineClip* second = added.at(1);
+        NxTimelineClip* first = addOne(timeline, audioClip(0, 100));
+        NxTimelineClip* second = addOne(timeline, audioClip(200, 100));
         const int audio = first->track();
         QCOMPARE(second->track(), audio);
         const int steps = timeline.undoStack()->count();
