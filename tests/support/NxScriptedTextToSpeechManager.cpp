@@ -2,6 +2,8 @@
 
 #include "INxClip.h"
 
+#include <utility>
+
 void NxScriptedTextToSpeechManager::reportState(int taskId, int state, int code, int progress, const QString& filePath)
 {
     NxTextToSpeechTaskInfo info;
@@ -47,14 +49,10 @@ void NxScriptedTextToSpeechManager::refresh()
 void NxScriptedTextToSpeechManager::querySubtitleProgress(int, int* completedCharacters, int* totalCharacters,
                                                           int* completedSentences, int* failed, int* totalSentences)
 {
-    if (completedCharacters)
-        *completedCharacters = charactersPerTask / 2;
-    if (totalCharacters)
-        *totalCharacters = charactersPerTask;
-    if (completedSentences)
-        *completedSentences = sentencesPerTask - failedSentences;
-    if (failed)
-        *failed = failedSentences;
-    if (totalSentences)
-        *totalSentences = sentencesPerTask;
+    const std::pair<int*, int> answers[] = {{completedCharacters, charactersPerTask / 2}, {totalCharacters, charactersPerTask},
+                                            {completedSentences, sentencesPerTask - failedSentences},
+                                            {failed, failedSentences}, {totalSentences, sentencesPerTask}};
+    for (const auto& [asked, answer] : answers)
+        if (asked)
+            *asked = answer;
 }
