@@ -225,8 +225,6 @@ private slots:
         trigger(QStringLiteral("Light"));
         trigger(QStringLiteral("Deutsch"));
         QCOMPARE(NxSingleton<NxSkinStyle>::instance()->GetSkinKind(), int(NxSkinPalette::LightSkin));
-        QCOMPARE(QApplication::palette().color(QPalette::Window),
-                 NxSkinPalette::Color(NxSkinPalette::LightSkin, NxSkinColor::Varnelo_Background_Surface1));
         m_window->resize(900, 600);
         QVERIFY(m_window->close());
 
