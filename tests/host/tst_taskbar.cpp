@@ -75,7 +75,6 @@ private slots:
     {
         // stateAfter: -1: none
         columns<qulonglong, qulonglong, int, QString>({"completed", "total", "stateAfter", "update"});
-        QTest::newRow("40 of 100 shows 0.4") << 40ull << 100ull << -1 << "0.4 shown";
         QTest::newRow("no progress state hides the bar") << 40ull << 100ull << int(TBPF_NOPROGRESS) << "0.4 hidden";
         QTest::newRow("paused state keeps it shown") << 40ull << 100ull << int(TBPF_PAUSED) << "0.4 shown";
         QTest::newRow("beyond the total is full") << 150ull << 100ull << -1 << "1 shown";
