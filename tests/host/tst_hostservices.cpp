@@ -450,7 +450,7 @@ private slots:
         value("quotes and backslashes", R"(say "hi" \ bye)");
         value("control characters before hex digits", QString("tab\there\x01" "4f\n"));
         value("non-Latin text and an emoji", QString::fromUtf8("Grüße 日本 😀"));
-        value("leading at sign", "@home");
+        value("leading at sign, as a marker would be", "@ByteArray(home)");
         value("empty", QString());
         value("number", -42);
         QByteArray every;

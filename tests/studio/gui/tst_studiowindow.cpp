@@ -1,7 +1,6 @@
 #include "INxAppInfo.h"
 #include "INxMediaObject.h"
 #include "NMessageDialog.h"
-#include "NxAppSettings.h"
 #include "NxCheckBox.h"
 #include "NxConfig.h"
 #include "NxCustomRadioButton.h"
@@ -10,9 +9,6 @@
 #include "NxMessageBoxWatch.h"
 #include "NxPushButton.h"
 #include "NxSequence.h"
-#include "NxSingleton.h"
-#include "NxSkinPalette.h"
-#include "NxSkinStyle.h"
 #include "NxSpeechServiceDialog.h"
 #include "NxSpeechToTextParamDialog.h"
 #include "NxStudioMainWindow.h"
@@ -218,22 +214,6 @@ private slots:
         trigger(QStringLiteral("Undo Delete clip"));
         QVERIFY(timeline()->isOnTimeline(clip));
         QVERIFY(greenAt(before));
-    }
-
-    void skinLanguageAndLayoutAreRemembered()
-    {
-        trigger(QStringLiteral("Light"));
-        trigger(QStringLiteral("Deutsch"));
-        QCOMPARE(NxSingleton<NxSkinStyle>::instance()->GetSkinKind(), int(NxSkinPalette::LightSkin));
-        m_window->resize(900, 600);
-        QVERIFY(m_window->close());
-
-        init();
-        QCOMPARE(m_window->size(), QSize(900, 600));
-        QVERIFY(action(QStringLiteral("Light"))->isChecked() && action(QStringLiteral("Deutsch"))->isChecked());
-        QCOMPARE(NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting()->GetLanguage(), 2);
-        trigger(QStringLiteral("Dark"));
-        trigger(QStringLiteral("English (US)"));
     }
 
     // Nothing configured is the command line's check, a URL that is not a server's the remote engine's.
