@@ -5,7 +5,7 @@
 //   nx-store-probe charge <name> <times>         a second and two characters a time,
 //                                                then [Marks] <name>=<times>; prints what was charged
 //   nx-store-probe topup <seconds> <characters>
-//   nx-store-probe general                       prints the general settings, then sets the language
+//   nx-store-probe general                       prints the general settings
 //   nx-store-probe log <lines>                   log lines and analytics events
 //   nx-store-probe write <path> <bytes> <new|replace>  one NxCheckedFile
 // The exit code is 0 when everything asked for was done.
@@ -62,10 +62,8 @@ int main(int argc, char** argv)
         return NxUsageAllowance::instance().topUp(args.value(1).toInt(), args.value(2).toInt()) ? 0 : 1;
     if (command == QLatin1String("general")) {
         NGeneralSettings* general = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
-        print(QStringLiteral("%1 %2 %3").arg(general->GetLanguage()).arg(int(general->GetSTTDeleteTaskNoTip()))
-                  .arg(int(general->GetTTSDeleteTaskNoTip())), true);
-        general->SetLanguage(general->GetLanguage() + 1);
-        return 0;
+        return print(QStringLiteral("%1 %2 %3").arg(general->GetLanguage()).arg(int(general->GetSTTDeleteTaskNoTip()))
+                         .arg(int(general->GetTTSDeleteTaskNoTip())), true);
     }
     if (command == QLatin1String("log")) {
         for (int i = 0; i < args.value(1).toInt(); ++i) {

@@ -1,7 +1,5 @@
 #include "NxScriptedVoiceServices.h"
 
-#include <QSet>
-
 namespace
 {
 NxScriptedVoiceAudition* latestAudition = nullptr;
@@ -14,13 +12,10 @@ void NxScriptedVoiceQuery::install(const NxVoiceScript& script)
 
 bool NxScriptedVoiceQuery::getLanguageList(QStringList& languageCodes)
 {
-    QSet<QString> seen;
     languageCodes.clear();
     for (const NxTextToSpeechVoiceInfo& voice : qAsConst(m_script.voices))
-        if (!seen.contains(voice.languageCode)) {
-            seen.insert(voice.languageCode);
+        if (!languageCodes.contains(voice.languageCode))
             languageCodes.append(voice.languageCode);
-        }
     return m_script.answers;
 }
 
@@ -123,13 +118,8 @@ void NxScriptedVoiceAudition::setObserver(INxTextToSpeechAuditionObserver* obser
     m_calls.append(observer ? QStringLiteral("setObserver") : QStringLiteral("setObserver null"));
 }
 
-void NxScriptedVoiceAudition::record(const char* name, int value)
-{
-    record(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(value)));
-}
-
-void NxScriptedVoiceAudition::record(const char* name)
+void NxScriptedVoiceAudition::record(const QString& call)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_calls.append(QString::fromLatin1(name));
+    m_calls.append(call);
 }

@@ -66,8 +66,8 @@ public:
 
 private:
     NxScriptedVoiceAudition() = default;
-    void record(const char* name, int value);
-    void record(const char* name);
+    void record(const QString& call);
+    void record(const char* name, int value) { record(QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(value)); }
 
     mutable std::mutex m_mutex;
     INxTextToSpeechAuditionObserver* m_observer = nullptr;

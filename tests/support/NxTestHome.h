@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NxDataHome.h"
+
 #include <QTemporaryDir>
 
 // Points the host's data folder at a fresh temporary folder for the life of
@@ -7,7 +9,7 @@
 class NxTestHome
 {
 public:
-    NxTestHome();
+    NxTestHome() { qputenv(NxDataHome::EnvironmentVariable, m_dir.path().toLocal8Bit()); }
 
     QString path() const { return m_dir.path(); }
 

@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <functional>
 #include <future>
 #include <memory>
 #include <mutex>
@@ -30,68 +31,52 @@ struct Log
     }
 };
 
-class CallBack : public INxSpeechToTextTaskManagerCallBack
+// The module's callback, or as "host" an observer of both services while it lives; writes "<who>:<what>".
+class Listener final : public INxSpeechToTextTaskObserver, public INxTextToSpeechTaskObserver
 {
 public:
-    explicit CallBack(Log& log) : m_log(log) {}
+    Listener(Log& log, const QString& who) : m_log(log), m_who(who), m_observes(who == "host")
+    {
+        if (m_observes)
+            NxTaskObservers::observe(stt()), NxTaskObservers::observe(tts());
+    }
+    ~Listener()
+    {
+        if (m_observes)
+            NxTaskObservers::unobserve(stt()), NxTaskObservers::unobserve(tts());
+    }
     void onTaskStateChanged(const NxSpeechToTextTaskInfo& info) override
     {
-        m_log.add(QStringLiteral("module:%1:%2").arg(info.taskId).arg(info.state));
+        state(info);
         if (block)
-            block(info);
+            block();
     }
-    void onRemainingChanged(int seconds) override { m_log.add(QStringLiteral("module:left %1").arg(seconds)); }
-    std::function<void(const NxSpeechToTextTaskInfo&)> block;
-
-private:
-    Log& m_log;
-};
-
-class Observer : public INxSpeechToTextTaskObserver
-{
-public:
-    explicit Observer(Log& log) : m_log(log) { NxTaskObservers::observe(this); }
-    ~Observer() { NxTaskObservers::unobserve(this); }
-    void onTaskStateChanged(const NxSpeechToTextTaskInfo& info) override
-    {
-        m_log.add(QStringLiteral("host:%1:%2:%3:%4").arg(info.taskId).arg(info.state).arg(info.code).arg(info.progress));
-    }
-    void onRemainingChanged(int seconds) override { m_log.add(QStringLiteral("host:left %1").arg(seconds)); }
-    void onTaskAdded(int taskId) override { m_log.add(QStringLiteral("host:added %1").arg(taskId)); }
-    void onTaskRemoved(int taskId) override { m_log.add(QStringLiteral("host:removed %1").arg(taskId)); }
-    void onSubtitlesExported(int taskId, const QString& path) override
-    {
-        m_log.add(QStringLiteral("host:exported %1 %2").arg(QString::number(taskId), path));
-    }
-
-private:
-    Log& m_log;
-};
-
-class TextToSpeechObserver : public INxTextToSpeechTaskObserver
-{
-public:
-    TextToSpeechObserver() { NxTaskObservers::observe(this); }
-    ~TextToSpeechObserver() { NxTaskObservers::unobserve(this); }
-    void onTaskStateChanged(const NxTextToSpeechTaskInfo& info) override
-    {
-        lines.append(QStringLiteral("report %1:%2").arg(info.taskId).arg(info.state));
-    }
-    void onRemainingChanged(int characters) override { lines.append(QStringLiteral("left %1").arg(characters)); }
+    void onTaskStateChanged(const NxTextToSpeechTaskInfo& info) override { state(info); }
+    void onRemainingChanged(int left) override { add(QStringLiteral("left %1").arg(left)); }
     void onSrtTaskProductProgress(const NxSrtTaskProductInfo& info) override
     {
-        lines.append(QStringLiteral("sentence %1:%2").arg(info.taskId).arg(info.index));
+        add(QStringLiteral("sentence %1:%2").arg(info.taskId).arg(info.index));
     }
-    void onTaskAdded(int taskId) override { lines.append(QStringLiteral("added %1").arg(taskId)); }
-    void onTaskRemoved(int taskId) override { lines.append(QStringLiteral("removed %1").arg(taskId)); }
-    QStringList lines; // written on the worker threads the scripted manager joins
-};
+    void onTaskAdded(int taskId) override { add(QStringLiteral("added %1").arg(taskId)); }
+    void onTaskRemoved(int taskId) override { add(QStringLiteral("removed %1").arg(taskId)); }
+    void onSubtitlesExported(int taskId, const QString& path) override
+    {
+        add(QStringLiteral("exported %1 %2").arg(QString::number(taskId), path));
+    }
+    std::function<void()> block; // runs inside a speech-to-text report
 
-class NullCallBack : public INxTextToSpeechTaskManagerCallBack
-{
-    void onTaskStateChanged(const NxTextToSpeechTaskInfo&) override {}
-    void onRemainingChanged(int) override {}
-    void onSrtTaskProductProgress(const NxSrtTaskProductInfo&) override {}
+private:
+    template <typename Info>
+    void state(const Info& info)
+    {
+        add(QStringLiteral("%1:%2:%3:%4").arg(info.taskId).arg(info.state).arg(info.code).arg(info.progress));
+    }
+    void add(const QString& line) { m_log.add(m_who + ':' + line); }
+    INxSpeechToTextTaskObserver* stt() { return this; }
+    INxTextToSpeechTaskObserver* tts() { return this; }
+    Log& m_log;
+    const QString m_who;
+    const bool m_observes;
 };
 
 } // namespace
@@ -115,24 +100,22 @@ private slots:
     void anObserverSeesEachReportRightAfterTheModule()
     {
         Log log;
-        CallBack callBack(log);
-        auto observer = std::make_unique<Observer>(log);
+        Listener callBack(log, "module");
+        auto observer = std::make_unique<Listener>(log, "host");
         INxSpeechToTextTaskManager* manager = INxSpeechToTextTaskManager::create();
         NxScriptedSpeechToTextManager* scripted = NxScriptedSpeechToTextManager::latest();
         manager->setCallBack(&callBack);
-        NxMediaFile talk(QStringLiteral("/media/talk.wav"), INxAbstractMedia::Audio, {1000, 1}, 5000,
-                         QStringLiteral("talk"));
-        NxMediaFile silent(QStringLiteral("/media/silent.wav"), INxAbstractMedia::Audio, {1000, 1}, 5000,
-                           QStringLiteral("silent"));
-        scripted->refusedNames.insert(QStringLiteral("silent"));
-        const int taskId = manager->addMaterialTask(&talk, QStringLiteral("en-US"));
-        QCOMPARE(manager->addMaterialTask(&silent, QStringLiteral("en-US")), -1);
+        NxMediaFile talk("/media/talk.wav", INxAbstractMedia::Audio, {1000, 1}, 5000, "talk");
+        NxMediaFile silent("/media/silent.wav", INxAbstractMedia::Audio, {1000, 1}, 5000, "silent");
+        scripted->refusedNames.insert("silent");
+        const int taskId = manager->addMaterialTask(&talk, "en-US");
+        QCOMPARE(manager->addMaterialTask(&silent, "en-US"), -1);
         scripted->reportState(taskId, NxSpeechToTextTaskInfo::Transcribing, 0, 40);
         scripted->reportRemainingFromWorker(30);
-        manager->exportSubtitles(taskId, QStringLiteral("/out/talk.srt"));
+        manager->exportSubtitles(taskId, "/out/talk.srt");
         QVERIFY(manager->removeTask(taskId));
         const QString id = QString::number(taskId);
-        QCOMPARE(log.lines, QStringList({"host:added " + id, "host:added -1", "module:" + id + ":8",
+        QCOMPARE(log.lines, QStringList({"host:added " + id, "host:added -1", "module:" + id + ":8:0:40",
                                          "host:" + id + ":8:0:40", "module:left 30", "host:left 30",
                                          "host:exported " + id + " /out/talk.srt", "host:removed " + id}));
         // Each report reaches both on the manager's thread.
@@ -142,7 +125,7 @@ private slots:
         // Once nobody observes, the module alone hears, and new managers come as made.
         observer.reset();
         scripted->reportState(taskId, NxSpeechToTextTaskInfo::Completed);
-        QCOMPARE(log.lines.last(), "module:" + id + ":10");
+        QCOMPARE(log.lines.last(), "module:" + id + ":10:0:0");
         manager->setCallBack(nullptr);
         manager->release();
         INxSpeechToTextTaskManager* unobserved = INxSpeechToTextTaskManager::create();
@@ -152,16 +135,14 @@ private slots:
 
     void unregisteringWaitsForAReportInFlight()
     {
-        Log log;
-        CallBack callBack(log);
-        Log observed;
-        const Observer observer(observed);
+        Log log, observed;
+        Listener callBack(log, "module");
+        const Listener observer(observed, "host");
         INxSpeechToTextTaskManager* manager = INxSpeechToTextTaskManager::create();
         NxScriptedSpeechToTextManager* scripted = NxScriptedSpeechToTextManager::latest();
         manager->setCallBack(&callBack);
-        std::promise<void> entered;
-        std::promise<void> leave;
-        callBack.block = [&](const NxSpeechToTextTaskInfo&) {
+        std::promise<void> entered, leave;
+        callBack.block = [&] {
             entered.set_value();
             leave.get_future().wait();
         };
@@ -174,14 +155,15 @@ private slots:
         reporter.join();
         callBack.block = nullptr;
         scripted->reportState(7, NxSpeechToTextTaskInfo::Completed);
-        QCOMPARE(log.lines, QStringList{"module:7:6"});
+        QCOMPARE(log.lines, QStringList{"module:7:6:0:0"});
         manager->release();
     }
 
     void textToSpeechReportsAndIdsPassThrough()
     {
-        NullCallBack callBack;
-        TextToSpeechObserver observer;
+        Log log;
+        Listener callBack(log, "module");
+        const Listener observer(log, "host");
         INxTextToSpeechTaskManager* manager = INxTextToSpeechTaskManager::create();
         NxScriptedTextToSpeechManager* scripted = NxScriptedTextToSpeechManager::latest();
         manager->setCallBack(&callBack);
@@ -193,7 +175,8 @@ private slots:
         scripted->reportState(taskId, NxTextToSpeechTaskInfo::Converting);
         scripted->productFromWorker(taskId, 2, 0, QString());
         const QString id = QString::number(taskId);
-        QCOMPARE(observer.lines, QStringList({"added " + id, "report " + id + ":6", "sentence " + id + ":2"}));
+        QCOMPARE(log.lines, QStringList({"host:added " + id, "module:" + id + ":6:0:0", "host:" + id + ":6:0:0",
+                                         "module:sentence " + id + ":2", "host:sentence " + id + ":2"}));
         manager->setCallBack(nullptr);
         manager->release();
     }
