@@ -2,9 +2,12 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTcpSocket>
+#include <QTimer>
 
+#include <algorithm>
 #include <cctype>
 #include <utility>
 
@@ -121,8 +124,10 @@ void NxFakeSpeechServer::accept()
             Connection* connection = m_connections.take(socket);
             if (m_held == socket)
                 m_held = nullptr;
-            if (connection && connection->answering)
+            if (connection && connection->answering) {
                 ++m_abandoned;
+                --m_waiting;
+            }
             delete connection;
             socket->deleteLater();
         });
@@ -190,16 +195,27 @@ bool NxFakeSpeechServer::parse(Connection& connection, QTcpSocket* socket)
     int status = 200;
     const Failure failure = m_failure == Failure::DropMidUpload ? Failure::None : nextFailure(&status);
     connection.answering = true;
+    m_mostAtOnce = std::max(m_mostAtOnce, ++m_waiting);
     if (failure == Failure::Stall)
         return false;
-    respond(socket, request, failure, status);
+    if (m_delayMs == 0) {
+        respond(socket, request, failure, status);
+        return true;
+    }
+    QPointer<QTcpSocket> target(socket);
+    QTimer::singleShot(m_delayMs, this, [this, target, request, failure, status] {
+        if (target)
+            respond(target, request, failure, status);
+    });
     return true;
 }
 
 void NxFakeSpeechServer::respond(QTcpSocket* socket, const Request& request, Failure failure, int status)
 {
-    if (Connection* connection = m_connections.value(socket))
+    if (Connection* connection = m_connections.value(socket)) {
         connection->answering = false;
+        --m_waiting;
+    }
     const bool speech = request.path.endsWith("/audio/speech");
     if (failure == Failure::Status) {
         // As some servers do, the error names the key it was shown.

@@ -48,6 +48,8 @@ public:
 
     void setTranscript(const QByteArray& verboseJson) { m_transcript = verboseJson; }
     void setSpeech(const QByteArray& mp3) { m_speech = mp3; }
+    // Every answer waits this long.
+    void setDelay(int milliseconds) { m_delayMs = milliseconds; }
     // After `skip` more requests answered, `count` requests fail so (every
     // one when count < 0).
     void fail(Failure failure, int status = 0, int count = -1, int skip = 0);
@@ -61,6 +63,8 @@ public:
     QList<Request> requests() const { return m_requests; }
     // Requests whose client hung up before they were answered.
     int abandoned() const { return m_abandoned; }
+    // The most requests that waited for their answers at once.
+    int mostAtOnce() const { return m_mostAtOnce; }
 
 private:
     struct Connection;
@@ -83,6 +87,9 @@ private:
     int m_failuresLeft = 0;
     int m_skipsLeft = 0;
     int m_abandoned = 0;
+    int m_delayMs = 0;
+    int m_waiting = 0;
+    int m_mostAtOnce = 0;
     qint64 m_holdAt = -1;
     QTcpSocket* m_held = nullptr;
 };

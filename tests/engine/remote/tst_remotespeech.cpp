@@ -177,6 +177,7 @@ private slots:
         m_speaker.reset();
         m_server.fail(Failure::None);
         m_server.letGo();
+        m_server.setDelay(0);
         m_server.setTranscript(transcript(Heard));
     }
 
@@ -266,6 +267,18 @@ private slots:
                                      Info::Completed}));
         QVERIFY2(upload.size() >= 3 && upload.first() == 0 && upload.last() == 100 && std::is_sorted(upload.begin(), upload.end()),
                  qPrintable(QString::number(upload.size())));
+    }
+
+    void noMoreTasksAreInFlightThanConfigured()
+    {
+        start({{"Concurrency", 3}});
+        m_server.setDelay(300);
+        QList<int> ids;
+        for (int i = 0; i < 7; ++i)
+            ids.append(m_manager->addMaterialTask(m_short.get(), QStringLiteral("en")));
+        for (const int id : qAsConst(ids))
+            QCOMPARE(ended(id).state, int(Info::Completed));
+        QCOMPARE(m_server.mostAtOnce(), 3);
     }
 
     void failuresEndInTheStageAndCodeTheModuleShows_data()

@@ -173,6 +173,9 @@ private slots:
         QTest::newRow("Windows line ends, no counters, a dot before the milliseconds")
             << "00:00:01.5 --> 00:00:02.25\r\nHi\r\n\r\n01:00:00,000 --> 01:00:00,040\r\nLate\r\n"
             << QStringList{"1500-2250 Hi", "3600000-3600040 Late"};
+        QTest::newRow("a block without timing is skipped, an end before the start is the start")
+            << "1\nnot a time\nText\n\n2\n00:00:05,000 --> 00:00:04,000\nBack\n" << QStringList{"5000-5000 Back"};
+        QTest::newRow("no cue at all") << "just some text\n" << QStringList{};
     }
     void subtitleFilesAreReadCueByCue()
     {

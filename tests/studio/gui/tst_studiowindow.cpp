@@ -1,6 +1,7 @@
 #include "INxAppInfo.h"
 #include "INxMediaObject.h"
 #include "NMessageDialog.h"
+#include "NxAppSettings.h"
 #include "NxCheckBox.h"
 #include "NxConfig.h"
 #include "NxCustomRadioButton.h"
@@ -9,6 +10,7 @@
 #include "NxMessageBoxWatch.h"
 #include "NxPushButton.h"
 #include "NxSequence.h"
+#include "NxSkinPalette.h"
 #include "NxSpeechServiceDialog.h"
 #include "NxSpeechToTextParamDialog.h"
 #include "NxStudioMainWindow.h"
@@ -217,6 +219,23 @@ private slots:
     }
 
     // Nothing configured is the command line's check, a URL that is not a server's the remote engine's.
+    void skinLanguageAndLayoutAreRemembered()
+    {
+        trigger(QStringLiteral("Light"));
+        trigger(QStringLiteral("Deutsch"));
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 NxSkinPalette::Color(NxSkinPalette::LightSkin, NxSkinColor::Varnelo_Background_Surface1));
+        m_window->resize(900, 600);
+        QVERIFY(m_window->close());
+
+        init();
+        QCOMPARE(m_window->size(), QSize(900, 600));
+        QVERIFY(action(QStringLiteral("Light"))->isChecked() && action(QStringLiteral("Deutsch"))->isChecked());
+        QCOMPARE(NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting()->GetLanguage(), 2);
+        trigger(QStringLiteral("Dark"));
+        trigger(QStringLiteral("English (US)"));
+    }
+
     void theStatusBarNamesTheSpeechEngineWithoutCredentials()
     {
         const QString section = QStringLiteral("RemoteSpeech"), key = QStringLiteral("ServerUrl");
