@@ -149,7 +149,6 @@ private slots:
     void clearingStopsAndRemovesEverything()
     {
         onEither([&](auto* helper) {
-            using Helper = std::remove_pointer_t<decltype(helper)>;
             auto* manager = managerOf(helper);
             const int first = add(helper, QStringLiteral("A"));
             const int second = add(helper, QStringLiteral("B"));
@@ -158,8 +157,8 @@ private slots:
             QVERIFY(!helper->hasUnfinishedTasks());
             manager->calls.clear();
             manager->removeAnswer = false; // answers are ignored when clearing
-            QSignalSpy counted(helper, &Helper::sigTaskCountChanged);
-            QSignalSpy dataChanged(helper, &Helper::sigDataChanged);
+            QSignalSpy counted(helper, SIGNAL(sigTaskCountChanged()));
+            QSignalSpy dataChanged(helper, SIGNAL(sigDataChanged(QModelIndex)));
             helper->clearAllTasks();
 
             QCOMPARE(manager->calls, (QStringList{"stopAll", QStringLiteral("removeTask:%1").arg(first),
@@ -684,8 +683,10 @@ private slots:
             QVERIFY(QFileInfo(tasks.at(i)->destPath).isDir());
             QVERIFY2(folder.startsWith(folders.at(i)), qPrintable(folder));
             for (int index : {0, 11, std::numeric_limits<int>::max()}) {
-                QString target;
-                QVERIFY(deliverSentence(ttsManager()->addedIds.at(i), index, &target));
+                QSignalSpy products(m_presenter.get(), &NxSpeechServicePresenter::sigSrtProductFileGenerate);
+                ttsManager()->productFromWorker(ttsManager()->addedIds.at(i), index, 0, source("sentence"));
+                QVERIFY(products.wait(5000));
+                const QString target = products.first().first().toString();
                 const QString sentence = entryIn(tasks.at(i)->destPath, target);
                 QVERIFY2(isFileName(sentence), qPrintable(sentence));
                 QVERIFY(QFile::exists(target));
@@ -857,16 +858,6 @@ private:
     }
     QList<NxSpeechToText::Task*> sttTasks() const { return tasksOf(*m_sttModel); }
     QList<NxTextToSpeech::Task*> ttsTasks() const { return tasksOf(*m_ttsModel); }
-    // Delivers one sentence of a subtitle task; `target` is where it was put.
-    bool deliverSentence(int taskId, int index, QString* target)
-    {
-        QSignalSpy products(m_presenter.get(), &NxSpeechServicePresenter::sigSrtProductFileGenerate);
-        ttsManager()->productFromWorker(taskId, index, 0, source("sentence"));
-        if (!products.wait(5000))
-            return false;
-        *target = products.first().first().toString();
-        return true;
-    }
 
     NxTimelineClip* clip(const QString& name, int type = INxClip::Video, qint64 frames = 250)
     {
@@ -883,14 +874,9 @@ private:
         return static_cast<NxTitleClip*>(m_clips.back().get());
     }
 
-    static QString subtitleFolder()
-    {
-        return QDir::cleanPath(INxAppInfo::getInstance()->getPath(INxAppInfo::SpeechToTextSubtitleFolder));
-    }
-    static QString outputFolder()
-    {
-        return QDir::cleanPath(INxAppInfo::getInstance()->getPath(INxAppInfo::TextToSpeechOutputFolder));
-    }
+    static QString folder(int kind) { return QDir::cleanPath(INxAppInfo::getInstance()->getPath(kind)); }
+    static QString subtitleFolder() { return folder(INxAppInfo::SpeechToTextSubtitleFolder); }
+    static QString outputFolder() { return folder(INxAppInfo::TextToSpeechOutputFolder); }
     static bool writes(const QString& path, const QByteArray& content) { return !writeFile(path, content).isEmpty(); }
     // A product file of the manager's storage, each with content of its own.
     QString source(const QByteArray& content)
