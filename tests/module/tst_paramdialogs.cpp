@@ -18,7 +18,6 @@
 #include "NxScriptedVoiceServices.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
-#include "NxSpeechLanguages.h"
 #include "NxSpeechToTextParamDialog.h"
 #include "NxTestHome.h"
 #include "NxTextToSpeechParamDialog.h"

@@ -10,6 +10,7 @@
 #include "NxSpeechServicePresenter.h"
 #include "NxSpeechToTextHelper.h"
 #include "NxSpeechToTextTableModel.h"
+#include "NxTestFiles.h"
 #include "NxTestHome.h"
 #include "NxTextToSpeechHelper.h"
 #include "NxTextToSpeechParamEvent.h"
@@ -116,14 +117,13 @@ private slots:
                 tips.append(amount);
                 success = true;
             }, Qt::DirectConnection);
-            const int notEnough = 1;
-            QVERIFY(deliver(helper, id, running, notEnough));
-            QVERIFY(deliver(helper, id, running, notEnough));
+            QVERIFY(deliver(helper, id, running, 1)); // code 1: not enough seconds or characters
+            QVERIFY(deliver(helper, id, running, 1));
             QCOMPARE(tips, QList<int>{lacking});
             QCOMPARE(managerOf(helper)->calls.filter(QStringLiteral("retryTask")).size(), 1);
 
             helper->resetPurchaseTip();
-            QVERIFY(deliver(helper, id, failed, notEnough));
+            QVERIFY(deliver(helper, id, failed, 1));
             QCOMPARE(tips.size(), 2);
         });
     }
@@ -139,8 +139,8 @@ private slots:
             connect(helper, &Helper::sigProgress, this, [&] { handledOn = QThread::currentThread(); },
                     Qt::DirectConnection);
             managerOf(helper)->reportState(id, running, 0, 30);
-            QCOMPARE(taskIn(helper, 0)->progress, 0); // not touched from the worker
-            QTRY_COMPARE(taskIn(helper, 0)->progress, 30);
+            QCOMPARE(tasksOf(*modelOf(helper)).first()->progress, 0); // not touched from the worker
+            QTRY_COMPARE(tasksOf(*modelOf(helper)).first()->progress, 30);
             QCOMPARE(handledOn, thread());
         });
     }
@@ -453,8 +453,8 @@ private slots:
         NxTitleClip* clip = title(QStringLiteral("Intro"), {QStringLiteral("Welcome")});
         const int first = addVoiceOver(clip, true);
         const int second = addVoiceOver(title(QStringLiteral("Outro"), {QStringLiteral("Bye")}), false);
-        QVERIFY(!writeFile(ttsTask(1)->destPath, "user's own file").isEmpty());
-        const QString produced = writeFile(m_storage.filePath(QStringLiteral("produced.mp3")), "ID3 fresh audio");
+        QVERIFY(writeBytes(ttsTask(1)->destPath, "user's own file"));
+        const QString produced = source("ID3 fresh audio");
 
         const NxLogCapture log;
         QSignalSpy audio(m_presenter.get(), &NxSpeechServicePresenter::sigAudioFileGenerate);
@@ -462,8 +462,8 @@ private slots:
         QVERIFY(deliver(m_tts.get(), second, 10, 0, 50, produced));
         QVERIFY(deliver(m_tts.get(), second, 10, 0, 50, m_storage.filePath(QStringLiteral("missing.mp3"))));
 
-        QCOMPARE(contentOf(ttsTask(0)->destPath), QByteArray("ID3 fresh audio"));
-        QCOMPARE(contentOf(outputFolder() + "/Intro - Welcome.kvtxt"), QByteArray("Spoken text of Intro"));
+        QCOMPARE(bytesOf(ttsTask(0)->destPath), QByteArray("ID3 fresh audio"));
+        QCOMPARE(bytesOf(outputFolder() + "/Intro - Welcome.kvtxt"), QByteArray("Spoken text of Intro"));
 
         // Only the task's own copy is announced; the other one stays the user's (see aResultThatCannotBeWritten...).
         QCOMPARE(audio.count(), 1);
@@ -486,7 +486,7 @@ private slots:
     {
         NxTimelineClip* dialog = clip(QStringLiteral("Dialog"), INxClip::Subtitle, 500);
         const int id = addVoiceOver(dialog, true);
-        const QString sentence = writeFile(m_storage.filePath(QStringLiteral("s.mp3")), "sentence audio");
+        const QString sentence = source("sentence audio");
         QSignalSpy products(m_presenter.get(), &NxSpeechServicePresenter::sigSrtProductFileGenerate);
 
         for (int index : {4, 5})
@@ -496,10 +496,10 @@ private slots:
         ttsManager()->productFromWorker(id, 6, 75, sentence);
         QTRY_COMPARE(products.count(), 3);
         // A sentence made again after a retry replaces the earlier file.
-        ttsManager()->productFromWorker(id, 4, 50, writeFile(m_storage.filePath(QStringLiteral("again.mp3")), "second take"));
+        ttsManager()->productFromWorker(id, 4, 50, source("second take"));
         QTRY_COMPARE(products.count(), 4);
         const QString folder = ttsTask(0)->destPath;
-        QCOMPARE(contentOf(folder + "/Dialog_5.mp3"), QByteArray("second take"));
+        QCOMPARE(bytesOf(folder + "/Dialog_5.mp3"), QByteArray("second take"));
 
         QCOMPARE(products.at(0).at(0).toString(), folder + "/Dialog_5.mp3");
         QCOMPARE(products.at(0).at(1).toString(), QStringLiteral("Dialog"));
@@ -601,7 +601,7 @@ private slots:
             const QString name = step.mid(kind.size() + 1);
             if (kind == QLatin1String("file")) {
                 const QString folder = name.endsWith(QLatin1String(".srt")) ? subtitleFolder() : outputFolder();
-                QVERIFY(writes(folder + QLatin1Char('/') + name, QByteArray()));
+                QVERIFY(writeBytes(folder + QLatin1Char('/') + name, QByteArray()));
             } else if (kind == QLatin1String("timeline")) {
                 QVERIFY(m_stt->addTimelineTask(&sequence, QStringLiteral("en-US"), false));
             } else if (kind == QLatin1String("material")) {
@@ -702,8 +702,8 @@ private slots:
     {
         // Names that tasks of another process hold.
         QVERIFY(QDir().mkpath(subtitleFolder()) && QDir().mkpath(outputFolder()));
-        QVERIFY(writes(subtitleFolder() + "/.Material_Interview.reserved", QByteArray()));
-        QVERIFY(writes(outputFolder() + "/.Intro - Welcome.reserved", QByteArray()));
+        QVERIFY(writeBytes(subtitleFolder() + "/.Material_Interview.reserved", QByteArray()));
+        QVERIFY(writeBytes(outputFolder() + "/.Intro - Welcome.reserved", QByteArray()));
         NxMediaFile media(QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250);
         QVERIFY(m_stt->addMaterialTasks({&media}, QStringLiteral("en-US"), false));
         QVERIFY(addVoiceOvers({title("Intro", {"Welcome"}), title("Intro", {"Welcome"})}));
@@ -738,7 +738,7 @@ private slots:
         const NxSpeechToText::Task* subtitles = sttTasks().at(0);
         const NxTextToSpeech::Task* voiceOver = ttsTasks().at(0);
         // Another program wrote where the tasks are to write.
-        QVERIFY(writes(subtitles->destPath, "theirs") && writes(voiceOver->destPath, "theirs"));
+        QVERIFY(writeBytes(subtitles->destPath, "theirs") && writeBytes(voiceOver->destPath, "theirs"));
 
         QSignalSpy subtitleFiles(m_presenter.get(), &NxSpeechServicePresenter::sigSrtFileGenerate);
         QSignalSpy audioFiles(m_presenter.get(), &NxSpeechServicePresenter::sigAudioFileGenerate);
@@ -749,8 +749,8 @@ private slots:
         QTRY_COMPARE(voiceOver->status, int(NxTextToSpeech::DownloadFailed));
         QCOMPARE(subtitleFiles.count(), 0);
         QCOMPARE(audioFiles.count(), 0);
-        QCOMPARE(contentOf(subtitles->destPath), QByteArray("theirs"));
-        QCOMPARE(contentOf(voiceOver->destPath), QByteArray("theirs"));
+        QCOMPARE(bytesOf(subtitles->destPath), QByteArray("theirs"));
+        QCOMPARE(bytesOf(voiceOver->destPath), QByteArray("theirs"));
 
         // Once the names are free, a retry writes what was made before; nothing is made again.
         QVERIFY(QFile::remove(subtitles->destPath) && QFile::remove(voiceOver->destPath));
@@ -760,7 +760,7 @@ private slots:
         QTRY_COMPARE(audioFiles.count(), 1);
         QCOMPARE(subtitles->status, int(NxSpeechToText::Completed));
         QCOMPARE(voiceOver->status, int(NxTextToSpeech::Completed));
-        QCOMPARE(contentOf(voiceOver->destPath), QByteArray("ours"));
+        QCOMPARE(bytesOf(voiceOver->destPath), QByteArray("ours"));
         QVERIFY(!sttManager()->calls.contains(QStringLiteral("retryTask:%1").arg(sttId)));
     }
 
@@ -806,10 +806,7 @@ private:
     void onEither(const Body& body)
     {
         QFETCH(bool, speechToText);
-        if (speechToText)
-            body(m_stt.get());
-        else
-            body(m_tts.get());
+        speechToText ? body(m_stt.get()) : body(m_tts.get());
     }
 
     static NxScriptedSpeechToTextManager* sttManager() { return NxScriptedSpeechToTextManager::latest(); }
@@ -826,10 +823,8 @@ private:
             tasks.append(Model::taskFromVariant(model.index(row, 0).data(Qt::UserRole)));
         return tasks;
     }
-    template <typename Helper>
-    auto taskIn(Helper* helper, int row) const { return tasksOf(*modelOf(helper)).at(row); }
-    NxSpeechToText::Task* sttTask(int row) const { return taskIn(m_stt.get(), row); }
-    NxTextToSpeech::Task* ttsTask(int row) const { return taskIn(m_tts.get(), row); }
+    NxSpeechToText::Task* sttTask(int row) const { return tasksOf(*m_sttModel).at(row); }
+    NxTextToSpeech::Task* ttsTask(int row) const { return tasksOf(*m_ttsModel).at(row); }
 
     // Reports from the manager's thread; true once the controller has taken the report in.
     template <typename Helper, typename... Rest>
@@ -877,21 +872,11 @@ private:
     static QString folder(int kind) { return QDir::cleanPath(INxAppInfo::getInstance()->getPath(kind)); }
     static QString subtitleFolder() { return folder(INxAppInfo::SpeechToTextSubtitleFolder); }
     static QString outputFolder() { return folder(INxAppInfo::TextToSpeechOutputFolder); }
-    static bool writes(const QString& path, const QByteArray& content) { return !writeFile(path, content).isEmpty(); }
     // A product file of the manager's storage, each with content of its own.
     QString source(const QByteArray& content)
     {
-        return writeFile(m_storage.filePath(QStringLiteral("product%1.mp3").arg(m_sources++)), content);
-    }
-    static QString writeFile(const QString& path, const QByteArray& content)
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() ? path : QString();
-    }
-    static QByteArray contentOf(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const QString path = m_storage.filePath(QStringLiteral("product%1.mp3").arg(m_sources++));
+        return writeBytes(path, content) ? path : QString();
     }
 
     NxTestHome m_home;

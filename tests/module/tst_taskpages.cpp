@@ -73,10 +73,7 @@ class TaskPagesTest : public QObject
     template <typename Body>
     void onHelper(const Body& body)
     {
-        if (m_stt)
-            body(m_stt.get());
-        else
-            body(m_tts.get());
+        m_stt ? body(m_stt.get()) : body(m_tts.get());
     }
 
     void open(Service service)
