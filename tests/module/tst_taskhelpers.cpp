@@ -55,18 +55,10 @@ bool isFileName(const QString& name)
 QString entryIn(const QString& folder, const QString& path)
 {
     const QString prefix = QDir::cleanPath(folder) + QLatin1Char('/');
-    if (!path.startsWith(prefix))
-        return QString();
-    return path.mid(prefix.size());
+    return path.startsWith(prefix) ? path.mid(prefix.size()) : QString();
 }
 
-QString repeated(uint codePoint, int count)
-{
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text += QString::fromUcs4(&codePoint, 1);
-    return text;
-}
+QString repeated(uint codePoint, int count) { return QString::fromUcs4(&codePoint, 1).repeated(count); }
 }
 
 // The controllers of both services, each over its table model, with scripted managers,
