@@ -18,7 +18,6 @@
 #include "NxScriptedVoiceServices.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
-#include "NxSpeechLanguages.h"
 #include "NxSpeechToTextParamDialog.h"
 #include "NxTestHome.h"
 #include "NxTextToSpeechParamDialog.h"
@@ -46,10 +45,8 @@ namespace
 const QString SpeechToText = QStringLiteral("speech-to-text");
 const QString TextToSpeech = QStringLiteral("text-to-speech");
 const QString Classic = QStringLiteral("classic text-to-speech");
-const QString MatchText = QStringLiteral("Transcriptions are automatically matched to the timeline");
 const QString SttPopup = QStringLiteral("embeded_window_popup{window_name=STT_params_setting}");
 const QString TtsPopup = QStringLiteral("embeded_window_popup{window_name=TTS_params_setting}");
-const QString PanelSource = QStringLiteral("NxSpeechService/NxTextToSpeechParamVarneloPanel");
 const QString BothLanguages = QStringLiteral("tips: Support Chinese And English Tranfer");
 const QString EnglishOnly = QStringLiteral("tips: only Support EnglishTransfer");
 
@@ -120,11 +117,7 @@ class ParamDialogsTest : public QObject
         else
             m_dialog = std::make_unique<NxTextToSpeechParamDlg>(nullptr);
     }
-    void show(const QString& dialog)
-    {
-        open(dialog);
-        m_dialog->show();
-    }
+    void show(const QString& dialog) { open(dialog); m_dialog->show(); }
     NxSpeechToTextParamDialog* stt() const { return static_cast<NxSpeechToTextParamDialog*>(m_dialog.get()); }
     NxTextToSpeechParamDialog* tts() const { return static_cast<NxTextToSpeechParamDialog*>(m_dialog.get()); }
     NxTextToSpeechParamDlg* classic() const { return static_cast<NxTextToSpeechParamDlg*>(m_dialog.get()); }
@@ -134,26 +127,13 @@ class ParamDialogsTest : public QObject
     NxComboBox* combo() const { return m_dialog->findChild<NxComboBox*>(); }
 
     // The speech-to-text dialog.
-    NxCustomRadioButton* radio(bool clip) const
+    NxCustomRadioButton* radio(const QString& text) const
     {
-        const QString text = clip ? "Clip selection" : "The entire timeline sequence";
         return childCaptioned<NxCustomRadioButton>(m_dialog.get(), text, &NxCustomRadioButton::displayText);
     }
-    NxCustomRadioButton* clip() const { return radio(true); }
-    NxCustomRadioButton* timeline() const { return radio(false); }
+    NxCustomRadioButton* clip() const { return radio("Clip selection"); }
+    NxCustomRadioButton* timeline() const { return radio("The entire timeline sequence"); }
     NxCheckBox* matchBox() const { return m_dialog->findChild<NxCheckBox*>(); }
-    // What a user changes before changing their mind: every slider to its end,
-    // another radio in each group, the check box.
-    void change()
-    {
-        for (auto* slider : m_dialog->findChildren<NxPropertyNonLineSliderEx*>())
-            QTest::keyClick(slider, Qt::Key_End);
-        for (auto* radio : m_dialog->findChildren<NxRadioButton*>())
-            if (!radio->isChecked())
-                QTest::mouseClick(radio, Qt::LeftButton);
-        for (auto* box : m_dialog->findChildren<NxCheckBox*>())
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-    }
 
     // The voice-list dialog.
     NxVoicePanel* grid() const { return m_dialog->findChild<NxVoicePanel*>(); }
@@ -194,7 +174,7 @@ private slots:
     {
         NxScriptedVoiceAudition::install();
         m_logHandle = GetGlobalLogInstance()->addListener([this](const NxLogEntry& entry) {
-            if (entry.file == PanelSource)
+            if (entry.file == QLatin1String("NxSpeechService/NxTextToSpeechParamVarneloPanel"))
                 m_log << entry.message;
         });
     }
@@ -207,11 +187,7 @@ private slots:
         store(ClassicGroup, ClassicKeys, {});
         m_log.clear();
     }
-    void cleanup()
-    {
-        m_dialog.reset();
-        m_events.reset();
-    }
+    void cleanup() { m_dialog.reset(); m_events.reset(); }
 
     void closingWithoutConfirmingRemembersAndReportsNothing_data()
     {
@@ -233,7 +209,15 @@ private slots:
         connect(m_dialog.get(), &QDialog::finished, this, [&] { atClose = remembered(); });
         whenModal(this, [&](QWidget* modal) {
             QCOMPARE(modal, m_dialog.get());
-            change();
+            // What a user changes before changing their mind: every slider to its end,
+            // another radio in each group, the check box.
+            for (auto* slider : m_dialog->findChildren<NxPropertyNonLineSliderEx*>())
+                QTest::keyClick(slider, Qt::Key_End);
+            for (auto* radio : m_dialog->findChildren<NxRadioButton*>())
+                if (!radio->isChecked())
+                    QTest::mouseClick(radio, Qt::LeftButton);
+            for (auto* box : m_dialog->findChildren<NxCheckBox*>())
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
             dismissDialog(m_dialog.get(), how);
         });
         QCOMPARE(m_dialog->exec(), int(QDialog::Rejected));
@@ -314,7 +298,7 @@ private slots:
         show(dialog);
         const int chosen = combo()->currentIndex();
         NxMapTranslator translator;
-        translator.texts.insert({context, MatchText.toUtf8()}, QString(50, 'a') + QStringLiteral(" bbbb ccccc"));
+        translator.texts.insert({context, "Transcriptions are automatically matched to the timeline"}, QString(50, 'a') + QStringLiteral(" bbbb ccccc"));
         translator.texts.insert({context, "OK"}, QStringLiteral("Gut"));
         QCoreApplication::installTranslator(&translator); // windows hear of it through a posted event
         const auto removed = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
@@ -513,7 +497,7 @@ private slots:
     // property; the settings area asks for type 5, its raised surface.
     void theSettingsAreaNamesItsBackgroundForTheKit_data()
     {
-        QTest::addColumn<int>("skin");
+        columns<int>({"skin"});
         QTest::newRow("dark skin") << 0;
         QTest::newRow("light skin") << 1;
     }

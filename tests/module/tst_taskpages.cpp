@@ -69,13 +69,11 @@ class TaskPagesTest : public QObject
         const QRect r = cell(row, Model::OperationColumn);
         return {r.x() + 8, r.y() + (r.height() == 56 ? 16 : 4), 24, 24};
     }
+    QObject* helper() const { return m_stt ? static_cast<QObject*>(m_stt.get()) : m_tts.get(); }
     template <typename Body>
     void onHelper(const Body& body)
     {
-        if (m_stt)
-            body(m_stt.get());
-        else
-            body(m_tts.get());
+        m_stt ? body(m_stt.get()) : body(m_tts.get());
     }
 
     void open(Service service)
@@ -88,15 +86,8 @@ class TaskPagesTest : public QObject
     }
     void openPage()
     {
-        if (m_stt) {
-            auto page = std::make_unique<NxSpeechToTextWidget>(m_stt.get(), nullptr);
-            m_table = page->table();
-            m_page = std::move(page);
-        } else {
-            auto page = std::make_unique<NxTextToSpeechWidget>(m_tts.get(), nullptr);
-            m_table = page->table();
-            m_page = std::move(page);
-        }
+        const auto take = [this](auto* page) { m_table = page->table(); m_page.reset(page); };
+        m_stt ? take(new NxSpeechToTextWidget(m_stt.get(), nullptr)) : take(new NxTextToSpeechWidget(m_tts.get(), nullptr));
         m_page->resize(890, 500);
         m_page->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
@@ -127,17 +118,10 @@ class TaskPagesTest : public QObject
     // carry a bar).
     bool deliver(int taskId, int state, int code = 0, int progress = 0)
     {
-        bool handled = false;
-        onHelper([&](auto* helper) {
-            QSignalSpy spy(helper, &std::remove_pointer_t<decltype(helper)>::sigTaskStateChanged);
-            if (m_stt)
-                sttManager()->reportState(taskId, state, code, progress);
-            else
-                ttsManager()->reportState(taskId, state, code, progress);
-            handled = spy.wait(5000);
-        });
+        QSignalSpy handled(helper(), SIGNAL(sigTaskStateChanged(int)));
+        m_stt ? sttManager()->reportState(taskId, state, code, progress) : ttsManager()->reportState(taskId, state, code, progress);
         const QList<int> tall = m_stt ? QList<int>{3, 5, 7} : QList<int>{NxTextToSpeech::Converting};
-        return handled && QTest::qWaitFor([&] {
+        return handled.wait(5000) && QTest::qWaitFor([&] {
             for (int row = 0; row < model()->rowCount(); ++row)
                 if (table()->rowHeight(row) != (tall.contains(status(row)) ? 56 : 32))
                     return false;
@@ -156,11 +140,7 @@ class TaskPagesTest : public QObject
     std::vector<std::unique_ptr<NxTimelineClip>> m_clips;
 
 private slots:
-    void initTestCase()
-    {
-        NxScriptedSpeechToTextManager::install();
-        NxScriptedTextToSpeechManager::install();
-    }
+    void initTestCase() { NxScriptedSpeechToTextManager::install(); NxScriptedTextToSpeechManager::install(); }
 
     void init()
     {
@@ -377,9 +357,8 @@ private slots:
         const int id = addTask(QStringLiteral("Target"));
         QVERIFY(deliver(id, state, 0, 20));
         (speechToText ? sttManager()->removeAnswer : ttsManager()->removeAnswer) = !refuses;
-        QObject* helper = speechToText ? static_cast<QObject*>(m_stt.get()) : m_tts.get();
-        QSignalSpy counted(helper, SIGNAL(sigTaskCountChanged()));
-        QSignalSpy finished(helper, SIGNAL(sigTaskFinish()));
+        QSignalSpy counted(helper(), SIGNAL(sigTaskCountChanged()));
+        QSignalSpy finished(helper(), SIGNAL(sigTaskFinish()));
         bool asked = false;
         whenMessageBoxOpens(m_watch.get(), [&](NMessageDialog* box) {
             asked = true;
