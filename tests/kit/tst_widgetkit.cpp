@@ -10,7 +10,6 @@
 #include "NxPropertyNonLineSliderEx.h"
 #include "NxPushButton.h"
 #include "NxRadioButton.h"
-#include "NxScreen.h"
 #include "NxSingleton.h"
 #include "NxSkinChangeEvent.h"
 #include "NxSkinPalette.h"
@@ -28,7 +27,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
@@ -119,20 +117,6 @@ const QList<QPair<const char*, Maker>> Controls{
     {"slider", speedSlider},
 };
 
-template <typename Control = QWidget>
-Control* make(int control, QWidget* parent)
-{
-    return static_cast<Control*>(Controls[control].second(parent));
-}
-enum { CustomRadio = 4 };
-
-void addControlRows()
-{
-    QTest::addColumn<int>("which");
-    for (int which = 0; which < Controls.size(); ++which)
-        QTest::newRow(Controls[which].first) << which;
-}
-
 NxSkinStyle* style() { return NxSingleton<NxSkinStyle>::instance(); }
 
 qreal luminance(const QColor& c)
@@ -149,7 +133,6 @@ QColor onSurface(C::NxColorType role)
     return QColor::fromRgbF(top.redF() * a + base.redF() * (1 - a), top.greenF() * a + base.greenF() * (1 - a),
                             top.blueF() * a + base.blueF() * (1 - a));
 }
-
 
 struct Recorder : INxSkinEventHandler
 {
@@ -353,7 +336,8 @@ private slots:
     {
         QFETCH(bool, checked); QFETCH(QString, action); QFETCH(bool, after); QFETCH(QList<bool>, signalled);
         Window window;
-        auto* radio = window.add(make<NxCustomRadioButton>(CustomRadio, window.top.get()));
+        auto* radio = window.add(NxCustomRadioButton::createCustomRadioButton(window.top.get()));
+        radio->setDisplayText("Clip selection");
         radio->setChecked(checked);
         QVERIFY(window.show());
         QSignalSpy changes(radio, &NxCustomRadioButton::sigStateChanged);
@@ -372,11 +356,16 @@ private slots:
         QCOMPARE(seen, signalled);
     }
 
-    void disabledControlsLookDimmed_data() { addControlRows(); }
+    void disabledControlsLookDimmed_data()
+    {
+        QTest::addColumn<int>("which");
+        for (int which = 0; which < Controls.size(); ++which)
+            QTest::newRow(Controls[which].first) << which;
+    }
     void disabledControlsLookDimmed()
     {
         QFETCH(int, which);
-        std::unique_ptr<QWidget> control(make(which, nullptr));
+        std::unique_ptr<QWidget> control(Controls[which].second(nullptr));
         control->resize(control->sizeHint().expandedTo(control->size()));
         const QImage enabled = shot(control.get());
         control->setEnabled(false);
