@@ -53,11 +53,8 @@ std::unique_ptr<QProcess> startProbe(const QStringList& args, const QString& hom
     environment.insert(QStringLiteral("NXSPEECH_HOME"), home);
     child->setProcessEnvironment(environment);
     child->setWorkingDirectory(home);
-    if (fileBlocks)
-        child->start("bash", QStringList{"-c", QString("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(fileBlocks),
-                                         NX_STORE_PROBE} + args);
-    else
-        child->start(NX_STORE_PROBE, args);
+    const QString blocks = fileBlocks ? QString::number(fileBlocks) : QStringLiteral("unlimited");
+    child->start("bash", QStringList{"-c", QString("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(blocks), NX_STORE_PROBE} + args);
     return child;
 }
 
@@ -188,23 +185,16 @@ private slots:
         QCOMPARE(config.GetAppValue("Speech", "config.ini", false, QVariant()).toString(), QString("Grüße aus CONFIG.INI"));
     }
 
-    void generalSettingsReachOtherProcesses_data()
-    {
-        columns<bool, int, bool, bool>({"store", "language", "sttNoTip", "ttsNoTip"});
-        QTest::newRow("nothing stored yet answers the defaults") << false << 1 << false << false;
-        QTest::newRow("speech-to-text flag alone") << true << 3 << true << false;
-        QTest::newRow("text-to-speech flag alone") << true << 7 << false << true;
-    }
     void generalSettingsReachOtherProcesses()
     {
-        QFETCH(bool, store); QFETCH(int, language); QFETCH(bool, sttNoTip); QFETCH(bool, ttsNoTip);
         NGeneralSettings* general = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
-        if (store) {
-            general->SetLanguage(language);
-            general->SetSTTDeleteTaskNoTip(sttNoTip);
-            general->SetTTSDeleteTaskNoTip(ttsNoTip);
+        QCOMPARE(probe({"general"}, home()).out, QString("1 0 0")); // nothing stored yet: the defaults
+        for (const bool stt : {true, false}) { // each flag alone
+            general->SetLanguage(stt ? 3 : 7);
+            general->SetSTTDeleteTaskNoTip(stt);
+            general->SetTTSDeleteTaskNoTip(!stt);
+            QCOMPARE(probe({"general"}, home()).out, QString("%1 %2 %3").arg(stt ? 3 : 7).arg(int(stt)).arg(int(!stt)));
         }
-        QCOMPARE(probe({"general"}, home()).out, QString("%1 %2 %3").arg(language).arg(int(sttNoTip)).arg(int(ttsNoTip)));
     }
 
     void parallelProcessesLoseNoChargeTopUpOrValue()

@@ -401,13 +401,10 @@ private slots:
     {
         // preset: the check box's first state, -1 for a box without one
         columns<QString, int, int, int, bool>({"answer", "preset", "ticks", "code", "checked"});
-        QTest::newRow("Confirm answers 2") << "Confirm" << 0 << 0 << int(Confirm) << false;
-        QTest::newRow("Cancel answers 3") << "Cancel" << 0 << 0 << int(Cancel) << false;
-        QTest::newRow("Escape answers no button") << "Escape" << 0 << 0 << int(NoButton) << false;
         QTest::newRow("the cross answers no button") << "\u2715" << 0 << 0 << int(NoButton) << false;
-        QTest::newRow("ticked by the user") << "Confirm" << 0 << 1 << int(Confirm) << true;
-        QTest::newRow("preset tick cleared") << "Cancel" << 1 << 1 << int(Cancel) << false;
-        QTest::newRow("preset tick kept on Escape") << "Escape" << 1 << 0 << int(NoButton) << true;
+        QTest::newRow("Confirm answers 2, ticked by the user") << "Confirm" << 0 << 1 << int(Confirm) << true;
+        QTest::newRow("Cancel answers 3, a preset tick cleared") << "Cancel" << 1 << 1 << int(Cancel) << false;
+        QTest::newRow("Escape answers no button, a preset tick kept") << "Escape" << 1 << 0 << int(NoButton) << true;
         QTest::newRow("no check box reads unticked") << "Confirm" << -1 << 0 << int(Confirm) << false;
     }
     void messageBoxAnswersWithTheButtonUsed()

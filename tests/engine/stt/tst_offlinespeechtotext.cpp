@@ -47,14 +47,6 @@ bool writeWave(const QStringList& inputs, int count, const QString& output)
     return QProcess::execute(QStringLiteral("ffmpeg"), arguments) == 0;
 }
 
-QStringList inputsOf(const QStringList& files)
-{
-    QStringList arguments;
-    for (const QString& file : files)
-        arguments += {"-i", file};
-    return arguments;
-}
-
 // Reads a SubRip file into `cues`; answers the first rule it or its cues
 // break (well-formed, inside the audio, ordered, 0.8-7 s, two lines of 42),
 // or nothing.
@@ -63,18 +55,15 @@ QString readCues(const QString& path, double duration, QVector<Cue>& cues)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QStringLiteral("no file");
-    static const QRegularExpression times(QStringLiteral(R"(^(\d\d):(\d\d):(\d\d),(\d{3}) --> (\d\d):(\d\d):(\d\d),(\d{3})$)"));
+    static const QRegularExpression times(QStringLiteral(R"(^(\d\d:\d\d:\d\d,\d{3}) --> (\d\d:\d\d:\d\d,\d{3})$)"));
     const QStringList blocks = QString::fromUtf8(file.readAll()).split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
     for (int i = 0; i < blocks.size(); ++i) {
         const QStringList lines = blocks[i].split('\n', Qt::SkipEmptyParts);
         const QRegularExpressionMatch match = times.match(lines.value(1));
         if (lines.size() < 3 || lines[0] != QString::number(i + 1) || !match.hasMatch())
             return QStringLiteral("block %1 is malformed").arg(i + 1);
-        const auto at = [&](int field) {
-            return match.captured(field).toInt() * 3600 + match.captured(field + 1).toInt() * 60
-                   + match.captured(field + 2).toInt() + match.captured(field + 3).toInt() / 1000.0;
-        };
-        const Cue cue{at(1), at(5), lines.mid(2)};
+        const auto at = [&](int field) { return QTime::fromString(match.captured(field), "hh:mm:ss,zzz").msecsSinceStartOfDay() / 1e3; };
+        const Cue cue{at(1), at(2), lines.mid(2)};
         const double length = cue.end - cue.start;
         const bool wide = std::any_of(cue.lines.begin(), cue.lines.end(), [](const QString& l) { return l.size() > 42; });
         if (cue.start < 0 || cue.end > duration + 0.001 || (i > 0 && cue.start < cues.last().end))
@@ -89,8 +78,7 @@ QString readCues(const QString& path, double duration, QVector<Cue>& cues)
 // Whether the host's log holds an error line naming `text`.
 bool loggedError(const QString& text)
 {
-    QFile log(GetGlobalLogInstance()->filePath());
-    const QStringList lines = log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()).split('\n') : QStringList();
+    const QStringList lines = QString::fromUtf8(bytesOf(GetGlobalLogInstance()->filePath())).split('\n');
     return !lines.filter(QStringLiteral(" ERROR ")).filter(text).isEmpty();
 }
 
@@ -136,18 +124,18 @@ private slots:
             QSKIP("pocketsphinx-testdata is not installed");
         QFile transcription(Data + QStringLiteral("/librivox/transcription"));
         QVERIFY(transcription.open(QIODevice::ReadOnly | QIODevice::Text));
-        QStringList recordings;
+        QStringList recordings; // as ffmpeg's inputs
         static const QRegularExpression line(QStringLiteral(R"(^<s> (.*) </s> \((.*)\)$)"));
         for (const QString& text : QString::fromUtf8(transcription.readAll()).split('\n', Qt::SkipEmptyParts)) {
             const QRegularExpressionMatch match = line.match(text.trimmed());
             QVERIFY(match.hasMatch());
             m_transcription += match.captured(1) + QLatin1Char(' ');
-            recordings += Data + QStringLiteral("/librivox/%1.wav").arg(match.captured(2));
+            recordings += {"-i", Data + QStringLiteral("/librivox/%1.wav").arg(match.captured(2))};
         }
         const QString speech = file("speech.wav");
-        QVERIFY2(writeWave(inputsOf(recordings), recordings.size(), speech), "ffmpeg could not join the recordings");
+        QVERIFY2(writeWave(recordings, recordings.size() / 2, speech), "ffmpeg could not join the recordings");
         m_speechSeconds = (QFileInfo(speech).size() - 44) / 32000.0;
-        QVERIFY(writeWave(inputsOf({speech, speech, speech, speech}), 4, file("long.wav")));
+        QVERIFY(writeWave({"-i", speech, "-i", speech, "-i", speech, "-i", speech}, 4, file("long.wav")));
         QVERIFY(writeWave({"-t", "15", "-i", speech}, 1, file("excerpt.wav")));
         QVERIFY(writeWave({"-f", "s16le", "-ar", "16000", "-ac", "1", "-i", Data + "/goforward.raw"}, 1, file("goforward.wav")));
         QVERIFY(writeWave({"-f", "lavfi", "-i", "anullsrc=r=16000:cl=mono", "-t", "5"}, 1, file("silence.wav")));
@@ -158,9 +146,8 @@ private slots:
         // An MP4 container keeps its index at its end: its first 16 KiB alone are not media.
         QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"), {"-nostdin", "-loglevel", "error", "-y", "-i", speech,
                                                              "-c:a", "aac", file("whole.m4a")}), 0);
-        QFile whole(file("whole.m4a"));
-        QVERIFY(whole.open(QIODevice::ReadOnly) && whole.size() > 16 * 1024);
-        QVERIFY(writeBytes(file("cut short.m4a"), whole.read(16 * 1024)));
+        const QByteArray whole = bytesOf(file("whole.m4a"));
+        QVERIFY(whole.size() > 16 * 1024 && writeBytes(file("cut short.m4a"), whole.left(16 * 1024)));
         QVERIFY(writeBytes(file("picture.y4m"), silentVideo()));
     }
     void init()

@@ -30,8 +30,7 @@ constexpr int ParallelRuns = 3;
 struct Run
 {
     int exitCode = -1;
-    QString out;
-    QString err;
+    QString out, err;
     QStringList outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
@@ -131,10 +130,7 @@ private slots:
         QVERIFY(writeBytes(m_files.filePath("text.txt"), "Hello from a file,\nin two lines.\n"));
         QVERIFY(writeBytes(m_files.filePath("latin1.txt"), "Caf\xe9 au lait."));
         // Whole, to the engine, which speaks no more than 1500 characters for a title.
-        QByteArray words;
-        while (words.size() < 200 * 1024)
-            words += "word ";
-        QVERIFY(writeBytes(m_files.filePath("long.txt"), words));
+        QVERIFY(writeBytes(m_files.filePath("long.txt"), QByteArray("word ").repeated(41 * 1024)));
     }
 
     void badArgumentsExitWithTwoAndStartNothing_data()
