@@ -67,11 +67,6 @@ NxPropertyNonLineSliderEx* speedSlider(QWidget* parent)
     return slider;
 }
 
-QPoint at(QWidget* widget, qreal fraction)
-{
-    return {qRound(fraction * (widget->width() - 1)), 4};
-}
-
 // A shown, active window laying out what `make` builds; keyboard focus works in it.
 struct Window
 {
@@ -309,12 +304,13 @@ private slots:
         auto* slider = window.add(speedSlider(window.top.get()));
         QVERIFY(window.show());
         QSignalSpy changes(slider, &NxPropertyNonLineSliderEx::sigIndexChanged);
-        QTest::mousePress(slider, Qt::LeftButton, {}, at(slider, press));
+        const auto at = [slider](qreal fraction) { return QPoint(qRound(fraction * (slider->width() - 1)), 4); };
+        QTest::mousePress(slider, Qt::LeftButton, {}, at(press));
         if (dragTo > -1) {
-            QMouseEvent move(QEvent::MouseMove, at(slider, dragTo), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove, at(dragTo), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(slider, &move);
         }
-        QTest::mouseRelease(slider, Qt::LeftButton, {}, at(slider, dragTo > -1 ? dragTo : press));
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, at(dragTo > -1 ? dragTo : press));
         QCOMPARE(slider->getCurIndex(), index);
         QCOMPARE(changes.count(), emitted);
         if (emitted)

@@ -219,12 +219,10 @@ private slots:
         m_manager->exportSubtitles(id, path);
         const QStringList blocks = QString::fromUtf8(bytesOf(path)).split("\n\n", Qt::SkipEmptyParts);
         QCOMPARE(blocks.size(), Heard.size());
-        const auto time = [](double seconds) {
-            return QTime(0, 0).addMSecs(int(seconds * 1000)).toString("hh:mm:ss,zzz");
-        };
+        const QStringList times{"00:00:00,000 --> 00:00:02,400", "00:00:03,500 --> 00:00:05,800"}; // as heard
         for (int i = 0; i < Heard.size(); ++i) {
             const QStringList lines = blocks[i].split('\n');
-            QCOMPARE(lines.value(1), time(Heard[i].start) + " --> " + time(Heard[i].end));
+            QCOMPARE(lines.value(1), times[i]);
             QCOMPARE(lines.mid(2).join(' '), Heard[i].text);
         }
     }

@@ -78,8 +78,7 @@ QString readCues(const QString& path, double duration, QVector<Cue>& cues)
 // Whether the host's log holds an error line naming `text`.
 bool loggedError(const QString& text)
 {
-    const QStringList lines = QString::fromUtf8(bytesOf(GetGlobalLogInstance()->filePath())).split('\n');
-    return !lines.filter(QStringLiteral(" ERROR ")).filter(text).isEmpty();
+    return !QString::fromUtf8(bytesOf(GetGlobalLogInstance()->filePath())).split('\n').filter(" ERROR ").filter(text).isEmpty();
 }
 
 } // namespace
@@ -166,9 +165,8 @@ private slots:
     // pocketsphinx_continuous with its defaults scores 0.31.
     void hearsSpeechWithinItsErrorBound()
     {
-        const double seconds = m_speechSeconds;
-        const int before = NxUsageAllowance::instance().seconds(), charged = int(std::ceil(seconds));
-        NxMediaFile media(file("speech.wav"), INxAbstractMedia::Audio, Rate, qint64(seconds * 100));
+        const int before = NxUsageAllowance::instance().seconds(), charged = int(std::ceil(m_speechSeconds));
+        NxMediaFile media(file("speech.wav"), INxAbstractMedia::Audio, Rate, qint64(m_speechSeconds * 100));
         const int id = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
         QCOMPARE(ended(id).state, int(Info::Completed));
 
@@ -176,8 +174,7 @@ private slots:
         QVERIFY(!m_recorder->reportedOnTestThread());
         QCOMPARE(reports.first().state, int(Info::Scanning));
         for (int i = 1; i < reports.size(); ++i) {
-            const Info& a = reports[i - 1];
-            const Info& b = reports[i];
+            const Info &a = reports[i - 1], &b = reports[i];
             QVERIFY2(b.state > a.state || (b.state == a.state && b.progress >= a.progress && b.detail >= a.detail),
                      qPrintable(QStringLiteral("report %1 goes back").arg(i)));
         }
@@ -185,7 +182,7 @@ private slots:
         QCOMPARE(NxUsageAllowance::instance().seconds(), before - charged);
         QCOMPARE(m_recorder->remaining(), before - charged);
         QVector<Cue> cues;
-        const QString problem = exported(id, seconds, cues);
+        const QString problem = exported(id, m_speechSeconds, cues);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QStringList heard;
         for (const Cue& cue : cues)
