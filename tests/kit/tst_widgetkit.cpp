@@ -10,7 +10,6 @@
 #include "NxPropertyNonLineSliderEx.h"
 #include "NxPushButton.h"
 #include "NxRadioButton.h"
-#include "NxScreen.h"
 #include "NxSingleton.h"
 #include "NxSkinChangeEvent.h"
 #include "NxSkinPalette.h"
@@ -28,7 +27,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
@@ -67,11 +65,6 @@ NxPropertyNonLineSliderEx* speedSlider(QWidget* parent)
     slider->setLabelHeight(16);
     slider->setLabelFontSize(10);
     return slider;
-}
-
-QPoint at(QWidget* widget, qreal fraction)
-{
-    return {qRound(fraction * (widget->width() - 1)), 4};
 }
 
 // A shown, active window laying out what `make` builds; keyboard focus works in it.
@@ -119,20 +112,6 @@ const QList<QPair<const char*, Maker>> Controls{
     {"slider", speedSlider},
 };
 
-template <typename Control = QWidget>
-Control* make(int control, QWidget* parent)
-{
-    return static_cast<Control*>(Controls[control].second(parent));
-}
-enum { CustomRadio = 4 };
-
-void addControlRows()
-{
-    QTest::addColumn<int>("which");
-    for (int which = 0; which < Controls.size(); ++which)
-        QTest::newRow(Controls[which].first) << which;
-}
-
 NxSkinStyle* style() { return NxSingleton<NxSkinStyle>::instance(); }
 
 qreal luminance(const QColor& c)
@@ -149,7 +128,6 @@ QColor onSurface(C::NxColorType role)
     return QColor::fromRgbF(top.redF() * a + base.redF() * (1 - a), top.greenF() * a + base.greenF() * (1 - a),
                             top.blueF() * a + base.blueF() * (1 - a));
 }
-
 
 struct Recorder : INxSkinEventHandler
 {
@@ -326,12 +304,13 @@ private slots:
         auto* slider = window.add(speedSlider(window.top.get()));
         QVERIFY(window.show());
         QSignalSpy changes(slider, &NxPropertyNonLineSliderEx::sigIndexChanged);
-        QTest::mousePress(slider, Qt::LeftButton, {}, at(slider, press));
+        const auto at = [slider](qreal fraction) { return QPoint(qRound(fraction * (slider->width() - 1)), 4); };
+        QTest::mousePress(slider, Qt::LeftButton, {}, at(press));
         if (dragTo > -1) {
-            QMouseEvent move(QEvent::MouseMove, at(slider, dragTo), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove, at(dragTo), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(slider, &move);
         }
-        QTest::mouseRelease(slider, Qt::LeftButton, {}, at(slider, dragTo > -1 ? dragTo : press));
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, at(dragTo > -1 ? dragTo : press));
         QCOMPARE(slider->getCurIndex(), index);
         QCOMPARE(changes.count(), emitted);
         if (emitted)
@@ -353,7 +332,8 @@ private slots:
     {
         QFETCH(bool, checked); QFETCH(QString, action); QFETCH(bool, after); QFETCH(QList<bool>, signalled);
         Window window;
-        auto* radio = window.add(make<NxCustomRadioButton>(CustomRadio, window.top.get()));
+        auto* radio = window.add(NxCustomRadioButton::createCustomRadioButton(window.top.get()));
+        radio->setDisplayText("Clip selection");
         radio->setChecked(checked);
         QVERIFY(window.show());
         QSignalSpy changes(radio, &NxCustomRadioButton::sigStateChanged);
@@ -372,11 +352,16 @@ private slots:
         QCOMPARE(seen, signalled);
     }
 
-    void disabledControlsLookDimmed_data() { addControlRows(); }
+    void disabledControlsLookDimmed_data()
+    {
+        QTest::addColumn<int>("which");
+        for (int which = 0; which < Controls.size(); ++which)
+            QTest::newRow(Controls[which].first) << which;
+    }
     void disabledControlsLookDimmed()
     {
         QFETCH(int, which);
-        std::unique_ptr<QWidget> control(make(which, nullptr));
+        std::unique_ptr<QWidget> control(Controls[which].second(nullptr));
         control->resize(control->sizeHint().expandedTo(control->size()));
         const QImage enabled = shot(control.get());
         control->setEnabled(false);
@@ -412,13 +397,10 @@ private slots:
     {
         // preset: the check box's first state, -1 for a box without one
         columns<QString, int, int, int, bool>({"answer", "preset", "ticks", "code", "checked"});
-        QTest::newRow("Confirm answers 2") << "Confirm" << 0 << 0 << int(Confirm) << false;
-        QTest::newRow("Cancel answers 3") << "Cancel" << 0 << 0 << int(Cancel) << false;
-        QTest::newRow("Escape answers no button") << "Escape" << 0 << 0 << int(NoButton) << false;
         QTest::newRow("the cross answers no button") << "\u2715" << 0 << 0 << int(NoButton) << false;
-        QTest::newRow("ticked by the user") << "Confirm" << 0 << 1 << int(Confirm) << true;
-        QTest::newRow("preset tick cleared") << "Cancel" << 1 << 1 << int(Cancel) << false;
-        QTest::newRow("preset tick kept on Escape") << "Escape" << 1 << 0 << int(NoButton) << true;
+        QTest::newRow("Confirm answers 2, ticked by the user") << "Confirm" << 0 << 1 << int(Confirm) << true;
+        QTest::newRow("Cancel answers 3, a preset tick cleared") << "Cancel" << 1 << 1 << int(Cancel) << false;
+        QTest::newRow("Escape answers no button, a preset tick kept") << "Escape" << 1 << 0 << int(NoButton) << true;
         QTest::newRow("no check box reads unticked") << "Confirm" << -1 << 0 << int(Confirm) << false;
     }
     void messageBoxAnswersWithTheButtonUsed()

@@ -11,6 +11,7 @@
 #include "NxRemoteTextToSpeechManager.h"
 #include "NxSpeechToTextRecorder.h"
 #include "NxSubtitleClip.h"
+#include "NxTestFiles.h"
 #include "NxTestHome.h"
 #include "NxTextToSpeechRecorder.h"
 #include "NxTitleClip.h"
@@ -23,7 +24,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include <cmath>
 #include <limits>
@@ -67,15 +67,9 @@ bool writeWave(const QString& path, double seconds, int rate, int channels)
     return file.open(QIODevice::WriteOnly) && file.write(head + data) == head.size() + data.size();
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool logged(const QString& text)
 {
-    return QString::fromUtf8(contents(GetGlobalLogInstance()->filePath())).contains(text);
+    return QString::fromUtf8(bytesOf(GetGlobalLogInstance()->filePath())).contains(text);
 }
 
 quint16 closedPort()
@@ -110,8 +104,7 @@ class RemoteSpeechTest : public QObject
         QVariantMap settings{{"ServerUrl", m_server.url()}, {"StallTimeoutSeconds", 2}, {"AnswerTimeoutSeconds", 2},
                              {"Retries", 2}, {"RetryDelaySeconds", 0.1}, {"Concurrency", 4}, {"UploadFormat", "flac"},
                              {"ApiKeyVariable", "NXSPEECH_API_KEY"}, {"SpeechModel", "tts-1-hd"}};
-        for (auto it = changes.begin(); it != changes.end(); ++it)
-            settings.insert(it.key(), it.value());
+        settings.insert(changes);
         for (auto it = settings.begin(); it != settings.end(); ++it)
             NxConfig::Instance().SetAppValue(Section, it.key(), it.value(), false);
     }
@@ -166,7 +159,7 @@ private slots:
         for (int i = 0; i < tone.size(); ++i)
             tone[i] = qint16(8000 * std::sin(i * 0.1));
         QVERIFY(NxMp3Encoder::encode(tone, 16000, file("tone.mp3")));
-        m_mp3 = contents(file("tone.mp3"));
+        m_mp3 = bytesOf(file("tone.mp3"));
         m_server.setSpeech(m_mp3);
         NxConfig::Instance().SetAppValue(NxRemoteSettings::VoiceSection, "70", "onyx", false);
     }
@@ -194,10 +187,8 @@ private slots:
         NxConfig::Instance().SetAppValue(Section, "ServerUrl", url, false);
         const NxReleased<INxSpeechToTextTaskManager> stt(INxSpeechToTextTaskManager::create());
         const NxReleased<INxTextToSpeechTaskManager> tts(INxTextToSpeechTaskManager::create());
-        QCOMPARE(dynamic_cast<NxRemoteSpeechToTextManager*>(stt.get()) != nullptr, remote);
-        QCOMPARE(dynamic_cast<NxOfflineSpeechToTextManager*>(stt.get()) != nullptr, !remote);
-        QCOMPARE(dynamic_cast<NxRemoteTextToSpeechManager*>(tts.get()) != nullptr, remote);
-        QCOMPARE(dynamic_cast<NxOfflineTextToSpeechManager*>(tts.get()) != nullptr, !remote);
+        QVERIFY(remote ? dynamic_cast<NxRemoteSpeechToTextManager*>(stt.get()) && dynamic_cast<NxRemoteTextToSpeechManager*>(tts.get())
+                       : dynamic_cast<NxOfflineSpeechToTextManager*>(stt.get()) && dynamic_cast<NxOfflineTextToSpeechManager*>(tts.get()));
         NxConfig::Instance().SetAppValue(Section, "ServerUrl", QString(), false);
     }
 
@@ -218,24 +209,20 @@ private slots:
         const NxFakeSpeechServer::Request request = m_server.requests().last();
         QCOMPARE(request.path, QByteArray("/v1/audio/transcriptions"));
         QCOMPARE(request.headers.value("authorization"), "Bearer " + Key);
-        QCOMPARE(request.fields.value("model"), QStringLiteral("large-v3"));
-        QCOMPARE(request.fields.value("response_format"), QStringLiteral("verbose_json"));
-        QCOMPARE(request.fields.value("language"), QStringLiteral("en"));
+        QCOMPARE(QStringList({request.fields.value("model"), request.fields.value("response_format"), request.fields.value("language"),
+                              request.fileName}), QStringList({"large-v3", "verbose_json", "en", name}));
         QCOMPARE(QList<QByteArray>({request.fileType, request.file.left(4)}), QList<QByteArray>({type, magic}));
-        QCOMPARE(request.fileName, name);
         // 30 s of 44.1 kHz stereo is 5 MB as WAV; 16 kHz mono packed is far less.
         QVERIFY2(request.file.size() < QFileInfo(file("speech.wav")).size() / 4, qPrintable(QString::number(request.file.size())));
 
         const QString path = file(QStringLiteral("out/%1/speech.srt").arg(format));
         m_manager->exportSubtitles(id, path);
-        const QStringList blocks = QString::fromUtf8(contents(path)).split("\n\n", Qt::SkipEmptyParts);
+        const QStringList blocks = QString::fromUtf8(bytesOf(path)).split("\n\n", Qt::SkipEmptyParts);
         QCOMPARE(blocks.size(), Heard.size());
-        const auto time = [](double seconds) {
-            return QTime(0, 0).addMSecs(int(seconds * 1000)).toString("hh:mm:ss,zzz");
-        };
+        const QStringList times{"00:00:00,000 --> 00:00:02,400", "00:00:03,500 --> 00:00:05,800"}; // as heard
         for (int i = 0; i < Heard.size(); ++i) {
             const QStringList lines = blocks[i].split('\n');
-            QCOMPARE(lines.value(1), time(Heard[i].start) + " --> " + time(Heard[i].end));
+            QCOMPARE(lines.value(1), times[i]);
             QCOMPARE(lines.mid(2).join(' '), Heard[i].text);
         }
     }
@@ -292,7 +279,6 @@ private slots:
         const int failed = Info::TranscriptionFailure;
         const QString closed = QStringLiteral("http://127.0.0.1:%1").arg(closedPort()), own;
         QTest::newRow("connection refused") << closed << none << 0 << upload << network << 0 << "Connection refused";
-        QTest::newRow("TLS handshake fails") << "https://127.0.0.1:%1" << none << 0 << upload << network << 0 << "SSL";
         QTest::newRow("no answer") << own << stall << 0 << transcribe << network << 1 << "no answer within 2 s";
         // Qt sends a request again on a fresh connection when one closes unanswered.
         QTest::newRow("connection dropped mid-upload") << own << int(Failure::DropMidUpload) << 0 << upload << network
@@ -310,10 +296,9 @@ private slots:
     {
         QFETCH(QString, url); QFETCH(int, failure); QFETCH(int, status); QFETCH(int, state); QFETCH(int, code);
         QFETCH(int, requests); QFETCH(QString, line);
-        QVariantMap settings;
-        if (!url.isEmpty())
-            settings.insert("ServerUrl", url.contains("%1") ? url.arg(m_server.url().section(':', -1)) : url);
-        start(settings);
+        if (url.contains("%1"))
+            url = url.arg(m_server.url().section(':', -1));
+        start(url.isEmpty() ? QVariantMap() : QVariantMap{{"ServerUrl", url}});
         m_server.fail(Failure(failure), status);
         const int before = m_server.requests().size();
         const int id = m_manager->addMaterialTask(m_speech.get(), QStringLiteral("en"));
@@ -355,7 +340,7 @@ private slots:
         QCOMPARE(m_server.requests().size() - before, state == Info::ScanFailed ? 0 : 1);
         const QString path = file(QStringLiteral("answer/%1.srt").arg(QTest::currentDataTag()));
         m_manager->exportSubtitles(id, path);
-        QCOMPARE(QString::fromUtf8(contents(path)).section('\n', 1, 1), firstCue);
+        QCOMPARE(QString::fromUtf8(bytesOf(path)).section('\n', 1, 1), firstCue);
     }
 
     // Stopping, removing and releasing set the same stop flag in the queue; a release also ends the network thread.
@@ -429,13 +414,11 @@ private slots:
         const int id = speak(&clip, voice, speed);
         const Spoken end = spoken(id);
         QCOMPARE(end.state, int(Spoken::Completed));
-        QCOMPARE(contents(end.filePath), m_mp3);
+        QCOMPARE(bytesOf(end.filePath), m_mp3);
         const QJsonObject body = QJsonDocument::fromJson(m_server.requests().last().body).object();
         QCOMPARE(m_server.requests().last().path, QByteArray("/v1/audio/speech"));
-        QCOMPARE(body.value("model").toString(), QStringLiteral("tts-1-hd"));
-        QCOMPARE(body.value("input").toString(), QStringLiteral("Welcome to the show."));
-        QCOMPARE(body.value("voice").toString(), serverVoice);
-        QCOMPARE(body.value("response_format").toString(), QStringLiteral("mp3"));
+        QCOMPARE(QStringList({body.value("model").toString(), body.value("input").toString(), body.value("voice").toString(),
+                              body.value("response_format").toString()}), QStringList({"tts-1-hd", "Welcome to the show.", serverVoice, "mp3"}));
         QVERIFY(qFuzzyCompare(body.value("speed").toDouble(), pace));
         // The server is paid for where it runs.
         QCOMPARE(NxUsageAllowance::instance().characters(), characters);
@@ -484,14 +467,11 @@ private slots:
         const int id = speak(&clip, "en-US-m1", -2);
         QCOMPARE(spoken(id).state, int(Spoken::Completed));
         QCOMPARE(m_spoken.productsOf(id).size(), 2);
-        QList<double> speeds;
+        QList<int> speeds; // in thousandths
         for (const NxFakeSpeechServer::Request& request : m_server.requests().mid(before))
-            speeds.append(QJsonDocument::fromJson(request.body).object().value("speed").toDouble());
-        const double pace = 120.0 / 175.0;
-        QCOMPARE(speeds.size(), 3);
-        const bool paced = qFuzzyCompare(speeds[0], pace) && qFuzzyCompare(speeds[1], pace)
-                           && qFuzzyCompare(speeds[2], pace * 1.5);
-        QVERIFY2(paced, qPrintable(QString("%1, %2, %3").arg(speeds[0]).arg(speeds[1]).arg(speeds[2])));
+            speeds.append(qRound(QJsonDocument::fromJson(request.body).object().value("speed").toDouble() * 1000));
+        const int pace = qRound(1000 * 120.0 / 175.0);
+        QCOMPARE(speeds, QList<int>({pace, pace, qRound(1500 * 120.0 / 175.0)}));
     }
 
     void aTitleFailsWithTheCodeTheModuleShows_data()
@@ -532,16 +512,11 @@ private slots:
         m_server.fail(Failure::Status, 401);
         const int id = m_manager->addMaterialTask(m_short.get(), QStringLiteral("en"));
         QCOMPARE(ended(id).code, int(Info::LoginError));
-        QVERIFY(m_server.requests().last().headers.value("authorization").endsWith(Key));
-        QVERIFY(logged(QStringLiteral("refused with the key Bearer ***")));
-        QDirIterator files(m_home.path(), QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(logged(QStringLiteral("refused with the key Bearer ***"))); // the line that quotes the key is there
         int read = 0;
-        while (files.hasNext()) {
+        for (QDirIterator files(m_home.path(), QDir::Files, QDirIterator::Subdirectories); files.hasNext(); ++read) {
             const QString path = files.next();
-            QFile stored(path);
-            QVERIFY(stored.open(QIODevice::ReadOnly));
-            QVERIFY2(!stored.readAll().contains(Key), qPrintable(path));
-            ++read;
+            QVERIFY2(!bytesOf(path).contains(Key), qPrintable(path));
         }
         QVERIFY(read >= 2); // the log and the configuration at least
     }

@@ -19,22 +19,14 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <numeric>
 #include <cmath>
-#include <memory>
 #include <thread>
 
 namespace
 {
 using Info = NxTextToSpeechTaskInfo;
 constexpr int Rate = NxSpeechSynthesizer::SampleRate;
-
-double rms(const QVector<qint16>& samples)
-{
-    double sum = 0;
-    for (const qint16 sample : samples)
-        sum += double(sample) * sample;
-    return samples.isEmpty() ? 0 : std::sqrt(sum / samples.size());
-}
 
 // Median fundamental of the loud, voiced frames, by autocorrelation over 60..400 Hz.
 double medianPitch(const QVector<qint16>& x)
@@ -79,8 +71,6 @@ Decoded decode(const QString& path)
     return {ffmpeg.readAllStandardOutput().size() / 2.0 / qMax(1, rate * channels), rate, channels};
 }
 
-using Recorder = NxTextToSpeechRecorder;
-
 struct Task { int id = 0, sentences = 0, characters = 0; QString text; };
 
 Task add(INxTextToSpeechTaskManager& manager, INxClip* clip, const QString& voice, int speed = 0, int intonation = 0)
@@ -100,10 +90,6 @@ QVector<qint16> speak(const QString& code, const QString& text, int speed = 0, i
     return samples;
 }
 
-double seconds(const QVector<qint16>& samples)
-{
-    return samples.size() / double(Rate);
-}
 }
 
 class TestTextToSpeechEngine : public QObject
@@ -111,7 +97,7 @@ class TestTextToSpeechEngine : public QObject
     Q_OBJECT
 
     NxTestHome m_home;
-    Recorder m_recorder;
+    NxTextToSpeechRecorder m_recorder;
     NxReleased<NxOfflineTextToSpeechManager> m_manager;
 
 private slots:
@@ -143,10 +129,8 @@ private slots:
             const QVector<qint16>& ours = together[size_t(i)];
             const QVector<qint16> alone = speak(codes[i], text);
             QVERIFY2(!ours.isEmpty() && ours.size() == alone.size(), qPrintable(codes[i]));
-            double both = 0, mine = 0, theirs = 0;
-            for (int k = 0; k < ours.size(); ++k)
-                both += double(ours[k]) * alone[k], mine += double(ours[k]) * ours[k], theirs += double(alone[k]) * alone[k];
-            QVERIFY2(both / std::sqrt(mine * theirs) > 0.95, qPrintable(codes[i]));
+            const auto dot = [](const auto& a, const auto& b) { return std::inner_product(a.begin(), a.end(), b.begin(), 0.0); };
+            QVERIFY2(dot(ours, alone) / std::sqrt(dot(ours, ours) * dot(alone, alone)) > 0.95, qPrintable(codes[i]));
         }
     }
 
@@ -191,7 +175,9 @@ private slots:
                 if (phrase.isEmpty())
                     phrase = voice.sample;
                 const QVector<qint16> samples = speak(voice.info.code, phrase);
-                QVERIFY2(samples.size() > Rate / 5 && rms(samples) > 500, qPrintable(voice.info.code));
+                const double energy = std::inner_product(samples.begin(), samples.end(), samples.begin(), 0.0);
+                QVERIFY2(samples.size() > Rate / 5 && energy > 500.0 * 500 * samples.size(), // an RMS over 500
+                         qPrintable(voice.info.code));
                 QCOMPARE(voice.synthesis.engine == NxSynthesisVoice::Engine::Flite, family == "en");
                 heard.append({&voice, list == &catalogue.vocalists(), medianPitch(samples)});
             }
@@ -217,15 +203,15 @@ private slots:
         QFETCH(QString, voice); QFETCH(QString, text);
         QList<double> lengths, pitches;
         for (int step = -2; step <= 2; ++step) {
-            lengths.append(seconds(speak(voice, text, step, 0)));
+            lengths.append(speak(voice, text, step, 0).size());
             pitches.append(medianPitch(speak(voice, text, 0, step)));
         }
         for (int i = 1; i < 5; ++i) {
-            QVERIFY2(lengths[i - 1] / lengths[i] > 1.1, qPrintable(QString("speed step %1: %2 s").arg(i - 2).arg(lengths[i])));
+            QVERIFY2(lengths[i - 1] / lengths[i] > 1.1, qPrintable(QString("speed step %1: %2").arg(i - 2).arg(lengths[i])));
             QVERIFY2(pitches[i] > pitches[i - 1], qPrintable(QString("intonation step %1: %2 Hz").arg(i - 2).arg(pitches[i])));
         }
         QVERIFY2(lengths.first() / lengths.last() > 1.7 && pitches.last() / pitches.first() > 1.3,
-                 qPrintable(QString("%1 s, %2 Hz").arg(lengths.first() / lengths.last()).arg(pitches.last() / pitches.first())));
+                 qPrintable(QString("%1, %2").arg(lengths.first() / lengths.last()).arg(pitches.last() / pitches.first())));
     }
 
     void titleBecomesMp3OfItsSpokenLength_data()
@@ -279,8 +265,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_recorder.ended(), 10000);
         QCOMPARE(m_recorder.last().state, int(Info::Completed));
         QCOMPARE(m_recorder.products.size(), 2);
-        QCOMPARE(QList<qint64>({m_recorder.products[0].index, m_recorder.products[0].position}), QList<qint64>({0, 0}));
-        QCOMPARE(QList<qint64>({m_recorder.products[1].index, m_recorder.products[1].position}), QList<qint64>({3, 130}));
+        const QList<NxSrtTaskProductInfo>& products = m_recorder.products;
+        QCOMPARE(QList<qint64>({products[0].index, products[0].position, products[1].index, products[1].position}),
+                 QList<qint64>({0, 0, 3, 130}));
         QVERIFY(m_recorder.events.indexOf("product3") < m_recorder.events.indexOf("state10"));
         int done = 0, total = 0, completed = 0, failed = 0, sentences = 0;
         m_manager->querySubtitleProgress(task.id, &done, &total, &completed, &failed, &sentences);
@@ -312,7 +299,6 @@ private slots:
     {
         QFETCH(QString, voice); QFETCH(QStringList, sentences);
         const int speed = 1;
-        const double fps = 25;
         // Of the time until the next sentence (or its own end, for the last): the first needs
         // speeding up, the second cannot fit even 1.5 times as fast, the last fits as it is.
         const QList<double> shares = {0.8, 0.5, 1.2};
@@ -320,9 +306,9 @@ private slots:
         QList<double> natural, rooms;
         qint64 start = 0;
         for (int i = 0; i < 3; ++i) {
-            natural.append(seconds(speak(voice, sentences[i], speed)));
-            const qint64 frames = qint64(natural[i] * shares[i] * fps);
-            rooms.append(frames / fps);
+            natural.append(speak(voice, sentences[i], speed).size() / double(Rate));
+            const qint64 frames = qint64(natural[i] * shares[i] * 25);
+            rooms.append(frames / 25.0);
             // Shown for less than the time until the next sentence starts.
             clip.addSentence(sentences[i], start, start + (i < 2 ? frames * 3 / 4 : frames));
             start += frames;
