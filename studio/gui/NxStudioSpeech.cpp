@@ -174,6 +174,9 @@ void NxStudioSpeech::textToSpeech(bool classic)
 
 void NxStudioSpeech::showServices()
 {
+    // show() keeps a minimised window minimised (and iconic to the window
+    // manager, which takes the editor with it): opening restores it.
+    m_services->setWindowState(m_services->windowState() & ~Qt::WindowMinimized);
     m_services->show();
     m_services->raise();
     m_services->activateWindow();

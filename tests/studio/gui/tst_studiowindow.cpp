@@ -250,6 +250,16 @@ private slots:
                  qPrintable(texts.join(" | ")));
     }
 
+    void theServicesWindowOpensRestoredAfterBeingMinimised()
+    {
+        NxSpeechServiceDialog* services = m_window->speech()->serviceDialog();
+        trigger(QStringLiteral("Voice-text services"));
+        services->showMinimized();
+        trigger(QStringLiteral("Voice-text services"));
+        QVERIFY(services->isVisible());
+        QVERIFY(!(services->windowState() & Qt::WindowMinimized));
+    }
+
     void theSpeechMenuSaysWhatItNeeds_data()
     {
         columns<QString, QString>({"action", "text"});
