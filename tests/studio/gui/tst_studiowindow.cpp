@@ -167,6 +167,19 @@ private slots:
                                     QStringLiteral("%1 1.0").arg(NxStudioMediaBin::Video)}));
     }
 
+    void shortcutsLeaveTheDesktopsKeysAlone()
+    {
+        // A terminal, the screen lock, the desktop, logging out, killing a window.
+        const QStringList desktop{"Ctrl+Alt+T", "Ctrl+Alt+L", "Ctrl+Alt+D", "Ctrl+Alt+Del", "Ctrl+Alt+Esc", "Ctrl+Alt+Backspace"};
+        QStringList taken;
+        for (const QAction* action : m_window->findChildren<QAction*>())
+            for (const QKeySequence& key : action->shortcuts()) {
+                const QString keys = key.toString();
+                QVERIFY2(!desktop.contains(keys) && !taken.contains(keys), qPrintable(action->text() + ": " + keys));
+                taken << keys;
+            }
+    }
+
     void binMediaDroppedOnATrackCanBeDraggedDeletedAndUndone()
     {
         m_window->importFiles({media("speech.wav")});
