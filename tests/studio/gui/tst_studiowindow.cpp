@@ -41,6 +41,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 
 namespace
 {
@@ -165,6 +166,28 @@ private slots:
             read << QStringLiteral("%1 %2").arg(bin->itemAt(row)->kind).arg(bin->itemAt(row)->seconds, 0, 'f', 1);
         QCOMPARE(read, QStringList({QStringLiteral("%1 7.1").arg(NxStudioMediaBin::Audio),
                                     QStringLiteral("%1 1.0").arg(NxStudioMediaBin::Video)}));
+    }
+
+    void theEmptyBinKeepsTheMenuPathOnOneLine()
+    {
+        const QString hint = NxStudioMediaBinView::emptyHint();
+        const int from = hint.indexOf(QStringLiteral("File")), to = hint.indexOf(QStringLiteral("Import\u2026")) + 7;
+        QVERIFY(from >= 0 && to > from);
+        const QFont font = m_window->binView()->viewport()->font();
+        QTextLayout layout(hint, font);
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrap);
+        // From the bin's width down to the path's own.
+        const int narrowest = QFontMetrics(font).horizontalAdvance(hint.mid(from, to - from));
+        for (int width = m_window->binView()->viewport()->width(); width >= narrowest; --width) {
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+                line.setLineWidth(width);
+            layout.endLayout();
+            QVERIFY2(layout.lineForTextPosition(from).lineNumber() == layout.lineForTextPosition(to - 1).lineNumber(),
+                     qPrintable(QStringLiteral("split at %1 px").arg(width)));
+        }
     }
 
     void shortcutsLeaveTheDesktopsKeysAlone()
