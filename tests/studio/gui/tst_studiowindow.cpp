@@ -57,6 +57,13 @@ double ffprobeSeconds(const QString& path)
     probe.waitForFinished();
     return probe.readAllStandardOutput().trimmed().toDouble();
 }
+
+bool cutRecording(double seconds, const QString& path)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-i", Recording, "-t", QString::number(seconds), path});
+    return ffmpeg.waitForFinished() && ffmpeg.exitCode() == 0;
+}
 }
 
 // The editor end to end on the offline engine, driven as a user would:
@@ -166,6 +173,24 @@ private slots:
             read << QStringLiteral("%1 %2").arg(bin->itemAt(row)->kind).arg(bin->itemAt(row)->seconds, 0, 'f', 1);
         QCOMPARE(read, QStringList({QStringLiteral("%1 7.1").arg(NxStudioMediaBin::Audio),
                                     QStringLiteral("%1 1.0").arg(NxStudioMediaBin::Video)}));
+    }
+
+    void theBinAndTheClipAgreeOnALength_data()
+    {
+        columns<double, qint64>({"seconds", "frames"});
+        QTest::newRow("between two frames: the frame that holds the end") << 1.649 << qint64(42);
+        QTest::newRow("on a frame, though seconds times rate overshoots it") << 1.12 << qint64(28);
+    }
+    void theBinAndTheClipAgreeOnALength()
+    {
+        QFETCH(double, seconds); QFETCH(qint64, frames);
+        const QString path = media(QStringLiteral("cut-%1.wav").arg(seconds));
+        QVERIFY(cutRecording(seconds, path));
+        const NxTimelineClip* clip = placeMedia(path, 0);
+        QVERIFY(clip);
+        QCOMPARE(clip->length(), frames);
+        const QModelIndex item = m_window->bin()->index(m_window->bin()->rowCount() - 1);
+        QCOMPARE(item.data(NxStudioMediaBin::SecondsRole).toDouble(), NxStudioTimeline::FrameRate.framesToSecondsF(frames));
     }
 
     void theEmptyBinKeepsTheMenuPathOnOneLine()
