@@ -62,6 +62,10 @@ NxStudioMainWindow::NxStudioMainWindow()
     restoreLayout();
 
     connect(m_speech.get(), &NxStudioSpeech::message, this, &NxStudioMainWindow::showMessage);
+    connect(m_speech.get(), &NxStudioSpeech::messageOutdated, this, [this](const QString& text) {
+        if (statusBar()->currentMessage() == text)
+            statusBar()->clearMessage();
+    });
     connect(m_bin.get(), &NxStudioMediaBin::importFailed, this, [this](const QString& path, const QString& reason) {
         NX_LOG_ERROR("cannot import %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
         showMessage(tr("%1 cannot be imported: %2").arg(QFileInfo(path).fileName(), reason));

@@ -37,6 +37,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -374,6 +375,34 @@ private slots:
         // One step takes them all away again.
         trigger(QStringLiteral("Undo Add subtitles"));
         QVERIFY(clipsOf(INxClip::Subtitle).isEmpty());
+    }
+
+    void theStatusBarStopsAnnouncingEndedTasks_data()
+    {
+        columns<bool>({"fails"});
+        QTest::newRow("the transcription fails: its file is gone") << true;
+        QTest::newRow("closing the services window clears the running task") << false;
+    }
+    void theStatusBarStopsAnnouncingEndedTasks()
+    {
+        QFETCH(bool, fails);
+        const QString path = media(QStringLiteral("announced-%1.wav").arg(fails));
+        QVERIFY(QFile::copy(media("speech.wav"), path));
+        QVERIFY(placeMedia(path, 0));
+        if (fails)
+            QVERIFY(QFile::remove(path));
+        NxSpeechServiceDialog* services = m_window->speech()->serviceDialog();
+        QSignalSpy finished(services, &NxSpeechServiceDialog::sigTaskFinish);
+        transcribeSelection();
+        const QString announced = QStringLiteral("Transcribing 1 clip(s)\u2026");
+        QCOMPARE(m_window->statusBar()->currentMessage(), announced);
+        if (fails) {
+            QVERIFY(finished.wait(Transcribing));
+        } else {
+            whenMessageBoxOpens(this, [](NMessageDialog* box) { answerBox(box, QStringLiteral("Yes")); });
+            QVERIFY(services->close());
+        }
+        QTRY_VERIFY(m_window->statusBar()->currentMessage() != announced);
     }
 
     void aSpokenTitleBecomesAnAudioClipAtTheTitle()
