@@ -62,6 +62,10 @@ NxStudioMainWindow::NxStudioMainWindow()
     restoreLayout();
 
     connect(m_speech.get(), &NxStudioSpeech::message, this, &NxStudioMainWindow::showMessage);
+    connect(m_speech.get(), &NxStudioSpeech::messageOutdated, this, [this](const QString& text) {
+        if (statusBar()->currentMessage() == text)
+            statusBar()->clearMessage();
+    });
     connect(m_bin.get(), &NxStudioMediaBin::importFailed, this, [this](const QString& path, const QString& reason) {
         NX_LOG_ERROR("cannot import %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
         showMessage(tr("%1 cannot be imported: %2").arg(QFileInfo(path).fileName(), reason));
@@ -154,15 +158,16 @@ void NxStudioMainWindow::createSpeechMenu()
 {
     QMenu* menu = menuBar()->addMenu(tr("&Speech"));
     NxStudioSpeech* speech = m_speech.get();
+    // Ctrl+Alt+T and Ctrl+Alt+L belong to the desktop (a terminal, the screen lock).
     menu->addAction(tr("Speech to text\u2026"), speech, &NxStudioSpeech::speechToText)
         ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_S));
     menu->addAction(tr("Text to speech\u2026"), speech, [speech] { speech->textToSpeech(false); })
-        ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_T));
+        ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_V));
     menu->addAction(tr("Text to speech (classic)\u2026"), speech, [speech] { speech->textToSpeech(true); })
         ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_C));
     menu->addSeparator();
     menu->addAction(tr("Voice-text services"), speech, &NxStudioSpeech::showServices)
-        ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_L));
+        ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_W));
 }
 
 void NxStudioMainWindow::createViewMenu()

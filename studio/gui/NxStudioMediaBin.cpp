@@ -11,6 +11,19 @@
 #include <algorithm>
 #include <cmath>
 
+namespace
+{
+// The whole frames that hold all of `seconds`. Counted on the microseconds
+// files state their lengths in: 1.12 s is 28 frames at 25 fps, where
+// 1.12 * 25 in floating point would come to just over 28.
+qint64 framesCovering(double seconds, NxRational rate)
+{
+    const qint64 microseconds = std::llround(seconds * 1e6);
+    const qint64 perFrame = qint64(1000000) * rate.den;
+    return (microseconds * rate.num + perFrame - 1) / perFrame;
+}
+}
+
 const QString NxStudioMediaBin::MimeType = QStringLiteral("application/x-nxstudio-media-ids");
 
 NxStudioMediaBin::NxStudioMediaBin(NxRational frameRate, QObject* parent)
@@ -92,7 +105,9 @@ void NxStudioMediaBin::finishReading(int id, const NxStudioProbe& probe)
         item.kind = Subtitles;
     } else {
         item.kind = probe.kind == NxStudioProbe::Video ? Video : Audio;
-        const qint64 frames = qint64(std::ceil(probe.seconds * m_frameRate.num / m_frameRate.den));
+        const qint64 frames = framesCovering(probe.seconds, m_frameRate);
+        // The bin states the length its clips get.
+        item.seconds = m_frameRate.framesToSecondsF(frames);
         item.media = std::make_unique<NxMediaFile>(
             item.path, item.kind == Video ? INxAbstractMedia::Video : INxAbstractMedia::Audio, m_frameRate, frames);
     }

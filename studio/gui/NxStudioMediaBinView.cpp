@@ -49,6 +49,11 @@ void NxStudioMediaBinView::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     painter.setPen(NxSingleton<NxSkinStyle>::instance()->GetColor(NxSkinColor::Text_Icon_Tertiary));
     painter.drawText(viewport()->rect().adjusted(HintMargin, HintMargin, -HintMargin, -HintMargin),
-                     Qt::AlignCenter | Qt::TextWordWrap,
-                     tr("Import audio and video with File \u25B8 Import\u2026 or drop files here."));
+                     Qt::AlignCenter | Qt::TextWordWrap, emptyHint());
+}
+
+QString NxStudioMediaBinView::emptyHint()
+{
+    // No-break spaces keep the menu path on one line however narrow the bin.
+    return tr("Import audio and video with File\u00A0\u25B8\u00A0Import\u2026 or drop files here.");
 }

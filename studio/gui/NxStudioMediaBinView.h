@@ -15,6 +15,8 @@ public:
 
     // Ids of the selected items that are ready, in bin order.
     QList<int> selectedIds() const;
+    // What the empty bin says, word-wrapped to its width.
+    static QString emptyHint();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

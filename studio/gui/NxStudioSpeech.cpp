@@ -14,12 +14,15 @@
 #include "NxTextToSpeechParamDlg.h"
 #include "NxTimelineClip.h"
 
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace
 {
@@ -45,18 +48,54 @@ void inform(QWidget* window, const QString& title, const QString& text)
 {
     NMessageDialog::Infomation(text, window, Ok, title, QString(), QString(), false);
 }
+
+// The services' window, telling when a close went through: that clears its tasks.
+class ServiceWindow : public NxSpeechServiceDialog
+{
+public:
+    ServiceWindow(QWidget* parent, std::function<void()> cleared)
+        : NxSpeechServiceDialog(parent)
+        , m_cleared(std::move(cleared))
+    {
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        NxSpeechServiceDialog::closeEvent(event);
+        if (event->isAccepted())
+            m_cleared();
+    }
+
+private:
+    std::function<void()> m_cleared;
+};
 }
 
 NxStudioSpeech::NxStudioSpeech(NxStudioTimeline* timeline, NxStudioMediaBin* bin, QWidget* window)
     : m_timeline(timeline)
     , m_bin(bin)
     , m_window(window)
-    , m_services(new NxSpeechServiceDialog(window))
+    , m_services(new ServiceWindow(window, [this] { endAnnouncement(); }))
 {
     // A tool window beside the editor: the user keeps editing while tasks run.
     m_services->setModal(false);
     connectResults();
     connectPurchases();
+    // A task that ends (done, failed or deleted) ends what the status bar says of the tasks.
+    connect(m_services, &NxSpeechServiceDialog::sigTaskFinish, this, &NxStudioSpeech::endAnnouncement);
+}
+
+void NxStudioSpeech::announceTasks(const QString& text)
+{
+    m_announced = text;
+    emit message(text);
+}
+
+void NxStudioSpeech::endAnnouncement()
+{
+    if (!m_announced.isEmpty())
+        emit messageOutdated(std::exchange(m_announced, QString()));
 }
 
 void NxStudioSpeech::connectResults()
@@ -134,7 +173,7 @@ void NxStudioSpeech::speechToText()
         emit message(tr("Speech to text could not start."));
         return;
     }
-    emit message(param.isClip ? tr("Transcribing %n clip(s)\u2026", "", clips.size()) : tr("Transcribing the timeline\u2026"));
+    announceTasks(param.isClip ? tr("Transcribing %n clip(s)\u2026", "", clips.size()) : tr("Transcribing the timeline\u2026"));
     m_services->showTab(NxSpeechServiceDialog::SpeechToText);
     showServices();
 }
@@ -167,7 +206,7 @@ void NxStudioSpeech::textToSpeech(bool classic)
         emit message(tr("Text to speech could not start."));
         return;
     }
-    emit message(tr("Speaking %n clip(s)\u2026", "", clips.size()));
+    announceTasks(tr("Speaking %n clip(s)\u2026", "", clips.size()));
     m_services->showTab(NxSpeechServiceDialog::TextToSpeech);
     showServices();
 }

@@ -37,6 +37,8 @@ public:
 signals:
     // A sentence for the status bar.
     void message(const QString& text);
+    // The tasks `text` announced have ended, well or not: it says no more.
+    void messageOutdated(const QString& text);
 
 private:
     void connectResults();
@@ -44,9 +46,12 @@ private:
     void placeSubtitles(const QString& path, INxClip* clip, INxTimeline* timeline);
     void placeAudio(const QString& path, INxClip* clip, qint64 position);
     void purchase(NxStudioTopUpDialog::Service service, int needed, bool& success);
+    void announceTasks(const QString& text);
+    void endAnnouncement();
 
     NxStudioTimeline* m_timeline;
     NxStudioMediaBin* m_bin;
     QPointer<QWidget> m_window;
     NxSpeechServiceDialog* m_services;
+    QString m_announced; // the status bar's word on the tasks last started, until one ends
 };

@@ -37,10 +37,12 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 
 namespace
 {
@@ -55,6 +57,13 @@ double ffprobeSeconds(const QString& path)
     probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", path});
     probe.waitForFinished();
     return probe.readAllStandardOutput().trimmed().toDouble();
+}
+
+bool cutRecording(double seconds, const QString& path)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-i", Recording, "-t", QString::number(seconds), path});
+    return ffmpeg.waitForFinished() && ffmpeg.exitCode() == 0;
 }
 }
 
@@ -165,6 +174,59 @@ private slots:
             read << QStringLiteral("%1 %2").arg(bin->itemAt(row)->kind).arg(bin->itemAt(row)->seconds, 0, 'f', 1);
         QCOMPARE(read, QStringList({QStringLiteral("%1 7.1").arg(NxStudioMediaBin::Audio),
                                     QStringLiteral("%1 1.0").arg(NxStudioMediaBin::Video)}));
+    }
+
+    void theBinAndTheClipAgreeOnALength_data()
+    {
+        columns<double, qint64>({"seconds", "frames"});
+        QTest::newRow("between two frames: the frame that holds the end") << 1.649 << qint64(42);
+        QTest::newRow("on a frame, though seconds times rate overshoots it") << 1.12 << qint64(28);
+    }
+    void theBinAndTheClipAgreeOnALength()
+    {
+        QFETCH(double, seconds); QFETCH(qint64, frames);
+        const QString path = media(QStringLiteral("cut-%1.wav").arg(seconds));
+        QVERIFY(cutRecording(seconds, path));
+        const NxTimelineClip* clip = placeMedia(path, 0);
+        QVERIFY(clip);
+        QCOMPARE(clip->length(), frames);
+        const QModelIndex item = m_window->bin()->index(m_window->bin()->rowCount() - 1);
+        QCOMPARE(item.data(NxStudioMediaBin::SecondsRole).toDouble(), NxStudioTimeline::FrameRate.framesToSecondsF(frames));
+    }
+
+    void theEmptyBinKeepsTheMenuPathOnOneLine()
+    {
+        const QString hint = NxStudioMediaBinView::emptyHint();
+        const int from = hint.indexOf(QStringLiteral("File")), to = hint.indexOf(QStringLiteral("Import\u2026")) + 7;
+        QVERIFY(from >= 0 && to > from);
+        const QFont font = m_window->binView()->viewport()->font();
+        QTextLayout layout(hint, font);
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrap);
+        // From the bin's width down to the path's own.
+        const int narrowest = QFontMetrics(font).horizontalAdvance(hint.mid(from, to - from));
+        for (int width = m_window->binView()->viewport()->width(); width >= narrowest; --width) {
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+                line.setLineWidth(width);
+            layout.endLayout();
+            QVERIFY2(layout.lineForTextPosition(from).lineNumber() == layout.lineForTextPosition(to - 1).lineNumber(),
+                     qPrintable(QStringLiteral("split at %1 px").arg(width)));
+        }
+    }
+
+    void shortcutsLeaveTheDesktopsKeysAlone()
+    {
+        // A terminal, the screen lock, the desktop, logging out, killing a window.
+        const QStringList desktop{"Ctrl+Alt+T", "Ctrl+Alt+L", "Ctrl+Alt+D", "Ctrl+Alt+Del", "Ctrl+Alt+Esc", "Ctrl+Alt+Backspace"};
+        QStringList taken;
+        for (const QAction* action : m_window->findChildren<QAction*>())
+            for (const QKeySequence& key : action->shortcuts()) {
+                const QString keys = key.toString();
+                QVERIFY2(!desktop.contains(keys) && !taken.contains(keys), qPrintable(action->text() + ": " + keys));
+                taken << keys;
+            }
     }
 
     void binMediaDroppedOnATrackCanBeDraggedDeletedAndUndone()
@@ -323,6 +385,34 @@ private slots:
         // One step takes them all away again.
         trigger(QStringLiteral("Undo Add subtitles"));
         QVERIFY(clipsOf(INxClip::Subtitle).isEmpty());
+    }
+
+    void theStatusBarStopsAnnouncingEndedTasks_data()
+    {
+        columns<bool>({"fails"});
+        QTest::newRow("the transcription fails: its file is gone") << true;
+        QTest::newRow("closing the services window clears the running task") << false;
+    }
+    void theStatusBarStopsAnnouncingEndedTasks()
+    {
+        QFETCH(bool, fails);
+        const QString path = media(QStringLiteral("announced-%1.wav").arg(fails));
+        QVERIFY(QFile::copy(media("speech.wav"), path));
+        QVERIFY(placeMedia(path, 0));
+        if (fails)
+            QVERIFY(QFile::remove(path));
+        NxSpeechServiceDialog* services = m_window->speech()->serviceDialog();
+        QSignalSpy finished(services, &NxSpeechServiceDialog::sigTaskFinish);
+        transcribeSelection();
+        const QString announced = QStringLiteral("Transcribing 1 clip(s)\u2026");
+        QCOMPARE(m_window->statusBar()->currentMessage(), announced);
+        if (fails) {
+            QVERIFY(finished.wait(Transcribing));
+        } else {
+            whenMessageBoxOpens(this, [](NMessageDialog* box) { answerBox(box, QStringLiteral("Yes")); });
+            QVERIFY(services->close());
+        }
+        QTRY_VERIFY(m_window->statusBar()->currentMessage() != announced);
     }
 
     void aSpokenTitleBecomesAnAudioClipAtTheTitle()
