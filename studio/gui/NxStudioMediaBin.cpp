@@ -18,7 +18,9 @@ namespace
 // 1.12 * 25 in floating point would come to just over 28.
 qint64 framesCovering(double seconds, NxRational rate)
 {
-    const qint64 microseconds = std::llround(seconds * 1e6);
+    // A damaged file may state any length: a year bounds the count well inside qint64.
+    constexpr double MostSeconds = 365.0 * 24 * 3600;
+    const qint64 microseconds = std::llround(qBound(0.0, seconds, MostSeconds) * 1e6);
     const qint64 perFrame = qint64(1000000) * rate.den;
     return (microseconds * rate.num + perFrame - 1) / perFrame;
 }
