@@ -1,6 +1,11 @@
 #include "NxSpeechToTextQueueManager.h"
 
+#include "INxAbstractMedia.h"
+#include "INxAbstractMediaItem.h"
 #include "INxBaseLog.h"
+#include "INxClip.h"
+#include "INxMediaObject.h"
+#include "INxTimeline.h"
 #include "NxSrtWriter.h"
 #include "NxUsageAllowance.h"
 
@@ -52,24 +57,33 @@ void NxSpeechToTextQueueManager::setCallBack(INxSpeechToTextTaskManagerCallBack*
 
 int NxSpeechToTextQueueManager::addMaterialTask(INxAbstractMedia* media, QString language)
 {
-    return media ? addTask(NxMediaSpan::ofMaterial(media), language, false, "material") : -1;
+    const auto* item = dynamic_cast<const INxAbstractMediaItem*>(media);
+    const INxMediaObject* object = item ? item->media() : nullptr;
+    const int stated = object ? int(object->frameRate().framesToSeconds(object->length())) : 0;
+    return media ? addTask(NxMediaSpan::ofMaterial(media), stated, language, false, "material") : -1;
 }
 
 int NxSpeechToTextQueueManager::addClipTask(INxClip* clip, QString language)
 {
-    return clip ? addTask(NxMediaSpan::ofClip(clip), language, false, "clip") : -1;
+    return clip ? addTask(NxMediaSpan::ofClip(clip), int(clip->frameRate().framesToSeconds(clip->length())), language,
+                          false, "clip")
+                : -1;
 }
 
 int NxSpeechToTextQueueManager::addTimelineTask(INxTimeline* timeline, QString language)
 {
-    return timeline ? addTask(NxMediaSpan::ofTimeline(timeline), language, true, "timeline") : -1;
+    return timeline ? addTask(NxMediaSpan::ofTimeline(timeline),
+                              int(timeline->frameRate().framesToSeconds(timeline->length())), language, true,
+                              "timeline")
+                    : -1;
 }
 
-int NxSpeechToTextQueueManager::addTask(std::vector<NxMediaSpan> spans, const QString& language, bool timeline,
-                                        const char* kind)
+int NxSpeechToTextQueueManager::addTask(std::vector<NxMediaSpan> spans, int statedSeconds, const QString& language,
+                                        bool timeline, const char* kind)
 {
     const int sources = int(spans.size());
-    return m_queue.add(std::make_unique<Task>(NxSpeechToTextJob(std::move(spans), language, timeline)), [&](int id) {
+    auto task = std::make_unique<Task>(NxSpeechToTextJob(std::move(spans), language, timeline), statedSeconds);
+    return m_queue.add(std::move(task), [&](int id) {
         NX_LOG_INFO("Speech-to-text task %d: %s with %d source(s), language \"%s\"", id, kind, sources,
                     qUtf8Printable(language));
     });
@@ -113,10 +127,11 @@ void NxSpeechToTextQueueManager::run(Queue::Entry& entry)
 bool NxSpeechToTextQueueManager::admit(Task& task, int seconds)
 {
     return m_queue.locked([&] {
-        if (seconds > NxUsageAllowance::instance().seconds() - m_reservedSeconds)
+        const int billed = task.billed(seconds);
+        if (billed > NxUsageAllowance::instance().seconds() - m_reservedSeconds)
             return false;
-        task.reservedSeconds = seconds;
-        m_reservedSeconds += seconds;
+        task.reservedSeconds = billed;
+        m_reservedSeconds += billed;
         return true;
     });
 }
@@ -128,7 +143,7 @@ int NxSpeechToTextQueueManager::settle(Task& task, NxSpeechToTextJob::Outcome& o
     if (!m_engine.charged || !ended || outcome.state != State::Completed)
         return -1;
     QString error;
-    if (!NxUsageAllowance::instance().consumeSeconds(outcome.seconds, &error)) {
+    if (!NxUsageAllowance::instance().consumeSeconds(task.billed(outcome.seconds), &error)) {
         outcome.state = State::TranscribeFailed;
         outcome.code = error.isEmpty() ? Failure::NotEnoughTime : Failure::UnknownError;
         outcome.reason = error.isEmpty() ? QStringLiteral("the allowance ran out while the task ran") : error;

@@ -45,12 +45,18 @@ protected:
 private:
     struct Task
     {
-        explicit Task(NxSpeechToTextJob job)
+        Task(NxSpeechToTextJob job, int statedSeconds)
             : job(std::move(job))
+            , statedSeconds(statedSeconds)
         {
         }
 
+        // The seconds a task costs: its source's stated length, as the
+        // services window shows it, else the seconds heard.
+        int billed(int heard) const { return statedSeconds > 0 ? statedSeconds : heard; }
+
         NxSpeechToTextJob job;
+        int statedSeconds;       // whole seconds, rounded down; 0 when unknown
         NxSpeechToTextState state = NxSpeechToTextState::Waiting;
         NxSpeechToTextFailure code = NxSpeechToTextFailure::UnknownError;
         int detail = 0;          // seconds of media processed, as last reported
@@ -59,7 +65,8 @@ private:
     };
     using Queue = NxTaskQueue<Task, INxSpeechToTextTaskManagerCallBack>;
 
-    int addTask(std::vector<NxMediaSpan> spans, const QString& language, bool timeline, const char* kind);
+    int addTask(std::vector<NxMediaSpan> spans, int statedSeconds, const QString& language, bool timeline,
+                const char* kind);
     void run(Queue::Entry& entry);
     bool admit(Task& task, int seconds);
     void report(Queue::Entry& entry, NxSpeechToTextState state, int percent, int seconds);

@@ -165,8 +165,10 @@ private slots:
     // pocketsphinx_continuous with its defaults scores 0.31.
     void hearsSpeechWithinItsErrorBound()
     {
-        const int before = NxUsageAllowance::instance().seconds(), charged = int(std::ceil(m_speechSeconds));
-        NxMediaFile media(file("speech.wav"), INxAbstractMedia::Audio, Rate, qint64(m_speechSeconds * 100));
+        // Charged what the services window shows: the stated length's whole seconds.
+        const qint64 frames = qint64(m_speechSeconds * 100);
+        const int before = NxUsageAllowance::instance().seconds(), charged = int(frames / 100);
+        NxMediaFile media(file("speech.wav"), INxAbstractMedia::Audio, Rate, frames);
         const int id = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
         QCOMPARE(ended(id).state, int(Info::Completed));
 
@@ -178,7 +180,7 @@ private slots:
             QVERIFY2(b.state > a.state || (b.state == a.state && b.progress >= a.progress && b.detail >= a.detail),
                      qPrintable(QStringLiteral("report %1 goes back").arg(i)));
         }
-        QCOMPARE(reports.last().detail, charged);
+        QCOMPARE(reports.last().detail, int(std::ceil(m_speechSeconds)));
         QCOMPARE(NxUsageAllowance::instance().seconds(), before - charged);
         QCOMPARE(m_recorder->remaining(), before - charged);
         QVector<Cue> cues;
@@ -308,19 +310,19 @@ private slots:
     {
         NxUsageAllowance& allowance = NxUsageAllowance::instance();
         const auto restore = qScopeGuard([&] { allowance.topUp(NxUsageAllowance::InitialSeconds, 0); });
-        QVERIFY(allowance.consumeSeconds(allowance.seconds() - 2)); // the recording lasts 2.8 s: 3 are needed
+        QVERIFY(allowance.consumeSeconds(allowance.seconds() - 1)); // the recording states 2.79 s: 2 are needed
 
         NxMediaFile media(file("goforward.wav"), INxAbstractMedia::Audio, Rate, 279);
         const int id = m_manager->addMaterialTask(&media, QStringLiteral("en-US"));
         const Info end = ended(id);
         QCOMPARE(QList<int>({end.state, end.code}), QList<int>({Info::TranscribeFailed, Info::NotEnoughTime}));
         m_manager->refresh(1);
-        QCOMPARE(m_recorder->remaining(), 2);
+        QCOMPARE(m_recorder->remaining(), 1);
 
         allowance.topUp(10, 0);
         m_manager->retryTask(id);
         QTRY_COMPARE_WITH_TIMEOUT(m_recorder->ending(id).state, int(Info::Completed), 60000);
-        QCOMPARE(m_recorder->remaining(), 12 - 3);
+        QCOMPARE(m_recorder->remaining(), 11 - 2);
     }
 
     void aStoppedTaskReportsNothingMore_data()
