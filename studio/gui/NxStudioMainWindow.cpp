@@ -2,6 +2,7 @@
 
 #include "INxBaseLog.h"
 #include "NxConfig.h"
+#include "NxMediaFile.h"
 #include "NxSkinPalette.h"
 #include "NxStudioAppearance.h"
 #include "NxStudioClips.h"
@@ -104,6 +105,24 @@ void NxStudioMainWindow::createPanels()
     connect(m_binView, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         addToTimeline({index.data(NxStudioMediaBin::IdRole).toInt()}, m_timeline->playhead());
     });
+    // Whichever the user selected last, bin files or clips, is what "Clip
+    // selection" transcribes.
+    connect(m_binView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { m_binChosenLast = !m_binView->selectedIds().isEmpty(); });
+    connect(m_timeline.get(), &NxStudioTimeline::selectionChanged, this, [this] {
+        if (!m_timeline->selection().isEmpty())
+            m_binChosenLast = false;
+    });
+}
+
+QList<INxAbstractMedia*> NxStudioMainWindow::chosenMaterials() const
+{
+    QList<INxAbstractMedia*> materials;
+    if (m_binChosenLast)
+        for (int id : m_binView->selectedIds())
+            if (const NxStudioMediaBin::Item* item = m_bin->item(id); item && item->media)
+                materials.append(item->media.get());
+    return materials;
 }
 
 void NxStudioMainWindow::createFileMenu()
@@ -159,7 +178,7 @@ void NxStudioMainWindow::createSpeechMenu()
     QMenu* menu = menuBar()->addMenu(tr("&Speech"));
     NxStudioSpeech* speech = m_speech.get();
     // Ctrl+Alt+T and Ctrl+Alt+L belong to the desktop (a terminal, the screen lock).
-    menu->addAction(tr("Speech to text\u2026"), speech, &NxStudioSpeech::speechToText)
+    menu->addAction(tr("Speech to text\u2026"), speech, [this, speech] { speech->speechToText(chosenMaterials()); })
         ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_S));
     menu->addAction(tr("Text to speech\u2026"), speech, [speech] { speech->textToSpeech(false); })
         ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_V));

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class INxAbstractMedia;
 class NxStudioMediaBin;
 class NxStudioMediaBinView;
 class NxStudioSpeech;
@@ -53,6 +54,8 @@ private:
     void saveLayout() const;
 
     void chooseFiles();
+    // The media bin's selected files, when the user chose them after any clips.
+    QList<INxAbstractMedia*> chosenMaterials() const;
     void addTitle();
     void showMessage(const QString& text);
 
@@ -65,4 +68,5 @@ private:
     QMenu* m_viewMenu = nullptr;
     QLabel* m_reading = nullptr;
     QLabel* m_playhead = nullptr;
+    bool m_binChosenLast = false;
 };

@@ -140,7 +140,7 @@ NxSpeechServiceDialog* NxStudioSpeech::serviceDialog() const
     return m_services;
 }
 
-void NxStudioSpeech::speechToText()
+void NxStudioSpeech::speechToText(const QList<INxAbstractMedia*>& materials)
 {
     const QString title = tr("Speech to text");
     INxSpeechServicePresenter* presenter = m_services->presenter();
@@ -149,31 +149,38 @@ void NxStudioSpeech::speechToText()
         return;
     }
     QList<INxClip*> clips;
-    for (NxTimelineClip* clip : m_timeline->selection())
-        if (hasSound(clip))
-            clips.append(clip);
+    if (materials.isEmpty())
+        for (NxTimelineClip* clip : m_timeline->selection())
+            if (hasSound(clip))
+                clips.append(clip);
     const QList<NxTimelineClip*> all = m_timeline->clips();
-    if (std::none_of(all.begin(), all.end(), hasSound)) {
+    const bool timelineHeard = std::any_of(all.begin(), all.end(), hasSound);
+    if (!timelineHeard && materials.isEmpty()) {
         inform(m_window, title, tr("Put an audio or video clip on the timeline first."));
         return;
     }
 
+    const bool chosen = !clips.isEmpty() || !materials.isEmpty();
     NxSpeechToTextParamDialog dialog(m_window);
     dialog.setWidget(m_window);
-    dialog.setClipRatioState(!clips.isEmpty(), !clips.isEmpty());
-    dialog.setTimelineRatioState(clips.isEmpty(), true);
+    dialog.setClipRatioState(chosen, chosen);
+    dialog.setTimelineRatioState(!chosen, timelineHeard);
     dialog.setCheckState(true, true);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const NxSpeechToTextTaskParam param = dialog.GetParam();
-    const bool started = param.isClip ? presenter->addClipTasks(clips, param.language, param.attachResult)
-                                      : presenter->addTimelineTask(m_timeline->sequence(), param.language,
-                                                                   param.attachResult);
+    const bool started = !param.isClip ? presenter->addTimelineTask(m_timeline->sequence(), param.language,
+                                                                     param.attachResult)
+                         : materials.isEmpty() ? presenter->addClipTasks(clips, param.language, param.attachResult)
+                                               : presenter->addMaterialTasks(materials, param.language,
+                                                                             param.attachResult);
     if (!started) {
         emit message(tr("Speech to text could not start."));
         return;
     }
-    announceTasks(param.isClip ? tr("Transcribing %n clip(s)\u2026", "", clips.size()) : tr("Transcribing the timeline\u2026"));
+    announceTasks(!param.isClip          ? tr("Transcribing the timeline\u2026")
+                  : materials.isEmpty() ? tr("Transcribing %n clip(s)\u2026", "", clips.size())
+                                        : tr("Transcribing %n file(s)\u2026", "", materials.size()));
     m_services->showTab(NxSpeechServiceDialog::SpeechToText);
     showServices();
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+class INxAbstractMedia;
 class INxClip;
 class INxTimeline;
 class NxSpeechServiceDialog;
@@ -27,7 +28,9 @@ public:
 
     NxSpeechServiceDialog* serviceDialog() const;
 
-    void speechToText();
+    // Transcribes the clips selected on the timeline, or `materials`, media
+    // bin files the user chose after them, or the whole timeline.
+    void speechToText(const QList<INxAbstractMedia*>& materials = {});
     void textToSpeech(bool classic);
     void showServices();
     // True when the window may close: no task runs, or the user agreed to

@@ -415,6 +415,30 @@ private slots:
         QTRY_VERIFY(m_window->statusBar()->currentMessage() != announced);
     }
 
+    void aBinFileChosenAfterAClipIsWhatClipSelectionTranscribes()
+    {
+        QVERIFY(placeMedia(media("speech.wav"), 0));
+        const QString path = media("material.wav");
+        QVERIFY(QFile::copy(media("speech.wav"), path));
+        m_window->importFiles({path});
+        NxStudioMediaBin* bin = m_window->bin();
+        const QModelIndex row = bin->index(bin->rowCount() - 1);
+        QTRY_VERIFY(bin->itemAt(row.row())->kind == NxStudioMediaBin::Audio);
+        NxStudioMediaBinView* view = m_window->binView();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(row).center());
+
+        transcribeSelection();
+        QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Transcribing 1 file(s)\u2026"));
+        const auto subtitlesInBin = [bin] {
+            for (int i = 0; i < bin->rowCount(); ++i)
+                if (bin->itemAt(i)->path.endsWith(QStringLiteral("Material_material.srt")))
+                    return true;
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(subtitlesInBin(), Transcribing);
+        QVERIFY(clipsOf(INxClip::Subtitle).isEmpty());
+    }
+
     void aSpokenTitleBecomesAnAudioClipAtTheTitle()
     {
         click({m_window->timelineView()->geometryNow().x(4 * Second), NxStudioTimelineGeometry::RulerHeight / 2});
