@@ -134,10 +134,14 @@ void NxStudioMediaBin::append(std::unique_ptr<Item> item)
 
 const NxStudioMediaBin::Item* NxStudioMediaBin::add(const QString& path, const NxStudioProbe& probe)
 {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (const auto& known : m_items)
+        if (known->path == absolute)
+            return known.get();
     if (probe.kind == NxStudioProbe::Unreadable)
         return nullptr;
     auto item = std::make_unique<Item>();
-    item->path = QFileInfo(path).absoluteFilePath();
+    item->path = absolute;
     fill(*item, probe);
     return restore(std::move(item));
 }

@@ -50,6 +50,7 @@ public:
     // unless `context` is gone. A file already in the bin is not added twice.
     void import(const QString& path, QObject* context = nullptr, Ready ready = {});
     // Adds the file as `probe` read it, at once; null when it is unreadable.
+    // A file already in the bin is not added twice: its item is returned.
     const Item* add(const QString& path, const NxStudioProbe& probe);
     // Adds a complete item (its id is given here).
     const Item* restore(std::unique_ptr<Item> item);
