@@ -467,7 +467,8 @@ bool NxStudioMainWindow::openProject(const QString& path)
     applySkin(skin);
     rememberRecent(m_projectPath);
     markClean();
-    const int offline = int(std::count_if(m_timeline->clips().cbegin(), m_timeline->clips().cend(),
+    const QList<NxTimelineClip*> clips = m_timeline->clips();
+    const int offline = int(std::count_if(clips.cbegin(), clips.cend(),
                                           [](const NxTimelineClip* clip) { return NxStudioClips::isOffline(clip); }));
     showMessage(offline ? tr("%n clip(s) are offline: File \u25B8 Relink media\u2026 finds their files.", "", offline)
                         : tr("%1 opened.").arg(QFileInfo(path).fileName()));
@@ -625,6 +626,7 @@ void NxStudioMainWindow::autosave()
     if (!isModified())
         return;
     QString error;
+    m_autosaveOwned = true;
     if (!NxStudioProject::save(autosavePath(), *m_bin, *m_timeline, NxStudioAppearance::skin(), &error))
         NX_LOG_ERROR("autosave failed: %s", qUtf8Printable(error));
 }
@@ -643,7 +645,8 @@ void NxStudioMainWindow::offerAutosaves()
         bool ok = false;
         const qint64 pid = name.mid(AutosavePrefix.size()).section(QLatin1Char('.'), 0, 0).toLongLong(&ok);
         const QString path = autosaveOf(pid);
-        if (!ok || path != autosaveFolder() + QLatin1Char('/') + name || (pid != ::getpid() && isRunning(pid)))
+        const bool running = path == mine ? m_autosaveOwned : isRunning(pid);
+        if (!ok || path != autosaveFolder() + QLatin1Char('/') + name || running)
             continue;
         // Taken as this editor's own, so that no other editor starting now offers it too:
         // of two links, only one unlink of the old name succeeds.
@@ -655,6 +658,7 @@ void NxStudioMainWindow::offerAutosaves()
                 continue;
             }
         }
+        m_autosaveOwned = true;
         QMessageBox box(QMessageBox::Question, tr("Restore unsaved work"),
                         tr("nx-studio ended without saving some work. Restore it?"), QMessageBox::NoButton, this);
         QPushButton* restore = box.addButton(tr("Restore"), QMessageBox::AcceptRole);

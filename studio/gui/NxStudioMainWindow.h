@@ -104,6 +104,9 @@ private:
     QActionGroup* m_skins = nullptr;
     QString m_projectPath;
     bool m_binEdited = false;
+    // The autosave file of this process holds this editor's work; until then
+    // one of that name is what an earlier process of the same number left.
+    bool m_autosaveOwned = false;
     QTimer m_autosaveTimer;
     QLabel* m_reading = nullptr;
     QLabel* m_playhead = nullptr;
