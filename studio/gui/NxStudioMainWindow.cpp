@@ -117,7 +117,11 @@ NxStudioMainWindow::NxStudioMainWindow()
     });
 }
 
-NxStudioMainWindow::~NxStudioMainWindow() = default;
+NxStudioMainWindow::~NxStudioMainWindow()
+{
+    // The timeline empties its undo steps as it goes: the title is no more to be told.
+    disconnect(m_timeline->undoStack(), nullptr, this, nullptr);
+}
 
 NxStudioTimeline* NxStudioMainWindow::timeline() const { return m_timeline.get(); }
 NxStudioMediaBin* NxStudioMainWindow::bin() const { return m_bin.get(); }
