@@ -320,6 +320,16 @@ private slots:
         QCOMPARE(audio.first()->media(), video.first()->media());
         QCOMPARE(audio.first()->position(), Second);
         QCOMPARE(timeline()->selection().size(), 2);
+        // Picture and sound are one recording: it is transcribed once.
+        transcribeSelection();
+        QTableView* table = nullptr;
+        for (QTableView* shown : m_window->speech()->serviceDialog()->findChildren<QTableView*>())
+            table = shown->isVisible() ? shown : table;
+        QVERIFY(table);
+        QCOMPARE(table->model()->rowCount(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!clipsOf(INxClip::Subtitle).isEmpty(), Transcribing);
+        timeline()->undoStack()->undo();
+        m_window->speech()->serviceDialog()->close();
 
         // The picture dragged two seconds on takes its sound along, in one step.
         NxStudioTimelineView* view = m_window->timelineView();
