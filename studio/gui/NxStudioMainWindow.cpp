@@ -68,7 +68,8 @@ QString autosaveFolder()
 
 QString autosaveOf(qint64 pid)
 {
-    return QStringLiteral("%1/%2%3.%4").arg(autosaveFolder(), AutosavePrefix).arg(pid).arg(QLatin1String(NxStudioProject::Suffix));
+    return QStringLiteral("%1/%2%3.%4")
+        .arg(autosaveFolder(), AutosavePrefix, QString::number(pid), QLatin1String(NxStudioProject::Suffix));
 }
 
 bool isRunning(qint64 pid)

@@ -215,7 +215,7 @@ void readClips(const QJsonArray& entries, Loaded& loaded)
                                                               : item.kind == NxStudioMediaBin::Audio
                                                                     || (item.kind == NxStudioMediaBin::Video && item.hasAudio);
             if (!fits)
-                reader.fail(QStringLiteral("media %1 has no %2 for it").arg(media).arg(typeText));
+                reader.fail(QStringLiteral("media %1 has no %2 for it").arg(QString::number(media), typeText));
             if (out > item.media->length())
                 reader.fail(QStringLiteral("\"out\" lies past the end of media %1").arg(media));
             auto made = NxStudioClips::mediaClip(item.media.get(), type->second, {in, out, position});
@@ -347,8 +347,8 @@ QByteArray toJson(const NxStudioMediaBin& bin, const NxStudioTimeline& timeline,
             entry.insert(QStringLiteral("text"), NxStudioClips::textOf(clip));
         else if (const auto found = mediaIndex.find(clip->media()); found != mediaIndex.end())
             entry.insert(QStringLiteral("media"), found->second);
-        if (const NxTimelineClip* link = NxStudioClips::linkOf(clip); link && all.contains(const_cast<NxTimelineClip*>(link)))
-            entry.insert(QStringLiteral("link"), all.indexOf(const_cast<NxTimelineClip*>(link)));
+        if (NxTimelineClip* link = NxStudioClips::linkOf(clip); link && all.contains(link))
+            entry.insert(QStringLiteral("link"), all.indexOf(link));
         clips.append(entry);
     }
     const QJsonObject root{{"format", Format}, {"skin", skin}, {"playhead", double(timeline.playhead())},

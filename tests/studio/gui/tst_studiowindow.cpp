@@ -30,6 +30,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QFileDialog>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
@@ -364,7 +365,7 @@ private slots:
             multiLine = dialog->findChild<QPlainTextEdit*>() && dialog->findChild<QPlainTextEdit*>()->isVisible();
             QCOMPARE(dialog->textValue(), QStringLiteral("Hello"));
             dialog->setTextValue(QStringLiteral("Two\nlines"));
-            dialog->accept();
+            static_cast<QDialog*>(dialog)->accept(); // as its Save button does
         });
         QTest::mouseDClick(m_window->timelineView(), Qt::LeftButton, Qt::NoModifier, centre);
         QVERIFY(multiLine);
@@ -372,6 +373,41 @@ private slots:
         QVERIFY2(toolTipAt(centre).contains(QStringLiteral("Two\nlines")), qPrintable(toolTipAt(centre)));
         trigger(QStringLiteral("Undo Edit text"));
         QCOMPARE(NxStudioClips::textOf(clip), QStringLiteral("Hello"));
+    }
+
+    void subtitlesExportInTimeOrderAndReplaceNothingUnasked()
+    {
+        // The later cue first, and the earlier one on a second track under it.
+        timeline()->addClips(NxStudioClips::fromCues({{4000, 5000, QStringLiteral("Second")}}, 0, *timeline()), "a");
+        timeline()->addClips(NxStudioClips::fromCues({{0, 5000, QStringLiteral("First\nline")}}, 0, *timeline()), "b");
+        const QString path = media("export.srt");
+        QVERIFY(writeBytes(path, "kept"));
+        QObject watch;
+        bool askedToReplace = false;
+        whenModal(&watch, [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            dialog->selectFile(path);
+            whenModal(&watch, [&, dialog](QWidget* question) {
+                askedToReplace = qobject_cast<QMessageBox*>(question);
+                QVERIFY(askedToReplace);
+                qobject_cast<QMessageBox*>(question)->button(QMessageBox::No)->click();
+                dialog->reject();
+            });
+            static_cast<QDialog*>(dialog)->accept(); // as its Save button does
+        });
+        trigger(QStringLiteral("Export subtitles\u2026"));
+        QVERIFY(askedToReplace);
+        QCOMPARE(bytesOf(path), QByteArray("kept"));
+
+        QVERIFY(QFile::remove(path));
+        whenModal(&watch, [&](QWidget* modal) {
+            qobject_cast<QFileDialog*>(modal)->selectFile(path);
+            static_cast<QDialog*>(modal)->accept();
+        });
+        trigger(QStringLiteral("Export subtitles\u2026"));
+        QCOMPARE(bytesOf(path), QByteArray("1\n00:00:00,000 --> 00:00:05,000\nFirst\nline\n\n"
+                                           "2\n00:00:04,000 --> 00:00:05,000\nSecond\n\n"));
     }
 
     void unsavedWorkIsAskedAboutBeforeItIsLost()
