@@ -49,8 +49,15 @@ std::vector<NxMediaSpan> NxMediaSpan::ofTimeline(const INxTimeline* timeline)
 {
     std::vector<NxMediaSpan> spans;
     for (const INxClip* clip : timeline->clips()) {
-        if (clip && hasSound(clip))
-            spans.push_back(spanOf(clip, timeline->frameRate(), true));
+        if (!clip || !hasSound(clip))
+            continue;
+        // A video and its linked sound play one recording at one time: it is heard once.
+        const NxMediaSpan span = spanOf(clip, timeline->frameRate(), true);
+        const auto same = [&span](const NxMediaSpan& other) {
+            return other.filePath == span.filePath && other.in == span.in && other.out == span.out && other.at == span.at;
+        };
+        if (std::none_of(spans.begin(), spans.end(), same))
+            spans.push_back(span);
     }
     return spans;
 }

@@ -24,3 +24,5 @@ QString NxMediaFile::filePath() const { return m_filePath; }
 NxRational NxMediaFile::frameRate() const { return m_frameRate; }
 qint64 NxMediaFile::length() const { return m_length; }
 void NxMediaFile::setOffline(bool offline) { m_offline = offline; }
+bool NxMediaFile::isOffline() const { return m_offline; }
+void NxMediaFile::setFilePath(const QString& filePath) { m_filePath = filePath; }

@@ -21,6 +21,9 @@ public:
     qint64 length() const override;
 
     void setOffline(bool offline);
+    bool isOffline() const;
+    // The file moved: the material now reads it from `filePath`.
+    void setFilePath(const QString& filePath);
 
 private:
     QString m_filePath;

@@ -14,3 +14,8 @@ void NxSubtitleClip::addSentence(const QString& text, qint64 start, qint64 end)
 {
     m_sentences.append({text, start, end});
 }
+
+void NxSubtitleClip::setSentences(const QList<NxSubtitleSentence>& sentences)
+{
+    m_sentences = sentences;
+}

@@ -11,6 +11,7 @@ public:
 
     QList<NxSubtitleSentence> sentences() const override;
     void addSentence(const QString& text, qint64 start, qint64 end);
+    void setSentences(const QList<NxSubtitleSentence>& sentences);
 
 private:
     QList<NxSubtitleSentence> m_sentences;

@@ -12,6 +12,7 @@ class NxTextElement final : public INxTextClip
 public:
     explicit NxTextElement(const QString& text) : m_text(text) {}
     QString text() const override { return m_text; }
+    void setText(const QString& text) { m_text = text; }
 
 private:
     QString m_text;

@@ -8,15 +8,15 @@
 namespace
 {
 
-const char* const Usage = R"(Usage: nx-studio [FILE...]
-       nx-studio transcribe FILE... [--language CODE] [--out DIR]
+const char* const Usage = R"(Usage: nx-studio [FILE...] [PROJECT.nxproj]
+       nx-studio transcribe FILE... [--language CODE] [--out DIR] [--project P.nxproj]
        nx-studio speak TEXT [--voice ID] [--speed -2..2] [--pitch -2..2] [--out FILE|DIR/]
        nx-studio speak --text-file FILE [options]
        nx-studio voices [--language CODE]
        nx-studio tour
 
 Without a subcommand, nx-studio opens the editor with the FILEs in its media
-bin. Without a display it runs the tour instead: it transcribes a recording,
+bin, and the project named, if any. Without a display it runs the tour instead: it transcribes a recording,
 speaks a sentence and shows where the results are.
 
 The subcommands run the same voice-text services as the editor, on the

@@ -1,9 +1,17 @@
 #include "NxStudioCommands.h"
 
+#include "NxMediaFile.h"
+#include "NxStudioAppearance.h"
+#include "NxStudioClips.h"
 #include "NxStudioConsole.h"
 #include "NxStudioFreeName.h"
+#include "NxStudioMediaBin.h"
+#include "NxStudioMediaProbe.h"
 #include "NxStudioProgress.h"
+#include "NxStudioProject.h"
 #include "NxStudioSession.h"
+#include "NxStudioTimeline.h"
+#include "NxTimelineClip.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -12,7 +20,7 @@
 namespace
 {
 
-const char* const Help = R"(Usage: nx-studio transcribe FILE... [--language CODE] [--out DIR]
+const char* const Help = R"(Usage: nx-studio transcribe FILE... [--language CODE] [--out DIR] [--project P.nxproj]
 
 Transcribes each audio or video FILE into SubRip subtitles (.srt) through the
 same voice-text services and speech engine as the editor. Prints the path of
@@ -25,6 +33,12 @@ Options:
   --out DIR        copies the subtitle files into DIR (made when missing,
                    checked before anything runs), named after the FILEs; an
                    existing file is never replaced: the copy takes a number
+  --project P.nxproj
+                   also puts each FILE in the project P (made when missing,
+                   checked before anything runs) with its subtitles as
+                   subtitle clips under it, as the editor does after speech
+                   to text: at the FILE's first clip on the timeline, or
+                   with a new clip of it after the last one
   -h, --help       shows this help)";
 
 const QString Command = QStringLiteral("transcribe");
@@ -48,6 +62,47 @@ QString unreadable(const QString& path)
     return QString();
 }
 
+// The project the transcripts go into: loaded when the file exists, new otherwise.
+struct Project
+{
+    QString path;
+    NxStudioMediaBin bin{NxStudioTimeline::FrameRate, nullptr};
+    NxStudioTimeline timeline;
+    int skin = NxStudioAppearance::skin();
+
+    QString open()
+    {
+        // Checked before anything runs: transcripts with nowhere to go would be lost.
+        const QString unwritable = NxStudioFreeName::unwritableFolder(QFileInfo(path).absolutePath());
+        if (!unwritable.isEmpty())
+            return unwritable;
+        QString error;
+        if (QFileInfo::exists(path) && !NxStudioProject::load(path, bin, timeline, &skin, &error))
+            return error;
+        return QString();
+    }
+
+    // Puts `file` and the cues of `subtitles` on the timeline; false with `error` set when it cannot.
+    bool place(const QString& file, const QString& subtitles, QString* error)
+    {
+        const NxStudioMediaBin::Item* item = bin.add(file, NxStudioProbe::probe(file));
+        if (!item || !item->media) {
+            *error = file + QStringLiteral(": not audio or video the editor can place");
+            return false;
+        }
+        const QList<NxTimelineClip*> clips = timeline.clips();
+        const auto placed = std::find_if(clips.begin(), clips.end(), [&](const NxTimelineClip* clip) {
+            return clip->media() == static_cast<INxMediaObject*>(item->media.get());
+        });
+        qint64 origin = timeline.sequence()->length();
+        if (placed != clips.end())
+            origin = (*placed)->position();
+        else
+            timeline.addClips(NxStudioClips::fromItem(*item, origin, timeline), NxStudioTimeline::tr("Add to timeline"));
+        return NxStudioClips::placeCues(subtitles, origin, timeline, error) > 0;
+    }
+};
+
 } // namespace
 
 int NxStudioCommands::transcribe(const QStringList& arguments)
@@ -55,7 +110,8 @@ int NxStudioCommands::transcribe(const QStringList& arguments)
     QCommandLineParser parser;
     const QCommandLineOption language(QStringLiteral("language"), QString(), QStringLiteral("CODE"), DefaultLanguage);
     const QCommandLineOption out(QStringLiteral("out"), QString(), QStringLiteral("DIR"));
-    parser.addOptions({language, out});
+    const QCommandLineOption projectOption(QStringLiteral("project"), QString(), QStringLiteral("P.nxproj"));
+    parser.addOptions({language, out, projectOption});
     if (const std::optional<int> done = parse(parser, Command, Help, arguments))
         return *done;
 
@@ -78,6 +134,14 @@ int NxStudioCommands::transcribe(const QStringList& arguments)
             return NxStudioConsole::usageError(Command, QStringLiteral("--out: ") + problem);
     }
 
+    Project project;
+    if (parser.isSet(projectOption)) {
+        project.path = parser.value(projectOption);
+        const QString problem = project.open();
+        if (!problem.isEmpty())
+            return NxStudioConsole::usageError(Command, QStringLiteral("--project: ") + problem);
+    }
+
     NxStudioProgress progress(NxStudioConsole::errIsTerminal());
     NxStudioSession session(progress);
     const QVector<NxStudioSession::Outcome> outcomes = session.transcribe(files, parser.value(language));
@@ -89,11 +153,15 @@ int NxStudioCommands::transcribe(const QStringList& arguments)
             exitCode = NxStudioConsole::Failed;
             continue;
         }
+        QString error;
+        if (parser.isSet(projectOption) && !project.place(files.at(item), outcome.file, &error)) {
+            NxStudioConsole::err(QStringLiteral("nx-studio transcribe: ") + error);
+            exitCode = NxStudioConsole::Failed;
+        }
         if (!parser.isSet(out)) {
             NxStudioConsole::result(outcome.file);
             continue;
         }
-        QString error;
         const QString copy = NxStudioFreeName::copy(outcome.file, outDir, QFileInfo(files.at(item)).completeBaseName(),
                                                     QStringLiteral(".srt"), &error);
         if (copy.isEmpty()) {
@@ -102,6 +170,12 @@ int NxStudioCommands::transcribe(const QStringList& arguments)
             continue;
         }
         NxStudioConsole::result(copy);
+    }
+    QString error;
+    if (parser.isSet(projectOption)
+        && !NxStudioProject::save(project.path, project.bin, project.timeline, project.skin, &error)) {
+        NxStudioConsole::err(QStringLiteral("nx-studio transcribe: the project could not be saved: ") + error);
+        exitCode = NxStudioConsole::Failed;
     }
     return exitCode;
 }

@@ -1,15 +1,19 @@
 #include "NxStudioMainWindow.h"
 
 #include "INxBaseLog.h"
+#include "NxCheckedFile.h"
 #include "NxConfig.h"
 #include "NxMediaFile.h"
+#include "NxDataHome.h"
 #include "NxSkinPalette.h"
 #include "NxStudioAppearance.h"
 #include "NxStudioClips.h"
 #include "NxStudioEngine.h"
 #include "NxStudioMediaBin.h"
 #include "NxStudioMediaBinView.h"
+#include "NxStudioProject.h"
 #include "NxStudioSpeech.h"
+#include "NxStudioSubtitleFile.h"
 #include "NxStudioTimeText.h"
 #include "NxStudioTimeline.h"
 #include "NxStudioTimelineView.h"
@@ -19,15 +23,23 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMimeData>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QUndoStack>
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -38,6 +50,33 @@ constexpr int MessageMilliseconds = 10000;
 const QString Section = QStringLiteral("Studio");
 const QString GeometryKey = QStringLiteral("Geometry");
 const QString StateKey = QStringLiteral("WindowState");
+const QString RecentKey = QStringLiteral("RecentProjects");
+constexpr int MostRecent = 10;
+constexpr int AutosaveMilliseconds = 3 * 60 * 1000;
+
+const QString ProjectFilter = QStringLiteral("nx-studio projects (*.nxproj)");
+const QString SubtitleFilter = QStringLiteral("SubRip subtitles (*.srt)");
+
+// One autosave per running editor, named after its process.
+const QString AutosavePrefix = QStringLiteral("nx-studio-");
+
+QString autosaveFolder()
+{
+    const QString folder = NxDataHome::filePath(QStringLiteral("autosave"));
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString autosaveOf(qint64 pid)
+{
+    return QStringLiteral("%1/%2%3.%4")
+        .arg(autosaveFolder(), AutosavePrefix, QString::number(pid), QLatin1String(NxStudioProject::Suffix));
+}
+
+bool isRunning(qint64 pid)
+{
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
 
 const QString MediaFilter = QStringLiteral(
     "Media (*.wav *.mp3 *.flac *.ogg *.opus *.m4a *.aac *.mp4 *.mkv *.mov *.avi *.webm *.srt);;All files (*)");
@@ -47,7 +86,6 @@ NxStudioMainWindow::NxStudioMainWindow()
     : m_timeline(std::make_unique<NxStudioTimeline>())
     , m_bin(std::make_unique<NxStudioMediaBin>(NxStudioTimeline::FrameRate, nullptr))
 {
-    setWindowTitle(QStringLiteral("nx-studio"));
     setObjectName(QStringLiteral("NxStudioMainWindow"));
     setAcceptDrops(true);
     resize(DefaultSize);
@@ -67,13 +105,25 @@ NxStudioMainWindow::NxStudioMainWindow()
         if (statusBar()->currentMessage() == text)
             statusBar()->clearMessage();
     });
+    connect(m_timeline->undoStack(), &QUndoStack::cleanChanged, this, &NxStudioMainWindow::updateTitle);
+    connect(m_bin.get(), &NxStudioMediaBin::edited, this, [this] {
+        m_binEdited = true;
+        updateTitle();
+    });
+    m_autosaveTimer.setInterval(AutosaveMilliseconds);
+    connect(&m_autosaveTimer, &QTimer::timeout, this, &NxStudioMainWindow::autosave);
+    updateTitle();
     connect(m_bin.get(), &NxStudioMediaBin::importFailed, this, [this](const QString& path, const QString& reason) {
         NX_LOG_ERROR("cannot import %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
         showMessage(tr("%1 cannot be imported: %2").arg(QFileInfo(path).fileName(), reason));
     });
 }
 
-NxStudioMainWindow::~NxStudioMainWindow() = default;
+NxStudioMainWindow::~NxStudioMainWindow()
+{
+    // The timeline empties its undo steps as it goes: the title is no more to be told.
+    disconnect(m_timeline->undoStack(), nullptr, this, nullptr);
+}
 
 NxStudioTimeline* NxStudioMainWindow::timeline() const { return m_timeline.get(); }
 NxStudioMediaBin* NxStudioMainWindow::bin() const { return m_bin.get(); }
@@ -128,8 +178,19 @@ QList<INxAbstractMedia*> NxStudioMainWindow::chosenMaterials() const
 void NxStudioMainWindow::createFileMenu()
 {
     QMenu* menu = menuBar()->addMenu(tr("&File"));
+    menu->addAction(tr("New"), this, &NxStudioMainWindow::newProject)->setShortcut(QKeySequence::New);
+    menu->addAction(tr("Open\u2026"), this, &NxStudioMainWindow::chooseProject)->setShortcut(QKeySequence::Open);
+    m_recentMenu = menu->addMenu(tr("Open Recent"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &NxStudioMainWindow::fillRecentMenu);
+    fillRecentMenu();
+    menu->addAction(tr("Save"), this, &NxStudioMainWindow::save)->setShortcut(QKeySequence::Save);
+    menu->addAction(tr("Save As\u2026"), this, &NxStudioMainWindow::saveAs)
+        ->setShortcut(QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_S));
+    menu->addSeparator();
     QAction* import = menu->addAction(tr("Import\u2026"), this, &NxStudioMainWindow::chooseFiles);
     import->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_I));
+    menu->addAction(tr("Relink media\u2026"), this, &NxStudioMainWindow::relinkMedia);
+    menu->addAction(tr("Export subtitles\u2026"), this, &NxStudioMainWindow::exportSubtitles);
     menu->addSeparator();
     QAction* quit = menu->addAction(tr("Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
@@ -193,15 +254,16 @@ void NxStudioMainWindow::createViewMenu()
 {
     m_viewMenu = menuBar()->addMenu(tr("&View"));
     QMenu* skins = m_viewMenu->addMenu(tr("Skin"));
-    auto* skinGroup = new QActionGroup(this);
+    m_skins = new QActionGroup(this);
     const std::pair<int, QString> skinNames[] = {{NxSkinPalette::DarkSkin, tr("Dark")},
                                                  {NxSkinPalette::LightSkin, tr("Light")}};
     for (const auto& [kind, name] : skinNames) {
         QAction* action = skins->addAction(name, this, [kind = kind] { NxStudioAppearance::setSkin(kind); });
         action->setCheckable(true);
-        action->setChecked(NxStudioAppearance::skin() == kind);
-        skinGroup->addAction(action);
+        action->setData(kind);
+        m_skins->addAction(action);
     }
+    applySkin(NxStudioAppearance::skin());
 
     QMenu* languages = m_viewMenu->addMenu(tr("Interface language"));
     auto* languageGroup = new QActionGroup(this);
@@ -261,7 +323,13 @@ void NxStudioMainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (!maySave()) {
+        event->ignore();
+        return;
+    }
     saveLayout();
+    // A clean exit: nothing is left to restore.
+    removeAutosave();
     event->accept();
 }
 
@@ -334,4 +402,309 @@ void NxStudioMainWindow::dropEvent(QDropEvent* event)
         return;
     event->acceptProposedAction();
     importFiles(paths);
+}
+
+// ---- projects ---------------------------------------------------------------
+
+QString NxStudioMainWindow::projectPath() const { return m_projectPath; }
+
+bool NxStudioMainWindow::isModified() const
+{
+    return m_binEdited || !m_timeline->undoStack()->isClean();
+}
+
+void NxStudioMainWindow::updateTitle()
+{
+    const QString name = m_projectPath.isEmpty() ? tr("Untitled") : QFileInfo(m_projectPath).fileName();
+    setWindowTitle(QStringLiteral("%1%2 \u2014 nx-studio").arg(name, isModified() ? QStringLiteral("*") : QString()));
+    if (!isModified()) {
+        // Nothing is unsaved now: the autosave has nothing to keep.
+        if (m_autosaveTimer.isActive())
+            removeAutosave();
+        m_autosaveTimer.stop();
+    } else if (!m_autosaveTimer.isActive()) {
+        m_autosaveTimer.start();
+    }
+}
+
+void NxStudioMainWindow::markClean()
+{
+    m_timeline->undoStack()->setClean();
+    m_binEdited = false;
+    updateTitle();
+}
+
+void NxStudioMainWindow::warn(const QString& title, const QString& text)
+{
+    NX_LOG_ERROR("%s", qUtf8Printable(text));
+    QMessageBox::warning(this, title, text);
+}
+
+bool NxStudioMainWindow::maySave()
+{
+    if (!isModified())
+        return true;
+    const QString name = m_projectPath.isEmpty() ? tr("Untitled") : QFileInfo(m_projectPath).fileName();
+    QMessageBox box(QMessageBox::Warning, tr("Unsaved changes"),
+                    tr("%1 has changes that are not saved. Save them?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void NxStudioMainWindow::newProject()
+{
+    if (!maySave())
+        return;
+    m_bin->reset();
+    m_timeline->reset({NxSequence::VideoTrack, NxSequence::AudioTrack, NxSequence::TitleTrack,
+                       NxSequence::SubtitleTrack});
+    m_projectPath.clear();
+    markClean();
+}
+
+void NxStudioMainWindow::chooseProject()
+{
+    if (!maySave())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open project"), QString(), ProjectFilter);
+    if (!path.isEmpty())
+        openProject(path);
+}
+
+bool NxStudioMainWindow::openProject(const QString& path)
+{
+    int skin = NxStudioAppearance::skin();
+    QString error;
+    if (!NxStudioProject::load(path, *m_bin, *m_timeline, &skin, &error)) {
+        warn(tr("Open project"), error);
+        return false;
+    }
+    m_projectPath = QFileInfo(path).absoluteFilePath();
+    applySkin(skin);
+    rememberRecent(m_projectPath);
+    markClean();
+    const QList<NxTimelineClip*> clips = m_timeline->clips();
+    const int offline = int(std::count_if(clips.cbegin(), clips.cend(),
+                                          [](const NxTimelineClip* clip) { return NxStudioClips::isOffline(clip); }));
+    showMessage(offline ? tr("%n clip(s) are offline: File \u25B8 Relink media\u2026 finds their files.", "", offline)
+                        : tr("%1 opened.").arg(QFileInfo(path).fileName()));
+    return true;
+}
+
+bool NxStudioMainWindow::save()
+{
+    return m_projectPath.isEmpty() ? saveAs() : saveProject(m_projectPath);
+}
+
+bool NxStudioMainWindow::saveAs()
+{
+    const QString suggested = m_projectPath.isEmpty() ? tr("Untitled") + QStringLiteral(".nxproj") : m_projectPath;
+    const QString path = chooseSaveName(tr("Save project"), suggested, ProjectFilter,
+                                        QLatin1String(NxStudioProject::Suffix));
+    return !path.isEmpty() && saveProject(path);
+}
+
+QString NxStudioMainWindow::chooseSaveName(const QString& title, const QString& suggested, const QString& filter,
+                                           const QString& suffix)
+{
+    // The dialog adds the suffix before it asks about replacing a file.
+    QFileDialog dialog(this, title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+bool NxStudioMainWindow::saveProject(const QString& path)
+{
+    QString error;
+    if (!NxStudioProject::save(path, *m_bin, *m_timeline, NxStudioAppearance::skin(), &error)) {
+        warn(tr("Save project"), tr("The project could not be saved: %1").arg(error));
+        return false;
+    }
+    m_projectPath = QFileInfo(path).absoluteFilePath();
+    rememberRecent(m_projectPath);
+    markClean();
+    showMessage(tr("Saved %1.").arg(QFileInfo(path).fileName()));
+    return true;
+}
+
+void NxStudioMainWindow::applySkin(int kind)
+{
+    if (kind != NxStudioAppearance::skin())
+        NxStudioAppearance::setSkin(kind);
+    for (QAction* action : m_skins->actions())
+        action->setChecked(action->data().toInt() == kind);
+}
+
+void NxStudioMainWindow::rememberRecent(const QString& path)
+{
+    NxConfig& config = NxConfig::Instance();
+    QStringList recent = config.GetAppValue(Section, RecentKey, false, QStringList()).toStringList();
+    recent.removeAll(path);
+    recent.prepend(path);
+    config.SetAppValue(Section, RecentKey, QVariant(recent.mid(0, MostRecent)), false);
+}
+
+void NxStudioMainWindow::fillRecentMenu()
+{
+    NxConfig& config = NxConfig::Instance();
+    const QStringList remembered = config.GetAppValue(Section, RecentKey, false, QStringList()).toStringList();
+    QStringList recent;
+    for (const QString& path : remembered)
+        if (QFileInfo(path).isFile())
+            recent.append(path);
+    if (recent != remembered)
+        config.SetAppValue(Section, RecentKey, QVariant(recent), false);
+    m_recentMenu->clear();
+    for (const QString& path : qAsConst(recent)) {
+        QAction* action = m_recentMenu->addAction(QFileInfo(path).fileName(), this, [this, path] {
+            if (maySave())
+                openProject(path);
+        });
+        action->setToolTip(path);
+    }
+    if (recent.isEmpty())
+        m_recentMenu->addAction(tr("No recent projects"))->setEnabled(false);
+}
+
+void NxStudioMainWindow::relinkMedia()
+{
+    QList<int> offline;
+    for (int id : m_binView->selectedIds())
+        if (m_bin->item(id)->offline)
+            offline.append(id);
+    for (int row = 0; row < m_bin->rowCount(); ++row)
+        if (m_bin->itemAt(row)->offline && !offline.contains(m_bin->itemAt(row)->id))
+            offline.append(m_bin->itemAt(row)->id);
+    if (offline.isEmpty()) {
+        showMessage(tr("No media is offline."));
+        return;
+    }
+    for (int id : qAsConst(offline)) {
+        const NxStudioMediaBin::Item* item = m_bin->item(id);
+        const QString path = QFileDialog::getOpenFileName(this, tr("Relink %1").arg(item->name),
+                                                          QFileInfo(item->path).absolutePath(), MediaFilter);
+        if (path.isEmpty())
+            return;
+        QString error;
+        if (!m_bin->relink(id, path, &error)) {
+            warn(tr("Relink media"), tr("%1 cannot stand in for %2: %3").arg(QFileInfo(path).fileName(), item->name, error));
+            return;
+        }
+        m_timelineView->update();
+    }
+}
+
+void NxStudioMainWindow::exportSubtitles()
+{
+    QList<NxTimelineClip*> clips;
+    for (NxTimelineClip* clip : m_timeline->clips())
+        if (clip->type() == INxClip::Subtitle)
+            clips.append(clip);
+    if (clips.isEmpty()) {
+        showMessage(tr("There are no subtitle clips to export."));
+        return;
+    }
+    std::stable_sort(clips.begin(), clips.end(), [](const NxTimelineClip* a, const NxTimelineClip* b) {
+        return std::make_pair(a->position(), a->track()) < std::make_pair(b->position(), b->track());
+    });
+    QVector<NxStudioCue> cues;
+    const auto milliseconds = [](qint64 frames) {
+        return frames * 1000 * NxStudioTimeline::FrameRate.den / NxStudioTimeline::FrameRate.num;
+    };
+    for (const NxTimelineClip* clip : qAsConst(clips))
+        cues.append(NxStudioCue{milliseconds(clip->position()), milliseconds(clip->position() + clip->length()),
+                                NxStudioClips::textOf(clip)});
+    const QString base = m_projectPath.isEmpty() ? tr("Untitled") : QFileInfo(m_projectPath).completeBaseName();
+    const QString path = chooseSaveName(tr("Export subtitles"), base + QStringLiteral(".srt"), SubtitleFilter,
+                                        QStringLiteral("srt"));
+    if (path.isEmpty())
+        return;
+    // The dialog asked before a file would be replaced; one that appeared since is not.
+    const auto how = QFileInfo::exists(path) ? NxCheckedFile::Commit::Replace : NxCheckedFile::Commit::NewName;
+    QString error;
+    if (!NxCheckedFile::writeFile(path, NxStudioSubtitleFile::format(cues), how, &error)) {
+        warn(tr("Export subtitles"), tr("The subtitles could not be exported: %1").arg(error));
+        return;
+    }
+    showMessage(tr("%n subtitle(s) exported to %1.", "", cues.size()).arg(QFileInfo(path).fileName()));
+}
+
+// ---- autosave ---------------------------------------------------------------
+
+QString NxStudioMainWindow::autosavePath() const
+{
+    return autosaveOf(::getpid());
+}
+
+void NxStudioMainWindow::autosave()
+{
+    if (!isModified())
+        return;
+    QString error;
+    m_autosaveOwned = true;
+    if (!NxStudioProject::save(autosavePath(), *m_bin, *m_timeline, NxStudioAppearance::skin(), &error))
+        NX_LOG_ERROR("autosave failed: %s", qUtf8Printable(error));
+}
+
+void NxStudioMainWindow::removeAutosave()
+{
+    QFile::remove(autosavePath());
+}
+
+void NxStudioMainWindow::offerAutosaves()
+{
+    const QString mine = autosavePath();
+    const QStringList names = QDir(autosaveFolder()).entryList(
+        {AutosavePrefix + QStringLiteral("*.") + QLatin1String(NxStudioProject::Suffix)}, QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        bool ok = false;
+        const qint64 pid = name.mid(AutosavePrefix.size()).section(QLatin1Char('.'), 0, 0).toLongLong(&ok);
+        const QString path = autosaveOf(pid);
+        const bool running = path == mine ? m_autosaveOwned : isRunning(pid);
+        if (!ok || path != autosaveFolder() + QLatin1Char('/') + name || running)
+            continue;
+        // Taken as this editor's own, so that no other editor starting now offers it too:
+        // of two links, only one unlink of the old name succeeds.
+        if (path != mine) {
+            if (::link(QFile::encodeName(path).constData(), QFile::encodeName(mine).constData()) != 0)
+                continue;
+            if (::unlink(QFile::encodeName(path).constData()) != 0) {
+                ::unlink(QFile::encodeName(mine).constData());
+                continue;
+            }
+        }
+        m_autosaveOwned = true;
+        QMessageBox box(QMessageBox::Question, tr("Restore unsaved work"),
+                        tr("nx-studio ended without saving some work. Restore it?"), QMessageBox::NoButton, this);
+        QPushButton* restore = box.addButton(tr("Restore"), QMessageBox::AcceptRole);
+        box.addButton(tr("Discard"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(restore);
+        box.exec();
+        if (box.clickedButton() != static_cast<QAbstractButton*>(restore)) {
+            removeAutosave();
+            continue;
+        }
+        int skin = NxStudioAppearance::skin();
+        QString error;
+        if (!NxStudioProject::load(mine, *m_bin, *m_timeline, &skin, &error)) {
+            warn(tr("Restore unsaved work"), error);
+            removeAutosave();
+            continue;
+        }
+        applySkin(skin);
+        m_projectPath.clear();
+        // Restored work is not saved anywhere yet.
+        m_binEdited = true;
+        updateTitle();
+        return;
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 
@@ -10,13 +11,19 @@ class NxStudioMediaBinView;
 class NxStudioSpeech;
 class NxStudioTimeline;
 class NxStudioTimelineView;
+class QActionGroup;
 class QLabel;
 class QMenu;
 
 // nx-studio's main window: the media bin beside the timeline, the menus
 // (File, Edit, Timeline, Speech, View) with their shortcuts, and a status
 // bar that says what is going on and which speech engine runs the services.
-// Its size, place and docks are remembered.
+// Its size, place and docks are remembered, and the projects opened last.
+//
+// Work not yet saved is marked in the title with "*" and asked about
+// before it would be lost; while there is any, it is saved every few
+// minutes to an autosave file of this process in the data folder, which a
+// later start offers to restore when this process ended without closing.
 class NxStudioMainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -30,6 +37,19 @@ public:
     // Puts bin items on the timeline one after another from `frame`, on
     // `track` when it suits them; the new clips become the selection.
     void addToTimeline(const QList<int>& ids, qint64 frame, int track = -1);
+
+    // Opens the project at `path` in place of the current one (without
+    // asking about unsaved changes); false, and a message, when it cannot.
+    bool openProject(const QString& path);
+    // Saves the project at `path`, which becomes the project's file.
+    bool saveProject(const QString& path);
+    QString projectPath() const;
+    bool isModified() const;
+    // Saves unsaved work to this process's autosave file.
+    void autosave();
+    QString autosavePath() const;
+    // Offers to restore the autosave of an editor that ended without closing.
+    void offerAutosaves();
 
     NxStudioTimeline* timeline() const;
     NxStudioMediaBin* bin() const;
@@ -56,6 +76,23 @@ private:
     void chooseFiles();
     // The media bin's selected files, when the user chose them after any clips.
     QList<INxAbstractMedia*> chosenMaterials() const;
+    void newProject();
+    void chooseProject();
+    bool save();
+    bool saveAs();
+    bool maySave();
+    void markClean();
+    void updateTitle();
+    void removeAutosave();
+    void rememberRecent(const QString& path);
+    void fillRecentMenu();
+    void relinkMedia();
+    void exportSubtitles();
+    void applySkin(int kind);
+    void warn(const QString& title, const QString& text);
+    // A file name from a save dialog, `suffix` added when it has none; empty when cancelled.
+    QString chooseSaveName(const QString& title, const QString& suggested, const QString& filter,
+                           const QString& suffix);
     void addTitle();
     void showMessage(const QString& text);
 
@@ -66,6 +103,14 @@ private:
     NxStudioMediaBinView* m_binView = nullptr;
     NxStudioTimelineView* m_timelineView = nullptr;
     QMenu* m_viewMenu = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QActionGroup* m_skins = nullptr;
+    QString m_projectPath;
+    bool m_binEdited = false;
+    // The autosave file of this process holds this editor's work; until then
+    // one of that name is what an earlier process of the same number left.
+    bool m_autosaveOwned = false;
+    QTimer m_autosaveTimer;
     QLabel* m_reading = nullptr;
     QLabel* m_playhead = nullptr;
     bool m_binChosenLast = false;

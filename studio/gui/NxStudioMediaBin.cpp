@@ -53,13 +53,10 @@ void NxStudioMediaBin::import(const QString& path, QObject* context, Ready ready
     }
 
     auto item = std::make_unique<Item>();
-    item->id = m_nextId++;
     item->path = absolute;
-    item->name = QFileInfo(absolute).fileName();
-    const int id = item->id;
-    beginInsertRows(QModelIndex(), rowCount(), rowCount());
-    m_items.push_back(std::move(item));
-    endInsertRows();
+    const int id = m_nextId;
+    append(std::move(item));
+    emit edited();
     if (waiter.ready)
         m_waiters.emplace_back(id, std::move(waiter));
     emit readingCountChanged(readingCount());
@@ -100,6 +97,17 @@ void NxStudioMediaBin::finishReading(int id, const NxStudioProbe& probe)
         return;
     }
 
+    fill(item, probe);
+    emit dataChanged(index(row), index(row));
+    emit readingCountChanged(readingCount());
+    for (const Waiter& waiter : waiters) {
+        if (!waiter.hasContext || waiter.context)
+            waiter.ready(item);
+    }
+}
+
+void NxStudioMediaBin::fill(Item& item, const NxStudioProbe& probe) const
+{
     item.seconds = probe.seconds;
     item.hasAudio = probe.hasAudio;
     item.cues = probe.cues;
@@ -113,12 +121,77 @@ void NxStudioMediaBin::finishReading(int id, const NxStudioProbe& probe)
         item.media = std::make_unique<NxMediaFile>(
             item.path, item.kind == Video ? INxAbstractMedia::Video : INxAbstractMedia::Audio, m_frameRate, frames);
     }
-    emit dataChanged(index(row), index(row));
-    emit readingCountChanged(readingCount());
-    for (const Waiter& waiter : waiters) {
-        if (!waiter.hasContext || waiter.context)
-            waiter.ready(item);
+}
+
+void NxStudioMediaBin::append(std::unique_ptr<Item> item)
+{
+    item->id = m_nextId++;
+    item->name = QFileInfo(item->path).fileName();
+    beginInsertRows(QModelIndex(), rowCount(), rowCount());
+    m_items.push_back(std::move(item));
+    endInsertRows();
+}
+
+const NxStudioMediaBin::Item* NxStudioMediaBin::add(const QString& path, const NxStudioProbe& probe)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (const auto& known : m_items)
+        if (known->path == absolute)
+            return known.get();
+    if (probe.kind == NxStudioProbe::Unreadable)
+        return nullptr;
+    auto item = std::make_unique<Item>();
+    item->path = absolute;
+    fill(*item, probe);
+    return restore(std::move(item));
+}
+
+const NxStudioMediaBin::Item* NxStudioMediaBin::restore(std::unique_ptr<Item> item)
+{
+    append(std::move(item));
+    return m_items.back().get();
+}
+
+void NxStudioMediaBin::reset()
+{
+    beginResetModel();
+    for (auto& item : m_items)
+        m_retired.push_back(std::move(item));
+    m_items.clear();
+    // What waited for a file of before has no place in what comes now.
+    m_waiters.clear();
+    endResetModel();
+    emit readingCountChanged(0);
+}
+
+bool NxStudioMediaBin::relink(int id, const QString& path, QString* error)
+{
+    const int row = rowOf(id);
+    Item* item = row < 0 ? nullptr : m_items[size_t(row)].get();
+    if (!item || !item->offline) {
+        *error = tr("the item is not offline");
+        return false;
     }
+    const NxStudioProbe probe = NxStudioProbe::probe(path);
+    const Kind kind = probe.kind == NxStudioProbe::Video       ? Video
+                      : probe.kind == NxStudioProbe::Audio     ? Audio
+                      : probe.kind == NxStudioProbe::Subtitles ? Subtitles
+                                                               : Reading;
+    if (kind != item->kind) {
+        *error = probe.kind == NxStudioProbe::Unreadable ? probe.error : tr("the file holds another kind of media");
+        return false;
+    }
+    item->path = QFileInfo(path).absoluteFilePath();
+    item->name = QFileInfo(path).fileName();
+    item->offline = false;
+    item->cues = probe.cues;
+    if (item->media) {
+        item->media->setFilePath(item->path);
+        item->media->setOffline(false);
+    }
+    emit dataChanged(index(row), index(row));
+    emit edited();
+    return true;
 }
 
 const NxStudioMediaBin::Item* NxStudioMediaBin::item(int id) const
@@ -159,6 +232,8 @@ QVariant NxStudioMediaBin::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return item->name;
     case Qt::ToolTipRole:
+        if (item->offline)
+            return item->path + tr("\n(offline: the file is missing; File \u25B8 Relink media\u2026 finds it)");
         return item->kind == Video && !item->hasAudio ? item->path + QStringLiteral("\n(no sound)") : item->path;
     case KindRole:
         return item->kind;

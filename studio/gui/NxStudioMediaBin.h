@@ -15,7 +15,9 @@ class NxMediaFile;
 // The media bin: every file the user imported, in import order. A file is
 // read off the GUI thread; until then its row says so. A file that turns out
 // unreadable leaves the bin again with importFailed. Items are never removed
-// otherwise, so clips may keep pointing at their media.
+// otherwise, so clips may keep pointing at their media; a reset puts them
+// aside, where their media live on. An item whose file went missing is
+// offline until it is relinked to another file.
 class NxStudioMediaBin : public QAbstractListModel
 {
     Q_OBJECT
@@ -32,6 +34,7 @@ public:
         Kind kind = Reading;
         double seconds = 0.0;
         bool hasAudio = false;
+        bool offline = false;
         std::unique_ptr<NxMediaFile> media; // audio and video, once read
         QVector<NxStudioCue> cues;          // subtitles
     };
@@ -46,6 +49,16 @@ public:
     // Adds the file and starts reading it; `ready` then runs with the item,
     // unless `context` is gone. A file already in the bin is not added twice.
     void import(const QString& path, QObject* context = nullptr, Ready ready = {});
+    // Adds the file as `probe` read it, at once; null when it is unreadable.
+    // A file already in the bin is not added twice: its item is returned.
+    const Item* add(const QString& path, const NxStudioProbe& probe);
+    // Adds a complete item (its id is given here).
+    const Item* restore(std::unique_ptr<Item> item);
+    // Empties the bin.
+    void reset();
+    // Points an offline item at `path`, which must hold media of its kind;
+    // false with `error` set otherwise.
+    bool relink(int id, const QString& path, QString* error);
     const Item* item(int id) const;
     const Item* itemAt(int row) const;
     int readingCount() const;
@@ -57,6 +70,8 @@ public:
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
 signals:
+    // The user's bin changed: a file imported or relinked.
+    void edited();
     void importFailed(const QString& path, const QString& reason);
     void readingCountChanged(int count);
 
@@ -69,10 +84,13 @@ private:
     };
 
     void finishReading(int id, const NxStudioProbe& probe);
+    void fill(Item& item, const NxStudioProbe& probe) const;
+    void append(std::unique_ptr<Item> item);
     int rowOf(int id) const;
 
     NxRational m_frameRate;
     int m_nextId = 1;
     std::vector<std::unique_ptr<Item>> m_items;
+    std::vector<std::unique_ptr<Item>> m_retired; // their media may still be played by clips
     std::vector<std::pair<int, Waiter>> m_waiters; // by item id
 };

@@ -28,12 +28,8 @@ namespace
 {
 bool hasSound(const INxClip* clip)
 {
-    return clip->media() && (clip->type() == INxClip::Video || clip->type() == INxClip::Audio);
-}
-
-bool hasText(const INxClip* clip)
-{
-    return clip->type() == INxClip::Title || clip->type() == INxClip::Subtitle;
+    return clip->media() && !NxStudioClips::isOffline(clip)
+           && (clip->type() == INxClip::Video || clip->type() == INxClip::Audio);
 }
 
 template <typename Dialog>
@@ -153,6 +149,10 @@ void NxStudioSpeech::speechToText(const QList<INxAbstractMedia*>& materials)
         for (NxTimelineClip* clip : m_timeline->selection())
             if (hasSound(clip))
                 clips.append(clip);
+    // A video and its linked sound are one recording: heard once, through the video.
+    for (NxTimelineClip* clip : m_timeline->selection())
+        if (clip->type() == INxClip::Video && clips.contains(clip))
+            clips.removeAll(NxStudioClips::linkOf(clip));
     const QList<NxTimelineClip*> all = m_timeline->clips();
     const bool timelineHeard = std::any_of(all.begin(), all.end(), hasSound);
     if (!timelineHeard && materials.isEmpty()) {
@@ -191,7 +191,7 @@ void NxStudioSpeech::textToSpeech(bool classic)
     INxSpeechServicePresenter* presenter = m_services->presenter();
     QList<INxClip*> clips;
     for (NxTimelineClip* clip : m_timeline->selection())
-        if (hasText(clip))
+        if (NxStudioClips::hasText(clip))
             clips.append(clip);
     if (clips.isEmpty()) {
         inform(m_window, title, tr("Select one or more title or subtitle clips on the timeline first."));
@@ -245,15 +245,13 @@ void NxStudioSpeech::placeSubtitles(const QString& path, INxClip* clip, INxTimel
         return;
     }
     QString error;
-    const QVector<NxStudioCue> cues = NxStudioSubtitleFile::read(path, &error);
-    if (cues.isEmpty()) {
+    const int placed = NxStudioClips::placeCues(path, onClip ? clip->timelinePosition(0) : 0, *m_timeline, &error);
+    if (placed == 0) {
         NX_LOG_ERROR("subtitles %s unusable: %s", qUtf8Printable(path), qUtf8Printable(error));
         emit message(tr("%1 could not be read: %2").arg(name, error));
         return;
     }
-    const qint64 origin = onClip ? clip->timelinePosition(0) : 0;
-    m_timeline->addClips(NxStudioClips::fromCues(cues, origin, *m_timeline), tr("Add subtitles"));
-    emit message(tr("%n subtitle(s) placed on the timeline.", "", cues.size()));
+    emit message(tr("%n subtitle(s) placed on the timeline.", "", placed));
 }
 
 void NxStudioSpeech::placeAudio(const QString& path, INxClip* clip, qint64 position)

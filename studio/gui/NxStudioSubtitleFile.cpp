@@ -66,3 +66,21 @@ QVector<NxStudioCue> NxStudioSubtitleFile::read(const QString& path, QString* er
         *error = QStringLiteral("no subtitle cue in the file");
     return cues;
 }
+
+QByteArray NxStudioSubtitleFile::format(const QVector<NxStudioCue>& cues)
+{
+    const auto time = [](qint64 ms) {
+        return QStringLiteral("%1:%2:%3,%4")
+            .arg(ms / 3600000, 2, 10, QLatin1Char('0'))
+            .arg(ms / 60000 % 60, 2, 10, QLatin1Char('0'))
+            .arg(ms / 1000 % 60, 2, 10, QLatin1Char('0'))
+            .arg(ms % 1000, 3, 10, QLatin1Char('0'));
+    };
+    QString text;
+    for (int index = 0; index < cues.size(); ++index) {
+        const NxStudioCue& cue = cues.at(index);
+        text += QStringLiteral("%1\n%2 --> %3\n").arg(index + 1).arg(time(cue.start), time(cue.end));
+        text += cue.text + QStringLiteral("\n\n");
+    }
+    return text.toUtf8();
+}

@@ -20,4 +20,6 @@ QVector<NxStudioCue> parse(const QString& text);
 // The cues of the file at `path`; empty with `error` set when it cannot be
 // read or holds no cue.
 QVector<NxStudioCue> read(const QString& path, QString* error);
+// The cues as a SubRip file, numbered in the order given.
+QByteArray format(const QVector<NxStudioCue>& cues);
 }

@@ -46,11 +46,21 @@ public:
     QList<NxTimelineClip*> addClips(std::vector<std::unique_ptr<NxTimelineClip>> clips, const QString& what,
                                     int preferredTrack = -1);
     // Moves clips as one step; false, and nothing changes, when a clip would
-    // start before 0, leave its kind of track or overlap another clip.
+    // start before 0, leave its kind of track or overlap another clip. A
+    // linked clip not named moves by as much on its own track.
     bool moveClips(const QVector<Move>& moves);
+    // Removes the clips and the clips linked to them as one step.
     void removeClips(const QList<NxTimelineClip*>& clips);
+    // Replaces a title's or subtitle's text as one step.
+    void editText(NxTimelineClip* clip, const QString& text);
+    // Starts over on tracks of `kinds` with `clips` on the tracks they name,
+    // where they must fit, and no steps to undo. The clips of before wait
+    // off the timeline, and the sequence of before stays, for the tasks
+    // that may still hold them.
+    void reset(const QVector<NxSequence::TrackKind>& kinds, std::vector<std::unique_ptr<NxTimelineClip>> clips = {});
 
     QList<NxTimelineClip*> selection() const;
+    // Selects the clips and the clips linked to them.
     void setSelection(const QList<NxTimelineClip*>& clips);
 
     qint64 playhead() const;
@@ -67,6 +77,7 @@ signals:
 
 private:
     class Edit;
+    class TextEdit;
     struct State
     {
         bool onTimeline = false;
@@ -84,7 +95,8 @@ private:
     void apply(const QVector<Change>& changes, bool forward);
     void push(const QString& what, QVector<Change> changes);
 
-    NxSequence m_sequence;
+    std::unique_ptr<NxSequence> m_sequence;
+    std::vector<std::unique_ptr<NxSequence>> m_retired;
     std::vector<std::unique_ptr<NxTimelineClip>> m_offTimeline;
     QList<NxTimelineClip*> m_selection;
     qint64 m_playhead = 0;

@@ -9,6 +9,9 @@
 #include "NxTimelineClip.h"
 
 #include <QApplication>
+#include <QHelpEvent>
+#include <QInputDialog>
+#include <QToolTip>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -85,7 +88,10 @@ struct NxStudioTimelineView::Drag
     QList<NxTimelineClip*> clips;
     bool started = false;
     qint64 frameDelta = 0;
-    int rowDelta = 0; // 0 unless every clip lands on a track of its kind
+    // Clips of the pressed clip's kind change tracks (the others, such as a
+    // video's linked sound, keep theirs); 0 unless each lands on a track of its kind.
+    NxSequence::TrackKind kind = NxSequence::VideoTrack;
+    int rowDelta = 0;
 };
 
 NxStudioTimelineView::NxStudioTimelineView(NxStudioTimeline* timeline, QWidget* parent)
@@ -147,7 +153,7 @@ qint64 NxStudioTimelineView::shownPosition(const NxTimelineClip* clip) const
 
 int NxStudioTimelineView::shownTrack(const NxTimelineClip* clip) const
 {
-    if (!isDragged(clip) || m_drag->rowDelta == 0)
+    if (!isDragged(clip) || m_drag->rowDelta == 0 || m_timeline->sequence()->trackKind(clip->track()) != m_drag->kind)
         return clip->track();
     // Tracks may have been added since the drag was checked: stay put rather than land on another kind.
     const NxStudioTimelineGeometry geometry = geometryNow();
@@ -268,7 +274,10 @@ void NxStudioTimelineView::paintClip(QPainter& painter, const NxTimelineClip* cl
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), CornerRadius, CornerRadius);
     painter.fillPath(shape, fill);
-    painter.setPen(QPen(selected ? skin(C::Text_Icon_Primary) : edge, selected ? 2 : 1));
+    const bool offline = NxStudioClips::isOffline(clip);
+    if (offline)
+        painter.fillPath(shape, QBrush(skin(C::Alert_Danger), Qt::BDiagPattern));
+    painter.setPen(QPen(selected ? skin(C::Text_Icon_Primary) : offline ? skin(C::Alert_Danger) : edge, selected ? 2 : 1));
     painter.drawPath(shape);
 
     const QRect text = rect.adjusted(TextPadding, 3, -TextPadding, -3);
@@ -283,7 +292,7 @@ void NxStudioTimelineView::paintClip(QPainter& painter, const NxTimelineClip* cl
     const QFontMetrics nameMetrics(nameFont);
     painter.drawText(text.topLeft() + QPoint(0, nameMetrics.ascent()),
                      nameMetrics.elidedText(clip->name(), Qt::ElideRight, text.width()));
-    QString detail = NxStudioClips::wordsOf(clip);
+    QString detail = offline ? tr("offline") : NxStudioClips::wordsOf(clip);
     if (detail.isEmpty())
         detail = NxStudioTimeText::tenths(clip->frameRate().framesToSecondsF(clip->length()));
     painter.setFont(detailFont);
@@ -356,6 +365,7 @@ void NxStudioTimelineView::mousePressEvent(QMouseEvent* event)
     m_drag = std::make_unique<Drag>();
     m_drag->pressed = point;
     m_drag->clips = m_timeline->selection();
+    m_drag->kind = m_timeline->sequence()->trackKind(clip->track());
 }
 
 void NxStudioTimelineView::mouseMoveEvent(QMouseEvent* event)
@@ -387,6 +397,8 @@ void NxStudioTimelineView::updateDrag(const QPoint& point)
     const NxSequence& sequence = *m_timeline->sequence();
     bool fits = true;
     for (const NxTimelineClip* clip : qAsConst(m_drag->clips)) {
+        if (sequence.trackKind(clip->track()) != m_drag->kind)
+            continue;
         const int row = geometry.rowOfTrack(clip->track()) + rowDelta;
         fits = fits && row >= 0 && row < geometry.rows.size()
                && sequence.trackKind(geometry.rows.at(row)) == sequence.trackKind(clip->track());
@@ -413,6 +425,47 @@ void NxStudioTimelineView::finishDrag()
         moves.append({clip, shownPosition(clip), shownTrack(clip)});
     if (!m_timeline->moveClips(moves))
         emit moveRefused();
+}
+
+void NxStudioTimelineView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    NxTimelineClip* clip = event->button() == Qt::LeftButton ? clipAt(event->pos()) : nullptr;
+    if (clip && NxStudioClips::hasText(clip))
+        editText(clip);
+}
+
+void NxStudioTimelineView::editText(NxTimelineClip* clip)
+{
+    m_drag.reset();
+    bool ok = false;
+    const QString old = NxStudioClips::textOf(clip);
+    const QString text =
+        clip->type() == INxClip::Subtitle
+            ? QInputDialog::getMultiLineText(this, tr("Edit subtitle"), tr("Subtitle text:"), old, &ok)
+            : QInputDialog::getText(this, tr("Edit title"), tr("Title text:"), QLineEdit::Normal, old, &ok).simplified();
+    // The clip may have left the timeline while the dialog was open: editText passes it over then.
+    if (ok && !text.trimmed().isEmpty())
+        m_timeline->editText(clip, text);
+}
+
+bool NxStudioTimelineView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const NxTimelineClip* clip = clipAt(help->pos());
+    if (!clip) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    QStringList lines{clip->name()};
+    if (NxStudioClips::hasText(clip))
+        lines.append(NxStudioClips::textOf(clip));
+    if (NxStudioClips::isOffline(clip))
+        lines.append(tr("offline: its file is missing (File \u25B8 Relink media\u2026)"));
+    QToolTip::showText(help->globalPos(), lines.join(QLatin1Char('\n')), this);
+    return true;
 }
 
 void NxStudioTimelineView::wheelEvent(QWheelEvent* event)

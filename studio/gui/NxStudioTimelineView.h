@@ -9,8 +9,11 @@ class NxTimelineClip;
 
 // Draws the timeline (ruler, tracks, clips, playhead) and lets the user
 // select clips (click, Ctrl+click, Shift+click), drag them along their
-// tracks or to another track of their kind, set the playhead (click on the
-// ruler or an empty place), zoom (Ctrl+wheel) and drop media from the bin.
+// tracks or to another track of their kind, edit a title's or subtitle's
+// text (double-click), set the playhead (click on the ruler or an empty
+// place), zoom (Ctrl+wheel) and drop media from the bin. A clip's tooltip
+// tells its whole text, and whether its file is missing (offline clips are
+// drawn hatched).
 class NxStudioTimelineView : public QWidget
 {
     Q_OBJECT
@@ -35,10 +38,12 @@ signals:
     void moveRefused();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -62,6 +67,7 @@ private:
     void updateDrag(const QPoint& point);
     void finishDrag();
     void contentChanged();
+    void editText(NxTimelineClip* clip);
 
     NxStudioTimeline* m_timeline;
     double m_pixelsPerSecond = 40.0;

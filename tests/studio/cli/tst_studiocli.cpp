@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -158,6 +161,8 @@ private slots:
         QTest::newRow("speak a text file not in UTF-8") << QStringList{"speak", "--text-file", folder + "/latin1.txt"};
         QTest::newRow("voices of no language") << QStringList{"voices", "--language", "xx-XX"};
         QTest::newRow("voices, stray argument") << QStringList{"voices", "all"};
+        QTest::newRow("transcribe into a damaged project")
+            << QStringList{"transcribe", Recording, "--project", folder + "/text.txt"};
     }
     void badArgumentsExitWithTwoAndStartNothing()
     {
@@ -193,6 +198,34 @@ private slots:
         // Off a terminal, each stage is a line of its own.
         QVERIFY2(run.err.contains("0870.wav: transcribing\n") && run.err.contains("0870.wav: completed\n"),
                  qPrintable(run.err));
+    }
+
+    // The second run finds the recording's clip in the project and puts its cues under it again.
+    void transcriptionGoesIntoAProject()
+    {
+        const QString project = m_files.filePath("film.nxproj");
+        QStringList cues;
+        for (int run = 1; run <= 2; ++run) {
+            const Run done = launch(Studio, {"transcribe", Recording, "--project", project});
+            QVERIFY2(done.exitCode == 0, qPrintable(done.err));
+            const QJsonObject root = QJsonDocument::fromJson(bytesOf(project)).object();
+            QCOMPARE(root.value("format").toInt(), 1);
+            QCOMPARE(root.value("media").toArray().size(), 1);
+            QCOMPARE(root.value("media").toArray().first().toObject().value("path").toString(), Recording);
+            QStringList sounds;
+            cues.clear();
+            for (const QJsonValue& value : root.value("clips").toArray()) {
+                const QJsonObject clip = value.toObject();
+                const QString type = clip.value("type").toString();
+                if (type == "audio")
+                    sounds << QStringLiteral("media %1 at %2").arg(clip.value("media").toInt()).arg(clip.value("position").toInt());
+                else if (type == "subtitle")
+                    cues << clip.value("text").toString();
+            }
+            QCOMPARE(sounds, QStringList{"media 0 at 0"});
+            QVERIFY2(cues.size() % run == 0 && cues.size() >= run, qPrintable(cues.join('|')));
+            QVERIFY2(cues.join(' ').contains("the", Qt::CaseInsensitive), qPrintable(cues.join('|')));
+        }
     }
 
     void aRunThatFailsSaysWhyAndDeliversNothing_data()

@@ -1,9 +1,15 @@
 #include "NxDataColumns.h"
+#include "NxMediaFile.h"
 #include "NxSequence.h"
+#include "NxStudioClips.h"
+#include "NxStudioMediaBin.h"
+#include "NxStudioProject.h"
 #include "NxStudioSubtitleFile.h"
 #include "NxStudioTimeline.h"
+#include "NxTestFiles.h"
 #include "NxTimelineClip.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(NxSequence::Span)
@@ -42,6 +48,67 @@ NxTimelineClip* addOne(NxStudioTimeline& timeline, std::unique_ptr<NxTimelineCli
     std::vector<std::unique_ptr<NxTimelineClip>> clips;
     clips.push_back(std::move(clip));
     return timeline.addClips(std::move(clips), QStringLiteral("add")).first();
+}
+
+// A video of `seconds` that has sound or not, as the bin reads one.
+NxStudioProbe videoProbe(double seconds, bool sound)
+{
+    NxStudioProbe probe;
+    probe.kind = NxStudioProbe::Video;
+    probe.seconds = seconds;
+    probe.hasAudio = sound;
+    return probe;
+}
+
+// A tenth of a second of silence as a WAV file (8 kHz, 16-bit mono).
+QByteArray silentWave()
+{
+    const auto le = [](quint32 value, int bytes) {
+        QByteArray out;
+        for (int i = 0; i < bytes; ++i)
+            out += char((value >> (8 * i)) & 0xff);
+        return out;
+    };
+    const QByteArray samples(1600, '\0');
+    return "RIFF" + le(36 + samples.size(), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(8000, 4)
+           + le(16000, 4) + le(2, 2) + le(16, 2) + "data" + le(samples.size(), 4) + samples;
+}
+
+// Puts a bin item on the timeline as the editor does, in one step.
+QList<NxTimelineClip*> place(NxStudioTimeline& timeline, const NxStudioMediaBin::Item& item, qint64 position)
+{
+    return timeline.addClips(NxStudioClips::fromItem(item, position, timeline), QStringLiteral("add"));
+}
+
+// Everything a project keeps of the bin and timeline, a line each.
+QStringList describe(const NxStudioMediaBin& bin, const NxStudioTimeline& timeline)
+{
+    QStringList lines;
+    for (int row = 0; row < bin.rowCount(); ++row) {
+        const NxStudioMediaBin::Item* item = bin.itemAt(row);
+        lines << QStringLiteral("media %1 %2 %3 sound:%4 offline:%5")
+                     .arg(item->path).arg(item->kind).arg(item->seconds).arg(item->hasAudio).arg(item->offline);
+    }
+    const QList<NxTimelineClip*> clips = timeline.clips();
+    for (const NxTimelineClip* clip : clips) {
+        const auto* file = dynamic_cast<const NxMediaFile*>(clip->media());
+        lines << QStringLiteral("clip %1 %2 %3-%4 at %5 on %6 [%7] link:%8 file:%9 offline:%10")
+                     .arg(clip->type()).arg(clip->name()).arg(clip->inPoint()).arg(clip->outPoint())
+                     .arg(clip->position()).arg(clip->track()).arg(NxStudioClips::textOf(clip))
+                     .arg(clips.indexOf(NxStudioClips::linkOf(clip))).arg(file ? file->filePath() : QString())
+                     .arg(NxStudioClips::isOffline(clip));
+    }
+    for (int track = 0; track < timeline.sequence()->trackCount(); ++track)
+        lines << QStringLiteral("track %1").arg(timeline.sequence()->trackKind(track));
+    return lines << QStringLiteral("playhead %1").arg(timeline.playhead());
+}
+
+// A project file with these clips, media and tracks (titles on track 0).
+QByteArray projectJson(const QByteArray& clips, const QByteArray& media = "[]",
+                       const QByteArray& tracks = R"(["title","audio","video"])", const QByteArray& format = "1")
+{
+    return R"({"format":)" + format + R"(,"skin":0,"playhead":0,"media":)" + media + R"(,"tracks":)" + tracks
+           + R"(,"clips":)" + clips + "}";
 }
 
 // "on|off <position> <track>"
@@ -163,6 +230,156 @@ private slots:
         QVERIFY(!freed);
         timeline.reset();
         QVERIFY(freed);
+    }
+
+    void aVideoWithSoundComesWithItsLinkedSound()
+    {
+        NxStudioMediaBin bin(Rate, nullptr);
+        NxStudioTimeline timeline;
+        const NxStudioMediaBin::Item* withSound = bin.add(QStringLiteral("/nowhere/a.mp4"), videoProbe(2.0, true));
+        const NxStudioMediaBin::Item* silent = bin.add(QStringLiteral("/nowhere/b.mp4"), videoProbe(1.0, false));
+        QCOMPARE(place(timeline, *silent, 200).size(), 1);
+        const QList<NxTimelineClip*> pair = place(timeline, *withSound, 10);
+        QCOMPARE(pair.size(), 2);
+        NxTimelineClip* video = pair.at(0);
+        NxTimelineClip* audio = pair.at(1);
+        QCOMPARE(audio->type(), int(INxClip::Audio));
+        QCOMPARE(audio->media(), video->media());
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(audio->inPoint()).arg(audio->outPoint()).arg(audio->position()),
+                 QStringLiteral("0 50 10"));
+        QCOMPARE(timeline.sequence()->trackKind(audio->track()), NxSequence::AudioTrack);
+
+        timeline.setSelection({audio});
+        QCOMPARE(timeline.selection().size(), 2);
+        const int steps = timeline.undoStack()->count();
+        QVERIFY(timeline.moveClips({{video, 60, video->track()}}));
+        QCOMPARE(where(timeline, audio), QStringLiteral("on 60 %1").arg(audio->track()));
+        // The sound is refused with its picture: the silent video's clip is in the way.
+        QVERIFY(!timeline.moveClips({{video, 180, video->track()}}));
+        QCOMPARE(where(timeline, audio), QStringLiteral("on 60 %1").arg(audio->track()));
+        timeline.removeClips({audio});
+        QVERIFY(!timeline.isOnTimeline(video));
+        QCOMPARE(timeline.undoStack()->count(), steps + 2);
+        timeline.undoStack()->undo();
+        QVERIFY(timeline.isOnTimeline(video) && timeline.isOnTimeline(audio));
+        timeline.undoStack()->undo();
+        QCOMPARE(where(timeline, audio), QStringLiteral("on 10 %1").arg(audio->track()));
+        QCOMPARE(video->position(), 10);
+    }
+
+    void aProjectOpensAsItWasSaved()
+    {
+        QTemporaryDir folder;
+        const QString picture = folder.filePath("picture.y4m");
+        const QString sound = folder.filePath("sound.wav");
+        QVERIFY(writeBytes(picture, silentVideo()) && writeBytes(sound, "gone soon"));
+        NxStudioMediaBin bin(Rate, nullptr);
+        NxStudioTimeline timeline;
+        NxStudioProbe audioProbe;
+        audioProbe.kind = NxStudioProbe::Audio;
+        audioProbe.seconds = 3.0;
+        place(timeline, *bin.add(picture, videoProbe(1.0, true)), 25);
+        place(timeline, *bin.add(sound, audioProbe), 100);
+        timeline.addClips(NxStudioClips::title(QStringLiteral("Opening"), 0, timeline), QStringLiteral("title"));
+        timeline.addClips(NxStudioClips::fromCues({{1000, 2500, QStringLiteral("Two\nlines")}}, 0, timeline),
+                          QStringLiteral("subtitles"));
+        timeline.setPlayhead(42);
+        const QString path = folder.filePath("film.nxproj");
+        QString error;
+        QVERIFY2(NxStudioProject::save(path, bin, timeline, 1, &error), qPrintable(error));
+        // Media inside the project's folder are named relative to it: the folder moves as a whole.
+        QVERIFY(bytesOf(path).contains(R"("path": "picture.y4m")"));
+        QVERIFY(QFile::remove(sound));
+
+        NxStudioMediaBin openedBin(Rate, nullptr);
+        NxStudioTimeline opened;
+        int skin = 0;
+        QVERIFY2(NxStudioProject::load(path, openedBin, opened, &skin, &error), qPrintable(error));
+        QCOMPARE(skin, 1);
+        QStringList expected = describe(bin, timeline);
+        for (QString& line : expected)
+            if (line.contains(QLatin1String("sound.wav")))
+                line.replace(QLatin1String("offline:0"), QLatin1String("offline:1"));
+        QCOMPARE(describe(openedBin, opened), expected);
+        QVERIFY(NxStudioClips::isOffline(opened.clips().at(2)));
+        // New clips go on numbering after the loaded ones.
+        QCOMPARE(opened.newClipName(INxClip::Title), QStringLiteral("Title 2"));
+
+        // The missing file found elsewhere: a file of another kind will not do; sound will, and its clip comes back.
+        const int id = openedBin.itemAt(1)->id;
+        QVERIFY(!openedBin.relink(id, picture, &error));
+        QCOMPARE(error, QStringLiteral("the file holds another kind of media"));
+        const QString found = folder.filePath("found.wav");
+        QVERIFY(writeBytes(found, silentWave()));
+        QVERIFY2(openedBin.relink(id, found, &error), qPrintable(error));
+        QVERIFY(!NxStudioClips::isOffline(opened.clips().at(2)));
+        QCOMPARE(static_cast<NxMediaFile*>(opened.clips().at(2)->media())->filePath(), found);
+    }
+
+    void aDamagedProjectChangesNothing_data()
+    {
+        columns<QByteArray, QString>({"file", "message"});
+        const QByteArray title = R"({"type":"title","name":"T","text":"hi","track":0,"in":0,"out":25,"position":)";
+        const QByteArray whole = projectJson("[" + title + "0}]");
+        QTest::newRow("truncated") << whole.left(whole.size() / 2) << "is not a project file (";
+        QTest::newRow("not JSON") << QByteArray("PK\x03\x04 zipped") << "is not a project file (";
+        QTest::newRow("empty") << QByteArray() << "it is empty";
+        QTest::newRow("a list at the top") << QByteArray("[1,2]") << "no object at its top";
+        QTest::newRow("no format") << QByteArray(R"({"clips":[]})") << R"(no "format" version)";
+        QTest::newRow("a future format") << projectJson("[]", "[]", "[]", "7")
+                                         << "saved by a newer nx-studio (project format 7; this one reads format 1)";
+        QTest::newRow("clips of the wrong type") << projectJson(R"("many")") << R"("clips" is not a list)";
+        QTest::newRow("a text that is a number")
+            << projectJson(R"([{"type":"title","name":"T","text":5,"track":0,"in":0,"out":25,"position":0}])")
+            << R"(clip 0: "text" is not a text)";
+        QTest::newRow("a huge position") << projectJson("[" + title + "1e300}]")
+                                         << R"(clip 0: "position" must be a whole number from 0 to )";
+        QTest::newRow("a negative time") << projectJson("[" + title + "-25}]")
+                                         << R"(clip 0: "position" must be a whole number from 0 to )";
+        QTest::newRow("a fraction of a frame") << projectJson("[" + title + "0.5}]")
+                                               << R"(clip 0: "position" must be a whole number)";
+        QTest::newRow("overlapping clips") << projectJson("[" + title + "0}," + title + "10}]")
+                                           << "clip 1 overlaps clip 0 on track 0";
+        QTest::newRow("a track that does not exist")
+            << projectJson(R"([{"type":"title","name":"T","text":"hi","track":9,"in":0,"out":25,"position":0}])")
+            << "clip 0: it is on track 9, which does not exist";
+        QTest::newRow("a clip on a track of another kind")
+            << projectJson(R"([{"type":"title","name":"T","text":"hi","track":2,"in":0,"out":25,"position":0}])")
+            << "clip 0: a title clip cannot be on a video track";
+        QTest::newRow("a path out of the folder")
+            << projectJson("[]", R"([{"path":"../../etc/passwd","kind":"audio","frames":25,"hasAudio":true}])")
+            << R"(media 0: the path "../../etc/passwd" steps out of its folder)";
+        QTest::newRow("a system file")
+            << projectJson("[]", R"([{"path":"/proc/self/environ","kind":"audio","frames":25,"hasAudio":true}])")
+            << "media 0: the path \"/proc/self/environ\" names a system file";
+        QTest::newRow("a device") << projectJson("[]", R"([{"path":"/dev/zero","kind":"audio","frames":25,"hasAudio":true}])")
+                                  << "names a system file";
+        QTest::newRow("a clip past its media's end")
+            << projectJson(R"([{"type":"audio","name":"A","media":0,"track":1,"in":0,"out":26,"position":0}])",
+                           R"([{"path":"/nowhere/a.wav","kind":"audio","frames":25,"hasAudio":true}])")
+            << R"(clip 0: "out" lies past the end of media 0)";
+        QTest::newRow("a link to nowhere")
+            << projectJson(R"([{"type":"audio","name":"A","media":0,"track":1,"in":0,"out":25,"position":0,"link":0}])",
+                           R"([{"path":"/nowhere/a.wav","kind":"audio","frames":25,"hasAudio":true}])")
+            << R"(clip 0: "link" must name the other clip of its media)";
+    }
+    void aDamagedProjectChangesNothing()
+    {
+        QFETCH(QByteArray, file); QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("damaged.nxproj");
+        QVERIFY(writeBytes(path, file));
+        NxStudioMediaBin bin(Rate, nullptr);
+        NxStudioTimeline timeline;
+        place(timeline, *bin.add(QStringLiteral("/nowhere/kept.mp4"), videoProbe(1.0, false)), 0);
+        const QStringList before = describe(bin, timeline);
+        int skin = 1;
+        QString error;
+        QVERIFY(!NxStudioProject::load(path, bin, timeline, &skin, &error));
+        QVERIFY2(error.startsWith(QStringLiteral("damaged.nxproj cannot be opened: ")), qPrintable(error));
+        QVERIFY2(error.contains(message), qPrintable(error));
+        QCOMPARE(describe(bin, timeline), before);
+        QCOMPARE(skin, 1);
     }
 
     void subtitleFilesAreReadCueByCue_data()

@@ -13,6 +13,7 @@
 #include "NxSkinPalette.h"
 #include "NxSpeechServiceDialog.h"
 #include "NxSpeechToTextParamDialog.h"
+#include "NxStudioClips.h"
 #include "NxStudioMainWindow.h"
 #include "NxStudioMediaBin.h"
 #include "NxStudioMediaBinView.h"
@@ -29,12 +30,15 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QFileDialog>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -43,6 +47,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
+#include <QToolTip>
 
 namespace
 {
@@ -57,6 +62,16 @@ double ffprobeSeconds(const QString& path)
     probe.start(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", path});
     probe.waitForFinished();
     return probe.readAllStandardOutput().trimmed().toDouble();
+}
+
+// Clicks the button `which` of the next message box.
+void answerNext(QObject* context, QMessageBox::StandardButton which)
+{
+    whenModal(context, [which](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY2(box, modal->metaObject()->className());
+        box->button(which)->click();
+    });
 }
 
 bool cutRecording(double seconds, const QString& path)
@@ -116,6 +131,25 @@ class StudioWindowTest : public QObject
         timeline()->setSelection({});
         click(m_window->timelineView()->clipRect(clip).center());
         return clip;
+    }
+    // Drags with the left button held from `from` by `by`, in two moves.
+    void dragBy(const QPoint& from, const QPoint& by)
+    {
+        NxStudioTimelineView* view = m_window->timelineView();
+        QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, from);
+        for (const QPoint& step : {from + by / 2, from + by}) {
+            // QTest::mouseMove only moves the cursor; a drag needs the button held.
+            QMouseEvent move(QEvent::MouseMove, step, view->mapToGlobal(step), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(view, &move);
+        }
+        QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, from + by);
+    }
+    QString toolTipAt(const QPoint& point)
+    {
+        NxStudioTimelineView* view = m_window->timelineView();
+        QHelpEvent help(QEvent::ToolTip, point, view->mapToGlobal(point));
+        QApplication::sendEvent(view, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
     // Speech ▸ Speech to text… with the clip choice, answered with OK.
     void transcribeSelection()
@@ -259,14 +293,7 @@ private slots:
         QVERIFY(greenAt(QPoint(geometry.x(4 * Second), before.y())));
 
         // Two seconds to the right with the mouse, then undone.
-        const int twoSeconds = geometry.x(2 * Second) - geometry.x(0);
-        QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, before);
-        for (const QPoint& step : {before + QPoint(twoSeconds / 2, 0), before + QPoint(twoSeconds, 0)}) {
-            // QTest::mouseMove only moves the cursor; a drag needs the button held.
-            QMouseEvent move(QEvent::MouseMove, step, view->mapToGlobal(step), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(view, &move);
-        }
-        QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, before + QPoint(twoSeconds, 0));
+        dragBy(before, QPoint(geometry.x(2 * Second) - geometry.x(0), 0));
         QCOMPARE(clip->position(), 5 * Second);
         QVERIFY(!greenAt(QPoint(geometry.x(4 * Second), before.y()))); // where it began, no longer
         trigger(QStringLiteral("Undo Move clip"));
@@ -278,6 +305,191 @@ private slots:
         trigger(QStringLiteral("Undo Delete clip"));
         QVERIFY(timeline()->isOnTimeline(clip));
         QVERIFY(greenAt(before));
+    }
+
+    void aVideoWithSoundMovesAndGoesWithItsSound()
+    {
+        const QString talk = media("talk.mkv");
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=32x32:rate=25:duration=2",
+                                               "-i", Recording, "-t", "2", talk});
+        QVERIFY(ffmpeg.waitForFinished() && ffmpeg.exitCode() == 0);
+        QVERIFY(placeMedia(talk, Second));
+        const QList<NxTimelineClip*> video = clipsOf(INxClip::Video), audio = clipsOf(INxClip::Audio);
+        QCOMPARE(video.size(), 1);
+        QCOMPARE(audio.size(), 1);
+        QCOMPARE(audio.first()->media(), video.first()->media());
+        QCOMPARE(audio.first()->position(), Second);
+        QCOMPARE(timeline()->selection().size(), 2);
+        // Picture and sound are one recording: it is transcribed once.
+        transcribeSelection();
+        QTableView* table = nullptr;
+        for (QTableView* shown : m_window->speech()->serviceDialog()->findChildren<QTableView*>())
+            table = shown->isVisible() ? shown : table;
+        QVERIFY(table);
+        QCOMPARE(table->model()->rowCount(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!clipsOf(INxClip::Subtitle).isEmpty(), Transcribing);
+        timeline()->undoStack()->undo();
+        m_window->speech()->serviceDialog()->close();
+
+        // The picture dragged two seconds on takes its sound along, in one step.
+        NxStudioTimelineView* view = m_window->timelineView();
+        const NxStudioTimelineGeometry geometry = view->geometryNow();
+        dragBy(view->clipRect(video.first()).center(), QPoint(geometry.x(2 * Second) - geometry.x(0), 0));
+        QCOMPARE(audio.first()->position(), 3 * Second);
+        QCOMPARE(audio.first()->track(), int(NxSequence::AudioTrack));
+        trigger(QStringLiteral("Undo Move clips"));
+        QCOMPARE(audio.first()->position(), Second);
+        QCOMPARE(video.first()->position(), Second);
+
+        // Clicking the sound alone and deleting it takes the picture too.
+        timeline()->setSelection({});
+        click(view->clipRect(audio.first()).center());
+        trigger(QStringLiteral("Delete"));
+        QVERIFY(timeline()->clips().isEmpty());
+        trigger(QStringLiteral("Undo Delete clips"));
+        QCOMPARE(timeline()->clips().size(), 2);
+    }
+
+    void aTextIsEditedByDoubleClickAsOneStep()
+    {
+        timeline()->addClips(NxStudioClips::fromCues({{0, 3000, QStringLiteral("Hello")}}, 0, *timeline()),
+                             QStringLiteral("Add subtitles"));
+        NxTimelineClip* clip = timeline()->clips().first();
+        const QPoint centre = m_window->timelineView()->clipRect(clip).center();
+        QObject watch;
+        bool multiLine = false;
+        whenModal(&watch, [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QInputDialog*>(modal);
+            QVERIFY(dialog);
+            multiLine = dialog->findChild<QPlainTextEdit*>() && dialog->findChild<QPlainTextEdit*>()->isVisible();
+            QCOMPARE(dialog->textValue(), QStringLiteral("Hello"));
+            dialog->setTextValue(QStringLiteral("Two\nlines"));
+            static_cast<QDialog*>(dialog)->accept(); // as its Save button does
+        });
+        QTest::mouseDClick(m_window->timelineView(), Qt::LeftButton, Qt::NoModifier, centre);
+        QVERIFY(multiLine);
+        QCOMPARE(NxStudioClips::textOf(clip), QStringLiteral("Two\nlines"));
+        QVERIFY2(toolTipAt(centre).contains(QStringLiteral("Two\nlines")), qPrintable(toolTipAt(centre)));
+        trigger(QStringLiteral("Undo Edit text"));
+        QCOMPARE(NxStudioClips::textOf(clip), QStringLiteral("Hello"));
+    }
+
+    void subtitlesExportInTimeOrderAndReplaceNothingUnasked()
+    {
+        // The later cue first, and the earlier one on a second track under it.
+        timeline()->addClips(NxStudioClips::fromCues({{4000, 5000, QStringLiteral("Second")}}, 0, *timeline()), "a");
+        timeline()->addClips(NxStudioClips::fromCues({{0, 5000, QStringLiteral("First\nline")}}, 0, *timeline()), "b");
+        const QString path = media("export.srt");
+        QVERIFY(writeBytes(path, "kept"));
+        QObject watch;
+        bool askedToReplace = false;
+        whenModal(&watch, [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            dialog->selectFile(path);
+            whenModal(&watch, [&, dialog](QWidget* question) {
+                askedToReplace = qobject_cast<QMessageBox*>(question);
+                QVERIFY(askedToReplace);
+                qobject_cast<QMessageBox*>(question)->button(QMessageBox::No)->click();
+                dialog->reject();
+            });
+            static_cast<QDialog*>(dialog)->accept(); // as its Save button does
+        });
+        trigger(QStringLiteral("Export subtitles\u2026"));
+        QVERIFY(askedToReplace);
+        QCOMPARE(bytesOf(path), QByteArray("kept"));
+
+        QVERIFY(QFile::remove(path));
+        whenModal(&watch, [&](QWidget* modal) {
+            qobject_cast<QFileDialog*>(modal)->selectFile(path);
+            static_cast<QDialog*>(modal)->accept();
+        });
+        trigger(QStringLiteral("Export subtitles\u2026"));
+        QCOMPARE(bytesOf(path), QByteArray("1\n00:00:00,000 --> 00:00:05,000\nFirst\nline\n\n"
+                                           "2\n00:00:04,000 --> 00:00:05,000\nSecond\n\n"));
+    }
+
+    void unsavedWorkIsAskedAboutBeforeItIsLost()
+    {
+        const QString path = media("edit.nxproj");
+        QVERIFY(m_window->saveProject(path));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("edit.nxproj \u2014 nx-studio"));
+        timeline()->addClips(NxStudioClips::title(QStringLiteral("Hello"), 0, *timeline()), QStringLiteral("Add title"));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("edit.nxproj* \u2014 nx-studio"));
+
+        QObject watch;
+        answerNext(&watch, QMessageBox::Cancel);
+        trigger(QStringLiteral("New"));
+        QCOMPARE(timeline()->clips().size(), 1);
+        answerNext(&watch, QMessageBox::Save);
+        QVERIFY(m_window->close());
+        QVERIFY(bytesOf(path).contains("\"Hello\""));
+
+        // Open Recent brings it back as saved.
+        init();
+        auto* recent = childCaptioned<QMenu>(m_window.get(), QStringLiteral("Open Recent"), &QMenu::title);
+        emit recent->aboutToShow();
+        QAction* opened = childCaptioned<QAction>(recent, QStringLiteral("edit.nxproj"));
+        QVERIFY(opened);
+        opened->trigger();
+        QCOMPARE(NxStudioClips::textOf(timeline()->clips().value(0)), QStringLiteral("Hello"));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("edit.nxproj \u2014 nx-studio"));
+
+        m_window->importFiles({media("silent.y4m")});
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("edit.nxproj* \u2014 nx-studio"));
+        answerNext(&watch, QMessageBox::Discard);
+        trigger(QStringLiteral("New"));
+        QVERIFY(timeline()->clips().isEmpty());
+        QCOMPARE(m_window->bin()->rowCount(), 0);
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Untitled \u2014 nx-studio"));
+    }
+
+    void workLeftByAKilledEditorIsOfferedBack()
+    {
+        QProcess lost, running;
+        for (QProcess* editor : {&lost, &running}) {
+            editor->start(QStringLiteral(NXTEST_STUDIO_CHILD), {editor == &lost ? "Lost work" : "Still running"});
+            QVERIFY(editor->waitForReadyRead(Transcribing));
+        }
+        const QString lostFile = QString::fromLocal8Bit(lost.readAllStandardOutput().trimmed());
+        const QString runningFile = QString::fromLocal8Bit(running.readAllStandardOutput().trimmed());
+        const auto stop = qScopeGuard([&] {
+            running.kill();
+            running.waitForFinished();
+        });
+        lost.kill(); // SIGKILL: it cannot remove its autosave
+        QVERIFY(lost.waitForFinished());
+        QVERIFY(QFile::exists(lostFile) && QFile::exists(runningFile));
+
+        QObject watch;
+        whenModal(&watch, [](QWidget* modal) {
+            auto* restore = childCaptioned<QAbstractButton>(modal, QStringLiteral("Restore"));
+            QVERIFY(restore);
+            restore->click();
+        });
+        m_window->offerAutosaves();
+        QCOMPARE(timeline()->clips().size(), 1);
+        QCOMPARE(NxStudioClips::textOf(timeline()->clips().first()), QStringLiteral("Lost work"));
+        QVERIFY(m_window->windowTitle().startsWith(QStringLiteral("Untitled*")));
+        // Taken over as this editor's autosave; the running editor's is left alone.
+        QVERIFY(!QFile::exists(lostFile) && QFile::exists(m_window->autosavePath()));
+        QVERIFY(QFile::exists(runningFile));
+
+        // Nothing more to offer: a running editor's work is its own.
+        bool asked = false;
+        {
+            QObject second;
+            whenModal(&second, [&](QWidget* modal) {
+                asked = true;
+                qobject_cast<QDialog*>(modal)->done(QDialog::Rejected);
+            });
+            m_window->offerAutosaves();
+        }
+        QVERIFY(!asked);
+        answerNext(&watch, QMessageBox::Discard);
+        QVERIFY(m_window->close());
+        QVERIFY(!QFile::exists(m_window->autosavePath()));
     }
 
     // Nothing configured is the command line's check, a URL that is not a server's the remote engine's.
