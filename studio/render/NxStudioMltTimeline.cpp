@@ -1,0 +1,215 @@
+#include "NxStudioMltTimeline.h"
+
+#include "INxMediaObject.h"
+#include "NxStudioClips.h"
+#include "NxStudioMlt.h"
+#include "NxStudioOverlay.h"
+#include "NxStudioTimeline.h"
+#include "NxTimelineClip.h"
+
+#include <Mlt.h>
+
+#include <QCryptographicHash>
+
+#include <algorithm>
+
+namespace
+{
+constexpr QSize DefaultFrameSize(1280, 720);
+
+// MLT's "hide" values for a playlist on a tractor's track.
+constexpr int HidePicture = 1;
+constexpr int HideSound = 2;
+
+// Bottom to top: pictures of later kinds cover those of earlier ones.
+constexpr NxSequence::TrackKind Stacking[] = {NxSequence::VideoTrack, NxSequence::AudioTrack, NxSequence::TitleTrack,
+                                              NxSequence::SubtitleTrack};
+
+// A video's sound plays from its linked audio clip, so every track is one or the other.
+bool showsPicture(NxSequence::TrackKind kind) { return kind != NxSequence::AudioTrack; }
+
+QByteArray local(const QString& text) { return text.toUtf8(); }
+
+void plant(Mlt::Tractor& tractor, Mlt::Profile& profile, const char* service, int track)
+{
+    Mlt::Transition transition(profile, service);
+    transition.set("always_active", 1);
+    if (qstrcmp(service, "mix") == 0)
+        transition.set("sum", 1);
+    tractor.plant_transition(transition, 0, track);
+}
+}
+
+NxStudioMltTimeline::NxStudioMltTimeline(NxStudioTimeline* timeline, QObject* parent)
+    : QObject(parent)
+    , m_timeline(timeline)
+{
+    NxStudioMlt::init();
+    m_profile = std::make_unique<Mlt::Profile>();
+    m_profile->set_frame_rate(NxStudioTimeline::FrameRate.num, NxStudioTimeline::FrameRate.den);
+    m_profile->set_sample_aspect(1, 1);
+    m_profile->set_progressive(1);
+    m_profile->set_colorspace(709);
+    m_profile->set_explicit(1);
+    rebuild();
+    connect(timeline, &NxStudioTimeline::changed, this, [this] {
+        if (!m_frozen)
+            rebuild();
+    });
+}
+
+NxStudioMltTimeline::~NxStudioMltTimeline()
+{
+    // Tracks hold references to the cached producers; the tractor goes first.
+    m_tractor.reset();
+    m_media.clear();
+    m_overlays.clear();
+}
+
+Mlt::Profile& NxStudioMltTimeline::profile() { return *m_profile; }
+Mlt::Producer& NxStudioMltTimeline::producer() { return *m_tractor; }
+qint64 NxStudioMltTimeline::length() const { return m_tractor->get_length(); }
+
+void NxStudioMltTimeline::setSubtitlesDrawn(bool drawn)
+{
+    if (m_subtitlesDrawn == drawn)
+        return;
+    m_subtitlesDrawn = drawn;
+    rebuild();
+}
+
+void NxStudioMltTimeline::freeze() { m_frozen = true; }
+
+QImage NxStudioMltTimeline::frame(qint64 position)
+{
+    m_tractor->seek(int(qBound<qint64>(0, position, length() - 1)));
+    std::unique_ptr<Mlt::Frame> frame(m_tractor->get_frame());
+    mlt_image_format format = mlt_image_rgba;
+    int width = m_profile->width();
+    int height = m_profile->height();
+    frame->set("rescale.interp", "bilinear");
+    const uint8_t* image = frame ? frame->get_image(format, width, height) : nullptr;
+    if (!image || format != mlt_image_rgba)
+        return {};
+    return QImage(image, width, height, QImage::Format_RGBA8888).convertToFormat(QImage::Format_RGB32);
+}
+
+Mlt::Producer* NxStudioMltTimeline::mediaProducer(const QString& path, int track)
+{
+    // One per track: a decoder reads one place of its file at a time, and
+    // only on one track are the clips of a file never heard at once.
+    auto& slot = m_media[{path, track}];
+    if (!slot) {
+        auto producer = std::make_unique<Mlt::Producer>(*m_profile, local(QStringLiteral("avformat:") + path).constData());
+        // A clip plays one side of its file; the other is another clip's, or nobody's.
+        if (!producer->is_valid())
+            return nullptr;
+        const bool picture = showsPicture(m_timeline->sequence()->trackKind(track));
+        producer->set(picture ? "audio_index" : "video_index", -1);
+        slot = std::move(producer);
+    }
+    return slot.get();
+}
+
+Mlt::Producer* NxStudioMltTimeline::overlayProducer(const INxClip* clip)
+{
+    const QString text = NxStudioClips::wordsOf(clip);
+    const QSize size(m_profile->width(), m_profile->height());
+    const QString key = QString::number(clip->type()) + QLatin1Char('/') + QString::number(size.width())
+                        + QLatin1Char('x') + QString::number(size.height()) + QLatin1Char('/') + text;
+    auto& slot = m_overlays[key];
+    if (!slot) {
+        if (!m_overlayFolder.isValid())
+            return nullptr;
+        const QString file = m_overlayFolder.filePath(
+            QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex())
+            + QStringLiteral(".png"));
+        if (!NxStudioOverlay::render(clip->type(), text, size).save(file))
+            return nullptr;
+        auto producer = std::make_unique<Mlt::Producer>(*m_profile, local(QStringLiteral("qimage:") + file).constData());
+        if (!producer->is_valid())
+            return nullptr;
+        slot = std::move(producer);
+    }
+    // A still lasts as long as the longest clip that shows it.
+    if (slot->get_length() < clip->length()) {
+        slot->set("length", int(clip->length()));
+        slot->set("out", int(clip->length() - 1));
+    }
+    return slot.get();
+}
+
+QSize NxStudioMltTimeline::frameSize()
+{
+    const NxTimelineClip* first = nullptr;
+    for (const NxTimelineClip* clip : m_timeline->clips())
+        if (clip->type() == INxClip::Video && clip->media() && (!first || clip->position() < first->position()))
+            first = clip;
+    if (!first)
+        return DefaultFrameSize;
+    Mlt::Producer* producer = mediaProducer(first->media()->filePath(), first->track());
+    const QSize size(producer ? producer->get_int("width") : 0,
+                     producer ? producer->get_int("height") : 0);
+    // Encoders want even sizes.
+    return size.isEmpty() ? DefaultFrameSize : QSize(size.width() & ~1, size.height() & ~1);
+}
+
+void NxStudioMltTimeline::rebuild()
+{
+    const QSize size = frameSize();
+    if (size != QSize(m_profile->width(), m_profile->height())) {
+        m_tractor.reset();
+        m_media.clear();
+        m_overlays.clear();
+        m_profile->set_width(size.width());
+        m_profile->set_height(size.height());
+        m_profile->set_display_aspect(size.width(), size.height());
+    }
+
+    const NxSequence* sequence = m_timeline->sequence();
+    const int length = int(qMax<qint64>(1, sequence->length()));
+    auto tractor = std::make_unique<Mlt::Tractor>(*m_profile);
+
+    Mlt::Producer black(*m_profile, "color:black");
+    black.set("length", length);
+    Mlt::Playlist background(*m_profile);
+    background.append(black, 0, length - 1);
+    tractor->set_track(background, 0);
+
+    QList<NxTimelineClip*> clips = m_timeline->clips();
+    std::sort(clips.begin(), clips.end(),
+              [](const NxTimelineClip* a, const NxTimelineClip* b) { return a->position() < b->position(); });
+    int index = 1;
+    for (NxSequence::TrackKind kind : Stacking) {
+        if (kind == NxSequence::SubtitleTrack && !m_subtitlesDrawn)
+            continue;
+        for (int track = 0; track < sequence->trackCount(); ++track) {
+            if (sequence->trackKind(track) != kind)
+                continue;
+            Mlt::Playlist playlist(*m_profile);
+            qint64 end = 0;
+            for (const NxTimelineClip* clip : clips) {
+                if (clip->track() != track)
+                    continue;
+                if (clip->position() > end)
+                    playlist.blank(int(clip->position() - end - 1));
+                Mlt::Producer* producer = kind == NxSequence::TitleTrack || kind == NxSequence::SubtitleTrack
+                                              ? overlayProducer(clip)
+                                          : clip->media() ? mediaProducer(clip->media()->filePath(), track)
+                                                          : nullptr;
+                const int in = producer && producer->get_length() > 0 ? int(clip->inPoint()) : 0;
+                if (producer)
+                    playlist.append(*producer, in, in + int(clip->length()) - 1);
+                else // offline media: a gap of its length
+                    playlist.blank(int(clip->length() - 1));
+                end = clip->position() + clip->length();
+            }
+            playlist.set("hide", showsPicture(kind) ? HideSound : HidePicture);
+            tractor->set_track(playlist, index);
+            plant(*tractor, *m_profile, showsPicture(kind) ? "qtblend" : "mix", index);
+            ++index;
+        }
+    }
+    m_tractor = std::move(tractor);
+    emit rebuilt();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <map>
+#include <memory>
+
+class INxClip;
+class NxStudioTimeline;
+
+namespace Mlt
+{
+class Producer;
+class Profile;
+class Tractor;
+}
+
+// The timeline as MLT plays and renders it: a tractor rebuilt from the
+// editor's model whenever it changes. Tracks are stacked video, audio,
+// titles, subtitles, over black; each picture track is blended over those
+// below it and every sound is mixed. Titles and subtitles are images made by
+// NxStudioOverlay, so the monitor shows what an export will hold.
+//
+// Lives on the GUI thread. Whoever reads producer() from another thread
+// (a playback or export consumer) must freeze() the mirror first or stop
+// reading before the next rebuilt().
+class NxStudioMltTimeline : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int SampleRate = 48000;
+    static constexpr int Channels = 2;
+
+    explicit NxStudioMltTimeline(NxStudioTimeline* timeline, QObject* parent = nullptr);
+    ~NxStudioMltTimeline() override;
+
+    // 25 frames per second, the frame size of the first video on the
+    // timeline, else 1280×720.
+    Mlt::Profile& profile();
+    // The whole timeline: at least one frame long, black where nothing is.
+    Mlt::Producer& producer();
+    qint64 length() const;
+
+    // Subtitle clips are drawn into the picture unless this is false (an
+    // export that carries them as a subtitle stream instead).
+    void setSubtitlesDrawn(bool drawn);
+    // Stops following the timeline: the tractor stays as it is for good.
+    void freeze();
+
+    // The picture at `position` at the profile's size.
+    QImage frame(qint64 position);
+
+signals:
+    void rebuilt();
+
+private:
+    Mlt::Producer* mediaProducer(const QString& path, int track);
+    Mlt::Producer* overlayProducer(const INxClip* clip);
+    QSize frameSize();
+    void rebuild();
+
+    NxStudioTimeline* m_timeline;
+    std::unique_ptr<Mlt::Profile> m_profile;
+    std::unique_ptr<Mlt::Tractor> m_tractor;
+    // Opened files and drawn texts, kept across rebuilds: a rebuild after an
+    // edit then costs no file opening and no drawing.
+    std::map<std::pair<QString, int>, std::unique_ptr<Mlt::Producer>> m_media; // by file and track
+    std::map<QString, std::unique_ptr<Mlt::Producer>> m_overlays; // by type, frame size and text
+    QTemporaryDir m_overlayFolder;
+    bool m_subtitlesDrawn = true;
+    bool m_frozen = false;
+};

@@ -1,0 +1,152 @@
+#include "NxMediaFile.h"
+#include "NxStudioClips.h"
+#include "NxStudioMltTimeline.h"
+#include "NxStudioTimeline.h"
+#include "NxTestMedia.h"
+#include "NxTimelineClip.h"
+
+#include <Mlt.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+namespace
+{
+constexpr NxRational Rate = NxStudioTimeline::FrameRate;
+
+// The share of a region's pixels that two pictures show clearly otherwise.
+double changed(const QImage& a, const QImage& b, const QRect& region)
+{
+    int count = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            count += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 60;
+    return double(count) / (region.width() * region.height());
+}
+
+// Mean brightness (0–255) of a region of an image.
+double brightness(const QImage& image, const QRect& region)
+{
+    double sum = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            sum += qGray(image.pixel(x, y));
+    return sum / (region.width() * region.height());
+}
+
+// Root mean square of the mixed sound of one frame, in 16-bit units. Read as
+// playback would, after the frame before it: a decoder just moved may give
+// its first frame silent.
+double loudness(Mlt::Producer& producer, int position)
+{
+    producer.seek(position - 1);
+    double rms = 0;
+    for (int at = position - 1; at <= position; ++at) {
+        std::unique_ptr<Mlt::Frame> frame(producer.get_frame());
+        mlt_audio_format format = mlt_audio_s16;
+        int frequency = NxStudioMltTimeline::SampleRate;
+        int channels = NxStudioMltTimeline::Channels;
+        int samples = mlt_audio_calculate_frame_samples(25, frequency, at);
+        const auto* pcm = static_cast<const qint16*>(frame->get_audio(format, frequency, channels, samples));
+        double sum = 0;
+        for (int i = 0; pcm && i < samples * channels; ++i)
+            sum += double(pcm[i]) * pcm[i];
+        rms = std::sqrt(sum / qMax(1, samples * channels));
+    }
+    return rms;
+}
+
+void add(NxStudioTimeline& timeline, NxStudioClips::Clips clips)
+{
+    timeline.addClips(std::move(clips), QStringLiteral("add"));
+}
+
+std::unique_ptr<NxTimelineClip> mediaClip(NxMediaFile& media, int type, qint64 position, qint64 length)
+{
+    return std::make_unique<NxTimelineClip>(media.displayName(), type, Rate, &media,
+                                            NxTimelineClip::Placement{0, length, position});
+}
+}
+
+// The timeline as MLT renders it: the picture's size, what covers what, and
+// which sounds are heard when.
+class StudioRenderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        QVERIFY(NxTestMedia::video(m_folder.filePath("clip.mp4"), QSize(320, 240), 3, false));
+        QVERIFY(NxTestMedia::tone(m_folder.filePath("tone.wav"), 1, 880));
+        QVERIFY(NxTestMedia::tone(m_folder.filePath("low.wav"), 1, 550));
+    }
+
+    void pictureFollowsTheFirstVideoAndTextsAreDrawnOverIt()
+    {
+        NxStudioTimeline timeline;
+        NxStudioMltTimeline mirror(&timeline);
+        QCOMPARE(QSize(mirror.profile().width(), mirror.profile().height()), QSize(1280, 720));
+        QCOMPARE(mirror.length(), 1);
+        QCOMPARE(brightness(mirror.frame(0), QRect(0, 0, 1280, 720)), 0.0);
+
+        NxMediaFile media(m_folder.filePath("clip.mp4"), INxClip::Video, Rate, 75);
+        NxStudioClips::Clips clips;
+        clips.push_back(mediaClip(media, INxClip::Video, 0, 75));
+        add(timeline, std::move(clips));
+        QCOMPARE(QSize(mirror.profile().width(), mirror.profile().height()), QSize(320, 240));
+        QCOMPARE(mirror.length(), 75);
+        QVERIFY(brightness(mirror.frame(10), QRect(0, 0, 320, 240)) > 40);
+
+        // A subtitle over frames 25–49 lights its foot of the picture only then.
+        add(timeline, NxStudioClips::fromCues({{1000, 2000, QStringLiteral("Hello there")}}, 0, timeline));
+        const QImage subtitled = mirror.frame(30);
+        mirror.setSubtitlesDrawn(false);
+        const QImage bare = mirror.frame(30);
+        QVERIFY(changed(subtitled, bare, QRect(0, 200, 320, 40)) > 0.01);
+        QCOMPARE(changed(subtitled, bare, QRect(0, 0, 320, 180)), 0.0);
+        mirror.setSubtitlesDrawn(true);
+        QCOMPARE(changed(mirror.frame(30), subtitled, QRect(0, 0, 320, 240)), 0.0);
+
+        // A title sits in the middle, white over black once the video ends.
+        add(timeline, NxStudioClips::title(QStringLiteral("THE END"), 80, timeline));
+        QCOMPARE(mirror.length(), 80 + 125);
+        const QImage end = mirror.frame(100);
+        QVERIFY(brightness(end, QRect(0, 0, 320, 60)) < 1);
+        QVERIFY(brightness(end, QRect(40, 100, 240, 40)) > 20);
+    }
+
+    void everySoundIsMixedAtItsTime()
+    {
+        NxStudioTimeline timeline;
+        NxStudioMltTimeline mirror(&timeline);
+        NxMediaFile tone(m_folder.filePath("tone.wav"), INxClip::Audio, Rate, 25);
+        NxStudioClips::Clips clips;
+        clips.push_back(mediaClip(tone, INxClip::Audio, 50, 25));
+        NxMediaFile low(m_folder.filePath("low.wav"), INxClip::Audio, Rate, 25);
+        auto second = mediaClip(low, INxClip::Audio, 50, 25);
+        timeline.addClips(std::move(clips), QStringLiteral("add"));
+        const double one = loudness(mirror.producer(), 60);
+        QVERIFY(one > 1000);
+        QCOMPARE(loudness(mirror.producer(), 10), 0.0);
+
+        // Another tone as loud on a second track at the same time: both are
+        // heard, adding up as unrelated sounds do (√2).
+        std::vector<std::unique_ptr<NxTimelineClip>> more;
+        more.push_back(std::move(second));
+        timeline.addClips(std::move(more), QStringLiteral("add"));
+        QCOMPARE(timeline.clips().size(), 2);
+        QVERIFY(timeline.clips().at(0)->track() != timeline.clips().at(1)->track());
+        const double two = loudness(mirror.producer(), 60);
+        QVERIFY2(two > one * 1.3 && two < one * 1.5, qPrintable(QStringLiteral("%1 then %2").arg(one).arg(two)));
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+QTEST_MAIN(StudioRenderTest)
+#include "tst_studiorender.moc"
