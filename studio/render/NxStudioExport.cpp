@@ -2,6 +2,7 @@
 
 #include "NxCheckedFile.h"
 #include "NxStudioClips.h"
+#include "NxStudioMlt.h"
 #include "NxStudioMltTimeline.h"
 #include "NxStudioTimeline.h"
 #include "NxTimelineClip.h"
@@ -167,16 +168,15 @@ bool NxStudioExport::render(Mlt::Profile& profile, Mlt::Producer& producer, qint
     consumer.connect(producer);
     m_length = length;
     if (consumer.start() != 0)
-        return refuse(writeFailure());
+        return refuse(writeFailure(writeErrorOf(m_rendered)));
     m_running = true;
     m_clock.start();
     m_poll.start();
     return true;
 }
 
-QString NxStudioExport::writeFailure() const
+QString NxStudioExport::writeFailure(int error) const
 {
-    const int error = writeErrorOf(m_rendered);
     if (error == ENOSPC || error == EDQUOT)
         return tr("Cannot write %1: the disk is full. Free some space or choose another folder")
             .arg(m_destination);
@@ -211,11 +211,12 @@ void NxStudioExport::poll()
     m_poll.stop();
     m_consumer->stop();
     m_consumer.reset();
-    if (fatal)
-        return end(Failed, writeFailure());
-    if (const int error = syncError(m_rendered))
-        return end(Failed, error == ENOSPC || error == EDQUOT ? writeFailure()
-                                                              : tr("Cannot write %1: %2").arg(m_destination, qt_error_string(error)));
+    // The consumer may just stop when a write fails: a write that fails the same way tells why.
+    int error = writeErrorOf(m_rendered);
+    if (error == 0)
+        error = syncError(m_rendered);
+    if (fatal || error != 0)
+        return end(Failed, writeFailure(error));
     report(share);
     if (m_cues.isEmpty())
         return publish(m_rendered);

@@ -71,7 +71,8 @@ private:
     bool refuse(const QString& error);
     void end(Outcome outcome, const QString& error = QString());
     void removeTemporaries();
-    QString writeFailure() const;
+    // What to tell the user when writing failed with `error` (an errno, 0 when unknown).
+    QString writeFailure(int error) const;
 
     QString m_destination;
     Options m_options;
