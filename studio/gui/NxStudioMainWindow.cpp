@@ -6,6 +6,7 @@
 #include "NxStudioAppearance.h"
 #include "NxStudioClips.h"
 #include "NxStudioEngine.h"
+#include "NxStudioExportDialog.h"
 #include "NxStudioMediaBin.h"
 #include "NxStudioMediaBinView.h"
 #include "NxStudioSpeech.h"
@@ -111,6 +112,11 @@ void NxStudioMainWindow::createFileMenu()
     QMenu* menu = menuBar()->addMenu(tr("&File"));
     QAction* import = menu->addAction(tr("Import\u2026"), this, &NxStudioMainWindow::chooseFiles);
     import->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_I));
+    QAction* exportVideo = menu->addAction(tr("Export video…"), this, [this] {
+        NxStudioExportDialog dialog(m_timeline.get(), this);
+        dialog.exec();
+    });
+    exportVideo->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_M));
     menu->addSeparator();
     QAction* quit = menu->addAction(tr("Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
