@@ -158,6 +158,11 @@ private slots:
         QTest::newRow("speak a text file not in UTF-8") << QStringList{"speak", "--text-file", folder + "/latin1.txt"};
         QTest::newRow("voices of no language") << QStringList{"voices", "--language", "xx-XX"};
         QTest::newRow("voices, stray argument") << QStringList{"voices", "all"};
+        QTest::newRow("export no project") << QStringList{"export", "--out", folder + "/video.mp4"};
+        QTest::newRow("export without --out") << QStringList{"export", folder + "/text.txt"};
+        QTest::newRow("export a missing project") << QStringList{"export", folder + "/missing", "--out", folder + "/video.mp4"};
+        // text.txt stays as it is: the check below compares it.
+        QTest::newRow("export over an existing file") << QStringList{"export", folder + "/text.txt", "--out", folder + "/text.txt"};
     }
     void badArgumentsExitWithTwoAndStartNothing()
     {
@@ -168,11 +173,22 @@ private slots:
         QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
         QVERIFY2(run.err.contains(QLatin1String("Try 'nx-studio")), qPrintable(run.err));
         QCOMPARE(deliveredIn(home.path()), QStringList());
+        QCOMPARE(bytesOf(m_files.filePath("text.txt")), QByteArray("Hello from a file,\nin two lines.\n"));
+        QVERIFY(!QFile::exists(m_files.filePath("video.mp4")));
+    }
+
+    void exportOfAFileThatIsNoProjectFailsWithOne()
+    {
+        const Run run = launch(Studio, {"export", m_files.filePath("latin1.txt"), "--out", m_files.filePath("video.mp4")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("nx-studio export: "), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(!QFile::exists(m_files.filePath("video.mp4")));
     }
 
     void eachCommandHasHelp()
     {
-        for (const QString& command : QStringList{"", "transcribe", "speak", "voices", "tour"}) {
+        for (const QString& command : QStringList{"", "transcribe", "speak", "voices", "tour", "export"}) {
             const Run run = launch(Studio, command.isEmpty() ? QStringList{"--help"} : QStringList{command, "--help"});
             QCOMPARE(run.exitCode, 0);
             QVERIFY2(run.out.startsWith("Usage: nx-studio " + command), qPrintable(run.out));
