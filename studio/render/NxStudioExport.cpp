@@ -55,6 +55,7 @@ int syncError(const QString& path)
 
 NxStudioExport::NxStudioExport(QObject* parent) : QObject(parent)
 {
+    qRegisterMetaType<NxStudioExport::Outcome>();
     m_poll.setInterval(PollMilliseconds);
     connect(&m_poll, &QTimer::timeout, this, &NxStudioExport::poll);
     connect(&m_mux, &QFutureWatcher<QString>::finished, this, [this] {
@@ -127,6 +128,8 @@ bool NxStudioExport::start(NxStudioTimeline& timeline, const QString& destinatio
     NxStudioMlt::init();
     m_mirror = std::make_unique<NxStudioMltTimeline>(&timeline);
     m_mirror->setSubtitlesDrawn(options.burnSubtitles);
+    // The consumer renders this tractor on its own threads: edits meanwhile leave it alone.
+    m_mirror->freeze();
     m_cues = options.burnSubtitles ? QVector<NxStudioSubtitleCue>() : subtitleCues(timeline);
     return render(m_mirror->profile(), m_mirror->producer(), m_mirror->length());
 }
@@ -155,9 +158,10 @@ bool NxStudioExport::render(Mlt::Profile& profile, Mlt::Producer& producer, qint
     consumer.set("ab", "160k");
     consumer.set("frequency", 48000);
     consumer.set("channels", 2);
-    // Two rendering threads, the encoder's own threads beside them: the machine's two cores stay busy.
-    consumer.set("real_time", -2);
-    consumer.set("threads", 2);
+    // One rendering thread beside the encoder's own, which x264 sizes to the
+    // machine: measured on two cores, a second rendering thread only slows the encoder.
+    consumer.set("real_time", -1);
+    consumer.set("threads", 0);
     consumer.set("terminate_on_pause", 1);
     m_fatal = false;
     m_cancel = false;

@@ -35,6 +35,7 @@ class NxStudioExport : public QObject
 
 public:
     enum Outcome { Done, Failed, Cancelled };
+    Q_ENUM(Outcome)
     struct Options
     {
         bool burnSubtitles = false;

@@ -17,8 +17,6 @@
 
 #include <cmath>
 
-Q_DECLARE_METATYPE(NxStudioExport::Outcome)
-
 namespace
 {
 constexpr int Timeout = 120000;
@@ -74,7 +72,6 @@ class StudioExportTest : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<NxStudioExport::Outcome>();
         QVERIFY(m_dir.isValid());
         // Four seconds of picture without sound, and a one-second tone for the voice-over.
         run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc2=s=320x240:r=25:d=4", "-f", "lavfi", "-i",
