@@ -1,14 +1,20 @@
 #include "NxDataColumns.h"
+#include "NxDialogDriver.h"
 #include "NxMediaFile.h"
 #include "NxStudioClips.h"
 #include "NxStudioExport.h"
+#include "NxStudioExportDialog.h"
 #include "NxStudioTimeline.h"
 #include "NxTestFiles.h"
 #include "NxTimelineClip.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -151,6 +157,54 @@ private slots:
         QVERIFY2(exporter.errorString().contains("already exists"), qPrintable(exporter.errorString()));
         QCOMPARE(entries(folder.path()), QStringList{"out.mp4"});
         QCOMPARE(bytesOf(folder.filePath("out.mp4")), QByteArray("mine"));
+    }
+
+    void aReplacementTheUserChoseReplaces()
+    {
+        QTemporaryDir folder;
+        QVERIFY(writeBytes(folder.filePath("out.mp4"), "mine"));
+        NxStudioExport exporter;
+        QSignalSpy finished(&exporter, &NxStudioExport::finished);
+        NxStudioExport::Options options;
+        options.replace = true;
+        QVERIFY(exporter.start(m_timeline, folder.filePath("out.mp4"), options));
+        QVERIFY(finished.wait(Timeout));
+        QCOMPARE(finished.first().first().value<NxStudioExport::Outcome>(), NxStudioExport::Done);
+        QCOMPARE(entries(folder.path()), QStringList{"out.mp4"});
+        QCOMPARE(probe(folder.filePath("out.mp4"), {"-show_entries", "stream=codec_name"}).split('\n').first(), "h264");
+    }
+
+    // The file dialog asks before it hands back an existing file; a name typed by hand is never replaced.
+    void theDialogReplacesNoFileNamedByHand()
+    {
+        QTemporaryDir folder;
+        const QString existing = folder.filePath("existing.mp4");
+        QVERIFY(writeBytes(existing, "mine"));
+        NxStudioExportDialog dialog(&m_timeline);
+        dialog.show();
+        QPushButton* exportButton = childCaptioned<QPushButton>(&dialog, "Export");
+        QVERIFY(exportButton);
+        dialog.destinationEdit()->clear();
+        QTest::keyClicks(dialog.destinationEdit(), existing);
+        QString said;
+        whenModal(this, [&said](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            said = box->text();
+            box->accept();
+        });
+        QTest::mouseClick(exportButton, Qt::LeftButton);
+        QVERIFY2(said.contains("already exists"), qPrintable(said));
+        QCOMPARE(bytesOf(existing), QByteArray("mine"));
+
+        dialog.destinationEdit()->clear();
+        QTest::keyClicks(dialog.destinationEdit(), folder.filePath("burned.mp4"));
+        QTest::mouseClick(dialog.burnBox(), Qt::LeftButton);
+        QTest::mouseClick(exportButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), Timeout);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(probe(folder.filePath("burned.mp4"), {"-show_entries", "stream=codec_name"}).split('\n'),
+                 (QStringList{"h264", "aac"}));
     }
 
     void cancelStopsAndLeavesNoFile()
