@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -134,15 +135,21 @@ int main(int argc, char** argv)
         return 1;
     }
     const double studio = NxBench::millisecondsSince(start) / 1000;
+    std::printf("export: %d s timeline, %d subtitles, %d voice-overs\n  nx-studio export   %7.1f s\n", seconds,
+                Subtitles, VoiceOvers, studio);
+    std::fflush(stdout);
 
+    // Timed without a limit: on a busy machine it may take longer than the media tool allows.
+    QProcess ffmpeg;
     start = NxBench::Clock::now();
-    if (!NxTestMedia::ffmpeg(ffmpegArguments(inputs, seconds, dir.filePath("ffmpeg.mp4")))) {
-        std::fprintf(stderr, "export: the ffmpeg command failed\n");
+    ffmpeg.start(QStringLiteral("ffmpeg"), QStringList{"-v", "error", "-nostdin", "-y"}
+                                               + ffmpegArguments(inputs, seconds, dir.filePath("ffmpeg.mp4")));
+    if (!ffmpeg.waitForFinished(-1) || ffmpeg.exitStatus() != QProcess::NormalExit || ffmpeg.exitCode() != 0) {
+        std::fprintf(stderr, "export: the ffmpeg command failed: %s\n", ffmpeg.readAllStandardError().constData());
         return 1;
     }
     const double reference = NxBench::millisecondsSince(start) / 1000;
-    std::printf("export: %d s timeline, %d subtitles, %d voice-overs\n"
-                "  nx-studio export   %7.1f s\n  ffmpeg command     %7.1f s\n  ratio              %7.2f (target <= 1.20)\n",
-                seconds, Subtitles, VoiceOvers, studio, reference, studio / reference);
+    std::printf("  ffmpeg command     %7.1f s\n  ratio              %7.2f (target <= 1.20)\n", reference,
+                studio / reference);
     return 0;
 }

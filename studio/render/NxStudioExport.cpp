@@ -107,6 +107,7 @@ bool NxStudioExport::refuse(const QString& error)
 {
     m_error = error;
     removeTemporaries();
+    m_consumer.reset();
     m_mirror.reset();
     return false;
 }
@@ -114,7 +115,7 @@ bool NxStudioExport::refuse(const QString& error)
 bool NxStudioExport::start(NxStudioTimeline& timeline, const QString& destination, Options options)
 {
     if (m_running)
-        return refuse(tr("An export is already running"));
+        return false; // one export at a time; the running one is left alone
     m_error.clear();
     m_destination = QFileInfo(destination).absoluteFilePath();
     m_options = options;

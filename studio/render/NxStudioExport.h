@@ -47,7 +47,8 @@ public:
     ~NxStudioExport() override;
 
     // Starts exporting `timeline` as it is now; false, with errorString(),
-    // when the export cannot start. finished() follows every true start.
+    // when the export cannot start, and false while one runs. finished()
+    // follows every true start.
     bool start(NxStudioTimeline& timeline, const QString& destination, Options options);
     // Stops the export and removes what it wrote; finished(Cancelled) is
     // emitted before this returns.
