@@ -179,8 +179,6 @@ QString Remux::open(const QString& input)
     if (const int failure = avio_open(&out->pb, QFile::encodeName(m_output).constData(), AVIO_FLAG_WRITE);
         failure < 0)
         return writeFailed(failure);
-    // The copies keep their times, the encoder's lead-in before 0 included, so cues stay where they were put.
-    out->avoid_negative_ts = AVFMT_AVOID_NEG_TS_DISABLED;
     if (const int failure = avformat_write_header(out, nullptr); failure < 0)
         return writeFailed(failure);
     return QString();
