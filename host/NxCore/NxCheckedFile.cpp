@@ -39,6 +39,25 @@ qint64 writeAll(int fd, const char* data, qint64 size)
     }
     return done;
 }
+
+// A new hidden file beside `destination`, open for writing, with the bits
+// any file the user makes gets; -1 and why in `error` when the folder takes none.
+int createTemporary(const QString& destination, QString* path, QString* error)
+{
+    QByteArray name = temporaryTemplate(destination);
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        *error = QStringLiteral("Cannot write in %1: %2").arg(QFileInfo(destination).absolutePath(),
+                                                              qt_error_string(errno));
+        return -1;
+    }
+    *path = QFile::decodeName(name);
+    // mkostemp makes the file 0600; a result is as readable as any other file the user makes.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    return fd;
+}
 }
 
 NxCheckedFile::NxCheckedFile(const QString& destination)
@@ -73,16 +92,8 @@ bool NxCheckedFile::open()
     discard();
     m_error.clear();
     m_written = 0;
-    QByteArray name = temporaryTemplate(m_destination);
-    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (m_fd < 0)
-        return fail(QStringLiteral("Cannot write in %1").arg(QFileInfo(m_destination).absolutePath()), errno);
-    m_temporary = QFile::decodeName(name);
-    // mkostemp makes the file 0600; a result is as readable as any other file the user makes.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(m_fd, 0666 & ~mask);
-    return true;
+    m_fd = createTemporary(m_destination, &m_temporary, &m_error);
+    return m_fd >= 0;
 }
 
 bool NxCheckedFile::write(const char* data, qint64 size)
@@ -107,28 +118,60 @@ bool NxCheckedFile::commit(Commit how)
     ::close(m_fd);
     m_fd = -1;
 
-    const QByteArray from = encoded(m_temporary);
-    const QByteArray to = encoded(m_destination);
+    QString error;
+    const bool published = publish(m_temporary, m_destination, how, &error);
+    m_temporary.clear();
+    if (!published)
+        return fail(error, 0);
+    return true;
+}
+
+QString NxCheckedFile::makeTemporary(const QString& destination, QString* error)
+{
+    QString path;
+    QString why;
+    const int fd = createTemporary(QFileInfo(destination).absoluteFilePath(), &path, &why);
+    if (fd < 0) {
+        if (error)
+            *error = why;
+        return QString();
+    }
+    ::close(fd);
+    return path;
+}
+
+bool NxCheckedFile::publish(const QString& temporary, const QString& destination, Commit how, QString* error)
+{
+    const QString target = QFileInfo(destination).absoluteFilePath();
+    const QByteArray from = encoded(temporary);
+    const QByteArray to = encoded(target);
+    int failure = 0;
     switch (how) {
     case Commit::Replace:
         // A private configuration stays private; a new one gets the umask's bits.
         if (struct stat replaced {}; ::stat(to.constData(), &replaced) == 0)
             ::chmod(from.constData(), replaced.st_mode & 07777);
-        if (::rename(from.constData(), to.constData()) != 0)
-            return fail(QStringLiteral("Cannot replace %1").arg(m_destination), errno);
-        m_temporary.clear();
-        return true;
+        if (::rename(from.constData(), to.constData()) == 0)
+            return true;
+        failure = errno;
+        break;
     case Commit::NewName:
+        if (::link(from.constData(), to.constData()) == 0) {
+            ::unlink(from.constData());
+            return true;
+        }
+        failure = errno;
         break;
     }
-    if (::link(from.constData(), to.constData()) != 0) {
-        const int error = errno;
-        return fail(error == EEXIST ? QStringLiteral("%1 already exists").arg(m_destination)
-                                    : QStringLiteral("Cannot write %1").arg(m_destination),
-                    error == EEXIST ? 0 : error);
+    ::unlink(from.constData());
+    if (error) {
+        if (how == Commit::NewName && failure == EEXIST)
+            *error = QStringLiteral("%1 already exists").arg(target);
+        else
+            *error = (how == Commit::Replace ? QStringLiteral("Cannot replace %1: %2") : QStringLiteral("Cannot write %1: %2"))
+                         .arg(target, qt_error_string(failure));
     }
-    discard();
-    return true;
+    return false;
 }
 
 bool NxCheckedFile::writeFile(const QString& destination, const QByteArray& bytes, Commit how, QString* error)

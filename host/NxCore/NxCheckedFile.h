@@ -40,6 +40,14 @@ public:
     // Copies `source` to `destination`, checked like any other write.
     static bool copyFile(const QString& source, const QString& destination, Commit how, QString* error);
 
+    // For a file that another library writes by name: an empty hidden
+    // temporary file beside `destination`, made exclusively; its path, or
+    // empty and why in `error`.
+    static QString makeTemporary(const QString& destination, QString* error);
+    // Publishes the complete file at `temporary` as `destination` the way
+    // commit() does. The temporary file is gone afterwards either way.
+    static bool publish(const QString& temporary, const QString& destination, Commit how, QString* error);
+
     // Makes an empty marker at `path`, exclusively: false when any entry has
     // the name, so a marker made by one process is never made by another.
     // `error` is left empty when the name was merely taken. The marker is a

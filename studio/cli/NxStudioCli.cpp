@@ -13,6 +13,7 @@ const char* const Usage = R"(Usage: nx-studio [FILE...] [PROJECT.nxproj]
        nx-studio speak TEXT [--voice ID] [--speed -2..2] [--pitch -2..2] [--out FILE|DIR/]
        nx-studio speak --text-file FILE [options]
        nx-studio voices [--language CODE]
+       nx-studio export PROJECT --out FILE [--burn-subtitles]
        nx-studio tour
 
 Without a subcommand, nx-studio opens the editor with the FILEs in its media
@@ -35,6 +36,7 @@ const Command Commands[] = {
     {"speak", &NxStudioCommands::speak},
     {"voices", &NxStudioCommands::voices},
     {"tour", &NxStudioCommands::tour},
+    {"export", &NxStudioCommands::exportVideo},
 };
 
 const Command* commandNamed(const QString& name)

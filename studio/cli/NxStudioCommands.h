@@ -14,6 +14,7 @@ int transcribe(const QStringList& arguments);
 int speak(const QStringList& arguments);
 int voices(const QStringList& arguments);
 int tour(const QStringList& arguments);
+int exportVideo(const QStringList& arguments);
 
 // Parses `arguments` for `command` with the options `parser` was given and
 // answers --help with `help`. Returns the exit code when the command ends

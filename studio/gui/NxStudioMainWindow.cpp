@@ -9,6 +9,7 @@
 #include "NxStudioAppearance.h"
 #include "NxStudioClips.h"
 #include "NxStudioEngine.h"
+#include "NxStudioExportDialog.h"
 #include "NxStudioMediaBin.h"
 #include "NxStudioMediaBinView.h"
 #include "NxStudioProject.h"
@@ -191,6 +192,11 @@ void NxStudioMainWindow::createFileMenu()
     import->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_I));
     menu->addAction(tr("Relink media\u2026"), this, &NxStudioMainWindow::relinkMedia);
     menu->addAction(tr("Export subtitles\u2026"), this, &NxStudioMainWindow::exportSubtitles);
+    QAction* exportVideo = menu->addAction(tr("Export video\u2026"), this, [this] {
+        NxStudioExportDialog dialog(m_timeline.get(), this);
+        dialog.exec();
+    });
+    exportVideo->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_M));
     menu->addSeparator();
     QAction* quit = menu->addAction(tr("Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);

@@ -163,6 +163,11 @@ private slots:
         QTest::newRow("voices, stray argument") << QStringList{"voices", "all"};
         QTest::newRow("transcribe into a damaged project")
             << QStringList{"transcribe", Recording, "--project", folder + "/text.txt"};
+        QTest::newRow("export no project") << QStringList{"export", "--out", folder + "/video.mp4"};
+        QTest::newRow("export without --out") << QStringList{"export", folder + "/text.txt"};
+        QTest::newRow("export a missing project") << QStringList{"export", folder + "/missing", "--out", folder + "/video.mp4"};
+        // text.txt stays as it is: the check below compares it.
+        QTest::newRow("export over an existing file") << QStringList{"export", folder + "/text.txt", "--out", folder + "/text.txt"};
     }
     void badArgumentsExitWithTwoAndStartNothing()
     {
@@ -173,11 +178,22 @@ private slots:
         QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
         QVERIFY2(run.err.contains(QLatin1String("Try 'nx-studio")), qPrintable(run.err));
         QCOMPARE(deliveredIn(home.path()), QStringList());
+        QCOMPARE(bytesOf(m_files.filePath("text.txt")), QByteArray("Hello from a file,\nin two lines.\n"));
+        QVERIFY(!QFile::exists(m_files.filePath("video.mp4")));
+    }
+
+    void exportOfAFileThatIsNoProjectFailsWithOne()
+    {
+        const Run run = launch(Studio, {"export", m_files.filePath("latin1.txt"), "--out", m_files.filePath("video.mp4")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("nx-studio export: "), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(!QFile::exists(m_files.filePath("video.mp4")));
     }
 
     void eachCommandHasHelp()
     {
-        for (const QString& command : QStringList{"", "transcribe", "speak", "voices", "tour"}) {
+        for (const QString& command : QStringList{"", "transcribe", "speak", "voices", "tour", "export"}) {
             const Run run = launch(Studio, command.isEmpty() ? QStringList{"--help"} : QStringList{command, "--help"});
             QCOMPARE(run.exitCode, 0);
             QVERIFY2(run.out.startsWith("Usage: nx-studio " + command), qPrintable(run.out));
@@ -226,6 +242,21 @@ private slots:
             QVERIFY2(cues.size() % run == 0 && cues.size() >= run, qPrintable(cues.join('|')));
             QVERIFY2(cues.join(' ').contains("the", Qt::CaseInsensitive), qPrintable(cues.join('|')));
         }
+
+        // The project becomes a video whose subtitle stream holds every cue.
+        const QString video = m_files.filePath("film.mp4");
+        const Run exported = launch(Studio, {"export", project, "--out", video});
+        QVERIFY2(exported.exitCode == 0, qPrintable(exported.err));
+        QCOMPARE(exported.outLines(), QStringList{video});
+        QVERIFY2(exported.err.contains("Exporting: 100%"), qPrintable(exported.err));
+        const QString streams = probe(video);
+        for (const char* codec : {"codec_name=h264", "codec_name=aac", "codec_name=mov_text"})
+            QVERIFY2(streams.contains(codec), qPrintable(streams));
+        QProcess packets;
+        packets.start("ffprobe", {"-v", "error", "-select_streams", "s", "-count_packets", "-show_entries",
+                                  "stream=nb_read_packets", "-of", "csv=p=0", video});
+        QVERIFY(packets.waitForFinished(RunTimeout));
+        QCOMPARE(packets.readAllStandardOutput().trimmed().toInt(), cues.size());
     }
 
     void aRunThatFailsSaysWhyAndDeliversNothing_data()
