@@ -1,0 +1,161 @@
+#include "NxStudioPlayer.h"
+
+#include "INxBaseLog.h"
+#include "NxStudioMltTimeline.h"
+
+#include <Mlt.h>
+
+#include <dlfcn.h>
+
+namespace
+{
+// As many frames decoded ahead as a second holds, rendered on one thread and
+// dropped when late: more threads only fight the decoder for two cores.
+constexpr int AheadFrames = 25;
+constexpr int RenderThreads = 1;
+constexpr int AudioBufferSamples = 1024;
+
+// SDL's own audio device probe, the way its consumer opens a device; SDL is
+// already loaded by MLT's module, so this costs no library of our own.
+bool openAudioDevice()
+{
+    struct Spec // SDL_AudioSpec of SDL 2
+    {
+        int freq;
+        quint16 format;
+        quint8 channels;
+        quint8 silence;
+        quint16 samples;
+        quint16 padding;
+        quint32 size;
+        void* callback;
+        void* userdata;
+    };
+    constexpr quint32 InitAudio = 0x10;
+    constexpr quint16 S16 = 0x8010;
+    void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (!sdl)
+        return false;
+    auto init = reinterpret_cast<int (*)(quint32)>(dlsym(sdl, "SDL_InitSubSystem"));
+    auto quit = reinterpret_cast<void (*)(quint32)>(dlsym(sdl, "SDL_QuitSubSystem"));
+    auto open = reinterpret_cast<quint32 (*)(const char*, int, const Spec*, Spec*, int)>(
+        dlsym(sdl, "SDL_OpenAudioDevice"));
+    auto close = reinterpret_cast<void (*)(quint32)>(dlsym(sdl, "SDL_CloseAudioDevice"));
+    bool opened = false;
+    if (init && quit && open && close && init(InitAudio) == 0) {
+        const Spec wanted{NxStudioMltTimeline::SampleRate, S16, NxStudioMltTimeline::Channels, 0,
+                          AudioBufferSamples, 0, 0, nullptr, nullptr};
+        Spec got{};
+        if (const quint32 device = open(nullptr, 0, &wanted, &got, 0)) {
+            close(device);
+            opened = true;
+        }
+        quit(InitAudio);
+    }
+    dlclose(sdl);
+    return opened;
+}
+}
+
+NxStudioPlayer::NxStudioPlayer(QObject* parent)
+    : QObject(parent)
+{
+}
+
+NxStudioPlayer::~NxStudioPlayer() { stop(); }
+
+bool NxStudioPlayer::hasAudioDevice()
+{
+    static const bool device = [] {
+        const bool found = openAudioDevice();
+        if (!found)
+            NX_LOG_INFO("no audio device: playback is silent, paced by the clock (SDL dummy audio driver)");
+        return found;
+    }();
+    return device;
+}
+
+bool NxStudioPlayer::play(std::shared_ptr<Mlt::Producer> producer, qint64 position)
+{
+    stop();
+    const bool device = hasAudioDevice();
+    m_consumer = std::make_unique<Mlt::Consumer>(producer->get_profile(), "sdl2_audio");
+    if (!m_consumer->is_valid()) {
+        NX_LOG_ERROR("MLT has no sdl2_audio consumer: playback is not possible");
+        m_consumer.reset();
+        return false;
+    }
+    m_consumer->set("audio_driver", device ? "" : "dummy");
+    m_consumer->set("frequency", NxStudioMltTimeline::SampleRate);
+    m_consumer->set("channels", NxStudioMltTimeline::Channels);
+    m_consumer->set("audio_buffer", AudioBufferSamples);
+    m_consumer->set("mlt_image_format", "rgba");
+    m_consumer->set("rescale", "bilinear");
+    m_consumer->set("real_time", RenderThreads);
+    m_consumer->set("buffer", AheadFrames);
+    m_consumer->set("scrub_audio", 0);
+    m_consumer->listen("consumer-frame-show", this, mlt_listener(onFrameShown));
+
+    m_producer = std::move(producer);
+    m_end = m_producer->get_length() - 1;
+    m_last = position - 1;
+    m_shown = 0;
+    m_dropped = 0;
+    ++m_run;
+    m_producer->seek(int(position));
+    m_producer->set_speed(1);
+    m_consumer->connect(*m_producer);
+    if (m_consumer->start() != 0) {
+        NX_LOG_ERROR("playback cannot start: SDL has no audio");
+        stop();
+        return false;
+    }
+    return true;
+}
+
+void NxStudioPlayer::stop()
+{
+    ++m_run;
+    if (m_consumer) {
+        m_consumer->stop();
+        m_consumer.reset();
+    }
+    if (m_producer) {
+        m_producer->set_speed(0);
+        m_producer.reset();
+    }
+}
+
+bool NxStudioPlayer::isPlaying() const { return m_consumer != nullptr; }
+
+void NxStudioPlayer::onFrameShown(mlt_properties, NxStudioPlayer* self, mlt_event_data data)
+{
+    const int run = self->m_run;
+    Mlt::Frame frame(mlt_event_data_to_frame(data));
+    mlt_image_format format = mlt_image_rgba;
+    int width = 0;
+    int height = 0;
+    const uint8_t* pixels = frame.get_image(format, width, height);
+    QImage image;
+    if (pixels && format == mlt_image_rgba)
+        image = QImage(pixels, width, height, QImage::Format_RGBA8888).convertToFormat(QImage::Format_RGB32);
+    // Handed to the GUI thread; a deleted player receives nothing.
+    QMetaObject::invokeMethod(self, [self, run, position = qint64(frame.get_position()), image] {
+        self->frameShown(run, position, image);
+    }, Qt::QueuedConnection);
+}
+
+void NxStudioPlayer::frameShown(int run, qint64 position, const QImage& image)
+{
+    if (run != m_run)
+        return;
+    if (position > m_last + 1)
+        m_dropped += position - m_last - 1;
+    m_last = qMax(m_last, position);
+    ++m_shown;
+    emit shown(position, image);
+    if (position >= m_end) {
+        stop();
+        emit ended();
+    }
+}
