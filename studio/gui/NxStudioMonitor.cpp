@@ -164,10 +164,10 @@ NxStudioMonitor::NxStudioMonitor(NxStudioTimeline* timeline, QWidget* parent)
     connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this, &NxStudioMonitor::updateIcons);
     connect(m_renderer.get(), &NxStudioFrameRenderer::rendered, this, [this](qint64 position, const QImage& image) {
         if (!isPlaying())
-            show(position, image);
+            display(position, image);
     });
     connect(m_player, &NxStudioPlayer::shown, this, [this](qint64 position, const QImage& image) {
-        show(position, image);
+        display(position, image);
         m_followingPlayer = true;
         m_timeline->setPlayhead(position);
         m_followingPlayer = false;
@@ -271,7 +271,7 @@ void NxStudioMonitor::requestPicture()
     m_renderer->request(m_mirror->shared(), m_timeline->playhead(), QSize(profile.width(), profile.height()));
 }
 
-void NxStudioMonitor::show(qint64 position, const QImage& image)
+void NxStudioMonitor::display(qint64 position, const QImage& image)
 {
     m_picture = image;
     m_shownPosition = position;

@@ -53,7 +53,7 @@ private:
 
     qint64 lastFrame() const;
     void requestPicture();
-    void show(qint64 position, const QImage& image);
+    void display(qint64 position, const QImage& image);
     void updateIcons();
     void updateTime();
 
