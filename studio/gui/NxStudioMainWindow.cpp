@@ -76,7 +76,11 @@ NxStudioMainWindow::NxStudioMainWindow()
     });
 }
 
-NxStudioMainWindow::~NxStudioMainWindow() = default;
+NxStudioMainWindow::~NxStudioMainWindow()
+{
+    // The monitor reads the timeline and the bin's media while it renders: it goes before them.
+    delete m_centre;
+}
 
 NxStudioTimeline* NxStudioMainWindow::timeline() const { return m_timeline.get(); }
 NxStudioMediaBin* NxStudioMainWindow::bin() const { return m_bin.get(); }

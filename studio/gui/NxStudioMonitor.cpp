@@ -172,7 +172,10 @@ NxStudioMonitor::NxStudioMonitor(NxStudioTimeline* timeline, QWidget* parent)
         m_timeline->setPlayhead(position);
         m_followingPlayer = false;
     });
-    connect(m_player, &NxStudioPlayer::ended, this, &NxStudioMonitor::pause);
+    connect(m_player, &NxStudioPlayer::ended, this, [this] {
+        updateIcons();
+        emit playingChanged(false);
+    });
     connect(m_timeline, &NxStudioTimeline::playheadChanged, this, [this] {
         updateTime();
         if (m_followingPlayer)
@@ -221,7 +224,7 @@ void NxStudioMonitor::play()
     }
     // The still renderer lets go of the tractor before the player takes it.
     m_renderer->waitIdle();
-    const bool playing = m_player->play(m_mirror->shared(), m_timeline->playhead());
+    const bool playing = m_player->play(m_mirror->shared(), m_timeline->playhead(), renderSize());
     updateIcons();
     if (playing != was)
         emit playingChanged(playing);
@@ -265,10 +268,19 @@ void NxStudioMonitor::goToEnd()
     m_timeline->setPlayhead(lastFrame());
 }
 
+QSize NxStudioMonitor::renderSize() const
+{
+    // As large as the screen shows it, never larger than the timeline's
+    // frames: smaller pictures cost less to convert, blend and hand over.
+    const Mlt::Profile& profile = m_mirror->profile();
+    const QSize full(profile.width(), profile.height());
+    const QSize shown = full.scaled(m_screen->size() * m_screen->devicePixelRatioF(), Qt::KeepAspectRatio);
+    return shown.width() >= full.width() || !isVisible() ? full : QSize(shown.width() & ~1, shown.height() & ~1);
+}
+
 void NxStudioMonitor::requestPicture()
 {
-    const Mlt::Profile& profile = m_mirror->profile();
-    m_renderer->request(m_mirror->shared(), m_timeline->playhead(), QSize(profile.width(), profile.height()));
+    m_renderer->request(m_mirror->shared(), m_timeline->playhead(), renderSize());
 }
 
 void NxStudioMonitor::display(qint64 position, const QImage& image)

@@ -52,6 +52,7 @@ private:
     class Screen;
 
     qint64 lastFrame() const;
+    QSize renderSize() const;
     void requestPicture();
     void display(qint64 position, const QImage& image);
     void updateIcons();

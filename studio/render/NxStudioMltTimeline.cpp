@@ -16,6 +16,7 @@
 namespace
 {
 constexpr QSize DefaultFrameSize(1280, 720);
+constexpr int DecodeThreads = 2;
 
 // MLT's "hide" values for a playlist on a tractor's track.
 constexpr int HidePicture = 1;
@@ -128,6 +129,9 @@ Mlt::Producer* NxStudioMltTimeline::mediaProducer(const QString& path, int track
             return nullptr;
         const bool picture = showsPicture(m_timeline->sequence()->trackKind(track));
         producer->set(picture ? "audio_index" : "video_index", -1);
+        // Frame threads fill a pipeline that every seek empties again: two
+        // decode a seek's run of frames fastest on a small machine.
+        producer->set("threads", DecodeThreads);
         slot = std::move(producer);
     }
     return slot.get();

@@ -75,7 +75,7 @@ bool NxStudioPlayer::hasAudioDevice()
     return device;
 }
 
-bool NxStudioPlayer::play(std::shared_ptr<Mlt::Producer> producer, qint64 position)
+bool NxStudioPlayer::play(std::shared_ptr<Mlt::Producer> producer, qint64 position, QSize size)
 {
     stop();
     const bool device = hasAudioDevice();
@@ -90,6 +90,9 @@ bool NxStudioPlayer::play(std::shared_ptr<Mlt::Producer> producer, qint64 positi
     m_consumer->set("channels", NxStudioMltTimeline::Channels);
     m_consumer->set("audio_buffer", AudioBufferSamples);
     m_consumer->set("mlt_image_format", "rgba");
+    m_size = size; // read by the consumer's thread until stop()
+    m_consumer->set("width", size.width());
+    m_consumer->set("height", size.height());
     m_consumer->set("rescale", "bilinear");
     m_consumer->set("real_time", RenderThreads);
     m_consumer->set("buffer", AheadFrames);
@@ -102,6 +105,10 @@ bool NxStudioPlayer::play(std::shared_ptr<Mlt::Producer> producer, qint64 positi
     m_shown = 0;
     m_dropped = 0;
     ++m_run;
+    // Frames go on past the end, so that the end is seen even when its own
+    // frame is dropped; a producer that pauses there would leave the
+    // consumer waiting for frames that never come.
+    m_producer->set("eof", "continue");
     m_producer->seek(int(position));
     m_producer->set_speed(1);
     m_consumer->connect(*m_producer);
@@ -133,8 +140,8 @@ void NxStudioPlayer::onFrameShown(mlt_properties, NxStudioPlayer* self, mlt_even
     const int run = self->m_run;
     Mlt::Frame frame(mlt_event_data_to_frame(data));
     mlt_image_format format = mlt_image_rgba;
-    int width = 0;
-    int height = 0;
+    int width = self->m_size.width();
+    int height = self->m_size.height();
     const uint8_t* pixels = frame.get_image(format, width, height);
     QImage image;
     if (pixels && format == mlt_image_rgba)

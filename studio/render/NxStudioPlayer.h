@@ -28,8 +28,9 @@ public:
     ~NxStudioPlayer() override;
 
     // Plays from `position` to the producer's end, which it holds and is the
-    // only reader of until stop(). False when playback cannot start.
-    bool play(std::shared_ptr<Mlt::Producer> producer, qint64 position);
+    // only reader of until stop(), in pictures `size` large. False when
+    // playback cannot start.
+    bool play(std::shared_ptr<Mlt::Producer> producer, qint64 position, QSize size);
     void stop();
     bool isPlaying() const;
 
@@ -54,6 +55,7 @@ private:
     std::atomic<int> m_run{0}; // a new one at every play() and stop(); frames of an old one are dropped
     qint64 m_last = -1;        // the position shown last in this run
     qint64 m_end = 0;
+    QSize m_size;
     qint64 m_shown = 0;
     qint64 m_dropped = 0;
 };

@@ -331,8 +331,11 @@ private slots:
 
         // Played to the end, it stops there.
         timeline()->setPlayhead(last - Second / 2);
+        QSignalSpy playing(monitor, &NxStudioMonitor::playingChanged);
         key(Qt::Key_Space);
-        QTRY_VERIFY_WITH_TIMEOUT(!monitor->isPlaying(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(playing.count(), 2, 5000);
+        QCOMPARE(playing.last().first().toBool(), false);
+        QVERIFY(!monitor->isPlaying());
         QCOMPARE(timeline()->playhead(), last);
         QVERIFY(monitor->player()->shownFrames() > 0);
 
