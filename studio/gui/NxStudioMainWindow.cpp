@@ -102,8 +102,8 @@ void NxStudioMainWindow::createPanels()
     m_centre->setChildrenCollapsible(false);
     m_centre->addWidget(m_monitor);
     m_centre->addWidget(scroller);
-    m_centre->setStretchFactor(0, 3);
-    m_centre->setStretchFactor(1, 2);
+    m_centre->setStretchFactor(0, 1);
+    m_centre->setStretchFactor(1, 1);
     setCentralWidget(m_centre);
     connect(scroller->horizontalScrollBar(), &QScrollBar::valueChanged, m_timelineView,
             qOverload<>(&QWidget::update));
