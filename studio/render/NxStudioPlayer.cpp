@@ -13,7 +13,9 @@ namespace
 // dropped when late: more threads only fight the decoder for two cores.
 constexpr int AheadFrames = 25;
 constexpr int RenderThreads = 1;
-constexpr int AudioBufferSamples = 1024;
+// The device's own buffer, MLT's default: 43 ms that ride out a busy moment
+// of the sound server's thread; half of it underran on a loaded machine.
+constexpr int AudioBufferSamples = 2048;
 
 // SDL's own audio device probe, the way its consumer opens a device; SDL is
 // already loaded by MLT's module, so this costs no library of our own.

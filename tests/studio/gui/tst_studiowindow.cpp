@@ -470,6 +470,10 @@ private slots:
         const QString path = media(QStringLiteral("announced-%1.wav").arg(fails));
         QVERIFY(QFile::copy(media("speech.wav"), path));
         QVERIFY(placeMedia(path, 0));
+        // The monitor opens the file for its picture first: MLT 7.12 crashes
+        // when a file vanishes while it opens it.
+        QSignalSpy shown(m_window->monitor(), &NxStudioMonitor::frameShown);
+        QTRY_VERIFY(!shown.isEmpty());
         if (fails)
             QVERIFY(QFile::remove(path));
         NxSpeechServiceDialog* services = m_window->speech()->serviceDialog();
