@@ -13,6 +13,7 @@
 #include "NxStudioMediaBin.h"
 #include "NxStudioMediaBinView.h"
 #include "NxStudioProject.h"
+#include "NxStudioMonitor.h"
 #include "NxStudioSpeech.h"
 #include "NxStudioSubtitleFile.h"
 #include "NxStudioTimeText.h"
@@ -34,6 +35,7 @@
 #include <QMimeData>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QUndoStack>
 
@@ -78,6 +80,7 @@ bool isRunning(qint64 pid)
 {
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
+const QString CentreKey = QStringLiteral("MonitorSplit");
 
 const QString MediaFilter = QStringLiteral(
     "Media (*.wav *.mp3 *.flac *.ogg *.opus *.m4a *.aac *.mp4 *.mkv *.mov *.avi *.webm *.srt);;All files (*)");
@@ -96,6 +99,7 @@ NxStudioMainWindow::NxStudioMainWindow()
     createFileMenu();
     createEditMenu();
     createTimelineMenu();
+    createPlaybackMenu();
     createSpeechMenu();
     createViewMenu();
     createStatusBar();
@@ -124,12 +128,15 @@ NxStudioMainWindow::~NxStudioMainWindow()
 {
     // The timeline empties its undo steps as it goes: the title is no more to be told.
     disconnect(m_timeline->undoStack(), nullptr, this, nullptr);
+    // The monitor reads the timeline and the bin's media while it renders: it goes before them.
+    delete m_centre;
 }
 
 NxStudioTimeline* NxStudioMainWindow::timeline() const { return m_timeline.get(); }
 NxStudioMediaBin* NxStudioMainWindow::bin() const { return m_bin.get(); }
 NxStudioMediaBinView* NxStudioMainWindow::binView() const { return m_binView; }
 NxStudioTimelineView* NxStudioMainWindow::timelineView() const { return m_timelineView; }
+NxStudioMonitor* NxStudioMainWindow::monitor() const { return m_monitor; }
 NxStudioSpeech* NxStudioMainWindow::speech() const { return m_speech.get(); }
 
 void NxStudioMainWindow::createPanels()
@@ -139,7 +146,15 @@ void NxStudioMainWindow::createPanels()
     scroller->setWidget(m_timelineView);
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
-    setCentralWidget(scroller);
+    m_monitor = new NxStudioMonitor(m_timeline.get(), this);
+    m_centre = new QSplitter(Qt::Vertical, this);
+    m_centre->setObjectName(QStringLiteral("MonitorSplit"));
+    m_centre->setChildrenCollapsible(false);
+    m_centre->addWidget(m_monitor);
+    m_centre->addWidget(scroller);
+    m_centre->setStretchFactor(0, 1);
+    m_centre->setStretchFactor(1, 1);
+    setCentralWidget(m_centre);
     connect(scroller->horizontalScrollBar(), &QScrollBar::valueChanged, m_timelineView,
             qOverload<>(&QWidget::update));
     connect(m_timelineView, &NxStudioTimelineView::mediaDropped, this, &NxStudioMainWindow::addToTimeline);
@@ -240,6 +255,22 @@ void NxStudioMainWindow::createTimelineMenu()
     zoomOut->setShortcut(QKeySequence::ZoomOut);
 }
 
+void NxStudioMainWindow::createPlaybackMenu()
+{
+    // Window-wide keys; text fields keep theirs, as they claim them first.
+    QMenu* menu = menuBar()->addMenu(tr("&Playback"));
+    NxStudioMonitor* monitor = m_monitor;
+    QAction* play = menu->addAction(tr("Play/pause"), monitor, &NxStudioMonitor::togglePlay);
+    play->setShortcut(QKeySequence(Qt::Key_Space));
+    menu->addAction(tr("Step back one frame"), monitor, [monitor] { monitor->step(-1); })
+        ->setShortcut(QKeySequence(Qt::Key_Left));
+    menu->addAction(tr("Step forward one frame"), monitor, [monitor] { monitor->step(1); })
+        ->setShortcut(QKeySequence(Qt::Key_Right));
+    menu->addSeparator();
+    menu->addAction(tr("Go to start"), monitor, &NxStudioMonitor::goToStart)->setShortcut(QKeySequence(Qt::Key_Home));
+    menu->addAction(tr("Go to end"), monitor, &NxStudioMonitor::goToEnd)->setShortcut(QKeySequence(Qt::Key_End));
+}
+
 void NxStudioMainWindow::createSpeechMenu()
 {
     QMenu* menu = menuBar()->addMenu(tr("&Speech"));
@@ -314,6 +345,7 @@ void NxStudioMainWindow::restoreLayout()
     const NxConfig& config = NxConfig::Instance();
     restoreGeometry(config.GetAppValue(Section, GeometryKey, false, QByteArray()).toByteArray());
     restoreState(config.GetAppValue(Section, StateKey, false, QByteArray()).toByteArray());
+    m_centre->restoreState(config.GetAppValue(Section, CentreKey, false, QByteArray()).toByteArray());
 }
 
 void NxStudioMainWindow::saveLayout() const
@@ -321,6 +353,7 @@ void NxStudioMainWindow::saveLayout() const
     NxConfig& config = NxConfig::Instance();
     config.SetAppValue(Section, GeometryKey, saveGeometry(), false);
     config.SetAppValue(Section, StateKey, saveState(), false);
+    config.SetAppValue(Section, CentreKey, m_centre->saveState(), false);
 }
 
 void NxStudioMainWindow::closeEvent(QCloseEvent* event)

@@ -8,15 +8,17 @@
 class INxAbstractMedia;
 class NxStudioMediaBin;
 class NxStudioMediaBinView;
+class NxStudioMonitor;
 class NxStudioSpeech;
 class NxStudioTimeline;
 class NxStudioTimelineView;
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QSplitter;
 
-// nx-studio's main window: the media bin beside the timeline, the menus
-// (File, Edit, Timeline, Speech, View) with their shortcuts, and a status
+// nx-studio's main window: the media bin beside the monitor over the
+// timeline, the menus (File, Edit, Timeline, Playback, Speech, View) with their shortcuts, and a status
 // bar that says what is going on and which speech engine runs the services.
 // Its size, place and docks are remembered, and the projects opened last.
 //
@@ -55,6 +57,7 @@ public:
     NxStudioMediaBin* bin() const;
     NxStudioMediaBinView* binView() const;
     NxStudioTimelineView* timelineView() const;
+    NxStudioMonitor* monitor() const;
     NxStudioSpeech* speech() const;
 
 protected:
@@ -67,6 +70,7 @@ private:
     void createFileMenu();
     void createEditMenu();
     void createTimelineMenu();
+    void createPlaybackMenu();
     void createSpeechMenu();
     void createViewMenu();
     void createStatusBar();
@@ -102,6 +106,8 @@ private:
     std::unique_ptr<NxStudioSpeech> m_speech;
     NxStudioMediaBinView* m_binView = nullptr;
     NxStudioTimelineView* m_timelineView = nullptr;
+    NxStudioMonitor* m_monitor = nullptr;
+    QSplitter* m_centre = nullptr;
     QMenu* m_viewMenu = nullptr;
     QMenu* m_recentMenu = nullptr;
     QActionGroup* m_skins = nullptr;

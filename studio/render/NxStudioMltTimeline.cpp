@@ -16,6 +16,7 @@
 namespace
 {
 constexpr QSize DefaultFrameSize(1280, 720);
+constexpr int DecodeThreads = 2;
 
 // MLT's "hide" values for a playlist on a tractor's track.
 constexpr int HidePicture = 1;
@@ -38,6 +39,20 @@ void plant(Mlt::Tractor& tractor, Mlt::Profile& profile, const char* service, in
         transition.set("sum", 1);
     tractor.plant_transition(transition, 0, track);
 }
+
+std::shared_ptr<Mlt::Profile> makeProfile(QSize size)
+{
+    auto profile = std::make_shared<Mlt::Profile>();
+    profile->set_frame_rate(NxStudioTimeline::FrameRate.num, NxStudioTimeline::FrameRate.den);
+    profile->set_sample_aspect(1, 1);
+    profile->set_progressive(1);
+    profile->set_colorspace(709);
+    profile->set_width(size.width());
+    profile->set_height(size.height());
+    profile->set_display_aspect(size.width(), size.height());
+    profile->set_explicit(1);
+    return profile;
+}
 }
 
 NxStudioMltTimeline::NxStudioMltTimeline(NxStudioTimeline* timeline, QObject* parent)
@@ -45,12 +60,7 @@ NxStudioMltTimeline::NxStudioMltTimeline(NxStudioTimeline* timeline, QObject* pa
     , m_timeline(timeline)
 {
     NxStudioMlt::init();
-    m_profile = std::make_unique<Mlt::Profile>();
-    m_profile->set_frame_rate(NxStudioTimeline::FrameRate.num, NxStudioTimeline::FrameRate.den);
-    m_profile->set_sample_aspect(1, 1);
-    m_profile->set_progressive(1);
-    m_profile->set_colorspace(709);
-    m_profile->set_explicit(1);
+    m_profile = makeProfile(DefaultFrameSize);
     rebuild();
     connect(timeline, &NxStudioTimeline::changed, this, [this] {
         if (!m_frozen)
@@ -70,6 +80,13 @@ Mlt::Profile& NxStudioMltTimeline::profile() { return *m_profile; }
 Mlt::Producer& NxStudioMltTimeline::producer() { return *m_tractor; }
 qint64 NxStudioMltTimeline::length() const { return m_tractor->get_length(); }
 
+std::shared_ptr<Mlt::Producer> NxStudioMltTimeline::shared() const
+{
+    // The producers of a tractor point at its profile without owning it.
+    return std::shared_ptr<Mlt::Producer>(new Mlt::Producer(*m_tractor),
+                                          [profile = m_profile](Mlt::Producer* producer) { delete producer; });
+}
+
 void NxStudioMltTimeline::setSubtitlesDrawn(bool drawn)
 {
     if (m_subtitlesDrawn == drawn)
@@ -82,12 +99,18 @@ void NxStudioMltTimeline::freeze() { m_frozen = true; }
 
 QImage NxStudioMltTimeline::frame(qint64 position)
 {
-    m_tractor->seek(int(qBound<qint64>(0, position, length() - 1)));
-    std::unique_ptr<Mlt::Frame> frame(m_tractor->get_frame());
+    return picture(*m_tractor, position, QSize(m_profile->width(), m_profile->height()));
+}
+
+QImage NxStudioMltTimeline::picture(Mlt::Producer& producer, qint64 position, QSize size)
+{
+    producer.seek(int(qBound<qint64>(0, position, producer.get_length() - 1)));
+    std::unique_ptr<Mlt::Frame> frame(producer.get_frame());
     mlt_image_format format = mlt_image_rgba;
-    int width = m_profile->width();
-    int height = m_profile->height();
-    frame->set("rescale.interp", "bilinear");
+    int width = size.width();
+    int height = size.height();
+    if (frame)
+        frame->set("rescale.interp", "bilinear");
     const uint8_t* image = frame ? frame->get_image(format, width, height) : nullptr;
     if (!image || format != mlt_image_rgba)
         return {};
@@ -106,6 +129,9 @@ Mlt::Producer* NxStudioMltTimeline::mediaProducer(const QString& path, int track
             return nullptr;
         const bool picture = showsPicture(m_timeline->sequence()->trackKind(track));
         producer->set(picture ? "audio_index" : "video_index", -1);
+        // Frame threads fill a pipeline that every seek empties again: two
+        // decode a seek's run of frames fastest on a small machine.
+        producer->set("threads", DecodeThreads);
         slot = std::move(producer);
     }
     return slot.get();
@@ -158,17 +184,16 @@ void NxStudioMltTimeline::rebuild()
 {
     const QSize size = frameSize();
     if (size != QSize(m_profile->width(), m_profile->height())) {
+        // A new profile: readers of the old tractor keep theirs as it was.
         m_tractor.reset();
         m_media.clear();
         m_overlays.clear();
-        m_profile->set_width(size.width());
-        m_profile->set_height(size.height());
-        m_profile->set_display_aspect(size.width(), size.height());
+        m_profile = makeProfile(size);
     }
 
     const NxSequence* sequence = m_timeline->sequence();
     const int length = int(qMax<qint64>(1, sequence->length()));
-    auto tractor = std::make_unique<Mlt::Tractor>(*m_profile);
+    auto tractor = std::make_shared<Mlt::Tractor>(*m_profile);
 
     Mlt::Producer black(*m_profile, "color:black");
     black.set("length", length);

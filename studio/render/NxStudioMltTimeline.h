@@ -23,9 +23,12 @@ class Tractor;
 // below it and every sound is mixed. Titles and subtitles are images made by
 // NxStudioOverlay, so the monitor shows what an export will hold.
 //
-// Lives on the GUI thread. Whoever reads producer() from another thread
-// (a playback or export consumer) must freeze() the mirror first or stop
-// reading before the next rebuilt().
+// Lives on the GUI thread. A reader on another thread (the monitor's frame
+// renderer, a playback or export consumer) holds shared(): its own reference
+// to the tractor of the moment and to the profile it was made on, which a
+// rebuild replaces but never changes, and which outlive the mirror itself.
+// A tractor keeps one playing position, so it has one reader at a time:
+// frame() and producer() are for when no other thread reads the tractor.
 class NxStudioMltTimeline : public QObject
 {
     Q_OBJECT
@@ -43,6 +46,7 @@ public:
     // The whole timeline: at least one frame long, black where nothing is.
     Mlt::Producer& producer();
     qint64 length() const;
+    std::shared_ptr<Mlt::Producer> shared() const;
 
     // Subtitle clips are drawn into the picture unless this is false (an
     // export that carries them as a subtitle stream instead).
@@ -52,6 +56,8 @@ public:
 
     // The picture at `position` at the profile's size.
     QImage frame(qint64 position);
+    // The picture of any of these producers at `position`, `size` large; on any thread.
+    static QImage picture(Mlt::Producer& producer, qint64 position, QSize size);
 
 signals:
     void rebuilt();
@@ -63,8 +69,8 @@ private:
     void rebuild();
 
     NxStudioTimeline* m_timeline;
-    std::unique_ptr<Mlt::Profile> m_profile;
-    std::unique_ptr<Mlt::Tractor> m_tractor;
+    std::shared_ptr<Mlt::Profile> m_profile;
+    std::shared_ptr<Mlt::Tractor> m_tractor;
     // Opened files and drawn texts, kept across rebuilds: a rebuild after an
     // edit then costs no file opening and no drawing.
     std::map<std::pair<QString, int>, std::unique_ptr<Mlt::Producer>> m_media; // by file and track

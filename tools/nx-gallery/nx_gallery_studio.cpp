@@ -9,6 +9,7 @@
 #include "NxStudioMainWindow.h"
 #include "NxStudioMediaBin.h"
 #include "NxStudioMediaBinView.h"
+#include "NxStudioMonitor.h"
 #include "NxStudioTimeline.h"
 #include "NxSkinPalette.h"
 #include "NxTimelineClip.h"
@@ -25,7 +26,7 @@
 
 namespace
 {
-constexpr QSize WindowSize(1280, 720);
+constexpr QSize WindowSize(1280, 800);
 constexpr int SampleRate = 16000;
 
 bool writeFile(const QString& path, const QByteArray& bytes)
@@ -53,12 +54,27 @@ bool writeTone(const QString& path, double seconds)
     return writeFile(path, bytes);
 }
 
-// A YUV4MPEG2 stream: small grey frames at 25 per second, no sound.
+// A YUV4MPEG2 stream at 25 frames per second, no sound: a sky over a
+// field, with a sun that crosses the picture.
 bool writeVideo(const QString& path, int seconds)
 {
-    QByteArray bytes("YUV4MPEG2 W16 H16 F25:1 Ip A1:1 C420jpeg\n");
-    for (int frame = 0; frame < seconds * 25; ++frame)
-        bytes += "FRAME\n" + QByteArray(16 * 16 * 3 / 2, '\x80');
+    constexpr int Width = 320, Height = 180;
+    QByteArray bytes("YUV4MPEG2 W320 H180 F25:1 Ip A1:1 C420jpeg\n");
+    for (int frame = 0; frame < seconds * 25; ++frame) {
+        QByteArray luma(Width * Height, '\0'), blue(Width * Height / 4, '\0'), red(Width * Height / 4, '\0');
+        const int sunX = 40 + frame * (Width - 80) / (seconds * 25), sunY = 50;
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x) {
+                const bool sky = y < Height * 3 / 5, sun = (x - sunX) * (x - sunX) + (y - sunY) * (y - sunY) < 18 * 18;
+                luma[y * Width + x] = char(sun ? 225 : sky ? 150 - y / 2 : 90 + (x + y) % 24);
+                if (x % 2 == 0 && y % 2 == 0) {
+                    const int at = y / 2 * Width / 2 + x / 2;
+                    blue[at] = char(sun ? 60 : sky ? 170 : 90);
+                    red[at] = char(sun ? 160 : sky ? 110 : 100);
+                }
+            }
+        bytes += "FRAME\n" + luma + blue + red;
+    }
     return writeFile(path, bytes);
 }
 
@@ -122,6 +138,10 @@ int main(int argc, char** argv)
     timeline.setSelection(subtitles);
     timeline.setPlayhead(6 * second + 10);
     window.binView()->setCurrentIndex(window.bin()->index(3));
+    window.show();
+    // The monitor's picture at that playhead, rendered off the GUI thread.
+    while (window.monitor()->shownPosition() != timeline.playhead())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 
     for (int skin : {int(NxSkinPalette::DarkSkin), int(NxSkinPalette::LightSkin)}) {
         NxStudioAppearance::setSkin(skin);

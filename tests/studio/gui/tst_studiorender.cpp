@@ -1,12 +1,14 @@
 #include "NxMediaFile.h"
 #include "NxStudioClips.h"
 #include "NxStudioMltTimeline.h"
+#include "NxStudioMonitor.h"
 #include "NxStudioTimeline.h"
 #include "NxTestMedia.h"
 #include "NxTimelineClip.h"
 
 #include <Mlt.h>
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,6 +58,18 @@ double loudness(Mlt::Producer& producer, int position)
         rms = std::sqrt(sum / qMax(1, samples * channels));
     }
     return rms;
+}
+
+// Mean difference (0–255) between a widget's picture area and a frame scaled to it.
+double distance(const QImage& shot, const QRect& area, const QImage& frame)
+{
+    const QImage part = shot.copy(area).convertToFormat(QImage::Format_RGB32);
+    const QImage scaled = frame.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double sum = 0;
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x)
+            sum += std::abs(qGray(part.pixel(x, y)) - qGray(scaled.pixel(x, y)));
+    return sum / (part.width() * part.height());
 }
 
 void add(NxStudioTimeline& timeline, NxStudioClips::Clips clips)
@@ -142,6 +156,60 @@ private slots:
         QVERIFY(timeline.clips().at(0)->track() != timeline.clips().at(1)->track());
         const double two = loudness(mirror.producer(), 60);
         QVERIFY2(two > one * 1.3 && two < one * 1.5, qPrintable(QStringLiteral("%1 then %2").arg(one).arg(two)));
+    }
+
+    void theMonitorFollowsThePlayheadAndTheClips()
+    {
+        NxStudioTimeline timeline;
+        NxMediaFile media(m_folder.filePath("clip.mp4"), INxClip::Video, Rate, 75);
+        NxStudioClips::Clips clips;
+        clips.push_back(mediaClip(media, INxClip::Video, 0, 75));
+        add(timeline, std::move(clips));
+        NxStudioMonitor monitor(&timeline);
+        monitor.resize(480, 400);
+        monitor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&monitor));
+        const auto shows = [&](qint64 position) {
+            if (monitor.shownPosition() != position)
+                return false;
+            const QImage shot = monitor.grab().toImage();
+            const QRect area = monitor.pictureRect();
+            // Scaled to fit, in the picture's proportions, touching two sides.
+            return qAbs(area.width() * 3 - area.height() * 4) <= 4 && (area.width() == 480 || area.top() == 0)
+                   && distance(shot, area, monitor.mirror()->frame(position)) < 1; // the next frame is 2 away
+        };
+        timeline.setPlayhead(40);
+        QTRY_VERIFY(shows(40));
+        const QImage before = monitor.grab().toImage().copy(monitor.pictureRect());
+        QVERIFY(distance(monitor.grab().toImage(), monitor.pictureRect(), monitor.mirror()->frame(5)) > 5);
+
+        // A title added under the playhead is seen without moving it.
+        add(timeline, NxStudioClips::title(QStringLiteral("HELLO"), 30, timeline));
+        QTRY_VERIFY(shows(40) && monitor.grab().toImage().copy(monitor.pictureRect()) != before);
+
+        // A burst of seeks ends on the last one.
+        for (qint64 position = 0; position < 60; ++position)
+            timeline.setPlayhead(position);
+        QTRY_VERIFY(shows(59));
+    }
+
+    void aPictureRenderedForADeletedMonitorIsDropped()
+    {
+        NxStudioTimeline timeline;
+        NxMediaFile media(m_folder.filePath("clip.mp4"), INxClip::Video, Rate, 75);
+        NxStudioClips::Clips clips;
+        clips.push_back(mediaClip(media, INxClip::Video, 0, 75));
+        add(timeline, std::move(clips));
+        for (int round = 0; round < 5; ++round) {
+            auto doomed = std::make_unique<NxStudioMonitor>(&timeline);
+            timeline.setPlayhead(10 + round);
+            doomed.reset();
+        }
+        // A monitor that outlives its results: theirs would have arrived too.
+        NxStudioMonitor survivor(&timeline);
+        QSignalSpy shown(&survivor, &NxStudioMonitor::frameShown);
+        timeline.setPlayhead(30);
+        QTRY_VERIFY(shown.contains({qint64(30)}));
     }
 
 private:
