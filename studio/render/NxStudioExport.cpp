@@ -127,8 +127,7 @@ bool NxStudioExport::start(NxStudioTimeline& timeline, const QString& destinatio
         return refuse(tr("%1 is not a regular file: choose another name").arg(m_destination));
 
     NxStudioMlt::init();
-    m_mirror = std::make_unique<NxStudioMltTimeline>(&timeline);
-    m_mirror->setSubtitlesDrawn(options.burnSubtitles);
+    m_mirror = std::make_unique<NxStudioMltTimeline>(&timeline, nullptr, options.burnSubtitles);
     // The consumer renders this tractor on its own threads: edits meanwhile leave it alone.
     m_mirror->freeze();
     m_cues = options.burnSubtitles ? QVector<NxStudioSubtitleCue>() : subtitleCues(timeline);

@@ -18,6 +18,11 @@ namespace
 constexpr QSize DefaultFrameSize(1280, 720);
 constexpr int DecodeThreads = 2;
 
+// Qt's PNG quality 80 is zlib's fastest level: an overlay is mostly
+// transparent, so it still packs small, and a hundred subtitles are written
+// in a fraction of the time the default level takes.
+constexpr int FastPngQuality = 80;
+
 // MLT's "hide" values for a playlist on a tractor's track.
 constexpr int HidePicture = 1;
 constexpr int HideSound = 2;
@@ -55,9 +60,10 @@ std::shared_ptr<Mlt::Profile> makeProfile(QSize size)
 }
 }
 
-NxStudioMltTimeline::NxStudioMltTimeline(NxStudioTimeline* timeline, QObject* parent)
+NxStudioMltTimeline::NxStudioMltTimeline(NxStudioTimeline* timeline, QObject* parent, bool subtitlesDrawn)
     : QObject(parent)
     , m_timeline(timeline)
+    , m_subtitlesDrawn(subtitlesDrawn)
 {
     NxStudioMlt::init();
     m_profile = makeProfile(DefaultFrameSize);
@@ -150,7 +156,7 @@ Mlt::Producer* NxStudioMltTimeline::overlayProducer(const INxClip* clip)
         const QString file = m_overlayFolder.filePath(
             QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex())
             + QStringLiteral(".png"));
-        if (!NxStudioOverlay::render(clip->type(), text, size).save(file))
+        if (!NxStudioOverlay::render(clip->type(), text, size).save(file, "PNG", FastPngQuality))
             return nullptr;
         auto producer = std::make_unique<Mlt::Producer>(*m_profile, local(QStringLiteral("qimage:") + file).constData());
         if (!producer->is_valid())
@@ -195,45 +201,61 @@ void NxStudioMltTimeline::rebuild()
     const int length = int(qMax<qint64>(1, sequence->length()));
     auto tractor = std::make_shared<Mlt::Tractor>(*m_profile);
 
+    // Tracks bottom to top. The lowest is a video track, empty when the
+    // sequence has none: its pictures need no blending, and its gaps are
+    // black pictures (an empty stretch would show MLT's white test card).
     Mlt::Producer black(*m_profile, "color:black");
     black.set("length", length);
-    Mlt::Playlist background(*m_profile);
-    background.append(black, 0, length - 1);
-    tractor->set_track(background, 0);
+    QVector<int> stack;
+    for (NxSequence::TrackKind kind : Stacking) {
+        if (kind == NxSequence::SubtitleTrack && !m_subtitlesDrawn)
+            continue;
+        for (int track = 0; track < sequence->trackCount(); ++track)
+            if (sequence->trackKind(track) == kind)
+                stack.append(track);
+    }
+    if (stack.isEmpty() || sequence->trackKind(stack.first()) != NxSequence::VideoTrack)
+        stack.prepend(-1);
 
     QList<NxTimelineClip*> clips = m_timeline->clips();
     std::sort(clips.begin(), clips.end(),
               [](const NxTimelineClip* a, const NxTimelineClip* b) { return a->position() < b->position(); });
-    int index = 1;
-    for (NxSequence::TrackKind kind : Stacking) {
-        if (kind == NxSequence::SubtitleTrack && !m_subtitlesDrawn)
-            continue;
-        for (int track = 0; track < sequence->trackCount(); ++track) {
-            if (sequence->trackKind(track) != kind)
+    for (int index = 0; index < stack.size(); ++index) {
+        const int track = stack.at(index);
+        const NxSequence::TrackKind kind = track < 0 ? NxSequence::VideoTrack : sequence->trackKind(track);
+        Mlt::Playlist playlist(*m_profile);
+        const auto gap = [&](qint64 frames) {
+            if (index == 0)
+                playlist.append(black, 0, int(frames - 1));
+            else
+                playlist.blank(int(frames - 1));
+        };
+        qint64 end = 0;
+        for (const NxTimelineClip* clip : clips) {
+            if (clip->track() != track)
                 continue;
-            Mlt::Playlist playlist(*m_profile);
-            qint64 end = 0;
-            for (const NxTimelineClip* clip : clips) {
-                if (clip->track() != track)
-                    continue;
-                if (clip->position() > end)
-                    playlist.blank(int(clip->position() - end - 1));
-                Mlt::Producer* producer = kind == NxSequence::TitleTrack || kind == NxSequence::SubtitleTrack
-                                              ? overlayProducer(clip)
-                                          : clip->media() ? mediaProducer(clip->media()->filePath(), track)
-                                                          : nullptr;
-                const int in = producer && producer->get_length() > 0 ? int(clip->inPoint()) : 0;
-                if (producer)
-                    playlist.append(*producer, in, in + int(clip->length()) - 1);
-                else // offline media: a gap of its length
-                    playlist.blank(int(clip->length() - 1));
-                end = clip->position() + clip->length();
-            }
-            playlist.set("hide", showsPicture(kind) ? HideSound : HidePicture);
-            tractor->set_track(playlist, index);
-            plant(*tractor, *m_profile, showsPicture(kind) ? "qtblend" : "mix", index);
-            ++index;
+            if (clip->position() > end)
+                gap(clip->position() - end);
+            Mlt::Producer* producer = kind == NxSequence::TitleTrack || kind == NxSequence::SubtitleTrack
+                                          ? overlayProducer(clip)
+                                      : clip->media() ? mediaProducer(clip->media()->filePath(), track)
+                                                      : nullptr;
+            const int in = producer && producer->get_length() > 0 ? int(clip->inPoint()) : 0;
+            if (producer)
+                playlist.append(*producer, in, in + int(clip->length()) - 1);
+            else // offline media: a gap of its length
+                gap(clip->length());
+            end = clip->position() + clip->length();
         }
+        playlist.set("hide", showsPicture(kind) ? HideSound : HidePicture);
+        if (index == 0) {
+            // The base spans the timeline, so the tractor is as long as it.
+            if (end < length)
+                gap(length - end);
+        } else {
+            plant(*tractor, *m_profile, showsPicture(kind) ? "qtblend" : "mix", index);
+        }
+        tractor->set_track(playlist, index);
     }
     m_tractor = std::move(tractor);
     emit rebuilt();

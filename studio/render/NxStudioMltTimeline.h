@@ -37,7 +37,9 @@ public:
     static constexpr int SampleRate = 48000;
     static constexpr int Channels = 2;
 
-    explicit NxStudioMltTimeline(NxStudioTimeline* timeline, QObject* parent = nullptr);
+    // `subtitlesDrawn` as setSubtitlesDrawn(), known from the start so that
+    // a render without them never draws them.
+    explicit NxStudioMltTimeline(NxStudioTimeline* timeline, QObject* parent = nullptr, bool subtitlesDrawn = true);
     ~NxStudioMltTimeline() override;
 
     // 25 frames per second, the frame size of the first video on the
