@@ -14,6 +14,7 @@ namespace
 constexpr int ListenRate = 22050;
 constexpr int ChunkSamples = ListenRate / 100; // 10 ms: the resolution of firstSound()
 constexpr int SilenceLevel = 64;              // above dithering and resampling noise
+constexpr int GapSamples = ListenRate / 50;   // 20 ms: a dropout, not a waveform crossing zero
 constexpr int StartTimeoutMs = 15000;
 
 pa_simple* connectMonitor(const QByteArray& server, int* error)
@@ -53,6 +54,9 @@ NxPulseNullSink::~NxPulseNullSink()
 void NxPulseNullSink::resetHeard()
 {
     m_audible = 0;
+    m_gaps = 0;
+    m_gapSamples = 0;
+    m_resetSilence = true;
     m_firstSound = 0;
 }
 
@@ -128,11 +132,24 @@ void NxPulseNullSink::listen(void* stream)
 {
     auto* monitor = static_cast<pa_simple*>(stream);
     qint16 chunk[ChunkSamples];
+    qint64 silence = -1; // samples since the last sound; none heard yet
     while (!m_quit && pa_simple_read(monitor, chunk, sizeof chunk, nullptr) >= 0) {
         const Clock::rep now = Clock::now().time_since_epoch().count();
+        if (m_resetSilence.exchange(false))
+            silence = -1;
         qint64 audible = 0;
-        for (const qint16 sample : chunk)
-            audible += std::abs(sample) > SilenceLevel;
+        for (const qint16 sample : chunk) {
+            if (std::abs(sample) <= SilenceLevel) {
+                silence += silence >= 0;
+                continue;
+            }
+            ++audible;
+            if (silence >= GapSamples) {
+                ++m_gaps;
+                m_gapSamples += silence;
+            }
+            silence = 0;
+        }
         if (!audible)
             continue;
         Clock::rep none = 0;

@@ -30,6 +30,11 @@ public:
     void resetHeard();
     // Non-silent samples heard since resetHeard(), at the listener's 22050 Hz mono.
     qint64 audibleSamples() const { return m_audible; }
+    // Stretches of silence of 20 ms or more between sounds since
+    // resetHeard(), and their samples: what a listener hears as dropouts.
+    // Silence after the last sound is not one.
+    int gaps() const { return m_gaps; }
+    qint64 gapSamples() const { return m_gapSamples; }
     // When the first of them arrived; meaningful once audibleSamples() > 0.
     Clock::time_point firstSound() const { return Clock::time_point(Clock::duration(m_firstSound.load())); }
 
@@ -45,6 +50,9 @@ private:
     QString m_failure;
     std::atomic<bool> m_quit{false};
     std::atomic<qint64> m_audible{0};
+    std::atomic<int> m_gaps{0};
+    std::atomic<qint64> m_gapSamples{0};
+    std::atomic<bool> m_resetSilence{false};
     std::atomic<Clock::rep> m_firstSound{0};
     std::thread m_listener;
 };
