@@ -11,6 +11,7 @@ namespace
 const char* const Usage = R"(Usage: nx-studio [FILE...] [PROJECT.nxproj]
        nx-studio transcribe FILE... [--language CODE] [--out DIR] [--project P.nxproj]
        nx-studio speak TEXT [--voice ID] [--speed -2..2] [--pitch -2..2] [--out FILE|DIR/]
+                       [--project P.nxproj [--at SECONDS]]
        nx-studio speak --text-file FILE [options]
        nx-studio voices [--language CODE]
        nx-studio export PROJECT --out FILE [--burn-subtitles]

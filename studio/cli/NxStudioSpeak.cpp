@@ -1,6 +1,7 @@
 #include "NxStudioCommands.h"
 
 #include "NxCheckedFile.h"
+#include "NxStudioCliProject.h"
 #include "NxStudioConsole.h"
 #include "NxStudioFreeName.h"
 #include "NxStudioProgress.h"
@@ -16,6 +17,7 @@ namespace
 {
 
 const char* const Help = R"(Usage: nx-studio speak TEXT [--voice ID] [--speed -2..2] [--pitch -2..2] [--out FILE|DIR/]
+                        [--project P.nxproj [--at SECONDS]]
        nx-studio speak --text-file FILE [options]
 
 Speaks TEXT as the voice-over of a title clip, through the same voice-text
@@ -37,11 +39,17 @@ Options:
   --out DIR/        copies the MP3 into DIR under its own name; an existing
                     folder needs no slash. --out is checked before anything
                     runs; a device such as /dev/null is refused
+  --project P.nxproj
+                    also puts a title saying TEXT in the project P (made
+                    when missing, else opened and saved again), with the
+                    voice-over under it, as the editor places them
+  --at SECONDS      where on P's timeline the title starts; 0 by default
   -h, --help        shows this help)";
 
 const QString Command = QStringLiteral("speak");
 constexpr int LowestStep = -2;
 constexpr int HighestStep = 2;
+constexpr double MaxStartSeconds = 24 * 3600; // a day of timeline
 
 // The step of `option`, 0 when it is not given; nothing when it is not a step.
 std::optional<int> stepOf(const QCommandLineParser& parser, const QCommandLineOption& option)
@@ -120,7 +128,9 @@ int NxStudioCommands::speak(const QStringList& arguments)
     const QCommandLineOption pitch(QStringLiteral("pitch"), QString(), QStringLiteral("STEP"));
     const QCommandLineOption out(QStringLiteral("out"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption textFile(QStringLiteral("text-file"), QString(), QStringLiteral("FILE"));
-    parser.addOptions({voice, speed, pitch, out, textFile});
+    const QCommandLineOption projectOption(QStringLiteral("project"), QString(), QStringLiteral("P.nxproj"));
+    const QCommandLineOption at(QStringLiteral("at"), QString(), QStringLiteral("SECONDS"), QStringLiteral("0"));
+    parser.addOptions({voice, speed, pitch, out, textFile, projectOption, at});
     if (const std::optional<int> done = parse(parser, Command, Help, arguments))
         return *done;
 
@@ -158,6 +168,20 @@ int NxStudioCommands::speak(const QStringList& arguments)
             return NxStudioConsole::usageError(Command, QStringLiteral("--out: ") + problem);
     }
 
+    bool seconds = false;
+    const double start = parser.value(at).toDouble(&seconds);
+    if (!seconds || start < 0 || start > MaxStartSeconds)
+        return NxStudioConsole::usageError(Command, QStringLiteral("--at takes the seconds from the timeline's start, not ")
+                                                        + parser.value(at));
+    if (parser.isSet(at) && !parser.isSet(projectOption))
+        return NxStudioConsole::usageError(Command, QStringLiteral("--at places the title in a --project"));
+    NxStudioCliProject project(parser.value(projectOption));
+    if (parser.isSet(projectOption)) {
+        problem = project.open();
+        if (!problem.isEmpty())
+            return NxStudioConsole::usageError(Command, QStringLiteral("--project: ") + problem);
+    }
+
     QList<NxTextToSpeechVoiceInfo> voices;
     if (!NxStudioVoices::catalogue(voices)) {
         NxStudioConsole::err(QStringLiteral("nx-studio speak: the voice catalogue cannot be read"));
@@ -179,16 +203,18 @@ int NxStudioCommands::speak(const QStringList& arguments)
         session.speak(text, NxStudioVoices::param(*chosen, *speedStep, *pitchStep));
     if (!outcome.succeeded())
         return NxStudioConsole::Failed;
-    if (!destination) {
-        NxStudioConsole::result(outcome.file);
-        return 0;
-    }
     QString error;
-    const QString copy = copyTo(outcome.file, *destination, &error);
-    if (copy.isEmpty()) {
+    const QString file = destination ? copyTo(outcome.file, *destination, &error) : outcome.file;
+    if (file.isEmpty()) {
         NxStudioConsole::err(QStringLiteral("nx-studio speak: ") + error);
         return NxStudioConsole::Failed;
     }
-    NxStudioConsole::result(copy);
+    NxStudioConsole::result(file);
+    if (parser.isSet(projectOption)
+        && (!project.placeVoiceOver(text, file, project.timeline().framesOf(qRound64(start * 1000)), &error)
+            || !project.save(&error))) {
+        NxStudioConsole::err(QStringLiteral("nx-studio speak: the project could not take the voice-over: ") + error);
+        return NxStudioConsole::Failed;
+    }
     return 0;
 }

@@ -1,17 +1,10 @@
 #include "NxStudioCommands.h"
 
-#include "NxMediaFile.h"
-#include "NxStudioAppearance.h"
-#include "NxStudioClips.h"
+#include "NxStudioCliProject.h"
 #include "NxStudioConsole.h"
 #include "NxStudioFreeName.h"
-#include "NxStudioMediaBin.h"
-#include "NxStudioMediaProbe.h"
 #include "NxStudioProgress.h"
-#include "NxStudioProject.h"
 #include "NxStudioSession.h"
-#include "NxStudioTimeline.h"
-#include "NxTimelineClip.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -62,47 +55,6 @@ QString unreadable(const QString& path)
     return QString();
 }
 
-// The project the transcripts go into: loaded when the file exists, new otherwise.
-struct Project
-{
-    QString path;
-    NxStudioMediaBin bin{NxStudioTimeline::FrameRate, nullptr};
-    NxStudioTimeline timeline;
-    int skin = NxStudioAppearance::skin();
-
-    QString open()
-    {
-        // Checked before anything runs: transcripts with nowhere to go would be lost.
-        const QString unwritable = NxStudioFreeName::unwritableFolder(QFileInfo(path).absolutePath());
-        if (!unwritable.isEmpty())
-            return unwritable;
-        QString error;
-        if (QFileInfo::exists(path) && !NxStudioProject::load(path, bin, timeline, &skin, &error))
-            return error;
-        return QString();
-    }
-
-    // Puts `file` and the cues of `subtitles` on the timeline; false with `error` set when it cannot.
-    bool place(const QString& file, const QString& subtitles, QString* error)
-    {
-        const NxStudioMediaBin::Item* item = bin.add(file, NxStudioProbe::probe(file));
-        if (!item || !item->media) {
-            *error = file + QStringLiteral(": not audio or video the editor can place");
-            return false;
-        }
-        const QList<NxTimelineClip*> clips = timeline.clips();
-        const auto placed = std::find_if(clips.begin(), clips.end(), [&](const NxTimelineClip* clip) {
-            return clip->media() == static_cast<INxMediaObject*>(item->media.get());
-        });
-        qint64 origin = timeline.sequence()->length();
-        if (placed != clips.end())
-            origin = (*placed)->position();
-        else
-            timeline.addClips(NxStudioClips::fromItem(*item, origin, timeline), NxStudioTimeline::tr("Add to timeline"));
-        return NxStudioClips::placeCues(subtitles, origin, timeline, error) > 0;
-    }
-};
-
 } // namespace
 
 int NxStudioCommands::transcribe(const QStringList& arguments)
@@ -134,9 +86,8 @@ int NxStudioCommands::transcribe(const QStringList& arguments)
             return NxStudioConsole::usageError(Command, QStringLiteral("--out: ") + problem);
     }
 
-    Project project;
+    NxStudioCliProject project(parser.value(projectOption));
     if (parser.isSet(projectOption)) {
-        project.path = parser.value(projectOption);
         const QString problem = project.open();
         if (!problem.isEmpty())
             return NxStudioConsole::usageError(Command, QStringLiteral("--project: ") + problem);
@@ -154,7 +105,7 @@ int NxStudioCommands::transcribe(const QStringList& arguments)
             continue;
         }
         QString error;
-        if (parser.isSet(projectOption) && !project.place(files.at(item), outcome.file, &error)) {
+        if (parser.isSet(projectOption) && !project.placeTranscript(files.at(item), outcome.file, &error)) {
             NxStudioConsole::err(QStringLiteral("nx-studio transcribe: ") + error);
             exitCode = NxStudioConsole::Failed;
         }
@@ -172,8 +123,7 @@ int NxStudioCommands::transcribe(const QStringList& arguments)
         NxStudioConsole::result(copy);
     }
     QString error;
-    if (parser.isSet(projectOption)
-        && !NxStudioProject::save(project.path, project.bin, project.timeline, project.skin, &error)) {
+    if (parser.isSet(projectOption) && !project.save(&error)) {
         NxStudioConsole::err(QStringLiteral("nx-studio transcribe: the project could not be saved: ") + error);
         exitCode = NxStudioConsole::Failed;
     }

@@ -163,6 +163,9 @@ private slots:
         QTest::newRow("voices, stray argument") << QStringList{"voices", "all"};
         QTest::newRow("transcribe into a damaged project")
             << QStringList{"transcribe", Recording, "--project", folder + "/text.txt"};
+        QTest::newRow("speak --at without a project") << QStringList{"speak", "Hello.", "--at", "2"};
+        QTest::newRow("speak --at before the start")
+            << QStringList{"speak", "Hello.", "--project", folder + "/new.nxproj", "--at", "-1"};
         QTest::newRow("export no project") << QStringList{"export", "--out", folder + "/video.mp4"};
         QTest::newRow("export without --out") << QStringList{"export", folder + "/text.txt"};
         QTest::newRow("export a missing project") << QStringList{"export", folder + "/missing", "--out", folder + "/video.mp4"};
@@ -243,7 +246,18 @@ private slots:
             QVERIFY2(cues.join(' ').contains("the", Qt::CaseInsensitive), qPrintable(cues.join('|')));
         }
 
-        // The project becomes a video whose subtitle stream holds every cue.
+        // A spoken title one second in, then the project becomes a video
+        // whose subtitle stream holds every cue.
+        const Run spoken = launch(Studio, {"speak", "Welcome to the film.", "--project", project, "--at", "1"});
+        QVERIFY2(spoken.exitCode == 0, qPrintable(spoken.err));
+        QStringList placed;
+        for (const QJsonValue& value : QJsonDocument::fromJson(bytesOf(project)).object().value("clips").toArray()) {
+            const QJsonObject clip = value.toObject();
+            if (clip.value("position").toInt() == 25)
+                placed << clip.value("type").toString() + ' ' + clip.value("text").toString();
+        }
+        placed.sort();
+        QCOMPARE(placed, QStringList({"audio ", "title Welcome to the film."}));
         const QString video = m_files.filePath("film.mp4");
         const Run exported = launch(Studio, {"export", project, "--out", video});
         QVERIFY2(exported.exitCode == 0, qPrintable(exported.err));
