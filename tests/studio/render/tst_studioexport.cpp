@@ -246,6 +246,7 @@ public:
         if (exporter.start(m_timeline, destination, {}))
             finished.wait(Timeout);
         printf("%s\n", qPrintable(exporter.errorString()));
+        fflush(stdout); // a sanitizer's exit skips stdio's own flush
         return exporter.errorString().isEmpty() ? 0 : 1;
     }
 
