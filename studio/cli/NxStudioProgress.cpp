@@ -53,11 +53,11 @@ void NxStudioProgress::update(int task, const NxStudioTaskState& state)
         redraw();
         return;
     }
-    if (state.stage == before.stage && state.failure == before.failure)
+    if (state.stage == before.stage && state.failureText() == before.failureText())
         return;
     QString line = m_names.at(task) + QStringLiteral(": ") + NxStudioTaskState::stageWord(state.stage);
     if (!state.failure.isEmpty())
-        line += QStringLiteral(": ") + state.failure;
+        line += QStringLiteral(": ") + state.failureText();
     NxStudioConsole::err(line);
 }
 
@@ -72,7 +72,7 @@ QString NxStudioProgress::barLine(int task) const
                    + QString::number(percent).rightJustified(3) + QStringLiteral("% ")
                    + NxStudioTaskState::stageWord(state.stage);
     if (!state.failure.isEmpty())
-        line += QStringLiteral(": ") + NxControlCharacters::escaped(state.failure);
+        line += QStringLiteral(": ") + NxControlCharacters::escaped(state.failureText());
     return line;
 }
 

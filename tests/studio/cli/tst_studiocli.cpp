@@ -277,17 +277,18 @@ private slots:
     {
         // config: the run's config.ini; stdOut: where its stdout goes; fileSize: bytes a file may grow to (EFBIG)
         columns<QStringList, QByteArray, QString, int, QStringList>({"arguments", "config", "stdOut", "fileSize", "said"});
-        QTest::newRow("a file without sound: the window's text")
+        QTest::newRow("a file without sound: the window's text and the engine's reason")
             << QStringList{"transcribe", m_files.filePath("silent.y4m")} << QByteArray() << QString() << 0
-            << QStringList{"silent.y4m: failed: Unrecognized file content.\n"};
+            << QStringList{"silent.y4m: failed: Unrecognized file content. \u2014 \"silent.y4m\" has no sound: "
+                           "choose a file with an audio track.\n"};
         QTest::newRow("a result that cannot reach stdout") << QStringList{"speak", "Hello."} << QByteArray() << "/dev/full" << 0
             << QStringList{"Title: completed\nnx-studio: the results could not be written to stdout: "};
         QTest::newRow("an unanswered purchase tip")
             << QStringList{"speak", "More than five characters."} << QByteArray("[SpeechAllowance]\nCharacters=5\n")
-            << QString() << 0 << QStringList{"nx-studio: declined", "Title: failed: Not enough characters left\n"};
+            << QString() << 0 << QStringList{"nx-studio: declined", "Title: failed: Not enough characters left \u2014 "};
         QTest::newRow("a text file longer than a title may be")
             << QStringList{"speak", "--text-file", m_files.filePath("long.txt")} << QByteArray() << QString() << 0
-            << QStringList{"Title: failed: Only 1500 characters can be transcribed in a single task.\n"};
+            << QStringList{"Title: failed: Only 1500 characters can be transcribed in a single task. \u2014 the text has "};
         QTest::newRow("subtitles on a full disk") << QStringList{"transcribe", Recording} << QByteArray() << QString() << 40
                                                   << QStringList{"File too large"};
         QTest::newRow("a voice-over on a full disk") << QStringList{"speak", "Hi."} << QByteArray() << QString() << 40

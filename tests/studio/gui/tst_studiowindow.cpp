@@ -700,6 +700,10 @@ private slots:
             QVERIFY(services->close());
         }
         QTRY_VERIFY(m_window->statusBar()->currentMessage() != announced);
+        if (fails) // the clip by its name, and the engine's reason in the user's words
+            QTRY_COMPARE(m_window->statusBar()->currentMessage(),
+                         QStringLiteral("announced-1 could not be transcribed: \"announced-1.wav\" is not there: "
+                                        "put it back or reconnect its drive, then retry."));
     }
 
     void aBinFileChosenAfterAClipIsWhatClipSelectionTranscribes()
