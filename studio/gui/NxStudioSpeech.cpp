@@ -7,6 +7,7 @@
 #include "NxSpeechServiceDialog.h"
 #include "NxSpeechToTextParamDialog.h"
 #include "NxStudioClips.h"
+#include "NxStudioEngine.h"
 #include "NxStudioMediaBin.h"
 #include "NxStudioSubtitleFile.h"
 #include "NxStudioTimeline.h"
@@ -178,6 +179,11 @@ void NxStudioSpeech::speechToText(const QList<INxAbstractMedia*>& materials)
     if (dialog.exec() != QDialog::Accepted)
         return;
     const NxSpeechToTextTaskParam param = dialog.GetParam();
+    const QString refusal = NxStudioEngine::refusal(param.language);
+    if (!refusal.isEmpty()) {
+        inform(m_window, title, refusal);
+        return;
+    }
     QStringList names;
     if (!param.isClip)
         names.append(tr("The timeline"));

@@ -185,6 +185,16 @@ private slots:
         QVERIFY(!QFile::exists(m_files.filePath("video.mp4")));
     }
 
+    void aLanguageThisComputerHasNoModelForIsRefusedAtOnce()
+    {
+        const QTemporaryDir home;
+        const Run run = launch(Studio, {"transcribe", Recording, "--language", "de-DE"}, headless(home.path()));
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("nx-studio transcribe: This computer transcribes English only; set a speech server "
+                                  "for German (see README)\n"), qPrintable(run.err));
+        QCOMPARE(deliveredIn(home.path()), QStringList());
+    }
+
     void exportOfAFileThatIsNoProjectFailsWithOne()
     {
         const Run run = launch(Studio, {"export", m_files.filePath("latin1.txt"), "--out", m_files.filePath("video.mp4")});
