@@ -300,9 +300,11 @@ private slots:
             << QStringList{"speak", "--text-file", m_files.filePath("long.txt")} << QByteArray() << QString() << 0
             << QStringList{"Title: failed: Only 1500 characters can be transcribed in a single task. \u2014 the text has "};
         QTest::newRow("subtitles on a full disk") << QStringList{"transcribe", Recording} << QByteArray() << QString() << 40
-                                                  << QStringList{"File too large"};
+                                                  << QStringList{"failed: Unknow error \u2014 The time or characters used "
+                                                                 "cannot be recorded", "(File too large). Free some space"};
         QTest::newRow("a voice-over on a full disk") << QStringList{"speak", "Hi."} << QByteArray() << QString() << 40
-                                                     << QStringList{"File too large"};
+                                                     << QStringList{"Title: failed: Transcription  failure \u2014 Cannot write",
+                                                                    ": File too large\n"};
     }
     void aRunThatFailsSaysWhyAndDeliversNothing()
     {
