@@ -26,7 +26,10 @@ NxStudioProgress::NxStudioProgress(bool terminal)
 {
     if (m_terminal)
         m_logListener = GetGlobalLogInstance()->addListener(
-            [wrote = m_logWrote](const NxLogEntry&) { wrote->store(true); });
+            [wrote = m_logWrote](const NxLogEntry& entry) {
+                if (entry.mirrored)
+                    wrote->store(true);
+            });
 }
 
 NxStudioProgress::~NxStudioProgress()

@@ -12,8 +12,8 @@
 // has a bar of its own, redrawn in place; anywhere else (a pipe, a log file)
 // each change of stage is one line, so the output reads as a history.
 //
-// The host's log mirrors its entries to stderr too: after one, the bars are
-// drawn anew below it rather than over it.
+// The host's log mirrors its errors (with --verbose every entry) to stderr
+// too: after one, the bars are drawn anew below it rather than over it.
 class NxStudioProgress
 {
 public:

@@ -195,6 +195,26 @@ private slots:
         QCOMPARE(deliveredIn(home.path()), QStringList());
     }
 
+    void stderrShowsTheLogsInfoOnlyWhenVerbose_data()
+    {
+        columns<bool>({"verbose"});
+        QTest::newRow("progress and errors only") << false;
+        QTest::newRow("--verbose: every entry") << true;
+    }
+    void stderrShowsTheLogsInfoOnlyWhenVerbose()
+    {
+        QFETCH(bool, verbose);
+        const QTemporaryDir home;
+        QProcessEnvironment environment = headless(home.path());
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        const QStringList arguments{"voices", "--language", "ja-JP"};
+        const Run run = launch(Studio, verbose ? arguments + QStringList{"--verbose"} : arguments, environment);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err.contains(" INFO "), verbose);
+        QVERIFY2(!run.err.contains("XDG_RUNTIME_DIR"), qPrintable(run.err));
+        QVERIFY(bytesOf(home.filePath("NxSpeech.log")).contains(" INFO ")); // the file keeps them all
+    }
+
     void exportOfAFileThatIsNoProjectFailsWithOne()
     {
         const Run run = launch(Studio, {"export", m_files.filePath("latin1.txt"), "--out", m_files.filePath("video.mp4")});
