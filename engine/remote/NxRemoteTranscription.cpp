@@ -35,7 +35,9 @@ QString languageCode(const QString& language)
     return code == QLatin1String("auto") ? QString() : code;
 }
 
-Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& keyVariable)
+// `uploaded`: the bytes of the upload refused, `seconds` of sound.
+Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& keyVariable, qint64 uploaded,
+                       int seconds)
 {
     const State stage = reply.delivered ? State::TranscribeFailed : State::UploadFailed;
     switch (reply.outcome) {
@@ -49,7 +51,10 @@ Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& 
                                .arg(keyVariable, reply.error));
     case ServerOutcome::TooLarge:
         return Job::failed(State::UploadFailed, Failure::FileTooLong,
-                           QStringLiteral("the speech server takes no upload this large: %1").arg(reply.error));
+                           QStringLiteral("The speech server takes no upload this large: %1 for %2 s of sound is "
+                                          "too large for it (%3). Transcribe shorter clips, or make uploads "
+                                          "smaller with RemoteSpeech/UploadFormat=opus.")
+                               .arg(NxSpeechServerClient::sizeText(uploaded), QString::number(seconds), reply.error));
     case ServerOutcome::Truncated:
         return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure, reply.error);
     default:
@@ -126,7 +131,7 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
     if (reply.outcome == ServerOutcome::Stopped)
         return Job::stopped();
     if (reply.outcome != ServerOutcome::Answered)
-        return failedOnServer(reply, m_client.settings().apiKeyVariable);
+        return failedOnServer(reply, m_client.settings().apiKeyVariable, request.body.size(), seconds);
 
     std::vector<NxRecognizedWord> words;
     QString error;

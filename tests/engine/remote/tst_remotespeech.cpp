@@ -285,7 +285,8 @@ private slots:
                                                        << -1 << "/v1/audio/transcriptions: failed";
         QTest::newRow("key refused") << own << status << 401 << upload << int(Info::LoginError) << 1
                                      << "refused the API key from the environment variable NXSPEECH_API_KEY";
-        QTest::newRow("upload too large") << own << status << 413 << upload << int(Info::FileTooLong) << 1 << "no upload this large";
+        QTest::newRow("upload too large") << own << status << 413 << upload << int(Info::FileTooLong) << 1
+                                          << "The speech server takes no upload this large: ";
         QTest::newRow("overloaded, after the retries") << own << status << 429 << transcribe << network << 3 << "HTTP 429";
         QTest::newRow("server error, after the retries") << own << status << 500 << transcribe << network << 3 << "HTTP 500";
         QTest::newRow("unknown model") << own << status << 400 << transcribe << failed << 1 << "refused the task: HTTP 400";
