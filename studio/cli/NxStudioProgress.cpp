@@ -53,6 +53,10 @@ void NxStudioProgress::update(int task, const NxStudioTaskState& state)
     const NxStudioTaskState before = m_states.at(task);
     m_states[task] = state;
     if (m_terminal) {
+        // A reason is a sentence of any length: a line of its own above the
+        // bars, each of which keeps to one line.
+        if (!state.reason.isEmpty() && state.failureText() != before.failureText())
+            m_notes.append(NxControlCharacters::escaped(m_names.at(task) + QStringLiteral(": ") + state.reason));
         redraw();
         return;
     }
@@ -75,7 +79,7 @@ QString NxStudioProgress::barLine(int task) const
                    + QString::number(percent).rightJustified(3) + QStringLiteral("% ")
                    + NxStudioTaskState::stageWord(state.stage);
     if (!state.failure.isEmpty())
-        line += QStringLiteral(": ") + NxControlCharacters::escaped(state.failureText());
+        line += QStringLiteral(": ") + NxControlCharacters::escaped(state.failure);
     return line;
 }
 
@@ -87,6 +91,12 @@ void NxStudioProgress::redraw()
         m_drawnLines = 0;
     if (m_drawnLines > 0)
         bytes += "\x1b[" + QByteArray::number(m_drawnLines) + 'F';
+    if (!m_notes.isEmpty()) {
+        bytes += "\r\x1b[J";
+        for (const QString& note : qAsConst(m_notes))
+            bytes += note.toUtf8() + '\n';
+        m_notes.clear();
+    }
     for (int task = 0; task < m_names.size(); ++task)
         bytes += "\r\x1b[2K" + barLine(task).toUtf8() + '\n';
     m_drawnLines = m_names.size();

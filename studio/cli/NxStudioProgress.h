@@ -33,6 +33,7 @@ private:
     bool m_terminal;
     QStringList m_names;
     QVector<NxStudioTaskState> m_states;
+    QStringList m_notes; // reasons to write above the bars at the next redraw
     int m_drawnLines = 0;
     // Set by the log on its writing thread, taken by the next redraw.
     std::shared_ptr<std::atomic<bool>> m_logWrote = std::make_shared<std::atomic<bool>>(false);

@@ -421,6 +421,8 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.out.contains("\x1b[2K") && run.out.contains("quiet\\x1b[31m.y4m"), qPrintable(run.out));
         QVERIFY2(!run.out.contains("\x1b[31m"), qPrintable(run.out));
+        // The reason on a line of its own, not in the bar, which keeps to one line.
+        QVERIFY2(run.out.contains("quiet\\x1b[31m.y4m: \"quiet\\x1b[31m.y4m\" has no sound"), qPrintable(run.out));
     }
 
     void voicesListTheCatalogue()
