@@ -44,10 +44,13 @@ Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& 
     case ServerOutcome::Unreachable:
     case ServerOutcome::Busy:
         return Job::failed(stage, Failure::NetworkBroken,
-                           QStringLiteral("the speech server could not be reached: %1").arg(reply.error));
+                           QStringLiteral("The speech server could not be reached (%1): check the network and "
+                                          "RemoteSpeech/ServerUrl, then retry.")
+                               .arg(reply.error));
     case ServerOutcome::Refused:
         return Job::failed(State::UploadFailed, Failure::LoginError,
-                           QStringLiteral("the speech server refused the API key from the environment variable %1 (%2)")
+                           QStringLiteral("The speech server refused the API key from the environment variable %1 (%2): "
+                                          "set the server's key there, then retry.")
                                .arg(keyVariable, reply.error));
     case ServerOutcome::TooLarge:
         return Job::failed(State::UploadFailed, Failure::FileTooLong,
@@ -59,7 +62,8 @@ Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& 
         return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure, reply.error);
     default:
         return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure,
-                           QStringLiteral("the speech server refused the task: %1").arg(reply.error));
+                           QStringLiteral("The speech server refused the task: %1. Check RemoteSpeech/TranscriptionModel.")
+                               .arg(reply.error));
     }
 }
 } // namespace
@@ -140,7 +144,7 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
         return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure, error);
     if (words.empty())
         return Job::failed(State::TranscribeFailed, Failure::UnrecognizedContent,
-                           QStringLiteral("the speech server heard no speech"));
+                           QStringLiteral("The speech server heard no speech: check that the clip has speech and is loud enough."));
     outcome.state = State::Completed;
     outcome.code = Failure::UnknownError;
     outcome.seconds = seconds;
