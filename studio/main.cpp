@@ -3,6 +3,11 @@
 #include "NxStudioWindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <optional>
 
 namespace
 {
@@ -24,6 +29,16 @@ int main(int argc, char* argv[])
     const bool headless = NxStudioCli::handles(arguments, display);
     if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    // Without XDG_RUNTIME_DIR, QStandardPaths warns on stderr and falls back
+    // to a shared /tmp folder: a private one of this run's own (mode 0700)
+    // stands in, removed at the end.
+    std::optional<QTemporaryDir> runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtime.emplace(QDir::tempPath() + QStringLiteral("/nx-studio-runtime-XXXXXX"));
+        if (runtime->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+    }
 
     QApplication app(argc, argv);
     // The data folder is named after the application: ~/.local/share/nx-studio.

@@ -46,6 +46,8 @@ private:
     class Decoding;
 
     Status fail(Status status, const QString& text);
+    // The file as its reasons name it: the user knows it by its name.
+    QString name() const;
     // Moves to `from` seconds, at or before it; false when the file cannot seek.
     bool seek(double from);
 

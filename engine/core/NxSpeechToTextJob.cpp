@@ -5,6 +5,10 @@
 #include "NxTaskStates.h"
 #include "NxTranscriber.h"
 
+#include <QFileInfo>
+#include <QLocale>
+#include <QtMath>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -38,6 +42,19 @@ bool NxSpeechToTextJob::isEnglish(const QString& language)
 {
     const QString name = language.trimmed().toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
     return name == QLatin1String("en") || name == QLatin1String("en-us") || name == QLatin1String("en-gb");
+}
+
+QString NxSpeechToTextJob::languageName(const QString& language)
+{
+    const QLocale locale(language.trimmed().replace(QLatin1Char('-'), QLatin1Char('_')));
+    return locale.language() == QLocale::C ? language.trimmed() : QLocale::languageToString(locale.language());
+}
+
+QString NxSpeechToTextJob::noModelFor(const QString& language)
+{
+    return QStringLiteral("No speech model is installed for %1 (%2): this computer transcribes English only; "
+                          "set a speech server for %1 (see README).")
+        .arg(languageName(language), language.trimmed());
 }
 
 void NxSpeechToTextJob::progress(State state, double fraction, double seconds)
@@ -77,10 +94,7 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::run(NxTranscriber& transcriber, co
                                                   const Report& report, const Admit& admit)
 {
     if (!isEnglish(m_language))
-        return failed(State::TranscribeFailed, Failure::UnrecognizedContent,
-                      QStringLiteral("no speech model is installed for the language \"%1\"; "
-                                     "only English (en, en-US, en-GB) is")
-                          .arg(m_language));
+        return failed(State::TranscribeFailed, Failure::UnrecognizedContent, noModelFor(m_language));
     std::vector<int16_t> track;
     const Outcome outcome = readTrack(stop, report, track);
     if (!pending(outcome))
@@ -124,10 +138,12 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::scan(const std::atomic<bool>& stop
         progress(State::Scanning, double(i + 1) / double(m_spans.size()), 0.0);
     }
     if (pieces.empty())
-        return failed(State::ScanFailed, Failure::UnrecognizedContent, QStringLiteral("the task has no audio to hear"));
+        return failed(State::ScanFailed, Failure::UnrecognizedContent, QStringLiteral("None of the task's media has sound: choose clips with an audio track."));
     if (trackLength > LongestTrack)
         return failed(State::ScanFailed, Failure::FileTooLong,
-                      QStringLiteral("%1 s of audio is more than one task takes").arg(trackLength));
+                      QStringLiteral("The sound is %1 minutes long; one task takes at most %2: split it into shorter parts.")
+                          .arg(qCeil(trackLength / 60.0))
+                          .arg(int(LongestTrack / 60.0)));
     progress(State::Scanning, 1.0, 0.0);
     return {};
 }
@@ -161,7 +177,9 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::decode(const std::atomic<bool>& st
         const size_t offset = size_t(std::llround(std::max(0.0, piece.span.at) * Rate));
         if (double(offset + audio.size()) / Rate > LongestTrack)
             return failed(State::TranscodeFailed, Failure::FileTooLong,
-                          QStringLiteral("\"%1\" holds more audio than one task takes").arg(piece.span.filePath));
+                          QStringLiteral("\"%1\" holds more sound than one task takes (%2 minutes): split it into shorter parts.")
+                              .arg(QFileInfo(piece.span.filePath).fileName())
+                              .arg(int(LongestTrack / 60.0)));
         if (track.size() < offset + audio.size())
             track.resize(offset + audio.size(), 0);
         for (size_t i = 0; i < audio.size(); ++i)
@@ -179,7 +197,7 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::transcribe(NxTranscriber& transcri
     const int seconds = int(std::ceil(double(track.size()) / Rate));
     if (admit && !admit(seconds))
         return failed(State::TranscribeFailed, Failure::NotEnoughTime,
-                      QStringLiteral("%1 s of audio is more than the allowance left").arg(seconds));
+                      QStringLiteral("The sound is %1 s long, more than the time left: top up, then retry.").arg(seconds));
     progress(State::Transcribing, 0.0, 0.0);
 
     std::vector<NxRecognizedWord> words;
@@ -193,7 +211,7 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::transcribe(NxTranscriber& transcri
     if (status != NxTranscriber::Status::Ok)
         return failed(State::TranscribeFailed, Failure::TranscriptionFailure, errorText);
     if (words.empty())
-        return failed(State::TranscribeFailed, Failure::UnrecognizedContent, QStringLiteral("no speech was recognised"));
+        return failed(State::TranscribeFailed, Failure::UnrecognizedContent, QStringLiteral("No speech was heard: check that the clip has speech and is loud enough."));
 
     Outcome outcome;
     outcome.state = State::Completed;

@@ -57,6 +57,10 @@ public:
 
     // English is the one language with installed models.
     static bool isEnglish(const QString& language);
+    // The language's English name ("German" for de-DE), else the code as given.
+    static QString languageName(const QString& language);
+    // Why a task in `language` cannot run on this computer, for the user.
+    static QString noModelFor(const QString& language);
 
     const QString& language() const { return m_language; }
 

@@ -43,7 +43,9 @@ Count storedCount(const char* key, int initial)
 // The reason a task gives for failing.
 QString unrecorded(const QString& error)
 {
-    return error.isEmpty() ? error : QStringLiteral("the use of the allowance cannot be recorded: %1").arg(error);
+    return error.isEmpty() ? error : QStringLiteral("The time or characters used cannot be recorded, so nothing was charged: %1. "
+                                                        "Free some space in the data folder, then retry.")
+                                             .arg(error);
 }
 
 // What is left plus a purchase, stopping at the largest count instead of

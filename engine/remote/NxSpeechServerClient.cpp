@@ -26,15 +26,6 @@ constexpr int LongestRetryAfterMs = 60000;
 // Of an error answer, this much is quoted in the log.
 constexpr int QuotedLength = 200;
 
-QString bytes(qint64 count)
-{
-    if (count < 1024)
-        return QStringLiteral("%1 B").arg(count);
-    if (count < 1024 * 1024)
-        return QStringLiteral("%1 kB").arg(count / 1024.0, 0, 'f', 1);
-    return QStringLiteral("%1 MB").arg(count / (1024.0 * 1024.0), 0, 'f', 1);
-}
-
 // What a server said was wrong: its JSON error message when it gave one.
 QString serverMessage(const QByteArray& body)
 {
@@ -374,14 +365,14 @@ NxSpeechServerClient::Reply NxSpeechServerClient::attempt(const Request& request
         reply.error = call->errorText;
     } else if (transportFailed) {
         reply.outcome = Outcome::Truncated;
-        reply.error = QStringLiteral("the answer was cut off after %1: %2").arg(bytes(call->received), call->errorText);
+        reply.error = QStringLiteral("the answer was cut off after %1: %2").arg(NxSpeechServerClient::sizeText(call->received), call->errorText);
     } else {
         reply.outcome = outcomeOf(call->status);
         if (reply.outcome != Outcome::Answered)
             reply.error = QStringLiteral("HTTP %1: %2")
                               .arg(QString::number(call->status), quoted(serverMessage(call->body), QuotedLength));
     }
-    const QString sizes = QStringLiteral("%1 sent, %2 received").arg(bytes(call->sent), bytes(call->received));
+    const QString sizes = QStringLiteral("%1 sent, %2 received").arg(NxSpeechServerClient::sizeText(call->sent), NxSpeechServerClient::sizeText(call->received));
     lock.unlock();
     reply.error = withoutKey(reply.error);
 
@@ -399,3 +390,12 @@ NxSpeechServerClient::Reply NxSpeechServerClient::attempt(const Request& request
 }
 
 #include "NxSpeechServerClient.moc"
+
+QString NxSpeechServerClient::sizeText(qint64 count)
+{
+    if (count < 1024)
+        return QStringLiteral("%1 B").arg(count);
+    if (count < 1024 * 1024)
+        return QStringLiteral("%1 kB").arg(count / 1024.0, 0, 'f', 1);
+    return QStringLiteral("%1 MB").arg(count / (1024.0 * 1024.0), 0, 'f', 1);
+}

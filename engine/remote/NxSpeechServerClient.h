@@ -85,6 +85,8 @@ public:
     // What a server sent, fit to quote in the log and a failure: on one line,
     // the key blanked out, at most `length` characters.
     QString quoted(const QString& text, int length) const;
+    // A count of bytes as a person reads it: "512 B", "3.4 kB", "12.3 MB".
+    static QString sizeText(qint64 bytes);
 
 private:
     struct Call;

@@ -20,6 +20,7 @@ struct NxLogEntry
     QString function;
     int line = 0;
     QString message;
+    bool mirrored = false; // shown on stderr as well as written to the file
 };
 
 // The host's log. Entries carry their source position and a printf-style
@@ -42,11 +43,15 @@ public:
     // Absolute path of the log file.
     virtual QString filePath() const = 0;
 
+    // Whether INFO entries are shown on stderr too; errors always are, and
+    // every entry is while the file cannot be written. Off at first.
+    virtual void setMirrorsInfo(bool mirrors) = 0;
+
 protected:
     ~INxBaseLog() = default;
 };
 
-// The process-wide log: "NxSpeech.log" in the data folder, mirrored to stderr.
+// The process-wide log: "NxSpeech.log" in the data folder, its errors mirrored to stderr.
 INxBaseLog* GetGlobalLogInstance();
 
 // Where a log line comes from, as every line of the host, the engine and the

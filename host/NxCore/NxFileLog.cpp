@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include <cerrno>
+#include <utility>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -69,6 +70,12 @@ QString NxFileLog::filePath() const
     return m_path;
 }
 
+void NxFileLog::setMirrorsInfo(bool mirrors)
+{
+    QMutexLocker lock(&m_mutex);
+    m_mirrorsInfo = mirrors;
+}
+
 void NxFileLog::write(NxLogEntry::Level level, const char* file, const char* function, int line,
                       const char* format, va_list args)
 {
@@ -90,7 +97,9 @@ void NxFileLog::write(NxLogEntry::Level level, const char* file, const char* fun
     {
         QMutexLocker lock(&m_mutex);
         const QByteArray bytes = text.toUtf8();
-        std::fputs(bytes.constData(), stderr);
+        entry.mirrored = level == NxLogEntry::Error || m_mirrorsInfo || m_fd < 0;
+        if (entry.mirrored)
+            std::fputs(bytes.constData(), stderr);
         // A full disk or a size limit: said once, then stderr alone.
         if (m_fd >= 0 && !NxCheckedFile::appendWhole(m_fd, bytes)) {
             const QString why = qt_error_string(errno);
@@ -98,6 +107,8 @@ void NxFileLog::write(NxLogEntry::Level level, const char* file, const char* fun
                          qUtf8Printable(m_path), qUtf8Printable(why));
             ::close(m_fd);
             m_fd = -1;
+            if (!std::exchange(entry.mirrored, true))
+                std::fputs(bytes.constData(), stderr);
         }
         listeners = m_listeners.values();
     }

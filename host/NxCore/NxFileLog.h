@@ -8,7 +8,7 @@
 #include <cstdarg>
 
 // Appends each entry as one line, in one write, to the log file (other
-// processes of the user append to it too) and mirrors it to stderr. A log
+// processes of the user append to it too) and mirrors errors to stderr. A log
 // file that cannot be opened or written, a FIFO under its name included, is
 // reported once on stderr and the log goes on there alone.
 class NxFileLog final : public INxBaseLog
@@ -26,6 +26,7 @@ public:
     int addListener(Listener listener) override;
     void removeListener(int handle) override;
     QString filePath() const override;
+    void setMirrorsInfo(bool mirrors) override;
 
 private:
     void write(NxLogEntry::Level level, const char* file, const char* function, int line,
@@ -35,6 +36,7 @@ private:
     mutable QMutex m_mutex;
     const QString m_path;
     int m_fd = -1;
+    bool m_mirrorsInfo = false;
     QMap<int, Listener> m_listeners;
     int m_nextHandle = 1;
 };

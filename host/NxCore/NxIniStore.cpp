@@ -129,10 +129,12 @@ bool NxIniStore::update(const Change& change, QString* error)
     // lock is held for milliseconds, so it is asked for more often.
     const QDeadlineTimer deadline(LockTimeoutMs);
     for (int attempt = 0; !lock.tryLock(0); ++attempt) {
+        // QLockFile keeps no cause of its own; the failed call's errno is it (a full disk).
+        const int cause = errno;
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) {
             why = lock.error() == QLockFile::LockFailedError
                 ? QStringLiteral("Cannot write %1: another process keeps it locked").arg(m_path)
-                : QStringLiteral("Cannot write %1: its lock file cannot be made").arg(m_path);
+                : QStringLiteral("Cannot write %1: its lock file cannot be made (%2)").arg(m_path, qt_error_string(cause));
             return failed();
         }
         QThread::msleep(1 + attempt % 5);

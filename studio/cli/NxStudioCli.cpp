@@ -1,5 +1,6 @@
 #include "NxStudioCli.h"
 
+#include "INxBaseLog.h"
 #include "NxStudioCommands.h"
 #include "NxStudioConsole.h"
 
@@ -24,7 +25,11 @@ speaks a sentence and shows where the results are.
 The subcommands run the same voice-text services as the editor, on the
 engine the configuration chooses (this computer unless it names a speech
 server; stderr says which), and never show a window. 'nx-studio COMMAND
---help' tells more.)";
+--help' tells more.
+
+Progress, failures and the log's errors go to stderr; --verbose, with any
+subcommand, shows the log's other entries there too (all of them are in
+NxSpeech.log in the data folder).)";
 
 struct Command
 {
@@ -81,8 +86,17 @@ bool NxStudioCli::handles(const QStringList& arguments, bool display)
            || (!arguments.isEmpty() && (commandNamed(arguments.first()) || isOption(arguments.first())));
 }
 
-int NxStudioCli::run(const QStringList& arguments)
+int NxStudioCli::run(const QStringList& given)
 {
+    // An option of every subcommand, taken out before any of them reads its own.
+    QStringList arguments = given;
+    const int optionsEnd = arguments.contains(QStringLiteral("--")) ? arguments.indexOf(QStringLiteral("--"))
+                                                                    : arguments.size();
+    const bool verbose = arguments.mid(0, optionsEnd).contains(QStringLiteral("--verbose"));
+    if (verbose) {
+        arguments.removeAt(arguments.indexOf(QStringLiteral("--verbose")));
+        GetGlobalLogInstance()->setMirrorsInfo(true);
+    }
     const int exitCode = dispatch(arguments);
     // A result that never reached stdout is a failed run, whatever the tasks did.
     const QString lost = NxStudioConsole::outFailure();

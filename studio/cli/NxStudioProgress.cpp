@@ -26,7 +26,10 @@ NxStudioProgress::NxStudioProgress(bool terminal)
 {
     if (m_terminal)
         m_logListener = GetGlobalLogInstance()->addListener(
-            [wrote = m_logWrote](const NxLogEntry&) { wrote->store(true); });
+            [wrote = m_logWrote](const NxLogEntry& entry) {
+                if (entry.mirrored)
+                    wrote->store(true);
+            });
 }
 
 NxStudioProgress::~NxStudioProgress()
@@ -50,14 +53,18 @@ void NxStudioProgress::update(int task, const NxStudioTaskState& state)
     const NxStudioTaskState before = m_states.at(task);
     m_states[task] = state;
     if (m_terminal) {
+        // A reason is a sentence of any length: a line of its own above the
+        // bars, each of which keeps to one line.
+        if (!state.reason.isEmpty() && state.failureText() != before.failureText())
+            m_notes.append(NxControlCharacters::escaped(m_names.at(task) + QStringLiteral(": ") + state.reason));
         redraw();
         return;
     }
-    if (state.stage == before.stage && state.failure == before.failure)
+    if (state.stage == before.stage && state.failureText() == before.failureText())
         return;
     QString line = m_names.at(task) + QStringLiteral(": ") + NxStudioTaskState::stageWord(state.stage);
     if (!state.failure.isEmpty())
-        line += QStringLiteral(": ") + state.failure;
+        line += QStringLiteral(": ") + state.failureText();
     NxStudioConsole::err(line);
 }
 
@@ -84,6 +91,12 @@ void NxStudioProgress::redraw()
         m_drawnLines = 0;
     if (m_drawnLines > 0)
         bytes += "\x1b[" + QByteArray::number(m_drawnLines) + 'F';
+    if (!m_notes.isEmpty()) {
+        bytes += "\r\x1b[J";
+        for (const QString& note : qAsConst(m_notes))
+            bytes += note.toUtf8() + '\n';
+        m_notes.clear();
+    }
     for (int task = 0; task < m_names.size(); ++task)
         bytes += "\r\x1b[2K" + barLine(task).toUtf8() + '\n';
     m_drawnLines = m_names.size();

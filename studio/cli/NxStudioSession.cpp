@@ -130,7 +130,7 @@ QVector<NxStudioSession::Outcome> NxStudioSession::run(NxStudioTaskWatch& watch,
         else if (state.stage == NxStudioTaskState::Stage::Completed)
             fail(item, barOf[item], QStringLiteral("completed, but no file was written"));
         else if (!state.failure.isEmpty())
-            outcomes[item].failure = state.failure;
+            outcomes[item].failure = state.failureText();
         else
             fail(item, barOf[item], QStringLiteral("the task was removed"));
     }

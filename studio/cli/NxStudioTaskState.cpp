@@ -20,11 +20,17 @@ QString NxStudioTaskState::stageWord(Stage stage)
     return QString();
 }
 
-NxStudioTaskState NxStudioTaskState::failed(const QString& failure)
+QString NxStudioTaskState::failureText() const
+{
+    return reason.isEmpty() ? failure : failure + QStringLiteral(" \u2014 ") + reason;
+}
+
+NxStudioTaskState NxStudioTaskState::failed(const QString& failure, const QString& reason)
 {
     NxStudioTaskState state;
     state.stage = Stage::Failed;
     state.failure = failure;
+    state.reason = reason;
     return state;
 }
 
@@ -32,7 +38,7 @@ NxStudioTaskState NxStudioTaskState::ofSpeechToText(const NxSpeechToTextTaskInfo
 {
     using Info = NxSpeechToTextTaskInfo;
     if (NxTaskFailures::failsSpeechToText(report))
-        return failed(NxTaskFailures::ofSpeechToText(report.code).text());
+        return failed(NxTaskFailures::ofSpeechToText(report.code).text(), report.reason);
     NxStudioTaskState state;
     switch (report.state) {
     case Info::Scanning: state.stage = Stage::Scanning; break;
@@ -51,7 +57,7 @@ NxStudioTaskState NxStudioTaskState::ofTextToSpeech(const NxTextToSpeechTaskInfo
 {
     using Info = NxTextToSpeechTaskInfo;
     if (NxTaskFailures::failsTextToSpeech(report))
-        return failed(NxTaskFailures::ofTextToSpeech(report.code).text());
+        return failed(NxTaskFailures::ofTextToSpeech(report.code).text(), report.reason);
     NxStudioTaskState state;
     switch (report.state) {
     case Info::Scanning: state.stage = Stage::Scanning; break;

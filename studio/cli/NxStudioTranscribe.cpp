@@ -2,6 +2,7 @@
 
 #include "NxStudioCliProject.h"
 #include "NxStudioConsole.h"
+#include "NxStudioEngine.h"
 #include "NxStudioFreeName.h"
 #include "NxStudioProgress.h"
 #include "NxStudioSession.h"
@@ -78,6 +79,10 @@ int NxStudioCommands::transcribe(const QStringList& arguments)
     if (!isLanguageCode(parser.value(language)))
         return NxStudioConsole::usageError(Command, QStringLiteral("--language takes a code such as en-US, not ")
                                                         + parser.value(language));
+    // Refused at once rather than failed after the files were read.
+    const QString refusal = NxStudioEngine::refusal(parser.value(language));
+    if (!refusal.isEmpty())
+        return NxStudioConsole::usageError(Command, refusal);
     // Checked before anything runs: a folder that takes no file would leave the work unused.
     const QString outDir = parser.value(out);
     if (parser.isSet(out)) {

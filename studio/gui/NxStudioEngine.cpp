@@ -1,9 +1,21 @@
 #include "NxStudioEngine.h"
 
 #include "NxRemoteSettings.h"
+#include "NxSpeechToTextJob.h"
+
+#include <QCoreApplication>
 
 QString NxStudioEngine::line()
 {
     const QString server = NxRemoteSettings::shownServer();
     return QStringLiteral("Speech engine: ") + (server.isEmpty() ? QStringLiteral("this computer") : server);
+}
+
+QString NxStudioEngine::refusal(const QString& language)
+{
+    if (NxRemoteSettings::configured() || NxSpeechToTextJob::isEnglish(language))
+        return QString();
+    return QCoreApplication::translate("NxStudioEngine",
+                                       "This computer transcribes English only; set a speech server for %1 (see README)")
+        .arg(NxSpeechToTextJob::languageName(language));
 }

@@ -10,4 +10,7 @@ namespace NxStudioEngine
 // "Speech engine: this computer", or "Speech engine: " and the server's URL
 // without credentials.
 QString line();
+// Why the engine in use cannot transcribe `language` (the offline engine has
+// English models only), for the user; empty when it can.
+QString refusal(const QString& language);
 }

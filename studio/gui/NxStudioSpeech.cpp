@@ -1,11 +1,13 @@
 #include "NxStudioSpeech.h"
 
 #include "INxBaseLog.h"
+#include "INxAbstractMedia.h"
 #include "INxSpeechServicePresenter.h"
 #include "NMessageDialog.h"
 #include "NxSpeechServiceDialog.h"
 #include "NxSpeechToTextParamDialog.h"
 #include "NxStudioClips.h"
+#include "NxStudioEngine.h"
 #include "NxStudioMediaBin.h"
 #include "NxStudioSubtitleFile.h"
 #include "NxStudioTimeline.h"
@@ -80,6 +82,14 @@ NxStudioSpeech::NxStudioSpeech(NxStudioTimeline* timeline, NxStudioMediaBin* bin
     connectPurchases();
     // A task that ends (done, failed or deleted) ends what the status bar says of the tasks.
     connect(m_services, &NxSpeechServiceDialog::sigTaskFinish, this, &NxStudioSpeech::endAnnouncement);
+    connect(&m_failures, &NxStudioTaskFailures::failed, this, &NxStudioSpeech::tellFailure);
+}
+
+void NxStudioSpeech::tellFailure(NxStudioTaskFailures::Service service, const QString& name, const QString& reason)
+{
+    // The window's row keeps the module's words; the engine's say what to do.
+    emit message(service == NxStudioTaskFailures::SpeechToText ? tr("%1 could not be transcribed: %2").arg(name, reason)
+                                                               : tr("%1 could not be spoken: %2").arg(name, reason));
 }
 
 void NxStudioSpeech::announceTasks(const QString& text)
@@ -169,11 +179,26 @@ void NxStudioSpeech::speechToText(const QList<INxAbstractMedia*>& materials)
     if (dialog.exec() != QDialog::Accepted)
         return;
     const NxSpeechToTextTaskParam param = dialog.GetParam();
-    const bool started = !param.isClip ? presenter->addTimelineTask(m_timeline->sequence(), param.language,
-                                                                     param.attachResult)
-                         : materials.isEmpty() ? presenter->addClipTasks(clips, param.language, param.attachResult)
-                                               : presenter->addMaterialTasks(materials, param.language,
-                                                                             param.attachResult);
+    const QString refusal = NxStudioEngine::refusal(param.language);
+    if (!refusal.isEmpty()) {
+        inform(m_window, title, refusal);
+        return;
+    }
+    QStringList names;
+    if (!param.isClip)
+        names.append(tr("The timeline"));
+    else if (materials.isEmpty())
+        for (const INxClip* clip : clips)
+            names.append(clip->name());
+    else
+        for (const INxAbstractMedia* media : materials)
+            names.append(media->displayName());
+    bool started = false;
+    m_failures.adding(NxStudioTaskFailures::SpeechToText, names, [&] {
+        started = !param.isClip ? presenter->addTimelineTask(m_timeline->sequence(), param.language, param.attachResult)
+                  : materials.isEmpty() ? presenter->addClipTasks(clips, param.language, param.attachResult)
+                                        : presenter->addMaterialTasks(materials, param.language, param.attachResult);
+    });
     if (!started) {
         emit message(tr("Speech to text could not start."));
         return;
@@ -209,7 +234,13 @@ void NxStudioSpeech::textToSpeech(bool classic)
     }
     if (!param)
         return;
-    if (!presenter->addTextToSpeechTasks(clips, *param)) {
+    QStringList names;
+    for (const INxClip* clip : clips)
+        names.append(clip->name());
+    bool started = false;
+    m_failures.adding(NxStudioTaskFailures::TextToSpeech, names,
+                      [&] { started = presenter->addTextToSpeechTasks(clips, *param); });
+    if (!started) {
         emit message(tr("Text to speech could not start."));
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NxStudioTaskFailures.h"
 #include "NxStudioTopUpDialog.h"
 
 #include <QObject>
@@ -51,10 +52,13 @@ private:
     void purchase(NxStudioTopUpDialog::Service service, int needed, bool& success);
     void announceTasks(const QString& text);
     void endAnnouncement();
+    void tellFailure(NxStudioTaskFailures::Service service, const QString& name, const QString& reason);
 
     NxStudioTimeline* m_timeline;
     NxStudioMediaBin* m_bin;
     QPointer<QWidget> m_window;
+    // Before the services window: it observes the managers the window makes.
+    NxStudioTaskFailures m_failures;
     NxSpeechServiceDialog* m_services;
     QString m_announced; // the status bar's word on the tasks last started, until one ends
 };

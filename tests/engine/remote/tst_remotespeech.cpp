@@ -278,14 +278,16 @@ private slots:
         const int upload = Info::UploadFailed, transcribe = Info::TranscribeFailed, network = Info::NetworkBroken;
         const int failed = Info::TranscriptionFailure;
         const QString closed = QStringLiteral("http://127.0.0.1:%1").arg(closedPort()), own;
-        QTest::newRow("connection refused") << closed << none << 0 << upload << network << 0 << "Connection refused";
+        QTest::newRow("connection refused") << closed << none << 0 << upload << network << 0
+                                            << "The speech server could not be reached (Connection refused): check the network";
         QTest::newRow("no answer") << own << stall << 0 << transcribe << network << 1 << "no answer within 2 s";
         // Qt sends a request again on a fresh connection when one closes unanswered.
         QTest::newRow("connection dropped mid-upload") << own << int(Failure::DropMidUpload) << 0 << upload << network
                                                        << -1 << "/v1/audio/transcriptions: failed";
         QTest::newRow("key refused") << own << status << 401 << upload << int(Info::LoginError) << 1
-                                     << "refused the API key from the environment variable NXSPEECH_API_KEY";
-        QTest::newRow("upload too large") << own << status << 413 << upload << int(Info::FileTooLong) << 1 << "no upload this large";
+                                     << "NXSPEECH_API_KEY (HTTP 401: refused with the key Bearer ***): set the server's key there";
+        QTest::newRow("upload too large") << own << status << 413 << upload << int(Info::FileTooLong) << 1
+                                          << "The speech server takes no upload this large: ";
         QTest::newRow("overloaded, after the retries") << own << status << 429 << transcribe << network << 3 << "HTTP 429";
         QTest::newRow("server error, after the retries") << own << status << 500 << transcribe << network << 3 << "HTTP 500";
         QTest::newRow("unknown model") << own << status << 400 << transcribe << failed << 1 << "refused the task: HTTP 400";

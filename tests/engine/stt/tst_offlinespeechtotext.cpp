@@ -280,17 +280,18 @@ private slots:
 
     void badInputFailsWithItsStageAndCode_data()
     {
-        // name: in the test's folder unless absolute; logged: what the error line names
+        // name: in the test's folder unless absolute; logged: what the error line and the reason say
         columns<QString, QString, int, int, QString>({"name", "language", "state", "code", "logged"});
         const int scan = Info::ScanFailed, transcribe = Info::TranscribeFailed;
         const int transcode = Info::TranscodeFailure, unrecognized = Info::UnrecognizedContent;
-        QTest::newRow("missing file") << "missing.wav" << "en-US" << scan << transcode << "missing.wav";
-        QTest::newRow("random bytes") << "noise.wav" << "en-US" << scan << unrecognized << "noise.wav";
-        QTest::newRow("zero bytes") << "empty.wav" << "en-US" << scan << unrecognized << "empty.wav";
+        QTest::newRow("missing file") << "missing.wav" << "en-US" << scan << transcode << "\"missing.wav\" is not there: put it back";
+        QTest::newRow("random bytes") << "noise.wav" << "en-US" << scan << unrecognized << "\"noise.wav\" is not a media file";
+        QTest::newRow("zero bytes") << "empty.wav" << "en-US" << scan << unrecognized << "\"empty.wav\" is not a media file";
         QTest::newRow("a container cut short") << "cut short.m4a" << "en-US" << scan << unrecognized << "cut short.m4a";
-        QTest::newRow("video without sound") << "picture.y4m" << "en-US" << scan << unrecognized << "picture.y4m";
-        QTest::newRow("silence only") << "silence.wav" << "en-US" << transcribe << unrecognized << "no speech";
-        QTest::newRow("French, which has no model") << Sentence << "fr-FR" << transcribe << unrecognized << "\"fr-FR\"";
+        QTest::newRow("video without sound") << "picture.y4m" << "en-US" << scan << unrecognized << "\"picture.y4m\" has no sound";
+        QTest::newRow("silence only") << "silence.wav" << "en-US" << transcribe << unrecognized << "No speech was heard";
+        QTest::newRow("French, which has no model") << Sentence << "fr-FR" << transcribe << unrecognized
+                                                    << "No speech model is installed for French (fr-FR)";
     }
     void badInputFailsWithItsStageAndCode()
     {

@@ -185,6 +185,36 @@ private slots:
         QVERIFY(!QFile::exists(m_files.filePath("video.mp4")));
     }
 
+    void aLanguageThisComputerHasNoModelForIsRefusedAtOnce()
+    {
+        const QTemporaryDir home;
+        const Run run = launch(Studio, {"transcribe", Recording, "--language", "de-DE"}, headless(home.path()));
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("nx-studio transcribe: This computer transcribes English only; set a speech server "
+                                  "for German (see README)\n"), qPrintable(run.err));
+        QCOMPARE(deliveredIn(home.path()), QStringList());
+    }
+
+    void stderrShowsTheLogsInfoOnlyWhenVerbose_data()
+    {
+        columns<bool>({"verbose"});
+        QTest::newRow("progress and errors only") << false;
+        QTest::newRow("--verbose: every entry") << true;
+    }
+    void stderrShowsTheLogsInfoOnlyWhenVerbose()
+    {
+        QFETCH(bool, verbose);
+        const QTemporaryDir home;
+        QProcessEnvironment environment = headless(home.path());
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        const QStringList arguments{"voices", "--language", "ja-JP"};
+        const Run run = launch(Studio, verbose ? arguments + QStringList{"--verbose"} : arguments, environment);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err.contains(" INFO "), verbose);
+        QVERIFY2(!run.err.contains("XDG_RUNTIME_DIR"), qPrintable(run.err));
+        QVERIFY(bytesOf(home.filePath("NxSpeech.log")).contains(" INFO ")); // the file keeps them all
+    }
+
     void exportOfAFileThatIsNoProjectFailsWithOne()
     {
         const Run run = launch(Studio, {"export", m_files.filePath("latin1.txt"), "--out", m_files.filePath("video.mp4")});
@@ -277,21 +307,24 @@ private slots:
     {
         // config: the run's config.ini; stdOut: where its stdout goes; fileSize: bytes a file may grow to (EFBIG)
         columns<QStringList, QByteArray, QString, int, QStringList>({"arguments", "config", "stdOut", "fileSize", "said"});
-        QTest::newRow("a file without sound: the window's text")
+        QTest::newRow("a file without sound: the window's text and the engine's reason")
             << QStringList{"transcribe", m_files.filePath("silent.y4m")} << QByteArray() << QString() << 0
-            << QStringList{"silent.y4m: failed: Unrecognized file content.\n"};
+            << QStringList{"silent.y4m: failed: Unrecognized file content. \u2014 \"silent.y4m\" has no sound: "
+                           "choose a file with an audio track.\n"};
         QTest::newRow("a result that cannot reach stdout") << QStringList{"speak", "Hello."} << QByteArray() << "/dev/full" << 0
             << QStringList{"Title: completed\nnx-studio: the results could not be written to stdout: "};
         QTest::newRow("an unanswered purchase tip")
             << QStringList{"speak", "More than five characters."} << QByteArray("[SpeechAllowance]\nCharacters=5\n")
-            << QString() << 0 << QStringList{"nx-studio: declined", "Title: failed: Not enough characters left\n"};
+            << QString() << 0 << QStringList{"nx-studio: declined", "Title: failed: Not enough characters left \u2014 "};
         QTest::newRow("a text file longer than a title may be")
             << QStringList{"speak", "--text-file", m_files.filePath("long.txt")} << QByteArray() << QString() << 0
-            << QStringList{"Title: failed: Only 1500 characters can be transcribed in a single task.\n"};
+            << QStringList{"Title: failed: Only 1500 characters can be transcribed in a single task. \u2014 the text has "};
         QTest::newRow("subtitles on a full disk") << QStringList{"transcribe", Recording} << QByteArray() << QString() << 40
-                                                  << QStringList{"File too large"};
+                                                  << QStringList{"failed: Unknow error \u2014 The time or characters used "
+                                                                 "cannot be recorded", "(File too large). Free some space"};
         QTest::newRow("a voice-over on a full disk") << QStringList{"speak", "Hi."} << QByteArray() << QString() << 40
-                                                     << QStringList{"File too large"};
+                                                     << QStringList{"Title: failed: Transcription  failure \u2014 Cannot write",
+                                                                    ": File too large\n"};
     }
     void aRunThatFailsSaysWhyAndDeliversNothing()
     {
@@ -388,6 +421,8 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.out.contains("\x1b[2K") && run.out.contains("quiet\\x1b[31m.y4m"), qPrintable(run.out));
         QVERIFY2(!run.out.contains("\x1b[31m"), qPrintable(run.out));
+        // The reason on a line of its own, not in the bar, which keeps to one line.
+        QVERIFY2(run.out.contains("quiet\\x1b[31m.y4m: \"quiet\\x1b[31m.y4m\" has no sound"), qPrintable(run.out));
     }
 
     void voicesListTheCatalogue()

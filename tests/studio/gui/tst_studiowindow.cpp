@@ -33,6 +33,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFile>
 #include <QInputDialog>
@@ -700,6 +701,34 @@ private slots:
             QVERIFY(services->close());
         }
         QTRY_VERIFY(m_window->statusBar()->currentMessage() != announced);
+        if (fails) // the clip by its name, and the engine's reason in the user's words
+            QTRY_COMPARE(m_window->statusBar()->currentMessage(),
+                         QStringLiteral("announced-1 could not be transcribed: \"announced-1.wav\" is not there: "
+                                        "put it back or reconnect its drive, then retry."));
+    }
+
+    void aLanguageThisComputerHasNoModelForIsRefusedBeforeAnyTask()
+    {
+        QVERIFY(placeMedia(media("speech.wav"), 0));
+        whenModal(this, [](QWidget* modal) {
+            auto* dialog = qobject_cast<NxSpeechToTextParamDialog*>(modal);
+            QVERIFY(dialog);
+            auto* languages = dialog->findChild<QComboBox*>();
+            QVERIFY(languages);
+            languages->setCurrentIndex(languages->findText(QStringLiteral("German (Germany)")));
+            QVERIFY(languages->currentIndex() >= 0);
+            dismissDialog(dialog, QStringLiteral("OK"));
+        });
+        QString shown;
+        whenMessageBoxOpens(this, [&](NMessageDialog* box) {
+            for (QLabel* label : box->findChildren<QLabel*>())
+                shown += label->text();
+            answerBox(box, QStringLiteral("OK"));
+        });
+        trigger(QStringLiteral("Speech to text\u2026"));
+        QVERIFY2(shown.contains("This computer transcribes English only; set a speech server for German (see README)"),
+                 qPrintable(shown));
+        QVERIFY(!m_window->speech()->serviceDialog()->isVisible());
     }
 
     void aBinFileChosenAfterAClipIsWhatClipSelectionTranscribes()
