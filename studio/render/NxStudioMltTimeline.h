@@ -19,9 +19,10 @@ class Tractor;
 
 // The timeline as MLT plays and renders it: a tractor rebuilt from the
 // editor's model whenever it changes. Tracks are stacked video, audio,
-// titles, subtitles, over black; each picture track is blended over those
-// below it and every sound is mixed. Titles and subtitles are images made by
-// NxStudioOverlay, so the monitor shows what an export will hold.
+// titles, subtitles; the lowest video track is the base, black where it has
+// no clip, each picture track above is blended over it and every sound is
+// mixed. Titles and subtitles are images made by NxStudioOverlay, so the
+// monitor shows what an export will hold.
 //
 // Lives on the GUI thread. A reader on another thread (the monitor's frame
 // renderer, a playback or export consumer) holds shared(): its own reference
