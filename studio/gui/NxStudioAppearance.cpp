@@ -5,6 +5,7 @@
 #include "NxSingleton.h"
 #include "NxSkinPalette.h"
 #include "NxSkinStyle.h"
+#include "NxTranslations.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -40,26 +41,38 @@ QColor over(C::NxColorType ink, C::NxColorType surface)
 
 namespace NxStudioAppearance
 {
+namespace
+{
+// A number the store holds but no translation serves (an older editor's) reads as English.
+void useLanguage(int number)
+{
+    for (const Language& known : languages())
+        if (known.number == number && NxTranslations::use(known.code))
+            return;
+    NxTranslations::use(QStringLiteral("en_US"));
+}
+}
+
 QVector<Language> languages()
 {
     return {
-        {1, QStringLiteral("English (US)")},
-        {19, QStringLiteral("English (UK)")},
-        {2, QStringLiteral("Deutsch")},
-        {3, QStringLiteral("Español")},
-        {4, QStringLiteral("Français")},
-        {5, QStringLiteral("Italiano")},
-        {6, QStringLiteral("Português (Brasil)")},
-        {7, QStringLiteral("日本語")},
-        {8, QStringLiteral("廣東話")},
-        {10, QStringLiteral("Русский")},
-        {11, QStringLiteral("Nederlands")},
-        {12, QStringLiteral("العربية")},
-        {13, QStringLiteral("한국어")},
-        {14, QStringLiteral("Polski")},
-        {15, QStringLiteral("Română")},
-        {16, QStringLiteral("Bahasa Indonesia")},
-        {17, QStringLiteral("Svenska")},
+        {1, QStringLiteral("en_US"), QStringLiteral("English (US)")},
+        {19, QStringLiteral("en_GB"), QStringLiteral("English (UK)")},
+        {2, QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {3, QStringLiteral("es"), QStringLiteral("Español")},
+        {4, QStringLiteral("fr"), QStringLiteral("Français")},
+        {5, QStringLiteral("it"), QStringLiteral("Italiano")},
+        {6, QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")},
+        {7, QStringLiteral("ja"), QStringLiteral("日本語")},
+        {8, QStringLiteral("yue"), QStringLiteral("廣東話")},
+        {10, QStringLiteral("ru"), QStringLiteral("Русский")},
+        {11, QStringLiteral("nl"), QStringLiteral("Nederlands")},
+        {12, QStringLiteral("ar"), QStringLiteral("العربية")},
+        {13, QStringLiteral("ko"), QStringLiteral("한국어")},
+        {14, QStringLiteral("pl"), QStringLiteral("Polski")},
+        {15, QStringLiteral("ro"), QStringLiteral("Română")},
+        {16, QStringLiteral("id"), QStringLiteral("Bahasa Indonesia")},
+        {17, QStringLiteral("sv"), QStringLiteral("Svenska")},
     };
 }
 
@@ -71,6 +84,7 @@ int language()
 void setLanguage(int number)
 {
     general()->SetLanguage(number);
+    useLanguage(number);
 }
 
 int skin()
@@ -95,6 +109,7 @@ void restore()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     NxSingleton<NxSkinStyle>::instance()->SetSkinKind(skin());
     applyPalette();
+    useLanguage(language());
 }
 
 void applyPalette()

@@ -12,17 +12,20 @@ namespace NxStudioAppearance
 struct Language
 {
     int number;
+    QString code; // the translation's, NxTranslations::use
     QString name; // in the language itself
 };
 
 QVector<Language> languages();
 int language();
+// Switches and remembers the interface language; every open window retranslates.
 void setLanguage(int number);
 
 int skin();
 // Switches and remembers the skin (NxSkinPalette::SkinKind).
 void setSkin(int kind);
-// The remembered skin, on the widget kit and on the application's palette.
+// The remembered skin, on the widget kit and on the application's palette,
+// and the remembered interface language.
 void restore();
 // The application's palette from the current skin, for the standard widgets
 // (menus, docks, scroll bars) that do not ask the skin themselves.
