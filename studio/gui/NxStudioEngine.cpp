@@ -8,7 +8,9 @@
 QString NxStudioEngine::line()
 {
     const QString server = NxRemoteSettings::shownServer();
-    return QStringLiteral("Speech engine: ") + (server.isEmpty() ? QStringLiteral("this computer") : server);
+    if (server.isEmpty())
+        return QCoreApplication::translate("NxStudioEngine", "Speech engine: this computer");
+    return QCoreApplication::translate("NxStudioEngine", "Speech engine: %1").arg(server);
 }
 
 QString NxStudioEngine::refusal(const QString& language)
