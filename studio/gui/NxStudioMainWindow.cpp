@@ -54,6 +54,7 @@ constexpr int MessageMilliseconds = 10000;
 const QString Section = QStringLiteral("Studio");
 const QString GeometryKey = QStringLiteral("Geometry");
 const QString StateKey = QStringLiteral("WindowState");
+const QString RightToLeftKey = QStringLiteral("WindowStateRightToLeft");
 const QString RecentKey = QStringLiteral("RecentProjects");
 constexpr int MostRecent = 10;
 constexpr int AutosaveMilliseconds = 3 * 60 * 1000;
@@ -170,7 +171,8 @@ void NxStudioMainWindow::createPanels()
     m_binDock->setObjectName(QStringLiteral("MediaBinDock"));
     m_binDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
     m_binDock->setWidget(m_binView);
-    addDockWidget(Qt::LeftDockWidgetArea, m_binDock);
+    // At the side lines start from.
+    addDockWidget(isRightToLeft() ? Qt::RightDockWidgetArea : Qt::LeftDockWidgetArea, m_binDock);
     resizeDocks({m_binDock}, {BinWidth}, Qt::Horizontal);
     connect(m_binView, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         addToTimeline({index.data(NxStudioMediaBin::IdRole).toInt()}, m_timeline->playhead());
@@ -199,7 +201,19 @@ void NxStudioMainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslateUi();
+    else if (event->type() == QEvent::LayoutDirectionChange)
+        mirrorDocks();
     QMainWindow::changeEvent(event);
+}
+
+void NxStudioMainWindow::mirrorDocks()
+{
+    const Qt::DockWidgetArea area = dockWidgetArea(m_binDock);
+    if (m_binDock->isFloating() || (area != Qt::LeftDockWidgetArea && area != Qt::RightDockWidgetArea))
+        return;
+    const int width = m_binDock->width();
+    addDockWidget(area == Qt::LeftDockWidgetArea ? Qt::RightDockWidgetArea : Qt::LeftDockWidgetArea, m_binDock);
+    resizeDocks({m_binDock}, {width}, Qt::Horizontal);
 }
 
 void NxStudioMainWindow::retranslateUi()
@@ -415,7 +429,10 @@ void NxStudioMainWindow::restoreLayout()
 {
     const NxConfig& config = NxConfig::Instance();
     restoreGeometry(config.GetAppValue(Section, GeometryKey, false, QByteArray()).toByteArray());
-    restoreState(config.GetAppValue(Section, StateKey, false, QByteArray()).toByteArray());
+    // Kept in the other writing direction, the docks were on the other sides.
+    if (restoreState(config.GetAppValue(Section, StateKey, false, QByteArray()).toByteArray())
+        && config.GetAppValue(Section, RightToLeftKey, false, false).toBool() != isRightToLeft())
+        mirrorDocks();
     m_centre->restoreState(config.GetAppValue(Section, CentreKey, false, QByteArray()).toByteArray());
 }
 
@@ -424,6 +441,7 @@ void NxStudioMainWindow::saveLayout() const
     NxConfig& config = NxConfig::Instance();
     config.SetAppValue(Section, GeometryKey, saveGeometry(), false);
     config.SetAppValue(Section, StateKey, saveState(), false);
+    config.SetAppValue(Section, RightToLeftKey, isRightToLeft(), false);
     config.SetAppValue(Section, CentreKey, m_centre->saveState(), false);
 }
 

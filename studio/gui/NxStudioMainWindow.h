@@ -81,6 +81,8 @@ private:
     QAction* undoAction(bool redo);
     void updateUndoTexts();
     void updateReading();
+    // Moves the media bin to the other side, as the writing direction changed.
+    void mirrorDocks();
     void createPanels();
     void createFileMenu();
     void createEditMenu();

@@ -111,6 +111,9 @@ private slots:
         const auto english = qScopeGuard([] { NxTranslations::use(QStringLiteral("en_US")); });
         QTRY_VERIFY(window.isRightToLeft());
         QVERIFY(window.binView()->isRightToLeft());
+        // The bin goes to the side lines start from.
+        const auto binOnTheRight = [&window] { return window.binView()->mapTo(&window, QPoint()).x() > window.width() / 2; };
+        QTRY_VERIFY(binOnTheRight());
         // The bin's rows start from the right: the icon first, as a reader of Arabic meets it.
         QTRY_VERIFY(NxPaintProbe::same(binIconAt(window, true), icon));
         // Time runs left to right in every language: the timeline and the monitor's transport.
@@ -119,6 +122,7 @@ private slots:
 
         QVERIFY(NxTranslations::use(QStringLiteral("en_US")));
         QTRY_VERIFY(window.isLeftToRight());
+        QTRY_VERIFY(!binOnTheRight());
         QTRY_VERIFY(NxPaintProbe::same(binIconAt(window, false), icon));
     }
 };
