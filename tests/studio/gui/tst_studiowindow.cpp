@@ -176,6 +176,7 @@ private slots:
     {
         if (!QFile::exists(Recording))
             QSKIP("pocketsphinx-testdata is not installed");
+        qputenv("PULSE_SERVER", "unix:/nonexistent/nx-no-sound-output");
         QVERIFY(QFile::copy(Recording, media("speech.wav")));
         QVERIFY(writeBytes(media("silent.y4m"), silentVideo()) && writeBytes(media("notes.txt"), "not media\n"));
     }
@@ -731,6 +732,23 @@ private slots:
         QVERIFY(!m_window->speech()->serviceDialog()->isVisible());
     }
 
+    void theSpeechDialogStartsOnALanguageThisComputerHears()
+    {
+        NGeneralSettings* general = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
+        general->SetLanguage(2); // German, without installing its translation
+        const auto restore = qScopeGuard([general] { general->SetLanguage(1); });
+        QVERIFY(placeMedia(media("speech.wav"), 0));
+        QVariant startsOn;
+        whenModal(this, [&](QWidget* modal) {
+            auto* dialog = qobject_cast<NxSpeechToTextParamDialog*>(modal);
+            QVERIFY(dialog);
+            startsOn = dialog->findChild<QComboBox*>()->currentData();
+            dismissDialog(dialog, QStringLiteral("Cancel"));
+        });
+        trigger(QStringLiteral("Speech to text\u2026"));
+        QCOMPARE(startsOn, QVariant(1)); // English (US)
+    }
+
     void aBinFileChosenAfterAClipIsWhatClipSelectionTranscribes()
     {
         QVERIFY(placeMedia(media("speech.wav"), 0));
@@ -755,6 +773,7 @@ private slots:
         QVERIFY(clipsOf(INxClip::Subtitle).isEmpty());
     }
 
+    // A preview tried on the way says why it is silent: initTestCase leaves no sound output.
     void aSpokenTitleBecomesAnAudioClipAtTheTitle()
     {
         click({m_window->timelineView()->geometryNow().x(4 * Second), NxStudioTimelineGeometry::RulerHeight / 2});
@@ -775,6 +794,13 @@ private slots:
             auto* dialog = qobject_cast<NxTextToSpeechParamDialog*>(modal);
             QVERIFY(dialog);
             matched = dialog->findChild<NxCheckBox*>()->isChecked();
+            const QList<QWidget*> widgets = dialog->findChildren<QWidget*>();
+            const auto tile = std::find_if(widgets.begin(), widgets.end(),
+                                           [](QWidget* widget) { return widget->inherits("NxVoiceItem"); });
+            QVERIFY(tile != widgets.end());
+            QTest::mouseDClick(*tile, Qt::LeftButton);
+            QTRY_VERIFY2(m_window->statusBar()->currentMessage().contains(QLatin1String("no sound output")),
+                         qPrintable(m_window->statusBar()->currentMessage()));
             dismissDialog(dialog, QStringLiteral("OK"));
         });
         trigger(QStringLiteral("Text to speech\u2026"));
