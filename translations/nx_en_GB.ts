@@ -108,11 +108,11 @@
     <name>NxSpeechServerClient</name>
     <message>
         <source>The speech server could not be reached (%1): check the network and RemoteSpeech/ServerUrl, then retry.</source>
-        <translation type="unfinished">The speech server could not be reached (%1): check the network and RemoteSpeech/ServerUrl, then retry.</translation>
+        <translation>The speech server could not be reached (%1): check the network and RemoteSpeech/ServerUrl, then retry.</translation>
     </message>
     <message>
         <source>The speech server refused the API key from the environment variable %1 (%2): set the server&apos;s key there, then retry.</source>
-        <translation type="unfinished">The speech server refused the API key from the environment variable %1 (%2): set the server&apos;s key there, then retry.</translation>
+        <translation>The speech server refused the API key from the environment variable %1 (%2): set the server&apos;s key there, then retry.</translation>
     </message>
 </context>
 <context>
@@ -988,23 +988,23 @@
     <name>NxTextToSpeechJob</name>
     <message>
         <source>The text has %1 characters, more than the allowance left: top up, then retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>The text has %1 characters, more than the allowance left: top up, then retry.</translation>
     </message>
     <message>
         <source>There is no voice &quot;%1&quot; here: choose another voice, then retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no voice &quot;%1&quot; here: choose another voice, then retry.</translation>
     </message>
     <message>
         <source>The text has %1 characters; one task speaks at most %2: split it into shorter clips.</source>
-        <translation type="unfinished"></translation>
+        <translation>The text has %1 characters; one task speaks at most %2: split it into shorter clips.</translation>
     </message>
     <message>
         <source>None of the text could be spoken: check that it is in the voice&apos;s language.</source>
-        <translation type="unfinished"></translation>
+        <translation>None of the text could be spoken: check that it is in the voice&apos;s language.</translation>
     </message>
     <message>
         <source>Sentence %1 has more than %2 characters: split it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentence %1 has more than %2 characters: split it.</translation>
     </message>
 </context>
 <context>
