@@ -182,6 +182,7 @@ void NxStudioTimelineView::paintEvent(QPaintEvent* event)
 
     const int left = visibleLeft();
     if (m_timeline->clips().isEmpty()) {
+        // The hint's sentence reads in the interface language's direction.
         painter.setLayoutDirection(QGuiApplication::layoutDirection());
         painter.setPen(skin(C::Text_Icon_Tertiary));
         painter.setFont(pixelFont(font(), NamePixelSize, false));
