@@ -426,6 +426,27 @@ private slots:
         QCOMPARE(NxUsageAllowance::instance().characters(), characters);
     }
 
+    // Qt sends six requests to a server at once; the rest wait their turn
+    // before their timeouts start, however many sentences are said side by side.
+    void sentencesBeyondWhatQtSendsAtOnceWaitTheirTurn()
+    {
+        startSpeaking({{"Concurrency", 6}, {"StallTimeoutSeconds", 1}});
+        m_server.setDelay(600);
+        std::vector<std::unique_ptr<NxSubtitleClip>> clips; // three tasks of six sentences at once
+        QList<int> ids;
+        for (int task = 0; task < 3; ++task) {
+            clips.push_back(std::make_unique<NxSubtitleClip>("Talk", NxRational{25, 1}, 0, 1000));
+            for (int i = 0; i < 6; ++i)
+                clips.back()->addSentence(QStringLiteral("Line %1.").arg(i + 1), i * 100, i * 100 + 90);
+            ids.append(speak(clips.back().get(), "en-US-m1"));
+        }
+        for (const int id : qAsConst(ids)) {
+            QCOMPARE(spoken(id).state, int(Spoken::Completed));
+            QCOMPARE(m_spoken.productsOf(id).size(), 6);
+        }
+        QCOMPARE(m_server.mostAtOnce(), 6);
+    }
+
     void subtitleSentencesFailOnTheirOwnOrTogether_data()
     {
         // failure and status: what the server does to the second request on; the task completes with what it has
