@@ -23,6 +23,7 @@
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTime>
 #include <QTest>
 
 #include <cmath>
@@ -254,6 +255,42 @@ private slots:
                                      Info::Completed}));
         QVERIFY2(upload.size() >= 3 && upload.first() == 0 && upload.last() == 100 && std::is_sorted(upload.begin(), upload.end()),
                  qPrintable(QString::number(upload.size())));
+    }
+
+    // 300 s of noise pack to 9.6 MB; a server that takes 2 MB gets pieces side by side, and their
+    // segments land on the track's time line, each offset by where its piece starts.
+    void aTrackTooLargeForTheServerGoesUpInPieces()
+    {
+        constexpr int Limit = 2000000;
+        start({{"MaxUploadBytes", Limit}, {"StallTimeoutSeconds", 30}, {"AnswerTimeoutSeconds", 30}});
+        const int before = m_server.requests().size();
+        const int id = m_manager->addMaterialTask(m_long.get(), QStringLiteral("en"));
+        QCOMPARE(ended(id).state, int(Info::Completed));
+        const QList<NxFakeSpeechServer::Request> pieces = m_server.requests().mid(before);
+        QVERIFY2(pieces.size() >= 5, qPrintable(QString::number(pieces.size())));
+        for (const NxFakeSpeechServer::Request& piece : pieces)
+            QVERIFY2(piece.file.size() <= Limit && piece.file.startsWith("fLaC"), qPrintable(QString::number(piece.file.size())));
+
+        const QString path = file(QStringLiteral("out/pieces.srt"));
+        m_manager->exportSubtitles(id, path);
+        const QStringList blocks = QString::fromUtf8(bytesOf(path)).split("\n\n", Qt::SkipEmptyParts);
+        QCOMPARE(blocks.size(), Heard.size() * pieces.size());
+        QList<double> starts; // of each piece's first line
+        for (int i = 0; i < blocks.size(); i += Heard.size()) {
+            const QTime time = QTime::fromString(blocks[i].split('\n').value(1).left(12), QStringLiteral("hh:mm:ss,zzz"));
+            starts.append(time.msecsSinceStartOfDay() / 1000.0);
+        }
+        const double mostSeconds = Limit / (9.6e6 / 300); // of one piece, at the noise's packing rate
+        QCOMPARE(starts.first(), 0.0);
+        for (int i = 1; i < starts.size(); ++i)
+            QVERIFY2(starts[i] > starts[i - 1] + 1 && starts[i] - starts[i - 1] <= mostSeconds,
+                     qPrintable(QString::number(starts[i] - starts[i - 1])));
+        QVERIFY2(300 - starts.last() <= mostSeconds, qPrintable(QString::number(starts.last())));
+        QList<int> upload;
+        for (const Info& info : m_recorder.reports(id))
+            if (info.state == Info::Uploading)
+                upload.append(info.progress);
+        QVERIFY(upload.first() == 0 && upload.last() == 100 && std::is_sorted(upload.begin(), upload.end()));
     }
 
     void noMoreTasksAreInFlightThanConfigured()
