@@ -12,18 +12,26 @@
 //            `lame out.wav out.mp3`, via QProcess.
 // Each figure is the median of the runs, after one warm-up run; the
 // real-time factor is processing time over audio length (lower is faster).
+//
+// Then a subtitle of 100 sentences in the same Flite voice: a subtitle task
+// (each sentence into an MP3 of its own, side by side on the machine's
+// cores) against `flite -o` and `lame` run for one sentence after another.
 
 #include "NxBenchSupport.h"
 #include "NxMp3Encoder.h"
 #include "NxOfflineTextToSpeechManager.h"
+#include "NxProseSample.h"
 #include "NxSpeechSynthesizer.h"
+#include "NxSubtitleClip.h"
 #include "NxTestHome.h"
 #include "NxTitleClip.h"
+#include "NxUsageAllowance.h"
 #include "NxVoiceCatalogue.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 
 #include <condition_variable>
 #include <cstdio>
@@ -108,6 +116,65 @@ double runPrograms(const QString& program, const QStringList& arguments, const Q
     return NxBench::millisecondsSince(start);
 }
 
+QStringList fliteArguments(const NxSynthesisVoice& flite, const QString& text, const QString& wav)
+{
+    return {"-voice", QString::fromLatin1(flite.name), "--setf", QStringLiteral("int_f0_target_mean=%1").arg(flite.pitch),
+            "--setf", QStringLiteral("duration_stretch=%1").arg(flite.durationStretch), "-t", text, "-o", wav};
+}
+
+// 100 subtitle sentences, each in a slot long enough that none is sped up.
+QStringList subtitleSentences()
+{
+    const QString prose = QString::fromLatin1(Paragraph) + QLatin1Char(' ') + QString::fromLatin1(NxProseParagraph);
+    const QStringList distinct = prose.split(QStringLiteral(". "), Qt::SkipEmptyParts);
+    QStringList sentences;
+    for (int i = 0; sentences.size() < 100; ++i)
+        sentences.append(distinct.at(i % distinct.size()).trimmed());
+    return sentences;
+}
+
+void benchSubtitles(INxTextToSpeechTaskManager& manager, Completion& completion, const NxSynthesisVoice& flite,
+                    const QString& folder, int runs)
+{
+    using namespace NxBench;
+    const QStringList sentences = subtitleSentences();
+    constexpr int SlotFrames = 25 * 15;
+    NxSubtitleClip clip(QStringLiteral("Bench"), NxRational{25, 1}, 0, SlotFrames * sentences.size());
+    for (int i = 0; i < sentences.size(); ++i)
+        clip.addSentence(sentences.at(i), i * SlotFrames, (i + 1) * SlotFrames - 1);
+    NxTextToSpeechTaskRequest request;
+    request.clip = &clip;
+    request.voice = QStringLiteral("en-US-m1");
+    const QString wav = folder + QStringLiteral("/sentence.wav"), mp3 = folder + QStringLiteral("/sentence.mp3");
+    std::vector<double> task, programs;
+    for (int i = 0; i <= runs; ++i) {
+        // Each run spends some 7,500 characters of the allowance.
+        NxUsageAllowance::instance().topUp(0, 10000);
+        const auto start = Clock::now();
+        int taskId = -1;
+        manager.addTask(request, &taskId, nullptr, nullptr, nullptr);
+        if (taskId < 0 || !completion.wait()) {
+            std::fprintf(stderr, "subtitle task failed\n");
+            std::exit(1);
+        }
+        const double taskMs = millisecondsSince(start);
+        manager.removeTask(taskId);
+        const auto programsStart = Clock::now();
+        for (const QString& sentence : sentences)
+            runPrograms(QStringLiteral("flite"), fliteArguments(flite, sentence, wav), wav, mp3);
+        const double programsMs = millisecondsSince(programsStart);
+        if (i > 0) {
+            task.push_back(taskMs);
+            programs.push_back(programsMs);
+        }
+    }
+    std::printf("Flite subtitle of %d sentences, %d cores: %d runs (median)\n", int(sentences.size()),
+                QThread::idealThreadCount(), runs);
+    std::printf("  task      %8.1f ms\n  programs  %8.1f ms  (one sentence after another)\n", median(task),
+                median(programs));
+    std::printf("  task / programs %.2fx (target <= 0.60x on 2 cores)\n", median(task) / median(programs));
+}
+
 void print(const char* name, const Figures& figures, int runs, const QString& engineMp3, const QString& programMp3)
 {
     using NxBench::median;
@@ -166,11 +233,8 @@ int main(int argc, char** argv)
         }
         const double taskMs = millisecondsSince(start);
         manager->removeTask(taskId);
-        const double fliteProgramsMs = runPrograms(
-            QStringLiteral("flite"),
-            {"-voice", QString::fromLatin1(flite.name), "--setf", QStringLiteral("int_f0_target_mean=%1").arg(flite.pitch),
-             "--setf", QStringLiteral("duration_stretch=%1").arg(flite.durationStretch), "-t", text, "-o", wav},
-            wav, mp3("flite-program"));
+        const double fliteProgramsMs =
+            runPrograms(QStringLiteral("flite"), fliteArguments(flite, text, wav), wav, mp3("flite-program"));
         if (i == 0) {
             std::printf("warm-up (library start included): espeak-ng engine %.1f ms, programs %.1f ms; "
                         "Flite engine %.1f ms, task %.1f ms, programs %.1f ms\n",
@@ -183,11 +247,11 @@ int main(int argc, char** argv)
         fliteFigures.task.push_back(taskMs);
         fliteFigures.programs.push_back(fliteProgramsMs);
     }
-    manager->setCallBack(nullptr);
-    manager->release();
-
     std::printf("text: %d words\n", int(text.split(' ').size()));
     print("espeak-ng", espeakFigures, runs, mp3("espeak"), mp3("espeak-program"));
     print("Flite", fliteFigures, runs, mp3("flite"), mp3("flite-program"));
+    benchSubtitles(*manager, completion, flite, home.path(), runs);
+    manager->setCallBack(nullptr);
+    manager->release();
     return 0;
 }

@@ -1,3 +1,4 @@
+#include "NxFFmpegLog.h"
 #include "NxStudioArguments.h"
 #include "NxStudioCli.h"
 #include "NxStudioWindow.h"
@@ -43,6 +44,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // The data folder is named after the application: ~/.local/share/nx-studio.
     QApplication::setApplicationName(QStringLiteral("nx-studio"));
+    // Before MLT, the media probe or the export open anything through FFmpeg.
+    NxFFmpegLog::route();
     // Read again once Qt has taken its own options out of argv; kept for the
     // whole run, as it may hold links to the files named.
     const NxStudioArguments named(argc, argv);

@@ -92,15 +92,15 @@
 <context>
     <name>NxRemoteTranscription</name>
     <message>
-        <source>The speech server takes no upload this large: %1 for %2 s of sound is too large for it (%3). Transcribe shorter clips, or make uploads smaller with RemoteSpeech/UploadFormat=opus.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The speech server refused the task: %1. Check RemoteSpeech/TranscriptionModel.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The speech server heard no speech: check that the clip has speech and is loud enough.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech server takes no upload this large: %1 for %2 s of sound is too large for it (%3). Set RemoteSpeech/MaxUploadBytes below it, or make uploads smaller with RemoteSpeech/UploadFormat=opus.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

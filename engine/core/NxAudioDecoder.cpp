@@ -1,5 +1,7 @@
 #include "NxAudioDecoder.h"
 
+#include "NxFFmpegLog.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -92,6 +94,7 @@ NxAudioDecoder::Status NxAudioDecoder::open()
 {
     if (m_context)
         return Status::Ok;
+    NxFFmpegLog::route();
     const QFileInfo info(m_filePath);
     if (m_filePath.isEmpty() || !info.exists())
         return fail(Status::FileMissing, QCoreApplication::translate("NxAudioDecoder", "\"%1\" is not there: put it back or reconnect its drive, then retry.").arg(name()));
@@ -139,8 +142,12 @@ public:
     {
         m_codec.reset(avcodec_alloc_context3(codec));
         int result = m_codec ? avcodec_parameters_to_context(m_codec.get(), m_stream->codecpar) : AVERROR(ENOMEM);
-        if (result >= 0)
+        if (result >= 0) {
+            // Without the packets' time base the decoder cannot move the
+            // timestamps past the samples an MP3's encoder delay skips, and says so.
+            m_codec->pkt_timebase = m_stream->time_base;
             result = avcodec_open2(m_codec.get(), codec, nullptr);
+        }
         return result;
     }
 

@@ -31,4 +31,7 @@ public:
     // folder.
     virtual Result speak(const QString& text, double tempo, const QString& path, const std::atomic<bool>& stop,
                          const Progress& progress) const = 0;
+
+    // How many sentences speak() may say at once, from as many threads.
+    virtual int sideBySide() const = 0;
 };

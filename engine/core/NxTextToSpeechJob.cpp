@@ -5,6 +5,7 @@
 #include "INxSubtitleClip.h"
 #include "INxTextClip.h"
 #include "INxTextTimelineClip.h"
+#include "NxSideBySide.h"
 #include "NxUsageAllowance.h"
 #include "NxVoiceCatalogue.h"
 
@@ -237,57 +238,81 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
     Failure lastCode = Failure::TranscriptionFailure;
     QString lastError = QCoreApplication::translate("NxTextToSpeechJob", "None of the text could be spoken: check that it is in the voice's language.");
     QStringList overruns;
-    for (int i = 0; i < total && !run.stop; ++i) {
-        if (m_produced.at(i))
-            continue;
-        const Sentence& sentence = m_sentences.at(i);
-        const QString path = folder + QStringLiteral("/%1.mp3").arg(sentence.index + 1);
+    const auto pathOf = [&folder](const Sentence& sentence) {
+        return folder + QStringLiteral("/%1.mp3").arg(sentence.index + 1);
+    };
+    QVector<int> unsaid; // by product order
+    for (int i = 0; i < total; ++i)
+        if (!m_produced.at(i))
+            unsaid.append(i);
+    struct Spoken
+    {
         NxSentenceSpeaker::Result result;
-        if (sentence.characters > MaxCharacters) {
-            result.code = Failure::TextTooLong;
-            result.error = QCoreApplication::translate("NxTextToSpeechJob", "Sentence %1 has more than %2 characters: split it.")
-                               .arg(QString::number(sentence.index + 1), QString::number(MaxCharacters));
-        } else {
-            double overrun = 0;
-            result = speakWithin(run, speaker, sentence, path, &overrun);
-            if (result.spoken && overrun > 0)
-                overruns.append(QStringLiteral("%1 by %2 s").arg(sentence.index + 1).arg(overrun, 0, 'f', 2));
-        }
-        if (run.stop)
-            break;
-        // A sentence given up unsaid counts as failed, so a retry says it.
-        int unsaid = 0;
-        if (!result.spoken && result.endsRun) {
-            for (int later = i + 1; later < total; ++later)
-                unsaid += m_produced.at(later) ? 0 : 1;
-        }
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (result.spoken) {
-                ++m_completedSentences;
-                m_completedCharacters += sentence.characters;
-                m_produced[i] = true;
+        double overrun = 0;
+    };
+    int taken = 0;
+    {
+        // Side by side, each sentence into a file of its own; taken in product order, so that the
+        // reports, the products and a failure that ends the run come as from one speaker.
+        NxSideBySide<Spoken> speaking(unsaid.size(), speaker.sideBySide(), [&](int item) {
+            const Sentence& sentence = m_sentences.at(unsaid.at(item));
+            Spoken spoken;
+            if (sentence.characters > MaxCharacters) {
+                spoken.result.code = Failure::TextTooLong;
+                spoken.result.error =
+                    QCoreApplication::translate("NxTextToSpeechJob", "Sentence %1 has more than %2 characters: split it.")
+                        .arg(QString::number(sentence.index + 1), QString::number(MaxCharacters));
             } else {
-                m_failedSentences += 1 + unsaid;
+                spoken.result = speakWithin(run, speaker, sentence, pathOf(sentence), &spoken.overrun);
+            }
+            return spoken;
+        });
+        for (; taken < unsaid.size() && !run.stop; ++taken) {
+            const int i = unsaid.at(taken);
+            const Sentence& sentence = m_sentences.at(i);
+            const Spoken spoken = *speaking.take(taken);
+            const NxSentenceSpeaker::Result& result = spoken.result;
+            if (result.spoken && spoken.overrun > 0)
+                overruns.append(QStringLiteral("%1 by %2 s").arg(sentence.index + 1).arg(spoken.overrun, 0, 'f', 2));
+            if (run.stop)
+                break;
+            // A sentence given up unsaid counts as failed, so a retry says it.
+            const bool endsRun = !result.spoken && result.endsRun;
+            if (endsRun)
+                speaking.halt();
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                if (result.spoken) {
+                    ++m_completedSentences;
+                    m_completedCharacters += sentence.characters;
+                    m_produced[i] = true;
+                } else {
+                    m_failedSentences += endsRun ? int(unsaid.size()) - taken : 1;
+                }
+            }
+            if (result.spoken) {
+                NxSrtTaskProductInfo product;
+                product.taskId = run.id;
+                product.index = sentence.index;
+                product.position = sentence.start;
+                product.filePath = pathOf(sentence);
+                run.reports.product(product);
+            } else {
+                lastCode = result.code;
+                lastError = result.error;
+                NX_LOG_ERROR("task %d: %s", run.id, local(result.error).constData());
+            }
+            run.reports.state(State::Converting, endsRun ? 100 : (i + 1) * 100 / total);
+            run.reports.between();
+            if (endsRun) {
+                ++taken;
+                break;
             }
         }
-        if (result.spoken) {
-            NxSrtTaskProductInfo product;
-            product.taskId = run.id;
-            product.index = sentence.index;
-            product.position = sentence.start;
-            product.filePath = path;
-            run.reports.product(product);
-        } else {
-            lastCode = result.code;
-            lastError = result.error;
-            NX_LOG_ERROR("task %d: %s", run.id, local(result.error).constData());
-        }
-        run.reports.state(State::Converting, result.endsRun && !result.spoken ? 100 : (i + 1) * 100 / total);
-        run.reports.between();
-        if (!result.spoken && result.endsRun)
-            break;
     }
+    // Spoken while a failure ended the run: not delivered, so said again by a retry.
+    for (int item = taken; item < unsaid.size(); ++item)
+        QFile::remove(pathOf(m_sentences.at(unsaid.at(item))));
     // Numbered from 1, as the sentences' files are.
     if (!overruns.isEmpty()) {
         NX_LOG_INFO("task %d: sentences that overrun their time even spoken %.1f times as fast: %s", run.id, MaxTempo,

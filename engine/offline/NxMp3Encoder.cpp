@@ -71,7 +71,8 @@ bool NxMp3Encoder::encode(const QVector<qint16>& samples, int sampleRate, const 
     QDir().mkpath(QFileInfo(filePath).absolutePath());
     // A faster try of the same sentence replaces the slower one whole.
     QString reason;
-    if (!NxCheckedFile::writeFile(filePath, mp3, NxCheckedFile::Commit::Replace, &reason))
+    if (!NxCheckedFile::writeFile(filePath, mp3, NxCheckedFile::Commit::Replace, &reason,
+                                  NxCheckedFile::Sync::WorkingFile))
         return fail(error, reason);
     return true;
 }

@@ -12,6 +12,9 @@ public:
 
     Result speak(const QString& text, double tempo, const QString& path, const std::atomic<bool>& stop,
                  const Progress& progress) const override;
+    // One sentence a core: Flite speaks side by side, espeak-ng one at a
+    // time while LAME encodes the others.
+    int sideBySide() const override;
 
 private:
     const NxSpeechSynthesizer m_synthesizer;

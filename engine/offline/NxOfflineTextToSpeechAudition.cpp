@@ -10,7 +10,11 @@
 #include <QAudioOutput>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QHash>
+#include <QStringList>
 #include <QThread>
+
+#include <mutex>
 
 // Carries requests to the audition thread as queued signals. The connections
 // are made before the thread starts and Qt copies each request's values, so no
@@ -36,6 +40,45 @@ void tellNoSoundOutput()
         "NxOfflineTextToSpeechAudition", "This computer has no sound output, so the preview cannot play: connect "
                                          "speakers or headphones, or check the sound settings, then try again."));
 }
+
+// What the audition has already said, by voice, speed and pitch, for every
+// audition of the process: a sample heard again starts without synthesis.
+class SaidSamples
+{
+public:
+    static SaidSamples& instance()
+    {
+        static SaidSamples said;
+        return said;
+    }
+
+    bool find(const QString& key, QVector<qint16>* samples)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const auto found = m_samples.constFind(key);
+        if (found == m_samples.cend())
+            return false;
+        *samples = *found;
+        return true;
+    }
+
+    void keep(const QString& key, const QVector<qint16>& samples)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        // A few seconds of 16-bit sound each: the oldest goes beyond a dialog's worth of voices.
+        constexpr int Most = 64;
+        if (!m_samples.contains(key))
+            m_order.append(key);
+        m_samples.insert(key, samples);
+        if (m_order.size() > Most)
+            m_samples.remove(m_order.takeFirst());
+    }
+
+private:
+    std::mutex m_mutex;
+    QHash<QString, QVector<qint16>> m_samples;
+    QStringList m_order;
+};
 
 QAudioFormat pcmFormat()
 {
@@ -140,18 +183,30 @@ void NxOfflineTextToSpeechAudition::setObserver(INxTextToSpeechAuditionObserver*
     m_observer = observer;
 }
 
+bool NxOfflineTextToSpeechAudition::said(int voiceId, int speed, int intonation, QVector<qint16>* samples)
+{
+    const QString key = QStringLiteral("%1/%2/%3").arg(voiceId).arg(speed).arg(intonation);
+    if (SaidSamples::instance().find(key, samples))
+        return true;
+    // The catalogue is fixed and play() found the voice in it.
+    const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byId(voiceId);
+    QString error;
+    if (!NxSpeechSynthesizer(voice->synthesis, speed, intonation).synthesize(voice->sample, samples, nullptr, &error)) {
+        if (!error.isEmpty())
+            NX_LOG_ERROR("%s", error.toLocal8Bit().constData());
+        return false;
+    }
+    // Flite opens each utterance with a pause; a double-click wants an answer at once.
+    NxSpeechSynthesizer::startAtTheVoice(samples);
+    SaidSamples::instance().keep(key, *samples);
+    return true;
+}
+
 void NxOfflineTextToSpeechAudition::start(int voiceId, int speed, int intonation, int generation)
 {
     halt();
-    // The catalogue is fixed and play() found the voice in it.
-    const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byId(voiceId);
     QVector<qint16> samples;
-    QString error;
-    if (generation != m_generation
-        || !NxSpeechSynthesizer(voice->synthesis, speed, intonation).synthesize(voice->sample, &samples, nullptr, &error)
-        || generation != m_generation) {
-        if (!error.isEmpty())
-            NX_LOG_ERROR("%s", error.toLocal8Bit().constData());
+    if (generation != m_generation || !said(voiceId, speed, intonation, &samples) || generation != m_generation) {
         notify(false);
         return;
     }

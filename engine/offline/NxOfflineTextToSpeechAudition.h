@@ -2,6 +2,8 @@
 
 #include "INxTextToSpeechAudition.h"
 
+#include <QVector>
+
 #include <atomic>
 #include <mutex>
 
@@ -38,6 +40,8 @@ public:
 
 private:
     // On the audition thread.
+    // The sample in `voiceId`'s voice at these steps, said before or now.
+    bool said(int voiceId, int speed, int intonation, QVector<qint16>* samples);
     void start(int voiceId, int speed, int intonation, int generation);
     void halt();
     void notify(bool playing);

@@ -5,7 +5,9 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace
 {
@@ -45,4 +47,15 @@ bool NxSpeechSynthesizer::synthesize(const QString& text, QVector<qint16>* sampl
     const int wordsPerMinute = qBound(80, qRound(NxSpeechSpeed::MiddleRate * rate), 450); // what espeak-ng accepts
     return NxEspeakSynthesis::synthesize(m_voice.name, wordsPerMinute, EspeakPitches[NxSpeechSpeed::stepIndex(m_intonation)],
                                          text, samples, cancel, error);
+}
+
+void NxSpeechSynthesizer::startAtTheVoice(QVector<qint16>* samples)
+{
+    constexpr int Threshold = 600; // of 32767: above Flite's pauses, below any voiced sound
+    constexpr int LeadIn = SampleRate / 200; // 5 ms
+    const auto voiced = std::find_if(samples->cbegin(), samples->cend(),
+                                     [](qint16 sample) { return std::abs(int(sample)) > Threshold; });
+    const int from = std::max(0, int(voiced - samples->cbegin()) - LeadIn);
+    if (voiced != samples->cend() && from > 0)
+        samples->remove(0, from);
 }

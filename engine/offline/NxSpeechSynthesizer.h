@@ -30,6 +30,10 @@ public:
     bool synthesize(const QString& text, QVector<qint16>* samples, const std::atomic<bool>* cancel = nullptr,
                     QString* error = nullptr) const;
 
+    // Drops the quiet before the first voiced sound but for a few
+    // milliseconds, so that playback starts with the voice.
+    static void startAtTheVoice(QVector<qint16>* samples);
+
 private:
     NxSynthesisVoice m_voice;
     int m_speed;

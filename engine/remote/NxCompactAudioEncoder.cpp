@@ -1,5 +1,7 @@
 #include "NxCompactAudioEncoder.h"
 
+#include "NxFFmpegLog.h"
+
 #include <QBuffer>
 
 #include <algorithm>
@@ -102,6 +104,7 @@ int encodeFrame(Encoding& encoding, AVFrame* frame)
 
 QString open(Encoding& encoding, int sampleRate, NxCompactAudioEncoder::Format format)
 {
+    NxFFmpegLog::route();
     const bool flac = format == NxCompactAudioEncoder::Format::Flac;
     const AVCodec* codec = flac ? avcodec_find_encoder(AV_CODEC_ID_FLAC) : avcodec_find_encoder_by_name("libopus");
     if (!codec)

@@ -26,7 +26,8 @@ bool isMp3(const QByteArray& bytes)
 bool save(const QString& path, const QByteArray& bytes, QString* error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return NxCheckedFile::writeFile(path, bytes, NxCheckedFile::Commit::Replace, error);
+    return NxCheckedFile::writeFile(path, bytes, NxCheckedFile::Commit::Replace, error,
+                                    NxCheckedFile::Sync::WorkingFile);
 }
 
 // How long the saved speech lasts; false, with the file gone, when it does not decode.
@@ -94,4 +95,9 @@ NxSentenceSpeaker::Result NxRemoteSentenceSpeaker::speak(const QString& text, do
         break;
     }
     return result;
+}
+
+int NxRemoteSentenceSpeaker::sideBySide() const
+{
+    return m_client.settings().concurrency;
 }

@@ -23,6 +23,8 @@ public:
 
     Result speak(const QString& text, double tempo, const QString& path, const std::atomic<bool>& stop,
                  const Progress& progress) const override;
+    // As many requests at once as the settings' Concurrency allows.
+    int sideBySide() const override;
 
 private:
     NxSpeechServerClient& m_client;

@@ -66,6 +66,8 @@ NxRemoteSettings NxRemoteSettings::load()
     settings.uploadFormat = text(QStringLiteral("UploadFormat"), settings.uploadFormat).toLower();
     settings.apiKeyVariable = text(QStringLiteral("ApiKeyVariable"), settings.apiKeyVariable);
     settings.concurrency = int(number(QStringLiteral("Concurrency"), settings.concurrency, 1, MostConcurrency));
+    settings.maxUploadBytes = qint64(number(QStringLiteral("MaxUploadBytes"), double(settings.maxUploadBytes),
+                                            64.0 * 1024, 4.0 * 1024 * 1024 * 1024));
     settings.stallTimeoutMs = milliseconds(QStringLiteral("StallTimeoutSeconds"), settings.stallTimeoutMs);
     settings.answerTimeoutMs = milliseconds(QStringLiteral("AnswerTimeoutSeconds"), settings.answerTimeoutMs);
     settings.retries = int(number(QStringLiteral("Retries"), settings.retries, 0, 10));

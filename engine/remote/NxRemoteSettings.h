@@ -26,6 +26,9 @@ struct NxRemoteSettings
     QString uploadFormat = QStringLiteral("flac"); // or "opus"
     QString apiKeyVariable = QStringLiteral("NXSPEECH_API_KEY");
     int concurrency = 4;
+    // The largest upload the server takes (hosted servers: 25 MB); a longer
+    // track goes up in pieces cut at silences.
+    qint64 maxUploadBytes = 25 * 1000 * 1000;
     int stallTimeoutMs = 30000;   // no byte moved while sending or receiving
     int answerTimeoutMs = 600000; // from the last byte sent to the first byte of the answer
     int retries = 3;              // of an answer 429 or 5xx

@@ -8,9 +8,11 @@ class NxSpeechServerClient;
 
 // One speech-to-text task's run on the speech server, on a worker thread:
 // its media scanned and mixed as the offline engine does, the track packed
-// small (transcoding), sent with real upload progress (uploading), the
-// server's verbose_json answer awaited and read (transcribing) and its timed
-// segments grouped into cues by the offline engine's cue rules.
+// small (transcoding), in pieces cut at silences when it packs larger than
+// the server takes, sent side by side with real upload progress
+// (uploading), the server's verbose_json answers awaited and read
+// (transcribing) and their timed segments, joined on the track's time line,
+// grouped into cues by the offline engine's cue rules.
 //
 // How failures end the task (state, code):
 // - no connection, unknown host, TLS failure, a timeout, the connection lost,

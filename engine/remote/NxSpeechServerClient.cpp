@@ -9,6 +9,7 @@
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QUuid>
 
@@ -308,11 +309,39 @@ NxSpeechServerClient::Reply NxSpeechServerClient::send(const Request& request, c
     }
 }
 
+bool NxSpeechServerClient::takeTurn(const std::atomic<bool>& stop)
+{
+    std::unique_lock<std::mutex> lock(m_turnMutex);
+    while (m_inFlight >= NxRemoteSettings::MostConcurrency) {
+        if (stop)
+            return false;
+        m_turnEnded.wait_for(lock, StopPoll);
+    }
+    ++m_inFlight;
+    return true;
+}
+
+void NxSpeechServerClient::endTurn()
+{
+    std::lock_guard<std::mutex> lock(m_turnMutex);
+    --m_inFlight;
+    m_turnEnded.notify_one();
+}
+
 NxSpeechServerClient::Reply NxSpeechServerClient::attempt(const Request& request, const std::atomic<bool>& stop,
                                                           const Progress& progress, int retriesLeft)
 {
     const QString target = QString::fromLatin1(request.method) + QLatin1Char(' ')
                            + m_settings.endpoint(request.path).toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery);
+    // Qt sends at most six requests to one server at once and queues the
+    // rest with their timeouts running: a request waits here for its turn.
+    if (!takeTurn(stop)) {
+        Reply reply;
+        reply.outcome = Outcome::Stopped;
+        reply.error = QStringLiteral("stopped");
+        return reply;
+    }
+    const auto turnEnds = qScopeGuard([this] { endTurn(); });
     QElapsedTimer clock;
     clock.start();
     auto call = std::make_shared<Call>();

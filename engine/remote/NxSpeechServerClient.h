@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -98,9 +99,16 @@ private:
 
     Reply attempt(const Request& request, const std::atomic<bool>& stop, const Progress& progress, int retriesLeft);
     Network* network();
+    // Waits until fewer than NxRemoteSettings::MostConcurrency requests are
+    // under way; false when `stop` came first.
+    bool takeTurn(const std::atomic<bool>& stop);
+    void endTurn();
 
     const NxRemoteSettings m_settings;
     std::mutex m_mutex;
     QThread m_thread;
     Network* m_network = nullptr; // lives on m_thread; under m_mutex
+    std::mutex m_turnMutex;
+    std::condition_variable m_turnEnded;
+    int m_inFlight = 0; // under m_turnMutex
 };

@@ -106,12 +106,12 @@ bool NxCheckedFile::write(const char* data, qint64 size)
     return true;
 }
 
-bool NxCheckedFile::commit(Commit how)
+bool NxCheckedFile::commit(Commit how, Sync sync)
 {
     if (m_fd < 0)
         return false;
     struct stat written {};
-    if (::fsync(m_fd) != 0)
+    if (sync == Sync::Durable && ::fsync(m_fd) != 0)
         return fail(QStringLiteral("Cannot write %1").arg(m_destination), errno);
     if (::fstat(m_fd, &written) != 0 || written.st_size != m_written)
         return fail(QStringLiteral("Cannot write %1: the file is incomplete").arg(m_destination), 0);
@@ -174,10 +174,11 @@ bool NxCheckedFile::publish(const QString& temporary, const QString& destination
     return false;
 }
 
-bool NxCheckedFile::writeFile(const QString& destination, const QByteArray& bytes, Commit how, QString* error)
+bool NxCheckedFile::writeFile(const QString& destination, const QByteArray& bytes, Commit how, QString* error,
+                              Sync sync)
 {
     NxCheckedFile file(destination);
-    const bool ok = file.open() && file.write(bytes) && file.commit(how);
+    const bool ok = file.open() && file.write(bytes) && file.commit(how, sync);
     if (!ok && error)
         *error = file.errorString();
     return ok;

@@ -22,6 +22,10 @@ class NxCheckedFile
 {
 public:
     enum class Commit { NewName, Replace };
+    // Whether commit() waits for the bytes to reach the disk (fsync) before
+    // publishing: a file the user keeps does; a working file of the engine,
+    // which a crash loses with its task anyway, need not wait.
+    enum class Sync { Durable, WorkingFile };
 
     explicit NxCheckedFile(const QString& destination);
     ~NxCheckedFile();
@@ -31,12 +35,13 @@ public:
     bool open();
     bool write(const char* data, qint64 size);
     bool write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
-    bool commit(Commit how);
+    bool commit(Commit how, Sync sync = Sync::Durable);
     QString errorString() const { return m_error; }
     QString destination() const { return m_destination; }
 
     // Writes `bytes` as `destination` in one call.
-    static bool writeFile(const QString& destination, const QByteArray& bytes, Commit how, QString* error);
+    static bool writeFile(const QString& destination, const QByteArray& bytes, Commit how, QString* error,
+                          Sync sync = Sync::Durable);
     // Copies `source` to `destination`, checked like any other write.
     static bool copyFile(const QString& source, const QString& destination, Commit how, QString* error);
 

@@ -1,5 +1,7 @@
 #include "NxStudioMlt.h"
 
+#include "NxFFmpegLog.h"
+
 #include <Mlt.h>
 
 #include <QByteArray>
@@ -33,6 +35,8 @@ void NxStudioMlt::init()
         return;
     if (qEnvironmentVariableIsEmpty("MLT_REPOSITORY_DENY"))
         qputenv("MLT_REPOSITORY_DENY", QByteArray(UnusedModules));
+    // MLT's avformat module decodes through FFmpeg, which would talk on stderr.
+    NxFFmpegLog::route();
     Mlt::Factory::init();
     keepModulesLoaded();
     started = true;

@@ -23,6 +23,7 @@
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTime>
 #include <QTest>
 
 #include <cmath>
@@ -256,6 +257,42 @@ private slots:
                  qPrintable(QString::number(upload.size())));
     }
 
+    // 300 s of noise pack to 9.6 MB; a server that takes 2 MB gets pieces side by side, and their
+    // segments land on the track's time line, each offset by where its piece starts.
+    void aTrackTooLargeForTheServerGoesUpInPieces()
+    {
+        constexpr int Limit = 2000000;
+        start({{"MaxUploadBytes", Limit}, {"StallTimeoutSeconds", 30}, {"AnswerTimeoutSeconds", 30}});
+        const int before = m_server.requests().size();
+        const int id = m_manager->addMaterialTask(m_long.get(), QStringLiteral("en"));
+        QCOMPARE(ended(id).state, int(Info::Completed));
+        const QList<NxFakeSpeechServer::Request> pieces = m_server.requests().mid(before);
+        QVERIFY2(pieces.size() >= 5, qPrintable(QString::number(pieces.size())));
+        for (const NxFakeSpeechServer::Request& piece : pieces)
+            QVERIFY2(piece.file.size() <= Limit && piece.file.startsWith("fLaC"), qPrintable(QString::number(piece.file.size())));
+
+        const QString path = file(QStringLiteral("out/pieces.srt"));
+        m_manager->exportSubtitles(id, path);
+        const QStringList blocks = QString::fromUtf8(bytesOf(path)).split("\n\n", Qt::SkipEmptyParts);
+        QCOMPARE(blocks.size(), Heard.size() * pieces.size());
+        QList<double> starts; // of each piece's first line
+        for (int i = 0; i < blocks.size(); i += Heard.size()) {
+            const QTime time = QTime::fromString(blocks[i].split('\n').value(1).left(12), QStringLiteral("hh:mm:ss,zzz"));
+            starts.append(time.msecsSinceStartOfDay() / 1000.0);
+        }
+        const double mostSeconds = Limit / (9.6e6 / 300); // of one piece, at the noise's packing rate
+        QCOMPARE(starts.first(), 0.0);
+        for (int i = 1; i < starts.size(); ++i)
+            QVERIFY2(starts[i] > starts[i - 1] + 1 && starts[i] - starts[i - 1] <= mostSeconds,
+                     qPrintable(QString::number(starts[i] - starts[i - 1])));
+        QVERIFY2(300 - starts.last() <= mostSeconds, qPrintable(QString::number(starts.last())));
+        QList<int> upload;
+        for (const Info& info : m_recorder.reports(id))
+            if (info.state == Info::Uploading)
+                upload.append(info.progress);
+        QVERIFY(upload.first() == 0 && upload.last() == 100 && std::is_sorted(upload.begin(), upload.end()));
+    }
+
     void noMoreTasksAreInFlightThanConfigured()
     {
         start({{"Concurrency", 3}});
@@ -426,6 +463,27 @@ private slots:
         QCOMPARE(NxUsageAllowance::instance().characters(), characters);
     }
 
+    // Qt sends six requests to a server at once; the rest wait their turn
+    // before their timeouts start, however many sentences are said side by side.
+    void sentencesBeyondWhatQtSendsAtOnceWaitTheirTurn()
+    {
+        startSpeaking({{"Concurrency", 6}, {"StallTimeoutSeconds", 1}});
+        m_server.setDelay(600);
+        std::vector<std::unique_ptr<NxSubtitleClip>> clips; // three tasks of six sentences at once
+        QList<int> ids;
+        for (int task = 0; task < 3; ++task) {
+            clips.push_back(std::make_unique<NxSubtitleClip>("Talk", NxRational{25, 1}, 0, 1000));
+            for (int i = 0; i < 6; ++i)
+                clips.back()->addSentence(QStringLiteral("Line %1.").arg(i + 1), i * 100, i * 100 + 90);
+            ids.append(speak(clips.back().get(), "en-US-m1"));
+        }
+        for (const int id : qAsConst(ids)) {
+            QCOMPARE(spoken(id).state, int(Spoken::Completed));
+            QCOMPARE(m_spoken.productsOf(id).size(), 6);
+        }
+        QCOMPARE(m_server.mostAtOnce(), 6);
+    }
+
     void subtitleSentencesFailOnTheirOwnOrTogether_data()
     {
         // failure and status: what the server does to the second request on; the task completes with what it has
@@ -434,9 +492,10 @@ private slots:
         QTest::newRow("all spoken") << int(Failure::None) << 0 << 0 << 3 << 3;
         QTest::newRow("one sentence too long for the server") << status << 413 << 1 << 2 << 3;
         QTest::newRow("an answer that is not MP3") << int(Failure::Malformed) << 0 << 1 << 2 << 3;
-        // A refused key or a lost server ends the task: the rest is not tried.
-        QTest::newRow("key refused") << status << 401 << -1 << 1 << 2;
-        QTest::newRow("overloaded, after the retries") << status << 503 << -1 << 1 << 4;
+        // A refused key or a lost server ends the task. The three sentences are asked side by side
+        // (Concurrency 4), so the third is already under way: it is answered, and tried no further.
+        QTest::newRow("key refused") << status << 401 << -1 << 1 << 3;
+        QTest::newRow("overloaded, after the retries") << status << 503 << -1 << 1 << 7;
     }
     void subtitleSentencesFailOnTheirOwnOrTogether()
     {

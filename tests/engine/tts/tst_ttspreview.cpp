@@ -96,6 +96,25 @@ private slots:
         QVERIFY2(heard > 0.5 && heard < 1.2, qPrintable(QString::number(heard)));
         audition->setObserver(nullptr);
     }
+
+    // Flite opens with a pause of a fifth of a second: a preview must not wait through it.
+    void aPreviewStartsWithTheVoice()
+    {
+        const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byId(73);
+        QVector<qint16> samples;
+        QVERIFY(NxSpeechSynthesizer(voice->synthesis, 0, 0).synthesize(voice->sample, &samples));
+        const auto voicedAt = [](const QVector<qint16>& sound) {
+            return std::find_if(sound.cbegin(), sound.cend(), [](qint16 s) { return std::abs(int(s)) > 2000; })
+                   - sound.cbegin();
+        };
+        const auto ms = [](qint64 count) { return count * 1000 / NxSpeechSynthesizer::SampleRate; };
+        const qint64 before = voicedAt(samples);
+        QVERIFY2(ms(before) >= 100, qPrintable(QString::number(ms(before))));
+        const QVector<qint16> whole = samples;
+        NxSpeechSynthesizer::startAtTheVoice(&samples);
+        QVERIFY2(ms(voicedAt(samples)) <= 40, qPrintable(QString::number(ms(voicedAt(samples)))));
+        QVERIFY(samples == whole.mid(whole.size() - samples.size())); // only the pause went
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTextToSpeechPreview)

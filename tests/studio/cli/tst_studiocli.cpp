@@ -452,6 +452,13 @@ private slots:
         QVERIFY2(subtitles.startsWith(m_home.path()) && QFile::exists(subtitles), qPrintable(run.out));
         QVERIFY2(voiceOver.startsWith(m_home.path()) && probe(voiceOver).contains("codec_name=mp3"),
                  qPrintable(run.out));
+
+        // The engine's MP3 heard again: FFmpeg's own lines ("[mp3float @ 0x…] …") stay off the terminal.
+        const Run heard = launch(Studio, {"transcribe", voiceOver, "--out", m_files.path()}, headless());
+        QVERIFY2(heard.exitCode == 0, qPrintable(heard.err));
+        static const QRegularExpression ffmpegLine(QStringLiteral("\\[\\w+ @ 0x[0-9a-f]+\\]"));
+        for (const QString& err : {run.err, heard.err})
+            QVERIFY2(!err.contains(ffmpegLine), qPrintable(err));
     }
 
     void runsSideBySideDeliverEachTheirOwnResult()
