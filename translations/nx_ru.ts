@@ -33,6 +33,40 @@
     </message>
 </context>
 <context>
+    <name>NxAudioDecoder</name>
+    <message>
+        <source>&quot;%1&quot; is not there: put it back or reconnect its drive, then retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: check that it is a file you may read, then retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a media file this computer can read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no sound: choose a file with an audio track.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 sound of &quot;%2&quot; cannot be decoded here: convert it to WAV or MP3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound of &quot;%1&quot; cannot be decoded (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NxOfflineTextToSpeechAudition</name>
+    <message>
+        <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NxRemainingWidget</name>
     <message>
         <source>Time Remaining:</source>
@@ -52,6 +86,29 @@
     </message>
     <message>
         <source>Purchase more characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NxRemoteTranscription</name>
+    <message>
+        <source>The speech server could not be reached (%1): check the network and RemoteSpeech/ServerUrl, then retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech server refused the API key from the environment variable %1 (%2): set the server&apos;s key there, then retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech server takes no upload this large: %1 for %2 s of sound is too large for it (%3). Transcribe shorter clips, or make uploads smaller with RemoteSpeech/UploadFormat=opus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech server refused the task: %1. Check RemoteSpeech/TranscriptionModel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech server heard no speech: check that the clip has speech and is loud enough.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -124,6 +181,33 @@
     </message>
     <message>
         <source>Sequence</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NxSpeechToTextJob</name>
+    <message>
+        <source>No speech model is installed for %1 (%2): this computer transcribes English only; set a speech server for %1 (see README).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of the task&apos;s media has sound: choose clips with an audio track.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is %1 minutes long; one task takes at most %2: split it into shorter parts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds more sound than one task takes (%2 minutes): split it into shorter parts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is %1 s long, more than the time left: top up, then retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No speech was heard: check that the clip has speech and is loud enough.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1192,6 +1276,13 @@
     </message>
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NxUsageAllowance</name>
+    <message>
+        <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

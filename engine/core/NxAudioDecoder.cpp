@@ -1,5 +1,6 @@
 #include "NxAudioDecoder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -93,22 +94,22 @@ NxAudioDecoder::Status NxAudioDecoder::open()
         return Status::Ok;
     const QFileInfo info(m_filePath);
     if (m_filePath.isEmpty() || !info.exists())
-        return fail(Status::FileMissing, QStringLiteral("\"%1\" is not there: put it back or reconnect its drive, then retry.").arg(name()));
+        return fail(Status::FileMissing, QCoreApplication::translate("NxAudioDecoder", "\"%1\" is not there: put it back or reconnect its drive, then retry.").arg(name()));
     if (!info.isFile() || !info.isReadable())
-        return fail(Status::Unreadable, QStringLiteral("\"%1\" cannot be read: check that it is a file you may read, then retry.").arg(name()));
+        return fail(Status::Unreadable, QCoreApplication::translate("NxAudioDecoder", "\"%1\" cannot be read: check that it is a file you may read, then retry.").arg(name()));
 
     auto context = std::make_unique<Context>();
     int result = avformat_open_input(&context->format, QFile::encodeName(m_filePath).constData(), nullptr, nullptr);
     if (result < 0)
         return fail(isReadError(result) ? Status::Unreadable : Status::NotMedia,
-                    QStringLiteral("\"%1\" is not a media file this computer can read (%2).").arg(name(), avError(result)));
+                    QCoreApplication::translate("NxAudioDecoder", "\"%1\" is not a media file this computer can read (%2).").arg(name(), avError(result)));
     result = avformat_find_stream_info(context->format, nullptr);
     if (result < 0)
         return fail(isReadError(result) ? Status::Unreadable : Status::NotMedia,
-                    QStringLiteral("\"%1\" is not a media file this computer can read (%2).").arg(name(), avError(result)));
+                    QCoreApplication::translate("NxAudioDecoder", "\"%1\" is not a media file this computer can read (%2).").arg(name(), avError(result)));
     result = av_find_best_stream(context->format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (result < 0)
-        return fail(Status::NoAudio, QStringLiteral("\"%1\" has no sound: choose a file with an audio track.").arg(name()));
+        return fail(Status::NoAudio, QCoreApplication::translate("NxAudioDecoder", "\"%1\" has no sound: choose a file with an audio track.").arg(name()));
     context->stream = result;
 
     const AVStream* stream = context->format->streams[result];
@@ -313,7 +314,7 @@ NxAudioDecoder::Status NxAudioDecoder::decode(double from, double to, std::vecto
 
     const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!codec)
-        return fail(Status::DecodeFailed, QStringLiteral("The %1 sound of \"%2\" cannot be decoded here: convert it to WAV or MP3.")
+        return fail(Status::DecodeFailed, QCoreApplication::translate("NxAudioDecoder", "The %1 sound of \"%2\" cannot be decoded here: convert it to WAV or MP3.")
                                               .arg(QString::fromLatin1(avcodec_get_name(stream->codecpar->codec_id)),
                                                    name()));
     const int64_t fromSample = std::llround(std::max(0.0, from) * SampleRate);
@@ -322,7 +323,7 @@ NxAudioDecoder::Status NxAudioDecoder::decode(double from, double to, std::vecto
     const int started = decoding.start(codec);
     if (started < 0)
         return fail(Status::DecodeFailed,
-                    QStringLiteral("The sound of \"%1\" cannot be decoded (%2).").arg(name(), avError(started)));
+                    QCoreApplication::translate("NxAudioDecoder", "The sound of \"%1\" cannot be decoded (%2).").arg(name(), avError(started)));
     decoding.setSeeked(fromSample > 0 && seek(from));
 
     std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
@@ -352,7 +353,7 @@ NxAudioDecoder::Status NxAudioDecoder::decode(double from, double to, std::vecto
     // Audio of which nothing decodes is not audio, unless reading broke off.
     if (decoding.hopeless())
         return fail(readFailed ? Status::DecodeFailed : Status::NotMedia,
-                    QStringLiteral("The sound of \"%1\" cannot be decoded (%2).").arg(name(), decoding.lastError()));
+                    QCoreApplication::translate("NxAudioDecoder", "The sound of \"%1\" cannot be decoded (%2).").arg(name(), decoding.lastError()));
     return Status::Ok;
 }
 

@@ -5,6 +5,7 @@
 #include "NxTaskStates.h"
 #include "NxTranscriber.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QtMath>
@@ -52,7 +53,7 @@ QString NxSpeechToTextJob::languageName(const QString& language)
 
 QString NxSpeechToTextJob::noModelFor(const QString& language)
 {
-    return QStringLiteral("No speech model is installed for %1 (%2): this computer transcribes English only; "
+    return QCoreApplication::translate("NxSpeechToTextJob", "No speech model is installed for %1 (%2): this computer transcribes English only; "
                           "set a speech server for %1 (see README).")
         .arg(languageName(language), language.trimmed());
 }
@@ -138,10 +139,10 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::scan(const std::atomic<bool>& stop
         progress(State::Scanning, double(i + 1) / double(m_spans.size()), 0.0);
     }
     if (pieces.empty())
-        return failed(State::ScanFailed, Failure::UnrecognizedContent, QStringLiteral("None of the task's media has sound: choose clips with an audio track."));
+        return failed(State::ScanFailed, Failure::UnrecognizedContent, QCoreApplication::translate("NxSpeechToTextJob", "None of the task's media has sound: choose clips with an audio track."));
     if (trackLength > LongestTrack)
         return failed(State::ScanFailed, Failure::FileTooLong,
-                      QStringLiteral("The sound is %1 minutes long; one task takes at most %2: split it into shorter parts.")
+                      QCoreApplication::translate("NxSpeechToTextJob", "The sound is %1 minutes long; one task takes at most %2: split it into shorter parts.")
                           .arg(qCeil(trackLength / 60.0))
                           .arg(int(LongestTrack / 60.0)));
     progress(State::Scanning, 1.0, 0.0);
@@ -177,7 +178,7 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::decode(const std::atomic<bool>& st
         const size_t offset = size_t(std::llround(std::max(0.0, piece.span.at) * Rate));
         if (double(offset + audio.size()) / Rate > LongestTrack)
             return failed(State::TranscodeFailed, Failure::FileTooLong,
-                          QStringLiteral("\"%1\" holds more sound than one task takes (%2 minutes): split it into shorter parts.")
+                          QCoreApplication::translate("NxSpeechToTextJob", "\"%1\" holds more sound than one task takes (%2 minutes): split it into shorter parts.")
                               .arg(QFileInfo(piece.span.filePath).fileName())
                               .arg(int(LongestTrack / 60.0)));
         if (track.size() < offset + audio.size())
@@ -197,7 +198,7 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::transcribe(NxTranscriber& transcri
     const int seconds = int(std::ceil(double(track.size()) / Rate));
     if (admit && !admit(seconds))
         return failed(State::TranscribeFailed, Failure::NotEnoughTime,
-                      QStringLiteral("The sound is %1 s long, more than the time left: top up, then retry.").arg(seconds));
+                      QCoreApplication::translate("NxSpeechToTextJob", "The sound is %1 s long, more than the time left: top up, then retry.").arg(seconds));
     progress(State::Transcribing, 0.0, 0.0);
 
     std::vector<NxRecognizedWord> words;
@@ -211,7 +212,7 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::transcribe(NxTranscriber& transcri
     if (status != NxTranscriber::Status::Ok)
         return failed(State::TranscribeFailed, Failure::TranscriptionFailure, errorText);
     if (words.empty())
-        return failed(State::TranscribeFailed, Failure::UnrecognizedContent, QStringLiteral("No speech was heard: check that the clip has speech and is loud enough."));
+        return failed(State::TranscribeFailed, Failure::UnrecognizedContent, QCoreApplication::translate("NxSpeechToTextJob", "No speech was heard: check that the clip has speech and is loud enough."));
 
     Outcome outcome;
     outcome.state = State::Completed;

@@ -2,6 +2,7 @@
 
 #include "NxConfig.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <limits>
@@ -43,7 +44,7 @@ Count storedCount(const char* key, int initial)
 // The reason a task gives for failing.
 QString unrecorded(const QString& error)
 {
-    return error.isEmpty() ? error : QStringLiteral("The time or characters used cannot be recorded, so nothing was charged: %1. "
+    return error.isEmpty() ? error : QCoreApplication::translate("NxUsageAllowance", "The time or characters used cannot be recorded, so nothing was charged: %1. "
                                                         "Free some space in the data folder, then retry.")
                                              .arg(error);
 }

@@ -2,12 +2,14 @@
 
 #include "INxBaseLog.h"
 #include "NxSpeechSynthesizer.h"
+#include "NxTaskObservers.h"
 #include "NxVoiceCatalogue.h"
 
 #include <QAudioDeviceInfo>
 #include <QAudioFormat>
 #include <QAudioOutput>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QThread>
 
 // Carries requests to the audition thread as queued signals. The connections
@@ -26,6 +28,14 @@ signals:
 
 namespace
 {
+
+// The module's dialogs say nothing of this, or call it a network failure.
+void tellNoSoundOutput()
+{
+    NxTaskObservers::auditionRefused(QCoreApplication::translate(
+        "NxOfflineTextToSpeechAudition", "This computer has no sound output, so the preview cannot play: connect "
+                                         "speakers or headphones, or check the sound settings, then try again."));
+}
 
 QAudioFormat pcmFormat()
 {
@@ -85,8 +95,12 @@ bool NxOfflineTextToSpeechAudition::play()
     const NxCatalogueVoice* voice = m_voiceId < 0 && !catalogue.voices().isEmpty()
                                         ? &catalogue.voices().constFirst()
                                         : catalogue.byId(m_voiceId);
-    if (!voice || QAudioDeviceInfo::defaultOutputDevice().isNull())
+    if (!voice)
         return false;
+    if (QAudioDeviceInfo::defaultOutputDevice().isNull()) {
+        tellNoSoundOutput();
+        return false;
+    }
     if (!m_thread) {
         m_thread = new QThread;
         m_thread->setObjectName(QStringLiteral("NxAudition"));
@@ -144,6 +158,7 @@ void NxOfflineTextToSpeechAudition::start(int voiceId, int speed, int intonation
     const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
     if (device.isNull() || !device.isFormatSupported(pcmFormat())) {
         NX_LOG_ERROR("no output device for 22050 Hz mono");
+        tellNoSoundOutput();
         notify(false);
         return;
     }
@@ -159,6 +174,8 @@ void NxOfflineTextToSpeechAudition::start(int voiceId, int speed, int intonation
     m_output->start(m_buffer);
     m_playing = true;
     if (m_output->error() != QAudio::NoError) {
+        NX_LOG_ERROR("the output device refused the sample (error %d)", int(m_output->error()));
+        tellNoSoundOutput();
         halt();
         return;
     }

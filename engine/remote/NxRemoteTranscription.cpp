@@ -6,6 +6,7 @@
 #include "NxSpeechServerClient.h"
 #include "NxTranscriptReader.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -44,17 +45,17 @@ Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& 
     case ServerOutcome::Unreachable:
     case ServerOutcome::Busy:
         return Job::failed(stage, Failure::NetworkBroken,
-                           QStringLiteral("The speech server could not be reached (%1): check the network and "
+                           QCoreApplication::translate("NxRemoteTranscription", "The speech server could not be reached (%1): check the network and "
                                           "RemoteSpeech/ServerUrl, then retry.")
                                .arg(reply.error));
     case ServerOutcome::Refused:
         return Job::failed(State::UploadFailed, Failure::LoginError,
-                           QStringLiteral("The speech server refused the API key from the environment variable %1 (%2): "
+                           QCoreApplication::translate("NxRemoteTranscription", "The speech server refused the API key from the environment variable %1 (%2): "
                                           "set the server's key there, then retry.")
                                .arg(keyVariable, reply.error));
     case ServerOutcome::TooLarge:
         return Job::failed(State::UploadFailed, Failure::FileTooLong,
-                           QStringLiteral("The speech server takes no upload this large: %1 for %2 s of sound is "
+                           QCoreApplication::translate("NxRemoteTranscription", "The speech server takes no upload this large: %1 for %2 s of sound is "
                                           "too large for it (%3). Transcribe shorter clips, or make uploads "
                                           "smaller with RemoteSpeech/UploadFormat=opus.")
                                .arg(NxSpeechServerClient::sizeText(uploaded), QString::number(seconds), reply.error));
@@ -62,7 +63,7 @@ Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& 
         return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure, reply.error);
     default:
         return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure,
-                           QStringLiteral("The speech server refused the task: %1. Check RemoteSpeech/TranscriptionModel.")
+                           QCoreApplication::translate("NxRemoteTranscription", "The speech server refused the task: %1. Check RemoteSpeech/TranscriptionModel.")
                                .arg(reply.error));
     }
 }
@@ -144,7 +145,7 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
         return Job::failed(State::TranscribeFailed, Failure::TranscriptionFailure, error);
     if (words.empty())
         return Job::failed(State::TranscribeFailed, Failure::UnrecognizedContent,
-                           QStringLiteral("The speech server heard no speech: check that the clip has speech and is loud enough."));
+                           QCoreApplication::translate("NxRemoteTranscription", "The speech server heard no speech: check that the clip has speech and is loud enough."));
     outcome.state = State::Completed;
     outcome.code = Failure::UnknownError;
     outcome.seconds = seconds;

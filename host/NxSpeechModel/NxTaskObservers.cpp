@@ -209,6 +209,14 @@ void observe(INxSpeechToTextTaskObserver* observer) { add(observer); }
 void unobserve(INxSpeechToTextTaskObserver* observer) { remove(observer); }
 void observe(INxTextToSpeechTaskObserver* observer) { add(observer); }
 void unobserve(INxTextToSpeechTaskObserver* observer) { remove(observer); }
+void observe(INxAuditionObserver* observer) { add(observer); }
+void unobserve(INxAuditionObserver* observer) { remove(observer); }
+
+void auditionRefused(const QString& reason)
+{
+    Registry<INxAuditionObserver>::instance().each(
+        [&reason](INxAuditionObserver* observer) { observer->onAuditionRefused(reason); });
+}
 
 INxSpeechToTextTaskManager* observed(INxSpeechToTextTaskManager* manager)
 {

@@ -28,6 +28,15 @@ public:
 };
 using INxTextToSpeechTaskObserver = INxTaskObserver<INxTextToSpeechTaskManagerCallBack>;
 
+// Told why a voice preview cannot play (the module's dialogs show fixed
+// words, or none), in the user's words, on the thread that asked it to play
+// or on the audition's own.
+class INxAuditionObserver
+{
+public:
+    virtual void onAuditionRefused(const QString& reason) = 0;
+};
+
 namespace NxTaskObservers
 {
 // An observer is called under a lock shared by all of its service's
@@ -37,6 +46,11 @@ void observe(INxSpeechToTextTaskObserver* observer);
 void unobserve(INxSpeechToTextTaskObserver* observer);
 void observe(INxTextToSpeechTaskObserver* observer);
 void unobserve(INxTextToSpeechTaskObserver* observer);
+void observe(INxAuditionObserver* observer);
+void unobserve(INxAuditionObserver* observer);
+
+// What an audition calls when play() refuses: tells the observers why.
+void auditionRefused(const QString& reason);
 
 // What the factories hand out: `manager` behind a stand-in that shows its
 // reports to the observers, while there are any. Takes `manager`; null stays

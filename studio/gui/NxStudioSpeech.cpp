@@ -17,6 +17,7 @@
 #include "NxTimelineClip.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
@@ -28,6 +29,18 @@
 
 namespace
 {
+
+// The dialog starts on the interface language. When the engine in use cannot
+// hear that one, it starts on English (US), the store's language 1, which
+// every engine hears, rather than on a choice that would be refused.
+void startOnHeardLanguage(NxSpeechToTextParamDialog& dialog)
+{
+    constexpr int EnglishUs = 1;
+    if (NxStudioEngine::refusal(dialog.GetParam().language).isEmpty())
+        return;
+    if (auto* languages = dialog.findChild<QComboBox*>())
+        languages->setCurrentIndex(languages->findData(EnglishUs));
+}
 bool hasSound(const INxClip* clip)
 {
     return clip->media() && !NxStudioClips::isOffline(clip)
@@ -83,6 +96,7 @@ NxStudioSpeech::NxStudioSpeech(NxStudioTimeline* timeline, NxStudioMediaBin* bin
     // A task that ends (done, failed or deleted) ends what the status bar says of the tasks.
     connect(m_services, &NxSpeechServiceDialog::sigTaskFinish, this, &NxStudioSpeech::endAnnouncement);
     connect(&m_failures, &NxStudioTaskFailures::failed, this, &NxStudioSpeech::tellFailure);
+    connect(&m_failures, &NxStudioTaskFailures::previewRefused, this, &NxStudioSpeech::message);
 }
 
 void NxStudioSpeech::tellFailure(NxStudioTaskFailures::Service service, const QString& name, const QString& reason)
@@ -176,6 +190,7 @@ void NxStudioSpeech::speechToText(const QList<INxAbstractMedia*>& materials)
     dialog.setClipRatioState(chosen, chosen);
     dialog.setTimelineRatioState(!chosen, timelineHeard);
     dialog.setCheckState(true, true);
+    startOnHeardLanguage(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const NxSpeechToTextTaskParam param = dialog.GetParam();

@@ -63,10 +63,27 @@ public:
     void onSrtTaskProductProgress(const NxSrtTaskProductInfo&) override {}
 };
 
+class NxStudioTaskFailures::AuditionFollower final : public INxAuditionObserver
+{
+public:
+    explicit AuditionFollower(NxStudioTaskFailures* owner) : m_owner(owner) { NxTaskObservers::observe(this); }
+    ~AuditionFollower() { NxTaskObservers::unobserve(this); }
+
+    void onAuditionRefused(const QString& reason) override
+    {
+        QMetaObject::invokeMethod(
+            m_owner, [owner = m_owner, reason] { emit owner->previewRefused(reason); }, Qt::QueuedConnection);
+    }
+
+private:
+    NxStudioTaskFailures* m_owner;
+};
+
 NxStudioTaskFailures::NxStudioTaskFailures(QObject* parent)
     : QObject(parent)
     , m_speechToText(std::make_unique<SpeechToTextFollower>(this))
     , m_textToSpeech(std::make_unique<TextToSpeechFollower>(this))
+    , m_audition(std::make_unique<AuditionFollower>(this))
 {
 }
 

@@ -2,6 +2,7 @@
 #include "INxMediaObject.h"
 #include "NMessageDialog.h"
 #include "NxAppSettings.h"
+#include "NxTranslations.h"
 #include "NxCheckBox.h"
 #include "NxConfig.h"
 #include "NxCustomRadioButton.h"
@@ -176,6 +177,9 @@ private slots:
     {
         if (!QFile::exists(Recording))
             QSKIP("pocketsphinx-testdata is not installed");
+        qputenv("PULSE_SERVER", "unix:/nonexistent/nx-no-sound-output");
+        // As the studio starts: in its remembered language, English (US) when none is.
+        QVERIFY(NxTranslations::use(QStringLiteral("en_US")));
         QVERIFY(QFile::copy(Recording, media("speech.wav")));
         QVERIFY(writeBytes(media("silent.y4m"), silentVideo()) && writeBytes(media("notes.txt"), "not media\n"));
     }
@@ -578,8 +582,9 @@ private slots:
         QCOMPARE(m_window->size(), QSize(900, 600));
         QVERIFY(action(QStringLiteral("Light"))->isChecked() && action(QStringLiteral("Deutsch"))->isChecked());
         QCOMPARE(NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting()->GetLanguage(), 2);
-        trigger(QStringLiteral("Dark"));
+        // Languages are named in themselves; the skins' names are German now.
         trigger(QStringLiteral("English (US)"));
+        trigger(QStringLiteral("Dark"));
     }
 
     void theStatusBarNamesTheSpeechEngineWithoutCredentials()
@@ -651,7 +656,7 @@ private slots:
             table = shown->isVisible() ? shown : table;
         QVERIFY(table && table->model()->rowCount() == 1);
         QTRY_VERIFY_WITH_TIMEOUT(!clipsOf(INxClip::Subtitle).isEmpty(), Transcribing);
-        QCOMPARE(tip, QStringLiteral("Speech-to-Text Charging Tips"));
+        QCOMPARE(tip, QStringLiteral("Speech-to-Text Allowance"));
         // Two seconds left, an hour bought, about seven used.
         QVERIFY2(allowance.seconds() > 3600 - 10 && allowance.seconds() < 3600, qPrintable(QString::number(allowance.seconds())));
 
@@ -692,7 +697,7 @@ private slots:
         NxSpeechServiceDialog* services = m_window->speech()->serviceDialog();
         QSignalSpy finished(services, &NxSpeechServiceDialog::sigTaskFinish);
         transcribeSelection();
-        const QString announced = QStringLiteral("Transcribing 1 clip(s)\u2026");
+        const QString announced = QStringLiteral("Transcribing 1 clip\u2026");
         QCOMPARE(m_window->statusBar()->currentMessage(), announced);
         if (fails) {
             QVERIFY(finished.wait(Transcribing));
@@ -731,6 +736,23 @@ private slots:
         QVERIFY(!m_window->speech()->serviceDialog()->isVisible());
     }
 
+    void theSpeechDialogStartsOnALanguageThisComputerHears()
+    {
+        NGeneralSettings* general = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
+        general->SetLanguage(2); // German, without installing its translation
+        const auto restore = qScopeGuard([general] { general->SetLanguage(1); });
+        QVERIFY(placeMedia(media("speech.wav"), 0));
+        QVariant startsOn;
+        whenModal(this, [&](QWidget* modal) {
+            auto* dialog = qobject_cast<NxSpeechToTextParamDialog*>(modal);
+            QVERIFY(dialog);
+            startsOn = dialog->findChild<QComboBox*>()->currentData();
+            dismissDialog(dialog, QStringLiteral("Cancel"));
+        });
+        trigger(QStringLiteral("Speech to text\u2026"));
+        QCOMPARE(startsOn, QVariant(1)); // English (US)
+    }
+
     void aBinFileChosenAfterAClipIsWhatClipSelectionTranscribes()
     {
         QVERIFY(placeMedia(media("speech.wav"), 0));
@@ -744,7 +766,7 @@ private slots:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(row).center());
 
         transcribeSelection();
-        QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Transcribing 1 file(s)\u2026"));
+        QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Transcribing 1 file\u2026"));
         const auto subtitlesInBin = [bin] {
             for (int i = 0; i < bin->rowCount(); ++i)
                 if (bin->itemAt(i)->path.endsWith(QStringLiteral("Material_material.srt")))
@@ -755,6 +777,7 @@ private slots:
         QVERIFY(clipsOf(INxClip::Subtitle).isEmpty());
     }
 
+    // A preview tried on the way says why it is silent: initTestCase leaves no sound output.
     void aSpokenTitleBecomesAnAudioClipAtTheTitle()
     {
         click({m_window->timelineView()->geometryNow().x(4 * Second), NxStudioTimelineGeometry::RulerHeight / 2});
@@ -775,6 +798,13 @@ private slots:
             auto* dialog = qobject_cast<NxTextToSpeechParamDialog*>(modal);
             QVERIFY(dialog);
             matched = dialog->findChild<NxCheckBox*>()->isChecked();
+            const QList<QWidget*> widgets = dialog->findChildren<QWidget*>();
+            const auto tile = std::find_if(widgets.begin(), widgets.end(),
+                                           [](QWidget* widget) { return widget->inherits("NxVoiceItem"); });
+            QVERIFY(tile != widgets.end());
+            QTest::mouseDClick(*tile, Qt::LeftButton);
+            QTRY_VERIFY2(m_window->statusBar()->currentMessage().contains(QLatin1String("no sound output")),
+                         qPrintable(m_window->statusBar()->currentMessage()));
             dismissDialog(dialog, QStringLiteral("OK"));
         });
         trigger(QStringLiteral("Text to speech\u2026"));
