@@ -55,6 +55,9 @@ constexpr int ToggleTextLeft = 1 + 14 + 8; // NxCheckBox, NxRadioButton, NxCusto
 constexpr int TabPadding = 4;             // NxTabButton, whose checked text is bold
 constexpr int ComboTextLeft = 8;          // NxComboBox: the field's text, then the chevron
 constexpr int ComboChevron = 28;
+// An advance ends in the last glyph's blank side bearing: a text one pixel
+// wider than its room loses no ink.
+constexpr int Slack = 1;
 
 // What a text needs against what its place gives it, in pixels.
 struct Fit
@@ -285,10 +288,10 @@ QStringList paintedCuts(QWidget* widget, const CatalogueWitness& witness)
             const Run& run = inside[index];
             const int need = qCeil(run.box.width());
             const int room = place.rect.x() + place.rect.width() - qFloor(run.box.left());
-            if (need > room)
+            if (need > room + Slack)
                 cut(place, QStringLiteral("«%1» is %2 px wide, its place %3 px").arg(run.text).arg(need).arg(room));
             if (run.text.endsWith(QChar(0x2026)) && !witness.answered(run.text) && !witness.untranslatedStart(run.text.chopped(1)))
-                cut(place, QStringLiteral("«%1» is cut short to %2 px").arg(run.text).arg(need));
+                cut(place, QStringLiteral("«%1» is shortened to %2 px, the whole text does not fit").arg(run.text).arg(need));
             for (int other = index + 1; other < inside.size(); ++other)
                 if (run.box.intersects(inside[other].box))
                     cut(place, QStringLiteral("«%1» runs into «%2»").arg(run.text, inside[other].text));
@@ -360,11 +363,14 @@ QStringList cutsIn(QWidget* window, const CatalogueWitness& witness)
             continue;
         }
         for (const Fit& fit : fitsOf(widget))
-            if (fit.need > fit.room && !witness.untranslated(fit.text))
+            if (fit.need > fit.room + Slack && !witness.untranslated(fit.text))
                 cuts << QStringLiteral("%1 «%2» is %3 px %4, its place %5 px")
                             .arg(nameOf(widget), fit.text, QString::number(fit.need), QLatin1String(fit.measure),
                                  QString::number(fit.room));
     }
+    // Which window, by its class and its title as shown.
+    for (QString& cut : cuts)
+        cut.prepend(QStringLiteral("%1 (%2): ").arg(nameOf(window), window->windowTitle()));
     cuts.removeDuplicates();
     return cuts;
 }
