@@ -553,6 +553,7 @@ private slots:
             {"QObject", "Chinese (Cantonese)", 3},                        // combo item
             {"QObject", "Stop asking for now.", 2},                       // message box check box
             {"QObject", "Are you sure you want to delete the task?", 20}, // wrapped message box text
+            {"QObject", "Confirm", 3},                                    // message box button
         };
         NxMapTranslator translator;
         QStringList words;
