@@ -1,7 +1,7 @@
 // Renders both task tabs with a row in every state, their hover, pressed and
 // busy buttons, the empty tabs, the delete question, and the whole service
 // window on each tab with its purchase tip and close question, in both skins,
-// in the texts of the code or in the interface languages asked for:
+// in English (US) or in the interface languages asked for:
 //   QT_QPA_PLATFORM=offscreen build/tools/nx-gallery/nx-gallery [--language de,ja] <output folder>
 
 #include "NxGalleryOutput.h"
@@ -325,8 +325,10 @@ int main(int argc, char** argv)
         gallery.render(0, QStringLiteral("dark"));
         gallery.render(1, QStringLiteral("light"));
     };
-    if (languages.isEmpty())
+    if (languages.isEmpty()) {
+        NxTranslations::use(QStringLiteral("en_US")); // the studio's first language
         renderBothSkins();
+    }
     for (const QString& code : qAsConst(languages)) {
         NxTranslations::use(code);
         setPageLanguage(code);
