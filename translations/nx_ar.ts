@@ -92,14 +92,6 @@
 <context>
     <name>NxRemoteTranscription</name>
     <message>
-        <source>The speech server could not be reached (%1): check the network and RemoteSpeech/ServerUrl, then retry.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The speech server refused the API key from the environment variable %1 (%2): set the server&apos;s key there, then retry.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The speech server takes no upload this large: %1 for %2 s of sound is too large for it (%3). Transcribe shorter clips, or make uploads smaller with RemoteSpeech/UploadFormat=opus.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -109,6 +101,17 @@
     </message>
     <message>
         <source>The speech server heard no speech: check that the clip has speech and is loud enough.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NxSpeechServerClient</name>
+    <message>
+        <source>The speech server could not be reached (%1): check the network and RemoteSpeech/ServerUrl, then retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech server refused the API key from the environment variable %1 (%2): set the server&apos;s key there, then retry.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1005,6 +1008,29 @@
     </message>
     <message>
         <source>SpeakRate: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NxTextToSpeechJob</name>
+    <message>
+        <source>The text has %1 characters, more than the allowance left: top up, then retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no voice &quot;%1&quot; here: choose another voice, then retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text has %1 characters; one task speaks at most %2: split it into shorter clips.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of the text could be spoken: check that it is in the voice&apos;s language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sentence %1 has more than %2 characters: split it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -92,14 +92,6 @@
 <context>
     <name>NxRemoteTranscription</name>
     <message>
-        <source>The speech server could not be reached (%1): check the network and RemoteSpeech/ServerUrl, then retry.</source>
-        <translation>The speech server could not be reached (%1): check the network and RemoteSpeech/ServerUrl, then retry.</translation>
-    </message>
-    <message>
-        <source>The speech server refused the API key from the environment variable %1 (%2): set the server&apos;s key there, then retry.</source>
-        <translation>The speech server refused the API key from the environment variable %1 (%2): set the server&apos;s key there, then retry.</translation>
-    </message>
-    <message>
         <source>The speech server takes no upload this large: %1 for %2 s of sound is too large for it (%3). Transcribe shorter clips, or make uploads smaller with RemoteSpeech/UploadFormat=opus.</source>
         <translation>The speech server takes no upload this large: %1 for %2 s of sound is too large for it (%3). Transcribe shorter clips, or make uploads smaller with RemoteSpeech/UploadFormat=opus.</translation>
     </message>
@@ -110,6 +102,17 @@
     <message>
         <source>The speech server heard no speech: check that the clip has speech and is loud enough.</source>
         <translation>The speech server heard no speech: check that the clip has speech and is loud enough.</translation>
+    </message>
+</context>
+<context>
+    <name>NxSpeechServerClient</name>
+    <message>
+        <source>The speech server could not be reached (%1): check the network and RemoteSpeech/ServerUrl, then retry.</source>
+        <translation>The speech server could not be reached (%1): check the network and RemoteSpeech/ServerUrl, then retry.</translation>
+    </message>
+    <message>
+        <source>The speech server refused the API key from the environment variable %1 (%2): set the server&apos;s key there, then retry.</source>
+        <translation>The speech server refused the API key from the environment variable %1 (%2): set the server&apos;s key there, then retry.</translation>
     </message>
 </context>
 <context>
@@ -979,6 +982,29 @@
     <message>
         <source>SpeakRate: </source>
         <translation>Speed: </translation>
+    </message>
+</context>
+<context>
+    <name>NxTextToSpeechJob</name>
+    <message>
+        <source>The text has %1 characters, more than the allowance left: top up, then retry.</source>
+        <translation>The text has %1 characters, more than the allowance left: top up, then retry.</translation>
+    </message>
+    <message>
+        <source>There is no voice &quot;%1&quot; here: choose another voice, then retry.</source>
+        <translation>There is no voice &quot;%1&quot; here: choose another voice, then retry.</translation>
+    </message>
+    <message>
+        <source>The text has %1 characters; one task speaks at most %2: split it into shorter clips.</source>
+        <translation>The text has %1 characters; one task speaks at most %2: split it into shorter clips.</translation>
+    </message>
+    <message>
+        <source>None of the text could be spoken: check that it is in the voice&apos;s language.</source>
+        <translation>None of the text could be spoken: check that it is in the voice&apos;s language.</translation>
+    </message>
+    <message>
+        <source>Sentence %1 has more than %2 characters: split it.</source>
+        <translation>Sentence %1 has more than %2 characters: split it.</translation>
     </message>
 </context>
 <context>

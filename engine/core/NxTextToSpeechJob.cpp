@@ -8,6 +8,7 @@
 #include "NxUsageAllowance.h"
 #include "NxVoiceCatalogue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,6 +45,13 @@ QString titleText(INxClip* clip)
             parts.append(text->text());
     }
     return parts.join(QLatin1Char('\n')).simplified();
+}
+
+QString allowanceShort(int characters)
+{
+    return QCoreApplication::translate("NxTextToSpeechJob",
+                                       "The text has %1 characters, more than the allowance left: top up, then retry.")
+        .arg(characters);
 }
 } // namespace
 
@@ -159,12 +167,13 @@ void NxTextToSpeechJob::run(int id, const QString& storage, const Engine& engine
     reports.state(State::Scanning, 0);
     const NxCatalogueVoice* voice = NxVoiceCatalogue::instance().byCode(m_voice);
     if (!voice) {
-        finishFailed(run, State::ScanFailed, Failure::UnrecognizedContent, QStringLiteral("no voice \"%1\"").arg(m_voice));
+        finishFailed(run, State::ScanFailed, Failure::UnrecognizedContent, QCoreApplication::translate("NxTextToSpeechJob", "There is no voice \"%1\" here: choose another voice, then retry.").arg(m_voice));
         return;
     }
     if (!m_subtitle && m_characters > MaxCharacters) {
         finishFailed(run, State::ScanFailed, Failure::TextTooLong,
-                     QStringLiteral("the text has %1 characters, more than %2").arg(m_characters).arg(MaxCharacters));
+                     QCoreApplication::translate("NxTextToSpeechJob", "The text has %1 characters; one task speaks at most %2: split it into shorter clips.")
+                         .arg(QString::number(m_characters), QString::number(MaxCharacters)));
         return;
     }
     // Checked before the work and charged after it, when it has succeeded.
@@ -181,7 +190,7 @@ void NxTextToSpeechJob::run(int id, const QString& storage, const Engine& engine
     }
     if (engine.charged && NxUsageAllowance::instance().characters() < needed) {
         finishFailed(run, State::ScanFailed, Failure::NotEnoughCharacters,
-                     QStringLiteral("%1 characters are more than the allowance left").arg(needed));
+                     allowanceShort(needed));
         return;
     }
     reports.state(State::Converting, 0);
@@ -226,7 +235,7 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
     }
     const int total = m_sentences.size();
     Failure lastCode = Failure::TranscriptionFailure;
-    QString lastError = QStringLiteral("no sentence was spoken");
+    QString lastError = QCoreApplication::translate("NxTextToSpeechJob", "None of the text could be spoken: check that it is in the voice's language.");
     QStringList overruns;
     for (int i = 0; i < total && !run.stop; ++i) {
         if (m_produced.at(i))
@@ -236,7 +245,8 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
         NxSentenceSpeaker::Result result;
         if (sentence.characters > MaxCharacters) {
             result.code = Failure::TextTooLong;
-            result.error = QStringLiteral("sentence %1 has over %2 characters").arg(sentence.index).arg(MaxCharacters);
+            result.error = QCoreApplication::translate("NxTextToSpeechJob", "Sentence %1 has more than %2 characters: split it.")
+                               .arg(QString::number(sentence.index + 1), QString::number(MaxCharacters));
         } else {
             double overrun = 0;
             result = speakWithin(run, speaker, sentence, path, &overrun);
@@ -350,7 +360,7 @@ void NxTextToSpeechJob::finishCompleted(const Run& run, const QString& filePath)
     // Another task may have used the allowance up since the check.
     if (QString error; run.engine.charged && !NxUsageAllowance::instance().consumeCharacters(charge, &error)) {
         finishFailed(run, State::ConvertFailed, error.isEmpty() ? Failure::NotEnoughCharacters : Failure::UnknownError,
-                     error.isEmpty() ? QStringLiteral("%1 characters are more than the allowance left").arg(charge) : error);
+                     error.isEmpty() ? allowanceShort(charge) : error);
         return;
     }
     {

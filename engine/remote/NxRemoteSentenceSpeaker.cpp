@@ -80,13 +80,12 @@ NxSentenceSpeaker::Result NxRemoteSentenceSpeaker::speak(const QString& text, do
     case Outcome::Busy:
         result.code = Failure::NetworkBroken;
         result.endsRun = true;
-        result.error = QStringLiteral("the speech server could not be reached: %1").arg(reply.error);
+        result.error = NxSpeechServerClient::unreachableReason(reply.error);
         break;
     case Outcome::Refused:
         result.code = Failure::LoginError;
         result.endsRun = true;
-        result.error = QStringLiteral("the speech server refused the API key from the environment variable %1 (%2)")
-                           .arg(m_client.settings().apiKeyVariable, reply.error);
+        result.error = m_client.keyRefusedReason(reply.error);
         break;
     case Outcome::TooLarge:
         result.code = Failure::TextTooLong;

@@ -37,22 +37,16 @@ QString languageCode(const QString& language)
 }
 
 // `uploaded`: the bytes of the upload refused, `seconds` of sound.
-Outcome failedOnServer(const NxSpeechServerClient::Reply& reply, const QString& keyVariable, qint64 uploaded,
+Outcome failedOnServer(const NxSpeechServerClient& client, const NxSpeechServerClient::Reply& reply, qint64 uploaded,
                        int seconds)
 {
     const State stage = reply.delivered ? State::TranscribeFailed : State::UploadFailed;
     switch (reply.outcome) {
     case ServerOutcome::Unreachable:
     case ServerOutcome::Busy:
-        return Job::failed(stage, Failure::NetworkBroken,
-                           QCoreApplication::translate("NxRemoteTranscription", "The speech server could not be reached (%1): check the network and "
-                                          "RemoteSpeech/ServerUrl, then retry.")
-                               .arg(reply.error));
+        return Job::failed(stage, Failure::NetworkBroken, NxSpeechServerClient::unreachableReason(reply.error));
     case ServerOutcome::Refused:
-        return Job::failed(State::UploadFailed, Failure::LoginError,
-                           QCoreApplication::translate("NxRemoteTranscription", "The speech server refused the API key from the environment variable %1 (%2): "
-                                          "set the server's key there, then retry.")
-                               .arg(keyVariable, reply.error));
+        return Job::failed(State::UploadFailed, Failure::LoginError, client.keyRefusedReason(reply.error));
     case ServerOutcome::TooLarge:
         return Job::failed(State::UploadFailed, Failure::FileTooLong,
                            QCoreApplication::translate("NxRemoteTranscription", "The speech server takes no upload this large: %1 for %2 s of sound is "
@@ -136,7 +130,7 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
     if (reply.outcome == ServerOutcome::Stopped)
         return Job::stopped();
     if (reply.outcome != ServerOutcome::Answered)
-        return failedOnServer(reply, m_client.settings().apiKeyVariable, request.body.size(), seconds);
+        return failedOnServer(m_client, reply, request.body.size(), seconds);
 
     std::vector<NxRecognizedWord> words;
     QString error;

@@ -2,6 +2,7 @@
 
 #include "INxBaseLog.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
@@ -390,6 +391,21 @@ NxSpeechServerClient::Reply NxSpeechServerClient::attempt(const Request& request
 }
 
 #include "NxSpeechServerClient.moc"
+
+QString NxSpeechServerClient::unreachableReason(const QString& error)
+{
+    return QCoreApplication::translate("NxSpeechServerClient", "The speech server could not be reached (%1): check the "
+                                                               "network and RemoteSpeech/ServerUrl, then retry.")
+        .arg(error);
+}
+
+QString NxSpeechServerClient::keyRefusedReason(const QString& error) const
+{
+    return QCoreApplication::translate("NxSpeechServerClient",
+                                       "The speech server refused the API key from the environment variable %1 (%2): "
+                                       "set the server's key there, then retry.")
+        .arg(m_settings.apiKeyVariable, error);
+}
 
 QString NxSpeechServerClient::sizeText(qint64 count)
 {

@@ -87,6 +87,10 @@ public:
     QString quoted(const QString& text, int length) const;
     // A count of bytes as a person reads it: "512 B", "3.4 kB", "12.3 MB".
     static QString sizeText(qint64 bytes);
+    // A task's reason when the server cannot be reached or refuses the key,
+    // with what the user can do; `error` is the reply's.
+    static QString unreachableReason(const QString& error);
+    QString keyRefusedReason(const QString& error) const;
 
 private:
     struct Call;

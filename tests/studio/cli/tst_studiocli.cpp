@@ -318,7 +318,7 @@ private slots:
             << QString() << 0 << QStringList{"nx-studio: declined", "Title: failed: Not enough characters left \u2014 "};
         QTest::newRow("a text file longer than a title may be")
             << QStringList{"speak", "--text-file", m_files.filePath("long.txt")} << QByteArray() << QString() << 0
-            << QStringList{"Title: failed: Only 1500 characters can be transcribed in a single task. \u2014 the text has "};
+            << QStringList{"Title: failed: Only 1500 characters can be transcribed in a single task. \u2014 The text has "};
         QTest::newRow("subtitles on a full disk") << QStringList{"transcribe", Recording} << QByteArray() << QString() << 40
                                                   << QStringList{"failed: Unknow error \u2014 The time or characters used "
                                                                  "cannot be recorded", "(File too large). Free some space"};
