@@ -8,7 +8,8 @@
 QString NxStudioEngine::line()
 {
     const QString server = NxRemoteSettings::shownServer();
-    return QStringLiteral("Speech engine: ") + (server.isEmpty() ? QStringLiteral("this computer") : server);
+    return server.isEmpty() ? QCoreApplication::translate("NxStudioEngine", "Speech engine: this computer")
+                            : QCoreApplication::translate("NxStudioEngine", "Speech engine: %1").arg(server);
 }
 
 QString NxStudioEngine::refusal(const QString& language)

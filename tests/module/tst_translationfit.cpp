@@ -49,8 +49,7 @@
 namespace
 {
 // How the kit lays out the text of its controls (host/NxWidgetKit).
-constexpr int PushButtonPadding24 = 12; // NxPushButton: left and right of the text, 24 px tall
-constexpr int PushButtonPadding32 = 16; // and 32 px tall
+constexpr int PushButtonInset = 6; // NxPushButton: left and right of a text too long for its padding
 constexpr int ToggleTextLeft = 1 + 14 + 8; // NxCheckBox, NxRadioButton, NxCustomRadioButton: mark and gap
 constexpr int TabPadding = 4;             // NxTabButton, whose checked text is bold
 constexpr int ComboTextLeft = 8;          // NxComboBox: the field's text, then the chevron
@@ -306,8 +305,7 @@ QStringList paintedCuts(QWidget* widget, const CatalogueWitness& witness)
 QVector<Fit> fitsOf(const QWidget* widget)
 {
     if (auto* button = qobject_cast<const NxPushButton*>(widget)) {
-        const int padding = button->height() == NButtonSize24 ? PushButtonPadding24 : PushButtonPadding32;
-        return {{button->text(), widthOf(button->font(), button->text()), button->width() - 2 * padding}};
+        return {{button->text(), widthOf(button->font(), button->text()), button->width() - 2 * PushButtonInset}};
     }
     if (auto* tab = qobject_cast<const NxTabButton*>(widget)) {
         QFont bold = tab->font();

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="yue">
+<TS version="2.1" language="zh_HK">
 <context>
     <name>NMessageDialog</name>
     <message>
@@ -310,6 +310,14 @@
     <name>NxStudioEngine</name>
     <message>
         <source>This computer transcribes English only; set a speech server for %1 (see README)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech engine: this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech engine: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
