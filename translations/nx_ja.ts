@@ -314,11 +314,11 @@
     </message>
     <message>
         <source>Speech engine: this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>音声エンジン: このコンピューター</translation>
     </message>
     <message>
         <source>Speech engine: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>音声エンジン: %1</translation>
     </message>
 </context>
 <context>

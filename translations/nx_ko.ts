@@ -314,11 +314,11 @@
     </message>
     <message>
         <source>Speech engine: this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 엔진: 이 컴퓨터</translation>
     </message>
     <message>
         <source>Speech engine: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 엔진: %1</translation>
     </message>
 </context>
 <context>

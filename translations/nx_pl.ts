@@ -314,11 +314,11 @@
     </message>
     <message>
         <source>Speech engine: this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Silnik mowy: ten komputer</translation>
     </message>
     <message>
         <source>Speech engine: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Silnik mowy: %1</translation>
     </message>
 </context>
 <context>

@@ -314,11 +314,11 @@
     </message>
     <message>
         <source>Speech engine: this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Речевой движок: этот компьютер</translation>
     </message>
     <message>
         <source>Speech engine: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Речевой движок: %1</translation>
     </message>
 </context>
 <context>
