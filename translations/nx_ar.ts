@@ -5,1487 +5,1496 @@
     <name>NMessageDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>سؤال</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
 </context>
 <context>
     <name>NxAudioDecoder</name>
     <message>
         <source>&quot;%1&quot; is not there: put it back or reconnect its drive, then retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» غير موجود: أعِده إلى مكانه أو أعِد توصيل محرّك الأقراص الذي يحمله، ثم أعِد المحاولة.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be read: check that it is a file you may read, then retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة «%1»: تحقّق من أنه ملف يُسمح لك بقراءته، ثم أعِد المحاولة.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a media file this computer can read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس ملف وسائط يستطيع هذا الحاسوب قراءته (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has no sound: choose a file with an audio track.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي «%1» على صوت: اختر ملفًا فيه مسار صوتي.</translation>
     </message>
     <message>
         <source>The %1 sound of &quot;%2&quot; cannot be decoded here: convert it to WAV or MP3.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر فك ترميز صوت %1 في «%2» على هذا الحاسوب: حوّله إلى WAV أو MP3.</translation>
     </message>
     <message>
         <source>The sound of &quot;%1&quot; cannot be decoded (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر فك ترميز صوت «%1» (%2).</translation>
     </message>
 </context>
 <context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يتوفر في هذا الحاسوب مخرج صوت، لذا لا يمكن تشغيل المعاينة: وصّل مكبّرات صوت أو سماعات رأس، أو تحقّق من إعدادات الصوت، ثم أعِد المحاولة.</translation>
     </message>
 </context>
 <context>
     <name>NxRemainingWidget</name>
     <message>
         <source>Time Remaining:</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المتبقي:</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>ثانية</translation>
     </message>
     <message>
         <source>Purchase more</source>
-        <translation type="unfinished"></translation>
+        <translation>شراء المزيد</translation>
     </message>
     <message>
         <source>Remaining available characters: %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>الأحرف المتاحة المتبقية: %1 </translation>
     </message>
     <message>
         <source>Purchase more characters</source>
-        <translation type="unfinished"></translation>
+        <translation>شراء المزيد من الأحرف</translation>
     </message>
 </context>
 <context>
     <name>NxRemoteTranscription</name>
     <message>
         <source>The speech server refused the task: %1. Check RemoteSpeech/TranscriptionModel.</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض خادم الكلام المهمة: %1. تحقّق من RemoteSpeech/TranscriptionModel.</translation>
     </message>
     <message>
         <source>The speech server heard no speech: check that the clip has speech and is loud enough.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يسمع خادم الكلام أي كلام: تحقّق من أن المقطع يحتوي على كلام وأن صوته مرتفع بما يكفي.</translation>
     </message>
     <message>
         <source>The speech server takes no upload this large: %1 for %2 s of sound is too large for it (%3). Set RemoteSpeech/MaxUploadBytes below it, or make uploads smaller with RemoteSpeech/UploadFormat=opus.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يقبل خادم الكلام رفع ملف بهذا الحجم: %1 مقابل %2 ثانية من الصوت أكبر مما يقبله (%3). اضبط RemoteSpeech/MaxUploadBytes على قيمة أقل منه، أو صغّر حجم الرفع باستخدام RemoteSpeech/UploadFormat=opus.</translation>
     </message>
 </context>
 <context>
     <name>NxSpeechServerClient</name>
     <message>
         <source>The speech server could not be reached (%1): check the network and RemoteSpeech/ServerUrl, then retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الوصول إلى خادم الكلام (%1): تحقّق من الشبكة ومن RemoteSpeech/ServerUrl، ثم أعِد المحاولة.</translation>
     </message>
     <message>
         <source>The speech server refused the API key from the environment variable %1 (%2): set the server&apos;s key there, then retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض خادم الكلام مفتاح API المأخوذ من متغير البيئة %1 (%2): عيّن مفتاح الخادم فيه، ثم أعِد المحاولة.</translation>
     </message>
 </context>
 <context>
     <name>NxSpeechServiceDialog</name>
     <message>
         <source>List of voice-text services</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة خدمات الصوت والنص</translation>
     </message>
     <message>
         <source>There are tasks in progress for voice or text services, closing the window will clear all tasks.</source>
-        <translation type="unfinished"></translation>
+        <translation>توجد مهام قيد التنفيذ في خدمات الصوت والنص، وإغلاق النافذة سيمسح جميع المهام.</translation>
     </message>
     <message>
         <source>Are you sure you want to close the window?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد بالتأكيد إغلاق النافذة؟</translation>
     </message>
 </context>
 <context>
     <name>NxSpeechServiceNoTaskTip</name>
     <message>
         <source>No assignment yet, go try the voice text service!</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد مهام بعد. ابدأ أول مهمة الآن!</translation>
     </message>
 </context>
 <context>
     <name>NxSpeechServicePanel</name>
     <message>
         <source>Speech-to-Text</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل الكلام إلى نص</translation>
     </message>
     <message>
         <source>Text-to-Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل النص إلى كلام</translation>
     </message>
     <message>
         <source>Speech-to-Text Charging Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>رصيد تحويل الكلام إلى نص</translation>
     </message>
     <message>
         <source>Text-to-Speech Charging Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>رصيد تحويل النص إلى كلام</translation>
     </message>
     <message>
         <source>Insufficient time remaining, please top up for more hours to continue to use speech to text.</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المتبقي غير كافٍ. يُرجى شحن رصيدك بساعات إضافية لمتابعة استخدام تحويل الكلام إلى نص.</translation>
     </message>
     <message>
         <source>Not enough characters available, please top up for more characters to continue using Text-to-Speech.</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأحرف المتاحة غير كافٍ. يُرجى شحن رصيدك بأحرف إضافية لمتابعة استخدام تحويل النص إلى كلام.</translation>
     </message>
     <message>
         <source>Purchase more</source>
-        <translation type="unfinished"></translation>
+        <translation>شراء المزيد</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>NxSpeechToTextHelper</name>
     <message>
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>وسائط</translation>
     </message>
     <message>
         <source>Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>مقطع</translation>
     </message>
     <message>
         <source>Sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>تسلسل</translation>
     </message>
 </context>
 <context>
     <name>NxSpeechToTextJob</name>
     <message>
         <source>No speech model is installed for %1 (%2): this computer transcribes English only; set a speech server for %1 (see README).</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد نموذج كلام مثبّت للغة %1 (%2): هذا الحاسوب يفرّغ الإنجليزية فقط؛ عيّن خادم كلام للغة %1 (راجع README).</translation>
     </message>
     <message>
         <source>None of the task&apos;s media has sound: choose clips with an audio track.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تحتوي أي من وسائط المهمة على صوت: اختر مقاطع فيها مسار صوتي.</translation>
     </message>
     <message>
         <source>The sound is %1 minutes long; one task takes at most %2: split it into shorter parts.</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة الصوت %1 دقيقة، والمهمة الواحدة تستوعب %2 دقيقة على الأكثر: قسّمه إلى أجزاء أقصر.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds more sound than one task takes (%2 minutes): split it into shorter parts.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي «%1» على صوت أطول مما تستوعبه المهمة الواحدة (%2 دقيقة): قسّمه إلى أجزاء أقصر.</translation>
     </message>
     <message>
         <source>The sound is %1 s long, more than the time left: top up, then retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة الصوت %1 ثانية، وهي أطول من الوقت المتبقي: اشحن رصيدك، ثم أعِد المحاولة.</translation>
     </message>
     <message>
         <source>No speech was heard: check that the clip has speech and is loud enough.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُسمع أي كلام: تحقّق من أن المقطع يحتوي على كلام وأن صوته مرتفع بما يكفي.</translation>
     </message>
 </context>
 <context>
     <name>NxSpeechToTextParamDialog</name>
     <message>
         <source>Speech-to-Text parameter selection tip</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات تحويل الكلام إلى نص</translation>
     </message>
 </context>
 <context>
     <name>NxSpeechToTextParamPanel</name>
     <message>
         <source>Language of the audio to be transcribed:</source>
-        <translation type="unfinished"></translation>
+        <translation>لغة الصوت المراد تفريغه:</translation>
     </message>
     <message>
         <source>Select the file to be converted: </source>
-        <translation type="unfinished"></translation>
+        <translation>المراد تفريغه:</translation>
     </message>
     <message>
         <source>Clip selection</source>
-        <translation type="unfinished"></translation>
+        <translation>المقاطع المحددة</translation>
     </message>
     <message>
         <source>The entire timeline sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>المخطط الزمني بالكامل</translation>
     </message>
     <message>
         <source>Transcriptions are automatically matched to the timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع الترجمات على المخطط الزمني تلقائيًا</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>NxSpeechToTextTableDelegate</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الملف</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>المدة</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>الحالة</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجراء</translation>
     </message>
     <message>
         <source>Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>قيد المعالجة</translation>
     </message>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الفحص</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>مكتمل</translation>
     </message>
     <message>
         <source>Transcoding</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحويل الترميز</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الرفع</translation>
     </message>
     <message>
         <source>In transcription</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التفريغ</translation>
     </message>
 </context>
 <context>
     <name>NxSpeechToTextWidget</name>
     <message>
         <source>The remaining time</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المتبقي</translation>
     </message>
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 غير كافٍ لإكمال التفريغ. يتجدد %2 كل 30 يومًا.</translation>
     </message>
 </context>
 <context>
     <name>NxStudioEngine</name>
     <message>
         <source>This computer transcribes English only; set a speech server for %1 (see README)</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الحاسوب يفرّغ الإنجليزية فقط؛ عيّن خادم كلام للغة %1 (راجع README)</translation>
+    </message>
+    <message>
+        <source>Speech engine: this computer</source>
+        <translation>محرك الكلام: هذا الحاسوب</translation>
+    </message>
+    <message>
+        <source>Speech engine: %1</source>
+        <translation>محرك الكلام: %1</translation>
     </message>
 </context>
 <context>
     <name>NxStudioExport</name>
     <message>
         <source>The timeline is empty: put a clip on it before exporting</source>
-        <translation type="unfinished"></translation>
+        <translation>المخطط الزمني فارغ: ضع مقطعًا عليه قبل التصدير</translation>
     </message>
     <message>
         <source>%1 already exists: choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 موجود بالفعل: اختر اسمًا آخر</translation>
     </message>
     <message>
         <source>%1 is not a regular file: choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس ملفًا عاديًا: اختر اسمًا آخر</translation>
     </message>
     <message>
         <source>: choose another folder</source>
-        <translation type="unfinished"></translation>
+        <translation>: اختر مجلدًا آخر</translation>
     </message>
     <message>
         <source>MLT has no avformat consumer: install the MLT FFmpeg module</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يتوفر في MLT المستهلك avformat: ثبّت وحدة FFmpeg الخاصة بـ MLT</translation>
     </message>
     <message>
         <source>Cannot write %1: the disk is full. Free some space or choose another folder</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة %1: القرص ممتلئ. حرّر بعض المساحة أو اختر مجلدًا آخر</translation>
     </message>
     <message>
         <source>Cannot write %1: the file grew larger than this disk or account allows. Choose another folder</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة %1: تجاوز حجم الملف ما يسمح به هذا القرص أو الحساب. اختر مجلدًا آخر</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة %1: %2</translation>
     </message>
     <message>
         <source>Rendering %1 failed: see the log for what MLT reported</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل تصيير %1: راجع السجل لمعرفة ما أبلغ عنه MLT</translation>
     </message>
 </context>
 <context>
     <name>NxStudioExportDialog</name>
     <message>
         <source>Export video</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير الفيديو</translation>
     </message>
     <message>
         <source>Video.mp4</source>
-        <translation type="unfinished"></translation>
+        <translation>فيديو.mp4</translation>
     </message>
     <message>
         <source>Browse…</source>
-        <translation type="unfinished"></translation>
+        <translation>استعراض…</translation>
     </message>
     <message>
         <source>Burn subtitles into the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>دمج الترجمات في الصورة</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف:</translation>
     </message>
     <message>
         <source>MP4 video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>فيديو MP4 (*.mp4)</translation>
     </message>
     <message>
         <source>Estimating the time left…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تقدير الوقت المتبقي…</translation>
     </message>
     <message>
         <source>About %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>يتبقى %1 تقريبًا</translation>
     </message>
 </context>
 <context>
     <name>NxStudioMainWindow</name>
     <message>
         <source>%1 cannot be imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر استيراد %1: %2</translation>
     </message>
     <message>
         <source>Clips cannot overlap, and stay on tracks of their kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن تتداخل المقاطع، ويبقى كل مقطع على مسار من نوعه.</translation>
     </message>
     <message>
         <source>Media bin</source>
-        <translation type="unfinished"></translation>
+        <translation>حاوية الوسائط</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف(&amp;F)</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>جديد</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح…</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح مشروع حديث</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ باسم…</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد…</translation>
     </message>
     <message>
         <source>Relink media…</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ربط الوسائط…</translation>
     </message>
     <message>
         <source>Export subtitles…</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير الترجمات…</translation>
     </message>
     <message>
         <source>Export video…</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير الفيديو…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير(&amp;E)</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>Select all clips</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد كل المقاطع</translation>
     </message>
     <message>
         <source>&amp;Timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>المخطط الزمني(&amp;T)</translation>
     </message>
     <message>
         <source>Add to timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة إلى المخطط الزمني</translation>
     </message>
     <message>
         <source>Add title…</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة عنوان…</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>تكبير</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>تصغير</translation>
     </message>
     <message>
         <source>&amp;Playback</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل(&amp;P)</translation>
     </message>
     <message>
         <source>Play/pause</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل/إيقاف مؤقت</translation>
     </message>
     <message>
         <source>Step back one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>الرجوع إطارًا واحدًا</translation>
     </message>
     <message>
         <source>Step forward one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدم إطارًا واحدًا</translation>
     </message>
     <message>
         <source>Go to start</source>
-        <translation type="unfinished"></translation>
+        <translation>الانتقال إلى البداية</translation>
     </message>
     <message>
         <source>Go to end</source>
-        <translation type="unfinished"></translation>
+        <translation>الانتقال إلى النهاية</translation>
     </message>
     <message>
         <source>&amp;Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>الكلام(&amp;S)</translation>
     </message>
     <message>
         <source>Speech to text…</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل الكلام إلى نص…</translation>
     </message>
     <message>
         <source>Text to speech…</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل النص إلى كلام…</translation>
     </message>
     <message>
         <source>Text to speech (classic)…</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل النص إلى كلام (كلاسيكي)…</translation>
     </message>
     <message>
         <source>Voice-text services</source>
-        <translation type="unfinished"></translation>
+        <translation>خدمات الصوت والنص</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض(&amp;V)</translation>
     </message>
     <message>
         <source>Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>المظهر</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>داكن</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>فاتح</translation>
     </message>
     <message>
         <source>Interface language</source>
-        <translation type="unfinished"></translation>
+        <translation>لغة الواجهة</translation>
     </message>
     <message>
         <source>Interface language: %1. The speech dialogs start on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>لغة الواجهة: %1. تُفتح مربعات حوار الكلام بهذه اللغة.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>جاهز</translation>
     </message>
     <message numerus="yes">
         <source>Reading %n file(s)…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>جارٍ قراءة %n ملف…</numerusform>
+            <numerusform>جارٍ قراءة %n ملف…</numerusform>
+            <numerusform>جارٍ قراءة %n ملف…</numerusform>
+            <numerusform>جارٍ قراءة %n ملفات…</numerusform>
+            <numerusform>جارٍ قراءة %n ملفًا…</numerusform>
+            <numerusform>جارٍ قراءة %n ملف…</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس ملفًا.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد</translation>
     </message>
     <message>
         <source>Choose media that has been read in the bin first.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر أولًا وسائط تمت قراءتها في الحاوية.</translation>
     </message>
     <message>
         <source>Add title</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة عنوان</translation>
     </message>
     <message>
         <source>Title text:</source>
-        <translation type="unfinished"></translation>
+        <translation>نص العنوان:</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا عنوان</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>تغييرات غير محفوظة</translation>
     </message>
     <message>
         <source>%1 has changes that are not saved. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي %1 على تغييرات غير محفوظة. هل تريد حفظها؟</translation>
     </message>
     <message>
         <source>Open project</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح مشروع</translation>
     </message>
     <message numerus="yes">
         <source>%n clip(s) are offline: File ▸ Relink media… finds their files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n مقطع غير متصل: ملف ▸ إعادة ربط الوسائط… يعثر على ملفاته.</numerusform>
+            <numerusform>%n مقطع غير متصل: ملف ▸ إعادة ربط الوسائط… يعثر على ملفه.</numerusform>
+            <numerusform>%n مقطع غير متصل: ملف ▸ إعادة ربط الوسائط… يعثر على ملفاتهما.</numerusform>
+            <numerusform>%n مقاطع غير متصلة: ملف ▸ إعادة ربط الوسائط… يعثر على ملفاتها.</numerusform>
+            <numerusform>%n مقطعًا غير متصل: ملف ▸ إعادة ربط الوسائط… يعثر على ملفاتها.</numerusform>
+            <numerusform>%n مقطع غير متصل: ملف ▸ إعادة ربط الوسائط… يعثر على ملفاتها.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم فتح %1.</translation>
     </message>
     <message>
         <source>Save project</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ المشروع</translation>
     </message>
     <message>
         <source>The project could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ المشروع: %1</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم حفظ %1.</translation>
     </message>
     <message>
         <source>No recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد مشاريع حديثة</translation>
     </message>
     <message>
         <source>No media is offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد وسائط غير متصلة.</translation>
     </message>
     <message>
         <source>Relink %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ربط %1</translation>
     </message>
     <message>
         <source>Relink media</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ربط الوسائط</translation>
     </message>
     <message>
         <source>%1 cannot stand in for %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن يحل %1 محل %2: %3</translation>
     </message>
     <message>
         <source>There are no subtitle clips to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد مقاطع ترجمة لتصديرها.</translation>
     </message>
     <message>
         <source>Export subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير الترجمات</translation>
     </message>
     <message>
         <source>The subtitles could not be exported: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تصدير الترجمات: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n subtitle(s) exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>تم تصدير %n ترجمة إلى %1.</numerusform>
+            <numerusform>تم تصدير %n ترجمة إلى %1.</numerusform>
+            <numerusform>تم تصدير %n ترجمة إلى %1.</numerusform>
+            <numerusform>تم تصدير %n ترجمات إلى %1.</numerusform>
+            <numerusform>تم تصدير %n ترجمةً إلى %1.</numerusform>
+            <numerusform>تم تصدير %n ترجمة إلى %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Restore unsaved work</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة العمل غير المحفوظ</translation>
     </message>
     <message>
         <source>nx-studio ended without saving some work. Restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>أُغلق nx-studio دون حفظ بعض العمل. هل تريد استعادته؟</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاهل</translation>
     </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
     <message>
         <source>the item is not offline</source>
-        <translation type="unfinished"></translation>
+        <translation>العنصر متصل بالفعل</translation>
     </message>
     <message>
         <source>the file holds another kind of media</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي الملف على نوع آخر من الوسائط</translation>
     </message>
     <message>
         <source>
 (offline: the file is missing; File ▸ Relink media… finds it)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+(غير متصل: الملف مفقود؛ ملف ▸ إعادة ربط الوسائط… يعثر عليه)</translation>
     </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>
     <message>
         <source>Reading…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ القراءة…</translation>
     </message>
 </context>
 <context>
     <name>NxStudioMediaBinView</name>
     <message>
         <source>Import audio and video with File&#xa0;▸&#xa0;Import… or drop files here.</source>
-        <translation type="unfinished"></translation>
+        <translation>استورد الصوت والفيديو عبر ملف&#xa0;▸&#xa0;استيراد… أو أفلت الملفات هنا.</translation>
     </message>
 </context>
 <context>
     <name>NxStudioMonitor</name>
     <message>
         <source>Go to start</source>
-        <translation type="unfinished"></translation>
+        <translation>الانتقال إلى البداية</translation>
     </message>
     <message>
         <source>Step back one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>الرجوع إطارًا واحدًا</translation>
     </message>
     <message>
         <source>Play/pause</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل/إيقاف مؤقت</translation>
     </message>
     <message>
         <source>Step forward one frame</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدم إطارًا واحدًا</translation>
     </message>
     <message>
         <source>Go to end</source>
-        <translation type="unfinished"></translation>
+        <translation>الانتقال إلى النهاية</translation>
     </message>
 </context>
 <context>
     <name>NxStudioSpeech</name>
     <message>
         <source>%1 could not be transcribed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تفريغ %1: %2</translation>
     </message>
     <message>
         <source>%1 could not be spoken: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر نطق %1: %2</translation>
     </message>
     <message>
         <source>Speech to text</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل الكلام إلى نص</translation>
     </message>
     <message>
         <source>Speech to text is not available: the speech recognition model is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل الكلام إلى نص غير متاح: نموذج التعرّف على الكلام غير مثبّت.</translation>
     </message>
     <message>
         <source>Put an audio or video clip on the timeline first.</source>
-        <translation type="unfinished"></translation>
+        <translation>ضع أولًا مقطع صوت أو فيديو على المخطط الزمني.</translation>
     </message>
     <message>
         <source>The timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>المخطط الزمني</translation>
     </message>
     <message>
         <source>Speech to text could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر بدء تحويل الكلام إلى نص.</translation>
     </message>
     <message>
         <source>Transcribing the timeline…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تفريغ المخطط الزمني…</translation>
     </message>
     <message numerus="yes">
         <source>Transcribing %n clip(s)…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>جارٍ تفريغ %n مقطع…</numerusform>
+            <numerusform>جارٍ تفريغ %n مقطع…</numerusform>
+            <numerusform>جارٍ تفريغ %n مقطع…</numerusform>
+            <numerusform>جارٍ تفريغ %n مقاطع…</numerusform>
+            <numerusform>جارٍ تفريغ %n مقطعًا…</numerusform>
+            <numerusform>جارٍ تفريغ %n مقطع…</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Transcribing %n file(s)…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>جارٍ تفريغ %n ملف…</numerusform>
+            <numerusform>جارٍ تفريغ %n ملف…</numerusform>
+            <numerusform>جارٍ تفريغ %n ملف…</numerusform>
+            <numerusform>جارٍ تفريغ %n ملفات…</numerusform>
+            <numerusform>جارٍ تفريغ %n ملفًا…</numerusform>
+            <numerusform>جارٍ تفريغ %n ملف…</numerusform>
         </translation>
     </message>
     <message>
         <source>Text to speech</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل النص إلى كلام</translation>
     </message>
     <message>
         <source>Select one or more title or subtitle clips on the timeline first.</source>
-        <translation type="unfinished"></translation>
+        <translation>حدّد أولًا مقطع عنوان أو ترجمة واحدًا أو أكثر على المخطط الزمني.</translation>
     </message>
     <message>
         <source>Text to speech could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر بدء تحويل النص إلى كلام.</translation>
     </message>
     <message numerus="yes">
         <source>Speaking %n clip(s)…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>جارٍ نطق %n مقطع…</numerusform>
+            <numerusform>جارٍ نطق %n مقطع…</numerusform>
+            <numerusform>جارٍ نطق %n مقطع…</numerusform>
+            <numerusform>جارٍ نطق %n مقاطع…</numerusform>
+            <numerusform>جارٍ نطق %n مقطعًا…</numerusform>
+            <numerusform>جارٍ نطق %n مقطع…</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 went to the media bin: its clip is no longer on the timeline.</source>
-        <translation type="unfinished"></translation>
+        <translation>نُقل %1 إلى حاوية الوسائط: لم يعد مقطعه على المخطط الزمني.</translation>
     </message>
     <message>
         <source>%1 went to the media bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>نُقل %1 إلى حاوية الوسائط.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n subtitle(s) placed on the timeline.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>تم وضع %n ترجمة على المخطط الزمني.</numerusform>
+            <numerusform>تم وضع %n ترجمة على المخطط الزمني.</numerusform>
+            <numerusform>تم وضع %n ترجمة على المخطط الزمني.</numerusform>
+            <numerusform>تم وضع %n ترجمات على المخطط الزمني.</numerusform>
+            <numerusform>تم وضع %n ترجمةً على المخطط الزمني.</numerusform>
+            <numerusform>تم وضع %n ترجمة على المخطط الزمني.</numerusform>
         </translation>
     </message>
     <message>
         <source>Add voice-over</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة تعليق صوتي</translation>
     </message>
     <message>
         <source>%1 placed on the timeline.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم وضع %1 على المخطط الزمني.</translation>
     </message>
     <message>
         <source>Topped up; the task starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم شحن الرصيد؛ تبدأ المهمة من جديد.</translation>
     </message>
 </context>
 <context>
     <name>NxStudioTimeline</name>
     <message>
         <source>Add to timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة إلى المخطط الزمني</translation>
     </message>
     <message>
         <source>Add title</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة عنوان</translation>
     </message>
     <message>
         <source>Add voice-over</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة تعليق صوتي</translation>
     </message>
     <message>
         <source>Add subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة ترجمات</translation>
     </message>
     <message>
         <source>Edit text</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير النص</translation>
     </message>
     <message>
         <source>Move clip</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل المقطع</translation>
     </message>
     <message>
         <source>Move clips</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل المقاطع</translation>
     </message>
     <message>
         <source>Delete clip</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المقطع</translation>
     </message>
     <message>
         <source>Delete clips</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المقاطع</translation>
     </message>
     <message>
         <source>Title %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان %1</translation>
     </message>
     <message>
         <source>Subtitle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمة %1</translation>
     </message>
 </context>
 <context>
     <name>NxStudioTimelineView</name>
     <message>
         <source>Audio %1</source>
-        <translation type="unfinished"></translation>
+        <translation>صوت %1</translation>
     </message>
     <message>
         <source>Titles %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عناوين %1</translation>
     </message>
     <message>
         <source>Subtitles %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ترجمات %1</translation>
     </message>
     <message>
         <source>Video %1</source>
-        <translation type="unfinished"></translation>
+        <translation>فيديو %1</translation>
     </message>
     <message>
         <source>Drag media here from the bin, or use Timeline ▸ Add to timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>اسحب الوسائط إلى هنا من الحاوية، أو استخدم المخطط الزمني ▸ إضافة إلى المخطط الزمني</translation>
     </message>
     <message>
         <source>offline</source>
-        <translation type="unfinished"></translation>
+        <translation>غير متصل</translation>
     </message>
     <message>
         <source>Edit subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير الترجمة</translation>
     </message>
     <message>
         <source>Subtitle text:</source>
-        <translation type="unfinished"></translation>
+        <translation>نص الترجمة:</translation>
     </message>
     <message>
         <source>Edit title</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير العنوان</translation>
     </message>
     <message>
         <source>Title text:</source>
-        <translation type="unfinished"></translation>
+        <translation>نص العنوان:</translation>
     </message>
     <message>
         <source>offline: its file is missing (File ▸ Relink media…)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير متصل: ملفه مفقود (ملف ▸ إعادة ربط الوسائط…)</translation>
     </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
     <message>
         <source>Transcription time left: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت التفريغ المتبقي: %1</translation>
     </message>
     <message>
         <source>Characters left: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الأحرف المتبقية: %1</translation>
     </message>
     <message>
         <source>The task needs %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحتاج المهمة إلى %1.</translation>
     </message>
     <message>
         <source>The task needs %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحتاج المهمة إلى %1 حرف.</translation>
     </message>
     <message>
         <source>Top up</source>
-        <translation type="unfinished"></translation>
+        <translation>شحن الرصيد</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Hours to add:</source>
-        <translation type="unfinished"></translation>
+        <translation>الساعات المراد إضافتها:</translation>
     </message>
     <message>
         <source>Thousands of characters to add:</source>
-        <translation type="unfinished"></translation>
+        <translation>آلاف الأحرف المراد إضافتها:</translation>
     </message>
 </context>
 <context>
     <name>NxTextToSpeechHelper</name>
     <message>
         <source>TotalWord: </source>
-        <translation type="unfinished"></translation>
+        <translation>الأحرف: </translation>
     </message>
     <message>
         <source>Vocalist: </source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت: </translation>
     </message>
     <message>
         <source>Inotation: </source>
-        <translation type="unfinished"></translation>
+        <translation>الطبقة: </translation>
     </message>
     <message>
         <source>SpeakRate: </source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة: </translation>
     </message>
 </context>
 <context>
     <name>NxTextToSpeechJob</name>
     <message>
         <source>The text has %1 characters, more than the allowance left: top up, then retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي النص على %1 حرف، وهو أكثر من الرصيد المتبقي: اشحن رصيدك، ثم أعِد المحاولة.</translation>
     </message>
     <message>
         <source>There is no voice &quot;%1&quot; here: choose another voice, then retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد هنا صوت باسم «%1»: اختر صوتًا آخر، ثم أعِد المحاولة.</translation>
     </message>
     <message>
         <source>The text has %1 characters; one task speaks at most %2: split it into shorter clips.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي النص على %1 حرف، والمهمة الواحدة تنطق %2 حرف على الأكثر: قسّمه إلى مقاطع أقصر.</translation>
     </message>
     <message>
         <source>None of the text could be spoken: check that it is in the voice&apos;s language.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر نطق أي جزء من النص: تحقّق من أنه بلغة الصوت.</translation>
     </message>
     <message>
         <source>Sentence %1 has more than %2 characters: split it.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحتوي الجملة %1 على أكثر من %2 حرف: قسّمها.</translation>
     </message>
 </context>
 <context>
     <name>NxTextToSpeechParamDialog</name>
     <message>
         <source>Text-to-Speech parameter selection tip</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات تحويل النص إلى كلام</translation>
     </message>
 </context>
 <context>
     <name>NxTextToSpeechParamDlg</name>
     <message>
         <source>ParamSettings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الصوت</translation>
     </message>
 </context>
 <context>
     <name>NxTextToSpeechParamPanel</name>
     <message>
         <source>Aida</source>
-        <translation type="unfinished"></translation>
+        <translation>آيدا</translation>
     </message>
     <message>
         <source>Aijia</source>
-        <translation type="unfinished"></translation>
+        <translation>آيجيا</translation>
     </message>
     <message>
         <source>Aixia</source>
-        <translation type="unfinished"></translation>
+        <translation>آيشيا</translation>
     </message>
     <message>
         <source>Aimei</source>
-        <translation type="unfinished"></translation>
+        <translation>آيمي</translation>
     </message>
     <message>
         <source>Aiqi</source>
-        <translation type="unfinished"></translation>
+        <translation>آيتشي</translation>
     </message>
     <message>
         <source>Aijing</source>
-        <translation type="unfinished"></translation>
+        <translation>آيجينغ</translation>
     </message>
     <message>
         <source>Aishuo</source>
-        <translation type="unfinished"></translation>
+        <translation>آيشو</translation>
     </message>
     <message>
         <source>Aiyu</source>
-        <translation type="unfinished"></translation>
+        <translation>آييو</translation>
     </message>
     <message>
         <source>Lydia</source>
-        <translation type="unfinished"></translation>
+        <translation>ليديا</translation>
     </message>
     <message>
         <source>Shanshan</source>
-        <translation type="unfinished"></translation>
+        <translation>شانشان</translation>
     </message>
     <message>
         <source>Aitong</source>
-        <translation type="unfinished"></translation>
+        <translation>آيتونغ</translation>
     </message>
     <message>
         <source>Xiaobei</source>
-        <translation type="unfinished"></translation>
+        <translation>شياوبي</translation>
     </message>
     <message>
         <source>Andy</source>
-        <translation type="unfinished"></translation>
+        <translation>آندي</translation>
     </message>
     <message>
         <source>Abby</source>
-        <translation type="unfinished"></translation>
+        <translation>آبي</translation>
     </message>
     <message>
         <source>Luca</source>
-        <translation type="unfinished"></translation>
+        <translation>لوكا</translation>
     </message>
     <message>
         <source>Emily</source>
-        <translation type="unfinished"></translation>
+        <translation>إيميلي</translation>
     </message>
     <message>
         <source>lowTone</source>
-        <translation type="unfinished"></translation>
+        <translation>عميقة</translation>
     </message>
     <message>
         <source>normalTone</source>
-        <translation type="unfinished"></translation>
+        <translation>عادية</translation>
     </message>
     <message>
         <source>HighTone</source>
-        <translation type="unfinished"></translation>
+        <translation>حادة</translation>
     </message>
     <message>
         <source>lowSpeak</source>
-        <translation type="unfinished"></translation>
+        <translation>بطيئة</translation>
     </message>
     <message>
         <source>normalSpeak</source>
-        <translation type="unfinished"></translation>
+        <translation>عادية</translation>
     </message>
     <message>
         <source>HighSpeak</source>
-        <translation type="unfinished"></translation>
+        <translation>سريعة</translation>
     </message>
     <message>
         <source>tips: only Support EnglishTransfer</source>
-        <translation type="unfinished"></translation>
+        <translation>تلميح: هذا الصوت ينطق النص الإنجليزي فقط</translation>
     </message>
     <message>
         <source>tips: Support Chinese And English Tranfer</source>
-        <translation type="unfinished"></translation>
+        <translation>تلميح: هذا الصوت ينطق النص الصيني والإنجليزي</translation>
     </message>
     <message>
         <source>tone</source>
-        <translation type="unfinished"></translation>
+        <translation>أصوات</translation>
     </message>
     <message>
         <source>paramSettings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <source>intonation:</source>
-        <translation type="unfinished"></translation>
+        <translation>طبقة:</translation>
     </message>
     <message>
         <source>speeakrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة:</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>Try Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>معاينة</translation>
     </message>
     <message>
         <source>Network Failed Please Try</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل المعاينة. يُرجى المحاولة مرة أخرى.</translation>
     </message>
 </context>
 <context>
     <name>NxTextToSpeechParamVarneloPanel</name>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>بطيئة</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>عميقة</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>عادية</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>سريعة</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>حادة</translation>
     </message>
     <message>
         <source>slow</source>
-        <translation type="unfinished"></translation>
+        <translation>بطيئة</translation>
     </message>
     <message>
         <source>normal</source>
-        <translation type="unfinished"></translation>
+        <translation>عادية</translation>
     </message>
     <message>
         <source>fast</source>
-        <translation type="unfinished"></translation>
+        <translation>سريعة</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished"></translation>
+        <translation>عميقة</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished"></translation>
+        <translation>حادة</translation>
     </message>
     <message>
         <source>What language is this title in?</source>
-        <translation type="unfinished"></translation>
+        <translation>ما لغة هذا العنوان؟</translation>
     </message>
     <message>
         <source>Voice Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الصوت: </translation>
     </message>
     <message>
         <source>Parameter Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة:</translation>
     </message>
     <message>
         <source>Pitch:</source>
-        <translation type="unfinished"></translation>
+        <translation>الطبقة:</translation>
     </message>
     <message>
         <source>Transcriptions are automatically matched to the timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع التعليقات الصوتية على المخطط الزمني تلقائيًا</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Network error, please check network settings or try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في الشبكة. يُرجى التحقق من إعدادات الشبكة أو المحاولة مرة أخرى.</translation>
     </message>
 </context>
 <context>
     <name>NxTextToSpeechTableDelegate</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الملف</translation>
     </message>
     <message>
         <source>Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>الأحرف</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>الحالة</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجراء</translation>
     </message>
     <message>
         <source>Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>قيد المعالجة</translation>
     </message>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الفحص</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الرفع</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التنزيل</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>مكتمل</translation>
     </message>
     <message>
         <source>In transcription</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التحويل</translation>
     </message>
 </context>
 <context>
     <name>NxTextToSpeechTableHeaderToolTipper</name>
     <message>
         <source>1 sentence per 100 words</source>
-        <translation type="unfinished"></translation>
+        <translation>جملة واحدة لكل 100 كلمة</translation>
     </message>
     <message>
         <source>(Less than 100 words are calculated as 100 words)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ما يقل عن 100 كلمة يُحتسب 100 كلمة)</translation>
     </message>
 </context>
 <context>
     <name>NxTextToSpeechTableModel</name>
     <message>
         <source>Completed/TotalWord</source>
-        <translation type="unfinished"></translation>
+        <translation>المكتمل / إجمالي الأحرف</translation>
     </message>
 </context>
 <context>
     <name>NxTextToSpeechWidget</name>
     <message>
         <source>The number of sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الجمل</translation>
     </message>
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 غير كافٍ لإكمال التحويل. يتجدد %2 كل 30 يومًا.</translation>
     </message>
 </context>
 <context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذّر تسجيل الوقت أو الأحرف المستخدمة، لذا لم يُخصم شيء: %1. حرّر بعض المساحة في مجلد البيانات، ثم أعِد المحاولة.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>English (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإنجليزية (الولايات المتحدة)</translation>
     </message>
     <message>
         <source>English (UK)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإنجليزية (المملكة المتحدة)</translation>
     </message>
     <message>
         <source>German (Germany)</source>
-        <translation type="unfinished"></translation>
+        <translation>الألمانية (ألمانيا)</translation>
     </message>
     <message>
         <source>Spanish (Spain)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإسبانية (إسبانيا)</translation>
     </message>
     <message>
         <source>French (France)</source>
-        <translation type="unfinished"></translation>
+        <translation>الفرنسية (فرنسا)</translation>
     </message>
     <message>
         <source>Italian (Italy)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإيطالية (إيطاليا)</translation>
     </message>
     <message>
         <source>Portuguese (Brazil)</source>
-        <translation type="unfinished"></translation>
+        <translation>البرتغالية (البرازيل)</translation>
     </message>
     <message>
         <source>Japanese (Japan)</source>
-        <translation type="unfinished"></translation>
+        <translation>اليابانية (اليابان)</translation>
     </message>
     <message>
         <source>Chinese (Cantonese)</source>
-        <translation type="unfinished"></translation>
+        <translation>الصينية (الكانتونية)</translation>
     </message>
     <message>
         <source>Chinese (Mandarin, TW)</source>
-        <translation type="unfinished"></translation>
+        <translation>الصينية (الماندرين، تايوان)</translation>
     </message>
     <message>
         <source>Russian (Russia)</source>
-        <translation type="unfinished"></translation>
+        <translation>الروسية (روسيا)</translation>
     </message>
     <message>
         <source>Dutch (Netherlands)</source>
-        <translation type="unfinished"></translation>
+        <translation>الهولندية (هولندا)</translation>
     </message>
     <message>
         <source>Arabic (United Arab Emirates)</source>
-        <translation type="unfinished"></translation>
+        <translation>العربية (الإمارات العربية المتحدة)</translation>
     </message>
     <message>
         <source>Korean (Korea)</source>
-        <translation type="unfinished"></translation>
+        <translation>الكورية (كوريا)</translation>
     </message>
     <message>
         <source>Polish (Poland)</source>
-        <translation type="unfinished"></translation>
+        <translation>البولندية (بولندا)</translation>
     </message>
     <message>
         <source>Romanian (Romania)</source>
-        <translation type="unfinished"></translation>
+        <translation>الرومانية (رومانيا)</translation>
     </message>
     <message>
         <source>Indonesian (Indonesia)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإندونيسية (إندونيسيا)</translation>
     </message>
     <message>
         <source>Swedish (Sweden)</source>
-        <translation type="unfinished"></translation>
+        <translation>السويدية (السويد)</translation>
     </message>
     <message>
         <source>Delete task tips</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المهمة</translation>
     </message>
     <message>
         <source>The conversion is not yet complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يكتمل التحويل بعد. </translation>
     </message>
     <message>
         <source>Are you sure you want to delete the task?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد بالتأكيد حذف المهمة؟ </translation>
     </message>
     <message>
         <source>If you delete the task now, the balance may still be deducted.</source>
-        <translation type="unfinished"></translation>
+        <translation>إذا حذفت المهمة الآن، فقد يُخصم الرصيد مع ذلك.</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Stop asking for now.</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم السؤال مجددًا الآن.</translation>
     </message>
     <message>
         <source>Partial text transcription failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل تحويل جزء من النص</translation>
     </message>
     <message>
         <source>Unkown error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ غير معروف</translation>
     </message>
     <message>
         <source>Unknow error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ غير معروف </translation>
     </message>
     <message>
         <source>Not enough hours left</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تتوفر ساعات كافية</translation>
     </message>
     <message>
         <source>Transcode failure</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل تحويل الترميز</translation>
     </message>
     <message>
         <source>Only 1 hour file can be transcribed in a single task.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تتجاوز المهمة ساعة صوت واحدة.</translation>
     </message>
     <message>
         <source>Unrecognized file content.</source>
-        <translation type="unfinished"></translation>
+        <translation>محتوى الملف غير معروف.</translation>
     </message>
     <message>
         <source>Upload failure</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الرفع</translation>
     </message>
     <message>
         <source>Login error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في تسجيل الدخول</translation>
     </message>
     <message>
         <source>Transcription  failure</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التفريغ</translation>
     </message>
     <message>
         <source>Network connection is broken</source>
-        <translation type="unfinished"></translation>
+        <translation>انقطع الاتصال بالشبكة</translation>
     </message>
     <message>
         <source>Not enough characters left</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تتوفر أحرف كافية</translation>
     </message>
     <message>
         <source>Only 1500 characters can be transcribed in a single task.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تتجاوز المهمة 1500 حرف.</translation>
     </message>
 </context>
 </TS>

@@ -312,6 +312,14 @@
         <source>This computer transcribes English only; set a speech server for %1 (see README)</source>
         <translation>This computer transcribes English only; set a speech server for %1 (see README)</translation>
     </message>
+    <message>
+        <source>Speech engine: this computer</source>
+        <translation>Speech engine: this computer</translation>
+    </message>
+    <message>
+        <source>Speech engine: %1</source>
+        <translation>Speech engine: %1</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioExport</name>
@@ -1093,7 +1101,7 @@
     </message>
     <message>
         <source>normalTone</source>
-        <translation>Normal</translation>
+        <translation>Mid</translation>
     </message>
     <message>
         <source>HighTone</source>
@@ -1105,7 +1113,7 @@
     </message>
     <message>
         <source>normalSpeak</source>
-        <translation>Normal</translation>
+        <translation>Mid</translation>
     </message>
     <message>
         <source>HighSpeak</source>
@@ -1406,7 +1414,7 @@
     </message>
     <message>
         <source>Stop asking for now.</source>
-        <translation>Don&apos;t ask again for now</translation>
+        <translation>Don&apos;t ask again</translation>
     </message>
     <message>
         <source>Partial text transcription failed</source>
@@ -1430,7 +1438,7 @@
     </message>
     <message>
         <source>Only 1 hour file can be transcribed in a single task.</source>
-        <translation>A task can transcribe at most one hour of audio.</translation>
+        <translation>Over 1 hour: too long for one task</translation>
     </message>
     <message>
         <source>Unrecognized file content.</source>
@@ -1458,7 +1466,7 @@
     </message>
     <message>
         <source>Only 1500 characters can be transcribed in a single task.</source>
-        <translation>A task can speak at most 1,500 characters.</translation>
+        <translation>Over 1,500 characters: too long</translation>
     </message>
 </context>
 </TS>

@@ -312,6 +312,14 @@
         <source>This computer transcribes English only; set a speech server for %1 (see README)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Speech engine: this computer</source>
+        <translation>음성 엔진: 이 컴퓨터</translation>
+    </message>
+    <message>
+        <source>Speech engine: %1</source>
+        <translation>음성 엔진: %1</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioExport</name>

@@ -312,6 +312,14 @@
         <source>This computer transcribes English only; set a speech server for %1 (see README)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Speech engine: this computer</source>
+        <translation>Речевой движок: этот компьютер</translation>
+    </message>
+    <message>
+        <source>Speech engine: %1</source>
+        <translation>Речевой движок: %1</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioExport</name>

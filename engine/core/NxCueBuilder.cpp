@@ -8,13 +8,29 @@ QString joined(const std::vector<NxRecognizedWord>& words, size_t first, size_t 
 {
     QString text;
     for (size_t i = first; i < last; ++i) {
-        if (i > first)
+        if (i > first && words[i - 1].spaced && words[i].spaced)
             text += QLatin1Char(' ');
         text += words[i].text;
     }
     return text;
 }
+
+// Chinese, Japanese and Korean characters (and full-width marks) take about
+// two Latin letters' room.
+bool isWide(QChar c)
+{
+    const QChar::Script script = c.script();
+    return script == QChar::Script_Han || script == QChar::Script_Hiragana || script == QChar::Script_Katakana
+           || script == QChar::Script_Hangul || (c.unicode() >= 0x3000 && c.unicode() <= 0x303f)
+           || (c.unicode() >= 0xff00 && c.unicode() <= 0xffef);
+}
 } // namespace
+
+double NxCueBuilder::width(const QString& line) const
+{
+    const auto wide = std::count_if(line.begin(), line.end(), isWide);
+    return double(line.size() - wide) + double(wide) * m_limits.lineLength / m_limits.wideLineLength;
+}
 
 NxCueBuilder::NxCueBuilder()
     : NxCueBuilder(Limits())
@@ -31,15 +47,15 @@ QStringList NxCueBuilder::layout(const std::vector<NxRecognizedWord>& words, siz
     if (first >= last)
         return {};
     const QString whole = joined(words, first, last);
-    if (whole.size() <= m_limits.lineLength)
+    if (width(whole) <= m_limits.lineLength)
         return {whole};
     // Two lines of as even a length as the words allow read best.
     QStringList best;
-    int bestLongest = m_limits.lineLength + 1;
+    double bestLongest = m_limits.lineLength + 0.001;
     for (size_t cut = first + 1; cut < last; ++cut) {
         const QString top = joined(words, first, cut);
         const QString bottom = joined(words, cut, last);
-        const int longest = std::max(top.size(), bottom.size());
+        const double longest = std::max(width(top), width(bottom));
         if (longest < bestLongest) {
             bestLongest = longest;
             best = QStringList{top, bottom};

@@ -15,6 +15,7 @@ public:
     struct Limits
     {
         int lineLength = 42;
+        int wideLineLength = 16; // of Chinese, Japanese or Korean characters
         double longest = 7.0;
         double shortest = 0.8;
         double pause = 0.6; // a silence this long always ends a cue
@@ -31,6 +32,8 @@ public:
     QStringList layout(const std::vector<NxRecognizedWord>& words, size_t first, size_t last) const;
 
 private:
+    // A line's length in Latin letters' room.
+    double width(const QString& line) const;
     bool fits(const std::vector<NxRecognizedWord>& words, size_t first, size_t last) const;
     void split(const std::vector<NxRecognizedWord>& words, size_t first, size_t last,
                std::vector<std::pair<size_t, size_t>>& groups) const;

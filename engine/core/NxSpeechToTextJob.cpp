@@ -179,8 +179,7 @@ NxSpeechToTextJob::Outcome NxSpeechToTextJob::decode(const std::atomic<bool>& st
         if (double(offset + audio.size()) / Rate > LongestTrack)
             return failed(State::TranscodeFailed, Failure::FileTooLong,
                           QCoreApplication::translate("NxSpeechToTextJob", "\"%1\" holds more sound than one task takes (%2 minutes): split it into shorter parts.")
-                              .arg(QFileInfo(piece.span.filePath).fileName())
-                              .arg(int(LongestTrack / 60.0)));
+                              .arg(QFileInfo(piece.span.filePath).fileName(), QString::number(int(LongestTrack / 60.0))));
         if (track.size() < offset + audio.size())
             track.resize(offset + audio.size(), 0);
         for (size_t i = 0; i < audio.size(); ++i)

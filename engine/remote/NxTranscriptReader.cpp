@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -25,17 +26,60 @@ bool isTime(const QJsonValue& value)
     return value.isDouble() && std::isfinite(value.toDouble());
 }
 
+bool writtenUnspaced(QChar c)
+{
+    const QChar::Script script = c.script();
+    return script == QChar::Script_Han || script == QChar::Script_Hiragana || script == QChar::Script_Katakana;
+}
+
+// The words of a segment's text: what spaces part; a part in Chinese or
+// Japanese is cut between its characters, each keeping the punctuation
+// around it, and a Latin name inside it ("iPhone") stays whole. Such words
+// join without spaces.
+std::vector<NxRecognizedWord> wordsOf(const QString& text)
+{
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    std::vector<NxRecognizedWord> words;
+    for (const QString& token : text.split(space, Qt::SkipEmptyParts)) {
+        if (std::none_of(token.begin(), token.end(), writtenUnspaced)) {
+            words.push_back({token, 0, 0, true});
+            continue;
+        }
+        const size_t first = words.size();
+        QString pending; // a Latin stretch, or an opening mark waiting for its character
+        for (const QChar c : token) {
+            const bool opening = c.category() == QChar::Punctuation_Open
+                                 || c.category() == QChar::Punctuation_InitialQuote;
+            if (c.isPunct() && !opening && words.size() > first && pending.isEmpty()) {
+                words.back().text += c;
+            } else if (writtenUnspaced(c)) {
+                if (!pending.isEmpty() && !(pending.back().isPunct()))
+                    words.push_back({std::exchange(pending, QString()), 0, 0, false});
+                words.push_back({pending + c, 0, 0, false});
+                pending.clear();
+            } else {
+                pending += c;
+            }
+        }
+        if (!pending.isEmpty())
+            words.push_back({pending, 0, 0, false});
+    }
+    return words;
+}
+
 // Appends the segment's words, spread over [start, end] by their length.
-void spread(const QStringList& tokens, double start, double end, std::vector<NxRecognizedWord>& words)
+void spread(std::vector<NxRecognizedWord> segment, double start, double end, std::vector<NxRecognizedWord>& words)
 {
     int letters = 0;
-    for (const QString& token : tokens)
-        letters += token.size();
+    for (const NxRecognizedWord& word : segment)
+        letters += word.text.size();
     double at = start;
-    for (const QString& token : tokens) {
-        const double length = (end - start) * token.size() / letters;
-        words.push_back({token, at, at + length});
+    for (NxRecognizedWord& word : segment) {
+        const double length = (end - start) * word.text.size() / letters;
+        word.start = at;
+        word.end = at + length;
         at += length;
+        words.push_back(std::move(word));
     }
     words.back().end = end;
 }
@@ -53,7 +97,6 @@ bool NxTranscriptReader::read(const QByteArray& answer, std::vector<NxRecognized
     const QJsonValue segments = document.object().value(QLatin1String("segments"));
     if (!segments.isArray())
         return fail(error, QStringLiteral("the answer has no timed segments; does the server give verbose_json?"));
-    static const QRegularExpression space(QStringLiteral("\\s+"));
     const QJsonArray list = segments.toArray();
     double previousEnd = 0.0;
     for (int index = 0; index < list.size(); ++index) {
@@ -63,14 +106,14 @@ bool NxTranscriptReader::read(const QByteArray& answer, std::vector<NxRecognized
         const QJsonValue end = segment.value(QLatin1String("end"));
         if (!text.isString() || !isTime(start) || !isTime(end) || end.toDouble() < start.toDouble())
             return fail(error, QStringLiteral("segment %1 of the answer lacks its text or sane times").arg(index + 1));
-        const QStringList tokens = text.toString().split(space, Qt::SkipEmptyParts);
-        if (tokens.isEmpty())
+        std::vector<NxRecognizedWord> segmentWords = wordsOf(text.toString());
+        if (segmentWords.empty())
             continue;
         // Segments that overlap are read one after the other; servers that pad
         // a segment may start it a little before the track, read as its start.
         const double from = std::max(start.toDouble(), previousEnd);
         const double to = std::max(end.toDouble(), from);
-        spread(tokens, from, to, words);
+        spread(std::move(segmentWords), from, to, words);
         previousEnd = to;
     }
     return true;

@@ -31,10 +31,10 @@ Installed& installed()
     return languages;
 }
 
-// Qt ships no Cantonese; Hong Kong's desktops read Traditional Chinese.
+// Qt ships no Hong Kong Chinese; Taiwan's is in the same Traditional characters.
 QLocale qtLocaleOf(const QString& code)
 {
-    return QLocale(code == QLatin1String("yue") ? QStringLiteral("zh_TW") : code);
+    return QLocale(code == QLatin1String("zh_HK") ? QStringLiteral("zh_TW") : code);
 }
 
 std::unique_ptr<QTranslator> load(const QLocale& locale, const QString& name, const QString& folder)

@@ -7,7 +7,7 @@
 // and Qt's for its standard dialogs (file dialogs, message box buttons).
 namespace NxTranslations
 {
-// The interface languages there is a translation for, by code ("de", "pt_BR", "yue").
+// The interface languages there is a translation for, by code ("de", "pt_BR", "zh_HK").
 QStringList codes();
 
 // Makes `code` the interface language: replaces the previous language's

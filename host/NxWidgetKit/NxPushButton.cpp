@@ -19,6 +19,9 @@ constexpr int SmallMinimumWidth = 56;
 constexpr int LargeFontPixelSize = 13;
 constexpr int LargePadding = 16;
 constexpr int LargeMinimumWidth = 80;
+// A text too long for the padding of a fixed-width button may come this
+// close to the edges before it is shortened.
+constexpr int TightPadding = 6;
 
 int heightOf(int sizeKind)
 {
@@ -114,7 +117,9 @@ void NxPushButton::paintEvent(QPaintEvent*)
 
     // Text
     const int padding = isSmall(m_height) ? SmallPadding : LargePadding;
-    const QRect textRect = rect().adjusted(padding, 0, -padding, 0);
+    const bool roomy = fontMetrics().horizontalAdvance(text()) + 2 * padding <= width();
+    const int inset = roomy ? padding : TightPadding;
+    const QRect textRect = rect().adjusted(inset, 0, -inset, 0);
     painter.setPen(colour(shown.text));
     painter.drawText(textRect, Qt::AlignCenter, fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()));
 

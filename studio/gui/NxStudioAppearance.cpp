@@ -64,7 +64,7 @@ QVector<Language> languages()
         {5, QStringLiteral("it"), QStringLiteral("Italiano")},
         {6, QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")},
         {7, QStringLiteral("ja"), QStringLiteral("日本語")},
-        {8, QStringLiteral("yue"), QStringLiteral("廣東話")},
+        {8, QStringLiteral("zh_HK"), QStringLiteral("廣東話")},
         {10, QStringLiteral("ru"), QStringLiteral("Русский")},
         {11, QStringLiteral("nl"), QStringLiteral("Nederlands")},
         {12, QStringLiteral("ar"), QStringLiteral("العربية")},

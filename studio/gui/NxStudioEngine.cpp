@@ -8,9 +8,8 @@
 QString NxStudioEngine::line()
 {
     const QString server = NxRemoteSettings::shownServer();
-    if (server.isEmpty())
-        return QCoreApplication::translate("NxStudioEngine", "Speech engine: this computer");
-    return QCoreApplication::translate("NxStudioEngine", "Speech engine: %1").arg(server);
+    return server.isEmpty() ? QCoreApplication::translate("NxStudioEngine", "Speech engine: this computer")
+                            : QCoreApplication::translate("NxStudioEngine", "Speech engine: %1").arg(server);
 }
 
 QString NxStudioEngine::refusal(const QString& language)

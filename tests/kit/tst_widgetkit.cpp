@@ -285,6 +285,30 @@ private slots:
         }
     }
 
+    // A fixed-width button gives a long text (a voice's name) the room up to a few pixels from its
+    // edges before shortening it: the ink spans as much as in a button wide enough.
+    void aLongTextUsesTheButtonsWidthBeforeItIsShortened()
+    {
+        QWidget parent;
+        auto ink = [&](int width) {
+            NxPushButton* button = NxPushButton::CreatePrimaryButton(&parent, NButtonSize24);
+            button->setText(QStringLiteral("Shanshan"));
+            button->setFixedSize(width, NButtonSize24);
+            const QImage image = shot(button);
+            // Columns whose middle rows differ from the button's own fill beside the text.
+            const QColor fill = image.pixelColor(4, image.height() / 2);
+            int left = width, right = -1;
+            for (int x = 4; x < width - 4; ++x)
+                for (int y = 6; y < image.height() - 6; ++y)
+                    if (!near(image.pixel(x, y), fill, 30))
+                        left = std::min(left, x), right = std::max(right, x);
+            return right - left + 1;
+        };
+        const int roomy = ink(200);
+        QVERIFY(roomy > 40);
+        QCOMPARE(ink(74), roomy);
+    }
+
     void sliderSnapsToTheNearestStep_data()
     {
         // press, then (when >= 0) drag to, as fractions of the width

@@ -7,18 +7,37 @@
 
 #include <cstdio>
 
+namespace
+{
+QString& pageLanguage()
+{
+    static QString code;
+    return code;
+}
+}
+
 QString outputFolder(int argc, char** argv)
 {
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return QString();
     }
-    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    return outputFolder(QString::fromLocal8Bit(argv[1]));
+}
+
+QString outputFolder(const QString& argument)
+{
+    const QString folder = QDir(argument).absolutePath();
     if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(argument));
         return QString();
     }
     return folder;
+}
+
+void setPageLanguage(const QString& code)
+{
+    pageLanguage() = code;
 }
 
 void settleEvents()
@@ -29,7 +48,8 @@ void settleEvents()
 
 void writePage(const QImage& image, const QString& folder, const QString& name, const QString& skin)
 {
-    const QString path = folder + QLatin1Char('/') + name + QLatin1Char('-') + skin + QStringLiteral(".png");
+    const QString language = pageLanguage().isEmpty() ? QString() : QLatin1Char('-') + pageLanguage();
+    const QString path = folder + QLatin1Char('/') + name + QLatin1Char('-') + skin + language + QStringLiteral(".png");
     image.save(path);
     std::printf("%s\n", qPrintable(path));
     std::fflush(stdout);

@@ -2,6 +2,6 @@
 
 #include <QString>
 
-// The speech-to-text parameter dialog as opened, with the timeline choice
-// disabled, and in a long translation that breaks the check box's text.
+// The speech-to-text parameter dialog as opened and with the timeline choice
+// disabled.
 void renderSpeechToTextParam(const QString& folder, const QString& skin);

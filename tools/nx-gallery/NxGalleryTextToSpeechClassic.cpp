@@ -6,35 +6,8 @@
 #include "NxRadioButton.h"
 #include "NxTextToSpeechParamDlg.h"
 
-#include <QCoreApplication>
-#include <QHash>
-
 namespace
 {
-// The German words of the page in a long language; the controls keep their
-// designed sizes, so this page shows which words a translation must shorten.
-QHash<QString, QString> germanTexts()
-{
-    return {
-        {"ParamSettings", "Parametereinstellungen"},
-        {"tone", "Stimme"},
-        {"paramSettings", "Parameter"},
-        {"intonation:", "Tonhöhe:"},
-        {"speeakrate:", "Sprechtempo:"},
-        {"lowTone", "Tief"},
-        {"normalTone", "Normal"},
-        {"HighTone", "Hoch"},
-        {"lowSpeak", "Langsam"},
-        {"normalSpeak", "Normal"},
-        {"HighSpeak", "Schnell"},
-        {"Confirm", "Bestätigen"},
-        {"Try Listen", "Probehören"},
-        {"tips: Support Chinese And English Tranfer", "Hinweis: Chinesischer und englischer Text werden unterstützt"},
-        {"tips: only Support EnglishTransfer", "Hinweis: nur englischer Text wird unterstützt"},
-    };
-}
-
-
 // Emily, the low tone and the fast rate, clicked as a user would.
 void chooseSomething(NxTextToSpeechParamDlg& dialog)
 {
@@ -55,12 +28,4 @@ void renderTextToSpeechClassic(const QString& folder, const QString& skin)
         chooseSomething(dialog);
         writePage(&dialog, folder, QStringLiteral("tts-classic-chosen"), skin);
     }
-    NxGalleryTranslator german(germanTexts());
-    QCoreApplication::installTranslator(&german);
-    {
-        NxTextToSpeechParamDlg dialog(nullptr);
-        chooseSomething(dialog);
-        writePage(&dialog, folder, QStringLiteral("tts-classic-german"), skin);
-    }
-    QCoreApplication::removeTranslator(&german);
 }

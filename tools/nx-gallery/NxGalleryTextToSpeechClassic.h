@@ -2,6 +2,5 @@
 
 #include <QString>
 
-// The classic text-to-speech parameter dialog as opened, with a choice made,
-// and in a German translation whose longer words widen their controls.
+// The classic text-to-speech parameter dialog as opened and with a choice made.
 void renderTextToSpeechClassic(const QString& folder, const QString& skin);

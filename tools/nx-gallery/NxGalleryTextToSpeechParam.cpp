@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QHash>
 #include <QMouseEvent>
 #include <QThreadPool>
 
@@ -95,27 +94,6 @@ private:
     INxTextToSpeechAuditionObserver* m_observer = nullptr;
 };
 
-// A German translation long enough to wrap the check box.
-QHash<QString, QString> germanTexts()
-{
-    return {
-        {"Text-to-Speech parameter selection tip", "Parameter für die Sprachausgabe"},
-        {"What language is this title in?", "In welcher Sprache ist dieser Titel?"},
-        {"Voice Name: ", "Stimme: "},
-        {"Parameter Settings:", "Parameter:"},
-        {"Speed:", "Tempo:"},
-        {"Pitch:", "Tonhöhe:"},
-        {"slow", "langsam"},
-        {"fast", "schnell"},
-        {"low", "tief"},
-        {"high", "hoch"},
-        {"Transcriptions are automatically matched to the timeline",
-         "Transkriptionen werden automatisch an der Zeitleiste ausgerichtet und eingefügt"},
-        {"Cancel", "Abbrechen"},
-        {"English (US)", "Englisch (USA)"},
-    };
-}
-
 void save(QWidget* widget, const QString& folder, const QString& name, const QString& skin)
 {
     widget->show();
@@ -162,13 +140,6 @@ void renderTextToSpeechParam(const QString& folder, const QString& skin)
         combo->setCurrentIndex(combo->findText(QLatin1String(EmptyLanguage)));
         save(&dialog, folder, QStringLiteral("tts-param-empty"), skin);
     }
-    NxGalleryTranslator german(germanTexts());
-    QCoreApplication::installTranslator(&german);
-    {
-        NxTextToSpeechParamDialog dialog(nullptr);
-        save(&dialog, folder, QStringLiteral("tts-param-german"), skin);
-    }
-    QCoreApplication::removeTranslator(&german);
     // Back to the library's own services for the pages after these.
     INxTextToSpeechQuery::setFactory(nullptr);
     INxTextToSpeechAudition::setFactory(nullptr);

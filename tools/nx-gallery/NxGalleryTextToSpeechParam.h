@@ -3,6 +3,5 @@
 #include <QString>
 
 // The voice-list text-to-speech parameter dialog as opened with a grid of
-// voices, during a preview, for a language without voices, and in a long
-// translation that breaks the check box's text.
+// voices, during a preview and for a language without voices.
 void renderTextToSpeechParam(const QString& folder, const QString& skin);

@@ -1,7 +1,8 @@
 // Renders both task tabs with a row in every state, their hover, pressed and
 // busy buttons, the empty tabs, the delete question, and the whole service
-// window on each tab with its purchase tip and close question, in both skins:
-//   QT_QPA_PLATFORM=offscreen build/tools/nx-gallery/nx-gallery <output folder>
+// window on each tab with its purchase tip and close question, in both skins,
+// in English (US) or in the interface languages asked for:
+//   QT_QPA_PLATFORM=offscreen build/tools/nx-gallery/nx-gallery [--language de,ja] <output folder>
 
 #include "NxGalleryOutput.h"
 #include "NxShowcaseManager.h"
@@ -22,9 +23,11 @@
 #include "NxTextToSpeechWidget.h"
 #include "NxTimelineClip.h"
 #include "NxTitleClip.h"
+#include "NxTranslations.h"
 #include "NxWidget.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -286,7 +289,29 @@ void Gallery::render(int skin, const QString& skinName)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QString folder = outputFolder(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Renders the module's pages into PNG files."));
+    parser.addHelpOption();
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Renders every page in interface language <CODE> too (repeatable, or a comma list): %1.")
+            .arg(NxTranslations::codes().join(QStringLiteral(", "))),
+        QStringLiteral("CODE"));
+    parser.addOption(languageOption);
+    parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Where the pages are written."));
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+    QStringList languages;
+    for (const QString& value : parser.values(languageOption))
+        languages << value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString& code : qAsConst(languages)) {
+        if (!NxTranslations::codes().contains(code)) {
+            std::fprintf(stderr, "no interface language %s\n", qPrintable(code));
+            return 2;
+        }
+    }
+    const QString folder = outputFolder(parser.positionalArguments().first());
     if (folder.isEmpty())
         return 2;
     // Keep the user's own data folder out of it.
@@ -296,7 +321,18 @@ int main(int argc, char** argv)
     NxShowcaseTextToSpeechManager::install();
 
     Gallery gallery(folder);
-    gallery.render(0, QStringLiteral("dark"));
-    gallery.render(1, QStringLiteral("light"));
+    const auto renderBothSkins = [&gallery] {
+        gallery.render(0, QStringLiteral("dark"));
+        gallery.render(1, QStringLiteral("light"));
+    };
+    if (languages.isEmpty()) {
+        NxTranslations::use(QStringLiteral("en_US")); // the studio's first language
+        renderBothSkins();
+    }
+    for (const QString& code : qAsConst(languages)) {
+        NxTranslations::use(code);
+        setPageLanguage(code);
+        renderBothSkins();
+    }
     return 0;
 }

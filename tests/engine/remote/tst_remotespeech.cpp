@@ -228,6 +228,29 @@ private slots:
         }
     }
 
+    // Japanese and Chinese write no spaces: cues are cut between characters, punctuation and Latin
+    // names kept with theirs, in lines of at most 16 characters.
+    void unspacedScriptsAreCutBetweenCharacters()
+    {
+        const QString japanese = QStringLiteral("今日はとても良い天気ですね。みんなで公園へ散歩に行きましょう！");
+        const QString chinese = QStringLiteral("我用iPhone拍了一张照片，然后发给了我最好的朋友。");
+        start();
+        m_server.setTranscript(transcript({{0.0, 6.0, japanese}, {6.2, 12.0, chinese}}));
+        const int id = m_manager->addMaterialTask(m_short.get(), QStringLiteral("ja"));
+        QCOMPARE(ended(id).state, int(Info::Completed));
+        const QString path = file(QStringLiteral("out/unspaced.srt"));
+        m_manager->exportSubtitles(id, path);
+        QStringList lines;
+        for (const QString& block : QString::fromUtf8(bytesOf(path)).split("\n\n", Qt::SkipEmptyParts))
+            lines += block.split('\n').mid(2);
+        QVERIFY2(lines.size() >= 4, qPrintable(lines.join('|')));
+        for (const QString& line : qAsConst(lines))
+            QVERIFY2(line.size() <= 16 && !line.contains(' ') && !QStringLiteral("。！，").contains(line.front()),
+                     qPrintable(line));
+        QCOMPARE(lines.join(QString()), japanese + chinese);
+        QVERIFY2(lines.join('|').contains("iPhone"), qPrintable(lines.join('|')));
+    }
+
     // The server holds the upload at its start, then its answer, until the test has seen each reported.
     // The sockets' buffers take in some 4 MB (the system's largest send buffer): the upload is twice that.
     void eachStageIsReportedInItsTurnWithTheUploadGrowing()
