@@ -4,7 +4,7 @@
 
 // Which engine the speech services run on, as the window's status bar and
 // the subcommands say it: the factories' own choice (NxRemoteSettings),
-// read when asked.
+// read when asked, in the interface language.
 namespace NxStudioEngine
 {
 // "Speech engine: this computer", or "Speech engine: " and the server's URL

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -18,29 +19,30 @@
 NxStudioExportDialog::NxStudioExportDialog(NxStudioTimeline* timeline, QWidget* parent)
     : QDialog(parent), m_timeline(timeline)
 {
-    setWindowTitle(tr("Export video"));
     m_destination = new QLineEdit(QDir::home().filePath(tr("Video.mp4")), this);
-    auto* browse = new QPushButton(tr("Browse\u2026"), this);
-    connect(browse, &QPushButton::clicked, this, &NxStudioExportDialog::browse);
+    m_destinationLabel = new QLabel(this);
+    m_browse = new QPushButton(this);
+    connect(m_browse, &QPushButton::clicked, this, &NxStudioExportDialog::browse);
     auto* where = new QHBoxLayout;
     where->addWidget(m_destination);
-    where->addWidget(browse);
-    m_burn = new QCheckBox(tr("Burn subtitles into the picture"), this);
+    where->addWidget(m_browse);
+    m_burn = new QCheckBox(this);
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, 1000);
     m_progress->setTextVisible(false);
     m_remaining = new QLabel(this);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_buttons->addButton(tr("Export"), QDialogButtonBox::AcceptRole);
+    m_start = m_buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &NxStudioExportDialog::startExport);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &NxStudioExportDialog::reject);
 
     auto* form = new QFormLayout(this);
-    form->addRow(tr("File:"), where);
+    form->addRow(m_destinationLabel, where);
     form->addRow(QString(), m_burn);
     form->addRow(m_progress);
     form->addRow(m_remaining);
     form->addRow(m_buttons);
+    retranslateUi();
 
     connect(&m_export, &NxStudioExport::progressed, this, &NxStudioExportDialog::showProgress);
     connect(&m_export, &NxStudioExport::finished, this, &NxStudioExportDialog::exportFinished);
@@ -89,8 +91,33 @@ void NxStudioExportDialog::startExport()
 void NxStudioExportDialog::showProgress(double fraction, qint64 remaining)
 {
     m_progress->setValue(int(fraction * 1000));
-    m_remaining->setText(remaining < 0 ? tr("Estimating the time left\u2026")
-                                       : tr("About %1 left").arg(NxStudioTimeText::seconds((remaining + 999) / 1000)));
+    m_remainingTime = remaining;
+    showRemaining();
+}
+
+void NxStudioExportDialog::showRemaining()
+{
+    m_remaining->setText(m_remainingTime < 0
+                             ? tr("Estimating the time left\u2026")
+                             : tr("About %1 left").arg(NxStudioTimeText::seconds((m_remainingTime + 999) / 1000)));
+}
+
+void NxStudioExportDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void NxStudioExportDialog::retranslateUi()
+{
+    // The file name stays as the user may have typed it.
+    setWindowTitle(tr("Export video"));
+    m_destinationLabel->setText(tr("File:"));
+    m_browse->setText(tr("Browse\u2026"));
+    m_burn->setText(tr("Burn subtitles into the picture"));
+    m_start->setText(tr("Export"));
+    showRemaining();
 }
 
 void NxStudioExportDialog::exportFinished(NxStudioExport::Outcome outcome)
@@ -115,14 +142,12 @@ void NxStudioExportDialog::setRunning(bool running)
     m_destination->setEnabled(!running);
     m_burn->setEnabled(!running);
     m_buttons->button(QDialogButtonBox::Cancel)->setDefault(running);
-    for (QAbstractButton* button : m_buttons->buttons()) {
-        if (m_buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
-            button->setEnabled(!running);
-    }
+    m_start->setEnabled(!running);
     m_progress->setVisible(running);
     m_remaining->setVisible(running);
     if (running) {
         m_progress->setValue(0);
-        m_remaining->setText(tr("Estimating the time left\u2026"));
+        m_remainingTime = -1;
+        showRemaining();
     }
 }

@@ -21,6 +21,7 @@
 #include "NxStudioTimelineView.h"
 #include "NxTimelineClip.h"
 
+#include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -53,6 +54,7 @@ constexpr int MessageMilliseconds = 10000;
 const QString Section = QStringLiteral("Studio");
 const QString GeometryKey = QStringLiteral("Geometry");
 const QString StateKey = QStringLiteral("WindowState");
+const QString RightToLeftKey = QStringLiteral("WindowStateRightToLeft");
 const QString RecentKey = QStringLiteral("RecentProjects");
 constexpr int MostRecent = 10;
 constexpr int AutosaveMilliseconds = 3 * 60 * 1000;
@@ -117,7 +119,7 @@ NxStudioMainWindow::NxStudioMainWindow()
     });
     m_autosaveTimer.setInterval(AutosaveMilliseconds);
     connect(&m_autosaveTimer, &QTimer::timeout, this, &NxStudioMainWindow::autosave);
-    updateTitle();
+    retranslateUi();
     connect(m_bin.get(), &NxStudioMediaBin::importFailed, this, [this](const QString& path, const QString& reason) {
         NX_LOG_ERROR("cannot import %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
         showMessage(tr("%1 cannot be imported: %2").arg(QFileInfo(path).fileName(), reason));
@@ -146,6 +148,9 @@ void NxStudioMainWindow::createPanels()
     scroller->setWidget(m_timelineView);
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
+    // Time runs left to right in every interface language, as in the monitor: the
+    // timeline does not mirror (its texts still read in the language's direction).
+    scroller->setLayoutDirection(Qt::LeftToRight);
     m_monitor = new NxStudioMonitor(m_timeline.get(), this);
     m_centre = new QSplitter(Qt::Vertical, this);
     m_centre->setObjectName(QStringLiteral("MonitorSplit"));
@@ -162,12 +167,13 @@ void NxStudioMainWindow::createPanels()
             [this] { showMessage(tr("Clips cannot overlap, and stay on tracks of their kind.")); });
 
     m_binView = new NxStudioMediaBinView(m_bin.get(), this);
-    auto* dock = new QDockWidget(tr("Media bin"), this);
-    dock->setObjectName(QStringLiteral("MediaBinDock"));
-    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
-    dock->setWidget(m_binView);
-    addDockWidget(Qt::LeftDockWidgetArea, dock);
-    resizeDocks({dock}, {BinWidth}, Qt::Horizontal);
+    m_binDock = new QDockWidget(this);
+    m_binDock->setObjectName(QStringLiteral("MediaBinDock"));
+    m_binDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
+    m_binDock->setWidget(m_binView);
+    // At the side lines start from.
+    addDockWidget(isRightToLeft() ? Qt::RightDockWidgetArea : Qt::LeftDockWidgetArea, m_binDock);
+    resizeDocks({m_binDock}, {BinWidth}, Qt::Horizontal);
     connect(m_binView, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         addToTimeline({index.data(NxStudioMediaBin::IdRole).toInt()}, m_timeline->playhead());
     });
@@ -191,118 +197,193 @@ QList<INxAbstractMedia*> NxStudioMainWindow::chosenMaterials() const
     return materials;
 }
 
+void NxStudioMainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    else if (event->type() == QEvent::LayoutDirectionChange)
+        mirrorDocks();
+    QMainWindow::changeEvent(event);
+}
+
+void NxStudioMainWindow::mirrorDocks()
+{
+    const Qt::DockWidgetArea area = dockWidgetArea(m_binDock);
+    if (m_binDock->isFloating() || (area != Qt::LeftDockWidgetArea && area != Qt::RightDockWidgetArea))
+        return;
+    const int width = m_binDock->width();
+    addDockWidget(area == Qt::LeftDockWidgetArea ? Qt::RightDockWidgetArea : Qt::LeftDockWidgetArea, m_binDock);
+    resizeDocks({m_binDock}, {width}, Qt::Horizontal);
+}
+
+void NxStudioMainWindow::retranslateUi()
+{
+    for (const auto& [action, source] : qAsConst(m_captions))
+        action->setText(tr(source));
+    updateUndoTexts();
+    m_binDock->setWindowTitle(tr("Media bin"));
+    m_engine->setText(NxStudioEngine::line());
+    updateReading();
+    // Only the idle text is the window's own to say again; news stays as it was told.
+    const bool idle = statusBar()->currentMessage() == m_idle;
+    m_idle = tr("Ready");
+    if (idle)
+        statusBar()->showMessage(m_idle);
+    updateTitle();
+}
+
+QMenu* NxStudioMainWindow::captionedMenu(QMenu* parent, const char* source)
+{
+    QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+    m_captions.append({menu->menuAction(), source});
+    return menu;
+}
+
+template <typename... Slot>
+QAction* NxStudioMainWindow::captionedAction(QMenu* menu, const char* source, Slot&&... slot)
+{
+    QAction* action = menu->addAction(QString(), std::forward<Slot>(slot)...);
+    m_captions.append({action, source});
+    return action;
+}
+
+QAction* NxStudioMainWindow::undoAction(bool redo)
+{
+    QUndoStack* stack = m_timeline->undoStack();
+    auto* action = new QAction(this);
+    action->setEnabled(redo ? stack->canRedo() : stack->canUndo());
+    connect(stack, redo ? &QUndoStack::canRedoChanged : &QUndoStack::canUndoChanged, action, &QAction::setEnabled);
+    connect(stack, redo ? &QUndoStack::redoTextChanged : &QUndoStack::undoTextChanged, this,
+            &NxStudioMainWindow::updateUndoTexts);
+    connect(action, &QAction::triggered, stack, redo ? &QUndoStack::redo : &QUndoStack::undo);
+    return action;
+}
+
+void NxStudioMainWindow::updateUndoTexts()
+{
+    const auto caption = [](const QString& verb, const QString& command) {
+        return command.isEmpty() ? verb : verb + QLatin1Char(' ') + command;
+    };
+    const QUndoStack* stack = m_timeline->undoStack();
+    m_undo->setText(caption(tr("Undo"), stack->undoText()));
+    m_redo->setText(caption(tr("Redo"), stack->redoText()));
+}
+
 void NxStudioMainWindow::createFileMenu()
 {
-    QMenu* menu = menuBar()->addMenu(tr("&File"));
-    menu->addAction(tr("New"), this, &NxStudioMainWindow::newProject)->setShortcut(QKeySequence::New);
-    menu->addAction(tr("Open\u2026"), this, &NxStudioMainWindow::chooseProject)->setShortcut(QKeySequence::Open);
-    m_recentMenu = menu->addMenu(tr("Open Recent"));
+    QMenu* menu = captionedMenu(nullptr, QT_TR_NOOP("&File"));
+    captionedAction(menu, QT_TR_NOOP("New"), this, &NxStudioMainWindow::newProject)->setShortcut(QKeySequence::New);
+    captionedAction(menu, QT_TR_NOOP("Open\u2026"), this, &NxStudioMainWindow::chooseProject)
+        ->setShortcut(QKeySequence::Open);
+    m_recentMenu = captionedMenu(menu, QT_TR_NOOP("Open Recent"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &NxStudioMainWindow::fillRecentMenu);
     fillRecentMenu();
-    menu->addAction(tr("Save"), this, &NxStudioMainWindow::save)->setShortcut(QKeySequence::Save);
-    menu->addAction(tr("Save As\u2026"), this, &NxStudioMainWindow::saveAs)
+    captionedAction(menu, QT_TR_NOOP("Save"), this, &NxStudioMainWindow::save)->setShortcut(QKeySequence::Save);
+    captionedAction(menu, QT_TR_NOOP("Save As\u2026"), this, &NxStudioMainWindow::saveAs)
         ->setShortcut(QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_S));
     menu->addSeparator();
-    QAction* import = menu->addAction(tr("Import\u2026"), this, &NxStudioMainWindow::chooseFiles);
-    import->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_I));
-    menu->addAction(tr("Relink media\u2026"), this, &NxStudioMainWindow::relinkMedia);
-    menu->addAction(tr("Export subtitles\u2026"), this, &NxStudioMainWindow::exportSubtitles);
-    QAction* exportVideo = menu->addAction(tr("Export video\u2026"), this, [this] {
+    captionedAction(menu, QT_TR_NOOP("Import\u2026"), this, &NxStudioMainWindow::chooseFiles)
+        ->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_I));
+    captionedAction(menu, QT_TR_NOOP("Relink media\u2026"), this, &NxStudioMainWindow::relinkMedia);
+    captionedAction(menu, QT_TR_NOOP("Export subtitles\u2026"), this, &NxStudioMainWindow::exportSubtitles);
+    captionedAction(menu, QT_TR_NOOP("Export video\u2026"), this, [this] {
         NxStudioExportDialog dialog(m_timeline.get(), this);
         dialog.exec();
-    });
-    exportVideo->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_M));
+    })->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_M));
     menu->addSeparator();
-    QAction* quit = menu->addAction(tr("Quit"), this, &QWidget::close);
-    quit->setShortcut(QKeySequence::Quit);
+    captionedAction(menu, QT_TR_NOOP("Quit"), this, &QWidget::close)->setShortcut(QKeySequence::Quit);
 }
 
 void NxStudioMainWindow::createEditMenu()
 {
-    QMenu* menu = menuBar()->addMenu(tr("&Edit"));
-    QUndoStack* stack = m_timeline->undoStack();
-    QAction* undo = stack->createUndoAction(this, tr("Undo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = stack->createRedoAction(this, tr("Redo"));
-    redo->setShortcut(QKeySequence::Redo);
-    menu->addAction(undo);
-    menu->addAction(redo);
+    QMenu* menu = captionedMenu(nullptr, QT_TR_NOOP("&Edit"));
+    m_undo = undoAction(false);
+    m_undo->setShortcut(QKeySequence::Undo);
+    m_redo = undoAction(true);
+    m_redo->setShortcut(QKeySequence::Redo);
+    menu->addAction(m_undo);
+    menu->addAction(m_redo);
     menu->addSeparator();
-    QAction* remove = menu->addAction(tr("Delete"), this,
+    QAction* remove = captionedAction(menu, QT_TR_NOOP("Delete"), this,
                                       [this] { m_timeline->removeClips(m_timeline->selection()); });
     remove->setShortcuts({QKeySequence::Delete, QKeySequence(Qt::Key_Backspace)});
     remove->setEnabled(false);
     connect(m_timeline.get(), &NxStudioTimeline::selectionChanged, remove,
             [this, remove] { remove->setEnabled(!m_timeline->selection().isEmpty()); });
-    QAction* all = menu->addAction(tr("Select all clips"), this,
-                                   [this] { m_timeline->setSelection(m_timeline->clips()); });
-    all->setShortcut(QKeySequence::SelectAll);
+    captionedAction(menu, QT_TR_NOOP("Select all clips"), this,
+                    [this] { m_timeline->setSelection(m_timeline->clips()); })
+        ->setShortcut(QKeySequence::SelectAll);
 }
 
 void NxStudioMainWindow::createTimelineMenu()
 {
-    QMenu* menu = menuBar()->addMenu(tr("&Timeline"));
-    QAction* add = menu->addAction(tr("Add to timeline"), this, [this] {
+    QMenu* menu = captionedMenu(nullptr, QT_TR_NOOP("&Timeline"));
+    captionedAction(menu, QT_TR_NOOP("Add to timeline"), this, [this] {
         addToTimeline(m_binView->selectedIds(), m_timeline->playhead());
-    });
-    add->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_E));
-    QAction* title = menu->addAction(tr("Add title\u2026"), this, &NxStudioMainWindow::addTitle);
-    title->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_T));
+    })->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_E));
+    captionedAction(menu, QT_TR_NOOP("Add title\u2026"), this, &NxStudioMainWindow::addTitle)
+        ->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_T));
     menu->addSeparator();
-    QAction* zoomIn = menu->addAction(tr("Zoom in"), this, [this] { m_timelineView->zoom(1); });
-    zoomIn->setShortcut(QKeySequence::ZoomIn);
-    QAction* zoomOut = menu->addAction(tr("Zoom out"), this, [this] { m_timelineView->zoom(-1); });
-    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    captionedAction(menu, QT_TR_NOOP("Zoom in"), this, [this] { m_timelineView->zoom(1); })
+        ->setShortcut(QKeySequence::ZoomIn);
+    captionedAction(menu, QT_TR_NOOP("Zoom out"), this, [this] { m_timelineView->zoom(-1); })
+        ->setShortcut(QKeySequence::ZoomOut);
 }
 
 void NxStudioMainWindow::createPlaybackMenu()
 {
     // Window-wide keys; text fields keep theirs, as they claim them first.
-    QMenu* menu = menuBar()->addMenu(tr("&Playback"));
+    QMenu* menu = captionedMenu(nullptr, QT_TR_NOOP("&Playback"));
     NxStudioMonitor* monitor = m_monitor;
-    QAction* play = menu->addAction(tr("Play/pause"), monitor, &NxStudioMonitor::togglePlay);
-    play->setShortcut(QKeySequence(Qt::Key_Space));
-    menu->addAction(tr("Step back one frame"), monitor, [monitor] { monitor->step(-1); })
+    captionedAction(menu, QT_TR_NOOP("Play/pause"), monitor, &NxStudioMonitor::togglePlay)
+        ->setShortcut(QKeySequence(Qt::Key_Space));
+    // Left and right go back and forth in time, whose axis runs left to right in every language.
+    captionedAction(menu, QT_TR_NOOP("Step back one frame"), monitor, [monitor] { monitor->step(-1); })
         ->setShortcut(QKeySequence(Qt::Key_Left));
-    menu->addAction(tr("Step forward one frame"), monitor, [monitor] { monitor->step(1); })
+    captionedAction(menu, QT_TR_NOOP("Step forward one frame"), monitor, [monitor] { monitor->step(1); })
         ->setShortcut(QKeySequence(Qt::Key_Right));
     menu->addSeparator();
-    menu->addAction(tr("Go to start"), monitor, &NxStudioMonitor::goToStart)->setShortcut(QKeySequence(Qt::Key_Home));
-    menu->addAction(tr("Go to end"), monitor, &NxStudioMonitor::goToEnd)->setShortcut(QKeySequence(Qt::Key_End));
+    captionedAction(menu, QT_TR_NOOP("Go to start"), monitor, &NxStudioMonitor::goToStart)
+        ->setShortcut(QKeySequence(Qt::Key_Home));
+    captionedAction(menu, QT_TR_NOOP("Go to end"), monitor, &NxStudioMonitor::goToEnd)
+        ->setShortcut(QKeySequence(Qt::Key_End));
 }
 
 void NxStudioMainWindow::createSpeechMenu()
 {
-    QMenu* menu = menuBar()->addMenu(tr("&Speech"));
+    QMenu* menu = captionedMenu(nullptr, QT_TR_NOOP("&Speech"));
     NxStudioSpeech* speech = m_speech.get();
     // Ctrl+Alt+T and Ctrl+Alt+L belong to the desktop (a terminal, the screen lock).
-    menu->addAction(tr("Speech to text\u2026"), speech, [this, speech] { speech->speechToText(chosenMaterials()); })
+    captionedAction(menu, QT_TR_NOOP("Speech to text\u2026"), speech,
+                    [this, speech] { speech->speechToText(chosenMaterials()); })
         ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_S));
-    menu->addAction(tr("Text to speech\u2026"), speech, [speech] { speech->textToSpeech(false); })
+    captionedAction(menu, QT_TR_NOOP("Text to speech\u2026"), speech, [speech] { speech->textToSpeech(false); })
         ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_V));
-    menu->addAction(tr("Text to speech (classic)\u2026"), speech, [speech] { speech->textToSpeech(true); })
+    captionedAction(menu, QT_TR_NOOP("Text to speech (classic)\u2026"), speech,
+                    [speech] { speech->textToSpeech(true); })
         ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_C));
     menu->addSeparator();
-    menu->addAction(tr("Voice-text services"), speech, &NxStudioSpeech::showServices)
+    captionedAction(menu, QT_TR_NOOP("Voice-text services"), speech, &NxStudioSpeech::showServices)
         ->setShortcut(QKeySequence(Qt::CTRL + Qt::ALT + Qt::Key_W));
 }
 
 void NxStudioMainWindow::createViewMenu()
 {
-    m_viewMenu = menuBar()->addMenu(tr("&View"));
-    QMenu* skins = m_viewMenu->addMenu(tr("Skin"));
+    m_viewMenu = captionedMenu(nullptr, QT_TR_NOOP("&View"));
+    QMenu* skins = captionedMenu(m_viewMenu, QT_TR_NOOP("Skin"));
     m_skins = new QActionGroup(this);
-    const std::pair<int, QString> skinNames[] = {{NxSkinPalette::DarkSkin, tr("Dark")},
-                                                 {NxSkinPalette::LightSkin, tr("Light")}};
+    const std::pair<int, const char*> skinNames[] = {{NxSkinPalette::DarkSkin, QT_TR_NOOP("Dark")},
+                                                     {NxSkinPalette::LightSkin, QT_TR_NOOP("Light")}};
     for (const auto& [kind, name] : skinNames) {
-        QAction* action = skins->addAction(name, this, [kind = kind] { NxStudioAppearance::setSkin(kind); });
+        QAction* action = captionedAction(skins, name, this, [kind = kind] { NxStudioAppearance::setSkin(kind); });
         action->setCheckable(true);
         action->setData(kind);
         m_skins->addAction(action);
     }
     applySkin(NxStudioAppearance::skin());
 
-    QMenu* languages = m_viewMenu->addMenu(tr("Interface language"));
+    // Each language by its own name, whichever the interface speaks.
+    QMenu* languages = captionedMenu(m_viewMenu, QT_TR_NOOP("Interface language"));
     auto* languageGroup = new QActionGroup(this);
     for (const NxStudioAppearance::Language& language : NxStudioAppearance::languages()) {
         QAction* action = languages->addAction(language.name, this, [this, language] {
@@ -314,7 +395,8 @@ void NxStudioMainWindow::createViewMenu()
         languageGroup->addAction(action);
     }
     m_viewMenu->addSeparator();
-    m_viewMenu->addAction(findChild<QDockWidget*>(QStringLiteral("MediaBinDock"))->toggleViewAction());
+    // Its text is the dock's title.
+    m_viewMenu->addAction(m_binDock->toggleViewAction());
 }
 
 void NxStudioMainWindow::createStatusBar()
@@ -323,28 +405,34 @@ void NxStudioMainWindow::createStatusBar()
     m_reading->hide();
     m_playhead = new QLabel(NxStudioTimeText::tenths(0), this);
     // As the factories choose when they make the services' task managers.
-    auto* engine = new QLabel(NxStudioEngine::line(), this);
+    m_engine = new QLabel(this);
     // The permanent fields stand apart from each other like columns.
     constexpr int FieldGap = 12;
-    for (QLabel* field : {engine, m_reading, m_playhead}) {
+    for (QLabel* field : {m_engine, m_reading, m_playhead}) {
         field->setContentsMargins(FieldGap, 0, 0, 0);
         statusBar()->addPermanentWidget(field);
     }
-    statusBar()->showMessage(tr("Ready"));
-    connect(m_bin.get(), &NxStudioMediaBin::readingCountChanged, this, [this](int count) {
-        m_reading->setText(tr("Reading %n file(s)\u2026", "", count));
-        m_reading->setVisible(count > 0);
-    });
+    connect(m_bin.get(), &NxStudioMediaBin::readingCountChanged, this, &NxStudioMainWindow::updateReading);
     connect(m_timeline.get(), &NxStudioTimeline::playheadChanged, this, [this](qint64 frame) {
         m_playhead->setText(NxStudioTimeText::tenths(NxStudioTimeline::FrameRate.framesToSecondsF(frame)));
     });
+}
+
+void NxStudioMainWindow::updateReading()
+{
+    const int count = m_bin->readingCount();
+    m_reading->setText(tr("Reading %n file(s)\u2026", "", count));
+    m_reading->setVisible(count > 0);
 }
 
 void NxStudioMainWindow::restoreLayout()
 {
     const NxConfig& config = NxConfig::Instance();
     restoreGeometry(config.GetAppValue(Section, GeometryKey, false, QByteArray()).toByteArray());
-    restoreState(config.GetAppValue(Section, StateKey, false, QByteArray()).toByteArray());
+    // Kept in the other writing direction, the docks were on the other sides.
+    if (restoreState(config.GetAppValue(Section, StateKey, false, QByteArray()).toByteArray())
+        && config.GetAppValue(Section, RightToLeftKey, false, false).toBool() != isRightToLeft())
+        mirrorDocks();
     m_centre->restoreState(config.GetAppValue(Section, CentreKey, false, QByteArray()).toByteArray());
 }
 
@@ -353,6 +441,7 @@ void NxStudioMainWindow::saveLayout() const
     NxConfig& config = NxConfig::Instance();
     config.SetAppValue(Section, GeometryKey, saveGeometry(), false);
     config.SetAppValue(Section, StateKey, saveState(), false);
+    config.SetAppValue(Section, RightToLeftKey, isRightToLeft(), false);
     config.SetAppValue(Section, CentreKey, m_centre->saveState(), false);
 }
 

@@ -12,7 +12,9 @@ class NxStudioMonitor;
 class NxStudioSpeech;
 class NxStudioTimeline;
 class NxStudioTimelineView;
+class QAction;
 class QActionGroup;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -61,11 +63,26 @@ public:
     NxStudioSpeech* speech() const;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Sets every text the window shows in the interface language: at
+    // construction and whenever the language changes.
+    void retranslateUi();
+    // A menu or action whose text retranslateUi sets from `source` (marked with QT_TR_NOOP).
+    // `parent` null: a menu of the menu bar.
+    QMenu* captionedMenu(QMenu* parent, const char* source);
+    template <typename... Slot>
+    QAction* captionedAction(QMenu* menu, const char* source, Slot&&... slot);
+    // Undo or Redo followed by what it would undo or redo, as the undo stack names it.
+    QAction* undoAction(bool redo);
+    void updateUndoTexts();
+    void updateReading();
+    // Moves the media bin to the other side, as the writing direction changed.
+    void mirrorDocks();
     void createPanels();
     void createFileMenu();
     void createEditMenu();
@@ -108,8 +125,13 @@ private:
     NxStudioTimelineView* m_timelineView = nullptr;
     NxStudioMonitor* m_monitor = nullptr;
     QSplitter* m_centre = nullptr;
+    QDockWidget* m_binDock = nullptr;
     QMenu* m_viewMenu = nullptr;
     QMenu* m_recentMenu = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    // The menus and actions, each with the source text of its caption.
+    QList<QPair<QAction*, const char*>> m_captions;
     QActionGroup* m_skins = nullptr;
     QString m_projectPath;
     bool m_binEdited = false;
@@ -117,7 +139,10 @@ private:
     // one of that name is what an earlier process of the same number left.
     bool m_autosaveOwned = false;
     QTimer m_autosaveTimer;
+    QLabel* m_engine = nullptr;
     QLabel* m_reading = nullptr;
     QLabel* m_playhead = nullptr;
+    // What the status bar says while nothing happens, as last shown.
+    QString m_idle;
     bool m_binChosenLast = false;
 };

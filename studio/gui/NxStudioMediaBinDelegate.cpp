@@ -6,6 +6,7 @@
 #include "NxStudioTimeText.h"
 
 #include <QPainter>
+#include <QStyle>
 
 namespace
 {
@@ -66,11 +67,15 @@ void NxStudioMediaBinDelegate::paint(QPainter* painter, const QStyleOptionViewIt
         painter->fillRect(row, skin()->GetColor(C::State_Hover));
     }
 
-    // Icon.
-    const QRect icon(row.x() + Margin, row.y() + (row.height() - IconSize) / 2, IconSize, IconSize);
-    painter->drawImage(icon, m_icons.value(kind));
+    // Icon, then the name, then the length at the far end: from the right in a
+    // right-to-left language. `start` lays out as from the left, `visual` mirrors.
+    const QRect start(0, row.y(), row.width(), row.height());
+    const auto visual = [&](const QRect& rect) {
+        return QStyle::visualRect(option.direction, start, rect).translated(row.x(), 0);
+    };
+    const QRect icon(Margin, row.y() + (row.height() - IconSize) / 2, IconSize, IconSize);
+    painter->drawImage(visual(icon), m_icons.value(kind));
 
-    // Length, right-aligned; then the name in what is left.
     QFont font = option.font;
     font.setPixelSize(TextPixelSize);
     painter->setFont(font);
@@ -78,14 +83,16 @@ void NxStudioMediaBinDelegate::paint(QPainter* painter, const QStyleOptionViewIt
     const bool reading = kind == NxStudioMediaBin::Reading;
     const QString length = reading ? tr("Reading\u2026") : NxStudioTimeText::tenths(index.data(NxStudioMediaBin::SecondsRole).toDouble());
     const int lengthWidth = metrics.horizontalAdvance(length);
-    const QRect lengthRect(row.right() - Margin - lengthWidth, row.y(), lengthWidth, row.height());
+    const QRect lengthRect(start.right() - Margin - lengthWidth, row.y(), lengthWidth, row.height());
     painter->setPen(skin()->GetColor(C::Text_Icon_Tertiary));
-    painter->drawText(lengthRect, Qt::AlignVCenter | Qt::AlignRight, length);
+    painter->drawText(visual(lengthRect), Qt::AlignVCenter | Qt::AlignRight, length);
 
     const QRect name(icon.right() + 1 + TextGap, row.y(), lengthRect.left() - TextGap - icon.right() - 1 - TextGap,
                      row.height());
     painter->setPen(skin()->GetColor(reading ? C::Text_Icon_Tertiary : C::Text_Icon_Primary));
-    painter->drawText(name, Qt::AlignVCenter | Qt::AlignLeft,
+    // A file name reads in the direction it is written in, next to the icon.
+    painter->setLayoutDirection(Qt::LayoutDirectionAuto);
+    painter->drawText(visual(name), Qt::AlignVCenter | QStyle::visualAlignment(option.direction, Qt::AlignLeft),
                       metrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideMiddle, name.width()));
     painter->restore();
 }

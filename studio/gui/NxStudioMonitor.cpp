@@ -10,6 +10,7 @@
 
 #include <Mlt.h>
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -128,20 +129,19 @@ NxStudioMonitor::NxStudioMonitor(NxStudioTimeline* timeline, QWidget* parent)
     , m_renderer(std::make_unique<NxStudioFrameRenderer>())
 {
     setObjectName(QStringLiteral("NxStudioMonitor"));
+    // Transport controls and the time under the picture keep their order in
+    // every interface language: they follow the time axis, not the writing.
+    setLayoutDirection(Qt::LeftToRight);
     m_time->setAlignment(Qt::AlignCenter);
     m_time->setObjectName(QStringLiteral("MonitorTime"));
 
     auto* transport = new QHBoxLayout;
     transport->addStretch();
-    const std::pair<QString, std::function<void()>> buttons[] = {
-        {tr("Go to start"), [this] { goToStart(); }},
-        {tr("Step back one frame"), [this] { step(-1); }},
-        {tr("Play/pause"), [this] { togglePlay(); }},
-        {tr("Step forward one frame"), [this] { step(1); }},
-        {tr("Go to end"), [this] { goToEnd(); }}};
-    for (const auto& [tip, action] : buttons) {
+    const std::function<void()> buttons[] = {[this] { goToStart(); }, [this] { step(-1); },
+                                             [this] { togglePlay(); }, [this] { step(1); },
+                                             [this] { goToEnd(); }};
+    for (const auto& action : buttons) {
         auto* button = new QToolButton(this);
-        button->setToolTip(tip);
         button->setAutoRaise(true);
         button->setIconSize(QSize(IconSize, IconSize));
         button->setFocusPolicy(Qt::NoFocus);
@@ -158,6 +158,7 @@ NxStudioMonitor::NxStudioMonitor(NxStudioTimeline* timeline, QWidget* parent)
     layout->addWidget(m_screen, 1);
     layout->addWidget(m_time);
     layout->addLayout(transport);
+    retranslateUi();
     updateIcons();
     updateTime();
 
@@ -289,6 +290,21 @@ void NxStudioMonitor::display(qint64 position, const QImage& image)
     m_shownPosition = position;
     m_screen->update();
     emit frameShown(position);
+}
+
+void NxStudioMonitor::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void NxStudioMonitor::retranslateUi()
+{
+    const QString tips[] = {tr("Go to start"), tr("Step back one frame"), tr("Play/pause"),
+                            tr("Step forward one frame"), tr("Go to end")};
+    for (int i = 0; i < m_buttons.size(); ++i)
+        m_buttons.at(i)->setToolTip(tips[i]);
 }
 
 void NxStudioMonitor::updateIcons()

@@ -43,6 +43,9 @@ public:
 
     QSize sizeHint() const override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 signals:
     // A picture has been put on screen: after a seek, an edit, or during playback.
     void frameShown(qint64 position);
@@ -55,6 +58,7 @@ private:
     QSize renderSize() const;
     void requestPicture();
     void display(qint64 position, const QImage& image);
+    void retranslateUi();
     void updateIcons();
     void updateTime();
 

@@ -182,6 +182,8 @@ void NxStudioTimelineView::paintEvent(QPaintEvent* event)
 
     const int left = visibleLeft();
     if (m_timeline->clips().isEmpty()) {
+        // The hint's sentence reads in the interface language's direction.
+        painter.setLayoutDirection(QGuiApplication::layoutDirection());
         painter.setPen(skin(C::Text_Icon_Tertiary));
         painter.setFont(pixelFont(font(), NamePixelSize, false));
         const QRect free(left + G::HeaderWidth, G::RulerHeight, width() - left - G::HeaderWidth, height() - G::RulerHeight);
@@ -252,6 +254,8 @@ void NxStudioTimelineView::paintHeaders(QPainter& painter, const NxStudioTimelin
     painter.fillRect(QRect(left, 0, G::HeaderWidth, G::RulerHeight), skin(C::Varnelo_Background_Surface2));
     QMap<NxSequence::TrackKind, int> numbers;
     painter.setFont(pixelFont(font(), NamePixelSize, false));
+    // The names read from the side the interface language starts on.
+    painter.setLayoutDirection(QGuiApplication::layoutDirection());
     for (int row = 0; row < geometry.rows.size(); ++row) {
         const NxSequence::TrackKind kind = sequence.trackKind(geometry.rows.at(row));
         const QRect header(left, geometry.rowRect(row, 0).top(), G::HeaderWidth, G::TrackHeight);
@@ -285,6 +289,8 @@ void NxStudioTimelineView::paintClip(QPainter& painter, const NxTimelineClip* cl
         return;
     painter.save();
     painter.setClipRect(text);
+    // Names and words are the user's, in whichever direction they are written.
+    painter.setLayoutDirection(Qt::LayoutDirectionAuto);
     const QFont nameFont = pixelFont(font(), NamePixelSize, true);
     const QFont detailFont = pixelFont(font(), DetailPixelSize, false);
     painter.setFont(nameFont);

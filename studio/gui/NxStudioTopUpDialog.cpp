@@ -49,48 +49,59 @@ int suggestedSteps(NxStudioTopUpDialog::Service service, int needed)
 NxStudioTopUpDialog::NxStudioTopUpDialog(Service service, int needed, QWidget* parent)
     : NxFramelessDialog(parent, true, true)
     , m_service(service)
+    , m_needed(needed)
 {
     GetTitleBar()->SetButtons(NxTopLevelWindowTitleBar::CloseButton);
     GetTitleBar()->SetResizeble(false);
     SetBottomBarVisible(false);
-    SetTitleName(tr("Top up"), false);
     setFixedSize(DialogWidth, DialogHeight);
-    SetContentWidget(createContent(needed));
+    SetContentWidget(createContent());
+    RetranslateUi();
     m_amount->setFocus();
 }
 
-QWidget* NxStudioTopUpDialog::createContent(int needed)
+QWidget* NxStudioTopUpDialog::createContent()
 {
     auto* content = new QWidget(this);
     m_amount = new QSpinBox(content);
     m_amount->setRange(1, MaxSteps);
-    m_amount->setValue(suggestedSteps(m_service, needed));
-    auto* confirm = NxPushButton::CreatePrimaryButton(content);
-    confirm->setText(tr("Top up"));
-    auto* cancel = NxPushButton::CreateSecondaryButton(content);
-    cancel->setText(tr("Cancel"));
-    connect(confirm, &QPushButton::clicked, this, &NxStudioTopUpDialog::apply);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_amount->setValue(suggestedSteps(m_service, m_needed));
+    m_confirm = NxPushButton::CreatePrimaryButton(content);
+    m_cancel = NxPushButton::CreateSecondaryButton(content);
+    connect(m_confirm, &QPushButton::clicked, this, &NxStudioTopUpDialog::apply);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* amountRow = new QHBoxLayout;
-    amountRow->addWidget(NxLabel::CreateLabel(
-        content, m_service == SpeechToText ? tr("Hours to add:") : tr("Thousands of characters to add:")));
+    m_amountLabel = NxLabel::CreateLabel(content);
+    amountRow->addWidget(m_amountLabel);
     amountRow->addWidget(m_amount);
     amountRow->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(confirm);
+    buttons->addWidget(m_confirm);
     buttons->addSpacing(16);
-    buttons->addWidget(cancel);
+    buttons->addWidget(m_cancel);
+    m_balance = NxLabel::CreateLabel(content);
+    m_need = NxLabel::CreateLabel(content);
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(24, 16, 16, 16);
     layout->setSpacing(10);
-    layout->addWidget(NxLabel::CreateLabel(content, balanceText(m_service)));
-    layout->addWidget(NxLabel::CreateLabel(content, neededText(m_service, needed)));
+    layout->addWidget(m_balance);
+    layout->addWidget(m_need);
     layout->addLayout(amountRow);
     layout->addStretch(1);
     layout->addLayout(buttons);
     return content;
+}
+
+void NxStudioTopUpDialog::RetranslateUi()
+{
+    SetTitleName(tr("Top up"), false);
+    m_balance->setText(balanceText(m_service));
+    m_need->setText(neededText(m_service, m_needed));
+    m_amountLabel->setText(m_service == SpeechToText ? tr("Hours to add:") : tr("Thousands of characters to add:"));
+    m_confirm->setText(tr("Top up"));
+    m_cancel->setText(tr("Cancel"));
 }
 
 bool NxStudioTopUpDialog::topUp(Service service, int needed, QWidget* parent)

@@ -1,7 +1,8 @@
 // Renders nx-studio's main window with media in its bin, clips on every kind
 // of track, subtitles and a selection, in both skins:
 //   QT_QPA_PLATFORM=offscreen build/tools/nx-gallery/nx-gallery-studio <output folder>
-// writes studio-dark.png and studio-light.png (the README's screenshots live in docs/).
+// writes studio-dark.png and studio-light.png (the README's screenshots live in docs/),
+// and studio-de.png, studio-ja.png and studio-ar.png in the dark skin.
 
 #include "NxGalleryOutput.h"
 #include "NxStudioAppearance.h"
@@ -13,6 +14,7 @@
 #include "NxStudioTimeline.h"
 #include "NxSkinPalette.h"
 #include "NxTimelineClip.h"
+#include "NxTranslations.h"
 
 #include <QApplication>
 #include <QDataStream>
@@ -147,6 +149,16 @@ int main(int argc, char** argv)
         NxStudioAppearance::setSkin(skin);
         window.statusBar()->showMessage(QStringLiteral("4 subtitles placed on the timeline."));
         writePage(&window, folder, QStringLiteral("studio"), NxSkinPalette::SkinName(skin));
+    }
+    // The dark skin in other interface languages, one of them written right to left.
+    NxStudioAppearance::setSkin(NxSkinPalette::DarkSkin);
+    for (const QString& language : {QStringLiteral("de"), QStringLiteral("ja"), QStringLiteral("ar")}) {
+        NxTranslations::use(language);
+        // The windows hear of the language by posted events.
+        settleEvents();
+        window.statusBar()->showMessage(
+            QCoreApplication::translate("NxStudioSpeech", "%n subtitle(s) placed on the timeline.", "", 4));
+        writePage(&window, folder, QStringLiteral("studio"), language);
     }
     return 0;
 }
