@@ -474,13 +474,24 @@ class TranslationFitTest : public QObject
         QTemporaryFile speech(QDir::temp().filePath(QStringLiteral("fit-XXXXXX.wav")));
         if (!speech.open())
             return {QStringLiteral("no speech file: %1").arg(speech.errorString())};
-        addRows(presenter->textToSpeechHelper(), TextToSpeechRows, [&] {
-            m_clips.push_back(std::make_unique<NxTitleClip>(QStringLiteral("Title"), NxRational{25, 1}, 100, 250));
+        const auto addVoiceOver = [&](std::unique_ptr<NxTimelineClip> clip) {
+            m_clips.push_back(std::move(clip));
             presenter->addTextToSpeechTasks({m_clips.back().get()}, TextToSpeechTaskParam());
             return NxScriptedTextToSpeechManager::latest()->addedIds.last();
-        }, [&](int id, const Report& row) {
+        };
+        const auto reportVoiceOver = [&](int id, const Report& row) {
             NxScriptedTextToSpeechManager::latest()->reportState(id, row.state, row.code, row.progress, speech.fileName());
-        });
+        };
+        addRows(presenter->textToSpeechHelper(), TextToSpeechRows, [&] {
+            return addVoiceOver(std::make_unique<NxTitleClip>(QStringLiteral("Title"), NxRational{25, 1}, 100, 250));
+        }, reportVoiceOver);
+        // A subtitle's voice-over with a sentence that could not be spoken ends failed.
+        NxScriptedTextToSpeechManager::latest()->sentencesPerTask = 3;
+        NxScriptedTextToSpeechManager::latest()->failedSentences = 1;
+        addRows(presenter->textToSpeechHelper(), {{10, 0, 100}}, [&] {
+            return addVoiceOver(std::make_unique<NxTimelineClip>(QStringLiteral("Dialog"), INxClip::Subtitle, NxRational{25, 1},
+                                                                 nullptr, NxTimelineClip::Placement{0, 250, 0}));
+        }, reportVoiceOver);
         bothPages();
         bool ret = false, noTip = false;
         emit presenter->speechToTextHelper()->sigAskDelete(ret, noTip);

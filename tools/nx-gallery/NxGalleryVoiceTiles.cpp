@@ -1,6 +1,7 @@
 #include "NxGalleryVoiceTiles.h"
 
 #include "INxAppInfo.h"
+#include "NxGalleryOutput.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 #include "NxVoiceAnimationHelper.h"
@@ -17,7 +18,6 @@
 #include <QThreadPool>
 #include <QVBoxLayout>
 
-#include <cstdio>
 
 namespace
 {
@@ -48,14 +48,6 @@ constexpr int SheetGap = 8;
 constexpr int SheetColumns = 12;
 constexpr int Enlarged = 2;
 
-void save(QWidget* widget, const QString& path)
-{
-    QCoreApplication::processEvents();
-    widget->grab().save(path);
-    std::printf("%s\n", qPrintable(path));
-    std::fflush(stdout);
-}
-
 void settleFrameReads()
 {
     QThreadPool::globalInstance()->waitForDone();
@@ -75,7 +67,7 @@ void mouse(QWidget* tile, QEvent::Type type)
     QApplication::sendEvent(tile, &event);
 }
 
-void renderGrid(const QString& path)
+void renderGrid(const QString& folder, const QString& skinName)
 {
     NxWidget page;
     page.SetBGColorType(NxSkinColor::Varnelo_Background_Surface1);
@@ -111,11 +103,12 @@ void renderGrid(const QString& path)
     mouse(tiles[Pressed], QEvent::MouseButtonPress);
     // The remembered voice stays chosen while the mouse rests on another tile.
     panel->selectItem(tiles[Chosen]);
-    save(&page, path);
+    QCoreApplication::processEvents();
+    writePage(page.grab().toImage(), folder, QStringLiteral("voice-grid"), skinName);
 }
 
 // Every frame of the sets the host installed for this skin, in play order.
-void renderFrames(const QString& path, const QString& skinName)
+void renderFrames(const QString& folder, const QString& skinName)
 {
     const QString root = INxAppInfo::getInstance()->getPath(INxAppInfo::ResourceFolder)
                          + QStringLiteral("/Voice Animation/") + skinName;
@@ -154,14 +147,12 @@ void renderFrames(const QString& path, const QString& skinName)
     for (int i = 0; i < sharp.size(); ++i)
         cell(2, i, sharp[i], 1);
     painter.end();
-    sheet.save(path);
-    std::printf("%s\n", qPrintable(path));
-    std::fflush(stdout);
+    writePage(sheet, folder, QStringLiteral("voice-frames"), skinName);
 }
 }
 
 void renderVoiceTiles(const QString& folder, const QString& skinName)
 {
-    renderGrid(QStringLiteral("%1/voice-grid-%2.png").arg(folder, skinName));
-    renderFrames(QStringLiteral("%1/voice-frames-%2.png").arg(folder, skinName), skinName);
+    renderGrid(folder, skinName);
+    renderFrames(folder, skinName);
 }
