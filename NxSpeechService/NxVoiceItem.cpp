@@ -5,6 +5,7 @@
 #include "StringOperation.h"
 
 #include <QPainter>
+#include <QStyle>
 
 namespace
 {
@@ -117,17 +118,19 @@ void NxVoiceItem::paintEvent(QPaintEvent*)
     painter.setBrush(m_colors.value(look));
     painter.drawRoundedRect(rect(), CornerRadius, CornerRadius, Qt::AbsoluteSize);
 
-    // Avatar and name; a long name is cut short before the speaker
+    // Avatar and name; a long name is cut short before the speaker. A right-to-left
+    // interface reads the tile from its right edge.
+    const auto visual = [this](const QRect& place) { return QStyle::visualRect(layoutDirection(), rect(), place); };
     const QRect iconRect(QPoint(rect().right() - IconFromRight, IconTop), IconSize);
-    painter.drawImage(AvatarRect, m_avatar);
+    painter.drawImage(visual(AvatarRect), m_avatar);
     QFont font = painter.font();
     font.setPixelSize(NamePixelSize);
     painter.setFont(font);
     painter.setPen(text);
     const QString name =
         StringOperation::GetElidedString(font, iconRect.left() - NameGap - NameLeft, m_showName, Qt::ElideRight);
-    painter.drawText(rect().adjusted(NameLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, name);
+    painter.drawText(visual(rect().adjusted(NameLeft, 0, 0, 0)), Qt::AlignLeft | Qt::AlignVCenter, name);
 
     // Speaker, or the speaking animation's current frame
-    painter.drawImage(iconRect, m_frame.isNull() ? m_voiceIcon : m_frame);
+    painter.drawImage(visual(iconRect), m_frame.isNull() ? m_voiceIcon : m_frame);
 }

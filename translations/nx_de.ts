@@ -1418,7 +1418,7 @@
     </message>
     <message>
         <source>Partial text transcription failed</source>
-        <translation>Ein Teil des Textes konnte nicht umgewandelt werden</translation>
+        <translation>Teilweise nicht gesprochen</translation>
     </message>
     <message>
         <source>Unkown error</source>

@@ -1418,7 +1418,7 @@
     </message>
     <message>
         <source>Partial text transcription failed</source>
-        <translation>Een deel van de tekst kan niet worden omgezet</translation>
+        <translation>Deels niet uitgesproken</translation>
     </message>
     <message>
         <source>Unkown error</source>

@@ -1425,7 +1425,7 @@
     </message>
     <message>
         <source>Partial text transcription failed</source>
-        <translation>Części tekstu nie udało się zamienić na mowę</translation>
+        <translation>Część tekstu pominięta</translation>
     </message>
     <message>
         <source>Unkown error</source>

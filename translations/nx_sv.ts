@@ -1418,7 +1418,7 @@
     </message>
     <message>
         <source>Partial text transcription failed</source>
-        <translation>En del av texten kunde inte omvandlas</translation>
+        <translation>Delvis inte uppläst</translation>
     </message>
     <message>
         <source>Unkown error</source>

@@ -181,6 +181,27 @@ private slots:
         QCOMPARE(extent(image, name, seen(role(NxSkinColor::Text_Icon_Primary), ground), 16) > 0, primaryText);
     }
 
+    // Arabic reads a tile from the right: avatar, name, then the speaker at the left edge.
+    void aRightToLeftTileIsMirrored()
+    {
+        m_panel->addItem(true, QStringLiteral("Lilli"), 1, QString());
+        NxVoiceItem* tile = m_panel->items()[0];
+        QTRY_VERIFY(tile->isVisible());
+        const auto avatarColumns = [tile] {
+            const QImage image = shot(tile);
+            const QColor avatar = QImage(NxSingleton<NxSkinStyle>::instance()->FormatResourceFile(
+                                             QStringLiteral(":/Resource/male.png")))
+                                      .pixelColor(12, 4);
+            return std::pair(extent(image, QRect(0, 0, 40, image.height()), avatar, 8),
+                             extent(image, QRect(image.width() - 40, 0, 40, image.height()), avatar, 8));
+        };
+        const auto [leftToRightStart, leftToRightEnd] = avatarColumns();
+        tile->setLayoutDirection(Qt::RightToLeft);
+        const auto [rightToLeftStart, rightToLeftEnd] = avatarColumns();
+        QVERIFY2(leftToRightStart > 0 && leftToRightEnd == 0, qPrintable(QString::number(leftToRightEnd)));
+        QVERIFY2(rightToLeftStart == 0 && rightToLeftEnd == leftToRightStart, qPrintable(QString::number(rightToLeftStart)));
+    }
+
     void framesPlayInNameOrderWithAnEmptyTickBetweenPasses_data()
     {
         columns<QStringList, QStringList, QStringList>({"files", "contents", "ticks"});
