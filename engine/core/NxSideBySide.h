@@ -11,13 +11,16 @@
 // order, while the asking thread takes the results in that same order: what
 // the asker reports stays in the order one thread would give, and each
 // result is taken as soon as it and those before it are there. halt() (or
-// the destructor) starts nothing more; work already started runs to its end.
+// the destructor), or a result that `ends` says ends the run, starts
+// nothing more; work already started runs to its end.
 template <typename Result>
 class NxSideBySide
 {
 public:
-    NxSideBySide(int items, int threads, std::function<Result(int item)> work)
+    NxSideBySide(int items, int threads, std::function<Result(int item)> work,
+                 std::function<bool(const Result&)> ends = {})
         : m_work(std::move(work))
+        , m_ends(std::move(ends))
         , m_results(items)
     {
         for (int i = 0; i < std::min(threads, items); ++i)
@@ -58,12 +61,14 @@ private:
             lock.unlock();
             Result result = m_work(item);
             lock.lock();
+            m_halted = m_halted || (m_ends && m_ends(result));
             m_results[item] = std::move(result);
             m_ready.notify_all();
         }
     }
 
     const std::function<Result(int)> m_work;
+    const std::function<bool(const Result&)> m_ends;
     std::mutex m_mutex;
     std::condition_variable m_ready;
     std::vector<std::optional<Result>> m_results;

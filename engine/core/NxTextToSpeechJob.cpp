@@ -266,7 +266,7 @@ void NxTextToSpeechJob::speakSubtitle(const Run& run, const QString& storage, co
                 spoken.result = speakWithin(run, speaker, sentence, pathOf(sentence), &spoken.overrun);
             }
             return spoken;
-        });
+        }, [](const Spoken& spoken) { return !spoken.result.spoken && spoken.result.endsRun; });
         for (; taken < unsaid.size() && !run.stop; ++taken) {
             const int i = unsaid.at(taken);
             const Sentence& sentence = m_sentences.at(i);

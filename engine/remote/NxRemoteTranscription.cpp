@@ -236,7 +236,7 @@ Outcome NxRemoteTranscription::run(NxSpeechToTextJob& job, const std::atomic<boo
             std::lock_guard<std::mutex> lock(reporting);
             ++answered;
             return reply;
-        });
+        }, [](const NxSpeechServerClient::Reply& reply) { return reply.outcome != ServerOutcome::Answered; });
     std::vector<NxRecognizedWord> words;
     const auto quote = [this](const QString& text, int length) { return m_client.quoted(text, length); };
     for (int item = 0; item < int(pieces.size()); ++item) {
