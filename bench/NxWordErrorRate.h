@@ -50,3 +50,35 @@ inline double nxWordErrorRate(const QStringList& reference, const QStringList& h
     }
     return double(row.back()) / double(reference.size());
 }
+
+// The reference word each hypothesis word stands for after the fewest edits:
+// its match or substitute, or for an inserted word the reference word before
+// it (-1 at the start).
+inline std::vector<int> nxAlignedWords(const QStringList& reference, const QStringList& hypothesis)
+{
+    const size_t rows = size_t(reference.size()) + 1;
+    const size_t columns = size_t(hypothesis.size()) + 1;
+    std::vector<int> cost(rows * columns);
+    const auto at = [&](size_t i, size_t j) -> int& { return cost[i * columns + j]; };
+    for (size_t i = 0; i < rows; ++i)
+        at(i, 0) = int(i);
+    for (size_t j = 0; j < columns; ++j)
+        at(0, j) = int(j);
+    for (size_t i = 1; i < rows; ++i) {
+        for (size_t j = 1; j < columns; ++j) {
+            const int substitution = at(i - 1, j - 1) + (reference[int(i) - 1] != hypothesis[int(j) - 1]);
+            at(i, j) = std::min({at(i - 1, j) + 1, at(i, j - 1) + 1, substitution});
+        }
+    }
+    std::vector<int> aligned(columns - 1, -1);
+    for (size_t i = rows - 1, j = columns - 1; j > 0;) {
+        if (i > 0 && at(i, j) == at(i - 1, j - 1) + (reference[int(i) - 1] != hypothesis[int(j) - 1])) {
+            aligned[--j] = int(--i);
+        } else if (i > 0 && at(i, j) == at(i - 1, j) + 1) {
+            --i;
+        } else {
+            aligned[--j] = int(i) - 1;
+        }
+    }
+    return aligned;
+}

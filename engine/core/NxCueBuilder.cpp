@@ -4,6 +4,8 @@
 
 namespace
 {
+constexpr double SentenceEndWeight = 0.3; // seconds of pause
+
 QString joined(const std::vector<NxRecognizedWord>& words, size_t first, size_t last)
 {
     QString text;
@@ -23,6 +25,12 @@ bool isWide(QChar c)
     return script == QChar::Script_Han || script == QChar::Script_Hiragana || script == QChar::Script_Katakana
            || script == QChar::Script_Hangul || (c.unicode() >= 0x3000 && c.unicode() <= 0x303f)
            || (c.unicode() >= 0xff00 && c.unicode() <= 0xffef);
+}
+
+bool endsSentence(const QString& word)
+{
+    static const QString marks = QStringLiteral(".?!\u3002\uff1f\uff01");
+    return !word.isEmpty() && marks.contains(word.back());
 }
 } // namespace
 
@@ -77,7 +85,8 @@ void NxCueBuilder::split(const std::vector<NxRecognizedWord>& words, size_t firs
         return;
     }
     // The longest pause, with a nudge toward the middle so a cut does not
-    // strand one word on its own.
+    // strand one word on its own; a sentence's end weighs as a longer pause,
+    // so a cue does not stop on the first word of the next sentence.
     int total = 0;
     for (size_t i = first; i < last; ++i)
         total += words[i].text.size() + 1;
@@ -88,7 +97,7 @@ void NxCueBuilder::split(const std::vector<NxRecognizedWord>& words, size_t firs
         before += words[i - 1].text.size() + 1;
         const double gap = words[i].start - words[i - 1].end;
         const double balance = 2.0 * std::min(before, total - before) / double(total);
-        const double score = gap + 0.25 * balance;
+        const double score = gap + 0.25 * balance + (endsSentence(words[i - 1].text) ? SentenceEndWeight : 0.0);
         if (score > bestScore) {
             bestScore = score;
             cut = i;

@@ -1,6 +1,7 @@
 #include "NxOfflineTranscriber.h"
 
 #include "NxAudioDecoder.h"
+#include "NxSentenceMarker.h"
 #include "NxSpeechSegmenter.h"
 
 namespace
@@ -38,6 +39,7 @@ NxTranscriber::Status NxOfflineTranscriber::transcribe(const std::vector<int16_t
         });
     switch (status) {
     case NxRecognizerPool::Status::Ok:
+        NxSentenceMarker().mark(words);
         return Status::Ok;
     case NxRecognizerPool::Status::Stopped:
         return Status::Stopped;

@@ -82,6 +82,18 @@ static_assert(std::is_same_v<mfcc_t, float>, "the library is built for floating-
 
 NxSpeechRecognizer::NxSpeechRecognizer() = default;
 
+std::unique_lock<std::mutex> NxSpeechRecognizer::lockLibrary()
+{
+    static std::once_flag logRedirected;
+    std::call_once(logRedirected, [] {
+        // The configuration table goes straight to the log stream, not
+        // through the callback; without a stream it is not printed.
+        err_set_logfp(nullptr);
+        err_set_callback(forwardLibraryLog, nullptr);
+    });
+    return std::unique_lock<std::mutex>(libraryMutex());
+}
+
 NxSpeechRecognizer::~NxSpeechRecognizer()
 {
     std::lock_guard<std::mutex> lock(libraryMutex());
@@ -130,15 +142,7 @@ bool NxSpeechRecognizer::load()
                           .arg(QStringLiteral(NXENGINE_POCKETSPHINX_MODEL_DIR));
         return false;
     }
-    static std::once_flag logRedirected;
-    std::call_once(logRedirected, [] {
-        // The configuration table goes straight to the log stream, not
-        // through the callback; without a stream it is not printed.
-        err_set_logfp(nullptr);
-        err_set_callback(forwardLibraryLog, nullptr);
-    });
-
-    std::lock_guard<std::mutex> lock(libraryMutex());
+    const std::unique_lock<std::mutex> lock = lockLibrary();
     const QByteArray acoustic = QFile::encodeName(acousticModelPath());
     const QByteArray language = QFile::encodeName(languageModelPath());
     const QByteArray dictionary = QFile::encodeName(dictionaryPath());

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <vector>
 
 struct ps_decoder_s;
@@ -41,6 +42,10 @@ public:
     static QString dictionaryPath();
     // True when every model file is in place.
     static bool modelInstalled();
+
+    // For loading anything through the library: its log and configuration
+    // parsing are process-wide, and its log goes to the host's.
+    static std::unique_lock<std::mutex> lockLibrary();
 
     bool isLoaded() const;
     bool load();

@@ -3,6 +3,8 @@
 #include "NxMediaFile.h"
 #include "NxOfflineSpeechToTextManager.h"
 #include "NxOfflineTranscriber.h"
+#include "NxCueBuilder.h"
+#include "NxSentenceMarker.h"
 #include "NxSequence.h"
 #include "NxSpeechToTextJob.h"
 #include "NxSpeechToTextRecorder.h"
@@ -73,6 +75,30 @@ QString readCues(const QString& path, double duration, QVector<Cue>& cues)
         cues.append(cue);
     }
     return cues.isEmpty() ? QStringLiteral("no cues") : QString();
+}
+
+// Words of 0.3 s each, back to back but where "|" stands for `pause` seconds of silence.
+std::vector<NxRecognizedWord> spoken(const QString& text, double pause)
+{
+    std::vector<NxRecognizedWord> words;
+    double at = 0.0;
+    for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+        if (word == QLatin1String("|")) {
+            at += pause;
+            continue;
+        }
+        words.push_back({word, at, at + 0.3});
+        at += 0.3;
+    }
+    return words;
+}
+
+QString joined(const std::vector<NxRecognizedWord>& words)
+{
+    QStringList texts;
+    for (const NxRecognizedWord& word : words)
+        texts += word.text;
+    return texts.join(' ');
 }
 
 // Whether the host's log holds an error line naming `text`.
@@ -191,6 +217,43 @@ private slots:
             heard += nxNormalisedWords(cue.lines.join(' '));
         const double rate = nxWordErrorRate(nxNormalisedWords(m_transcription), heard);
         QVERIFY2(rate <= 0.27, qPrintable(QStringLiteral("%1: %2").arg(rate).arg(heard.join(' '))));
+    }
+
+    void theRecognisersWordsBecomeSentences_data()
+    {
+        columns<QString, double, QString>({"heard", "pause", "written"});
+        QTest::newRow("a pause between sentences") << "the grapes looked ripe | he jumped as high as he could" << 0.4
+                                                   << "The grapes looked ripe. He jumped as high as he could.";
+        QTest::newRow("no pause, one sentence") << "he lit the ovens and mixed the flour with water" << 0.0
+                                                << "He lit the ovens and mixed the flour with water.";
+        QTest::newRow("a short pause the model hears as going on")
+            << "the colder the wind blew | and the more tightly the man held his coat" << 0.18
+            << "The colder the wind blew and the more tightly the man held his coat.";
+        QTest::newRow("the same pause before what starts a sentence")
+            << "he tried again and again until he was tired | the grapes were sour" << 0.18
+            << "He tried again and again until he was tired. The grapes were sour.";
+        QTest::newRow("I and its contractions") << "then i said i'm sure i'll see it i'd like that" << 0.0
+                                                << "Then I said I'm sure I'll see it I'd like that.";
+    }
+    void theRecognisersWordsBecomeSentences()
+    {
+        QFETCH(QString, heard); QFETCH(double, pause); QFETCH(QString, written);
+        QVERIFY(NxSentenceMarker::modelInstalled());
+        std::vector<NxRecognizedWord> words = spoken(heard, pause);
+        NxSentenceMarker().mark(words);
+        QCOMPARE(joined(words), written);
+    }
+
+    void aCueTooLongToReadBreaksAtASentenceEnd()
+    {
+        // Too long for one cue; the pause inside the second sentence is twice
+        // the one between the sentences.
+        const std::vector<NxRecognizedWord> words = spoken("The north wind blew as hard as it could. | The man only "
+                                                           "held his old coat | | more tightly around his shoulders.",
+                                                           0.2);
+        const std::vector<NxSubtitleCue> cues = NxCueBuilder().build(words, 10.0);
+        QCOMPARE(cues.size(), size_t(2));
+        QCOMPARE(cues[0].lines, QStringList{"The north wind blew as hard as it could."});
     }
 
     void aLongRecordingHeardOnEveryCoreGivesWhatOneRecognizerHears()
