@@ -149,6 +149,8 @@ void NxStudioMainWindow::createPanels()
     scroller->setWidget(m_timelineView);
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
+    // Tab goes to the timeline itself, not to the area it scrolls in.
+    scroller->setFocusPolicy(Qt::NoFocus);
     // Time runs left to right in every interface language, as in the monitor: the
     // timeline does not mirror (its texts still read in the language's direction).
     scroller->setLayoutDirection(Qt::LeftToRight);

@@ -616,7 +616,7 @@ void NxStudioTimelineView::selectionChanged()
     update();
     // Screen readers hear of each clip whose selected state changed.
     const QList<NxTimelineClip*> selection = m_timeline->selection();
-    const QList<NxTimelineClip*> order = clipsInOrder();
+    const QList<NxTimelineClip*> order = QAccessible::isActive() ? clipsInOrder() : QList<NxTimelineClip*>();
     QAccessible::State selected;
     selected.selected = true;
     for (int index = 0; index < order.size(); ++index) {

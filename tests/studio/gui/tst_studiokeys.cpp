@@ -187,6 +187,9 @@ private slots:
             press(key);
         QCOMPARE(timeline()->playhead(), qint64(9));
 
+        // Tab goes from the bin straight to the timeline.
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), view());
         // Where nothing in particular has the focus, the window's keys play.
         QApplication::focusWidget()->clearFocus();
         QTest::keyClick(m_window.get(), Qt::Key_Right);
