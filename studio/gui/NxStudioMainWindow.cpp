@@ -22,6 +22,7 @@
 #include "NxTimelineClip.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -148,6 +149,8 @@ void NxStudioMainWindow::createPanels()
     scroller->setWidget(m_timelineView);
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
+    // Tab goes to the timeline itself, not to the area it scrolls in.
+    scroller->setFocusPolicy(Qt::NoFocus);
     // Time runs left to right in every interface language, as in the monitor: the
     // timeline does not mirror (its texts still read in the language's direction).
     scroller->setLayoutDirection(Qt::LeftToRight);
@@ -177,6 +180,8 @@ void NxStudioMainWindow::createPanels()
     connect(m_binView, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         addToTimeline({index.data(NxStudioMediaBin::IdRole).toInt()}, m_timeline->playhead());
     });
+    connect(m_binView, &NxStudioMediaBinView::chosen, this,
+            [this](const QList<int>& ids) { addToTimeline(ids, m_timeline->playhead()); });
     // Whichever the user selected last, bin files or clips, is what "Clip
     // selection" transcribes.
     connect(m_binView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -304,12 +309,23 @@ void NxStudioMainWindow::createEditMenu()
     menu->addAction(m_undo);
     menu->addAction(m_redo);
     menu->addSeparator();
-    QAction* remove = captionedAction(menu, QT_TR_NOOP("Delete"), this,
-                                      [this] { m_timeline->removeClips(m_timeline->selection()); });
+    // Deletes in the panel the keys go to: the bin's files while it has focus, else the clips.
+    QAction* remove = captionedAction(menu, QT_TR_NOOP("Delete"), this, [this] {
+        if (m_binView->hasFocus())
+            removeFromBin(m_binView->selectedIds());
+        else
+            m_timeline->removeClips(m_timeline->selection());
+    });
     remove->setShortcuts({QKeySequence::Delete, QKeySequence(Qt::Key_Backspace)});
-    remove->setEnabled(false);
-    connect(m_timeline.get(), &NxStudioTimeline::selectionChanged, remove,
-            [this, remove] { remove->setEnabled(!m_timeline->selection().isEmpty()); });
+    const auto updateRemove = [this, remove] {
+        remove->setEnabled(m_binView->hasFocus() ? !m_binView->selectedIds().isEmpty()
+                                                 : !m_timeline->selection().isEmpty());
+    };
+    updateRemove();
+    connect(m_timeline.get(), &NxStudioTimeline::selectionChanged, remove, updateRemove);
+    connect(m_binView->selectionModel(), &QItemSelectionModel::selectionChanged, remove, updateRemove);
+    connect(m_bin.get(), &QAbstractItemModel::dataChanged, remove, updateRemove);
+    connect(qApp, &QApplication::focusChanged, remove, updateRemove);
     captionedAction(menu, QT_TR_NOOP("Select all clips"), this,
                     [this] { m_timeline->setSelection(m_timeline->clips()); })
         ->setShortcut(QKeySequence::SelectAll);
@@ -496,6 +512,23 @@ void NxStudioMainWindow::addToTimeline(const QList<int>& ids, qint64 frame, int 
         return;
     }
     m_timeline->setSelection(m_timeline->addClips(std::move(clips), tr("Add to timeline"), track));
+}
+
+void NxStudioMainWindow::removeFromBin(const QList<int>& ids)
+{
+    if (ids.isEmpty())
+        return;
+    // Clips of a file leave the timeline with it, in the same step.
+    QList<NxTimelineClip*> clips;
+    for (NxTimelineClip* clip : m_timeline->clips())
+        for (int id : ids)
+            if (const NxStudioMediaBin::Item* item = m_bin->item(id); item && item->media && clip->media() == item->media.get())
+                clips.append(clip);
+    QUndoStack* stack = m_timeline->undoStack();
+    stack->beginMacro(tr("Remove from bin"));
+    m_timeline->removeClips(clips);
+    m_bin->removeItems(ids, stack);
+    stack->endMacro();
 }
 
 void NxStudioMainWindow::addTitle()

@@ -115,6 +115,8 @@ private:
     QString chooseSaveName(const QString& title, const QString& suggested, const QString& filter,
                            const QString& suffix);
     void addTitle();
+    // Takes the bin's items, and the clips of their files, off as one step.
+    void removeFromBin(const QList<int>& ids);
     void showMessage(const QString& text);
 
     std::unique_ptr<NxStudioTimeline> m_timeline;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QMimeData>
+#include <QUndoCommand>
 #include <QtConcurrent>
 
 #include <algorithm>
@@ -25,6 +26,32 @@ qint64 framesCovering(double seconds, NxRational rate)
     return (microseconds * rate.num + perFrame - 1) / perFrame;
 }
 }
+
+// Items leave the bin last row first and come back first row first, so each returns to its row.
+class NxStudioMediaBin::Removal : public QUndoCommand
+{
+public:
+    Removal(NxStudioMediaBin* bin, QVector<std::pair<int, int>> rows)
+        : m_bin(bin)
+        , m_rows(std::move(rows))
+    {
+    }
+
+    void redo() override
+    {
+        for (auto it = m_rows.crbegin(); it != m_rows.crend(); ++it)
+            m_bin->takeOut(it->second);
+    }
+    void undo() override
+    {
+        for (const auto& [id, row] : qAsConst(m_rows))
+            m_bin->putBack(id, row);
+    }
+
+private:
+    NxStudioMediaBin* m_bin;
+    QVector<std::pair<int, int>> m_rows; // id and row, by row
+};
 
 const QString NxStudioMediaBin::MimeType = QStringLiteral("application/x-nxstudio-media-ids");
 
@@ -162,6 +189,35 @@ void NxStudioMediaBin::reset()
     m_waiters.clear();
     endResetModel();
     emit readingCountChanged(0);
+}
+
+void NxStudioMediaBin::removeItems(const QList<int>& ids, QUndoStack* stack)
+{
+    QVector<std::pair<int, int>> rows;
+    for (int id : ids)
+        if (const int row = rowOf(id); row >= 0)
+            rows.append({id, row});
+    std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    if (!rows.isEmpty())
+        stack->push(new Removal(this, std::move(rows)));
+}
+
+void NxStudioMediaBin::takeOut(int row)
+{
+    beginRemoveRows(QModelIndex(), row, row);
+    m_retired.push_back(std::move(m_items[size_t(row)]));
+    m_items.erase(m_items.begin() + row);
+    endRemoveRows();
+}
+
+void NxStudioMediaBin::putBack(int id, int row)
+{
+    const auto aside = std::find_if(m_retired.begin(), m_retired.end(),
+                                    [id](const std::unique_ptr<Item>& item) { return item->id == id; });
+    beginInsertRows(QModelIndex(), row, row);
+    m_items.insert(m_items.begin() + row, std::move(*aside));
+    m_retired.erase(aside);
+    endInsertRows();
 }
 
 bool NxStudioMediaBin::relink(int id, const QString& path, QString* error)

@@ -11,13 +11,15 @@
 #include <vector>
 
 class NxMediaFile;
+class QUndoStack;
 
 // The media bin: every file the user imported, in import order. A file is
 // read off the GUI thread; until then its row says so. A file that turns out
 // unreadable leaves the bin again with importFailed. Items are never removed
 // otherwise, so clips may keep pointing at their media; a reset puts them
-// aside, where their media live on. An item whose file went missing is
-// offline until it is relinked to another file.
+// aside, where their media live on, as does an item the user removed (an
+// undo brings it back). An item whose file went missing is offline until it
+// is relinked to another file.
 class NxStudioMediaBin : public QAbstractListModel
 {
     Q_OBJECT
@@ -56,6 +58,8 @@ public:
     const Item* restore(std::unique_ptr<Item> item);
     // Empties the bin.
     void reset();
+    // Removes the items as one step of `stack`.
+    void removeItems(const QList<int>& ids, QUndoStack* stack);
     // Points an offline item at `path`, which must hold media of its kind;
     // false with `error` set otherwise.
     bool relink(int id, const QString& path, QString* error);
@@ -76,6 +80,7 @@ signals:
     void readingCountChanged(int count);
 
 private:
+    class Removal;
     struct Waiter
     {
         QPointer<QObject> context;
@@ -87,6 +92,9 @@ private:
     void fill(Item& item, const NxStudioProbe& probe) const;
     void append(std::unique_ptr<Item> item);
     int rowOf(int id) const;
+    // Sets an item aside and back again at `row`.
+    void takeOut(int row);
+    void putBack(int id, int row);
 
     NxRational m_frameRate;
     int m_nextId = 1;

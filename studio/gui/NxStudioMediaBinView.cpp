@@ -1,10 +1,12 @@
 #include "NxStudioMediaBinView.h"
 
+#include "NxControlPainter.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 #include "NxStudioMediaBin.h"
 #include "NxStudioMediaBinDelegate.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -12,6 +14,12 @@
 namespace
 {
 constexpr int HintMargin = 16;
+
+// The list's keys for moving through it, which the window also gives to playback.
+bool isMovingKey(int key)
+{
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End;
+}
 }
 
 NxStudioMediaBinView::NxStudioMediaBinView(NxStudioMediaBin* bin, QWidget* parent)
@@ -41,12 +49,46 @@ QList<int> NxStudioMediaBinView::selectedIds() const
     return ids;
 }
 
+bool NxStudioMediaBinView::event(QEvent* event)
+{
+    // Claimed here, the key comes to keyPressEvent instead of a shortcut.
+    if (event->type() == QEvent::ShortcutOverride && isMovingKey(static_cast<QKeyEvent*>(event)->key())) {
+        event->accept();
+        return true;
+    }
+    return QListView::event(event);
+}
+
+void NxStudioMediaBinView::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
+        emit chosen(selectedIds());
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void NxStudioMediaBinView::focusInEvent(QFocusEvent* event)
+{
+    QListView::focusInEvent(event);
+    viewport()->update();
+}
+
+void NxStudioMediaBinView::focusOutEvent(QFocusEvent* event)
+{
+    QListView::focusOutEvent(event);
+    viewport()->update();
+}
+
 void NxStudioMediaBinView::paintEvent(QPaintEvent* event)
 {
     QListView::paintEvent(event);
+    QPainter painter(viewport());
+    // The panel the keys go to is framed.
+    if (hasFocus())
+        NxControlPainter::PaintFocusRing(painter, viewport()->rect(), 0);
     if (model()->rowCount() > 0)
         return;
-    QPainter painter(viewport());
     painter.setPen(NxSingleton<NxSkinStyle>::instance()->GetColor(NxSkinColor::Text_Icon_Tertiary));
     painter.drawText(viewport()->rect().adjusted(HintMargin, HintMargin, -HintMargin, -HintMargin),
                      Qt::AlignCenter | Qt::TextWordWrap, emptyHint());

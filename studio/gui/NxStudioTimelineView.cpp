@@ -1,21 +1,26 @@
 #include "NxStudioTimelineView.h"
 
+#include "NxControlPainter.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 #include "NxStudioClips.h"
 #include "NxStudioMediaBin.h"
+#include "NxStudioTimelineAccessible.h"
 #include "NxStudioTimeText.h"
 #include "NxStudioTimeline.h"
 #include "NxTimelineClip.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QInputDialog>
 #include <QToolTip>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollArea>
 
 #include <algorithm>
 #include <cmath>
@@ -59,7 +64,7 @@ QColor skin(C::NxColorType role)
     return NxSingleton<NxSkinStyle>::instance()->GetColor(role);
 }
 
-QString trackName(NxSequence::TrackKind kind, int number)
+QString kindName(NxSequence::TrackKind kind, int number)
 {
     switch (kind) {
     case NxSequence::AudioTrack:
@@ -101,12 +106,18 @@ NxStudioTimelineView::NxStudioTimelineView(NxStudioTimeline* timeline, QWidget* 
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(timeline, &NxStudioTimeline::changed, this, &NxStudioTimelineView::contentChanged);
-    connect(timeline, &NxStudioTimeline::selectionChanged, this, qOverload<>(&QWidget::update));
+    connect(timeline, &NxStudioTimeline::selectionChanged, this, &NxStudioTimelineView::selectionChanged);
     connect(timeline, &NxStudioTimeline::playheadChanged, this, qOverload<>(&QWidget::update));
     connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this, qOverload<>(&QWidget::update));
+    NxStudioTimelineAccessible::install();
 }
 
 NxStudioTimelineView::~NxStudioTimelineView() = default;
+
+NxStudioTimeline* NxStudioTimelineView::timeline() const
+{
+    return m_timeline;
+}
 
 NxStudioTimelineGeometry NxStudioTimelineView::geometryNow() const
 {
@@ -139,6 +150,30 @@ void NxStudioTimelineView::contentChanged()
 {
     updateGeometry();
     update();
+    // Clips came, went or moved: their order, names and times are to be read again.
+    QAccessibleEvent event(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
+}
+
+QList<NxTimelineClip*> NxStudioTimelineView::clipsInOrder() const
+{
+    const NxStudioTimelineGeometry geometry = geometryNow();
+    QList<NxTimelineClip*> clips = m_timeline->clips();
+    std::sort(clips.begin(), clips.end(), [&geometry](const NxTimelineClip* a, const NxTimelineClip* b) {
+        return std::make_pair(geometry.rowOfTrack(a->track()), a->position())
+               < std::make_pair(geometry.rowOfTrack(b->track()), b->position());
+    });
+    return clips;
+}
+
+QString NxStudioTimelineView::trackName(int track) const
+{
+    const NxSequence& sequence = *m_timeline->sequence();
+    const NxSequence::TrackKind kind = sequence.trackKind(track);
+    const QVector<int> rows = geometryNow().rows;
+    const int number = int(std::count_if(rows.begin(), rows.begin() + rows.indexOf(track) + 1,
+                                         [&](int each) { return sequence.trackKind(each) == kind; }));
+    return kindName(kind, number);
 }
 
 bool NxStudioTimelineView::isDragged(const NxTimelineClip* clip) const
@@ -194,6 +229,9 @@ void NxStudioTimelineView::paintEvent(QPaintEvent* event)
     paintPlayhead(painter, geometry);
     // The track names stay in view while the timeline scrolls under them.
     paintHeaders(painter, geometry, left);
+    // The panel the keys go to is framed, around the part in view.
+    if (hasFocus())
+        NxControlPainter::PaintFocusRing(painter, visibleRegion().boundingRect(), 0);
 }
 
 int NxStudioTimelineView::visibleLeft() const
@@ -252,7 +290,6 @@ void NxStudioTimelineView::paintHeaders(QPainter& painter, const NxStudioTimelin
 {
     const NxSequence& sequence = *m_timeline->sequence();
     painter.fillRect(QRect(left, 0, G::HeaderWidth, G::RulerHeight), skin(C::Varnelo_Background_Surface2));
-    QMap<NxSequence::TrackKind, int> numbers;
     painter.setFont(pixelFont(font(), NamePixelSize, false));
     // The names read from the side the interface language starts on.
     painter.setLayoutDirection(QGuiApplication::layoutDirection());
@@ -263,7 +300,7 @@ void NxStudioTimelineView::paintHeaders(QPainter& painter, const NxStudioTimelin
         painter.fillRect(QRect(header.topLeft(), QSize(KindStripWidth, header.height())), skin(kindRole(kind)));
         painter.setPen(skin(C::Text_Icon_Secondary));
         painter.drawText(header.adjusted(TextPadding + KindStripWidth, 0, -TextPadding, 0),
-                         Qt::AlignVCenter | Qt::AlignLeft, trackName(kind, ++numbers[kind]));
+                         Qt::AlignVCenter | Qt::AlignLeft, trackName(geometry.rows.at(row)));
     }
     painter.setPen(skin(C::Component_Divider_Secondary));
     painter.drawLine(left + G::HeaderWidth, 0, left + G::HeaderWidth, height());
@@ -368,6 +405,7 @@ void NxStudioTimelineView::mousePressEvent(QMouseEvent* event)
     } else if (!selection.contains(clip)) {
         m_timeline->setSelection({clip});
     }
+    m_current = clip;
     m_drag = std::make_unique<Drag>();
     m_drag->pressed = point;
     m_drag->clips = m_timeline->selection();
@@ -391,11 +429,7 @@ void NxStudioTimelineView::updateDrag(const QPoint& point)
 {
     const NxStudioTimelineGeometry geometry = geometryNow();
     const double seconds = (point.x() - m_drag->pressed.x()) / geometry.pixelsPerSecond;
-    qint64 delta = qRound64(seconds * geometry.rate.num / geometry.rate.den);
-    qint64 earliest = std::numeric_limits<qint64>::max();
-    for (const NxTimelineClip* clip : qAsConst(m_drag->clips))
-        earliest = qMin(earliest, clip->position());
-    m_drag->frameDelta = qMax(delta, -earliest);
+    setFrameDelta(qRound64(seconds * geometry.rate.num / geometry.rate.den));
 
     const int fromRow = geometry.rowAt(m_drag->pressed.y());
     const int toRow = geometry.rowAt(point.y());
@@ -411,6 +445,14 @@ void NxStudioTimelineView::updateDrag(const QPoint& point)
     }
     m_drag->rowDelta = fits ? rowDelta : 0;
     update();
+}
+
+void NxStudioTimelineView::setFrameDelta(qint64 frames)
+{
+    qint64 earliest = std::numeric_limits<qint64>::max();
+    for (const NxTimelineClip* clip : qAsConst(m_drag->clips))
+        earliest = qMin(earliest, clip->position());
+    m_drag->frameDelta = qMax(frames, -earliest);
 }
 
 void NxStudioTimelineView::mouseReleaseEvent(QMouseEvent* event)
@@ -454,8 +496,149 @@ void NxStudioTimelineView::editText(NxTimelineClip* clip)
         m_timeline->editText(clip, text);
 }
 
+// ---- keyboard ---------------------------------------------------------------
+
+void NxStudioTimelineView::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool along = key == Qt::Key_Left || key == Qt::Key_Right;
+    const int direction = key == Qt::Key_Right || key == Qt::Key_Down ? 1 : -1;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool selected = !m_timeline->selection().isEmpty();
+    if (along && modifiers == Qt::ControlModifier) {
+        selectAlong(direction);
+    } else if (along && (modifiers & ~Qt::ShiftModifier) == 0 && selected) {
+        const NxRational rate = m_timeline->sequence()->frameRate();
+        nudge(direction * (modifiers ? qRound64(double(rate.num) / rate.den) : 1));
+    } else if ((key == Qt::Key_Up || key == Qt::Key_Down) && modifiers == Qt::NoModifier) {
+        selectAcross(direction);
+    } else if (key == Qt::Key_Escape && modifiers == Qt::NoModifier && selected) {
+        m_timeline->setSelection({});
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void NxStudioTimelineView::nudge(qint64 frames)
+{
+    if (m_drag)
+        return; // the mouse is moving them
+    m_drag = std::make_unique<Drag>();
+    m_drag->clips = m_timeline->selection();
+    m_drag->started = true;
+    setFrameDelta(frames);
+    finishDrag();
+    m_drag.reset();
+    reveal(currentClip());
+}
+
+NxTimelineClip* NxStudioTimelineView::clipOnRow(int row, qint64 frame, int direction) const
+{
+    const NxStudioTimelineGeometry geometry = geometryNow();
+    NxTimelineClip* nearest = nullptr;
+    qint64 nearestDistance = std::numeric_limits<qint64>::max();
+    for (NxTimelineClip* clip : m_timeline->clips()) {
+        const qint64 offset = clip->position() - frame;
+        if (geometry.rowOfTrack(clip->track()) != row || (direction != 0 && direction * offset <= 0))
+            continue;
+        // Any direction: a clip over the frame is nearest, then the one whose edge is closest.
+        const qint64 end = clip->position() + clip->length();
+        const qint64 distance = direction != 0 ? qAbs(offset) : offset > 0 ? offset : qMax<qint64>(0, frame - end + 1);
+        if (distance < nearestDistance) {
+            nearest = clip;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+void NxStudioTimelineView::selectAlong(int direction)
+{
+    const NxStudioTimelineGeometry geometry = geometryNow();
+    const NxTimelineClip* current = currentClip();
+    int row = current ? geometry.rowOfTrack(current->track()) : -1;
+    // With nothing selected: from the playhead, on the first track that has clips.
+    for (int each = 0; row < 0 && each < geometry.rows.size(); ++each)
+        if (clipOnRow(each, 0, 0))
+            row = each;
+    const qint64 from = current ? current->position() : m_timeline->playhead() - (direction > 0 ? 1 : 0);
+    if (NxTimelineClip* clip = row < 0 ? nullptr : clipOnRow(row, from, direction))
+        choose(clip);
+}
+
+void NxStudioTimelineView::selectAcross(int direction)
+{
+    const NxStudioTimelineGeometry geometry = geometryNow();
+    const NxTimelineClip* current = currentClip();
+    const qint64 frame = current ? current->position() : m_timeline->playhead();
+    int row = current ? geometry.rowOfTrack(current->track()) : direction > 0 ? -1 : geometry.rows.size();
+    for (row += direction; row >= 0 && row < geometry.rows.size(); row += direction) {
+        if (NxTimelineClip* clip = clipOnRow(row, frame, 0)) {
+            choose(clip);
+            return;
+        }
+    }
+}
+
+NxTimelineClip* NxStudioTimelineView::currentClip() const
+{
+    const QList<NxTimelineClip*> selection = m_timeline->selection();
+    return selection.contains(m_current) ? m_current : selection.value(0);
+}
+
+void NxStudioTimelineView::choose(NxTimelineClip* clip)
+{
+    m_current = clip;
+    m_timeline->setSelection({clip});
+    reveal(clip);
+    if (hasFocus()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(clipsInOrder().indexOf(clip));
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void NxStudioTimelineView::reveal(const NxTimelineClip* clip)
+{
+    QWidget* up = parentWidget();
+    while (up && !qobject_cast<QScrollArea*>(up))
+        up = up->parentWidget();
+    if (!clip || !up)
+        return;
+    // Its start clear of the track names drawn over the left edge.
+    const QRect rect = clipRect(clip);
+    static_cast<QScrollArea*>(up)->ensureVisible(rect.left(), rect.center().y(), G::HeaderWidth + TextPadding,
+                                                 rect.height() / 2);
+}
+
+void NxStudioTimelineView::selectionChanged()
+{
+    update();
+    // Screen readers hear of each clip whose selected state changed.
+    const QList<NxTimelineClip*> selection = m_timeline->selection();
+    const QList<NxTimelineClip*> order = QAccessible::isActive() ? clipsInOrder() : QList<NxTimelineClip*>();
+    QAccessible::State selected;
+    selected.selected = true;
+    for (int index = 0; index < order.size(); ++index) {
+        if (selection.contains(order.at(index)) != m_announced.contains(order.at(index))) {
+            QAccessibleStateChangeEvent event(this, selected);
+            event.setChild(index);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    m_announced = selection;
+}
+
 bool NxStudioTimelineView::event(QEvent* event)
 {
+    // With clips selected, Left and Right move them: they are not the window's playback keys then.
+    if (event->type() == QEvent::ShortcutOverride && !m_timeline->selection().isEmpty()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            event->accept();
+            return true;
+        }
+    }
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);

@@ -526,6 +526,8 @@ private slots:
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         const auto key = [this](Qt::Key key) { QTest::keyClick(m_window->timelineView(), key); };
+        // Left and Right would move the clip placeMedia selected.
+        key(Qt::Key_Escape);
         key(Qt::Key_End);
         QCOMPARE(timeline()->playhead(), last);
         key(Qt::Key_Home);
