@@ -87,37 +87,6 @@ QVector<Fit> toggleFits(const QWidget* toggle, const QString& text)
             {text, tall, toggle->height(), "tall"}};
 }
 
-QVector<Fit> labelFits(const QLabel* label)
-{
-    const QString text = label->text();
-    if (text.isEmpty())
-        return {};
-    const int room = label->contentsRect().width() - 2 * label->margin();
-    if (label->wordWrap())
-        return {{text, label->heightForWidth(label->width()), label->height(), "tall"}};
-    const bool rich = label->textFormat() == Qt::RichText
-                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
-    if (!rich)
-        return {{text, widthOf(label->font(), text), room}};
-    QTextDocument document;
-    document.setDefaultFont(label->font());
-    document.setDocumentMargin(0);
-    document.setHtml(text);
-    return {{document.toPlainText(), qCeil(document.idealWidth()), room}};
-}
-
-// A plain Qt button (the message box's) gives its text what its style leaves inside padding and mark.
-QVector<Fit> plainButtonFits(const QAbstractButton* button)
-{
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const bool box = qobject_cast<const QCheckBox*>(button);
-    const QRect contents = button->style()->subElementRect(box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents,
-                                                           &option, button);
-    return {{button->text(), widthOf(button->font(), button->text()), contents.width()}};
-}
-
 // Painted text: a text run, and where it lands.
 struct Run
 {
@@ -295,10 +264,28 @@ QVector<Fit> fitsOf(const QWidget* widget)
                          combo->width() - ComboTextLeft - ComboChevron});
         return fits;
     }
-    if (auto* label = qobject_cast<const QLabel*>(widget))
-        return labelFits(label);
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget); button && !qobject_cast<const QToolButton*>(widget))
-        return plainButtonFits(button);
+    if (auto* label = qobject_cast<const QLabel*>(widget); label && !label->text().isEmpty()) {
+        const QString text = label->text();
+        const int room = label->contentsRect().width() - 2 * label->margin();
+        if (label->wordWrap())
+            return {{text, label->heightForWidth(label->width()), label->height(), "tall"}};
+        if (label->textFormat() != Qt::RichText && (label->textFormat() != Qt::AutoText || !Qt::mightBeRichText(text)))
+            return {{text, widthOf(label->font(), text), room}};
+        QTextDocument document;
+        document.setDefaultFont(label->font());
+        document.setDocumentMargin(0);
+        document.setHtml(text);
+        return {{document.toPlainText(), qCeil(document.idealWidth()), room}};
+    }
+    // A plain Qt button (the message box's) gives its text what its style leaves inside padding and mark.
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget); button && !qobject_cast<const QToolButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const auto contents = qobject_cast<const QCheckBox*>(button) ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
+        return {{button->text(), widthOf(button->font(), button->text()),
+                 button->style()->subElementRect(contents, &option, button).width()}};
+    }
     return {};
 }
 
