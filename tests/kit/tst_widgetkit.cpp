@@ -29,7 +29,6 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTranslator>
 
 #include <cmath>
 #include <functional>
@@ -121,13 +120,7 @@ qreal luminance(const QColor& c)
 }
 
 // What a (possibly translucent) role looks like laid on the skin's panel surface.
-QColor onSurface(C::NxColorType role)
-{
-    const QColor top = style()->GetColor(role), base = style()->GetColor(C::Varnelo_Background_Surface2);
-    const qreal a = top.alphaF();
-    return QColor::fromRgbF(top.redF() * a + base.redF() * (1 - a), top.greenF() * a + base.greenF() * (1 - a),
-                            top.blueF() * a + base.blueF() * (1 - a));
-}
+QColor onSurface(C::NxColorType type) { return seen(role(type), role(C::Varnelo_Background_Surface2)); }
 
 struct Recorder : INxSkinEventHandler
 {
@@ -138,16 +131,6 @@ struct Recorder : INxSkinEventHandler
         events << *event;
         if (onChange)
             onChange();
-    }
-};
-
-class HelloTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        return qstrcmp(context, "Probe") == 0 && qstrcmp(source, "Hello") == 0 ? QStringLiteral("Bonjour") : QString();
     }
 };
 
@@ -403,7 +386,7 @@ private slots:
     void sliderHandleSitsOverTheChosenStep()
     {
         QFETCH(int, skin); QFETCH(int, index);
-        NxSingleton<NxSkinStyle>::instance()->SetSkinKind(skin);
+        style()->SetSkinKind(skin);
         std::unique_ptr<NxPropertyNonLineSliderEx> slider(speedSlider(nullptr));
         slider->setCurIndex(index);
         // Above the groove and the step dots only the handle is drawn, in the accent.
@@ -492,7 +475,8 @@ private slots:
     {
         QWidget window;
         auto* probe = new Probe(&window);
-        HelloTranslator translator;
+        NxMapTranslator translator;
+        translator.texts.insert({"Probe", "Hello"}, QStringLiteral("Bonjour"));
         QVERIFY(QCoreApplication::installTranslator(&translator));
         QTRY_COMPARE(probe->label->text(), QStringLiteral("Bonjour"));
         QCOMPARE(probe->retranslated, 1);

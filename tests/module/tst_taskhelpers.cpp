@@ -292,14 +292,13 @@ private slots:
         QFETCH(bool, expectTimeline); QFETCH(bool, announced);
 
         NxSequence sequence(QStringLiteral("Main"), {25, 1});
-        NxMediaFile media(QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250);
         INxClip* theClip = clip(QStringLiteral("Intro"));
         if (kind == QLatin1String("clip"))
             m_stt->addClipTasks({theClip}, QStringLiteral("en-US"), attachResult);
         else if (kind == QLatin1String("timeline"))
             m_stt->addTimelineTask(&sequence, QStringLiteral("en-US"), attachResult);
         else
-            m_stt->addMaterialTasks({&media}, QStringLiteral("en-US"), attachResult);
+            m_stt->addMaterialTasks({&m_interview}, QStringLiteral("en-US"), attachResult);
         sttManager()->exportWritesFile = exportWrites;
         const int id = sttManager()->addedIds.last();
 
@@ -696,8 +695,7 @@ private slots:
         QVERIFY(QDir().mkpath(subtitleFolder()) && QDir().mkpath(outputFolder()));
         QVERIFY(writeBytes(subtitleFolder() + "/.Material_Interview.reserved", QByteArray()));
         QVERIFY(writeBytes(outputFolder() + "/.Intro - Welcome.reserved", QByteArray()));
-        NxMediaFile media(QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250);
-        QVERIFY(m_stt->addMaterialTasks({&media}, QStringLiteral("en-US"), false));
+        QVERIFY(m_stt->addMaterialTasks({&m_interview}, QStringLiteral("en-US"), false));
         QVERIFY(addVoiceOvers({title("Intro", {"Welcome"}), title("Intro", {"Welcome"})}));
         const NxSpeechToText::Task* subtitles = sttTasks().at(0);
         QCOMPARE(subtitles->fileName, QStringLiteral("Material_Interview_01"));
@@ -724,8 +722,7 @@ private slots:
 
     void aResultThatCannotBeWrittenFailsItsTaskUntilARetryWritesIt()
     {
-        NxMediaFile media(QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250);
-        QVERIFY(m_stt->addMaterialTasks({&media}, QStringLiteral("en-US"), false));
+        QVERIFY(m_stt->addMaterialTasks({&m_interview}, QStringLiteral("en-US"), false));
         QVERIFY(addVoiceOvers({title("Intro", {"Welcome"})}));
         const NxSpeechToText::Task* subtitles = sttTasks().at(0);
         const NxTextToSpeech::Task* voiceOver = ttsTasks().at(0);
@@ -872,6 +869,7 @@ private:
     }
 
     NxTestHome m_home;
+    NxMediaFile m_interview{QStringLiteral("/media/Interview.wav"), INxAbstractMedia::Audio, {25, 1}, 250};
     QTemporaryDir m_storage; // the text-to-speech manager's own storage
     std::unique_ptr<NxSpeechServicePresenter> m_presenter;
     std::unique_ptr<NxSpeechToTextTableModel> m_sttModel;

@@ -41,7 +41,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -62,8 +61,7 @@ constexpr int Slack = 1;
 struct Fit
 {
     QString text;
-    int need;
-    int room;
+    int need, room;
     const char* measure = "wide";
 };
 
@@ -75,8 +73,6 @@ int widthOf(const QFont& font, const QString& text)
     return widest;
 }
 
-int linesOf(const QString& text) { return text.count(QLatin1Char('\n')) + 1; }
-
 QString nameOf(const QObject* object)
 {
     const QString className = QString::fromLatin1(object->metaObject()->className());
@@ -86,81 +82,32 @@ QString nameOf(const QObject* object)
 // A one-line text beside the kit's check or radio mark, or several lines ("\n") stacked.
 QVector<Fit> toggleFits(const QWidget* toggle, const QString& text)
 {
-    const int tall = linesOf(text) * QFontMetrics(toggle->font()).height();
+    const int tall = (text.count(QLatin1Char('\n')) + 1) * QFontMetrics(toggle->font()).height();
     return {{text, widthOf(toggle->font(), text), toggle->width() - ToggleTextLeft},
             {text, tall, toggle->height(), "tall"}};
 }
 
-QVector<Fit> labelFits(const QLabel* label)
-{
-    const QString text = label->text();
-    if (text.isEmpty())
-        return {};
-    const int room = label->contentsRect().width() - 2 * label->margin();
-    if (label->wordWrap())
-        return {{text, label->heightForWidth(label->width()), label->height(), "tall"}};
-    const bool rich = label->textFormat() == Qt::RichText
-                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
-    if (!rich)
-        return {{text, widthOf(label->font(), text), room}};
-    QTextDocument document;
-    document.setDefaultFont(label->font());
-    document.setDocumentMargin(0);
-    document.setHtml(text);
-    return {{document.toPlainText(), int(std::ceil(document.idealWidth())), room}};
-}
-
-// A plain Qt button (the message box's) gives its text what its style leaves inside padding and mark.
-QVector<Fit> plainButtonFits(const QAbstractButton* button)
-{
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const bool box = qobject_cast<const QCheckBox*>(button);
-    const QRect contents = button->style()->subElementRect(box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents,
-                                                           &option, button);
-    return {{button->text(), widthOf(button->font(), button->text()), contents.width()}};
-}
-
-// ---- Painted text: a paint device that keeps what a widget paints, text runs and images, where they land.
-
+// Painted text: a text run, and where it lands.
 struct Run
 {
     QString text;
     QRectF box;
 };
 
-class PaintedTexts final : public QPaintDevice
+// What a widget paints, text runs and images, where they land: an image whose engine only keeps those.
+class PaintedTexts final : public QImage
 {
 public:
     explicit PaintedTexts(QWidget* widget)
-        : m_dpi(widget->logicalDpiX())
+        : QImage(4000, 4000, Format_Alpha8)
     {
+        setDotsPerMeterX(qRound(widget->logicalDpiX() / 0.0254));
+        setDotsPerMeterY(dotsPerMeterX());
         widget->render(this, QPoint(), QRegion(), QWidget::RenderFlags());
     }
     const QVector<Run>& runs() const { return m_engine.runs; }
     const QVector<QRectF>& images() const { return m_engine.images; }
     QPaintEngine* paintEngine() const override { return &m_engine; }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-        case PdmHeight: return 4000;
-        case PdmWidthMM:
-        case PdmHeightMM: return int(4000 * 25.4 / m_dpi);
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY: return m_dpi;
-        case PdmDepth: return 32;
-        case PdmNumColors: return INT_MAX;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
-        }
-        return 0;
-    }
 
 private:
     class Engine final : public QPaintEngine
@@ -189,7 +136,6 @@ private:
             runs.append({item.text(), state->transform().mapRect(box)});
         }
     };
-    int m_dpi;
     mutable Engine m_engine;
 };
 
@@ -206,16 +152,12 @@ public:
         m_untranslated.clear();
         m_answers.clear();
     }
-    bool untranslated(const QString& text) const
-    {
-        const QMutexLocker lock(&m_mutex);
-        return m_untranslated.contains(text);
-    }
-    bool untranslatedStart(const QString& start) const
+    // Whether the catalogue left `text` (with `start`, a text beginning so) untranslated.
+    bool untranslated(const QString& text, bool start = false) const
     {
         const QMutexLocker lock(&m_mutex);
         return std::any_of(m_untranslated.begin(), m_untranslated.end(),
-                           [&](const QString& source) { return source.startsWith(start); });
+                           [&](const QString& source) { return start ? source.startsWith(text) : source == text; });
     }
     bool answered(const QString& text) const
     {
@@ -289,7 +231,7 @@ QStringList paintedCuts(QWidget* widget, const CatalogueWitness& witness)
             const int room = place.rect.x() + place.rect.width() - qFloor(run.box.left());
             if (need > room + Slack)
                 cut(place, QStringLiteral("«%1» is %2 px wide, its place %3 px").arg(run.text).arg(need).arg(room));
-            if (run.text.endsWith(QChar(0x2026)) && !witness.answered(run.text) && !witness.untranslatedStart(run.text.chopped(1)))
+            if (run.text.endsWith(QChar(0x2026)) && !witness.answered(run.text) && !witness.untranslated(run.text.chopped(1), true))
                 cut(place, QStringLiteral("«%1» is shortened to %2 px, the whole text does not fit").arg(run.text).arg(need));
             for (int other = index + 1; other < inside.size(); ++other)
                 if (run.box.intersects(inside[other].box))
@@ -304,9 +246,8 @@ QStringList paintedCuts(QWidget* widget, const CatalogueWitness& witness)
 
 QVector<Fit> fitsOf(const QWidget* widget)
 {
-    if (auto* button = qobject_cast<const NxPushButton*>(widget)) {
+    if (auto* button = qobject_cast<const NxPushButton*>(widget))
         return {{button->text(), widthOf(button->font(), button->text()), button->width() - 2 * PushButtonInset}};
-    }
     if (auto* tab = qobject_cast<const NxTabButton*>(widget)) {
         QFont bold = tab->font();
         bold.setBold(true);
@@ -323,10 +264,28 @@ QVector<Fit> fitsOf(const QWidget* widget)
                          combo->width() - ComboTextLeft - ComboChevron});
         return fits;
     }
-    if (auto* label = qobject_cast<const QLabel*>(widget))
-        return labelFits(label);
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget); button && !qobject_cast<const QToolButton*>(widget))
-        return plainButtonFits(button);
+    if (auto* label = qobject_cast<const QLabel*>(widget); label && !label->text().isEmpty()) {
+        const QString text = label->text();
+        const int room = label->contentsRect().width() - 2 * label->margin();
+        if (label->wordWrap())
+            return {{text, label->heightForWidth(label->width()), label->height(), "tall"}};
+        if (label->textFormat() != Qt::RichText && (label->textFormat() != Qt::AutoText || !Qt::mightBeRichText(text)))
+            return {{text, widthOf(label->font(), text), room}};
+        QTextDocument document;
+        document.setDefaultFont(label->font());
+        document.setDocumentMargin(0);
+        document.setHtml(text);
+        return {{document.toPlainText(), qCeil(document.idealWidth()), room}};
+    }
+    // A plain Qt button (the message box's) gives its text what its style leaves inside padding and mark.
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget); button && !qobject_cast<const QToolButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const auto contents = qobject_cast<const QCheckBox*>(button) ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
+        return {{button->text(), widthOf(button->font(), button->text()),
+                 button->style()->subElementRect(contents, &option, button).width()}};
+    }
     return {};
 }
 
@@ -377,9 +336,7 @@ QStringList cutsIn(QWidget* window, const CatalogueWitness& witness)
 // lack of balance comes last, as it opens the purchase tip.
 struct Report
 {
-    int state;
-    int code;
-    int progress;
+    int state, code, progress;
 };
 const QVector<Report> SpeechToTextRows = {{1, 0, 0}, {2, 0, 0}, {3, 4, 0}, {4, 0, 40}, {5, 2, 0}, {6, 0, 40},
                                           {7, 5, 0}, {7, 8, 0}, {8, 0, 40}, {9, 3, 0}, {9, 7, 0}, {9, 6, 0},
@@ -437,16 +394,23 @@ class TranslationFitTest : public QObject
         });
     }
 
-    // Adds a task per row with `add` and has `report` tell its state.
-    void addRows(QObject* helper, const QVector<Report>& rows, const std::function<int()>& add,
-                 const std::function<void(int, const Report&)>& report)
+    // Has `tell` report a task's state and waits until `helper` has taken it in.
+    static void report(QObject* helper, const std::function<void()>& tell)
     {
-        for (const Report& row : rows) {
-            const int id = add();
-            QSignalSpy handled(helper, SIGNAL(sigTaskStateChanged(int)));
-            report(id, row);
-            QVERIFY(handled.count() > 0 || handled.wait(5000));
-        }
+        QSignalSpy handled(helper, SIGNAL(sigTaskStateChanged(int)));
+        tell();
+        QVERIFY(handled.count() > 0 || handled.wait(5000));
+    }
+
+    NxTimelineClip* keep(std::unique_ptr<NxTimelineClip> clip)
+    {
+        m_clips.push_back(std::move(clip));
+        return m_clips.back().get();
+    }
+    NxTimelineClip* footage(const char* name, int type)
+    {
+        return keep(std::make_unique<NxTimelineClip>(QLatin1String(name), type, NxRational{25, 1}, nullptr,
+                                                     NxTimelineClip::Placement{0, 250, 0}));
     }
 
     QStringList servicesWindowCuts()
@@ -464,34 +428,29 @@ class TranslationFitTest : public QObject
             }
         };
         bothPages(); // no tasks yet
-        addRows(presenter->speechToTextHelper(), SpeechToTextRows, [&] {
-            m_clips.push_back(std::make_unique<NxTimelineClip>(QStringLiteral("Interview"), INxClip::Video, NxRational{25, 1},
-                                                               nullptr, NxTimelineClip::Placement{0, 250, 0}));
-            presenter->addClipTasks({m_clips.back().get()}, QStringLiteral("en-US"), false);
-            return NxScriptedSpeechToTextManager::latest()->addedIds.last();
-        }, [](int id, const Report& row) { NxScriptedSpeechToTextManager::latest()->reportState(id, row.state, row.code, row.progress); });
+        for (const Report& row : SpeechToTextRows) {
+            presenter->addClipTasks({footage("Interview", INxClip::Video)}, QStringLiteral("en-US"), false);
+            auto* manager = NxScriptedSpeechToTextManager::latest();
+            report(presenter->speechToTextHelper(),
+                   [&] { manager->reportState(manager->addedIds.last(), row.state, row.code, row.progress); });
+        }
         // A finished voice-over is copied from the manager's file.
         QTemporaryFile speech(QDir::temp().filePath(QStringLiteral("fit-XXXXXX.wav")));
         if (!speech.open())
             return {QStringLiteral("no speech file: %1").arg(speech.errorString())};
-        const auto addVoiceOver = [&](std::unique_ptr<NxTimelineClip> clip) {
-            m_clips.push_back(std::move(clip));
-            presenter->addTextToSpeechTasks({m_clips.back().get()}, TextToSpeechTaskParam());
-            return NxScriptedTextToSpeechManager::latest()->addedIds.last();
+        const auto voiceOver = [&](INxClip* clip, const Report& row) {
+            presenter->addTextToSpeechTasks({clip}, TextToSpeechTaskParam());
+            auto* manager = NxScriptedTextToSpeechManager::latest();
+            report(presenter->textToSpeechHelper(), [&] {
+                manager->reportState(manager->addedIds.last(), row.state, row.code, row.progress, speech.fileName());
+            });
         };
-        const auto reportVoiceOver = [&](int id, const Report& row) {
-            NxScriptedTextToSpeechManager::latest()->reportState(id, row.state, row.code, row.progress, speech.fileName());
-        };
-        addRows(presenter->textToSpeechHelper(), TextToSpeechRows, [&] {
-            return addVoiceOver(std::make_unique<NxTitleClip>(QStringLiteral("Title"), NxRational{25, 1}, 100, 250));
-        }, reportVoiceOver);
+        for (const Report& row : TextToSpeechRows)
+            voiceOver(keep(std::make_unique<NxTitleClip>(QStringLiteral("Title"), NxRational{25, 1}, 100, 250)), row);
         // A subtitle's voice-over with a sentence that could not be spoken ends failed.
         NxScriptedTextToSpeechManager::latest()->sentencesPerTask = 3;
         NxScriptedTextToSpeechManager::latest()->failedSentences = 1;
-        addRows(presenter->textToSpeechHelper(), {{10, 0, 100}}, [&] {
-            return addVoiceOver(std::make_unique<NxTimelineClip>(QStringLiteral("Dialog"), INxClip::Subtitle, NxRational{25, 1},
-                                                                 nullptr, NxTimelineClip::Placement{0, 250, 0}));
-        }, reportVoiceOver);
+        voiceOver(footage("Dialog", INxClip::Subtitle), {10, 0, 100});
         bothPages();
         bool ret = false, noTip = false;
         emit presenter->speechToTextHelper()->sigAskDelete(ret, noTip);
@@ -587,21 +546,17 @@ private slots:
     {
         NxSpeechServiceDialog window(nullptr);
         window.show();
-        auto tabs = window.findChildren<NxTabButton*>(QStringLiteral("NSpeechServicePanel_Tab"));
+        const auto tabs = window.findChildren<NxTabButton*>(QStringLiteral("NSpeechServicePanel_Tab"));
         QCOMPARE(tabs.size(), 2);
-        const auto shows = [&](const QString& title, const QString& first, const QString& second) {
-            return window.GetTitleBar()->title() == title && window.windowTitle() == title && tabs[0]->text() == first
-                   && tabs[1]->text() == second;
+        // The title bar, the window's title, both tabs.
+        const auto shown = [&] {
+            return QStringList{window.GetTitleBar()->title(), window.windowTitle(), tabs[0]->text(), tabs[1]->text()};
         };
-        const auto translated = [](const char* context, const char* source) {
-            return QCoreApplication::translate(context, source);
-        };
+        const auto title = [] { return QCoreApplication::translate("NxSpeechServiceDialog", "List of voice-text services"); };
+        const auto tab = [](const char* source) { return QCoreApplication::translate("NxSpeechServicePanel", source); };
         for (const QString& code : NxTranslations::codes()) {
             speak(code);
-            QTRY_VERIFY2(shows(translated("NxSpeechServiceDialog", "List of voice-text services"),
-                               translated("NxSpeechServicePanel", "Speech-to-Text"),
-                               translated("NxSpeechServicePanel", "Text-to-Speech")),
-                         qPrintable(code));
+            QTRY_COMPARE(shown(), (QStringList{title(), title(), tab("Speech-to-Text"), tab("Text-to-Speech")}));
         }
         // A language that surely differs from the sources.
         NxMapTranslator probe;
@@ -609,7 +564,7 @@ private slots:
                        {{"NxSpeechServicePanel", "Speech-to-Text"}, "Sprache zu Text"},
                        {{"NxSpeechServicePanel", "Text-to-Speech"}, "Text zu Sprache"}};
         QCoreApplication::installTranslator(&probe);
-        QTRY_VERIFY(shows("Dienste", "Sprache zu Text", "Text zu Sprache"));
+        QTRY_COMPARE(shown(), (QStringList{"Dienste", "Dienste", "Sprache zu Text", "Text zu Sprache"}));
         QCoreApplication::removeTranslator(&probe);
     }
 };

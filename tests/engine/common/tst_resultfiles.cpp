@@ -1,8 +1,8 @@
 #include "NxMp3Encoder.h"
 #include "NxSrtWriter.h"
+#include "NxTestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -49,12 +49,6 @@ bool writeResult(const QString& kind, const QString& path, QString* error)
     return NxMp3Encoder::encode(QVector<qint16>(22050, 0), 22050, path, error);
 }
 
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class tst_ResultFiles : public QObject
@@ -93,13 +87,11 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("taken.srt");
-        QFile taken(path);
-        QVERIFY(taken.open(QIODevice::WriteOnly) && taken.write("theirs") == 6);
-        taken.close();
+        QVERIFY(writeBytes(path, "theirs"));
         QString error;
         QVERIFY(!writeResult(QStringLiteral("srt"), path, &error));
         QVERIFY2(error.contains(QLatin1String("already exists")), qPrintable(error));
-        QCOMPARE(contentOf(path), QByteArray("theirs"));
+        QCOMPARE(bytesOf(path), QByteArray("theirs"));
     }
 };
 

@@ -98,6 +98,13 @@ class RemoteSpeechTest : public QObject
     QByteArray m_mp3; // what the server speaks
 
     QString file(const QString& name) const { return m_dir.filePath(name); }
+    // The task's subtitles exported as out/<name>.srt, in the folders that makes, as SubRip blocks.
+    QStringList exportedBlocks(int taskId, const QString& name)
+    {
+        const QString path = file(QStringLiteral("out/%1.srt").arg(name));
+        m_manager->exportSubtitles(taskId, path);
+        return QString::fromUtf8(bytesOf(path)).split("\n\n", Qt::SkipEmptyParts);
+    }
 
     // The suite's settings, `changes` applied over them, for the manager made next.
     void configure(const QVariantMap& changes)
@@ -216,9 +223,7 @@ private slots:
         // 30 s of 44.1 kHz stereo is 5 MB as WAV; 16 kHz mono packed is far less.
         QVERIFY2(request.file.size() < QFileInfo(file("speech.wav")).size() / 4, qPrintable(QString::number(request.file.size())));
 
-        const QString path = file(QStringLiteral("out/%1/speech.srt").arg(format));
-        m_manager->exportSubtitles(id, path);
-        const QStringList blocks = QString::fromUtf8(bytesOf(path)).split("\n\n", Qt::SkipEmptyParts);
+        const QStringList blocks = exportedBlocks(id, format + "/speech");
         QCOMPARE(blocks.size(), Heard.size());
         const QStringList times{"00:00:00,000 --> 00:00:02,400", "00:00:03,500 --> 00:00:05,800"}; // as heard
         for (int i = 0; i < Heard.size(); ++i) {
@@ -238,10 +243,8 @@ private slots:
         m_server.setTranscript(transcript({{0.0, 6.0, japanese}, {6.2, 12.0, chinese}}));
         const int id = m_manager->addMaterialTask(m_short.get(), QStringLiteral("ja"));
         QCOMPARE(ended(id).state, int(Info::Completed));
-        const QString path = file(QStringLiteral("out/unspaced.srt"));
-        m_manager->exportSubtitles(id, path);
         QStringList lines;
-        for (const QString& block : QString::fromUtf8(bytesOf(path)).split("\n\n", Qt::SkipEmptyParts))
+        for (const QString& block : exportedBlocks(id, "unspaced"))
             lines += block.split('\n').mid(2);
         QVERIFY2(lines.size() >= 4, qPrintable(lines.join('|')));
         for (const QString& line : qAsConst(lines))
@@ -294,9 +297,7 @@ private slots:
         for (const NxFakeSpeechServer::Request& piece : pieces)
             QVERIFY2(piece.file.size() <= Limit && piece.file.startsWith("fLaC"), qPrintable(QString::number(piece.file.size())));
 
-        const QString path = file(QStringLiteral("out/pieces.srt"));
-        m_manager->exportSubtitles(id, path);
-        const QStringList blocks = QString::fromUtf8(bytesOf(path)).split("\n\n", Qt::SkipEmptyParts);
+        const QStringList blocks = exportedBlocks(id, "pieces");
         QCOMPARE(blocks.size(), Heard.size() * pieces.size());
         QList<double> starts; // of each piece's first line
         for (int i = 0; i < blocks.size(); i += Heard.size()) {
@@ -400,9 +401,7 @@ private slots:
         const Info end = ended(id);
         QCOMPARE(QList<int>({end.state, end.code}), QList<int>({state, code}));
         QCOMPARE(m_server.requests().size() - before, state == Info::ScanFailed ? 0 : 1);
-        const QString path = file(QStringLiteral("answer/%1.srt").arg(QTest::currentDataTag()));
-        m_manager->exportSubtitles(id, path);
-        QCOMPARE(QString::fromUtf8(bytesOf(path)).section('\n', 1, 1), firstCue);
+        QCOMPARE(exportedBlocks(id, QStringLiteral("answer/") + QTest::currentDataTag()).value(0).section('\n', 1, 1), firstCue);
     }
 
     // Stopping, removing and releasing set the same stop flag in the queue; a release also ends the network thread.
