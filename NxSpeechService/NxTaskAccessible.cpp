@@ -19,10 +19,17 @@ enum { NameColumn = 0, FirstWordsColumn = 1, LastWordsColumn = 2, LastColumn = 3
 NxTaskListAccessible::NxTaskListAccessible(NxTaskTableView* view)
     : QAccessibleWidget(view, QAccessible::List)
 {
-    // The table sets its model while it is built, before anyone can ask.
-    if (!view->model())
+}
+
+// The table may be asked about before it has its model: the model is
+// followed from the first time rows are asked for.
+void NxTaskListAccessible::followModel() const
+{
+    NxTaskTableView* view = this->view();
+    if (!view->model() || view->model() == m_followed)
         return;
-    QObject::connect(view->model(), &QAbstractItemModel::dataChanged, view,
+    m_followed = view->model();
+    QObject::connect(m_followed, &QAbstractItemModel::dataChanged, view,
                      [view](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
                          if (!QAccessible::isActive())
                              return;
@@ -44,11 +51,13 @@ NxTaskTableView* NxTaskListAccessible::view() const
 
 int NxTaskListAccessible::childCount() const
 {
+    followModel();
     return view()->model() ? view()->model()->rowCount() : 0;
 }
 
 QAccessibleInterface* NxTaskListAccessible::child(int index) const
 {
+    followModel();
     const QModelIndex first = view()->model() ? view()->model()->index(index, NameColumn) : QModelIndex();
     if (!first.isValid())
         return nullptr;
@@ -89,7 +98,7 @@ void NxTaskListAccessible::announceChanges(int first, int last) const
         auto* item = static_cast<NxTaskRowAccessible*>(child(row));
         if (!item || !item->takeDescriptionChange())
             continue;
-        QAccessibleEvent event(const_cast<NxTaskListAccessible*>(this), QAccessible::DescriptionChanged);
+        QAccessibleEvent event(view(), QAccessible::DescriptionChanged);
         event.setChild(row);
         QAccessible::updateAccessibility(&event);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemModel>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QPersistentModelIndex>
@@ -26,10 +27,12 @@ public:
 
 private:
     NxTaskTableView* view() const;
+    void followModel() const;
     // Rows whose words changed say so, once per change.
     void announceChanges(int first, int last) const;
 
     mutable QVector<QAccessible::Id> m_rows; // the row items made so far
+    mutable QPointer<QAbstractItemModel> m_followed;
 };
 
 // One task row. It follows its task while rows come and go above it, and is
