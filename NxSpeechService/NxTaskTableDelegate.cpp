@@ -321,7 +321,6 @@ void NxTaskTableDelegate::pressButton(const QModelIndex& index, ButtonAction act
         return;
     // The spinner runs in the button's own cell.
     const QModelIndex cell = index.sibling(index.row(), action == RemoveTask ? OperationColumn : StatusColumn);
-    auto* model = const_cast<QAbstractItemModel*>(cell.model());
     if (action == RemoveTask)
         emit sigRemoveItem(cell.row());
     else
@@ -331,7 +330,7 @@ void NxTaskTableDelegate::pressButton(const QModelIndex& index, ButtonAction act
     if (action == RetryTask) {
         m_loadingIndex = cell;
         m_spinner->start();
-        emit model->dataChanged(cell, cell);
+        emit const_cast<QAbstractItemModel*>(cell.model())->dataChanged(cell, cell);
     }
 }
 

@@ -25,6 +25,7 @@
 #include "NxVoicePanel.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -248,9 +249,15 @@ private slots:
         }
     }
 
-    void slidersSayTheirLabelAndWordInTheInterfaceLanguage()
+    void listAndSlidersSayTheirLabelAndWordInTheInterfaceLanguage()
     {
         NxTextToSpeechParamDialog dialog(nullptr);
+        auto* languages = dialog.findChild<QComboBox*>();
+        // The list's label is its reader relation (Qt's own combo box names it by its text on Linux).
+        const auto labels = reader(languages)->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("What language is this title in?"));
+        QCOMPARE(reader(languages)->text(QAccessible::Value), languages->currentText());
         NxPropertyNonLineSliderEx* speed = dialog.findChildren<NxPropertyNonLineSliderEx*>().at(0);
         speed->setCurIndex(4);
         QCOMPARE(reader(speed)->text(QAccessible::Name), QStringLiteral("Speed:"));
