@@ -50,6 +50,8 @@ void NxSpeechToTextParamPanel::createLabels()
 
     m_languageCombo = NxComboBox::CreateComboBox(this);
     m_languageCombo->setFixedSize(ComboSize);
+    // Readers name the list by its label.
+    m_languageLabel->setBuddy(m_languageCombo);
 
     m_sourceLabel = NxLabel::CreateLabel(this);
     m_sourceLabel->setFixedHeight(LabelHeight);

@@ -26,6 +26,12 @@ bool isProgressRow(int status)
            || status == NxSpeechToText::Transcribing;
 }
 
+// A transcription without a reported total counts its progress against 1.
+int progressDivisor(int status, int progressMax)
+{
+    return status == NxSpeechToText::Transcribing && progressMax == 0 ? 1 : progressMax;
+}
+
 } // namespace
 
 NxSpeechToTextTableDelegate::NxSpeechToTextTableDelegate(QObject* parent)
@@ -74,7 +80,7 @@ void NxSpeechToTextTableDelegate::paint(QPainter* painter, const QStyleOptionVie
             break;
         }
         case NxSpeechToTextTableModel::DurationColumn:
-            paintValueCell(painter, pos, QTime(0, 0, 0).addSecs(task->duration).toString(QStringLiteral("hh:mm:ss")));
+            paintValueCell(painter, pos, durationText(task->duration));
             break;
         case NxSpeechToTextTableModel::StatusColumn:
             paintStatus(painter, pos, index, status, task->failReason, task->progress, task->progressMax,
@@ -99,25 +105,55 @@ void NxSpeechToTextTableDelegate::paintStatus(QPainter* painter, const Positions
     if (!failed)
         paintPendingRetry(painter, pos, index);
 
+    const QString text = statusText(status, progress, progressMax, failure);
     switch (status) {
     case NxSpeechToText::Waiting:
-        paintStatusWord(painter, pos, tr("Processing"), colour(NxSkinColor::Text_Icon_Quaternary));
+        paintStatusWord(painter, pos, text, colour(NxSkinColor::Text_Icon_Quaternary));
         break;
     case NxSpeechToText::Scanning:
-        paintStatusWord(painter, pos, tr("Scanning"), colour(NxSkinColor::VarneloX_Primary));
+        paintStatusWord(painter, pos, text, colour(NxSkinColor::VarneloX_Primary));
         break;
     case NxSpeechToText::Transcoding:
     case NxSpeechToText::Uploading:
     case NxSpeechToText::Transcribing:
-        paintProgress(painter, pos, status, progress, progressMax);
+        paintProgress(painter, pos, status, progress, progressMax, text);
         break;
     case NxSpeechToText::Completed:
-        paintCompletedCell(painter, pos, tr("Completed"));
+        paintCompletedCell(painter, pos, text);
         break;
     default:
         if (failed)
-            paintFailedCell(painter, pos, index, failure, statusButtonOf(status, failReason));
+            paintFailedCell(painter, pos, index, text, statusButtonOf(status, failReason));
         break;
+    }
+}
+
+QString NxSpeechToTextTableDelegate::durationText(int seconds)
+{
+    return QTime(0, 0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss"));
+}
+
+QString NxSpeechToTextTableDelegate::statusText(int status, int progress, int progressMax, const QString& failure)
+{
+    switch (status) {
+    case NxSpeechToText::Waiting:
+        return tr("Processing");
+    case NxSpeechToText::Scanning:
+        return tr("Scanning");
+    case NxSpeechToText::Transcoding:
+    case NxSpeechToText::Uploading:
+    case NxSpeechToText::Transcribing: {
+        const QString stage = status == NxSpeechToText::Transcoding ? tr("Transcoding")
+                              : status == NxSpeechToText::Uploading ? tr("Uploading")
+                                                                    : tr("In transcription");
+        progressMax = progressDivisor(status, progressMax);
+        const int percent = progressMax != 0 ? int(float(progress) / float(progressMax) * 100.0f) : 0;
+        return QStringLiteral("%1:  %2%").arg(stage, QString::number(percent));
+    }
+    case NxSpeechToText::Completed:
+        return tr("Completed");
+    default:
+        return NxSpeechToText::isFailedStatus(status) ? failure : QString();
     }
 }
 
@@ -127,20 +163,27 @@ NxTaskTableDelegate::ButtonAction NxSpeechToTextTableDelegate::statusButtonOf(in
                         failReason == NxSpeechToText::ContentNotRecognized);
 }
 
-void NxSpeechToTextTableDelegate::paintProgress(QPainter* painter, const Positions& pos, int status, int progress,
-                                                int progressMax) const
+NxTaskTableDelegate::ButtonAction NxSpeechToTextTableDelegate::statusAction(const QModelIndex& index) const
 {
-    const QString stage = status == NxSpeechToText::Transcoding ? tr("Transcoding")
-                          : status == NxSpeechToText::Uploading ? tr("Uploading")
-                                                                : tr("In transcription");
-    if (status == NxSpeechToText::Transcribing && progressMax == 0)
-        progressMax = 1;
-    const int percent = progressMax != 0 ? int(float(progress) / float(progressMax) * 100.0f) : 0;
+    const Task* task = taskOf(index);
+    return task ? statusButtonOf(task->status, task->failReason) : NoButton;
+}
+
+QString NxSpeechToTextTableDelegate::finishedPath(const QModelIndex& index) const
+{
+    const Task* task = taskOf(index);
+    return task && task->status == NxSpeechToText::Completed ? task->destPath : QString();
+}
+
+void NxSpeechToTextTableDelegate::paintProgress(QPainter* painter, const Positions& pos, int status, int progress,
+                                                int progressMax, const QString& text) const
+{
+    progressMax = progressDivisor(status, progressMax);
     const QColor track = status == NxSpeechToText::Transcribing
                              ? colour(NxSkinColor::Component_Control_Stroke)
                              : QColor(255, 255, 255, EarlyTrackAlpha);
     const int filled = progressMax != 0 ? int(qint64(pos.progressTrack.width()) * progress / progressMax) : 0;
-    paintProgressCell(painter, pos, QStringLiteral("%1:  %2%").arg(stage).arg(percent), track, filled);
+    paintProgressCell(painter, pos, text, track, filled);
 }
 
 bool NxSpeechToTextTableDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,

@@ -18,12 +18,18 @@ public:
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
 
-protected:
     QString headerTitle(int logicalIndex) const override;
+    ButtonAction statusAction(const QModelIndex& index) const override;
+    QString finishedPath(const QModelIndex& index) const override;
+
+    // The words painted in the duration and status columns.
+    static QString durationText(int seconds);
+    static QString statusText(int status, int progress, int progressMax, const QString& failure);
 
 private:
     static ButtonAction statusButtonOf(int status, int failReason);
     void paintStatus(QPainter* painter, const Positions& pos, const QModelIndex& index, int status, int failReason,
                      int progress, int progressMax, const QString& failure) const;
-    void paintProgress(QPainter* painter, const Positions& pos, int status, int progress, int progressMax) const;
+    void paintProgress(QPainter* painter, const Positions& pos, int status, int progress, int progressMax,
+                       const QString& text) const;
 };

@@ -4,7 +4,8 @@
 #include "NxTaskTableModel.h"
 
 // Rows of the speech-to-text tab. Besides the records under Qt::UserRole it
-// serves the name and the failure as tooltips.
+// serves the name and the failure as tooltips, and what each cell shows as
+// its accessible text.
 class NxSpeechToTextTableModel : public NxTaskTableModel<NxSpeechToText::Task>
 {
     Q_OBJECT
@@ -18,5 +19,6 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    static QVariant accessibleText(const NxSpeechToText::Task& task, int column);
     Q_INVOKABLE void invoke_update(QVariant var);
 };

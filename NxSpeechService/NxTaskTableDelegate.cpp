@@ -312,16 +312,25 @@ void NxTaskTableDelegate::handleButtonEvent(QEvent* event, QAbstractItemModel* m
     emit model->dataChanged(index, index);
     // Show the pressed button before a modal question may open.
     QCoreApplication::processEvents();
+    pressButton(index, action);
+}
+
+void NxTaskTableDelegate::pressButton(const QModelIndex& index, ButtonAction action)
+{
+    if (action == NoButton || !index.isValid())
+        return;
+    // The spinner runs in the button's own cell.
+    const QModelIndex cell = index.sibling(index.row(), action == RemoveTask ? OperationColumn : StatusColumn);
     if (action == RemoveTask)
-        emit sigRemoveItem(index.row());
+        emit sigRemoveItem(cell.row());
     else
-        emit sigRefreshItem(index.row());
+        emit sigRefreshItem(cell.row());
     // The row may be gone now.
     clearHover();
     if (action == RetryTask) {
-        m_loadingIndex = index;
+        m_loadingIndex = cell;
         m_spinner->start();
-        emit model->dataChanged(index, index);
+        emit const_cast<QAbstractItemModel*>(cell.model())->dataChanged(cell, cell);
     }
 }
 

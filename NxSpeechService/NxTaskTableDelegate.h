@@ -22,7 +22,21 @@ class NxTaskTableDelegate : public QStyledItemDelegate, public INxSkinEventHandl
     Q_OBJECT
 
 public:
+    // What pressing a painted button asks of the controller.
+    enum ButtonAction { NoButton, RemoveTask, RetryTask, PurchaseAndRetry };
+
     ~NxTaskTableDelegate() override;
+
+    virtual QString headerTitle(int logicalIndex) const = 0;
+
+    // What a row offers besides its painted words, for assistive technology:
+    // the action of its status button now, and the file a double-click on its
+    // name reveals once the task has made it (empty before).
+    virtual ButtonAction statusAction(const QModelIndex& index) const = 0;
+    virtual QString finishedPath(const QModelIndex& index) const = 0;
+    // Asks what pressing the button of `index`'s row asks, as the press does
+    // once its pressed look is on screen.
+    void pressButton(const QModelIndex& index, ButtonAction action);
 
     void paintHeaderSection(QPainter* painter, const QRect& rect, int logicalIndex);
     // A task report has arrived: the retry spinner has done its job.
@@ -78,13 +92,8 @@ protected:
         CartNormal, CartHover, CartPressed,
         VideoIcon, SequenceIcon, OwnIcon
     };
-    // What pressing a painted button asks of the controller.
-    enum ButtonAction { NoButton, RemoveTask, RetryTask, PurchaseAndRetry };
-
     // `ownIcon` is the ":/Resource/..." path of OwnIcon.
     NxTaskTableDelegate(QObject* parent, const QString& ownIcon);
-
-    virtual QString headerTitle(int logicalIndex) const = 0;
 
     // The status column's button: a lack of balance offers the cart whatever
     // the status; any other failure but unrecognised content offers a retry.

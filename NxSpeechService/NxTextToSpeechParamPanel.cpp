@@ -205,6 +205,9 @@ void NxTextToSpeechParamPanel::createVocalistButtons()
         button->setFixedSize(VocalistButtonSize);
         button->setCheckable(true);
         button->setObjectName(QStringLiteral("NxTextToSpeech_tone_btn"));
+        // The same name goes to the window role too, a string no reader says:
+        // readers name the buttons by their text, the vocalist's name.
+        button->setWindowRole(QStringLiteral("NxTextToSpeech_tone_btn"));
         button->setProperty(IdProperty, QString::fromLatin1(vocalist.identifier));
         m_vocalistGroup->addButton(button, vocalist.groupId);
         m_vocalistButtons.append(button);

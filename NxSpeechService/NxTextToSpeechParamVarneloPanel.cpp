@@ -149,6 +149,8 @@ void NxTextToSpeechParamVarneloPanel::createLanguageChoice()
     m_languageLabel->setFixedHeight(LabelHeight);
     m_languageCombo = NxComboBox::CreateComboBox(this);
     m_languageCombo->setFixedSize(ComboSize);
+    // Readers name the list by its label.
+    m_languageLabel->setBuddy(m_languageCombo);
 }
 
 void NxTextToSpeechParamVarneloPanel::createSettingsContainer()
@@ -180,8 +182,12 @@ void NxTextToSpeechParamVarneloPanel::createSliders()
     m_parameterLabel = NxLabel::CreateLabel(this);
     m_parameterLabel->setFixedHeight(LabelHeight);
 
-    const auto createSlider = [this](const QStringList& labels) {
-        auto* slider = NxPropertyNonLineSliderEx::CreatePropertyNonLineSliderEx(labels, this);
+    // The steps' words come with the texts (RetranslateUi).
+    const auto createSlider = [this] {
+        QStringList blank;
+        for (int step = 0; step < int(std::size(Steps)); ++step)
+            blank << QString();
+        auto* slider = NxPropertyNonLineSliderEx::CreatePropertyNonLineSliderEx(blank, this);
         slider->setFixedSize(SliderSize);
         slider->setSliderHeight(SliderBandHeight);
         slider->setVSpace(SliderVSpace);
@@ -196,11 +202,13 @@ void NxTextToSpeechParamVarneloPanel::createSliders()
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
         return label;
     };
-    // Only the ends and the middle are named; the single spaces keep the other steps blank.
     m_speedLabel = createLabel();
-    m_speedSlider = createSlider({tr("slow"), QStringLiteral(" "), tr("normal"), QStringLiteral(" "), tr("fast")});
+    m_speedSlider = createSlider();
     m_pitchLabel = createLabel();
-    m_pitchSlider = createSlider({tr("low"), QStringLiteral(" "), tr("normal"), QStringLiteral(" "), tr("high")});
+    m_pitchSlider = createSlider();
+    // Readers name the sliders by their labels.
+    m_speedLabel->setBuddy(m_speedSlider);
+    m_pitchLabel->setBuddy(m_pitchSlider);
 }
 
 void NxTextToSpeechParamVarneloPanel::createButtons()
@@ -218,6 +226,10 @@ void NxTextToSpeechParamVarneloPanel::RetranslateUi()
     m_parameterLabel->setText(tr("Parameter Settings:"));
     m_speedLabel->setText(tr("Speed:"));
     m_pitchLabel->setText(tr("Pitch:"));
+    // Only the ends and the middle are named; the single spaces keep the other steps blank.
+    const QString blank = QStringLiteral(" ");
+    m_speedSlider->setLabels({tr("slow"), blank, tr("normal"), blank, tr("fast")});
+    m_pitchSlider->setLabels({tr("low"), blank, tr("normal"), blank, tr("high")});
     m_matchCheckBox->setText(tr("Transcriptions are automatically matched to the timeline"));
     wrapCheckBoxText(m_matchCheckBox);
     m_okButton->setText(tr("OK"));

@@ -24,6 +24,11 @@ bool isConvertingRow(int status)
     return status == NxTextToSpeech::Converting;
 }
 
+float progressRatio(const Task& task)
+{
+    return float(task.progress) / float(task.progressMax == 0 ? 1 : task.progressMax);
+}
+
 } // namespace
 
 NxTextToSpeechTableDelegate::NxTextToSpeechTableDelegate(QObject* parent)
@@ -77,15 +82,9 @@ void NxTextToSpeechTableDelegate::paint(QPainter* painter, const QStyleOptionVie
     case NxTextToSpeechTableModel::FileNameColumn:
         paintNameCell(painter, pos, &titleIcon, task.fileName);
         break;
-    case NxTextToSpeechTableModel::CharactersColumn: {
-        const bool partly = task.isSubtitle
-                            && (task.status == NxTextToSpeech::ConvertFailed
-                                || task.status == NxTextToSpeech::DownloadFailed);
-        paintValueCell(painter, pos,
-                       partly ? QStringLiteral("%1/%2").arg(task.completedCharacters).arg(task.characters)
-                              : QString::number(task.characters));
+    case NxTextToSpeechTableModel::CharactersColumn:
+        paintValueCell(painter, pos, charactersText(task));
         break;
-    }
     case NxTextToSpeechTableModel::StatusColumn:
         paintStatus(painter, pos, index, task);
         break;
@@ -106,42 +105,64 @@ void NxTextToSpeechTableDelegate::paintStatus(QPainter* painter, const Positions
     if (!failed)
         paintPendingRetry(painter, pos, index);
 
+    const QString text = statusText(task);
     const QColor accent = colour(NxSkinColor::VarneloX_Primary);
     switch (task.status) {
     case NxTextToSpeech::Waiting:
-        paintStatusWord(painter, pos, tr("Processing"), colour(NxSkinColor::Text_Icon_Quaternary));
+        paintStatusWord(painter, pos, text, colour(NxSkinColor::Text_Icon_Quaternary));
         break;
     case NxTextToSpeech::Scanning:
-        paintStatusWord(painter, pos, tr("Scanning"), accent);
-        break;
     case NxTextToSpeech::Uploading:
-        paintStatusWord(painter, pos, tr("Uploading"), accent);
+    case NxTextToSpeech::Downloading:
+        paintStatusWord(painter, pos, text, accent);
         break;
     case NxTextToSpeech::Converting:
-        paintProgress(painter, pos, task);
-        break;
-    case NxTextToSpeech::Downloading:
-        paintStatusWord(painter, pos, tr("Downloading"), accent);
+        paintProgress(painter, pos, task, text);
         break;
     case NxTextToSpeech::Completed:
-        paintCompletedCell(painter, pos, tr("Completed"), CompletedIconDrop);
+        paintCompletedCell(painter, pos, text, CompletedIconDrop);
         break;
     default:
         if (failed)
-            paintFailedCell(painter, pos, index, failureText(task), statusButtonOf(task));
+            paintFailedCell(painter, pos, index, text, statusButtonOf(task));
         break;
     }
 }
 
-void NxTextToSpeechTableDelegate::paintProgress(QPainter* painter, const Positions& pos, const Task& task) const
+QString NxTextToSpeechTableDelegate::charactersText(const Task& task)
 {
-    const float ratio = float(task.progress) / float(task.progressMax == 0 ? 1 : task.progressMax);
-    paintProgressCell(painter, pos, QStringLiteral("%1:  %2%").arg(tr("In transcription")).arg(int(ratio * 100)),
-                      colour(NxSkinColor::Component_Control_Stroke),
-                      int(float(pos.progressTrack.width()) * ratio));
+    const bool partly = task.isSubtitle
+                        && (task.status == NxTextToSpeech::ConvertFailed || task.status == NxTextToSpeech::DownloadFailed);
+    return partly ? progressCount(task) : QString::number(task.characters);
+}
+
+QString NxTextToSpeechTableDelegate::statusText(const Task& task)
+{
+    switch (task.status) {
+    case NxTextToSpeech::Waiting: return tr("Processing");
+    case NxTextToSpeech::Scanning: return tr("Scanning");
+    case NxTextToSpeech::Uploading: return tr("Uploading");
+    case NxTextToSpeech::Converting:
+        return QStringLiteral("%1:  %2%").arg(tr("In transcription"), QString::number(int(progressRatio(task) * 100)));
+    case NxTextToSpeech::Downloading: return tr("Downloading");
+    case NxTextToSpeech::Completed: return tr("Completed");
+    default: return NxTextToSpeech::isFailedStatus(task.status) ? failureText(task) : QString();
+    }
+}
+
+QString NxTextToSpeechTableDelegate::progressCount(const Task& task)
+{
+    return QStringLiteral("%1/%2").arg(QString::number(task.completedCharacters), QString::number(task.characters));
+}
+
+void NxTextToSpeechTableDelegate::paintProgress(QPainter* painter, const Positions& pos, const Task& task,
+                                                const QString& text) const
+{
+    paintProgressCell(painter, pos, text, colour(NxSkinColor::Component_Control_Stroke),
+                      int(float(pos.progressTrack.width()) * progressRatio(task)));
 
     // The characters done so far, right-aligned on the stage's line.
-    const QString count = QStringLiteral("%1/%2").arg(task.completedCharacters).arg(task.characters);
+    const QString count = progressCount(task);
     QRect countRect = textRect(painter, pos.progressText, count);
     countRect.moveRight(pos.progressCountRight);
     drawText(painter, countRect, count, colour(NxSkinColor::VarneloX_Primary));
@@ -151,6 +172,18 @@ NxTaskTableDelegate::ButtonAction NxTextToSpeechTableDelegate::statusButtonOf(co
 {
     return statusButton(NxTextToSpeech::isFailedStatus(task.status), task.failReason == NxTextToSpeech::NoBalance,
                         task.failReason == NxTextToSpeech::Unrecognized);
+}
+
+NxTaskTableDelegate::ButtonAction NxTextToSpeechTableDelegate::statusAction(const QModelIndex& index) const
+{
+    const Task* task = taskOf(index);
+    return task ? statusButtonOf(*task) : NoButton;
+}
+
+QString NxTextToSpeechTableDelegate::finishedPath(const QModelIndex& index) const
+{
+    const Task* task = taskOf(index);
+    return task && task->status == NxTextToSpeech::Completed ? task->destPath : QString();
 }
 
 bool NxTextToSpeechTableDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,

@@ -25,12 +25,20 @@ public:
 
     static QString failureText(const NxTextToSpeech::Task& task);
 
-protected:
     QString headerTitle(int logicalIndex) const override;
+    ButtonAction statusAction(const QModelIndex& index) const override;
+    QString finishedPath(const QModelIndex& index) const override;
+
+    // The words painted in the characters and status columns; a converting
+    // task's status shows its stage and, apart, its characters done.
+    static QString charactersText(const NxTextToSpeech::Task& task);
+    static QString statusText(const NxTextToSpeech::Task& task);
+    static QString progressCount(const NxTextToSpeech::Task& task);
 
 private:
     static ButtonAction statusButtonOf(const NxTextToSpeech::Task& task);
     void paintStatus(QPainter* painter, const Positions& pos, const QModelIndex& index,
                      const NxTextToSpeech::Task& task) const;
-    void paintProgress(QPainter* painter, const Positions& pos, const NxTextToSpeech::Task& task) const;
+    void paintProgress(QPainter* painter, const Positions& pos, const NxTextToSpeech::Task& task,
+                       const QString& text) const;
 };

@@ -1,5 +1,7 @@
 #include "NxTextToSpeechTableModel.h"
 
+#include "NxTextToSpeechTableDelegate.h"
+
 NxTextToSpeechTableModel::NxTextToSpeechTableModel(QObject* parent)
     : NxTaskTableModel(parent)
 {
@@ -15,6 +17,8 @@ QVariant NxTextToSpeechTableModel::data(const QModelIndex& index, int role) cons
         return QVariant();
     if (role == Qt::UserRole)
         return addressOf(task);
+    if (role == Qt::AccessibleTextRole)
+        return accessibleText(*task, index.column());
     if (role != Qt::ToolTipRole)
         return QVariant();
     switch (index.column()) {
@@ -32,6 +36,24 @@ QVariant NxTextToSpeechTableModel::data(const QModelIndex& index, int role) cons
         break;
     }
     return QVariant();
+}
+
+QVariant NxTextToSpeechTableModel::accessibleText(const NxTextToSpeech::Task& task, int column)
+{
+    switch (column) {
+    case FileNameColumn:
+        return task.fileName;
+    case CharactersColumn:
+        return NxTextToSpeechTableDelegate::charactersText(task);
+    case StatusColumn:
+        // The count painted at the end of a converting row's stage line.
+        return task.status == NxTextToSpeech::Converting
+                   ? QStringLiteral("%1  %2").arg(NxTextToSpeechTableDelegate::statusText(task),
+                                                 NxTextToSpeechTableDelegate::progressCount(task))
+                   : NxTextToSpeechTableDelegate::statusText(task);
+    default:
+        return QVariant();
+    }
 }
 
 void NxTextToSpeechTableModel::invoke_update(QVariant var)

@@ -4,7 +4,8 @@
 #include "NxTextToSpeechTask.h"
 
 // Rows of the text-to-speech tab. Besides the records under Qt::UserRole it
-// serves the name, the sentence count note and the failure as tooltips.
+// serves the name, the sentence count note and the failure as tooltips, and
+// what each cell shows as its accessible text.
 class NxTextToSpeechTableModel : public NxTaskTableModel<NxTextToSpeech::Task>
 {
     Q_OBJECT
@@ -18,5 +19,6 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    static QVariant accessibleText(const NxTextToSpeech::Task& task, int column);
     Q_INVOKABLE void invoke_update(QVariant var);
 };

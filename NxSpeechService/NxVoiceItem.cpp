@@ -2,6 +2,7 @@
 
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
+#include "NxVoiceAccessible.h"
 #include "StringOperation.h"
 
 #include <QPainter>
@@ -60,14 +61,20 @@ void NxVoiceItem::loadColors()
 
 void NxVoiceItem::setSelected(bool selected)
 {
+    const bool changed = selected != m_selected;
     m_selected = selected;
     update();
+    if (changed)
+        NxVoiceItemAccessible::notifyChosen(this);
 }
 
 void NxVoiceItem::setFrame(const QImage& frame)
 {
+    const bool wasSpeaking = isSpeaking();
     m_frame = frame;
     update();
+    if (isSpeaking() != wasSpeaking)
+        NxVoiceItemAccessible::notifySpeaking(this);
 }
 
 void NxVoiceItem::mousePressEvent(QMouseEvent*)

@@ -29,6 +29,8 @@ public:
     // The animation frame shown instead of the speaker icon; a null image
     // brings the icon back.
     void setFrame(const QImage& frame);
+    // The speaking animation shows: the voice's preview plays.
+    bool isSpeaking() const { return !m_frame.isNull(); }
 
 signals:
     void sigDoubleClicked();

@@ -4,6 +4,7 @@
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,6 +43,10 @@ void NxCustomRadioButton::setChecked(bool checked)
         return;
     m_checked = checked;
     update();
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
     emit sigStateChanged(m_checked);
 }
 

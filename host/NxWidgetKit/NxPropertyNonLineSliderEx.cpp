@@ -4,6 +4,7 @@
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -74,12 +75,25 @@ void NxPropertyNonLineSliderEx::changeGeometry(int& field, int value)
     update();
 }
 
+void NxPropertyNonLineSliderEx::setLabels(const QStringList& labels)
+{
+    m_labels = labels;
+    m_index = qBound(0, m_index, qMax(0, m_labels.size() - 1));
+    updateGeometry();
+    update();
+    // The word read for the step may be new.
+    QAccessibleValueChangeEvent event(this, m_index);
+    QAccessible::updateAccessibility(&event);
+}
+
 void NxPropertyNonLineSliderEx::setCurIndex(int index)
 {
     if (index < 0 || index >= m_labels.size() || index == m_index)
         return;
     m_index = index;
     update();
+    QAccessibleValueChangeEvent event(this, m_index);
+    QAccessible::updateAccessibility(&event);
     emit sigIndexChanged(m_index);
 }
 

@@ -26,6 +26,10 @@ public:
     void setLabelHeight(int height);
     void setLabelFontSize(int pixelSize);
 
+    // The words under the steps; new words keep the step when there still is one.
+    void setLabels(const QStringList& labels);
+    QStringList labels() const { return m_labels; }
+
     // An index outside the steps is ignored.
     void setCurIndex(int index);
     int getCurIndex() const;

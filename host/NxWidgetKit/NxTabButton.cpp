@@ -18,8 +18,10 @@ NxTabButton* NxTabButton::CreateTabButton(QWidget* parent, const QString& text, 
 }
 
 NxTabButton::NxTabButton(QWidget* parent, const QString& text)
-    : QPushButton(text, parent)
+    : QPushButton(parent)
 {
+    // Set once the tab is whole: a reader told of the text meets a tab, not a plain button.
+    setText(text);
     QFont tabFont = font();
     tabFont.setPixelSize(FontPixelSize);
     setFont(tabFont);

@@ -53,6 +53,7 @@ NxTopLevelWindowTitleBar::NxTopLevelWindowTitleBar(QWidget* window)
     layout->addWidget(m_maximize);
     layout->addWidget(m_close);
     SetButtons(CloseButton);
+    nameButtons();
     applySkin();
     connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this,
             &NxTopLevelWindowTitleBar::applySkin);
@@ -90,6 +91,20 @@ QToolButton* NxTopLevelWindowTitleBar::button(Button which) const
     case MaximizeButton: return m_maximize;
     default: return m_close;
     }
+}
+
+void NxTopLevelWindowTitleBar::nameButtons()
+{
+    m_minimize->setAccessibleName(tr("Minimize"));
+    m_maximize->setAccessibleName(tr("Maximize"));
+    m_close->setAccessibleName(tr("Close"));
+}
+
+void NxTopLevelWindowTitleBar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        nameButtons();
+    QWidget::changeEvent(event);
 }
 
 void NxTopLevelWindowTitleBar::applySkin()

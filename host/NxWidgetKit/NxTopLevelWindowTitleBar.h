@@ -31,6 +31,7 @@ signals:
     void sigMaximize();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -38,6 +39,8 @@ protected:
 
 private:
     void applySkin();
+    // The buttons show symbols; readers say these names instead.
+    void nameButtons();
 
     QWidget* m_window;
     QLabel* m_title = nullptr;
