@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>تحديث</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1 غير كافٍ لإكمال التفريغ. يتجدد %2 كل 30 يومًا.</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>بين %1 و%2</translation>
     </message>
 </context>
 <context>
@@ -702,6 +716,10 @@
         <source>Discard</source>
         <translation>تجاهل</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>إزالة من حاوية الوسائط</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -965,6 +983,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>غير متصل: ملفه مفقود (ملف ▸ إعادة ربط الوسائط…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1، من %2، بطول %3</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>المخطط الزمني</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -999,6 +1031,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>آلاف الأحرف المراد إضافتها:</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>إعادة المحاولة</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>شراء</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>إظهار في المجلد</translation>
     </message>
 </context>
 <context>
@@ -1336,10 +1387,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>يتعذّر تسجيل الوقت أو الأحرف المستخدمة، لذا لم يُخصم شيء: %1. حرّر بعض المساحة في مجلد البيانات، ثم أعِد المحاولة.</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>استماع</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>ذكر</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>أنثى</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>يتحدث</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1 reicht für den Rest der Umwandlung nicht aus. %2 wird alle 30 Tage erneuert.</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>zwischen %1 und %2</translation>
     </message>
 </context>
 <context>
@@ -690,6 +704,10 @@
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>Aus dem Medienpool entfernen</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -937,6 +955,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>offline: Die Datei fehlt (Datei ▸ Medien neu verknüpfen…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1, ab %2, %3 lang</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Timeline</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -971,6 +1003,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>Zusätzliche Zeichen (in Tausend):</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Kaufen</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Im Ordner anzeigen</translation>
     </message>
 </context>
 <context>
@@ -1308,10 +1359,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>Die verbrauchte Zeit oder die verbrauchten Zeichen können nicht erfasst werden, daher wurde nichts berechnet: %1. Geben Sie im Datenordner Speicherplatz frei und versuchen Sie es dann erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>Anhören</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Männlich</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Weiblich</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>Spricht</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1 is not enough for the rest of the transcription. %2 is renewed every 30 days.</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>between %1 and %2</translation>
     </message>
 </context>
 <context>
@@ -690,6 +704,10 @@
         <source>Discard</source>
         <translation>Discard</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>Remove from bin</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -937,6 +955,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>offline: its file is missing (File ▸ Relink media…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1, from %2, %3 long</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Timeline</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -971,6 +1003,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>Thousands of characters to add:</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Purchase</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Show in folder</translation>
     </message>
 </context>
 <context>
@@ -1308,10 +1359,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximise</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Male</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Female</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>Speaking</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1 no basta para el resto de la transcripción. %2 se renueva cada 30 días.</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>entre %1 y %2</translation>
     </message>
 </context>
 <context>
@@ -690,6 +704,10 @@
         <source>Discard</source>
         <translation>Descartar</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>Quitar de la bandeja</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -937,6 +955,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>sin conexión: falta su archivo (Archivo ▸ Volver a vincular medios…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1, desde %2, dura %3</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Línea de tiempo</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -971,6 +1003,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>Miles de caracteres que añadir:</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Comprar</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar en la carpeta</translation>
     </message>
 </context>
 <context>
@@ -1308,10 +1359,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>No se puede registrar el tiempo ni los caracteres usados, así que no se ha cobrado nada: %1. Libere espacio en la carpeta de datos y vuelva a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>Escuchar</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Masculina</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Femenina</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>Hablando</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1 ne suffit pas pour terminer la transcription. %2 est renouvelé tous les 30 jours.</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>entre %1 et %2</translation>
     </message>
 </context>
 <context>
@@ -690,6 +704,10 @@
         <source>Discard</source>
         <translation>Abandonner</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>Retirer du chutier</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -937,6 +955,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>hors ligne&#xa0;: son fichier est introuvable (Fichier ▸ Relier les médias…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1, à partir de %2, durée %3</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Timeline</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -971,6 +1003,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>Milliers de caractères à ajouter&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Acheter</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Afficher dans le dossier</translation>
     </message>
 </context>
 <context>
@@ -1308,10 +1359,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>Le temps ou les caractères utilisés ne peuvent pas être enregistrés, rien n&apos;a donc été décompté&#xa0;: %1. Libérez de l&apos;espace dans le dossier de données, puis réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Masculine</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Féminine</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>En train de parler</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Segarkan</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1 tidak cukup untuk sisa transkripsi. %2 diperbarui setiap 30 hari.</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>antara %1 dan %2</translation>
     </message>
 </context>
 <context>
@@ -687,6 +701,10 @@
         <source>Discard</source>
         <translation>Buang</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>Hapus dari pustaka</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -930,6 +948,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>offline: berkasnya tidak ditemukan (Berkas ▸ Tautkan ulang media…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1, dari %2, panjang %3</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Linimasa</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -964,6 +996,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>Ribuan karakter yang ditambahkan:</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Coba lagi</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Beli</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Tampilkan di folder</translation>
     </message>
 </context>
 <context>
@@ -1301,10 +1352,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Perkecil</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Perbesar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>Waktu atau karakter yang terpakai tidak dapat dicatat, jadi tidak ada yang ditagih: %1. Kosongkan ruang di folder data, lalu coba lagi.</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>Dengarkan</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Pria</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Wanita</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>Berbicara</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1 non basta per completare la trascrizione. %2 si rinnova ogni 30 giorni.</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>tra %1 e %2</translation>
     </message>
 </context>
 <context>
@@ -690,6 +704,10 @@
         <source>Discard</source>
         <translation>Scarta</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>Rimuovi dal contenitore</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -937,6 +955,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>offline: il suo file non è stato trovato (File ▸ Ricollega media…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1, da %2, durata %3</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Timeline</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -971,6 +1003,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>Migliaia di caratteri da aggiungere:</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Acquista</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostra nella cartella</translation>
     </message>
 </context>
 <context>
@@ -1308,10 +1359,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>Impossibile registrare il tempo o i caratteri usati, quindi non è stato addebitato nulla: %1. Libera spazio nella cartella dei dati, poi riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Maschile</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Femminile</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>In riproduzione</translation>
     </message>
 </context>
 <context>

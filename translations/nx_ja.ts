@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1が不足しているため、残りの文字起こしを続けられません。%2は 30 日ごとに更新されます。</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>%1と%2の間</translation>
     </message>
 </context>
 <context>
@@ -687,6 +701,10 @@
         <source>Discard</source>
         <translation>破棄</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>メディアビンから削除</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -930,6 +948,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>オフライン: ファイルが見つかりません (ファイル ▸ メディアを再リンク…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1、%2 から、長さ %3</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>タイムライン</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -964,6 +996,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>追加する文字数 (千文字単位):</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>購入</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>フォルダーに表示</translation>
     </message>
 </context>
 <context>
@@ -1301,10 +1352,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>使用した時間または文字数を記録できないため、課金されませんでした: %1。データフォルダーの空き容量を増やしてから、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>試聴</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>男性</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>女性</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>再生中</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1이 부족하여 남은 텍스트 변환을 계속할 수 없습니다. %2은 30일마다 갱신됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>%1과(와) %2 사이</translation>
     </message>
 </context>
 <context>
@@ -687,6 +701,10 @@
         <source>Discard</source>
         <translation>버리기</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>미디어 빈에서 제거</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -930,6 +948,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>오프라인: 파일이 없습니다(파일 ▸ 미디어 다시 연결…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1, %2부터, 길이 %3</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>타임라인</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -964,6 +996,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>추가할 글자 수(천 자 단위):</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>구매</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>폴더에서 보기</translation>
     </message>
 </context>
 <context>
@@ -1301,10 +1352,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>최소화</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>최대화</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>사용한 시간이나 글자 수를 기록할 수 없어 요금이 부과되지 않았습니다: %1. 데이터 폴더의 공간을 확보한 후 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>미리 듣기</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>남성</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>여성</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>재생 중</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Odśwież</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1 nie wystarczy na dokończenie transkrypcji. %2 odnawia się co 30 dni.</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>między %1 a %2</translation>
     </message>
 </context>
 <context>
@@ -693,6 +707,10 @@
         <source>Discard</source>
         <translation>Odrzuć</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>Usuń z biblioteki</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -944,6 +962,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>offline: brak pliku (Plik ▸ Połącz ponownie multimedia…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1, od %2, długość %3</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Oś czasu</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -978,6 +1010,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>Tysiące znaków do dodania:</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Kup</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Pokaż w folderze</translation>
     </message>
 </context>
 <context>
@@ -1315,10 +1366,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maksymalizuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>Nie można zapisać zużytego czasu ani znaków, więc nic nie zostało naliczone: %1. Zwolnij miejsce w folderze danych, a potem spróbuj ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>Odsłuchaj</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Męski</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Żeński</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>Mówi</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Reîmprospătează</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1 nu ajunge pentru restul transcrierii. %2 se reînnoiește la fiecare 30 de zile.</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>între %1 și %2</translation>
     </message>
 </context>
 <context>
@@ -693,6 +707,10 @@
         <source>Discard</source>
         <translation>Renunță</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>Elimină din bibliotecă</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -944,6 +962,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>offline: fișierul lipsește (Fișier ▸ Reconectează media…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1, de la %2, durată %3</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Cronologie</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -978,6 +1010,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>Mii de caractere de adăugat:</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>Șterge</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reîncearcă</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Cumpără</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Arată în dosar</translation>
     </message>
 </context>
 <context>
@@ -1315,10 +1366,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizează</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizează</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Închide</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>Timpul sau caracterele folosite nu pot fi înregistrate, deci nu s-a debitat nimic: %1. Eliberați spațiu în dosarul de date, apoi reîncercați.</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>Ascultă</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Masculină</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Feminină</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>Vorbește</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1 недостаточен для завершения распознавания. %2 обновляется каждые 30 дней.</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>между «%1» и «%2»</translation>
     </message>
 </context>
 <context>
@@ -693,6 +707,10 @@
         <source>Discard</source>
         <translation>Отбросить</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>Убрать из медиатеки</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -944,6 +962,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>недоступен: файл отсутствует (Файл ▸ Повторно связать медиафайлы…)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1, с %2, длительность %3</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Таймлайн</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -978,6 +1010,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>Добавить тысяч символов:</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Купить</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Показать в папке</translation>
     </message>
 </context>
 <context>
@@ -1315,10 +1366,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Развернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>Не удаётся записать израсходованное время или символы, поэтому ничего не списано: %1. Освободите место в папке данных, затем повторите попытку.</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>Прослушать</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Мужской</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Женский</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>Звучит</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
     </message>
 </context>
 <context>
+    <name>NxKitButtonAccessible</name>
+    <message>
+        <source>Refresh</source>
+        <translation>重新整理</translation>
+    </message>
+</context>
+<context>
     <name>NxOfflineTextToSpeechAudition</name>
     <message>
         <source>This computer has no sound output, so the preview cannot play: connect speakers or headphones, or check the sound settings, then try again.</source>
@@ -304,6 +311,13 @@
     <message>
         <source>%1 required for the remaining transcription is insufficient. %2 written will be refreshed every 30 days</source>
         <translation>%1不足以完成餘下的轉錄。%2每 30 日更新一次。</translation>
+    </message>
+</context>
+<context>
+    <name>NxStepSliderAccessible</name>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>介乎%1與%2之間</translation>
     </message>
 </context>
 <context>
@@ -687,6 +701,10 @@
         <source>Discard</source>
         <translation>捨棄</translation>
     </message>
+    <message>
+        <source>Remove from bin</source>
+        <translation>從素材箱移除</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBin</name>
@@ -930,6 +948,20 @@
         <source>offline: its file is missing (File ▸ Relink media…)</source>
         <translation>離線：檔案已遺失（檔案 ▸ 重新連結媒體…）</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a clip&apos;s name and its words</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1, from %2, %3 long</source>
+        <comment>a clip&apos;s track, start and length</comment>
+        <translation>%1，由 %2 開始，長 %3</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>時間軸</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioTopUpDialog</name>
@@ -964,6 +996,25 @@
     <message>
         <source>Thousands of characters to add:</source>
         <translation>增值字數（千字）：</translation>
+    </message>
+</context>
+<context>
+    <name>NxTaskRowAccessible</name>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>購買</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>在資料夾中顯示</translation>
     </message>
 </context>
 <context>
@@ -1301,10 +1352,44 @@
     </message>
 </context>
 <context>
+    <name>NxTopLevelWindowTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
     <name>NxUsageAllowance</name>
     <message>
         <source>The time or characters used cannot be recorded, so nothing was charged: %1. Free some space in the data folder, then retry.</source>
         <translation>無法記錄已用的時間或字數，因此沒有扣費：%1。請在數據資料夾中騰出一些空間，然後再試。</translation>
+    </message>
+</context>
+<context>
+    <name>NxVoiceItemAccessible</name>
+    <message>
+        <source>Preview</source>
+        <translation>試聽</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>男聲</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>女聲</translation>
+    </message>
+    <message>
+        <source>Speaking</source>
+        <translation>播放中</translation>
     </message>
 </context>
 <context>
