@@ -153,3 +153,15 @@ bool NxSpeechToTextTableDelegate::editorEvent(QEvent* event, QAbstractItemModel*
     }
     return QStyledItemDelegate::editorEvent(event, model, option, index);
 }
+
+NxTaskTableDelegate::RowKeys NxSpeechToTextTableDelegate::rowKeys(const QModelIndex& index) const
+{
+    RowKeys keys;
+    if (const Task* task = taskOf(index)) {
+        keys.present = true;
+        keys.statusAction = statusButtonOf(task->status, task->failReason);
+        keys.finished = task->status == NxSpeechToText::Completed;
+        keys.path = task->destPath;
+    }
+    return keys;
+}

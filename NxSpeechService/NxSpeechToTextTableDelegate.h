@@ -20,6 +20,7 @@ public:
 
 protected:
     QString headerTitle(int logicalIndex) const override;
+    RowKeys rowKeys(const QModelIndex& index) const override;
 
 private:
     static ButtonAction statusButtonOf(int status, int failReason);

@@ -308,6 +308,12 @@ void NxTaskTableDelegate::handleButtonEvent(QEvent* event, QAbstractItemModel* m
         emit model->dataChanged(index, index);
         return;
     }
+    pressButton(model, index, action);
+}
+
+void NxTaskTableDelegate::pressButton(QAbstractItemModel* model, const QModelIndex& index, ButtonAction action)
+{
+    m_hoveredIndex = index;
     m_buttonState = PressedState;
     emit model->dataChanged(index, index);
     // Show the pressed button before a modal question may open.
@@ -323,6 +329,26 @@ void NxTaskTableDelegate::handleButtonEvent(QEvent* event, QAbstractItemModel* m
         m_spinner->start();
         emit model->dataChanged(index, index);
     }
+}
+
+bool NxTaskTableDelegate::pressKey(int key, QAbstractItemModel* model, int row)
+{
+    const RowKeys keys = rowKeys(model->index(row, StatusColumn));
+    if (!keys.present)
+        return false;
+    if (key == Qt::Key_Delete) {
+        pressButton(model, model->index(row, OperationColumn), RemoveTask);
+        return true;
+    }
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    if (keys.finished)
+        emit sigFindMatterLocation(keys.path);
+    else if (keys.statusAction != NoButton)
+        pressButton(model, model->index(row, StatusColumn), keys.statusAction);
+    else
+        return false;
+    return true;
 }
 
 void NxTaskTableDelegate::revealOnDoubleClick(QEvent* event, const QRect& cell, const QString& name,

@@ -30,6 +30,12 @@ public:
 
     void OnSkinChanged(NxSkinChangeEvent* event) override;
 
+    // The keyboard's way to a row's buttons, doing just what the mouse does:
+    // Delete presses the delete button; Return or Enter presses the retry or
+    // cart button of a failed task, or reveals a finished task's file as a
+    // double-click on its name does. False when the key means nothing there.
+    bool pressKey(int key, QAbstractItemModel* model, int row);
+
 signals:
     void sigFindMatterLocation(QString filePath);
     void sigRemoveItem(int row);
@@ -86,6 +92,16 @@ protected:
 
     virtual QString headerTitle(int logicalIndex) const = 0;
 
+    // What a row's task offers the keyboard; `present` is false without a task.
+    struct RowKeys
+    {
+        bool present = false;
+        ButtonAction statusAction = NoButton;
+        bool finished = false;
+        QString path;
+    };
+    virtual RowKeys rowKeys(const QModelIndex& index) const = 0;
+
     // The status column's button: a lack of balance offers the cart whatever
     // the status; any other failure but unrecognised content offers a retry.
     static ButtonAction statusButton(bool failed, bool outOfBalance, bool unrecognised);
@@ -134,6 +150,8 @@ private:
                         const QColor& colour) const;
     void handleButtonEvent(QEvent* event, QAbstractItemModel* model, const QModelIndex& index, const QRect& button,
                            ButtonAction action);
+    // The press of a button, by the mouse or a key: pressed image, request, spinner.
+    void pressButton(QAbstractItemModel* model, const QModelIndex& index, ButtonAction action);
     void revealOnDoubleClick(QEvent* event, const QRect& cell, const QString& name, const QString& path);
     void leaveOtherCell(const QModelIndex& index);
     void clearHover();

@@ -162,3 +162,15 @@ bool NxTextToSpeechTableDelegate::editorEvent(QEvent* event, QAbstractItemModel*
     }
     return QStyledItemDelegate::editorEvent(event, model, option, index);
 }
+
+NxTaskTableDelegate::RowKeys NxTextToSpeechTableDelegate::rowKeys(const QModelIndex& index) const
+{
+    RowKeys keys;
+    if (const Task* task = taskOf(index)) {
+        keys.present = true;
+        keys.statusAction = statusButtonOf(*task);
+        keys.finished = task->status == NxTextToSpeech::Completed;
+        keys.path = task->destPath;
+    }
+    return keys;
+}

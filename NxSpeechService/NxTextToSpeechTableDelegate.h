@@ -27,6 +27,7 @@ public:
 
 protected:
     QString headerTitle(int logicalIndex) const override;
+    RowKeys rowKeys(const QModelIndex& index) const override;
 
 private:
     static ButtonAction statusButtonOf(const NxTextToSpeech::Task& task);

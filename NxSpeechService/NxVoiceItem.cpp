@@ -1,5 +1,6 @@
 #include "NxVoiceItem.h"
 
+#include "NxControlPainter.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 #include "StringOperation.h"
@@ -70,6 +71,23 @@ void NxVoiceItem::setFrame(const QImage& frame)
     update();
 }
 
+void NxVoiceItem::setFocusMarked(bool marked)
+{
+    m_focusMarked = marked;
+    update();
+}
+
+void NxVoiceItem::choose()
+{
+    emit sigClicked();
+}
+
+void NxVoiceItem::preview()
+{
+    emit sigClicked();
+    emit sigDoubleClicked();
+}
+
 void NxVoiceItem::mousePressEvent(QMouseEvent*)
 {
     m_pressed = true;
@@ -133,4 +151,7 @@ void NxVoiceItem::paintEvent(QPaintEvent*)
 
     // Speaker, or the speaking animation's current frame
     painter.drawImage(visual(iconRect), m_frame.isNull() ? m_voiceIcon : m_frame);
+
+    if (m_focusMarked)
+        NxControlPainter::PaintFocusRing(painter, rect(), CornerRadius);
 }

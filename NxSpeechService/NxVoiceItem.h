@@ -30,6 +30,13 @@ public:
     // brings the icon back.
     void setFrame(const QImage& frame);
 
+    // The grid's keyboard focus rests on this tile.
+    void setFocusMarked(bool marked);
+    // What the keyboard does to the tile, as the mouse does it: a press
+    // chooses it; a double-click, which presses first, also previews it.
+    void choose();
+    void preview();
+
 signals:
     void sigDoubleClicked();
     void sigClicked();
@@ -60,4 +67,5 @@ private:
     QMap<int, QColor> m_colors;
     bool m_pressed = false;
     bool m_hovered = false;
+    bool m_focusMarked = false;
 };
