@@ -139,6 +139,13 @@ void NxTaskTableView::keyPressEvent(QKeyEvent* event)
         QTableView::keyPressEvent(event);
 }
 
+QModelIndex NxTaskTableView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void NxTaskTableView::paintEvent(QPaintEvent* event)
 {
     QTableView::paintEvent(event);

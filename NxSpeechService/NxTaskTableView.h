@@ -55,6 +55,8 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // Home and End go to the first and the last row: a row is what the keys move.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private slots:
     void slotDataChanged(QModelIndex modelIndex);

@@ -184,8 +184,13 @@ class KeyboardTest : public QObject
         if (byKeys) {
             if (tabTo(dialog.get(), list) != list || list->currentIndex().row() != 0)
                 return {QStringLiteral("the list was not reached at its first row")};
-            for (int move : {Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Down})
+            QList<int> rows;
+            for (int move : {Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Down}) {
                 press(move);
+                rows << list->currentIndex().row();
+            }
+            if (rows != QList<int>{1, 0, 1, 0, 1})
+                return {QStringLiteral("the keys did not move along the rows")};
             press(key);
         } else if (key == Qt::Key_Delete) {
             const QRect operation = list->visualRect(list->model()->index(1, 3));
