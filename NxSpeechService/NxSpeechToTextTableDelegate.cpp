@@ -156,12 +156,10 @@ bool NxSpeechToTextTableDelegate::editorEvent(QEvent* event, QAbstractItemModel*
 
 NxTaskTableDelegate::RowKeys NxSpeechToTextTableDelegate::rowKeys(const QModelIndex& index) const
 {
-    RowKeys keys;
-    if (const Task* task = taskOf(index)) {
-        keys.present = true;
-        keys.statusAction = statusButtonOf(task->status, task->failReason);
-        keys.finished = task->status == NxSpeechToText::Completed;
-        keys.path = task->destPath;
-    }
-    return keys;
+    const Task* task = taskOf(index);
+    if (!task)
+        return {};
+    // Read once: a report may be changing the record.
+    const int status = task->status;
+    return {true, statusButtonOf(status, task->failReason), status == NxSpeechToText::Completed, task->destPath};
 }

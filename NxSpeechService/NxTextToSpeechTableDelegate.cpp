@@ -165,12 +165,7 @@ bool NxTextToSpeechTableDelegate::editorEvent(QEvent* event, QAbstractItemModel*
 
 NxTaskTableDelegate::RowKeys NxTextToSpeechTableDelegate::rowKeys(const QModelIndex& index) const
 {
-    RowKeys keys;
-    if (const Task* task = taskOf(index)) {
-        keys.present = true;
-        keys.statusAction = statusButtonOf(*task);
-        keys.finished = task->status == NxTextToSpeech::Completed;
-        keys.path = task->destPath;
-    }
-    return keys;
+    const Task* task = taskOf(index);
+    return task ? RowKeys{true, statusButtonOf(*task), task->status == NxTextToSpeech::Completed, task->destPath}
+                : RowKeys{};
 }
