@@ -410,7 +410,10 @@ private slots:
         QVERIFY2(!changed.isEmpty(), "focus changed no pixel");
         // On the focused place; a link's mark is drawn by its line, around the link.
         QWidget* owner = place == "link" ? target->parentWidget() : target;
-        QVERIFY(QRect(owner->mapTo(dialog.get(), QPoint()), owner->size()).contains(changed));
+        const QRect area(owner->mapTo(dialog.get(), QPoint()), owner->size());
+        QVERIFY(area.contains(changed));
+        // Aida is checked: her outline is the accent already, and the mark keeps inside it.
+        QVERIFY(place != "Aida" || area.adjusted(1, 1, -1, -1).contains(changed));
     }
 };
 
