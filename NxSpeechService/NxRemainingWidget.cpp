@@ -1,13 +1,23 @@
 #include "NxRemainingWidget.h"
 
+#include "NxControlPainter.h"
 #include "NxLabel.h"
 #include "NxRemainingRefreshButton.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 namespace
 {
 constexpr int RefreshButtonSize = 24;
+// What a click on the link reports: the target the template names.
+const char* const LinkTarget = "href";
+// Room between the link's text and its focus mark.
+constexpr QMargins FocusPadding(3, 1, 3, 1);
 const char* const LinkTemplate =
     "<a style=\"color:#50e3c2;text-decoration:none\" href=\"href\" text-decoration:none>%1</a>";
 }
@@ -29,6 +39,8 @@ NxRemainingWidget::NxRemainingWidget(int kind, QWidget* parent)
     layout->addWidget(m_label);
 
     connect(m_label, &QLabel::linkActivated, this, &NxRemainingWidget::sigLinkClicked);
+    m_label->setFocusPolicy(Qt::TabFocus);
+    m_label->installEventFilter(this);
     connect(m_refreshButton, &NxRemainingRefreshButton::clicked, this, &NxRemainingWidget::sigRefresh);
 }
 
@@ -51,4 +63,58 @@ void NxRemainingWidget::TranslateText()
         linkText = tr("Purchase more characters");
     }
     m_label->setText(information + QString::fromLatin1(LinkTemplate).arg(linkText));
+}
+
+bool NxRemainingWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_label && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update();
+    if (watched == m_label && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit sigLinkClicked(QString::fromLatin1(LinkTarget));
+            return true;
+        }
+    }
+    return NxWidget::eventFilter(watched, event);
+}
+
+void NxRemainingWidget::paintEvent(QPaintEvent* event)
+{
+    NxWidget::paintEvent(event);
+    // Drawn under the label, whose background is clear, around the link's text.
+    if (!NxControlPainter::ShowsFocusRing(m_label))
+        return;
+    QPainter painter(this);
+    NxControlPainter::PaintFocusRing(painter, linkRect().translated(m_label->pos()).marginsAdded(FocusPadding) & rect());
+}
+
+QRect NxRemainingWidget::linkRect() const
+{
+    // The label's text laid out as the label lays it out: one line, centred.
+    QTextDocument document;
+    document.setDefaultFont(m_label->font());
+    document.setDocumentMargin(0);
+    QTextOption option = document.defaultTextOption();
+    option.setTextDirection(m_label->layoutDirection());
+    document.setDefaultTextOption(option);
+    document.setHtml(m_label->text());
+    document.setTextWidth(document.idealWidth());
+    const QTextBlock block = document.begin();
+    if (!block.layout() || block.layout()->lineCount() == 0)
+        return {};
+    const QTextLine line = block.layout()->lineAt(0);
+    const QPointF origin((m_label->width() - document.size().width()) / 2,
+                         (m_label->height() - document.size().height()) / 2);
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.charFormat().isAnchor())
+            continue;
+        const int start = fragment.position() - block.position();
+        const qreal from = line.cursorToX(start);
+        const qreal to = line.cursorToX(start + fragment.length());
+        return QRectF(origin + QPointF(qMin(from, to), line.y()), QSizeF(qAbs(to - from), line.height()))
+            .toAlignedRect();
+    }
+    return {};
 }

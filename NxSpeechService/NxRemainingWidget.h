@@ -21,11 +21,20 @@ public:
 
     void TranslateText() override;
 
+protected:
+    // The purchase link is the line's focus place: Tab reaches it; Space,
+    // Return and Enter follow it as a click does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
 signals:
     void sigLinkClicked(QString link);
     void sigRefresh();
 
 private:
+    // Where the label shows the link, in the label's coordinates.
+    QRect linkRect() const;
+
     NxRemainingRefreshButton* m_refreshButton = nullptr;
     NxLabel* m_label = nullptr;
     int m_kind = Seconds;

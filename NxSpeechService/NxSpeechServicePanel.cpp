@@ -5,6 +5,7 @@
 #include "NxSpeechServiceEvents.h"
 #include "NxSpeechServicePresenter.h"
 #include "NxSpeechToTextWidget.h"
+#include "NxKeyNavigation.h"
 #include "NxTabButton.h"
 #include "NxTextToSpeechWidget.h"
 #include "VarneloSpeechServiceEvent.h"
@@ -42,6 +43,8 @@ NxSpeechServicePanel::NxSpeechServicePanel(NxSpeechServicePresenter* presenter, 
     m_group->addButton(m_speechToTextButton, 0);
     m_group->addButton(m_textToSpeechButton, 1);
     m_speechToTextButton->setChecked(true);
+    // One Tab stop on the shown tab; the arrow keys reach the other.
+    NxKeyNavigation::LinkGroup(m_group, m_group->buttons().size());
 
     m_stack = new QStackedWidget(this);
     m_speechToTextPage = new NxSpeechToTextWidget(presenter ? presenter->speechToTextHelper() : nullptr, this);

@@ -163,6 +163,11 @@ NxTaskTableDelegate::ButtonAction NxSpeechToTextTableDelegate::statusButtonOf(in
                         failReason == NxSpeechToText::ContentNotRecognized);
 }
 
+bool NxSpeechToTextTableDelegate::hasTask(const QModelIndex& index) const
+{
+    return taskOf(index) != nullptr;
+}
+
 NxTaskTableDelegate::ButtonAction NxSpeechToTextTableDelegate::statusAction(const QModelIndex& index) const
 {
     const Task* task = taskOf(index);

@@ -19,6 +19,7 @@ public:
                      const QModelIndex& index) override;
 
     QString headerTitle(int logicalIndex) const override;
+    bool hasTask(const QModelIndex& index) const override;
     ButtonAction statusAction(const QModelIndex& index) const override;
     QString finishedPath(const QModelIndex& index) const override;
 

@@ -308,6 +308,12 @@ void NxTaskTableDelegate::handleButtonEvent(QEvent* event, QAbstractItemModel* m
         emit model->dataChanged(index, index);
         return;
     }
+    pressButton(model, index, action);
+}
+
+void NxTaskTableDelegate::pressButton(QAbstractItemModel* model, const QModelIndex& index, ButtonAction action)
+{
+    m_hoveredIndex = index;
     m_buttonState = PressedState;
     emit model->dataChanged(index, index);
     // Show the pressed button before a modal question may open.
@@ -332,6 +338,28 @@ void NxTaskTableDelegate::pressButton(const QModelIndex& index, ButtonAction act
         m_spinner->start();
         emit const_cast<QAbstractItemModel*>(cell.model())->dataChanged(cell, cell);
     }
+}
+
+bool NxTaskTableDelegate::pressKey(int key, QAbstractItemModel* model, int row)
+{
+    const QModelIndex status = model->index(row, StatusColumn);
+    if (!hasTask(status))
+        return false;
+    if (key == Qt::Key_Delete) {
+        pressButton(model, model->index(row, OperationColumn), RemoveTask);
+        return true;
+    }
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    const QString path = finishedPath(status);
+    const ButtonAction action = statusAction(status);
+    if (!path.isEmpty())
+        emit sigFindMatterLocation(path);
+    else if (action != NoButton)
+        pressButton(model, status, action);
+    else
+        return false;
+    return true;
 }
 
 void NxTaskTableDelegate::revealOnDoubleClick(QEvent* event, const QRect& cell, const QString& name,

@@ -29,9 +29,11 @@ public:
 
     virtual QString headerTitle(int logicalIndex) const = 0;
 
-    // What a row offers besides its painted words, for assistive technology:
-    // the action of its status button now, and the file a double-click on its
+    // What a row offers besides its painted words, for the keyboard and
+    // assistive technology: whether it holds a task, the action of its status
+    // button now, and the file a double-click on its
     // name reveals once the task has made it (empty before).
+    virtual bool hasTask(const QModelIndex& index) const = 0;
     virtual ButtonAction statusAction(const QModelIndex& index) const = 0;
     virtual QString finishedPath(const QModelIndex& index) const = 0;
     // Asks what pressing the button of `index`'s row asks, as the press does
@@ -43,6 +45,12 @@ public:
     void stopLoading();
 
     void OnSkinChanged(NxSkinChangeEvent* event) override;
+
+    // The keyboard's way to a row's buttons, doing just what the mouse does:
+    // Delete presses the delete button; Return or Enter presses the retry or
+    // cart button of a failed task, or reveals a finished task's file as a
+    // double-click on its name does. False when the key means nothing there.
+    bool pressKey(int key, QAbstractItemModel* model, int row);
 
 signals:
     void sigFindMatterLocation(QString filePath);
@@ -143,6 +151,8 @@ private:
                         const QColor& colour) const;
     void handleButtonEvent(QEvent* event, QAbstractItemModel* model, const QModelIndex& index, const QRect& button,
                            ButtonAction action);
+    // The press of a button, by the mouse or a key: pressed image, request, spinner.
+    void pressButton(QAbstractItemModel* model, const QModelIndex& index, ButtonAction action);
     void revealOnDoubleClick(QEvent* event, const QRect& cell, const QString& name, const QString& path);
     void leaveOtherCell(const QModelIndex& index);
     void clearHover();

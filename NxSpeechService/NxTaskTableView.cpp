@@ -1,11 +1,14 @@
 #include "NxTaskTableView.h"
 
+#include "NxControlPainter.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 #include "NxSpeechServiceNoTaskTip.h"
 #include "NxTaskTableHeader.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 namespace
@@ -24,6 +27,9 @@ NxTaskTableView::NxTaskTableView(QWidget* parent)
     setShowGrid(false);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list instead of walking its cells; an empty list is passed by.
+    setTabKeyNavigation(false);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 NxTaskTableView::~NxTaskTableView() = default;
@@ -53,7 +59,6 @@ void NxTaskTableView::install(QAbstractItemModel* model, NxTaskTableDelegate* de
     connect(model, &QAbstractItemModel::modelReset, this, &NxTaskTableView::fitAllRows);
     connect(model, &QAbstractItemModel::layoutChanged, this, &NxTaskTableView::fitAllRows);
     setFrameShape(QFrame::NoFrame);
-    setFocusPolicy(Qt::NoFocus);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     header->setHighlightSections(false);
 
@@ -116,7 +121,59 @@ void NxTaskTableView::fitAllRows()
 
 void NxTaskTableView::slotTaskCountChanged()
 {
-    m_noTaskTip->setVisible(!m_taskCount || m_taskCount() < 1);
+    const bool empty = !m_taskCount || m_taskCount() < 1;
+    m_noTaskTip->setVisible(empty);
+    // Tab passes an empty list by; a click never takes focus, as before keys came.
+    setFocusPolicy(empty ? Qt::NoFocus : Qt::TabFocus);
+    if (empty && hasFocus())
+        focusNextChild();
+}
+
+void NxTaskTableView::keyPressEvent(QKeyEvent* event)
+{
+    auto* delegate = qobject_cast<NxTaskTableDelegate*>(itemDelegate());
+    const QModelIndex current = currentIndex();
+    if (delegate && current.isValid() && delegate->pressKey(event->key(), model(), current.row()))
+        event->accept();
+    else
+        QTableView::keyPressEvent(event);
+}
+
+QModelIndex NxTaskTableView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(action, modifiers);
+}
+
+void NxTaskTableView::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !NxControlPainter::ShowsFocusRing(this))
+        return;
+    const QRect row = visualRect(model()->index(current.row(), 0))
+                          .united(visualRect(model()->index(current.row(), model()->columnCount() - 1)));
+    QPainter painter(viewport());
+    NxControlPainter::PaintFocusRing(painter, row);
+}
+
+void NxTaskTableView::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void NxTaskTableView::focusOutEvent(QFocusEvent* event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void NxTaskTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    viewport()->update();
 }
 
 bool NxTaskTableView::viewportEvent(QEvent* event)

@@ -47,6 +47,16 @@ protected:
     }
 
     bool viewportEvent(QEvent* event) override;
+    // Keys on the current row: Up, Down, Home, End, Page Up and Page Down
+    // move it as in any table; Delete and Return press its buttons.
+    void keyPressEvent(QKeyEvent* event) override;
+    // The current row's focus mark, over the delegate's painting.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // Home and End go to the first and the last row: a row is what the keys move.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private slots:
     void slotDataChanged(QModelIndex modelIndex);

@@ -3,6 +3,7 @@
 #include "INxTextToSpeechAudition.h"
 #include "NMessageDialog.h"
 #include "NxConfig.h"
+#include "NxKeyNavigation.h"
 #include "NxLabel.h"
 #include "NxPushButton.h"
 #include "NxRadioButton.h"
@@ -163,6 +164,7 @@ NxTextToSpeechParamPanel::NxTextToSpeechParamPanel(QWidget* parent)
     createConnections();
     loadSavedChoice();
     RetranslateUi();
+    setUpKeyboard();
 }
 
 NxTextToSpeechParamPanel::~NxTextToSpeechParamPanel()
@@ -317,6 +319,35 @@ void NxTextToSpeechParamPanel::slotSpeakingRateGroupClicked(int)
 
 void NxTextToSpeechParamPanel::slotErrorMsg(QString)
 {
+}
+
+void NxTextToSpeechParamPanel::setUpKeyboard()
+{
+    NxKeyNavigation::LinkGroup(m_vocalistGroup, VocalistsPerRow);
+    NxKeyNavigation::LinkGroup(m_intonationGroup, int(std::size(IntonationChoices)));
+    NxKeyNavigation::LinkGroup(m_speakingRateGroup, int(std::size(SpeakingRateChoices)));
+    orderTabs();
+}
+
+// The children stand where placeChildren puts them, in a right-to-left
+// interface too: there only the two actions side by side read from the right.
+void NxTextToSpeechParamPanel::orderTabs()
+{
+    QList<QWidget*> order;
+    for (QAbstractButton* button : m_vocalistGroup->buttons() + m_intonationGroup->buttons()
+                                       + m_speakingRateGroup->buttons())
+        order.append(button);
+    order << m_tryListenButton << m_confirmButton;
+    if (isRightToLeft())
+        order.move(order.size() - 1, order.size() - 2);
+    NxKeyNavigation::SetTabOrder(order);
+}
+
+void NxTextToSpeechParamPanel::changeEvent(QEvent* event)
+{
+    NxWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        orderTabs();
 }
 
 void NxTextToSpeechParamPanel::resizeEvent(QResizeEvent* event)

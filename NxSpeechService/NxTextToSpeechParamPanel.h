@@ -32,6 +32,7 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void slotConfirm();
@@ -54,6 +55,9 @@ private:
     void placeChildren();
     int placeVocalistButtons(int top);
     void placeChoiceRow(NxLabel* caption, QButtonGroup* group, int top);
+    // Tab in reading order; each group is one stop, the arrow keys move inside it.
+    void setUpKeyboard();
+    void orderTabs();
 
     QString m_vocalist;
     NxLabel* m_voiceHeading = nullptr;

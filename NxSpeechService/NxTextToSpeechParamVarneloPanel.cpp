@@ -171,6 +171,8 @@ void NxTextToSpeechParamVarneloPanel::createVoiceGrid()
     m_voiceScrollArea->setFixedSize(ScrollAreaSize);
     m_voiceScrollArea->setWidgetResizable(true);
     m_voiceScrollArea->setFrameShape(QFrame::NoFrame);
+    // Tab goes to the grid inside, which keeps its tiles in view.
+    m_voiceScrollArea->setFocusPolicy(Qt::NoFocus);
     // The grid is exactly as wide as four tiles: only rows scroll.
     m_voiceScrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_voiceScrollArea->setWidget(m_voicePanel);

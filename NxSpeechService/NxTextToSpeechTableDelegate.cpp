@@ -174,6 +174,11 @@ NxTaskTableDelegate::ButtonAction NxTextToSpeechTableDelegate::statusButtonOf(co
                         task.failReason == NxTextToSpeech::Unrecognized);
 }
 
+bool NxTextToSpeechTableDelegate::hasTask(const QModelIndex& index) const
+{
+    return taskOf(index) != nullptr;
+}
+
 NxTaskTableDelegate::ButtonAction NxTextToSpeechTableDelegate::statusAction(const QModelIndex& index) const
 {
     const Task* task = taskOf(index);

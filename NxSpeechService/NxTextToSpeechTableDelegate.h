@@ -26,6 +26,7 @@ public:
     static QString failureText(const NxTextToSpeech::Task& task);
 
     QString headerTitle(int logicalIndex) const override;
+    bool hasTask(const QModelIndex& index) const override;
     ButtonAction statusAction(const QModelIndex& index) const override;
     QString finishedPath(const QModelIndex& index) const override;
 

@@ -1,5 +1,6 @@
 #include "NxVoiceItem.h"
 
+#include "NxControlPainter.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 #include "NxVoiceAccessible.h"
@@ -77,6 +78,23 @@ void NxVoiceItem::setFrame(const QImage& frame)
         NxVoiceItemAccessible::notifySpeaking(this);
 }
 
+void NxVoiceItem::setFocusMarked(bool marked)
+{
+    m_focusMarked = marked;
+    update();
+}
+
+void NxVoiceItem::choose()
+{
+    emit sigClicked();
+}
+
+void NxVoiceItem::preview()
+{
+    emit sigClicked();
+    emit sigDoubleClicked();
+}
+
 void NxVoiceItem::mousePressEvent(QMouseEvent*)
 {
     m_pressed = true;
@@ -140,4 +158,7 @@ void NxVoiceItem::paintEvent(QPaintEvent*)
 
     // Speaker, or the speaking animation's current frame
     painter.drawImage(visual(iconRect), m_frame.isNull() ? m_voiceIcon : m_frame);
+
+    if (m_focusMarked)
+        NxControlPainter::PaintFocusRing(painter, rect(), CornerRadius);
 }

@@ -32,6 +32,13 @@ public:
     // The speaking animation shows: the voice's preview plays.
     bool isSpeaking() const { return !m_frame.isNull(); }
 
+    // The grid's keyboard focus rests on this tile.
+    void setFocusMarked(bool marked);
+    // What the keyboard does to the tile, as the mouse does it: a press
+    // chooses it; a double-click, which presses first, also previews it.
+    void choose();
+    void preview();
+
 signals:
     void sigDoubleClicked();
     void sigClicked();
@@ -62,4 +69,5 @@ private:
     QMap<int, QColor> m_colors;
     bool m_pressed = false;
     bool m_hovered = false;
+    bool m_focusMarked = false;
 };

@@ -1,9 +1,13 @@
 #include "NxVoicePanel.h"
 
+#include "NxControlPainter.h"
+#include "NxKeyNavigation.h"
 #include "NxVoiceAnimationHelper.h"
 #include "NxVoiceItem.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QScrollArea>
 
 namespace
 {
@@ -54,6 +58,8 @@ void NxVoicePanel::addItem(bool male, const QString& showName, int id, const QSt
     connect(item, &NxVoiceItem::sigDoubleClicked, this, &NxVoicePanel::slotItemDoubleClicked);
     connect(item, &NxVoiceItem::sigClicked, this, &NxVoicePanel::slotItemClicked);
     setMinimumSize(PanelWidth, RowHeight * (count / Columns) + FirstRowHeight);
+    // Reached with Tab once there is a voice to choose; a click never takes focus.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void NxVoicePanel::clearItems()
@@ -63,6 +69,8 @@ void NxVoicePanel::clearItems()
     m_currentItem = nullptr;
     qDeleteAll(m_items);
     m_items.clear();
+    m_focusIndex = -1;
+    setFocusPolicy(Qt::NoFocus);
     setMinimumSize(PanelWidth, EmptyHeight);
 }
 
@@ -93,4 +101,63 @@ void NxVoicePanel::slotItemDoubleClicked()
     selectItem(item);
     m_currentItem = item;
     emit sigDoubleClicked();
+}
+
+void NxVoicePanel::keyPressEvent(QKeyEvent* event)
+{
+    NxVoiceItem* tile = m_items.value(m_focusIndex);
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        moveFocusTo(NxKeyNavigation::Step({m_items.cbegin(), m_items.cend()}, m_focusIndex, Columns, event->key()));
+        break;
+    case Qt::Key_Space:
+        if (tile)
+            tile->choose();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Taken here, so the dialog does not take it for its own.
+        if (tile)
+            tile->preview();
+        break;
+    default:
+        NxWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// Tab comes back to the chosen voice.
+void NxVoicePanel::focusInEvent(QFocusEvent* event)
+{
+    NxWidget::focusInEvent(event);
+    int chosen = 0;
+    for (int index = 0; index < m_items.size(); ++index)
+        if (m_items.at(index)->isSelected())
+            chosen = index;
+    moveFocusTo(chosen);
+}
+
+void NxVoicePanel::focusOutEvent(QFocusEvent* event)
+{
+    NxWidget::focusOutEvent(event);
+    for (NxVoiceItem* tile : qAsConst(m_items))
+        tile->setFocusMarked(false);
+}
+
+void NxVoicePanel::moveFocusTo(int index)
+{
+    m_focusIndex = index;
+    const bool shown = NxControlPainter::ShowsFocusRing(this);
+    for (int other = 0; other < m_items.size(); ++other)
+        m_items.at(other)->setFocusMarked(shown && other == index);
+    // The grid scrolls inside the dialog's voice list.
+    auto* area = qobject_cast<QScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr);
+    if (area && m_items.value(index))
+        area->ensureWidgetVisible(m_items.at(index), 0, Spacing);
 }

@@ -34,6 +34,13 @@ public:
 signals:
     void sigDoubleClicked();
 
+protected:
+    // The grid is one Tab stop; its focus rests on one tile, marked: arrow
+    // keys move it, Space chooses the tile and Return or Enter previews it.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private slots:
     void slotItemDoubleClicked();
     void slotItemClicked();
@@ -41,8 +48,10 @@ private slots:
 private:
     void buildLayout();
     void followAnimation();
+    void moveFocusTo(int index);
 
     QList<NxVoiceItem*> m_items;
     NxVoiceItem* m_currentItem = nullptr;
     QGridLayout* m_layout = nullptr;
+    int m_focusIndex = -1; // the tile the keyboard is on
 };

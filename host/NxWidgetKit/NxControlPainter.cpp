@@ -10,7 +10,6 @@
 
 namespace
 {
-constexpr qreal FocusRingWidth = 1.5;
 constexpr int MarkSize = 14;
 constexpr int MarkTextGap = 8;
 constexpr qreal MarkStroke = 1.2;
@@ -97,10 +96,10 @@ bool NxControlPainter::ShowsFocusRing(const QWidget* widget)
 void NxControlPainter::PaintFocusRing(QPainter& painter, const QRectF& rect, qreal radius,
                                       NxSkinColor::NxColorType role)
 {
-    const qreal half = FocusRingWidth / 2;
+    const qreal half = NxFocusMark::Width / 2;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour(role), FocusRingWidth));
+    painter.setPen(QPen(colour(role), NxFocusMark::Width));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(rect.adjusted(half, half, -half, -half), radius, radius);
     painter.restore();
@@ -135,7 +134,7 @@ void NxControlPainter::PaintToggle(QPainter& painter, const QRect& rect, Mark ma
         const QRect used = metrics.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
         const QRect ring = used.adjusted(-FocusRingPadding, -FocusRingVerticalPadding, FocusRingPadding,
                                          FocusRingVerticalPadding) & rect;
-        PaintFocusRing(painter, ring, CheckBoxRadius);
+        PaintFocusRing(painter, ring);
     }
     painter.restore();
 }

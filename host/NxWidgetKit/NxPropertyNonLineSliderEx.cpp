@@ -21,7 +21,6 @@ constexpr int MinimumHandleDiameter = 8;
 constexpr qreal DotShare = 0.55;    // a step's dot, against the handle
 constexpr qreal GrooveShare = 0.25; // the groove, against the band
 constexpr qreal MinimumGroove = 2;
-constexpr qreal FocusRingStroke = 2;
 constexpr int LabelGap = 8; // between neighbouring labels in the size hint
 
 QColor colour(NxSkinColor::NxColorType role)
@@ -197,7 +196,7 @@ void NxPropertyNonLineSliderEx::paintBand(QPainter& painter, const Shape& shape)
     painter.setBrush(handle);
     painter.drawEllipse(QPointF(handleX, y), shape.handleRadius, shape.handleRadius);
     if (NxControlPainter::ShowsFocusRing(this)) {
-        const qreal inner = qMax<qreal>(1, shape.handleRadius - FocusRingStroke);
+        const qreal inner = qMax<qreal>(1, shape.handleRadius - NxFocusMark::Width);
         painter.setBrush(colour(NxSkinColor::Text_Icon_OnAccent));
         painter.drawEllipse(QPointF(handleX, y), inner, inner);
     }

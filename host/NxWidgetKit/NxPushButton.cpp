@@ -11,7 +11,9 @@ namespace
 {
 constexpr qreal CornerRadius = 4;
 constexpr qreal StrokeWidth = 1;
-constexpr int FocusInset = 2; // the ring inside an accent fill
+// The ring stays inside the fill or the outline: apart from a checked
+// button's accent outline, and on the accent in the text's ink.
+constexpr int FocusInset = 2;
 // Per height: the font, the room left and right of the text, the narrowest button.
 constexpr int SmallFontPixelSize = 12;
 constexpr int SmallPadding = 12;
@@ -84,7 +86,6 @@ NxPushButton::Look NxPushButton::look() const
         look.text = isEnabled() ? NxSkinColor::Text_Icon_OnAccent : NxSkinColor::Text_Icon_Tertiary;
         // On the accent, the ring takes the text's ink and sits inside the fill.
         look.ring = NxSkinColor::Text_Icon_OnAccent;
-        look.ringInset = FocusInset;
         return look;
     }
     // A checked secondary button wears the accent.
@@ -125,8 +126,8 @@ void NxPushButton::paintEvent(QPaintEvent*)
 
     // Focus
     if (NxControlPainter::ShowsFocusRing(this)) {
-        const int inset = shown.ringInset;
-        NxControlPainter::PaintFocusRing(painter, QRectF(rect()).adjusted(inset, inset, -inset, -inset),
-                                         CornerRadius - inset / 2.0, shown.ring);
+        NxControlPainter::PaintFocusRing(painter,
+                                         QRectF(rect()).adjusted(FocusInset, FocusInset, -FocusInset, -FocusInset),
+                                         CornerRadius - FocusInset / 2.0, shown.ring);
     }
 }

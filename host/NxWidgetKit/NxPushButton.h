@@ -45,7 +45,6 @@ private:
         QColor outline; // invalid: none
         NxSkinColor::NxColorType text = NxSkinColor::Text_Icon_Primary;
         NxSkinColor::NxColorType ring = NxSkinColor::VarneloX_Primary;
-        int ringInset = 0;
     };
     Look look() const;
 

@@ -1,5 +1,6 @@
 #include "NxTabButton.h"
 
+#include "NxControlPainter.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 
@@ -26,7 +27,8 @@ NxTabButton::NxTabButton(QWidget* parent, const QString& text)
     tabFont.setPixelSize(FontPixelSize);
     setFont(tabFont);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, never focused by a click.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
     connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this,
             qOverload<>(&QWidget::update));
@@ -59,4 +61,6 @@ void NxTabButton::paintEvent(QPaintEvent*)
         painter.drawRoundedRect(QRectF((width() - lineWidth) / 2.0, height() - UnderlineHeight, lineWidth,
                                        UnderlineHeight), 1, 1);
     }
+    if (NxControlPainter::ShowsFocusRing(this))
+        NxControlPainter::PaintFocusRing(painter, rect().adjusted(0, 0, 0, -UnderlineHeight));
 }

@@ -1,5 +1,6 @@
 #include "NxToolButton.h"
 
+#include "NxControlPainter.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 
@@ -30,7 +31,8 @@ NxToolButton::NxToolButton(QWidget* parent, const QString& identifier)
     setObjectName(identifier);
     setAutoRaise(true);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab and pressed with Space, never focused by a click.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
     loadImages();
     connect(NxSingleton<NxSkinStyle>::instance(), &NxSkinStyle::SkinKindChanged, this, [this] {
@@ -59,4 +61,6 @@ void NxToolButton::paintEvent(QPaintEvent*)
     QRect target(QPoint(), size);
     target.moveCenter(rect().center());
     painter.drawImage(target, image);
+    if (NxControlPainter::ShowsFocusRing(this))
+        NxControlPainter::PaintFocusRing(painter, rect());
 }

@@ -1,6 +1,7 @@
 #include "NxGalleryOutput.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QDir>
 #include <QImage>
 #include <QWidget>
@@ -60,4 +61,18 @@ void writePage(QWidget* widget, const QString& folder, const QString& name, cons
     widget->show();
     settleEvents();
     writePage(widget->grab().toImage(), folder, name, skin);
+}
+
+void focusByKeyboard(QWidget* target, const QList<int>& keys)
+{
+    QWidget* window = target->window();
+    window->show();
+    QApplication::setActiveWindow(window);
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    target->setFocus(Qt::TabFocusReason);
+    for (int key : keys) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    }
+    settleEvents();
 }

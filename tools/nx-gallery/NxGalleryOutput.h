@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QImage;
@@ -18,5 +19,7 @@ QString outputFolder(const QString& argument);
 void setPageLanguage(const QString& code);
 void settleEvents();
 void writePage(const QImage& image, const QString& folder, const QString& name, const QString& skin);
+// Gives `target` keyboard focus in its window, as Tab would, then presses `keys` there.
+void focusByKeyboard(QWidget* target, const QList<int>& keys = {});
 // Shows the widget, lets it settle, then writes what it shows.
 void writePage(QWidget* widget, const QString& folder, const QString& name, const QString& skin);

@@ -6,6 +6,9 @@
 #include "NxRadioButton.h"
 #include "NxTextToSpeechParamDlg.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+
 namespace
 {
 // Emily, the low tone and the fast rate, clicked as a user would.
@@ -27,5 +30,9 @@ void renderTextToSpeechClassic(const QString& folder, const QString& skin)
         writePage(&dialog, folder, QStringLiteral("tts-classic"), skin);
         chooseSomething(dialog);
         writePage(&dialog, folder, QStringLiteral("tts-classic-chosen"), skin);
+        // The vocalists reached with Tab, at the chosen one, and a row down.
+        QWidget* chosen = dialog.findChild<QButtonGroup*>()->checkedButton();
+        focusByKeyboard(chosen, {Qt::Key_Up});
+        writePage(&dialog, folder, QStringLiteral("tts-classic-keyboard"), skin);
     }
 }

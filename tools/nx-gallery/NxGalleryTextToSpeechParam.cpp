@@ -132,6 +132,9 @@ void renderTextToSpeechParam(const QString& folder, const QString& skin)
     {
         NxTextToSpeechParamDialog dialog(nullptr);
         save(&dialog, folder, QStringLiteral("tts-param"), skin);
+        // The grid reached with Tab, the next voice on in reading direction.
+        focusByKeyboard(dialog.findChild<NxVoicePanel*>(), {dialog.isRightToLeft() ? Qt::Key_Left : Qt::Key_Right});
+        save(&dialog, folder, QStringLiteral("tts-param-keyboard"), skin);
     }
     renderPreview(folder, skin);
     {

@@ -11,6 +11,7 @@
 #include "NxGalleryVoiceTiles.h"
 #include "NxGalleryTextToSpeechParam.h"
 #include "NxGalleryTextToSpeechClassic.h"
+#include "NxRemainingWidget.h"
 #include "NxSpeechServiceDialog.h"
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
@@ -29,6 +30,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -253,6 +255,13 @@ void Gallery::renderDialog()
 
     dialog.showTab(NxSpeechServiceDialog::SpeechToText);
     save(&dialog, QStringLiteral("dialog-stt"));
+    // The list reached with Tab and moved down with the arrows; then the purchase link.
+    auto* table = dialog.findChild<NxSpeechToTextTable*>();
+    focusByKeyboard(table, {Qt::Key_Down, Qt::Key_Down});
+    save(&dialog, QStringLiteral("dialog-stt-keyboard"));
+    focusByKeyboard(table->parentWidget()->findChild<NxRemainingWidget*>()->findChild<QLabel*>());
+    save(&dialog, QStringLiteral("dialog-stt-keyboard-link"));
+    dialog.focusWidget()->clearFocus();
     dialog.showTab(NxSpeechServiceDialog::TextToSpeech);
     save(&dialog, QStringLiteral("dialog-tts"));
 

@@ -1,0 +1,421 @@
+#include "INxAppInfo.h"
+#include "NMessageDialog.h"
+#include "NxAppSettings.h"
+#include "NxDataColumns.h"
+#include "NxDialogDriver.h"
+#include "NxEventRecorder.h"
+#include "NxLabel.h"
+#include "NxMessageBoxWatch.h"
+#include "NxPropertyNonLineSliderEx.h"
+#include "NxRemainingWidget.h"
+#include "NxScriptedSpeechToTextManager.h"
+#include "NxScriptedTextToSpeechManager.h"
+#include "NxScriptedVoiceServices.h"
+#include "NxSingleton.h"
+#include "NxSkinStyle.h"
+#include "NxSpeechServiceDialog.h"
+#include "NxSpeechServicePanel.h"
+#include "NxSpeechServicePresenter.h"
+#include "NxSpeechToTextHelper.h"
+#include "NxSpeechToTextParamDialog.h"
+#include "NxTaskTableView.h"
+#include "NxTestHome.h"
+#include "NxTextToSpeechParamDialog.h"
+#include "NxTextToSpeechHelper.h"
+#include "NxTextToSpeechParamDlg.h"
+#include "NxTimelineClip.h"
+#include "NxTitleClip.h"
+#include "NxVoiceItem.h"
+#include "NxVoicePanel.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace
+{
+// A focus stop as a user reads it: a button's caption, else the widget's kind.
+QString stopName(QWidget* widget)
+{
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    return button && !button->text().isEmpty() ? button->text() : QString::fromLatin1(widget->metaObject()->className());
+}
+
+void showActive(QWidget* window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+QWidget* pressTab(QWidget* window)
+{
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Tab);
+    return QApplication::focusWidget();
+}
+
+QWidget* tabTo(QWidget* window, QWidget* target)
+{
+    for (int step = 0; step < 20 && QApplication::focusWidget() != target; ++step)
+        pressTab(window);
+    return QApplication::focusWidget();
+}
+
+void press(int key)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+}
+
+// Each stop below the one before, or on its row further along in reading direction.
+bool readsInOrder(const QList<QWidget*>& stops, QWidget* window)
+{
+    for (int index = 1; index < stops.size(); ++index) {
+        const QRect a(stops[index - 1]->mapTo(window, QPoint()), stops[index - 1]->size());
+        const QRect b(stops[index]->mapTo(window, QPoint()), stops[index]->size());
+        const bool sameRow = b.top() <= a.bottom() && a.top() <= b.bottom();
+        if (sameRow ? (window->isRightToLeft() ? b.right() >= a.left() : b.left() <= a.right()) : b.top() < a.top())
+            return false;
+    }
+    return true;
+}
+
+// The pixels keyboard focus on `target` changes in its window.
+QRect markedArea(QWidget* window, QWidget* target)
+{
+    const QImage before = window->grab().toImage();
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    target->setFocus(Qt::TabFocusReason);
+    const QImage after = window->grab().toImage();
+    QRect changed;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    return changed;
+}
+}
+
+// The module's windows walked with the keyboard only.
+class KeyboardTest : public QObject
+{
+    Q_OBJECT
+
+    NxTestHome m_home;
+    std::vector<std::unique_ptr<NxTimelineClip>> m_clips;
+
+    // A service window on the service's tab: a waiting task above one reported in `state`.
+    std::unique_ptr<NxSpeechServiceDialog> serviceWindow(bool speechToText, int state, int code)
+    {
+        auto dialog = std::make_unique<NxSpeechServiceDialog>(nullptr);
+        dialog->showTab(NxSpeechServiceDialog::TabType(speechToText ? 0 : 1));
+        for (const QString& name : {QStringLiteral("Waiting"), QStringLiteral("Target")}) {
+            if (speechToText) {
+                m_clips.push_back(std::make_unique<NxTimelineClip>(name, INxClip::Video, NxRational{25, 1}, nullptr,
+                                                                   NxTimelineClip::Placement{0, 250, 0}));
+                dialog->presenter()->addClipTasks({m_clips.back().get()}, QStringLiteral("en-US"), true);
+            } else {
+                auto title = std::make_unique<NxTitleClip>(name, NxRational{25, 1}, 0, 100);
+                title->addText(QStringLiteral("words"));
+                m_clips.push_back(std::move(title));
+                dialog->presenter()->addTextToSpeechTasks({m_clips.back().get()}, TextToSpeechTaskParam());
+            }
+        }
+        auto* presenter = dynamic_cast<NxSpeechServicePresenter*>(dialog->presenter());
+        QSignalSpy reported(speechToText ? static_cast<QObject*>(presenter->speechToTextHelper()) : presenter->textToSpeechHelper(),
+                            SIGNAL(sigTaskStateChanged(int)));
+        // A balance too small asks to purchase at once: not now.
+        QObject setUp;
+        whenMessageBoxOpens(&setUp, [](NMessageDialog* box) { answerBox(box, QStringLiteral("Cancel")); });
+        if (speechToText)
+            NxScriptedSpeechToTextManager::latest()->reportState(NxScriptedSpeechToTextManager::latest()->addedIds.last(), state, code);
+        else
+            NxScriptedTextToSpeechManager::latest()->reportState(NxScriptedTextToSpeechManager::latest()->addedIds.last(), state, code, 30);
+        // The row takes the report in, and its height, through the event loop.
+        QTableView* list = table(dialog.get());
+        const bool shown = QTest::qWaitFor([&] {
+            return !reported.isEmpty()
+                   && list->rowHeight(1) == list->itemDelegate()->sizeHint({}, list->model()->index(1, 2)).height();
+        });
+        return shown ? std::move(dialog) : nullptr;
+    }
+    static NxTaskTableView* table(NxSpeechServiceDialog* dialog)
+    {
+        auto* panel = dialog->findChild<NxSpeechServicePanel*>();
+        for (NxTaskTableView* view : panel->findChildren<NxTaskTableView*>())
+            if (view->isVisibleTo(panel))
+                return view;
+        return nullptr;
+    }
+
+    // Everything an action on the second row leads to: the window's signals,
+    // the manager's calls, analytics, the questions asked and the rows left.
+    QStringList rowAction(bool speechToText, int state, int code, int key, bool byKeys)
+    {
+        // Both runs name their subtitle file alike.
+        QDir(INxAppInfo::getInstance()->getPath(INxAppInfo::SpeechToTextSubtitleFolder)).removeRecursively();
+        std::unique_ptr<NxSpeechServiceDialog> dialog = serviceWindow(speechToText, state, code);
+        if (!dialog)
+            return {QStringLiteral("the report never reached the row")};
+        showActive(dialog.get());
+        NxTaskTableView* list = table(dialog.get());
+        QStringList& calls = speechToText ? NxScriptedSpeechToTextManager::latest()->calls
+                                          : NxScriptedTextToSpeechManager::latest()->calls;
+        const int callsBefore = calls.size();
+        QStringList seen;
+        NxEventRecorder events;
+        connect(dialog.get(), &NxSpeechServiceDialog::sigFindMatterLocation, list, [&](const QString& path) { seen << path; });
+        const auto purchase = [&](int amount, bool&, bool more) { seen << QStringLiteral("purchase %1 %2").arg(amount).arg(more); };
+        connect(dialog.get(), &NxSpeechServiceDialog::sigSTTPurchaseRefresh, list, purchase);
+        connect(dialog.get(), &NxSpeechServiceDialog::sigTTSPurchaseRefresh, list, purchase);
+        whenMessageBoxOpens(list, [&](NMessageDialog* box) {
+            seen << box->windowTitle();
+            for (QLabel* label : box->findChildren<QLabel*>())
+                seen << label->text();
+            answerBox(box, QStringLiteral("Confirm"));
+        });
+
+        const QRect status = list->visualRect(list->model()->index(1, 2));
+        const QRect name = list->visualRect(list->model()->index(1, 0));
+        if (byKeys) {
+            if (tabTo(dialog.get(), list) != list || list->currentIndex().row() != 0)
+                return {QStringLiteral("the list was not reached at its first row")};
+            QList<int> rows;
+            for (int move : {Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Down}) {
+                press(move);
+                rows << list->currentIndex().row();
+            }
+            if (rows != QList<int>{1, 0, 1, 0, 1})
+                return {QStringLiteral("the keys did not move along the rows")};
+            press(key);
+        } else if (key == Qt::Key_Delete) {
+            const QRect operation = list->visualRect(list->model()->index(1, 3));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(operation.x() + 20, operation.center().y()));
+        } else if (state == 10) { // a finished task reveals its file on a double-click on its name
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, name.topLeft() + QPoint(12, 12));
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, name.topLeft() + QPoint(12, 12));
+        } else {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(status.right() - 16, status.y() + 16));
+        }
+        seen << calls.mid(callsBefore) << events.summaries() << QString::number(list->model()->rowCount());
+        return seen;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        NxScriptedSpeechToTextManager::install();
+        NxScriptedTextToSpeechManager::install();
+        NxScriptedVoiceAudition::install();
+        QList<NxTextToSpeechVoiceInfo> voices;
+        for (int id = 70; id < 76; ++id)
+            voices.append({id, QStringLiteral("Voice %1").arg(id), QStringLiteral("code%1").arg(id), QStringLiteral("en-US"), true});
+        NxScriptedVoiceQuery::install({true, voices});
+        NGeneralSettings* settings = NxAppSettings::GetInstance()->GetSettings()->GetGeneralSetting();
+        settings->SetLanguage(1); // English (US)
+        settings->SetSTTDeleteTaskNoTip(false);
+        settings->SetTTSDeleteTaskNoTip(false);
+    }
+    void cleanup()
+    {
+        NxSingleton<NxSkinStyle>::instance()->SetSkinKind(0);
+        m_clips.clear();
+    }
+
+    // Tab reaches every control once, top to bottom and along each row, and
+    // comes round again; a group of choices is one stop, at its checked choice.
+    void tabFollowsReadingOrder_data()
+    {
+        columns<QString, QStringList>({"window", "stops"});
+        const QString match = QStringLiteral("Transcriptions are automatically matched to the timeline");
+        QTest::newRow("services window") << "services" << QStringList{"Speech-to-Text", "NxSpeechToTextTable", "NxToolButton", "NxLabel"};
+        QTest::newRow("speech-to-text parameters")
+            << "stt" << QStringList{"NxComboBox", "NxCustomRadioButton", "NxCustomRadioButton", match, "OK", "Cancel"};
+        QTest::newRow("text-to-speech parameters")
+            << "tts" << QStringList{"NxComboBox", "NxVoicePanel", "NxPropertyNonLineSliderEx", "NxPropertyNonLineSliderEx", match, "OK", "Cancel"};
+        QTest::newRow("classic parameters") << "classic" << QStringList{"Aida", "normalTone", "normalSpeak", "Try Listen", "Confirm"};
+    }
+    void tabFollowsReadingOrder()
+    {
+        QFETCH(QString, window); QFETCH(QStringList, stops);
+        std::unique_ptr<QDialog> dialog = window == "services" ? serviceWindow(true, 10, 0)
+                                          : window == "stt"    ? std::unique_ptr<QDialog>(new NxSpeechToTextParamDialog(nullptr))
+                                          : window == "tts"    ? std::unique_ptr<QDialog>(new NxTextToSpeechParamDialog(nullptr))
+                                                               : std::unique_ptr<QDialog>(new NxTextToSpeechParamDlg(nullptr));
+        QVERIFY(dialog);
+        showActive(dialog.get());
+        // Where Tab starts is the window's; the cycle is what counts.
+        for (int step = 0; step < 20 && (!QApplication::focusWidget() || stopName(QApplication::focusWidget()) != stops.first()); ++step)
+            pressTab(dialog.get());
+        QList<QWidget*> cycle{QApplication::focusWidget()};
+        while (pressTab(dialog.get()) != cycle.first() && cycle.size() <= stops.size())
+            cycle.append(QApplication::focusWidget());
+        QStringList names;
+        for (QWidget* stop : cycle)
+            names << stopName(stop);
+        QCOMPARE(names, stops);
+        QVERIFY(readsInOrder(cycle, dialog.get()));
+    }
+
+    // Return and Delete on a row do exactly what its buttons do under the
+    // mouse: the same requests, analytics, questions and rows left.
+    void rowKeysDoWhatTheRowButtonsDo_data()
+    {
+        columns<bool, int, int, int>({"speechToText", "state", "code", "key"});
+        QTest::newRow("network failure: Return retries") << true << 7 << 8 << int(Qt::Key_Return);
+        QTest::newRow("out of time: Enter asks to purchase") << true << 9 << 1 << int(Qt::Key_Enter);
+        QTest::newRow("finished: Return reveals the subtitles") << true << 10 << 0 << int(Qt::Key_Return);
+        QTest::newRow("transcribing: Delete asks first") << true << 8 << 0 << int(Qt::Key_Delete);
+        QTest::newRow("text-to-speech, network failure: Return retries") << false << 6 << 5 << int(Qt::Key_Return);
+        QTest::newRow("text-to-speech, converting: Delete asks first") << false << 6 << 0 << int(Qt::Key_Delete);
+    }
+    void rowKeysDoWhatTheRowButtonsDo()
+    {
+        QFETCH(bool, speechToText); QFETCH(int, state); QFETCH(int, code); QFETCH(int, key);
+        const QStringList clicked = rowAction(speechToText, state, code, key, false);
+        QVERIFY2(clicked.size() > 1, qPrintable(clicked.join('\n'))); // the click did something
+        QCOMPARE(rowAction(speechToText, state, code, key, true), clicked);
+    }
+
+    // The balance line's purchase link: Space, Return and Enter follow it as a click does.
+    void purchaseLinkIsPressedByKeys()
+    {
+        std::unique_ptr<NxSpeechServiceDialog> dialog = serviceWindow(true, 10, 0);
+        QVERIFY(dialog);
+        showActive(dialog.get());
+        QStringList requests;
+        connect(dialog.get(), &NxSpeechServiceDialog::sigSTTPurchaseRefresh, dialog.get(),
+                [&](int amount, bool&, bool more) { requests << QStringLiteral("%1 %2").arg(amount).arg(more); });
+        auto* link = table(dialog.get())->parentWidget()->findChild<NxRemainingWidget*>()->findChild<NxLabel*>();
+        emit link->linkActivated(QStringLiteral("href")); // what a click on the link gives
+        QCOMPARE(tabTo(dialog.get(), link), link);
+        for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+            press(key);
+        QCOMPARE(requests, QStringList({"0 1", "0 1", "0 1", "0 1"}));
+        // Escape still hides the window from the list.
+        QCOMPARE(tabTo(dialog.get(), table(dialog.get())), table(dialog.get()));
+        press(Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    // Arrows move the grid's focus in reading order, from the right in a
+    // right-to-left interface; Space chooses as a press does; Return previews
+    // as a double-click does and leaves the dialog open.
+    void voiceTilesByKeyboard_data()
+    {
+        columns<Qt::LayoutDirection>({"direction"});
+        QTest::newRow("left to right") << Qt::LeftToRight;
+        QTest::newRow("right to left") << Qt::RightToLeft;
+    }
+    void voiceTilesByKeyboard()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        NxTextToSpeechParamDialog dialog(nullptr);
+        dialog.setLayoutDirection(direction);
+        showActive(&dialog);
+        auto* grid = dialog.findChild<NxVoicePanel*>();
+        const QList<NxVoiceItem*> tiles = grid->items();
+        const auto chosen = [&] { return tiles.indexOf(*std::find_if(tiles.begin(), tiles.end(), [](NxVoiceItem* tile) { return tile->isSelected(); })); };
+        QCOMPARE(tabTo(&dialog, grid), grid);
+        QSignalSpy pressed(tiles[1], &NxVoiceItem::sigClicked);
+        press(direction == Qt::LeftToRight ? Qt::Key_Right : Qt::Key_Left);
+        QCOMPARE(chosen(), 0); // moving chooses nothing
+        press(Qt::Key_Space);
+        QCOMPARE(chosen(), 1);
+        QCOMPARE(pressed.count(), 1);
+
+        const auto previews = [] { return NxScriptedVoiceAudition::latest()->calls(); };
+        int before = previews().size();
+        press(Qt::Key_Return);
+        const QStringList byKey = previews().mid(before);
+        QVERIFY(dialog.isVisible() && !byKey.isEmpty());
+        before = previews().size();
+        QTest::mouseDClick(tiles[1], Qt::LeftButton);
+        QCOMPARE(previews().mid(before), byKey);
+
+        // Down a row of four, then Home; the choice follows Space only.
+        for (int key : {Qt::Key_Down, Qt::Key_Space, Qt::Key_Home})
+            press(key);
+        QCOMPARE(chosen(), 5);
+        press(Qt::Key_Space);
+        QCOMPARE(chosen(), 0);
+        press(Qt::Key_Escape); // still rejects the dialog
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!dialog.isVisible());
+    }
+
+    // The classic dialog's groups: Tab lands on the checked choice, arrows
+    // move focus, Space checks as a click does.
+    void classicGroupsByKeyboard()
+    {
+        NxTextToSpeechParamDlg dialog(nullptr);
+        showActive(&dialog);
+        auto* aida = childCaptioned<QAbstractButton>(&dialog, QStringLiteral("Aida"));
+        QCOMPARE(tabTo(&dialog, aida), aida);
+        press(Qt::Key_Down);
+        press(Qt::Key_Right);
+        QCOMPARE(stopName(QApplication::focusWidget()), QStringLiteral("Aijing"));
+        QCOMPARE(dialog.GetParam().voiceCode, QStringLiteral("Aida"));
+        press(Qt::Key_Space);
+        QCOMPARE(dialog.GetParam().voiceCode, QStringLiteral("Aijing"));
+
+        for (int key : {Qt::Key_Tab, Qt::Key_Left})
+            press(key);
+        QCOMPARE(stopName(QApplication::focusWidget()), QStringLiteral("lowTone"));
+        QCOMPARE(dialog.GetParam().intonation, 0);
+        for (int key : {Qt::Key_Space, Qt::Key_Tab, Qt::Key_End, Qt::Key_Space})
+            press(key);
+        QCOMPARE(dialog.GetParam().intonation, -1);
+        QCOMPARE(dialog.GetParam().speed, 2);
+    }
+
+    // Keyboard focus shows a mark on the focused place, in both skins.
+    void focusShowsAMark_data()
+    {
+        columns<int, QString>({"skin", "place"});
+        for (int skin : {0, 1})
+            for (const char* place : {"tab", "row", "refresh", "link", "tile", "slider", "Aida", "normalTone"})
+                QTest::addRow("%s, %s", skin ? "light" : "dark", place) << skin << QString::fromLatin1(place);
+    }
+    void focusShowsAMark()
+    {
+        QFETCH(int, skin); QFETCH(QString, place);
+        NxSingleton<NxSkinStyle>::instance()->SetSkinKind(skin);
+        std::unique_ptr<QDialog> dialog;
+        QWidget* target = nullptr;
+        if (QStringList{"tab", "row", "refresh", "link"}.contains(place)) {
+            auto services = serviceWindow(true, 10, 0);
+            QVERIFY(services);
+            QWidget* page = table(services.get())->parentWidget();
+            target = place == "tab"       ? services->findChild<QWidget*>(QStringLiteral("NSpeechServicePanel_Tab"))
+                     : place == "row"     ? table(services.get())
+                     : place == "refresh" ? page->findChild<QWidget*>(QStringLiteral("NxRemainingRefreshButton_btn"))
+                                          : page->findChild<NxRemainingWidget*>()->findChild<NxLabel*>();
+            dialog = std::move(services);
+        } else if (place == "tile" || place == "slider") {
+            dialog = std::make_unique<NxTextToSpeechParamDialog>(nullptr);
+            target = place == "tile" ? static_cast<QWidget*>(dialog->findChild<NxVoicePanel*>())
+                                     : dialog->findChild<NxPropertyNonLineSliderEx*>();
+        } else {
+            dialog = std::make_unique<NxTextToSpeechParamDlg>(nullptr);
+            target = childCaptioned<QAbstractButton>(dialog.get(), place);
+        }
+        showActive(dialog.get());
+        dialog->setFocus(); // away from every control
+        const QRect changed = markedArea(dialog.get(), target);
+        QVERIFY2(!changed.isEmpty(), "focus changed no pixel");
+        // On the focused place; a link's mark is drawn by its line, around the link.
+        QWidget* owner = place == "link" ? target->parentWidget() : target;
+        const QRect area(owner->mapTo(dialog.get(), QPoint()), owner->size());
+        QVERIFY(area.contains(changed));
+        // Aida is checked: her outline is the accent already, and the mark keeps inside it.
+        QVERIFY(place != "Aida" || area.adjusted(1, 1, -1, -1).contains(changed));
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "tst_keyboard.moc"
