@@ -4,6 +4,7 @@
 #include "NxTaskTableView.h"
 #include "NxVoiceAccessible.h"
 #include "NxVoiceItem.h"
+#include "NxVoicePanel.h"
 
 namespace
 {
@@ -15,6 +16,8 @@ QAccessibleInterface* moduleFactory(const QString&, QObject* object)
         return new NxTaskListAccessible(view);
     if (auto* item = qobject_cast<NxVoiceItem*>(object))
         return new NxVoiceItemAccessible(item);
+    if (auto* grid = qobject_cast<NxVoicePanel*>(object))
+        return new NxVoicePanelAccessible(grid);
     return nullptr;
 }
 }

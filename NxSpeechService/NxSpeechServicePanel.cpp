@@ -7,6 +7,7 @@
 #include "NxSpeechToTextWidget.h"
 #include "NxKeyNavigation.h"
 #include "NxTabButton.h"
+#include "NxTaskTableView.h"
 #include "NxTextToSpeechWidget.h"
 #include "VarneloSpeechServiceEvent.h"
 
@@ -90,6 +91,12 @@ void NxSpeechServicePanel::RetranslateUi()
 {
     m_speechToTextButton->setText(tr("Speech-to-Text"));
     m_textToSpeechButton->setText(tr("Text-to-Speech"));
+    // A reader names each task list after its tab.
+    for (auto [page, button] : {std::pair<QWidget*, QAbstractButton*>{m_speechToTextPage, m_speechToTextButton},
+                                {m_textToSpeechPage, m_textToSpeechButton}}) {
+        if (auto* list = page->findChild<NxTaskTableView*>())
+            list->setAccessibleName(button->text());
+    }
 }
 
 int NxSpeechServicePanel::currentTab() const

@@ -92,6 +92,12 @@ QAccessibleInterface* NxTaskListAccessible::childAt(int x, int y) const
     return index.isValid() ? child(index.row()) : nullptr;
 }
 
+QAccessibleInterface* NxTaskListAccessible::focusChild() const
+{
+    const QModelIndex current = view()->currentIndex();
+    return view()->hasFocus() && current.isValid() ? child(current.row()) : nullptr;
+}
+
 void NxTaskListAccessible::announceChanges(int first, int last) const
 {
     for (int row = qMax(0, first); row <= last && row < childCount(); ++row) {
@@ -191,6 +197,8 @@ QAccessible::State NxTaskRowAccessible::state() const
     const QRect row = m_view->visualRect(m_index);
     state.offscreen = !m_view->isVisible() || !m_view->viewport()->rect().intersects(row);
     state.invisible = !m_view->isVisible();
+    state.focusable = true;
+    state.focused = m_view->hasFocus() && m_view->currentIndex().row() == m_index.row();
     return state;
 }
 

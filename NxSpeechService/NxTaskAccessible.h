@@ -24,6 +24,8 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
+    // While the list has focus, its current row has it.
+    QAccessibleInterface* focusChild() const override;
 
 private:
     NxTaskTableView* view() const;

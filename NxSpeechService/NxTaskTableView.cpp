@@ -6,6 +6,7 @@
 #include "NxSpeechServiceNoTaskTip.h"
 #include "NxTaskTableHeader.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -172,7 +173,13 @@ void NxTaskTableView::focusOutEvent(QFocusEvent* event)
 
 void NxTaskTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
-    QTableView::currentChanged(current, previous);
+    // The table's own focus report counts cells; readers see one item a row.
+    QAbstractItemView::currentChanged(current, previous);
+    if (QAccessible::isActive() && current.isValid() && hasFocus()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(current.row());
+        QAccessible::updateAccessibility(&event);
+    }
     viewport()->update();
 }
 

@@ -225,6 +225,7 @@ void NxTextToSpeechParamVarneloPanel::RetranslateUi()
 {
     m_languageLabel->setText(tr("What language is this title in?"));
     m_voiceLabel->setText(tr("Voice Name: "));
+    m_voicePanel->setAccessibleName(m_voiceLabel->text().trimmed());
     m_parameterLabel->setText(tr("Parameter Settings:"));
     m_speedLabel->setText(tr("Speed:"));
     m_pitchLabel->setText(tr("Pitch:"));

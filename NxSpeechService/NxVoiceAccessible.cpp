@@ -1,6 +1,7 @@
 #include "NxVoiceAccessible.h"
 
 #include "NxVoiceItem.h"
+#include "NxVoicePanel.h"
 
 namespace
 {
@@ -13,6 +14,17 @@ void notifyState(NxVoiceItem* item, void (*mark)(QAccessible::State&))
     QAccessibleStateChangeEvent event(item, changed);
     QAccessible::updateAccessibility(&event);
 }
+}
+
+NxVoicePanelAccessible::NxVoicePanelAccessible(NxVoicePanel* panel)
+    : QAccessibleWidget(panel, QAccessible::List)
+{
+}
+
+QAccessibleInterface* NxVoicePanelAccessible::focusChild() const
+{
+    NxVoiceItem* tile = static_cast<NxVoicePanel*>(widget())->focusItem();
+    return tile ? QAccessible::queryAccessibleInterface(tile) : nullptr;
 }
 
 NxVoiceItemAccessible::NxVoiceItemAccessible(NxVoiceItem* item)
@@ -44,6 +56,9 @@ QAccessible::State NxVoiceItemAccessible::state() const
     state.checked = item()->isSelected();
     // The speaker icon turns into the speaking animation.
     state.animated = item()->isSpeaking();
+    auto* grid = qobject_cast<NxVoicePanel*>(item()->parentWidget());
+    state.focusable = grid != nullptr;
+    state.focused = grid && grid->focusItem() == item();
     return state;
 }
 

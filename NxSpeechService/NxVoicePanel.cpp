@@ -5,6 +5,7 @@
 #include "NxVoiceAnimationHelper.h"
 #include "NxVoiceItem.h"
 
+#include <QAccessible>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QScrollArea>
@@ -156,6 +157,10 @@ void NxVoicePanel::moveFocusTo(int index)
     const bool shown = NxControlPainter::ShowsFocusRing(this);
     for (int other = 0; other < m_items.size(); ++other)
         m_items.at(other)->setFocusMarked(shown && other == index);
+    if (QAccessible::isActive() && focusItem()) {
+        QAccessibleEvent event(focusItem(), QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
     // The grid scrolls inside the dialog's voice list.
     auto* area = qobject_cast<QScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr);
     if (area && m_items.value(index))

@@ -30,6 +30,8 @@ public:
     const QList<NxVoiceItem*>& items() const { return m_items; }
     // The tile double-clicked last, which shows the animation; null when none.
     NxVoiceItem* currentItem() const { return m_currentItem; }
+    // The tile the keyboard is on while the grid has focus, else null.
+    NxVoiceItem* focusItem() const { return hasFocus() ? m_items.value(m_focusIndex) : nullptr; }
 
 signals:
     void sigDoubleClicked();

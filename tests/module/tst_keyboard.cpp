@@ -32,6 +32,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QSignalSpy>
+#include <QAccessible>
 #include <QTest>
 
 #include <memory>
@@ -44,6 +45,23 @@ QString stopName(QWidget* widget)
 {
     auto* button = qobject_cast<QAbstractButton*>(widget);
     return button && !button->text().isEmpty() ? button->text() : QString::fromLatin1(widget->metaObject()->className());
+}
+
+// What a screen reader says of the focus at `stop`: the focused item's role
+// and name, or "!" and what is missing.
+QString readAloud(QWidget* stop)
+{
+    QAccessibleInterface* widget = QAccessible::queryAccessibleInterface(stop);
+    QAccessibleInterface* focus = widget && widget->focusChild() ? widget->focusChild() : widget;
+    if (!focus)
+        return QStringLiteral("! no interface");
+    const QAccessible::Role role = focus->role();
+    const QString name = focus->text(QAccessible::Name);
+    // A list says which of its items has the focus.
+    if (role == QAccessible::Client || role == QAccessible::NoRole || role == QAccessible::List || name.isEmpty()
+        || !focus->state().focused)
+        return QStringLiteral("! %1 role %2 named \"%3\" focused %4").arg(stopName(stop)).arg(role).arg(name).arg(focus->state().focused);
+    return QStringLiteral("%1 %2").arg(role).arg(name);
 }
 
 void showActive(QWidget* window)
@@ -252,13 +270,19 @@ private slots:
         for (int step = 0; step < 20 && (!QApplication::focusWidget() || stopName(QApplication::focusWidget()) != stops.first()); ++step)
             pressTab(dialog.get());
         QList<QWidget*> cycle{QApplication::focusWidget()};
-        while (pressTab(dialog.get()) != cycle.first() && cycle.size() <= stops.size())
+        QStringList heard{readAloud(cycle.first())};
+        while (pressTab(dialog.get()) != cycle.first() && cycle.size() <= stops.size()) {
             cycle.append(QApplication::focusWidget());
+            heard.append(readAloud(cycle.last()));
+        }
         QStringList names;
         for (QWidget* stop : cycle)
             names << stopName(stop);
         QCOMPARE(names, stops);
         QVERIFY(readsInOrder(cycle, dialog.get()));
+        // A screen reader at each stop says what has the focus: its kind and name.
+        for (const QString& said : qAsConst(heard))
+            QVERIFY2(!said.startsWith('!'), qPrintable(heard.join(" | ")));
     }
 
     // Return and Delete on a row do exactly what its buttons do under the
