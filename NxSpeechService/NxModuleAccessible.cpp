@@ -1,10 +1,14 @@
 #include "NxModuleAccessible.h"
 
+#include "NxRemainingAccessible.h"
+#include "NxRemainingWidget.h"
 #include "NxTaskAccessible.h"
 #include "NxTaskTableView.h"
 #include "NxVoiceAccessible.h"
 #include "NxVoiceItem.h"
 #include "NxVoicePanel.h"
+
+#include <QLabel>
 
 namespace
 {
@@ -18,6 +22,11 @@ QAccessibleInterface* moduleFactory(const QString&, QObject* object)
         return new NxVoiceItemAccessible(item);
     if (auto* grid = qobject_cast<NxVoicePanel*>(object))
         return new NxVoicePanelAccessible(grid);
+    if (auto* label = qobject_cast<QLabel*>(object)) {
+        auto* line = qobject_cast<NxRemainingWidget*>(label->parentWidget());
+        if (line && line->linkLabel() == label)
+            return new NxRemainingLinkAccessible(label, line);
+    }
     return nullptr;
 }
 }

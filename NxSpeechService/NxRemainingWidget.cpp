@@ -63,6 +63,18 @@ void NxRemainingWidget::TranslateText()
         linkText = tr("Purchase more characters");
     }
     m_label->setText(information + QString::fromLatin1(LinkTemplate).arg(linkText));
+    m_linkText = linkText;
+    m_balanceText = information.trimmed();
+}
+
+void NxRemainingWidget::followLink()
+{
+    emit sigLinkClicked(QString::fromLatin1(LinkTarget));
+}
+
+QLabel* NxRemainingWidget::linkLabel() const
+{
+    return m_label;
 }
 
 bool NxRemainingWidget::eventFilter(QObject* watched, QEvent* event)
@@ -72,7 +84,7 @@ bool NxRemainingWidget::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_label && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            emit sigLinkClicked(QString::fromLatin1(LinkTarget));
+            followLink();
             return true;
         }
     }

@@ -3,6 +3,7 @@
 #include "NxWidget.h"
 
 class NxLabel;
+class QLabel;
 class NxRemainingRefreshButton;
 
 // A page's balance line: "[refresh] Time Remaining: 120 Seconds Purchase more"
@@ -20,6 +21,13 @@ public:
     int remaining() const { return m_value; }
 
     void TranslateText() override;
+
+    // The purchase link's words and the balance before them, as shown.
+    QString linkText() const { return m_linkText; }
+    QString balanceText() const { return m_balanceText; }
+    // Follows the purchase link as a click on it does.
+    void followLink();
+    QLabel* linkLabel() const;
 
 protected:
     // The purchase link is the line's focus place: Tab reaches it; Space,
@@ -39,4 +47,6 @@ private:
     NxLabel* m_label = nullptr;
     int m_kind = Seconds;
     int m_value = 0;
+    QString m_linkText;
+    QString m_balanceText;
 };

@@ -6,10 +6,6 @@
 class NxVoiceItem;
 class NxVoicePanel;
 
-// A voice tile as readers see it: a radio button named after the voice,
-// described by its gender and, while its preview plays, as speaking. Press
-// chooses the voice as a click does; "Preview" also plays it, as a
-// double-click does.
 // The voice grid: a list of tiles, the focus on the tile the keyboard is on.
 class NxVoicePanelAccessible : public QAccessibleWidget
 {
@@ -19,6 +15,10 @@ public:
     QAccessibleInterface* focusChild() const override;
 };
 
+// A voice tile as readers see it: a radio button named after the voice,
+// described by its gender and, while its preview plays, as speaking. Press
+// chooses the voice as a click does; "Preview" also plays it, as a
+// double-click does.
 class NxVoiceItemAccessible : public QAccessibleWidget
 {
     Q_DECLARE_TR_FUNCTIONS(NxVoiceItemAccessible)

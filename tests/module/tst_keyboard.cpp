@@ -306,7 +306,7 @@ private slots:
     }
 
     // The balance line's purchase link: Space, Return and Enter follow it as a click does.
-    void purchaseLinkIsPressedByKeys()
+    void purchaseLinkIsPressedByKeysAndReaders()
     {
         std::unique_ptr<NxSpeechServiceDialog> dialog = serviceWindow(true, 10, 0);
         QVERIFY(dialog);
@@ -319,7 +319,13 @@ private slots:
         QCOMPARE(tabTo(dialog.get(), link), link);
         for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
             press(key);
-        QCOMPARE(requests, QStringList({"0 1", "0 1", "0 1", "0 1"}));
+        // A screen reader hears a link named by its words and presses it alike.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(link);
+        QCOMPARE(reader->role(), QAccessible::Link);
+        QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Purchase more"));
+        QCOMPARE(reader->text(QAccessible::Description), QStringLiteral("Time Remaining: 0 Seconds"));
+        reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(requests, QStringList({"0 1", "0 1", "0 1", "0 1", "0 1"}));
         // Escape still hides the window from the list.
         QCOMPARE(tabTo(dialog.get(), table(dialog.get())), table(dialog.get()));
         press(Qt::Key_Escape);
