@@ -32,8 +32,9 @@ private slots:
     void initTestCase() { QVERIFY(NxReaderListening::start()); }
     void init() { NxReaderListening::heard().clear(); }
 
-    // By their text, else their tooltip, else what they show, in the interface language.
-    void buttonsSayTheirName()
+    // By their text, else their tooltip, else what they show, in the interface
+    // language; a press is a click.
+    void buttonsSayTheirNameAndClickWhenPressed()
     {
         QWidget window;
         auto* ok = NxPushButton::CreatePrimaryButton(&window);
@@ -56,12 +57,8 @@ private slots:
         QTRY_COMPARE(reader(bar.button(NxTopLevelWindowTitleBar::MinimizeButton))->text(QAccessible::Name),
                      QStringLiteral("Minimieren"));
         QCoreApplication::removeTranslator(&german);
-    }
 
-    // A checkable button of a group: toggling it is a click, which the group hears.
-    void aToggleIsAClickTheGroupHears()
-    {
-        QWidget window;
+        // A checkable button of a group: toggling it is a click, which the group hears.
         QButtonGroup group;
         auto* aida = NxPushButton::CreateSecondaryButton(&window);
         aida->setCheckable(true);

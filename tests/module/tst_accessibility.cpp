@@ -17,7 +17,6 @@
 #include "NxSingleton.h"
 #include "NxSkinStyle.h"
 #include "NxSpeechServiceDialog.h"
-#include "NxSpeechServicePanel.h"
 #include "NxSpeechServicePresenter.h"
 #include "NxSpeechToTextHelper.h"
 #include "NxSpeechToTextParamDialog.h"
@@ -181,9 +180,8 @@ class AccessibilityTest : public QObject
     }
     static NxTaskTableView* table(NxSpeechServiceDialog* dialog)
     {
-        auto* panel = dialog->findChild<NxSpeechServicePanel*>();
-        for (NxTaskTableView* view : panel->findChildren<NxTaskTableView*>())
-            if (view->isVisibleTo(panel))
+        for (NxTaskTableView* view : dialog->findChildren<NxTaskTableView*>())
+            if (view->isVisibleTo(dialog))
                 return view;
         return nullptr;
     }
