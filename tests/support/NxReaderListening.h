@@ -34,7 +34,6 @@ struct Heard
     QObject* object;
     QAccessible::Event type;
     int child;
-    QAccessible::State changed; // of a state change
 };
 
 inline QList<Heard>& heard()
@@ -45,10 +44,7 @@ inline QList<Heard>& heard()
 
 inline void keep(QAccessibleEvent* event)
 {
-    QAccessible::State changed;
-    if (event->type() == QAccessible::StateChanged)
-        changed = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
-    heard().append({event->object(), event->type(), event->child(), changed});
+    heard().append({event->object(), event->type(), event->child()});
 }
 
 // Call once a QGuiApplication exists.
