@@ -51,10 +51,14 @@ QList<int> NxStudioMediaBinView::selectedIds() const
 
 bool NxStudioMediaBinView::event(QEvent* event)
 {
-    // Claimed here, the key comes to keyPressEvent instead of a shortcut.
-    if (event->type() == QEvent::ShortcutOverride && isMovingKey(static_cast<QKeyEvent*>(event)->key())) {
-        event->accept();
-        return true;
+    // Claimed here, the key comes to keyPressEvent instead of a shortcut;
+    // Select All in the bin selects its files, not the timeline's clips.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isMovingKey(key->key()) || key->matches(QKeySequence::SelectAll)) {
+            event->accept();
+            return true;
+        }
     }
     return QListView::event(event);
 }
