@@ -71,10 +71,7 @@ class TaskPagesTest : public QObject
     }
     QObject* helper() const { return m_stt ? static_cast<QObject*>(m_stt.get()) : m_tts.get(); }
     template <typename Body>
-    void onHelper(const Body& body)
-    {
-        m_stt ? body(m_stt.get()) : body(m_tts.get());
-    }
+    void onHelper(const Body& body) { m_stt ? body(m_stt.get()) : body(m_tts.get()); }
 
     void open(Service service)
     {
@@ -275,7 +272,7 @@ private slots:
 
     void emptyListTipCoversTheListWhileItIsEmpty_data()
     {
-        QTest::addColumn<bool>("speechToText");
+        columns<bool>({"speechToText"});
         QTest::newRow("speech-to-text") << true;
         QTest::newRow("text-to-speech") << false;
     }
@@ -417,21 +414,6 @@ private slots:
         QVERIFY2(shown >= least && shown <= most, qPrintable(QString::number(shown)));
     }
 
-    void durationHeaderShowsItsTitle()
-    {
-        open(SpeechToText);
-        QHeaderView* header = table()->horizontalHeader();
-        const QRect section(header->sectionViewportPosition(1), 0, header->sectionSize(1) - 2, header->height());
-        m_translator.texts.insert({"NxSpeechToTextTableDelegate", "Duration"}, QStringLiteral("Len"));
-        for (const QString& shown : {QStringLiteral("Duration"), QStringLiteral("Len")}) { // then its translation
-            if (shown == QLatin1String("Len"))
-                QCoreApplication::installTranslator(&m_translator);
-            const QImage image = shot(header);
-            const int width = extent(image, section, seen(role(C::Text_Icon_Secondary), image.pixel(section.x() + 2, 2)));
-            QVERIFY2(spans(width, shown), qPrintable(QString::number(width)));
-        }
-    }
-
     void balanceLineReadsTheRemainder_data()
     {
         columns<int, int, QString, QString>({"kind", "value", "information", "link"});
@@ -466,8 +448,6 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(sttManager()->calls, QStringList{QStringLiteral("refresh:0")});
         QVERIFY(spinner->isVisible() && spinner->isSpinning() && !button->isVisible());
-        const QImage spinning = shot(spinner);
-        QVERIFY(extent(spinning, spinning.rect(), role(C::VarneloX_Primary), 24) > 0);
 
         sttManager()->reportRemainingFromWorker(30);
         QTRY_COMPARE(line->remaining(), 30);
