@@ -27,6 +27,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -127,7 +128,6 @@ class TaskPagesTest : public QObject
     }
 
     NxTestHome m_home;
-    NxMapTranslator m_translator;
     std::unique_ptr<QObject> m_watch; // owns the pending box watches
     std::unique_ptr<NxSpeechServicePresenter> m_presenter;
     std::unique_ptr<NxSpeechToTextHelper> m_stt; // the one of the service under test
@@ -150,8 +150,6 @@ private slots:
 
     void cleanup()
     {
-        QCoreApplication::removeTranslator(&m_translator);
-        m_translator.texts.clear();
         m_watch.reset();
         m_page.reset();
         m_stt.reset();
@@ -377,15 +375,16 @@ private slots:
     {
         columns<int, int, QByteArray, QString, QString>({"state", "code", "message", "translation", "detail"});
         QTest::newRow("known code") << 7 << 5 << QByteArray("Upload failure") << "Could not send the file to the cloud" << "";
-        QTest::newRow("unknown code adds its number")
-            << 9 << 42 << QByteArray("Unknow error") << "Something unexpected happened, code " << "42";
+        QTest::newRow("unknown code adds its number") << 9 << 42 << QByteArray("Unknow error") << "Something unexpected happened, code " << "42";
     }
     void failureTextIsTheTranslatedMessageAndDetail()
     {
         QFETCH(int, state); QFETCH(int, code); QFETCH(QByteArray, message); QFETCH(QString, translation); QFETCH(QString, detail);
         open(SpeechToText);
-        m_translator.texts.insert({"QObject", message}, translation);
-        QCoreApplication::installTranslator(&m_translator);
+        NxMapTranslator translator;
+        translator.texts.insert({"QObject", message}, translation);
+        QCoreApplication::installTranslator(&translator);
+        const auto removed = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
         QVERIFY(deliver(addTask(), state, code));
         const QRect r = cell(0, Model::StatusColumn);
         const QImage image = shot(viewport());
@@ -414,29 +413,8 @@ private slots:
         QVERIFY2(shown >= least && shown <= most, qPrintable(QString::number(shown)));
     }
 
-    void balanceLineReadsTheRemainder_data()
-    {
-        columns<int, int, QString, QString>({"kind", "value", "information", "link"});
-        QTest::newRow("seconds left") << 0 << 125 << "Time Remaining: 125 Seconds " << "Purchase more";
-        QTest::newRow("characters, none left") << 1 << 0 << "Remaining available characters: 0 " << "Purchase more characters";
-    }
-    void balanceLineReadsTheRemainder()
-    {
-        QFETCH(int, kind); QFETCH(int, value); QFETCH(QString, information); QFETCH(QString, link);
-        open(SpeechToText);
-        NxRemainingWidget characters(NxRemainingWidget::Characters, nullptr);
-        NxRemainingWidget* line = kind == NxRemainingWidget::Seconds ? m_page->remainingLine() : &characters;
-        line->setRemaining(value);
-        QTextDocument document;
-        document.setHtml(line->findChild<QLabel*>()->text());
-        QString before, anchor;
-        for (auto fragment = document.begin().begin(); !fragment.atEnd(); ++fragment)
-            (fragment.fragment().charFormat().isAnchor() ? anchor : before) += fragment.fragment().text();
-        QCOMPARE(before, information);
-        QCOMPARE(anchor, link);
-    }
-
-    void refreshSpinsUntilTheBalanceArrives()
+    // The refresh button spins until the balance arrives, which the line then reads out.
+    void balanceLineRefreshesAndReadsTheRemainder()
     {
         open(SpeechToText);
         NxRemainingWidget* line = m_page->remainingLine();
@@ -444,14 +422,26 @@ private slots:
         auto* spinner = line->findChild<NxLoadingWidget2*>();
         QVERIFY(button->isVisible() && !spinner->isVisible());
         sttManager()->calls.clear();
-
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(sttManager()->calls, QStringList{QStringLiteral("refresh:0")});
         QVERIFY(spinner->isVisible() && spinner->isSpinning() && !button->isVisible());
-
-        sttManager()->reportRemainingFromWorker(30);
-        QTRY_COMPARE(line->remaining(), 30);
+        sttManager()->reportRemainingFromWorker(125);
+        QTRY_COMPARE(line->remaining(), 125);
         QVERIFY(!spinner->isVisible() && !spinner->isSpinning() && button->isVisible());
+
+        // The information, then the link.
+        const auto read = [](NxRemainingWidget* line) {
+            QTextDocument document;
+            document.setHtml(line->findChild<QLabel*>()->text());
+            QStringList parts{QString(), QString()};
+            for (auto fragment = document.begin().begin(); !fragment.atEnd(); ++fragment)
+                parts[fragment.fragment().charFormat().isAnchor()] += fragment.fragment().text();
+            return parts;
+        };
+        QCOMPARE(read(line), (QStringList{"Time Remaining: 125 Seconds ", "Purchase more"}));
+        NxRemainingWidget characters(NxRemainingWidget::Characters, nullptr);
+        characters.setRemaining(0);
+        QCOMPARE(read(&characters), (QStringList{"Remaining available characters: 0 ", "Purchase more characters"}));
     }
 
     void ttsLastRowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView()
