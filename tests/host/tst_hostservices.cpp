@@ -5,7 +5,6 @@
 #include "NxConfig.h"
 #include "NxDataColumns.h"
 #include "NxDataHome.h"
-#include "NxDir.h"
 #include "NxIniDocument.h"
 #include "NxLogCapture.h"
 #include "NxMediaFile.h"
@@ -553,13 +552,6 @@ private slots:
             [] { NxScriptedVoiceQuery::install({}); });
         checkFactorySlot<INxTextToSpeechAudition, NxScriptedVoiceAudition, NxOfflineTextToSpeechAudition>(
             NxScriptedVoiceAudition::install);
-    }
-
-    void slashEndsAPathWithExactlyOneSeparator()
-    {
-        QCOMPARE(NxDir::slash(""), QString()); // empty stays empty
-        QCOMPARE(NxDir::slash("a"), QString("a/"));
-        QCOMPARE(NxDir::slash("a///"), QString("a/"));
     }
 };
 
