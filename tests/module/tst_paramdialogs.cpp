@@ -683,17 +683,13 @@ private slots:
         QLabel* tips = captioned<QLabel>(BothLanguages);
         const auto lines = m_dialog->findChildren<QLabel*>(QStringLiteral("NxTextToSpeechParamPanel_line"));
         const QList<QPair<QWidget*, QRect>> expected = {
-            {shown("tone"), {114, 20, 40, 16}},           {lines.value(0), {153, 28, 524, 1}},
-            {vocalist("Aida"), {180, 55, 74, 24}},
-            {vocalist("Aimei"), {546, 55, 74, 24}},       {vocalist("Aiqi"), {180, 99, 74, 24}},
-            {vocalist("Shanshan"), {302, 143, 74, 24}},   {vocalist("Emily"), {546, 187, 74, 24}},
-            {shown("paramSettings"), {114, 227, 64, 16}}, {lines.value(1), {177, 235, 508, 1}},
-            {shown("intonation:"), {190, 262, 44, 24}},
-            {shown("speeakrate:"), {190, 300, 44, 24}},   {radio(0), {247, 262, 56, 24}},
-            {radio(1), {406, 262, 56, 24}},               {radio(2), {565, 262, 56, 24}},
-            {radio(3), {247, 300, 56, 24}},               {radio(4), {406, 300, 56, 24}},
-            {radio(5), {565, 300, 56, 24}},
-            {action("Confirm"), {width - 120, height - 48, 104, 32}},
+            {shown("tone"), {114, 20, 40, 16}},           {lines.value(0), {153, 28, 524, 1}},     {vocalist("Aida"), {180, 55, 74, 24}},
+            {vocalist("Aimei"), {546, 55, 74, 24}},       {vocalist("Aiqi"), {180, 99, 74, 24}},   {vocalist("Shanshan"), {302, 143, 74, 24}},
+            {vocalist("Emily"), {546, 187, 74, 24}},      {shown("paramSettings"), {114, 227, 64, 16}},
+            {lines.value(1), {177, 235, 508, 1}},         {shown("intonation:"), {190, 262, 44, 24}},
+            {shown("speeakrate:"), {190, 300, 44, 24}},   {radio(0), {247, 262, 56, 24}},          {radio(1), {406, 262, 56, 24}},
+            {radio(2), {565, 262, 56, 24}},               {radio(3), {247, 300, 56, 24}},          {radio(4), {406, 300, 56, 24}},
+            {radio(5), {565, 300, 56, 24}},               {action("Confirm"), {width - 120, height - 48, 104, 32}},
             {action("Try Listen"), {width - 240, height - 48, 104, 32}},
             {tips, {24, height - 23 - tips->height(), tips->width(), tips->height()}}};
         for (const auto& [child, rect] : expected)
@@ -719,18 +715,14 @@ private slots:
         QStringList methods;
         for (int index = meta->methodOffset(); index < meta->methodCount(); ++index) {
             const QMetaMethod method = meta->method(index);
-            methods << QStringLiteral("%1 %2 %3 (%4)")
-                           .arg(method.methodType() == QMetaMethod::Signal ? "signal" : "slot")
-                           .arg(method.access() == QMetaMethod::Private ? "private" : "public")
-                           .arg(QString::fromLatin1(method.methodSignature()),
-                                QString::fromLatin1(method.parameterNames().join(',')));
+            methods << (method.methodType() == QMetaMethod::Signal ? "signal " : "slot ")
+                           + QString(method.access() == QMetaMethod::Private ? "private " : "public ")
+                           + method.methodSignature() + " (" + method.parameterNames().join(',') + ')';
         }
-        QCOMPARE(methods, (QStringList{"signal public sigOk() ()", "slot private slotConfirm() ()",
-                                       "slot private slotTryListen() ()",
+        QCOMPARE(methods, (QStringList{"signal public sigOk() ()", "slot private slotConfirm() ()", "slot private slotTryListen() ()",
                                        "slot private slotButtonGroupClicked(QAbstractButton*) (button)",
                                        "slot private slotIntonationGroupClicked(int) (id)",
-                                       "slot private slotSpeakingRateGroupClicked(int) (id)",
-                                       "slot private slotErrorMsg(QString) (errorMsg)"}));
+                                       "slot private slotSpeakingRateGroupClicked(int) (id)", "slot private slotErrorMsg(QString) (errorMsg)"}));
         // The last three answer and change nothing.
         choose({"Emily", "lowTone"});
         QVERIFY(QMetaObject::invokeMethod(panel(), "slotIntonationGroupClicked", Q_ARG(int, 2)));
