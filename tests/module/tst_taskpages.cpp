@@ -423,6 +423,8 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(sttManager()->calls, QStringList{QStringLiteral("refresh:0")});
         QVERIFY(spinner->isVisible() && spinner->isSpinning() && !button->isVisible());
+        const QImage spinning = shot(spinner);
+        QVERIFY(extent(spinning, spinning.rect(), role(C::VarneloX_Primary), 24) > 0);
         sttManager()->reportRemainingFromWorker(125);
         QTRY_COMPARE(line->remaining(), 125);
         QVERIFY(!spinner->isVisible() && !spinner->isSpinning() && button->isVisible());
