@@ -27,6 +27,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -71,10 +72,7 @@ class TaskPagesTest : public QObject
     }
     QObject* helper() const { return m_stt ? static_cast<QObject*>(m_stt.get()) : m_tts.get(); }
     template <typename Body>
-    void onHelper(const Body& body)
-    {
-        m_stt ? body(m_stt.get()) : body(m_tts.get());
-    }
+    void onHelper(const Body& body) { m_stt ? body(m_stt.get()) : body(m_tts.get()); }
 
     void open(Service service)
     {
@@ -130,7 +128,6 @@ class TaskPagesTest : public QObject
     }
 
     NxTestHome m_home;
-    NxMapTranslator m_translator;
     std::unique_ptr<QObject> m_watch; // owns the pending box watches
     std::unique_ptr<NxSpeechServicePresenter> m_presenter;
     std::unique_ptr<NxSpeechToTextHelper> m_stt; // the one of the service under test
@@ -153,8 +150,6 @@ private slots:
 
     void cleanup()
     {
-        QCoreApplication::removeTranslator(&m_translator);
-        m_translator.texts.clear();
         m_watch.reset();
         m_page.reset();
         m_stt.reset();
@@ -251,7 +246,7 @@ private slots:
         QVERIFY(spans(extent(image, countArea, role(C::VarneloX_Primary)), QStringLiteral("0/120")));
     }
 
-    // Every deliver() waits for each row to be as tall as its status; here the rows below move.
+    // Every deliver() waits for each row to be as tall as its status; here a new row below a tall one.
     void rowsAreAsTallAsTheirStatus()
     {
         open(SpeechToText);
@@ -266,16 +261,14 @@ private slots:
             return same(image.copy(cell(row, 3).x() + 8, cell(row, 3).y() + top, 24, 24), deleteIcon);
         };
         QVERIFY(iconAt(0, 4) && iconAt(1, 16) && !iconAt(1, 4));
-        addTask(QStringLiteral("C")); // a new row below a tall one
+        addTask(QStringLiteral("C"));
         QCOMPARE(cell(2, 0), QRect(0, 88, 252, 32));
-
-        QVERIFY(deliver(middle, 9));
-        QCOMPARE(cell(2, 0).top(), 64);
+        QVERIFY(deliver(middle, 9)); // every row plain again
     }
 
     void emptyListTipCoversTheListWhileItIsEmpty_data()
     {
-        QTest::addColumn<bool>("speechToText");
+        columns<bool>({"speechToText"});
         QTest::newRow("speech-to-text") << true;
         QTest::newRow("text-to-speech") << false;
     }
@@ -380,15 +373,16 @@ private slots:
     {
         columns<int, int, QByteArray, QString, QString>({"state", "code", "message", "translation", "detail"});
         QTest::newRow("known code") << 7 << 5 << QByteArray("Upload failure") << "Could not send the file to the cloud" << "";
-        QTest::newRow("unknown code adds its number")
-            << 9 << 42 << QByteArray("Unknow error") << "Something unexpected happened, code " << "42";
+        QTest::newRow("unknown code adds its number") << 9 << 42 << QByteArray("Unknow error") << "Something unexpected happened, code " << "42";
     }
     void failureTextIsTheTranslatedMessageAndDetail()
     {
         QFETCH(int, state); QFETCH(int, code); QFETCH(QByteArray, message); QFETCH(QString, translation); QFETCH(QString, detail);
         open(SpeechToText);
-        m_translator.texts.insert({"QObject", message}, translation);
-        QCoreApplication::installTranslator(&m_translator);
+        NxMapTranslator translator;
+        translator.texts.insert({"QObject", message}, translation);
+        QCoreApplication::installTranslator(&translator);
+        const auto removed = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
         QVERIFY(deliver(addTask(), state, code));
         const QRect r = cell(0, Model::StatusColumn);
         const QImage image = shot(viewport());
@@ -417,44 +411,8 @@ private slots:
         QVERIFY2(shown >= least && shown <= most, qPrintable(QString::number(shown)));
     }
 
-    void durationHeaderShowsItsTitle()
-    {
-        open(SpeechToText);
-        QHeaderView* header = table()->horizontalHeader();
-        const QRect section(header->sectionViewportPosition(1), 0, header->sectionSize(1) - 2, header->height());
-        m_translator.texts.insert({"NxSpeechToTextTableDelegate", "Duration"}, QStringLiteral("Len"));
-        for (const QString& shown : {QStringLiteral("Duration"), QStringLiteral("Len")}) { // then its translation
-            if (shown == QLatin1String("Len"))
-                QCoreApplication::installTranslator(&m_translator);
-            const QImage image = shot(header);
-            const int width = extent(image, section, seen(role(C::Text_Icon_Secondary), image.pixel(section.x() + 2, 2)));
-            QVERIFY2(spans(width, shown), qPrintable(QString::number(width)));
-        }
-    }
-
-    void balanceLineReadsTheRemainder_data()
-    {
-        columns<int, int, QString, QString>({"kind", "value", "information", "link"});
-        QTest::newRow("seconds left") << 0 << 125 << "Time Remaining: 125 Seconds " << "Purchase more";
-        QTest::newRow("characters, none left") << 1 << 0 << "Remaining available characters: 0 " << "Purchase more characters";
-    }
-    void balanceLineReadsTheRemainder()
-    {
-        QFETCH(int, kind); QFETCH(int, value); QFETCH(QString, information); QFETCH(QString, link);
-        open(SpeechToText);
-        NxRemainingWidget characters(NxRemainingWidget::Characters, nullptr);
-        NxRemainingWidget* line = kind == NxRemainingWidget::Seconds ? m_page->remainingLine() : &characters;
-        line->setRemaining(value);
-        QTextDocument document;
-        document.setHtml(line->findChild<QLabel*>()->text());
-        QString before, anchor;
-        for (auto fragment = document.begin().begin(); !fragment.atEnd(); ++fragment)
-            (fragment.fragment().charFormat().isAnchor() ? anchor : before) += fragment.fragment().text();
-        QCOMPARE(before, information);
-        QCOMPARE(anchor, link);
-    }
-
-    void refreshSpinsUntilTheBalanceArrives()
+    // The refresh button spins until the balance arrives, which the line then reads out.
+    void balanceLineRefreshesAndReadsTheRemainder()
     {
         open(SpeechToText);
         NxRemainingWidget* line = m_page->remainingLine();
@@ -462,16 +420,28 @@ private slots:
         auto* spinner = line->findChild<NxLoadingWidget2*>();
         QVERIFY(button->isVisible() && !spinner->isVisible());
         sttManager()->calls.clear();
-
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(sttManager()->calls, QStringList{QStringLiteral("refresh:0")});
         QVERIFY(spinner->isVisible() && spinner->isSpinning() && !button->isVisible());
         const QImage spinning = shot(spinner);
         QVERIFY(extent(spinning, spinning.rect(), role(C::VarneloX_Primary), 24) > 0);
-
-        sttManager()->reportRemainingFromWorker(30);
-        QTRY_COMPARE(line->remaining(), 30);
+        sttManager()->reportRemainingFromWorker(125);
+        QTRY_COMPARE(line->remaining(), 125);
         QVERIFY(!spinner->isVisible() && !spinner->isSpinning() && button->isVisible());
+
+        // The information, then the link.
+        const auto read = [](NxRemainingWidget* line) {
+            QTextDocument document;
+            document.setHtml(line->findChild<QLabel*>()->text());
+            QStringList parts{QString(), QString()};
+            for (auto fragment = document.begin().begin(); !fragment.atEnd(); ++fragment)
+                parts[fragment.fragment().charFormat().isAnchor()] += fragment.fragment().text();
+            return parts;
+        };
+        QCOMPARE(read(line), (QStringList{"Time Remaining: 125 Seconds ", "Purchase more"}));
+        NxRemainingWidget characters(NxRemainingWidget::Characters, nullptr);
+        characters.setRemaining(0);
+        QCOMPARE(read(&characters), (QStringList{"Remaining available characters: 0 ", "Purchase more characters"}));
     }
 
     void ttsLastRowThatStartsConvertingBelowTheViewIsScrolledFullyIntoView()

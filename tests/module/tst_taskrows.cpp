@@ -66,9 +66,7 @@ private slots:
         QSignalSpy removing(m_model.get(), &QAbstractItemModel::rowsAboutToBeRemoved);
         QSignalSpy changed(m_model.get(), &QAbstractItemModel::dataChanged);
         m_model->clearTasks(); // an empty table stays silent
-        Task* a = record("a");
-        Task* b = record("b");
-        Task* c = record("c");
+        Task *a = record("a"), *b = record("b"), *c = record("c");
         for (Task* task : {a, b, c})
             m_model->appendTask(task);
         QCOMPARE(m_model->columnCount(), 4);

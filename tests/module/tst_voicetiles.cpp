@@ -189,9 +189,7 @@ private slots:
         QTRY_VERIFY(tile->isVisible());
         const auto avatarColumns = [tile] {
             const QImage image = shot(tile);
-            const QColor avatar = QImage(NxSingleton<NxSkinStyle>::instance()->FormatResourceFile(
-                                             QStringLiteral(":/Resource/male.png")))
-                                      .pixelColor(12, 4);
+            const QColor avatar = QImage(skin()->FormatResourceFile(QStringLiteral(":/Resource/male.png"))).pixelColor(12, 4);
             return std::pair(extent(image, QRect(0, 0, 40, image.height()), avatar, 8),
                              extent(image, QRect(image.width() - 40, 0, 40, image.height()), avatar, 8));
         };
