@@ -478,7 +478,9 @@ private slots:
     {
         NxTextToSpeechParamDlg dialog(nullptr);
         showActive(&dialog);
-        for (NxPushButton* button : dialog.findChildren<NxPushButton*>(QStringLiteral("NxTextToSpeech_tone_btn"))) {
+        const QList<NxPushButton*> vocalists = dialog.findChildren<NxPushButton*>(QStringLiteral("NxTextToSpeech_tone_btn"));
+        QCOMPARE(vocalists.size(), 16);
+        for (NxPushButton* button : vocalists) {
             QCOMPARE(reader(button)->text(QAccessible::Name), button->property("id").toString());
             QVERIFY(reader(button)->text(QAccessible::Description).isEmpty());
         }
