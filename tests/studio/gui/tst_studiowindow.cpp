@@ -9,6 +9,7 @@
 #include "NxDataColumns.h"
 #include "NxDialogDriver.h"
 #include "NxMessageBoxWatch.h"
+#include "NxModalOf.h"
 #include "NxPushButton.h"
 #include "NxSequence.h"
 #include "NxSkinPalette.h"
@@ -72,11 +73,7 @@ double ffprobeSeconds(const QString& path)
 // Clicks the button `which` of the next message box.
 void answerNext(QObject* context, QMessageBox::StandardButton which)
 {
-    whenModal(context, [which](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY2(box, modal->metaObject()->className());
-        box->button(which)->click();
-    });
+    whenModalOf<QMessageBox>(context, [which](QMessageBox* box) { box->button(which)->click(); });
 }
 
 }
@@ -157,20 +154,11 @@ class StudioWindowTest : public QObject
         QApplication::sendEvent(view, &help);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
-    // Hands the next speech-to-text dialog to `answer`.
-    void whenSpeechDialog(const std::function<void(NxSpeechToTextParamDialog*)>& answer)
-    {
-        whenModal(this, [answer](QWidget* modal) {
-            auto* dialog = qobject_cast<NxSpeechToTextParamDialog*>(modal);
-            QVERIFY(dialog);
-            answer(dialog);
-        });
-    }
     // Speech ▸ Speech to text… with the clip choice, answered with OK.
     void transcribeSelection()
     {
         bool clipChosen = false;
-        whenSpeechDialog([&](NxSpeechToTextParamDialog* dialog) {
+        whenModalOf<NxSpeechToTextParamDialog>(this, [&](NxSpeechToTextParamDialog* dialog) {
             auto* clipRadio = childCaptioned<NxCustomRadioButton>(dialog, QStringLiteral("Clip selection"),
                                                                   &NxCustomRadioButton::displayText);
             clipChosen = clipRadio->isEnabled() && clipRadio->isChecked();
@@ -334,9 +322,7 @@ private slots:
         const QPoint centre = m_window->timelineView()->clipRect(clip).center();
         QObject watch;
         bool multiLine = false;
-        whenModal(&watch, [&](QWidget* modal) {
-            auto* dialog = qobject_cast<QInputDialog*>(modal);
-            QVERIFY(dialog);
+        whenModalOf<QInputDialog>(&watch, [&](QInputDialog* dialog) {
             multiLine = dialog->findChild<QPlainTextEdit*>() && dialog->findChild<QPlainTextEdit*>()->isVisible();
             QCOMPARE(dialog->textValue(), QStringLiteral("Hello"));
             dialog->setTextValue(QStringLiteral("Two\nlines"));
@@ -359,14 +345,11 @@ private slots:
         QVERIFY(writeBytes(path, "kept"));
         QObject watch;
         bool askedToReplace = false;
-        whenModal(&watch, [&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            QVERIFY(dialog);
+        whenModalOf<QFileDialog>(&watch, [&](QFileDialog* dialog) {
             dialog->selectFile(path);
-            whenModal(&watch, [&, dialog](QWidget* question) {
-                askedToReplace = qobject_cast<QMessageBox*>(question);
-                QVERIFY(askedToReplace);
-                qobject_cast<QMessageBox*>(question)->button(QMessageBox::No)->click();
+            whenModalOf<QMessageBox>(&watch, [&, dialog](QMessageBox* question) {
+                askedToReplace = true;
+                question->button(QMessageBox::No)->click();
                 dialog->reject();
             });
             static_cast<QDialog*>(dialog)->accept(); // as its Save button does
@@ -376,9 +359,9 @@ private slots:
         QCOMPARE(bytesOf(path), QByteArray("kept"));
 
         QVERIFY(QFile::remove(path));
-        whenModal(&watch, [&](QWidget* modal) {
-            qobject_cast<QFileDialog*>(modal)->selectFile(path);
-            static_cast<QDialog*>(modal)->accept();
+        whenModalOf<QFileDialog>(&watch, [&](QFileDialog* dialog) {
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
         });
         trigger(QStringLiteral("Export subtitles\u2026"));
         QCOMPARE(bytesOf(path), QByteArray("1\n00:00:00,000 --> 00:00:05,000\nFirst\nline\n\n"
@@ -594,7 +577,7 @@ private slots:
         QFETCH(QString, action); QFETCH(bool, german); QFETCH(QString, text);
         if (german) {
             QVERIFY(placeMedia(media("speech.wav"), 0));
-            whenSpeechDialog([](NxSpeechToTextParamDialog* dialog) {
+            whenModalOf<NxSpeechToTextParamDialog>(this, [](NxSpeechToTextParamDialog* dialog) {
                 auto* languages = dialog->findChild<QComboBox*>();
                 languages->setCurrentIndex(languages->findText(QStringLiteral("German (Germany)")));
                 QVERIFY(languages->currentIndex() >= 0);
@@ -624,11 +607,7 @@ private slots:
         QString tip;
         whenMessageBoxOpens(this, [&](NMessageDialog* box) {
             tip = box->windowTitle();
-            whenModal(this, [](QWidget* modal) {
-                auto* topUp = qobject_cast<NxStudioTopUpDialog*>(modal);
-                QVERIFY(topUp);
-                dismissDialog(topUp, QStringLiteral("Top up"));
-            });
+            whenModalOf<NxStudioTopUpDialog>(this, [](NxStudioTopUpDialog* topUp) { dismissDialog(topUp, QStringLiteral("Top up")); });
             answerBox(box, QStringLiteral("Purchase more"));
         });
         transcribeSelection();
@@ -700,7 +679,7 @@ private slots:
         const auto restore = qScopeGuard([general] { general->SetLanguage(1); });
         QVERIFY(placeMedia(media("speech.wav"), 0));
         QVariant startsOn;
-        whenSpeechDialog([&](NxSpeechToTextParamDialog* dialog) {
+        whenModalOf<NxSpeechToTextParamDialog>(this, [&](NxSpeechToTextParamDialog* dialog) {
             startsOn = dialog->findChild<QComboBox*>()->currentData();
             dismissDialog(dialog, QStringLiteral("Cancel"));
         });
@@ -731,9 +710,7 @@ private slots:
     void aSpokenTitleBecomesAnAudioClipAtTheTitle()
     {
         click({m_window->timelineView()->geometryNow().x(4 * Second), NxStudioTimelineGeometry::RulerHeight / 2});
-        whenModal(this, [](QWidget* modal) {
-            auto* input = qobject_cast<QInputDialog*>(modal);
-            QVERIFY(input);
+        whenModalOf<QInputDialog>(this, [](QInputDialog* input) {
             QTest::keyClicks(input->findChild<QLineEdit*>(), QStringLiteral("Welcome to the studio"));
             QTest::keyClick(input, Qt::Key_Return);
         });
@@ -744,9 +721,7 @@ private slots:
         QCOMPARE(timeline()->selection(), QList<NxTimelineClip*>{title});
 
         bool matched = false;
-        whenModal(this, [&](QWidget* modal) {
-            auto* dialog = qobject_cast<NxTextToSpeechParamDialog*>(modal);
-            QVERIFY(dialog);
+        whenModalOf<NxTextToSpeechParamDialog>(this, [&](NxTextToSpeechParamDialog* dialog) {
             matched = dialog->findChild<NxCheckBox*>()->isChecked();
             const QList<QWidget*> widgets = dialog->findChildren<QWidget*>();
             const auto tile = std::find_if(widgets.begin(), widgets.end(),

@@ -1,6 +1,7 @@
 #include "NxDataColumns.h"
 #include "NxDialogDriver.h"
 #include "NxMediaFile.h"
+#include "NxModalOf.h"
 #include "NxStudioClips.h"
 #include "NxStudioExport.h"
 #include "NxStudioExportDialog.h"
@@ -180,9 +181,7 @@ private slots:
         dialog.destinationEdit()->clear();
         QTest::keyClicks(dialog.destinationEdit(), existing);
         QString said;
-        whenModal(this, [&said](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box);
+        whenModalOf<QMessageBox>(this, [&said](QMessageBox* box) {
             said = box->text();
             box->accept();
         });
