@@ -52,7 +52,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextLayout>
+#include <QTextBoundaryFinder>
 #include <QToolTip>
 
 namespace
@@ -237,24 +237,13 @@ private slots:
 
     void theEmptyBinKeepsTheMenuPathOnOneLine()
     {
+        // However narrow the bin, a line may break only where the text allows it.
         const QString hint = NxStudioMediaBinView::emptyHint();
         const int from = hint.indexOf(QStringLiteral("File")), to = hint.indexOf(QStringLiteral("Import\u2026")) + 7;
         QVERIFY(from >= 0 && to > from);
-        const QFont font = m_window->binView()->viewport()->font();
-        QTextLayout layout(hint, font);
-        QTextOption wrap;
-        wrap.setWrapMode(QTextOption::WordWrap);
-        layout.setTextOption(wrap);
-        // From the bin's width down to the path's own.
-        const int narrowest = QFontMetrics(font).horizontalAdvance(hint.mid(from, to - from));
-        for (int width = m_window->binView()->viewport()->width(); width >= narrowest; --width) {
-            layout.beginLayout();
-            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-                line.setLineWidth(width);
-            layout.endLayout();
-            QVERIFY2(layout.lineForTextPosition(from).lineNumber() == layout.lineForTextPosition(to - 1).lineNumber(),
-                     qPrintable(QStringLiteral("split at %1 px").arg(width)));
-        }
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, hint);
+        breaks.setPosition(from);
+        QVERIFY2(breaks.toNextBoundary() >= to, qPrintable(hint));
     }
 
     void shortcutsLeaveTheDesktopsKeysAlone()
