@@ -123,7 +123,6 @@ private slots:
         NxTimelineClip* picture = clips.at(1);
         NxTimelineClip* sound = clips.at(2);
         NxTimelineClip* other = clips.at(3);
-        QCOMPARE(NxStudioClips::linkOf(picture), sound);
 
         // From the playhead on the first track with clips, the video's; down to its sound; along the audio track.
         press(Qt::Key_Right, Qt::ControlModifier);
