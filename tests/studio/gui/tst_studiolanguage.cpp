@@ -1,4 +1,5 @@
 #include "NxDialogDriver.h"
+#include "NxModalOf.h"
 #include "NxPaintProbe.h"
 #include "NxStudioAppearance.h"
 #include "NxStudioExportDialog.h"
@@ -75,9 +76,7 @@ private slots:
                         {{"NxStudioMonitor", "Play/pause"}, "Abspielen/Anhalten"},
                         {{"NxStudioExportDialog", "Export video"}, "Video exportieren"}};
         bool checked = false;
-        whenModal(this, [&](QWidget* modal) {
-            auto* dialog = qobject_cast<NxStudioExportDialog*>(modal);
-            QVERIFY(dialog);
+        whenModalOf<NxStudioExportDialog>(this, [&](NxStudioExportDialog* dialog) {
             const auto closing = qScopeGuard([dialog] { dialog->reject(); });
             QCoreApplication::installTranslator(&german);
             for (const QString& translation : german.texts)

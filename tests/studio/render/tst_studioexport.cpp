@@ -1,11 +1,13 @@
 #include "NxDataColumns.h"
 #include "NxDialogDriver.h"
 #include "NxMediaFile.h"
+#include "NxModalOf.h"
 #include "NxStudioClips.h"
 #include "NxStudioExport.h"
 #include "NxStudioExportDialog.h"
 #include "NxStudioTimeline.h"
 #include "NxTestFiles.h"
+#include "NxTestMedia.h"
 #include "NxTimelineClip.h"
 
 #include <QApplication>
@@ -80,13 +82,12 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         // Four seconds of picture without sound, and a one-second tone for the voice-over.
-        run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc2=s=320x240:r=25:d=4", "-f", "lavfi", "-i",
-                       "anullsrc=r=48000:cl=stereo", "-t", "4", "-c:v", "libx264", "-preset", "ultrafast", "-c:a",
-                       "aac", m_dir.filePath("picture.mp4")});
-        run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=f=440:d=1:r=48000", m_dir.filePath("voice.wav")});
+        QVERIFY(NxTestMedia::video(m_dir.filePath("picture.mp4"), QSize(320, 240), 4, false));
+        QVERIFY(NxTestMedia::tone(m_dir.filePath("voice.wav"), 1, 440));
         makeTimeline(m_dir.path());
     }
 
+    // The voice-over is heard at its time, and only then.
     void softSubtitlesAreAStreamWithOneCuePerClip()
     {
         const QString file = exported(false);
@@ -101,11 +102,6 @@ private slots:
                 cues.append(packet.section(',', 0, 0));
         }
         QCOMPARE(cues, (QStringList{"0.400000", "2.400000"}));
-    }
-
-    void voiceOverIsHeardAtItsTime()
-    {
-        const QString file = exported(false);
         const double voice = level(file, 2.2, 2.8);
         const double silence = level(file, 0.2, 1.8);
         QVERIFY2(voice > 1000 && voice > 20 * silence, qPrintable(QStringLiteral("%1 / %2").arg(voice).arg(silence)));
@@ -132,9 +128,7 @@ private slots:
     }
     void failuresSayWhyAndLeaveNoFile()
     {
-        QFETCH(QString, destination);
-        QFETCH(bool, emptyTimeline);
-        QFETCH(QString, error);
+        QFETCH(QString, destination); QFETCH(bool, emptyTimeline); QFETCH(QString, error);
         QTemporaryDir folder;
         QVERIFY(writeBytes(folder.filePath("existing.mp4"), "mine"));
         NxStudioTimeline empty;
@@ -187,9 +181,7 @@ private slots:
         dialog.destinationEdit()->clear();
         QTest::keyClicks(dialog.destinationEdit(), existing);
         QString said;
-        whenModal(this, [&said](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box);
+        whenModalOf<QMessageBox>(this, [&said](QMessageBox* box) {
             said = box->text();
             box->accept();
         });
