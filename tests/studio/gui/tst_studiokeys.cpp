@@ -113,6 +113,12 @@ private slots:
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(m_window->bin()->itemAt(1)->id, ids.at(1));
         QCOMPARE(timeline()->clips().size(), 3);
+
+        // Select All selects the bin's files, leaving the timeline's selection.
+        const QList<NxTimelineClip*> chosen = timeline()->selection();
+        press(Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(bin()->selectedIds().size(), 2);
+        QCOMPARE(timeline()->selection(), chosen);
     }
 
     void timelineClipsAreChosenMovedAndDeletedByKeys()
