@@ -131,6 +131,8 @@ NxStudioMainWindow::~NxStudioMainWindow()
 {
     // The timeline empties its undo steps as it goes: the title is no more to be told.
     disconnect(m_timeline->undoStack(), nullptr, this, nullptr);
+    // Hiding the window moves the focus, after the bin and timeline are gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     // The monitor reads the timeline and the bin's media while it renders: it goes before them.
     delete m_centre;
 }
@@ -325,7 +327,7 @@ void NxStudioMainWindow::createEditMenu()
     connect(m_timeline.get(), &NxStudioTimeline::selectionChanged, remove, updateRemove);
     connect(m_binView->selectionModel(), &QItemSelectionModel::selectionChanged, remove, updateRemove);
     connect(m_bin.get(), &QAbstractItemModel::dataChanged, remove, updateRemove);
-    connect(qApp, &QApplication::focusChanged, remove, updateRemove);
+    connect(qApp, &QApplication::focusChanged, this, updateRemove);
     captionedAction(menu, QT_TR_NOOP("Select all clips"), this,
                     [this] { m_timeline->setSelection(m_timeline->clips()); })
         ->setShortcut(QKeySequence::SelectAll);
