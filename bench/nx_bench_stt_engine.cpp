@@ -126,6 +126,8 @@ Timing runPipeline(const Speech& speech, const QString& srt, QStringList& heard)
         fail("the pipeline did not complete its task");
     const Timing elapsed{NxBench::millisecondsSince(start) / 1000.0, cpuSeconds(RUSAGE_SELF) - cpu};
 
+    // An export never replaces a file: the last run's goes first.
+    QFile::remove(srt);
     manager->exportSubtitles(id, srt);
     manager->setCallBack(nullptr);
     manager->release();
