@@ -758,7 +758,8 @@ void NxStudioMainWindow::relinkMedia()
         if (path.isEmpty())
             return;
         QString error;
-        if (!m_bin->relink(id, path, &error)) {
+        const NxStudioTimeline::MediaUse use = m_timeline->useOf(item->media.get());
+        if (!m_bin->relink(id, path, use.frames, use.sound, &error)) {
             warn(tr("Relink media"), tr("%1 cannot stand in for %2: %3").arg(QFileInfo(path).fileName(), item->name, error));
             return;
         }

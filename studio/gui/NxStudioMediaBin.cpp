@@ -220,7 +220,7 @@ void NxStudioMediaBin::putBack(int id, int row)
     endInsertRows();
 }
 
-bool NxStudioMediaBin::relink(int id, const QString& path, QString* error)
+bool NxStudioMediaBin::relink(int id, const QString& path, qint64 framesUsed, bool soundUsed, QString* error)
 {
     const int row = rowOf(id);
     Item* item = row < 0 ? nullptr : m_items[size_t(row)].get();
@@ -229,22 +229,33 @@ bool NxStudioMediaBin::relink(int id, const QString& path, QString* error)
         return false;
     }
     const NxStudioProbe probe = NxStudioProbe::probe(path);
-    const Kind kind = probe.kind == NxStudioProbe::Video       ? Video
-                      : probe.kind == NxStudioProbe::Audio     ? Audio
-                      : probe.kind == NxStudioProbe::Subtitles ? Subtitles
-                                                               : Reading;
-    if (kind != item->kind) {
-        *error = probe.kind == NxStudioProbe::Unreadable ? probe.error : tr("the file holds another kind of media");
+    if (probe.kind == NxStudioProbe::Unreadable) {
+        *error = probe.error;
         return false;
     }
-    item->path = QFileInfo(path).absoluteFilePath();
-    item->name = QFileInfo(path).fileName();
-    item->offline = false;
-    item->cues = probe.cues;
-    if (item->media) {
-        item->media->setFilePath(item->path);
-        item->media->setOffline(false);
+    Item found;
+    found.path = QFileInfo(path).absoluteFilePath();
+    fill(found, probe);
+    if (found.kind != item->kind) {
+        *error = tr("the file holds another kind of media");
+        return false;
     }
+    if (found.media && found.media->length() < framesUsed) {
+        *error = tr("it is shorter than its clips on the timeline need");
+        return false;
+    }
+    if (soundUsed && !found.hasAudio) {
+        *error = tr("it has no sound, and its clips on the timeline play sound");
+        return false;
+    }
+    found.id = item->id;
+    found.name = QFileInfo(path).fileName();
+    // The clips hold the item's material: it stays, and takes on the new file.
+    if (item->media) {
+        *item->media = std::move(*found.media);
+        found.media = std::move(item->media);
+    }
+    *item = std::move(found);
     emit dataChanged(index(row), index(row));
     emit edited();
     return true;

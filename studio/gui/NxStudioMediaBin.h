@@ -60,9 +60,11 @@ public:
     void reset();
     // Removes the items as one step of `stack`.
     void removeItems(const QList<int>& ids, QUndoStack* stack);
-    // Points an offline item at `path`, which must hold media of its kind;
-    // false with `error` set otherwise.
-    bool relink(int id, const QString& path, QString* error);
+    // Points an offline item at `path`, which must hold media of its kind,
+    // at least `framesUsed` frames long and with sound when `soundUsed`; the
+    // item then says what the new file holds. False with `error` set, and
+    // nothing changed, otherwise.
+    bool relink(int id, const QString& path, qint64 framesUsed, bool soundUsed, QString* error);
     const Item* item(int id) const;
     const Item* itemAt(int row) const;
     int readingCount() const;

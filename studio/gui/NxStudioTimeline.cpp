@@ -85,6 +85,19 @@ bool NxStudioTimeline::isOnTimeline(const INxClip* clip) const
     return clip && m_sequence->contains(clip);
 }
 
+NxStudioTimeline::MediaUse NxStudioTimeline::useOf(const INxMediaObject* media) const
+{
+    MediaUse use;
+    for (const NxTimelineClip* clip : clips()) {
+        // Titles and subtitles have no media.
+        if (!media || clip->media() != media)
+            continue;
+        use.frames = qMax(use.frames, clip->outPoint());
+        use.sound = use.sound || clip->type() == INxClip::Audio;
+    }
+    return use;
+}
+
 NxStudioTimeline::State NxStudioTimeline::stateOf(const NxTimelineClip* clip, bool onTimeline)
 {
     return {onTimeline, clip->position(), clip->track()};

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class INxMediaObject;
 class NxTimelineClip;
 
 // The editor's timeline: the host sequence the engine reads, the clips the
@@ -29,6 +30,13 @@ public:
         qint64 position = 0;
         int track = 0;
     };
+    // What the clips on the timeline take of one media: the frames up to the
+    // furthest out-point, and whether any of them plays its sound.
+    struct MediaUse
+    {
+        qint64 frames = 0;
+        bool sound = false;
+    };
 
     explicit NxStudioTimeline(QObject* parent = nullptr);
     ~NxStudioTimeline() override;
@@ -38,6 +46,7 @@ public:
     QUndoStack* undoStack();
     QList<NxTimelineClip*> clips() const;
     bool isOnTimeline(const INxClip* clip) const;
+    MediaUse useOf(const INxMediaObject* media) const;
 
     // Adds the clips at their positions as one step named `what`. Clips of
     // one kind stay together on one track where they can: `preferredTrack`

@@ -281,28 +281,48 @@ private slots:
         QVERIFY2(NxStudioProject::save(path, bin, timeline, 1, &error), qPrintable(error));
         // Media inside the project's folder are named relative to it: the folder moves as a whole.
         QVERIFY(bytesOf(path).contains(R"("path": "picture.y4m")"));
-        QVERIFY(QFile::remove(sound));
+        QVERIFY(QFile::remove(sound) && QFile::remove(picture));
 
         NxStudioMediaBin openedBin(Rate, nullptr);
         NxStudioTimeline opened;
         int skin = 0;
         QVERIFY2(NxStudioProject::load(path, openedBin, opened, &skin, &error), qPrintable(error));
         QCOMPARE(skin, 1);
-        QCOMPARE(describe(openedBin, opened),
-                 describe(bin, timeline).replaceInStrings(QRegularExpression("(sound\\.wav.*offline):0"), "\\1:1"));
+        QCOMPARE(describe(openedBin, opened), describe(bin, timeline).replaceInStrings(
+                                                  QRegularExpression("((picture\\.y4m|sound\\.wav).*offline):0"), "\\1:1"));
         QVERIFY(NxStudioClips::isOffline(opened.clips().at(2)));
         // New clips go on numbering after the loaded ones.
         QCOMPARE(opened.newClipName(INxClip::Title), QStringLiteral("Title 2"));
 
-        // The missing file found elsewhere: a file of another kind will not do; sound will, and its clip comes back.
-        const int id = openedBin.itemAt(1)->id;
-        QVERIFY(!openedBin.relink(id, picture, &error));
-        QCOMPARE(error, QStringLiteral("the file holds another kind of media"));
-        const QString found = folder.filePath("found.wav");
-        QVERIFY(NxTestMedia::tone(found, 0.1));
-        QVERIFY2(openedBin.relink(id, found, &error), qPrintable(error));
+        // The missing files found elsewhere: a stand-in must be of the item's kind, as long as its clips
+        // need, and have sound where they play it. One that is takes over all the item says of its file.
+        const NxStudioMediaBin::Item* video = openedBin.itemAt(0);
+        const NxStudioMediaBin::Item* audio = openedBin.itemAt(1);
+        const QString shortTone = folder.filePath("short.wav"), longTone = folder.filePath("long.wav");
+        const QString silent = folder.filePath("silent.mp4"), voiced = folder.filePath("voiced.mp4");
+        QVERIFY(NxTestMedia::tone(shortTone, 0.1) && NxTestMedia::tone(longTone, 4.0)
+                && NxTestMedia::video(silent, {64, 48}, 2.0, false) && NxTestMedia::video(voiced, {64, 48}, 2.0, true));
+        const QStringList offline = describe(openedBin, opened);
+        const std::tuple<const NxStudioMediaBin::Item*, QString, QString> refusals[] = {
+            {audio, voiced, "the file holds another kind of media"},
+            {audio, shortTone, "it is shorter than its clips on the timeline need"},
+            {video, silent, "it has no sound, and its clips on the timeline play sound"}};
+        for (const auto& [item, standIn, reason] : refusals) {
+            const NxStudioTimeline::MediaUse use = opened.useOf(item->media.get());
+            QVERIFY(!openedBin.relink(item->id, standIn, use.frames, use.sound, &error));
+            QCOMPARE(error, reason);
+        }
+        QCOMPARE(describe(openedBin, opened), offline);
+        for (const auto& [item, standIn] : {std::pair(audio, longTone), std::pair(video, voiced)}) {
+            const NxStudioTimeline::MediaUse use = opened.useOf(item->media.get());
+            QVERIFY2(openedBin.relink(item->id, standIn, use.frames, use.sound, &error), qPrintable(error));
+        }
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(audio->seconds).arg(audio->media->length()).arg(audio->name),
+                 QStringLiteral("4 100 long.wav"));
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(video->seconds).arg(video->media->length()).arg(video->hasAudio),
+                 QStringLiteral("2 50 1"));
         QVERIFY(!NxStudioClips::isOffline(opened.clips().at(2)));
-        QCOMPARE(static_cast<NxMediaFile*>(opened.clips().at(2)->media())->filePath(), found);
+        QCOMPARE(static_cast<NxMediaFile*>(opened.clips().at(2)->media())->filePath(), longTone);
     }
 
     void aDamagedProjectChangesNothing_data()
