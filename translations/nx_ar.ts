@@ -737,6 +737,14 @@
         <translation>
 (غير متصل: الملف مفقود؛ ملف ▸ إعادة ربط الوسائط… يعثر عليه)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>إنه أقصر مما تحتاجه مقاطعه على المخطط الزمني</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>لا صوت فيه، ومقاطعه على المخطط الزمني تشغّل الصوت</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

@@ -725,6 +725,14 @@
         <translation>
 (offline: Die Datei fehlt; Datei ▸ Medien neu verknüpfen… findet sie)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>sie ist kürzer, als ihre Clips in der Zeitleiste brauchen</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>sie hat keinen Ton, ihre Clips in der Zeitleiste spielen aber Ton ab</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

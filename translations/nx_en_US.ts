@@ -725,6 +725,14 @@
         <translation>
 (offline: the file is missing; File ▸ Relink media… finds it)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>it is shorter than its clips on the timeline need</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>it has no sound, and its clips on the timeline play sound</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

@@ -725,6 +725,14 @@
         <translation>
 (sin conexión: falta el archivo; Archivo ▸ Volver a vincular medios… lo encuentra)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>es más corto de lo que necesitan sus clips en la línea de tiempo</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>no tiene sonido, y sus clips en la línea de tiempo reproducen sonido</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

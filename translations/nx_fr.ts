@@ -725,6 +725,14 @@
         <translation>
 (hors ligne&#xa0;: le fichier est introuvable&#xa0;; Fichier ▸ Relier les médias… le retrouve)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>il est plus court que ne l’exigent ses clips sur la timeline</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>il n’a pas de son, et ses clips sur la timeline en jouent</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

@@ -722,6 +722,14 @@
         <translation>
 (offline: berkas tidak ditemukan; Berkas ▸ Tautkan ulang media… akan menemukannya)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>berkas ini lebih pendek daripada yang dibutuhkan klipnya di lini masa</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>berkas ini tidak bersuara, padahal klipnya di lini masa memutar suara</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

@@ -725,6 +725,14 @@
         <translation>
 (offline: il file non è stato trovato; File ▸ Ricollega media… lo ritrova)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>è più breve di quanto servono le sue clip nella timeline</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>non ha audio, e le sue clip nella timeline riproducono audio</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

@@ -722,6 +722,14 @@
         <translation>
 (オフライン: ファイルが見つかりません。ファイル ▸ メディアを再リンク… で探せます)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>タイムライン上のクリップが必要とする長さより短いです</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>音声がありませんが、タイムライン上のクリップは音声を再生します</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

@@ -722,6 +722,14 @@
         <translation>
 (오프라인: 파일이 없습니다. 파일 ▸ 미디어 다시 연결…에서 찾을 수 있습니다)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>타임라인의 클립에 필요한 길이보다 짧습니다</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>소리가 없지만 타임라인의 클립은 소리를 재생합니다</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

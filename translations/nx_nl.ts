@@ -725,6 +725,14 @@
         <translation>
 (offline: het bestand ontbreekt; Bestand ▸ Media opnieuw koppelen… vindt het)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>het is korter dan de clips op de tijdlijn nodig hebben</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>het heeft geen geluid, en de clips op de tijdlijn spelen geluid af</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

@@ -728,6 +728,14 @@
         <translation>
 (offline: brak pliku; Plik ▸ Połącz ponownie multimedia… go odnajdzie)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>jest krótszy, niż potrzebują jego klipy na osi czasu</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>nie ma dźwięku, a jego klipy na osi czasu odtwarzają dźwięk</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

@@ -725,6 +725,14 @@
         <translation>
 (offline: o arquivo está ausente; Arquivo ▸ Reconectar mídia… o encontra)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>é mais curto do que seus clipes na linha do tempo precisam</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>não tem som, e seus clipes na linha do tempo tocam som</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

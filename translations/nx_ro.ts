@@ -728,6 +728,14 @@
         <translation>
 (offline: fișierul lipsește; Fișier ▸ Reconectează media… îl găsește)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>este mai scurt decât au nevoie clipurile sale de pe cronologie</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>nu are sunet, iar clipurile sale de pe cronologie redau sunet</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

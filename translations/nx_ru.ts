@@ -728,6 +728,14 @@
         <translation>
 (недоступен: файл отсутствует; найти его можно через Файл ▸ Повторно связать медиафайлы…)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>он короче, чем нужно его клипам на монтажной линейке</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>в нём нет звука, а его клипы на монтажной линейке воспроизводят звук</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

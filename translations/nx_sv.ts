@@ -725,6 +725,14 @@
         <translation>
 (offline: filen saknas; Arkiv ▸ Länka om media… hittar den)</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>den är kortare än dess klipp på tidslinjen behöver</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>den saknar ljud, och dess klipp på tidslinjen spelar upp ljud</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>

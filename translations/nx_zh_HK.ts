@@ -722,6 +722,14 @@
         <translation>
 （離線：檔案已遺失；可用「檔案 ▸ 重新連結媒體…」尋找）</translation>
     </message>
+    <message>
+        <source>it is shorter than its clips on the timeline need</source>
+        <translation>佢比時間線上嘅片段所需嘅短</translation>
+    </message>
+    <message>
+        <source>it has no sound, and its clips on the timeline play sound</source>
+        <translation>佢冇聲，但時間線上嘅片段要播聲</translation>
+    </message>
 </context>
 <context>
     <name>NxStudioMediaBinDelegate</name>
